@@ -1,0 +1,34 @@
+#pragma once
+
+#include "GameDetail.h"
+#include "ServiceResult.h"
+#include "TopScorer.h"
+#include "model/Game.h"
+#include "model/League.h"
+#include "model/Team.h"
+
+#include <QCoroTask>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// What the application state and the view models await of the scores service. ESPNAPIService is the real
+// one; tests substitute fakes that complete requests in an order of their choosing.
+// Every task completes on the GUI thread.
+class ScoresService {
+public:
+    virtual ~ScoresService() = default;
+
+    // The league's scoreboard, or that of the local day of `date` (sent as ?dates=yyyyMMdd). Cached 60 s.
+    virtual QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League league,
+                                                                    std::optional<QDateTime> date = {}) = 0;
+    // A game's summary. Cached 30 s, shared with fetchTopScorers.
+    virtual QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString gameId, League league) = 0;
+    // The league's teams. Cached 86400 s; tennis leagues give an empty list without a request.
+    virtual QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League league) = 0;
+    virtual QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) = 0;
+    // The current scoreboard, never from the cache.
+    virtual QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League league) = 0;
+};

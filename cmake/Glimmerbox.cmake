@@ -1,0 +1,46 @@
+# Shared build rules: warnings, one static library per source folder, one test binary per test folder.
+
+function(glimmerbox_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    if(GLIMMERBOX_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
+endfunction()
+
+# glimmerbox_library(<name> [DEPS <targets...>])
+# Builds every .cpp/.h of the calling folder into the static library glimmerbox_<name>.
+function(glimmerbox_library name)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+    set(target glimmerbox_${name})
+    list(FILTER sources INCLUDE REGEX "\\.cpp$")
+    if(NOT sources)
+        # Nothing to compile yet: a header-only library keeps the dependency graph in place.
+        add_library(${target} INTERFACE)
+        target_include_directories(${target} INTERFACE "${CMAKE_CURRENT_SOURCE_DIR}" "${PROJECT_SOURCE_DIR}/Glimmerbox")
+        target_link_libraries(${target} INTERFACE ${ARG_DEPS})
+        return()
+    endif()
+    file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+    add_library(${target} STATIC ${sources} ${headers})
+    target_include_directories(${target} PUBLIC "${CMAKE_CURRENT_SOURCE_DIR}" "${PROJECT_SOURCE_DIR}/Glimmerbox")
+    target_link_libraries(${target} PUBLIC ${ARG_DEPS})
+    glimmerbox_warnings(${target})
+endfunction()
+
+# glimmerbox_test(<name> [DEPS <targets...>])
+# Builds every *.cpp of the calling test folder into glimmerbox_tests_<name> and registers it with ctest.
+function(glimmerbox_test name)
+    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+    if(NOT sources)
+        return()
+    endif()
+    set(target glimmerbox_tests_${name})
+    add_executable(${target} ${sources})
+    target_link_libraries(${target} PRIVATE glimmerbox_testsupport ${ARG_DEPS})
+    glimmerbox_warnings(${target})
+    gtest_discover_tests(${target}
+        DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;GLIMMERBOX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;GLIMMERBOX_STANDIN=$<TARGET_FILE:glimmerbox-standin>")
+endfunction()

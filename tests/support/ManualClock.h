@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+#include <QPointer>
+
+#include <map>
+#include <memory>
+
+// A clock that stands still until a test advances it; due timers fire in time order as it passes them.
+class ManualClock final : public Clock {
+public:
+    explicit ManualClock(QDateTime start = QDateTime(QDate(2026, 3, 14), QTime(18, 0), Qt::UTC));
+    ~ManualClock() override;
+
+    QDateTime now() const override { return m_now; }
+    void setNow(const QDateTime& now) { m_now = now; }
+
+    ClockTimerPtr singleShot(std::chrono::milliseconds delay, QObject* context,
+                             std::function<void()> callback) override;
+    ClockTimerPtr repeating(std::chrono::milliseconds interval, QObject* context,
+                            std::function<void()> callback) override;
+
+    // Moves time forward, firing every timer that falls due on the way, each at its own due time.
+    void advance(std::chrono::milliseconds by);
+    void advanceSeconds(double seconds) { advance(secondsToMilliseconds(seconds)); }
+    // The delays of the armed timers, soonest first, relative to now.
+    std::vector<std::chrono::milliseconds> pendingDelays() const;
+    int pendingCount() const { return static_cast<int>(m_timers.size()); }
+
+private:
+    struct Entry;
+    class Handle;
+    ClockTimerPtr arm(std::chrono::milliseconds delay, std::chrono::milliseconds interval, QObject* context,
+                      std::function<void()> callback);
+
+    QDateTime m_now;
+    quint64 m_nextId = 0;
+    std::map<quint64, std::shared_ptr<Entry>> m_timers;
+};
