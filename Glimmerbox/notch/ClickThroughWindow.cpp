@@ -1,0 +1,160 @@
+#include "notch/ClickThroughWindow.h"
+
+#include "notch/OverlayNotifications.h"
+#include "notch/OverlayPointerTracker.h"
+#include "platform/Clock.h"
+#include "platform/PointerSource.h"
+
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+constexpr Qt::WindowFlags overlayWindowFlags =
+    Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus;
+
+// Only a bool under "interactive" counts; a missing key or a value of another type means click-through.
+bool interactiveFlag(const QVariantMap& userInfo) {
+    const QVariant value = userInfo.value(OverlayNotificationName::interactiveKey);
+    return value.typeId() == QMetaType::Bool && value.toBool();
+}
+
+QString notificationName(OverlayPointerTracker::Event event) {
+    switch (event) {
+    case OverlayPointerTracker::Event::mouseEntered:
+        return OverlayNotificationName::mouseEntered;
+    case OverlayPointerTracker::Event::mouseExited:
+        return OverlayNotificationName::mouseExited;
+    case OverlayPointerTracker::Event::swipeLeft:
+        return OverlayNotificationName::swipeLeft;
+    case OverlayPointerTracker::Event::swipeRight:
+        return OverlayNotificationName::swipeRight;
+    case OverlayPointerTracker::Event::none:
+        break;
+    }
+    return {};
+}
+} // namespace
+
+ClickThroughWindow::ClickThroughWindow(const QRect& contentRect, PointerSource* pointerSource, Clock* clock,
+                                       OverlayNotificationCenter* center)
+    : QWidget(nullptr, overlayWindowFlags), m_pointer(pointerSource),
+      m_clock(clock ? *clock : Clock::system()),
+      m_center(center ? *center : OverlayNotificationCenter::shared()),
+      m_tracker(std::make_unique<OverlayPointerTracker>(contentRect)) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_X11DoNotAcceptFocus);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(contentRect);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+}
+
+ClickThroughWindow::~ClickThroughWindow() {
+    if (m_pointer)
+        m_pointer->disconnect(this);
+}
+
+std::optional<QRect> ClickThroughWindow::hoverZone() const {
+    return m_tracker->hoverZone();
+}
+
+void ClickThroughWindow::setHoverZone(std::optional<QRect> zone) {
+    m_tracker->setHoverZone(zone);
+    updateAreaOfInterest();
+}
+
+std::optional<QRect> ClickThroughWindow::expandedZone() const {
+    return m_tracker->expandedZone();
+}
+
+void ClickThroughWindow::setExpandedZone(std::optional<QRect> zone) {
+    m_tracker->setExpandedZone(zone);
+    updateAreaOfInterest();
+}
+
+void ClickThroughWindow::setContentView(QWidget* view) {
+    if (m_contentView == view)
+        return;
+    if (m_contentView) {
+        layout()->removeWidget(m_contentView);
+        m_contentView->deleteLater();
+    }
+    m_contentView = view;
+    if (view)
+        layout()->addWidget(view);
+}
+
+bool ClickThroughWindow::isInteractive() const {
+    return m_tracker->isInteractive();
+}
+
+bool ClickThroughWindow::isMouseInside() const {
+    return m_tracker->isMouseInside();
+}
+
+void ClickThroughWindow::startTracking() {
+    if (m_tracking)
+        return;
+    m_tracking = true;
+    // The flag lives on the platform window: changing it through the widget's flags would hide the window.
+    if (!windowHandle())
+        create();
+    windowHandle()->setFlag(Qt::WindowTransparentForInput, true);
+
+    if (!m_pointer)
+        m_pointer = PointerSource::createSystem(this);
+    connect(m_pointer, &PointerSource::moved, this, [this] { checkMousePosition(); });
+    connect(m_pointer, &PointerSource::scrolled, this, &ClickThroughWindow::handleScroll);
+    updateAreaOfInterest();
+    m_pointer->start();
+
+    connect(&m_center, &OverlayNotificationCenter::setInteractive, this,
+            &ClickThroughWindow::handleSetInteractive);
+}
+
+void ClickThroughWindow::handleSetInteractive(const QVariantMap& userInfo) {
+    const bool interactive = interactiveFlag(userInfo);
+    // Applied later on the event loop; dropped if the window is gone by then.
+    QMetaObject::invokeMethod(
+        this, [this, interactive] { applyInteractive(interactive); }, Qt::QueuedConnection);
+}
+
+void ClickThroughWindow::applyInteractive(bool interactive) {
+    m_tracker->setInteractive(interactive);
+    if (QWindow* window = windowHandle()) {
+        window->setFlag(Qt::WindowTransparentForInput, !interactive);
+        window->setFlag(Qt::WindowDoesNotAcceptFocus, !interactive);
+        if (interactive && window->isVisible())
+            window->requestActivate();
+    }
+    updateScrollTracking();
+}
+
+void ClickThroughWindow::checkMousePosition() {
+    if (!m_pointer)
+        return;
+    m_tracker->setFrame(geometry());
+    const auto event = m_tracker->pointerMoved(m_pointer->position());
+    updateScrollTracking();
+    if (event != OverlayPointerTracker::Event::none)
+        m_center.post(notificationName(event));
+}
+
+void ClickThroughWindow::handleScroll(const ScrollDelta& delta) {
+    const auto event = m_tracker->scrolled(delta, m_clock.now());
+    if (event != OverlayPointerTracker::Event::none)
+        m_center.post(notificationName(event));
+}
+
+void ClickThroughWindow::updateScrollTracking() {
+    if (m_pointer && m_tracking)
+        m_pointer->setScrollTracking(m_tracker->isMouseInside() && !m_tracker->isInteractive());
+}
+
+void ClickThroughWindow::updateAreaOfInterest() {
+    if (m_pointer && m_tracking)
+        m_pointer->setAreaOfInterest(
+            m_tracker->effectiveHoverZone().united(m_tracker->effectiveExpandedZone()));
+}

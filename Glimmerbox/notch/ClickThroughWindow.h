@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QRect>
+#include <QVariantMap>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+
+class Clock;
+class OverlayNotificationCenter;
+class OverlayPointerTracker;
+class PointerSource;
+struct ScrollDelta;
+
+// The borderless, transparent overlay window at the top centre of the primary screen. It lets every click
+// fall through until the overlay view asks for the mouse, yet still notices the pointer near the top strip
+// and sideways swipes over it, and reports both through OverlayNotificationCenter.
+class ClickThroughWindow : public QWidget {
+    Q_OBJECT
+public:
+    // `contentRect` is in Qt screen coordinates (top-left origin). Null collaborators mean the real ones:
+    // the system pointer source, the system clock and the shared notification centre.
+    explicit ClickThroughWindow(const QRect& contentRect, PointerSource* pointerSource = nullptr,
+                                Clock* clock = nullptr, OverlayNotificationCenter* center = nullptr);
+    ~ClickThroughWindow() override;
+
+    // Where the pointer must be to count as entering; none means the window's frame.
+    std::optional<QRect> hoverZone() const;
+    void setHoverZone(std::optional<QRect> zone);
+    // Where the pointer may be to count as still inside; none means the window's frame.
+    std::optional<QRect> expandedZone() const;
+    void setExpandedZone(std::optional<QRect> zone);
+
+    // Hosts the content (a FirstMouseHostingView) over the whole window.
+    void setContentView(QWidget* view);
+
+    // Makes the window click-through, starts following the pointer and scrolls, and listens for
+    // set-interactive notifications.
+    void startTracking();
+
+    bool isInteractive() const;
+    bool isMouseInside() const;
+    bool canBecomeKeyWindow() const { return isInteractive(); }
+    bool canBecomeMainWindow() const { return false; }
+
+    // The set-interactive notification: only a bool under "interactive" counts (anything else is false); the
+    // switch itself is applied later on the event loop.
+    void handleSetInteractive(const QVariantMap& userInfo);
+    // A pointer move and a scroll step from the pointer source.
+    void checkMousePosition();
+    void handleScroll(const ScrollDelta& delta);
+
+private:
+    void applyInteractive(bool interactive);
+    void updateScrollTracking();
+    void updateAreaOfInterest();
+
+    PointerSource* m_pointer = nullptr;
+    Clock& m_clock;
+    OverlayNotificationCenter& m_center;
+    std::unique_ptr<OverlayPointerTracker> m_tracker;
+    QWidget* m_contentView = nullptr;
+    bool m_tracking = false;
+};

@@ -1,0 +1,15 @@
+#include "notch/FirstMouseHostingView.h"
+
+#include <QVBoxLayout>
+
+FirstMouseHostingView::FirstMouseHostingView(QWidget* rootView, QWidget* parent)
+    : QWidget(parent), m_rootView(rootView) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (m_rootView)
+        layout->addWidget(m_rootView);
+}

@@ -1,0 +1,5 @@
+#include "platform/XInputScrollSource.h"
+
+std::unique_ptr<XInputScrollSource> XInputScrollSource::create() {
+    return nullptr;
+}
