@@ -54,6 +54,8 @@ enum class PlayEventType {
 QString rawValue(PlayEventType type);
 template <>
 std::optional<PlayEventType> fromRawValue<PlayEventType>(QStringView raw);
+// Follows the raw value text.
+size_t qHash(PlayEventType type, size_t seed = 0);
 
 // One play of a game, as listed in the game detail.
 struct PlayByPlayEvent {

@@ -1,13 +1,203 @@
 #include "UserPreferences.h"
 
-UserPreferences::UserPreferences(SettingsStore& store, QObject* parent) : QObject(parent), m_store(store) {}
+#include "League.h"
+#include "ValueCoding.h"
 
-UserPreferences& UserPreferences::shared() {
-    static UserPreferences* instance = new UserPreferences(SettingsStore::standard());
-    return *instance;
+#include "platform/Logging.h"
+
+#include <QJsonDocument>
+#include <QStringList>
+
+#include <functional>
+#include <type_traits>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using UP = UserPreferences;
+
+// At most this many leagues are followed at once.
+constexpr qsizetype maxEnabledLeagues = 6;
+
+QSet<QString> defaultEnabledLeagues() {
+    QSet<QString> ids;
+    for (const League& league : League::allLeagues()) {
+        if (ids.size() == maxEnabledLeagues)
+            break;
+        ids.insert(league.id);
+    }
+    return ids;
 }
 
-void UserPreferences::save() {}
+// A stored selection of up to six ids is taken as it is, unknown ids included. A longer one is cut down to
+// the first six catalogue leagues it names, in catalogue order.
+QSet<QString> trimEnabledLeagues(const QSet<QString>& stored) {
+    if (stored.size() <= maxEnabledLeagues)
+        return stored;
+    QSet<QString> ids;
+    for (const League& league : League::allLeagues()) {
+        if (ids.size() == maxEnabledLeagues)
+            break;
+        if (stored.contains(league.id))
+            ids.insert(league.id);
+    }
+    return ids;
+}
+
+// Only the hour (and minute) of the quiet-hours bounds matter; the date is a fixed one in local time.
+QDateTime timeOfDay(int hour) {
+    return QDateTime(QDate(2001, 1, 1), QTime(hour, 0), Qt::LocalTime);
+}
+
+QDateTime toLocal(const QDateTime& instant) {
+    return instant.toLocalTime();
+}
+
+// How one setting travels between the live object and the stored document.
+struct Setting {
+    QLatin1StringView key;
+    // Adds the live value to the document (an absent optional adds nothing).
+    std::function<void(const UP&, coding::Writer&)> store;
+    // Assigns the stored value, or the default when the value is missing or null. Returns false when the
+    // value is of the wrong kind; the default is assigned then too.
+    std::function<bool(UP&, const QJsonValue&)> restore;
+};
+
+template <typename Getter, typename Setter, typename Fallback, typename Adjust = std::identity>
+Setting setting(QLatin1StringView key, Getter get, Setter set, Fallback fallback, Adjust adjust = {}) {
+    using Value = std::remove_cvref_t<std::invoke_result_t<Getter, const UP&>>;
+    const auto defaultValue = [fallback]() -> Value {
+        if constexpr (std::is_invocable_v<Fallback>)
+            return fallback();
+        else
+            return fallback;
+    };
+    return {key,
+            [key, get](const UP& preferences, coding::Writer& writer) {
+                writer.field(key, (preferences.*get)());
+            },
+            [set, defaultValue, adjust](UP& preferences, const QJsonValue& value) {
+                if (value.isUndefined() || value.isNull()) {
+                    (preferences.*set)(defaultValue());
+                    return true;
+                }
+                const std::optional<Value> decoded = coding::decode<Value>(value);
+                (preferences.*set)(decoded ? Value(adjust(*decoded)) : defaultValue());
+                return decoded.has_value();
+            }};
+}
+
+// Every setting in declaration order, which is also the order of the document's keys.
+const std::vector<Setting>& settings() {
+    static const std::vector<Setting> table{
+        setting("launchAtLogin"_L1, &UP::launchAtLogin, &UP::setLaunchAtLogin, false),
+        setting("showInDock"_L1, &UP::showInDock, &UP::setShowInDock, false),
+        setting("menuBarDisplayMode"_L1, &UP::menuBarDisplayMode, &UP::setMenuBarDisplayMode,
+                MenuBarDisplayMode::scoreOnly),
+        setting("hideWhenNoGames"_L1, &UP::hideWhenNoGames, &UP::setHideWhenNoGames, true),
+        setting("enabledLeagues"_L1, &UP::enabledLeagues, &UP::setEnabledLeagues, defaultEnabledLeagues,
+                trimEnabledLeagues),
+        setting("favoriteTeamIds"_L1, &UP::favoriteTeamIds, &UP::setFavoriteTeamIds, QSet<QString>()),
+        setting("maxPinnedGames"_L1, &UP::maxPinnedGames, &UP::setMaxPinnedGames, qint64{3}),
+        setting("autoFollowFavorites"_L1, &UP::autoFollowFavorites, &UP::setAutoFollowFavorites, true),
+        setting("refreshInterval"_L1, &UP::refreshInterval, &UP::setRefreshInterval, 30.0),
+        setting("fasterRefreshWhenLive"_L1, &UP::fasterRefreshWhenLive, &UP::setFasterRefreshWhenLive, true),
+        setting("liveRefreshInterval"_L1, &UP::liveRefreshInterval, &UP::setLiveRefreshInterval, 10.0),
+        setting("notificationsEnabled"_L1, &UP::notificationsEnabled, &UP::setNotificationsEnabled, true),
+        setting("notifyGameStart"_L1, &UP::notifyGameStart, &UP::setNotifyGameStart, true),
+        setting("notifyGameEnd"_L1, &UP::notifyGameEnd, &UP::setNotifyGameEnd, true),
+        setting("notifyScoreChange"_L1, &UP::notifyScoreChange, &UP::setNotifyScoreChange, false),
+        setting("notifyCloseGame"_L1, &UP::notifyCloseGame, &UP::setNotifyCloseGame, true),
+        setting("closeGameThreshold"_L1, &UP::closeGameThreshold, &UP::setCloseGameThreshold, qint64{7}),
+        setting("notifyOvertime"_L1, &UP::notifyOvertime, &UP::setNotifyOvertime, true),
+        setting("notifyFavoritesOnly"_L1, &UP::notifyFavoritesOnly, &UP::setNotifyFavoritesOnly, true),
+        setting("quietHoursEnabled"_L1, &UP::quietHoursEnabled, &UP::setQuietHoursEnabled, false),
+        setting(
+            "quietHoursStart"_L1, &UP::quietHoursStart, &UP::setQuietHoursStart, [] { return timeOfDay(22); },
+            toLocal),
+        setting(
+            "quietHoursEnd"_L1, &UP::quietHoursEnd, &UP::setQuietHoursEnd, [] { return timeOfDay(8); },
+            toLocal),
+        setting("showTeamLogos"_L1, &UP::showTeamLogos, &UP::setShowTeamLogos, true),
+        setting("showTeamColors"_L1, &UP::showTeamColors, &UP::setShowTeamColors, true),
+        setting("compactMode"_L1, &UP::compactMode, &UP::setCompactMode, false),
+        setting("useNotch"_L1, &UP::useNotch, &UP::setUseNotch, true),
+        setting("notchExpandOnHover"_L1, &UP::notchExpandOnHover, &UP::setNotchExpandOnHover, true),
+        setting("focusModeEnabled"_L1, &UP::focusModeEnabled, &UP::setFocusModeEnabled, false),
+        setting("hideScoresDuringScreenShare"_L1, &UP::hideScoresDuringScreenShare,
+                &UP::setHideScoresDuringScreenShare, true),
+        setting("spoilerFreeMode"_L1, &UP::spoilerFreeMode, &UP::setSpoilerFreeMode, false),
+        setting("spoilerFreeTeamIds"_L1, &UP::spoilerFreeTeamIds, &UP::setSpoilerFreeTeamIds,
+                QSet<QString>()),
+        setting("calendarSyncEnabled"_L1, &UP::calendarSyncEnabled, &UP::setCalendarSyncEnabled, false),
+        setting("calendarIdentifier"_L1, &UP::calendarIdentifier, &UP::setCalendarIdentifier,
+                std::optional<QString>()),
+        setting("addGameReminders"_L1, &UP::addGameReminders, &UP::setAddGameReminders, true),
+        setting("reminderMinutesBefore"_L1, &UP::reminderMinutesBefore, &UP::setReminderMinutesBefore,
+                qint64{15}),
+        setting("busyMode"_L1, &UP::busyMode, &UP::setBusyMode, false),
+        setting("cacheExpirationHours"_L1, &UP::cacheExpirationHours, &UP::setCacheExpirationHours,
+                qint64{24}),
+        setting("debugMode"_L1, &UP::debugMode, &UP::setDebugMode, false),
+    };
+    return table;
+}
+
+QByteArray documentBytes(const QVariant& stored) {
+    if (stored.typeId() == QMetaType::QString || stored.typeId() == QMetaType::QByteArray)
+        return stored.toByteArray();
+    return {};
+}
+
+} // namespace
+
+UserPreferences::UserPreferences(SettingsStore& store, QObject* parent) : QObject(parent), m_store(store) {
+    for (const Setting& entry : settings())
+        entry.restore(*this, QJsonValue::Undefined);
+    load();
+}
+
+UserPreferences& UserPreferences::shared() {
+    static UserPreferences instance(SettingsStore::standard());
+    return instance;
+}
+
+void UserPreferences::load() {
+    if (!m_store.contains(storageKey))
+        return;
+    const QJsonDocument document = QJsonDocument::fromJson(documentBytes(m_store.value(storageKey)));
+    if (!document.isObject()) {
+        qCWarning(generalLogger)
+            << "Stored preferences are not a JSON object; every setting keeps its default";
+        return;
+    }
+    // Key by key, so that one unreadable value costs only its own setting.
+    const QJsonObject object = document.object();
+    QStringList badKeys;
+    for (const Setting& entry : settings()) {
+        if (!entry.restore(*this, object.value(entry.key)))
+            badKeys.append(entry.key);
+    }
+    if (!badKeys.isEmpty()) {
+        qCWarning(generalLogger).noquote() << "Stored preferences have unreadable values for"
+                                           << badKeys.join(", "_L1) << "- those settings take their defaults";
+    }
+}
+
+QJsonObject UserPreferences::makeDocument() const {
+    coding::Writer writer;
+    for (const Setting& entry : settings())
+        entry.store(*this, writer);
+    return writer.object();
+}
+
+void UserPreferences::save() {
+    const QByteArray json = QJsonDocument(makeDocument()).toJson(QJsonDocument::Compact);
+    m_store.setValue(storageKey, QString::fromUtf8(json));
+    m_store.sync();
+}
 
 template <typename T, typename Signal>
 void UserPreferences::assign(T& member, const T& value, Signal changed) {

@@ -214,7 +214,6 @@ signals:
 private:
     template <typename T, typename Signal>
     void assign(T& member, const T& value, Signal changed);
-    void applyDefaults();
     void load();
     QJsonObject makeDocument() const;
 
