@@ -17,6 +17,7 @@
 #include <optional>
 
 class CacheService;
+struct LeagueGames;
 class GameNotifier;
 class NetworkMonitor;
 class ScoresService;
@@ -139,6 +140,7 @@ private:
     QList<League> followedLeagues() const;
     QList<Game> allHeldGames() const;
     void emptyGamesAndPreviousStates();
+    void applyLeagueResult(const LeagueGames& result);
     void autoPinFavoriteGames(const QList<Game>& allGames);
     bool isInQuietHours() const;
     void checkGame(const Game& game);

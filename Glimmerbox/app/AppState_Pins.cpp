@@ -1,0 +1,107 @@
+// Pinned games: pinning with a bound, toggling, the synchronisation after every refresh and the saved ids.
+#include "AppState.h"
+
+#include "model/UserPreferences.h"
+#include "platform/SettingsStore.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
+namespace {
+
+// A favourite's scheduled game is followed from 30 minutes before its start until a minute after it.
+constexpr double autoFollowLeadSeconds = 1800.0;
+constexpr double autoFollowGraceSeconds = 60.0;
+// A finished pinned game goes once its last copy is this old.
+constexpr double finalPinLifetimeSeconds = 300.0;
+
+bool holdsGame(const QList<Game>& games, const QString& id) {
+    return std::any_of(games.cbegin(), games.cend(), [&](const Game& game) { return game.id == id; });
+}
+
+bool involvesTeam(const Game& game, const QSet<QString>& teamIds) {
+    return teamIds.contains(game.homeTeam.id) || teamIds.contains(game.awayTeam.id);
+}
+
+double secondsBetween(const QDateTime& from, const QDateTime& to) {
+    return static_cast<double>(from.msecsTo(to)) / 1000.0;
+}
+
+bool isAutoFollowEligible(const Game& game, const QDateTime& now) {
+    if (game.isLive())
+        return true;
+    if (game.status != GameStatus::scheduled)
+        return false;
+    const double untilStart = secondsBetween(now, game.startTime);
+    return -autoFollowGraceSeconds < untilStart && untilStart < autoFollowLeadSeconds;
+}
+
+} // namespace
+
+void AppState::pinGame(const Game& game) {
+    if (holdsGame(m_pinnedGames, game.id))
+        return;
+    while (m_pinnedGames.size() >= m_preferences.maxPinnedGames() && !m_pinnedGames.isEmpty()) {
+        m_pinnedGames.removeFirst();
+        emit pinnedGamesChanged(m_pinnedGames);
+    }
+    m_pinnedGames.append(game);
+    emit pinnedGamesChanged(m_pinnedGames);
+    savePinnedGameIds();
+    schedulePinnedRefresh();
+}
+
+void AppState::togglePin(const Game& game) {
+    if (!holdsGame(m_pinnedGames, game.id)) {
+        pinGame(game);
+        return;
+    }
+    m_pinnedGames.removeIf([&](const Game& pinned) { return pinned.id == game.id; });
+    emit pinnedGamesChanged(m_pinnedGames);
+    savePinnedGameIds();
+    schedulePinnedRefresh();
+}
+
+void AppState::autoPinFavoriteGames(const QList<Game>& allGames) {
+    const QSet<QString>& favorites = m_preferences.favoriteTeamIds();
+    if (!m_preferences.autoFollowFavorites() || favorites.isEmpty())
+        return;
+    for (const Game& game : allGames) {
+        if (!involvesTeam(game, favorites) || !isAutoFollowEligible(game, m_clock.now()))
+            continue;
+        if (holdsGame(m_pinnedGames, game.id) || m_pinnedGames.size() >= m_preferences.maxPinnedGames())
+            continue;
+        m_pinnedGames.append(game);
+        emit pinnedGamesChanged(m_pinnedGames);
+    }
+}
+
+void AppState::syncPinnedGames() {
+    const QList<Game> allGames = allHeldGames();
+    autoPinFavoriteGames(allGames);
+
+    QList<Game> refreshed = m_pinnedGames;
+    for (Game& pinned : refreshed) {
+        const auto fresh = std::find_if(allGames.cbegin(), allGames.cend(),
+                                        [&](const Game& game) { return game.id == pinned.id; });
+        if (fresh != allGames.cend())
+            pinned = *fresh;
+    }
+    setPinnedGames(refreshed);
+
+    m_pinnedGames.removeIf([this](const Game& pinned) {
+        return pinned.status == GameStatus::final_ &&
+               secondsBetween(pinned.lastUpdate, m_clock.now()) > finalPinLifetimeSeconds;
+    });
+    emit pinnedGamesChanged(m_pinnedGames);
+
+    savePinnedGameIds();
+}
+
+void AppState::savePinnedGameIds() {
+    QStringList ids;
+    for (const Game& game : m_pinnedGames)
+        ids.append(game.id);
+    m_settings.setValue(pinnedGameIdsKey, ids);
+}

@@ -1,0 +1,133 @@
+// The three refresh roads (fresh fetch, league refresh, pinned-games refresh) and team loading. Each road
+// fetches its leagues concurrently and writes each league's games as its answer arrives. None guards against
+// an overlapping run: every run writes what it receives, and the first to finish clears isLoading.
+#include "AppState.h"
+
+#include "LeagueFetch.h"
+#include "TaskGroup.h"
+#include "model/UserPreferences.h"
+#include "platform/Logging.h"
+#include "service/CacheService.h"
+#include "service/ScoresService.h"
+
+#include <QSet>
+
+namespace {
+
+QCoro::Task<LeagueGames> fetchLiveLeague(ScoresService& api, League league) {
+    auto live = co_await api.fetchLiveScoreboard(league);
+    if (!live.ok())
+        co_return LeagueGames{league.id, std::nullopt};
+    co_return LeagueGames{league.id, std::move(live).value()};
+}
+
+} // namespace
+
+void AppState::emptyGamesAndPreviousStates() {
+    setGames({});
+    m_previousGameStates.clear();
+}
+
+void AppState::applyLeagueResult(const LeagueGames& result) {
+    if (result.games)
+        setLeagueGames(result.leagueId, *result.games);
+}
+
+QCoro::Task<> AppState::freshFetch() {
+    setIsLoading(true);
+    setError(std::nullopt);
+    emptyGamesAndPreviousStates();
+    m_cache.clearAll();
+    m_lastFetchDay = todayKey();
+
+    TaskGroup<LeagueGames> group([this](LeagueGames result) { applyLeagueResult(result); });
+    for (const League& league : followedLeagues())
+        group.add(fetchLeagueGames(m_apiService, m_clock, league, CurrentScoreboard::uncached));
+    co_await group.waitForAll();
+
+    syncPinnedGames();
+    co_await checkForGameChanges();
+
+    setLastRefresh(m_clock.now());
+    setIsLoading(false);
+
+    qsizetype gameCount = 0;
+    for (const QList<Game>& leagueGames : m_games)
+        gameCount += leagueGames.size();
+    qCInfo(apiLogger, "%s",
+           qUtf8Printable(QStringLiteral("Fresh fetch complete — %1 games loaded").arg(gameCount)));
+}
+
+QCoro::Task<> AppState::loadAllTeams() {
+    QList<Team> teams;
+    for (const League& league : followedLeagues()) {
+        auto leagueTeams = co_await m_apiService.fetchTeams(league);
+        if (leagueTeams.ok()) {
+            teams.append(leagueTeams.value());
+        } else {
+            qCCritical(apiLogger, "%s",
+                       qUtf8Printable(QStringLiteral("Failed to load teams for ") + league.abbreviation +
+                                      QStringLiteral(": ") + leagueTeams.error().errorDescription()));
+        }
+    }
+    setAllTeamsList(uniqueTeams(teams));
+}
+
+QCoro::Task<> AppState::refreshLeagues() {
+    setIsLoading(true);
+    setError(std::nullopt);
+
+    const QString today = todayKey();
+    if (today != m_lastFetchDay) {
+        emptyGamesAndPreviousStates();
+        m_cache.clearAll();
+        m_lastFetchDay = today;
+    }
+
+    const QSet<QString> enabled = m_preferences.enabledLeagues();
+    const QList<League> leagues = followedLeagues();
+    for (const QString& leagueId : m_games.keys()) {
+        if (!enabled.contains(leagueId))
+            removeLeagueGames(leagueId);
+    }
+
+    TaskGroup<LeagueGames> group([this](LeagueGames result) { applyLeagueResult(result); });
+    for (const League& league : leagues)
+        group.add(fetchLeagueGames(m_apiService, m_clock, league, CurrentScoreboard::cached));
+    co_await group.waitForAll();
+
+    syncPinnedGames();
+    co_await checkForGameChanges();
+
+    setLastRefresh(m_clock.now());
+    setIsLoading(false);
+}
+
+QCoro::Task<> AppState::refreshLeague(League league) {
+    const LeagueGames result =
+        co_await fetchLeagueGames(m_apiService, m_clock, league, CurrentScoreboard::cached);
+    if (!result.games)
+        co_return;
+    setLeagueGames(league.id, *result.games);
+    syncPinnedGames();
+    setLastRefresh(m_clock.now());
+}
+
+QCoro::Task<> AppState::refreshPinnedGames() {
+    if (m_pinnedGames.isEmpty())
+        co_return;
+
+    QSet<QString> pinnedLeagueIds;
+    for (const Game& game : m_pinnedGames)
+        pinnedLeagueIds.insert(game.league.id);
+
+    TaskGroup<LeagueGames> group([this](LeagueGames result) { applyLeagueResult(result); });
+    for (const League& league : League::allLeagues()) {
+        if (pinnedLeagueIds.contains(league.id))
+            group.add(fetchLiveLeague(m_apiService, league));
+    }
+    co_await group.waitForAll();
+
+    syncPinnedGames();
+    co_await checkForGameChanges();
+}
