@@ -1,0 +1,99 @@
+#include "TeamMapping.h"
+
+#include "MappingSupport.h"
+#include "platform/JsonRead.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Team lists carry "logos" ([{"href": ...}]) where scoreboards carry "logo".
+std::optional<QString> logoText(const QJsonObject& team) {
+    if (std::optional<QString> logo = json::text(team, "logo"_L1))
+        return logo;
+    const std::optional<QJsonArray> logos = json::array(team, "logos"_L1);
+    if (!logos)
+        return std::nullopt;
+    const std::optional<QJsonObject> first = json::objectAt(*logos, 0);
+    if (!first)
+        return std::nullopt;
+    return json::text(*first, "href"_L1);
+}
+
+// Spaces and tabs at either end; line breaks stay.
+QStringView trimmedOfBlanks(QStringView text) {
+    const auto isBlank = [](QChar c) { return c == u'\t' || c.category() == QChar::Separator_Space; };
+    while (!text.isEmpty() && isBlank(text.front()))
+        text = text.sliced(1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
+    return text;
+}
+
+QString athleteDisplayName(const QJsonObject& competitor) {
+    const std::optional<QJsonObject> athlete = json::object(competitor, "athlete"_L1);
+    return athlete ? json::text(*athlete, "displayName"_L1, QString()) : QString();
+}
+
+} // namespace
+
+Team parseTeam(const QJsonObject& object, const League& league) {
+    Team team;
+    team.id = mapping::textOrRandomId(object, "id"_L1);
+    team.name = json::text(object, "displayName"_L1, u"Unknown"_s);
+    team.abbreviation = json::text(object, "abbreviation"_L1, u"UNK"_s);
+    team.shortName = json::text(object, "shortDisplayName"_L1, team.name);
+    team.location = json::text(object, "location"_L1, QString());
+    team.league = league;
+    team.logoURL = mapping::urlFromText(logoText(object));
+    team.primaryColor = json::text(object, "color"_L1, u"808080"_s);
+    team.secondaryColor = json::text(object, "alternateColor"_L1, u"FFFFFF"_s);
+    return team;
+}
+
+Team parseAthleteTeam(const QJsonObject& competitor, const League& league) {
+    const QJsonObject athlete = json::object(competitor, "athlete"_L1).value_or(QJsonObject());
+    Team team;
+    team.id = mapping::textOrRandomId(competitor, "id"_L1);
+    team.name = json::text(athlete, "displayName"_L1, u"Unknown"_s);
+    team.shortName = json::text(athlete, "shortName"_L1, team.name);
+    const QList<QStringView> pieces = QStringView(team.shortName).split(u' ', Qt::SkipEmptyParts);
+    team.abbreviation = pieces.isEmpty() ? team.shortName : pieces.last().toString();
+    team.location = team.name;
+    team.league = league;
+    if (const std::optional<QJsonObject> flag = json::object(athlete, "flag"_L1))
+        team.logoURL = mapping::urlFromText(json::text(*flag, "href"_L1));
+    team.primaryColor = u"1E88E5"_s;
+    team.secondaryColor = u"FFFFFF"_s;
+    return team;
+}
+
+bool isPlaceholderAthlete(const QJsonObject& competitor) {
+    const QString displayName = athleteDisplayName(competitor);
+    const QStringView name = trimmedOfBlanks(displayName);
+    return name.isEmpty() || name.toString().toUpper() == u"TBD" || name == u"Unknown";
+}
+
+std::optional<TeamRecord> parseRecords(const std::optional<QJsonArray>& records) {
+    if (!records)
+        return std::nullopt;
+    for (const QJsonValue& value : *records) {
+        const QJsonObject record = value.toObject();
+        if (json::text(record, "type"_L1) != u"total"_s && json::text(record, "name"_L1) != u"overall"_s)
+            continue;
+        const std::optional<QString> summary = json::text(record, "summary"_L1);
+        if (!summary)
+            return std::nullopt;
+        const QList<QStringView> pieces = QStringView(*summary).split(u'-', Qt::SkipEmptyParts);
+        if (pieces.size() < 2)
+            return std::nullopt;
+        const auto figure = [&](qsizetype i) { return mapping::integerText(pieces.at(i)).value_or(0); };
+        TeamRecord result;
+        result.wins = figure(0);
+        result.losses = figure(1);
+        if (pieces.size() > 2)
+            result.ties = figure(2);
+        return result;
+    }
+    return std::nullopt;
+}

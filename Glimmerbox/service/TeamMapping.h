@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/League.h"
+#include "model/Team.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <optional>
+
+// A team object of a scoreboard, summary or team list; every key has a default, `record` stays absent.
+Team parseTeam(const QJsonObject& team, const League& league);
+
+// A competitor that is a person (tennis player, fighter, golfer) rather than a team.
+Team parseAthleteTeam(const QJsonObject& competitor, const League& league);
+
+// A competitor whose athlete is not known yet: no name, "TBD" in any case, or "Unknown".
+bool isPlaceholderAthlete(const QJsonObject& competitor);
+
+// The overall record ("total" or "overall") of a competitor's records, from its "W-L[-T]" summary.
+std::optional<TeamRecord> parseRecords(const std::optional<QJsonArray>& records);
