@@ -1,6 +1,56 @@
+#include "Scenario.h"
+#include "StandinServer.h"
+
+#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QHostAddress>
+#include <QTextStream>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    return 0;
+    QCoreApplication::setApplicationName(QStringLiteral("glimmerbox-standin"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Local stand-in of the scores service for tests and offline runs."));
+    parser.addHelpOption();
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Port on 127.0.0.1 (0: any free port)."),
+                                        QStringLiteral("port"), QStringLiteral("0"));
+    const QCommandLineOption scenarioOption(
+        QStringLiteral("scenario"), QStringLiteral("Scenario file, or the name of a built-in scenario."),
+        QStringLiteral("file"), QStringLiteral("default.json"));
+    const QCommandLineOption speedOption(
+        QStringLiteral("speed"), QStringLiteral("Scenario seconds per real second (0 freezes the timeline)."),
+        QStringLiteral("factor"), QStringLiteral("1"));
+    const QCommandLineOption verboseOption(QStringLiteral("verbose"),
+                                           QStringLiteral("Log every request to stderr."));
+    parser.addOptions({portOption, scenarioOption, speedOption, verboseOption});
+    parser.process(app);
+
+    QTextStream err(stderr);
+    bool portOk = false;
+    const uint port = parser.value(portOption).toUInt(&portOk);
+    bool speedOk = false;
+    const double speed = parser.value(speedOption).toDouble(&speedOk);
+    if (!portOk || port > 65535 || !speedOk || speed < 0) {
+        err << "glimmerbox-standin: invalid --port or --speed" << Qt::endl;
+        return 2;
+    }
+    QString error;
+    std::optional<Scenario> scenario = Scenario::load(parser.value(scenarioOption), &error);
+    if (!scenario) {
+        err << "glimmerbox-standin: " << error << Qt::endl;
+        return 2;
+    }
+
+    StandinServer server(std::move(*scenario), speed, parser.isSet(verboseOption));
+    const quint16 boundPort = server.listen(QHostAddress::LocalHost, static_cast<quint16>(port));
+    if (boundPort == 0) {
+        err << "glimmerbox-standin: cannot listen on 127.0.0.1:" << port << Qt::endl;
+        return 1;
+    }
+    server.setBaseURL(QStringLiteral("http://127.0.0.1:%1").arg(boundPort));
+    QTextStream(stdout) << "listening on 127.0.0.1:" << boundPort << Qt::endl; // endl flushes
+    return app.exec();
 }

@@ -1,0 +1,38 @@
+#include "Fault.h"
+
+Fault Fault::fromJson(const QJsonObject& object) {
+    Fault fault;
+    fault.path = object.value(QLatin1String("path")).toString();
+    fault.query = object.value(QLatin1String("query")).toString();
+    fault.from = object.value(QLatin1String("from")).toDouble(0);
+    fault.to = object.value(QLatin1String("to")).toDouble(std::numeric_limits<double>::infinity());
+    fault.times = object.value(QLatin1String("times")).toInt(-1);
+    fault.status = object.value(QLatin1String("status")).toInt(0);
+    if (object.value(QLatin1String("body")).isString())
+        fault.body = object.value(QLatin1String("body")).toString().toUtf8();
+    fault.html = object.value(QLatin1String("html")).toBool();
+    fault.malformed = object.value(QLatin1String("malformed")).toBool();
+    fault.drop = object.value(QLatin1String("drop")).toBool();
+    fault.stallSeconds = object.value(QLatin1String("stallSeconds")).toDouble(0);
+    return fault;
+}
+
+bool Fault::matches(const QString& requestPath, const QString& rawQuery, double elapsedSeconds) const {
+    if (times == 0 || elapsedSeconds < from || elapsedSeconds >= to)
+        return false;
+    const bool pathMatches =
+        path.endsWith(u'*') ? requestPath.startsWith(path.chopped(1)) : requestPath == path;
+    return pathMatches && (query.isEmpty() || rawQuery.contains(query));
+}
+
+std::optional<Fault> takeFault(QList<Fault>& faults, const QString& path, const QString& rawQuery,
+                               double elapsedSeconds) {
+    for (Fault& fault : faults) {
+        if (!fault.matches(path, rawQuery, elapsedSeconds))
+            continue;
+        if (fault.times > 0)
+            --fault.times;
+        return fault;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+#include <limits>
+#include <optional>
+
+// A fault the stand-in injects into matching requests, read from a scenario's "faults" list.
+struct Fault {
+    QString path;    // exact request path, or a prefix when it ends in "*"
+    QString query;   // substring the raw query must contain; empty matches any query
+    double from = 0; // scenario seconds during which the fault applies: [from, to)
+    double to = std::numeric_limits<double>::infinity();
+    int times = -1; // how many requests it hits; -1 for all
+
+    int status = 0;                 // reply with this HTTP status (0: the normal status)
+    std::optional<QByteArray> body; // reply with this body instead of the normal one
+    bool html = false;              // reply with an HTML error page
+    bool malformed = false;         // cut the normal JSON body in half
+    bool drop = false;              // close the connection without a reply
+    double stallSeconds = 0;        // wait this long (real seconds) before replying
+
+    static Fault fromJson(const QJsonObject& object);
+    bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds) const;
+};
+
+// The first fault that matches the request, used up by one hit; nothing when none matches.
+std::optional<Fault> takeFault(QList<Fault>& faults, const QString& path, const QString& rawQuery,
+                               double elapsedSeconds);

@@ -1,0 +1,181 @@
+#include "StandinServer.h"
+
+#include <QBuffer>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QImage>
+#include <QJsonDocument>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTcpSocket>
+#include <QTextStream>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+const QString servicePrefix = QStringLiteral("/apis/site/v2/sports/");
+
+// A server error page as a proxy or load balancer in front of the service would send it.
+const QByteArray htmlErrorPage = "<!DOCTYPE html>\n<html><head><title>Service Unavailable</title></head>\n"
+                                 "<body><h1>Service Unavailable</h1><p>The server is temporarily unable to "
+                                 "service your request.</p></body>"
+                                 "</html>\n";
+} // namespace
+
+StandinServer::StandinServer(Scenario scenario, double speed, bool verbose)
+    : m_scenario(std::move(scenario)), m_clock(speed), m_verbose(verbose) {}
+
+RenderContext StandinServer::renderContext() const {
+    return RenderContext{m_clock.elapsedSeconds(), m_clock.anchor(), m_baseURL};
+}
+
+bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) {
+    const QUrl url = request.url();
+    const QString path = url.path();
+    const QString rawQuery = url.query(QUrl::FullyEncoded);
+    const QUrlQuery query(url);
+    const QString target = rawQuery.isEmpty() ? path : path + u'?' + rawQuery;
+
+    if (path.startsWith(QLatin1String("/__"))) {
+        QHttpServerResponder responder = makeResponder(request, socket);
+        send(responder, control(path, query));
+        return true;
+    }
+
+    ++m_totalRequests;
+    ++m_requestCounts[target];
+    const std::optional<Fault> fault =
+        takeFault(m_scenario.faults(), path, rawQuery, m_clock.elapsedSeconds());
+    if (m_verbose)
+        QTextStream(stderr) << "GET " << target << (fault ? " (fault)" : "") << Qt::endl;
+
+    if (fault && fault->drop) {
+        // Closed after this call returns, so the server is done with the socket by then.
+        QTimer::singleShot(0, socket, [socket] { socket->abort(); });
+        return true;
+    }
+    Reply reply = route(path, query);
+    if (fault)
+        reply = withFault(*fault, std::move(reply));
+
+    auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
+    if (fault && fault->stallSeconds > 0) {
+        // The socket is the timer's context: a client that gave up meanwhile gets nothing.
+        QTimer::singleShot(static_cast<int>(fault->stallSeconds * 1000), socket,
+                           [responder, reply] { send(*responder, reply); });
+    } else {
+        send(*responder, reply);
+    }
+    return true;
+}
+
+void StandinServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) {
+    QHttpServerResponder responder = makeResponder(request, socket);
+    send(responder, error(404, QStringLiteral("Not Found")));
+}
+
+StandinServer::Reply StandinServer::route(const QString& path, const QUrlQuery& query) const {
+    if (path.startsWith(QLatin1String("/i/")) && path.endsWith(QLatin1String(".png")))
+        return logo(path);
+    if (!path.startsWith(servicePrefix))
+        return error(404, QStringLiteral("Not Found"));
+    const QStringList parts = path.mid(servicePrefix.size()).split(u'/');
+    if (parts.size() != 3 || !m_scenario.hasLeague(parts[0] + u'/' + parts[1]))
+        return error(404, QStringLiteral("Failed to get league"));
+    return serviceReply(parts, query);
+}
+
+StandinServer::Reply StandinServer::serviceReply(const QStringList& parts, const QUrlQuery& query) const {
+    const QString leaguePath = parts[0] + u'/' + parts[1];
+    const QString endpoint = parts[2];
+    const RenderContext context = renderContext();
+
+    if (endpoint == QLatin1String("scoreboard")) {
+        std::optional<QDate> day;
+        if (query.hasQueryItem(QStringLiteral("dates"))) {
+            static const QRegularExpression eightDigits(QStringLiteral("^[0-9]{8}$"));
+            const QString dates = query.queryItemValue(QStringLiteral("dates"), QUrl::FullyDecoded);
+            day = QDate::fromString(dates, QStringLiteral("yyyyMMdd"));
+            if (!eightDigits.match(dates).hasMatch() || !day->isValid())
+                return error(400, QStringLiteral("Invalid dates parameter: ") + dates);
+        }
+        return json(m_scenario.scoreboard(leaguePath, day, context));
+    }
+    if (endpoint == QLatin1String("summary")) {
+        const QString eventId = query.queryItemValue(QStringLiteral("event"), QUrl::FullyDecoded);
+        const std::optional<QJsonObject> summary = m_scenario.summary(leaguePath, eventId, context);
+        return summary ? json(*summary) : error(404, QStringLiteral("Event not found: ") + eventId);
+    }
+    if (endpoint == QLatin1String("teams")) {
+        bool ok = false;
+        int limit = query.queryItemValue(QStringLiteral("limit")).toInt(&ok);
+        if (!ok || limit < 0)
+            limit = 50;
+        return json(m_scenario.teams(leaguePath, limit, context));
+    }
+    return error(404, QStringLiteral("Not Found"));
+}
+
+StandinServer::Reply StandinServer::control(const QString& path, const QUrlQuery& query) {
+    if (path == QLatin1String("/__stats")) {
+        QJsonObject requests;
+        for (auto it = m_requestCounts.cbegin(); it != m_requestCounts.cend(); ++it)
+            requests.insert(it.key(), it.value());
+        return json(QJsonObject{{QStringLiteral("total"), m_totalRequests},
+                                {QStringLiteral("requests"), requests},
+                                {QStringLiteral("elapsed"), m_clock.elapsedSeconds()}});
+    }
+    if (path == QLatin1String("/__advance")) {
+        m_clock.advance(query.queryItemValue(QStringLiteral("seconds")).toDouble());
+        return json(QJsonObject{{QStringLiteral("elapsed"), m_clock.elapsedSeconds()}});
+    }
+    return error(404, QStringLiteral("Not Found"));
+}
+
+StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
+    if (fault.html) {
+        reply.body = htmlErrorPage;
+        reply.mimeType = "text/html";
+    }
+    if (fault.malformed)
+        reply.body.truncate(reply.body.size() / 2);
+    if (fault.body)
+        reply.body = *fault.body;
+    if (fault.status != 0) {
+        const bool keepsBody = fault.html || fault.malformed || fault.body;
+        reply = keepsBody ? Reply{fault.status, reply.body, reply.mimeType}
+                          : error(fault.status, QStringLiteral("Injected failure"));
+    }
+    return reply;
+}
+
+StandinServer::Reply StandinServer::json(const QJsonObject& object, int status) {
+    return Reply{status, QJsonDocument(object).toJson(QJsonDocument::Compact), "application/json"};
+}
+
+StandinServer::Reply StandinServer::error(int status, const QString& message) {
+    return json(QJsonObject{{QStringLiteral("code"), status}, {QStringLiteral("message"), message}}, status);
+}
+
+// A plain coloured disc; the colour follows the path, so each team keeps its own.
+StandinServer::Reply StandinServer::logo(const QString& path) {
+    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromHsv(static_cast<int>(qHash(path) % 360), 170, 210));
+        painter.drawEllipse(QRectF(4, 4, 56, 56));
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return Reply{200, png, "image/png"};
+}
+
+void StandinServer::send(QHttpServerResponder& responder, const Reply& reply) {
+    responder.write(reply.body, reply.mimeType, static_cast<QHttpServerResponder::StatusCode>(reply.status));
+}

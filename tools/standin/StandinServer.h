@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Scenario.h"
+#include "ScenarioClock.h"
+
+#include <QAbstractHttpServer>
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QUrlQuery>
+
+class QHttpServerResponder;
+
+// Answers the scores service's paths from a scenario, injects the scenario's faults, counts requests and
+// serves two control paths for tests: /__stats (request counts) and /__advance?seconds=N (scenario time).
+class StandinServer final : public QAbstractHttpServer {
+public:
+    StandinServer(Scenario scenario, double speed, bool verbose);
+
+    // The address replies refer to for "@base" (logo URLs); set once the port is known.
+    void setBaseURL(const QString& baseURL) { m_baseURL = baseURL; }
+
+protected:
+    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
+    void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
+
+private:
+    struct Reply {
+        int status = 200;
+        QByteArray body;
+        QByteArray mimeType = "application/json";
+    };
+
+    Reply route(const QString& path, const QUrlQuery& query) const;
+    Reply serviceReply(const QStringList& parts, const QUrlQuery& query) const;
+    Reply control(const QString& path, const QUrlQuery& query);
+    static Reply withFault(const Fault& fault, Reply reply);
+    static Reply json(const QJsonObject& object, int status = 200);
+    static Reply error(int status, const QString& message);
+    static Reply logo(const QString& path);
+    static void send(QHttpServerResponder& responder, const Reply& reply);
+    RenderContext renderContext() const;
+
+    Scenario m_scenario;
+    ScenarioClock m_clock;
+    bool m_verbose;
+    QString m_baseURL;
+    QHash<QString, int> m_requestCounts;
+    int m_totalRequests = 0;
+};
