@@ -1,0 +1,94 @@
+#include "FakeScoresService.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+FakeScoresService::FakeScoresService() = default;
+
+// Requests still waiting are abandoned: their callers never resume.
+FakeScoresService::~FakeScoresService() = default;
+
+int FakeScoresService::requestCount(Kind kind) const {
+    return static_cast<int>(std::count_if(m_requests.cbegin(), m_requests.cend(),
+                                          [kind](const Request& request) { return request.kind == kind; }));
+}
+
+std::vector<FakeScoresService::Request> FakeScoresService::pending() const {
+    std::vector<Request> waiting;
+    for (const auto& entry : m_pendingGames)
+        waiting.push_back(entry->request);
+    for (const auto& entry : m_pendingTeams)
+        waiting.push_back(entry->request);
+    return waiting;
+}
+
+template <typename Result>
+bool FakeScoresService::resolve(std::vector<std::shared_ptr<Pending<Result>>>& queue, Kind kind,
+                                const QString& leagueId, const Result& result) {
+    const auto found = std::find_if(queue.begin(), queue.end(), [&](const auto& entry) {
+        return entry->request.kind == kind && entry->request.league.id == leagueId;
+    });
+    if (found == queue.end()) {
+        ADD_FAILURE() << "no waiting request of kind " << static_cast<int>(kind) << " for "
+                      << leagueId.toStdString();
+        return false;
+    }
+    const std::shared_ptr<Pending<Result>> entry = *found;
+    queue.erase(found);
+    entry->result = result;
+    if (entry->waiter)
+        entry->waiter.resume();
+    return true;
+}
+
+bool FakeScoresService::answer(Kind kind, const QString& leagueId, const GamesResult& result) {
+    return resolve(m_pendingGames, kind, leagueId, result);
+}
+
+bool FakeScoresService::answerTeams(const QString& leagueId, const TeamsResult& result) {
+    return resolve(m_pendingTeams, Kind::teams, leagueId, result);
+}
+
+QCoro::Task<FakeScoresService::GamesResult> FakeScoresService::requestGames(Request request) {
+    m_requests.push_back(request);
+    if (gamesResponder) {
+        if (auto immediate = gamesResponder(request))
+            co_return std::move(*immediate);
+    }
+    auto entry = std::make_shared<Pending<GamesResult>>();
+    entry->request = std::move(request);
+    m_pendingGames.push_back(entry);
+    co_return co_await Answered<GamesResult>{entry};
+}
+
+QCoro::Task<FakeScoresService::GamesResult>
+FakeScoresService::fetchScoreboard(League league, std::optional<QDateTime> date) {
+    const Kind kind = date ? Kind::datedScoreboard : Kind::scoreboard;
+    return requestGames(Request{kind, std::move(league), std::move(date)});
+}
+
+QCoro::Task<FakeScoresService::GamesResult> FakeScoresService::fetchLiveScoreboard(League league) {
+    return requestGames(Request{Kind::liveScoreboard, std::move(league), std::nullopt});
+}
+
+QCoro::Task<FakeScoresService::TeamsResult> FakeScoresService::fetchTeams(League league) {
+    Request request{Kind::teams, std::move(league), std::nullopt};
+    m_requests.push_back(request);
+    if (teamsResponder) {
+        if (auto immediate = teamsResponder(request))
+            co_return std::move(*immediate);
+    }
+    auto entry = std::make_shared<Pending<TeamsResult>>();
+    entry->request = std::move(request);
+    m_pendingTeams.push_back(entry);
+    co_return co_await Answered<TeamsResult>{entry};
+}
+
+QCoro::Task<ServiceResult<GameDetail>> FakeScoresService::fetchGameDetail(QString, League) {
+    co_return APIError::noData();
+}
+
+QCoro::Task<ServiceResult<QList<TopScorer>>> FakeScoresService::fetchTopScorers(QString, League) {
+    co_return APIError::noData();
+}
