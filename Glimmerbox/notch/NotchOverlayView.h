@@ -1,23 +1,33 @@
 #pragma once
 
+#include <QPainterPath>
 #include <QRegion>
 #include <QWidget>
 
 class AppState;
 
-// The overlay's root view. For now it paints the compact bar: a black rounded bar at the top centre showing
-// the first pinned game's score line. The window's mask follows what it paints, so that without a compositor
-// the transparent remainder does not show as black.
+// The overlay's root view. For now it paints the compact bar: a black panel hanging from the top centre with
+// flat top and rounded bottom corners, showing the first pinned game's score line; with nothing pinned it
+// paints nothing. The window's mask follows what it paints, so that without a compositor the transparent
+// remainder does not show as black.
 class NotchOverlayView : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int barHeight = 34;
+    static constexpr int barMinimumWidth = 200;
+    static constexpr int barHorizontalPadding = 20;
+    static constexpr int barBottomRadius = 12;
+    static constexpr int textPixelSize = 13;
+
     NotchOverlayView(bool hasPhysicalNotch, AppState& appState, QWidget* parent = nullptr);
 
     bool hasPhysicalNotch() const { return m_hasPhysicalNotch; }
-    // The text the bar shows ("BOS 102 - 99 LAL" for the first pinned game, else the app name).
+    // The text the bar shows: the first pinned game's score line ("BOS 102 - 99 LAL"); empty with no pin.
     QString barText() const;
-    // The bar's rectangle and the region this view paints, in the view's coordinates.
+    // The bar's rectangle (empty when nothing is shown) and its outline, in the view's coordinates.
     QRect barRect() const;
+    QPainterPath barPath() const;
+    // What this view paints, in its own coordinates.
     QRegion paintedRegion() const;
 
 protected:
@@ -26,6 +36,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void pinnedGamesChanged();
+    QFont barFont() const;
     void updateMask();
 
     bool m_hasPhysicalNotch;

@@ -1,5 +1,227 @@
 #include "platform/XInputScrollSource.h"
 
+#ifdef GLIMMERBOX_HAVE_XCB_XINPUT
+
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <xcb/xcb.h>
+#include <xcb/xinput.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// Scroll amounts arrive in device units, one wheel notch being `increment`; a notch counts as this many
+// points, which keeps touchpad motion at about one point per unit with the usual increment of 15.
+constexpr double pointsPerIncrement = 15.0;
+
+double toDouble(const xcb_input_fp3232_t& value) {
+    return static_cast<double>(value.integral) + static_cast<double>(value.frac) / 4294967296.0;
+}
+
+template <typename Reply>
+struct FreeReply {
+    void operator()(Reply* reply) const { free(reply); }
+};
+template <typename Reply>
+using ReplyPtr = std::unique_ptr<Reply, FreeReply<Reply>>;
+
+class XcbScrollSource final : public XInputScrollSource, public QAbstractNativeEventFilter {
+public:
+    XcbScrollSource(xcb_connection_t* connection, xcb_window_t root, uint8_t opcode)
+        : m_connection(connection), m_root(root), m_opcode(opcode) {}
+
+    ~XcbScrollSource() override { setEnabled(false); }
+
+    void setEnabled(bool enabled) override {
+        if (enabled == m_enabled)
+            return;
+        m_enabled = enabled;
+        if (enabled) {
+            // Devices come and go; reading them at each switch-on is cheap and keeps the table current.
+            loadDevices();
+            QCoreApplication::instance()->installNativeEventFilter(this);
+        } else {
+            QCoreApplication::instance()->removeNativeEventFilter(this);
+        }
+        selectRawMotion(enabled);
+    }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        auto* event = static_cast<xcb_generic_event_t*>(message);
+        if ((event->response_type & ~0x80) != XCB_GE_GENERIC)
+            return false;
+        auto* generic = reinterpret_cast<xcb_ge_generic_event_t*>(event);
+        if (generic->extension != m_opcode || generic->event_type != XCB_INPUT_RAW_MOTION)
+            return false;
+        handleRawMotion(reinterpret_cast<xcb_input_raw_motion_event_t*>(event));
+        return false;
+    }
+
+private:
+    struct ScrollAxis {
+        int number = 0;
+        bool horizontal = false;
+        double increment = 1;
+        bool absolute = false;
+        std::optional<double> lastValue;
+    };
+    struct Device {
+        bool precise = false;
+        QList<ScrollAxis> axes;
+    };
+
+    void selectRawMotion(bool on) {
+        struct {
+            xcb_input_event_mask_t header;
+            uint32_t mask;
+        } mask = {{XCB_INPUT_DEVICE_ALL_MASTER, 1}, on ? uint32_t(XCB_INPUT_XI_EVENT_MASK_RAW_MOTION) : 0u};
+        xcb_input_xi_select_events(m_connection, m_root, 1, &mask.header);
+        xcb_flush(m_connection);
+    }
+
+    xcb_atom_t atom(const char* name) {
+        auto cookie = xcb_intern_atom(m_connection, 1, static_cast<uint16_t>(strlen(name)), name);
+        ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(m_connection, cookie, nullptr));
+        return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    }
+
+    // Touchpads scroll smoothly; a mouse wheel moves in notches and never swipes.
+    bool isTouchpad(xcb_input_device_id_t id, const QString& name) {
+        const QString lower = name.toLower();
+        if (lower.contains(u"touchpad") || lower.contains(u"trackpad") || lower.contains(u"touch pad"))
+            return true;
+        const xcb_atom_t tapping = atom("libinput Tapping Enabled");
+        const xcb_atom_t synaptics = atom("Synaptics Finger");
+        auto cookie = xcb_input_xi_list_properties(m_connection, id);
+        ReplyPtr<xcb_input_xi_list_properties_reply_t> reply(
+            xcb_input_xi_list_properties_reply(m_connection, cookie, nullptr));
+        if (!reply)
+            return false;
+        const xcb_atom_t* properties = xcb_input_xi_list_properties_properties(reply.get());
+        const int count = xcb_input_xi_list_properties_properties_length(reply.get());
+        for (int i = 0; i < count; ++i) {
+            if (properties[i] != XCB_ATOM_NONE && (properties[i] == tapping || properties[i] == synaptics))
+                return true;
+        }
+        return false;
+    }
+
+    void loadDevices() {
+        m_devices.clear();
+        auto cookie = xcb_input_xi_query_device(m_connection, XCB_INPUT_DEVICE_ALL);
+        ReplyPtr<xcb_input_xi_query_device_reply_t> reply(
+            xcb_input_xi_query_device_reply(m_connection, cookie, nullptr));
+        if (!reply)
+            return;
+        for (auto info = xcb_input_xi_query_device_infos_iterator(reply.get()); info.rem;
+             xcb_input_xi_device_info_next(&info)) {
+            if (info.data->type != XCB_INPUT_DEVICE_TYPE_SLAVE_POINTER)
+                continue;
+            Device device;
+            QHash<int, bool> absoluteValuators;
+            for (auto cls = xcb_input_xi_device_info_classes_iterator(info.data); cls.rem;
+                 xcb_input_device_class_next(&cls)) {
+                if (cls.data->type == XCB_INPUT_DEVICE_CLASS_TYPE_VALUATOR) {
+                    auto* valuator = reinterpret_cast<xcb_input_valuator_class_t*>(cls.data);
+                    absoluteValuators.insert(valuator->number,
+                                             valuator->mode == XCB_INPUT_VALUATOR_MODE_ABSOLUTE);
+                } else if (cls.data->type == XCB_INPUT_DEVICE_CLASS_TYPE_SCROLL) {
+                    auto* scroll = reinterpret_cast<xcb_input_scroll_class_t*>(cls.data);
+                    const double increment = std::abs(toDouble(scroll->increment));
+                    device.axes.append({scroll->number,
+                                        scroll->scroll_type == XCB_INPUT_SCROLL_TYPE_HORIZONTAL,
+                                        increment > 0 ? increment : 1.0, false, std::nullopt});
+                }
+            }
+            if (device.axes.isEmpty())
+                continue;
+            for (ScrollAxis& axis : device.axes)
+                axis.absolute = absoluteValuators.value(axis.number, false);
+            const QString name = QString::fromUtf8(xcb_input_xi_device_info_name(info.data),
+                                                   xcb_input_xi_device_info_name_length(info.data));
+            device.precise = isTouchpad(info.data->deviceid, name);
+            m_devices.insert(info.data->deviceid, device);
+        }
+    }
+
+    void handleRawMotion(const xcb_input_raw_motion_event_t* event) {
+        auto found = m_devices.find(event->sourceid);
+        if (found == m_devices.end())
+            return;
+        Device& device = *found;
+        const uint32_t* mask = xcb_input_raw_button_press_valuator_mask(event);
+        const xcb_input_fp3232_t* values = xcb_input_raw_button_press_axisvalues(event);
+        const int valueCount = xcb_input_raw_button_press_axisvalues_length(event);
+        const int bits = event->valuators_len * 32;
+        double horizontal = 0;
+        double vertical = 0;
+        bool scrolled = false;
+        int valueIndex = 0;
+        for (int bit = 0; bit < bits && valueIndex < valueCount; ++bit) {
+            if (!(mask[bit / 32] & (1u << (bit % 32))))
+                continue;
+            const double value = toDouble(values[valueIndex++]);
+            for (ScrollAxis& axis : device.axes) {
+                if (axis.number != bit)
+                    continue;
+                double delta = value;
+                if (axis.absolute) {
+                    delta = axis.lastValue ? value - *axis.lastValue : 0;
+                    axis.lastValue = value;
+                }
+                (axis.horizontal ? horizontal : vertical) += delta / axis.increment * pointsPerIncrement;
+                scrolled = true;
+            }
+        }
+        if (!scrolled || (horizontal == 0 && vertical == 0))
+            return;
+        // X scrolls right for positive values; our deltas follow the content, so the sign flips.
+        emit this->scrolled(ScrollDelta{-horizontal, -vertical, device.precise});
+    }
+
+    xcb_connection_t* m_connection;
+    xcb_window_t m_root;
+    uint8_t m_opcode;
+    bool m_enabled = false;
+    QHash<int, Device> m_devices;
+};
+
+} // namespace
+
+std::unique_ptr<XInputScrollSource> XInputScrollSource::create() {
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (!app || QGuiApplication::platformName() != u"xcb")
+        return nullptr;
+    auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return nullptr;
+    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_input_id);
+    if (!extension || !extension->present)
+        return nullptr;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    if (!screen)
+        return nullptr;
+    return std::make_unique<XcbScrollSource>(connection, screen->root, extension->major_opcode);
+}
+
+#else
+
 std::unique_ptr<XInputScrollSource> XInputScrollSource::create() {
     return nullptr;
 }
+
+#endif

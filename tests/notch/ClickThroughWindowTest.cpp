@@ -1,0 +1,173 @@
+#include "notch/ClickThroughWindow.h"
+
+#include "FakePointerSource.h"
+#include "ManualClock.h"
+#include "OverlayGeometry.h"
+#include "notch/FirstMouseHostingView.h"
+#include "notch/OverlayNotifications.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+namespace geo = overlay_geometry;
+
+namespace {
+
+class ClickThroughWindowTest : public ::testing::Test {
+protected:
+    ClickThroughWindowTest() : window(new ClickThroughWindow(geo::window, &pointer, &clock, &center)) {
+        window->setHoverZone(geo::hoverStrip);
+        window->setExpandedZone(geo::window);
+    }
+    ~ClickThroughWindowTest() override { delete window; }
+
+    bool isClickThrough() const {
+        return window->windowHandle()->flags().testFlag(Qt::WindowTransparentForInput);
+    }
+    void postSetInteractive(const QVariantMap& userInfo) {
+        center.post(OverlayNotificationName::setInteractive, userInfo);
+        QCoreApplication::processEvents();
+    }
+
+    ManualClock clock;
+    OverlayNotificationCenter center;
+    FakePointerSource pointer;
+    ClickThroughWindow* window;
+};
+
+} // namespace
+
+TEST_F(ClickThroughWindowTest, IsAToolWindowAtItsContentRectangle) {
+    EXPECT_EQ(window->geometry(), geo::window);
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::Tool));
+    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_TRUE(window->testAttribute(Qt::WA_TranslucentBackground));
+    EXPECT_TRUE(window->testAttribute(Qt::WA_ShowWithoutActivating));
+}
+
+TEST_F(ClickThroughWindowTest, TrackingMakesTheShownWindowClickThroughWithoutHidingIt) {
+    window->show();
+    window->startTracking();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(isClickThrough());
+    EXPECT_TRUE(pointer.started);
+    EXPECT_EQ(pointer.areaOfInterest, geo::window.united(geo::hoverStrip));
+}
+
+TEST_F(ClickThroughWindowTest, PostsEnteredAndExitedAsThePointerMoves) {
+    window->startTracking();
+    QSignalSpy entered(&center, &OverlayNotificationCenter::mouseEntered);
+    QSignalSpy exited(&center, &OverlayNotificationCenter::mouseExited);
+    pointer.moveTo(geo::belowStripInWindow);
+    EXPECT_EQ(entered.count(), 0);
+    pointer.moveTo(geo::inStrip);
+    pointer.moveTo(geo::belowStripInWindow);
+    EXPECT_EQ(entered.count(), 1);
+    EXPECT_TRUE(window->isMouseInside());
+    pointer.moveTo(geo::outside);
+    pointer.moveTo({geo::outside.x() + 5, geo::outside.y()});
+    EXPECT_EQ(exited.count(), 1);
+}
+
+TEST_F(ClickThroughWindowTest, SwipesUseTheClockAndScrollTrackingFollowsThePointer) {
+    window->startTracking();
+    QSignalSpy right(&center, &OverlayNotificationCenter::swipeRight);
+    QSignalSpy left(&center, &OverlayNotificationCenter::swipeLeft);
+    EXPECT_FALSE(pointer.scrollTracking);
+    pointer.moveTo(geo::inStrip);
+    EXPECT_TRUE(pointer.scrollTracking);
+
+    pointer.scroll(60, 0);
+    pointer.scroll(60, 0); // inside the quiet time
+    EXPECT_EQ(right.count(), 1);
+    clock.advanceSeconds(0.6);
+    pointer.scroll(-51, 0);
+    EXPECT_EQ(left.count(), 1);
+
+    pointer.moveTo(geo::outside);
+    EXPECT_FALSE(pointer.scrollTracking);
+}
+
+TEST_F(ClickThroughWindowTest, SetInteractiveIsAppliedLaterAndOnlyForABool) {
+    window->show();
+    window->startTracking();
+    EXPECT_FALSE(window->canBecomeKeyWindow());
+    EXPECT_FALSE(window->canBecomeMainWindow());
+
+    center.postSetInteractive(true);
+    EXPECT_FALSE(window->isInteractive()); // not yet: the switch waits for the event loop
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->isInteractive());
+    EXPECT_TRUE(window->canBecomeKeyWindow());
+    EXPECT_FALSE(window->canBecomeMainWindow());
+    EXPECT_FALSE(isClickThrough());
+    EXPECT_TRUE(window->isVisible());
+
+    postSetInteractive({});
+    EXPECT_FALSE(window->isInteractive());
+    EXPECT_TRUE(isClickThrough());
+
+    for (const QVariant& notABool : {QVariant(QStringLiteral("true")), QVariant(1), QVariant()}) {
+        center.postSetInteractive(true);
+        QCoreApplication::processEvents();
+        postSetInteractive({{OverlayNotificationName::interactiveKey, notABool}});
+        EXPECT_FALSE(window->isInteractive()) << notABool.typeName();
+    }
+}
+
+TEST_F(ClickThroughWindowTest, InteractiveWindowIgnoresScrollingButStillNoticesLeaving) {
+    window->startTracking();
+    QSignalSpy right(&center, &OverlayNotificationCenter::swipeRight);
+    QSignalSpy exited(&center, &OverlayNotificationCenter::mouseExited);
+    pointer.moveTo(geo::inStrip);
+    postSetInteractive({{OverlayNotificationName::interactiveKey, true}});
+    EXPECT_FALSE(pointer.scrollTracking);
+    pointer.scroll(80, 0);
+    EXPECT_EQ(right.count(), 0);
+    pointer.moveTo(geo::outside);
+    EXPECT_EQ(exited.count(), 1);
+}
+
+TEST_F(ClickThroughWindowTest, SetInteractiveAfterTheWindowIsGoneIsIgnored) {
+    window->startTracking();
+    center.postSetInteractive(true);
+    delete window;
+    window = nullptr;
+    QCoreApplication::processEvents();
+    center.postSetInteractive(false);
+    QCoreApplication::processEvents();
+    SUCCEED();
+}
+
+TEST(OverlayNotificationCenterTest, KnowsTheFiveNamesAndNothingElse) {
+    OverlayNotificationCenter center;
+    QSignalSpy entered(&center, &OverlayNotificationCenter::mouseEntered);
+    QSignalSpy exited(&center, &OverlayNotificationCenter::mouseExited);
+    QSignalSpy left(&center, &OverlayNotificationCenter::swipeLeft);
+    QSignalSpy right(&center, &OverlayNotificationCenter::swipeRight);
+    QSignalSpy interactive(&center, &OverlayNotificationCenter::setInteractive);
+    for (const QString& name : OverlayNotificationName::all)
+        EXPECT_TRUE(center.post(name, {{QStringLiteral("interactive"), true}})) << name.toStdString();
+    EXPECT_FALSE(center.post(QStringLiteral("ClickThroughWindowMouseMoved")));
+    EXPECT_EQ(entered.count() + exited.count() + left.count() + right.count() + interactive.count(), 5);
+    EXPECT_EQ(interactive.first().first().toMap().value(QStringLiteral("interactive")), QVariant(true));
+}
+
+TEST(FirstMouseHostingViewTest, HostsItsRootViewOverItsWholeArea) {
+    auto* root = new QLabel(QStringLiteral("root"));
+    FirstMouseHostingView host(root);
+    host.resize(440, 680);
+    host.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(root->parentWidget(), &host);
+    EXPECT_EQ(root->geometry(), QRect(0, 0, 440, 680));
+    EXPECT_TRUE(host.acceptsFirstMouse());
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/PointerSource.h"
+
+// A pointer that tests move and scroll by hand.
+class FakePointerSource final : public PointerSource {
+    Q_OBJECT
+public:
+    using PointerSource::PointerSource;
+
+    QPoint position() const override { return m_position; }
+    void start() override { started = true; }
+    void stop() override { started = false; }
+    void setAreaOfInterest(std::optional<QRect> area) override { areaOfInterest = area; }
+    void setScrollTracking(bool on) override { scrollTracking = on; }
+
+    void moveTo(const QPoint& position) {
+        m_position = position;
+        emit moved(position);
+    }
+    void scroll(double dx, double dy, bool precise = true) { emit scrolled(ScrollDelta{dx, dy, precise}); }
+
+    bool started = false;
+    bool scrollTracking = false;
+    std::optional<QRect> areaOfInterest;
+
+private:
+    QPoint m_position;
+};
