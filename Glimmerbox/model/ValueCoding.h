@@ -100,7 +100,7 @@ std::optional<T> decode(const QJsonValue& value) {
         return value.isString() ? fromRawValue<T>(value.toString()) : std::nullopt;
     } else if constexpr (isOptional<T>) {
         const auto inner = decode<typename T::value_type>(value);
-        return inner ? std::optional(T(*inner)) : std::nullopt;
+        return inner ? std::optional<T>(T(*inner)) : std::optional<T>();
     } else if constexpr (isList<T> || isSet<T>) {
         if (!value.isArray())
             return std::nullopt;
