@@ -1,0 +1,32 @@
+#pragma once
+
+#include "GameNotifier.h"
+#include "platform/Clock.h"
+#include "platform/Notifier.h"
+
+#include <optional>
+
+// Builds the five kinds of game notification and hands them to the desktop's notification centre.
+// Sends return at once; a failed delivery is only logged.
+class NotificationService final : public GameNotifier {
+public:
+    NotificationService(Notifier& notifier, const Clock& clock);
+
+    // The one instance, over the desktop's notification server; created on first use, never released.
+    static NotificationService& shared();
+
+    void registerCategories() override;
+    void sendGameStartNotification(const Game& game) override;
+    void sendGameEndNotification(const Game& game) override;
+    // Nothing without a previous copy, or when neither score went up (a correction).
+    void sendScoreChangeNotification(const Game& game, const std::optional<Game>& previous) override;
+    void sendCloseGameNotification(const Game& game) override;
+    void sendOvertimeNotification(const Game& game) override;
+
+private:
+    void send(const Game& game, const QString& identifier, const QString& title, const QString& body,
+              std::optional<QString> categoryIdentifier = std::nullopt);
+
+    Notifier& m_notifier;
+    const Clock& m_clock;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "PathSource.h"
+
+#include <QMetaObject>
+
+// Reachability from QNetworkInformation: the first backend that can tell reachability. Reports the current
+// path at start and on every change of reachability or transport medium. Without such a backend it reports
+// nothing, so the monitor keeps its initial "connected".
+class NetworkInformationPathSource final : public PathSource {
+    Q_OBJECT
+public:
+    using PathSource::PathSource;
+    ~NetworkInformationPathSource() override;
+
+    void start() override;
+    void cancel() override;
+
+private:
+    void report();
+
+    QMetaObject::Connection m_reachabilityChanged;
+    QMetaObject::Connection m_transportMediumChanged;
+};

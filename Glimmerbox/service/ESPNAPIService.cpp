@@ -1,0 +1,172 @@
+#include "ESPNAPIService.h"
+
+#include "BuildInfo.h"
+#include "ScoresMapping.h"
+
+#include <QCoroNetworkReply>
+#include <QHash>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+#include <memory>
+
+namespace {
+
+const QByteArray userAgent = QByteArrayLiteral("Glimmerbox/") + BuildInfo::version;
+
+// The body of a fetch handed to its mapping; a failed fetch passes its error through.
+template <typename T, typename Parse>
+ServiceResult<T> mapBody(const ServiceResult<QByteArray>& body, Parse&& parse) {
+    if (!body)
+        return body.error();
+    return parse(body.value());
+}
+
+struct ReplyDeleter {
+    void operator()(QNetworkReply* reply) const { reply->deleteLater(); }
+};
+
+} // namespace
+
+ESPNAPIService::ESPNAPIService(CacheService& cache, const Clock& clock, QString baseURL,
+                               std::chrono::milliseconds timeout)
+    : m_cache(cache), m_clock(clock), m_baseURL(std::move(baseURL)), m_timeout(timeout) {}
+
+ESPNAPIService& ESPNAPIService::shared() {
+    static auto* service = new ESPNAPIService(CacheService::shared(), Clock::system());
+    return *service;
+}
+
+QString ESPNAPIService::apiPath(const League& league) {
+    static const QHash<QString, QString> paths{
+        {QStringLiteral("nfl"), QStringLiteral("football/nfl")},
+        {QStringLiteral("nba"), QStringLiteral("basketball/nba")},
+        {QStringLiteral("mlb"), QStringLiteral("baseball/mlb")},
+        {QStringLiteral("nhl"), QStringLiteral("hockey/nhl")},
+        {QStringLiteral("mls"), QStringLiteral("soccer/usa.1")},
+        {QStringLiteral("epl"), QStringLiteral("soccer/eng.1")},
+        {QStringLiteral("laliga"), QStringLiteral("soccer/esp.1")},
+        {QStringLiteral("ncaaf"), QStringLiteral("football/college-football")},
+        {QStringLiteral("ncaam"), QStringLiteral("basketball/mens-college-basketball")},
+        {QStringLiteral("wnba"), QStringLiteral("basketball/wnba")},
+        {QStringLiteral("f1"), QStringLiteral("racing/f1")},
+        {QStringLiteral("pga"), QStringLiteral("golf/pga")},
+        {QStringLiteral("ucl"), QStringLiteral("soccer/uefa.champions")},
+        {QStringLiteral("ufc"), QStringLiteral("mma/ufc")},
+        {QStringLiteral("ipl"), QStringLiteral("cricket/ipl")},
+        {QStringLiteral("cricket_intl"), QStringLiteral("cricket/intl")},
+        {QStringLiteral("atp"), QStringLiteral("tennis/atp")},
+        {QStringLiteral("wta"), QStringLiteral("tennis/wta")},
+    };
+    return paths.value(league.id, QStringLiteral("football/nfl"));
+}
+
+QString ESPNAPIService::dayParameter(const QDateTime& date) {
+    // QDate counts in the proleptic Gregorian calendar; the digits are written by hand to stay ASCII.
+    const QDate day = date.toLocalTime().date();
+    return QStringLiteral("%1%2%3")
+        .arg(day.year(), 4, 10, QLatin1Char('0'))
+        .arg(day.month(), 2, 10, QLatin1Char('0'))
+        .arg(day.day(), 2, 10, QLatin1Char('0'));
+}
+
+QString ESPNAPIService::eventQuery(const QString& gameId) {
+    // Encoded, so that an id taken from a reply cannot add to or change the query.
+    return QStringLiteral("/summary?event=") + QString::fromLatin1(QUrl::toPercentEncoding(gameId));
+}
+
+std::optional<QUrl> ESPNAPIService::endpointURL(const League& league, const QString& suffix) const {
+    const QUrl url(m_baseURL + u'/' + apiPath(league) + suffix, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
+        return std::nullopt;
+    return url;
+}
+
+QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchScoreboard(League league,
+                                                                        std::optional<QDateTime> date) {
+    const QString suffix =
+        date ? QStringLiteral("/scoreboard?dates=") + dayParameter(*date) : QStringLiteral("/scoreboard");
+    const std::optional<QUrl> url = endpointURL(league, suffix);
+    if (!url)
+        co_return APIError::invalidURL();
+    const ServiceResult<QByteArray> body = co_await fetchData(*url, scoreboardCacheLifetime);
+    co_return mapBody<QList<Game>>(
+        body, [&](const QByteArray& data) { return parseScoreboard(data, league, m_clock.now()); });
+}
+
+QCoro::Task<ServiceResult<GameDetail>> ESPNAPIService::fetchGameDetail(QString gameId, League league) {
+    const std::optional<QUrl> url = endpointURL(league, eventQuery(gameId));
+    if (!url)
+        co_return APIError::invalidURL();
+    const ServiceResult<QByteArray> body = co_await fetchData(*url, summaryCacheLifetime);
+    co_return mapBody<GameDetail>(
+        body, [&](const QByteArray& data) { return parseSummary(data, league, gameId, m_clock.now()); });
+}
+
+QCoro::Task<ServiceResult<QList<Team>>> ESPNAPIService::fetchTeams(League league) {
+    if (league.sport == Sport::tennis)
+        co_return QList<Team>{};
+    const bool college =
+        league.id.contains(QLatin1String("college")) || league.id.contains(QLatin1String("ncaa"));
+    const std::optional<QUrl> url =
+        endpointURL(league, QStringLiteral("/teams?limit=%1").arg(college ? 400 : 50));
+    if (!url)
+        co_return APIError::invalidURL();
+    const ServiceResult<QByteArray> body = co_await fetchData(*url, teamsCacheLifetime);
+    co_return mapBody<QList<Team>>(body, [&](const QByteArray& data) { return parseTeams(data, league); });
+}
+
+QCoro::Task<ServiceResult<QList<TopScorer>>> ESPNAPIService::fetchTopScorers(QString gameId, League league) {
+    // The same URL as the game detail, so one summary serves both.
+    const std::optional<QUrl> url = endpointURL(league, eventQuery(gameId));
+    if (!url)
+        co_return APIError::invalidURL();
+    const ServiceResult<QByteArray> body = co_await fetchData(*url, summaryCacheLifetime);
+    co_return mapBody<QList<TopScorer>>(body, [](const QByteArray& data) { return parseTopScorers(data); });
+}
+
+QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchLiveScoreboard(League league) {
+    const std::optional<QUrl> url = endpointURL(league, QStringLiteral("/scoreboard"));
+    if (!url)
+        co_return APIError::invalidURL();
+    const ServiceResult<QByteArray> body = co_await fetchDataUncached(*url);
+    co_return mapBody<QList<Game>>(
+        body, [&](const QByteArray& data) { return parseScoreboard(data, league, m_clock.now()); });
+}
+
+QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchData(QUrl url, double cacheDuration) {
+    const QString key = url.toString(QUrl::FullyEncoded);
+    if (std::optional<QByteArray> cached = m_cache.get(key))
+        co_return *cached;
+    ServiceResult<QByteArray> body = co_await fetchDataUncached(url);
+    if (body)
+        m_cache.set(body.value(), key, cacheDuration);
+    co_return body;
+}
+
+QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl url) {
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setHeader(QNetworkRequest::UserAgentHeader, userAgent);
+    request.setTransferTimeout(static_cast<int>(m_timeout.count()));
+
+    std::unique_ptr<QNetworkReply, ReplyDeleter> reply(m_network.get(request));
+    co_await reply.get();
+
+    // Qt flags 4xx and 5xx as errors too: the status decides first, and only a reply without one is a
+    // transport failure (time-out, refused or dropped connection).
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid()) {
+        if (reply->error() != QNetworkReply::NoError)
+            co_return APIError::transportError(reply->errorString(), reply->error());
+        co_return APIError::invalidResponse();
+    }
+    const int code = status.toInt();
+    if (code < 200 || code > 299)
+        co_return APIError::httpError(code);
+    // A 2xx whose body broke off is not a reply: never hand it on or cache it.
+    if (reply->error() != QNetworkReply::NoError)
+        co_return APIError::transportError(reply->errorString(), reply->error());
+    co_return reply->readAll();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "CacheService.h"
+#include "ScoresService.h"
+#include "platform/Clock.h"
+#include "platform/Hosts.h"
+
+#include <QByteArray>
+#include <QNetworkAccessManager>
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+
+// The client of the scores web service: one URL per request, a GET that bypasses Qt's HTTP cache, the
+// status check, the response cache with a lifetime per endpoint, and the JSON mappings. Lives on the GUI
+// thread; requests overlap while their replies are awaited, and every result is delivered on that thread.
+class ESPNAPIService final : public ScoresService {
+public:
+    // Inactivity time-out of one request; tests pass a shorter one.
+    static constexpr std::chrono::milliseconds requestTimeout{15000};
+
+    static constexpr double scoreboardCacheLifetime = 60;
+    static constexpr double summaryCacheLifetime = 30;
+    static constexpr double teamsCacheLifetime = 86400;
+
+    ESPNAPIService(CacheService& cache, const Clock& clock, QString baseURL = hosts::apiBaseURL(),
+                   std::chrono::milliseconds timeout = requestTimeout);
+
+    // The one instance, over CacheService::shared(); created on first use, never released.
+    static ESPNAPIService& shared();
+
+    QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League league,
+                                                            std::optional<QDateTime> date = {}) override;
+    QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString gameId, League league) override;
+    QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League league) override;
+    QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) override;
+    QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League league) override;
+
+    // The path below the base URL for a league id ("basketball/nba"); unknown ids fall back to
+    // "football/nfl".
+    static QString apiPath(const League& league);
+    // The local calendar day of `date` as Gregorian yyyyMMdd in ASCII digits, whatever the user's locale.
+    static QString dayParameter(const QDateTime& date);
+
+    // A cached reply younger than its lifetime, else one GET whose 2xx body is stored for `cacheDuration` s.
+    QCoro::Task<ServiceResult<QByteArray>> fetchData(QUrl url, double cacheDuration);
+    // One GET with the same checks; the cache is neither read nor written.
+    QCoro::Task<ServiceResult<QByteArray>> fetchDataUncached(QUrl url);
+
+private:
+    // The league's URL with an endpoint suffix, or nothing when the text does not form a URL.
+    std::optional<QUrl> endpointURL(const League& league, const QString& suffix) const;
+    static QString eventQuery(const QString& gameId);
+
+    CacheService& m_cache;
+    const Clock& m_clock;
+    QString m_baseURL;
+    std::chrono::milliseconds m_timeout;
+    QNetworkAccessManager m_network;
+};

@@ -1,0 +1,95 @@
+#include "StandinProcess.h"
+
+#include <QElapsedTimer>
+#include <QJsonDocument>
+#include <QTcpSocket>
+
+namespace {
+constexpr int startupTimeoutMs = 10000;
+const QByteArray readyPrefix = "listening on 127.0.0.1:";
+} // namespace
+
+StandinProcess::StandinProcess(const QString& scenario, double speed) {
+    const QString program = qEnvironmentVariable("GLIMMERBOX_STANDIN");
+    if (program.isEmpty()) {
+        m_startupError = QStringLiteral("GLIMMERBOX_STANDIN is not set");
+        return;
+    }
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(program, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--scenario"),
+                              scenario, QStringLiteral("--speed"), QString::number(speed)});
+    if (!m_process.waitForStarted(startupTimeoutMs)) {
+        m_startupError = m_process.errorString();
+        return;
+    }
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < startupTimeoutMs) {
+        if (!m_process.canReadLine() && !m_process.waitForReadyRead(startupTimeoutMs - int(waited.elapsed())))
+            break;
+        while (m_process.canReadLine()) {
+            const QByteArray line = m_process.readLine().trimmed();
+            if (line.startsWith(readyPrefix)) {
+                m_port = static_cast<quint16>(line.mid(readyPrefix.size()).toUInt());
+                return;
+            }
+        }
+    }
+    m_startupError = QStringLiteral("the stand-in did not report its port");
+}
+
+StandinProcess::~StandinProcess() {
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.kill();
+        m_process.waitForFinished(startupTimeoutMs);
+    }
+}
+
+QString StandinProcess::baseURL() const {
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
+}
+
+QString StandinProcess::apiBase() const {
+    return baseURL() + QStringLiteral("/apis/site/v2/sports");
+}
+
+int StandinProcess::requestCount(const QString& target) const {
+    return stats().value(QLatin1String("requests")).toObject().value(target).toInt(0);
+}
+
+int StandinProcess::totalRequests() const {
+    return stats().value(QLatin1String("total")).toInt(0);
+}
+
+QJsonObject StandinProcess::stats() const {
+    return controlRequest(QStringLiteral("/__stats"));
+}
+
+void StandinProcess::advance(double seconds) const {
+    controlRequest(QStringLiteral("/__advance?seconds=%1").arg(seconds));
+}
+
+QJsonObject StandinProcess::controlRequest(const QString& pathAndQuery) const {
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), m_port);
+    if (!socket.waitForConnected(startupTimeoutMs))
+        return {};
+    socket.write("GET " + pathAndQuery.toUtf8() +
+                 " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n");
+    QByteArray response;
+    while (socket.waitForReadyRead(startupTimeoutMs)) {
+        response += socket.readAll();
+        const qsizetype headerEnd = response.indexOf("\r\n\r\n");
+        if (headerEnd < 0)
+            continue;
+        // The stand-in always sends Content-Length.
+        const QByteArray headers = response.left(headerEnd).toLower();
+        const qsizetype lengthAt = headers.indexOf("content-length:");
+        const qsizetype length = headers.mid(lengthAt + 15, headers.indexOf("\r\n", lengthAt) - lengthAt - 15)
+                                     .trimmed()
+                                     .toLongLong();
+        if (lengthAt >= 0 && response.size() - headerEnd - 4 >= length)
+            return QJsonDocument::fromJson(response.mid(headerEnd + 4, length)).object();
+    }
+    return {};
+}

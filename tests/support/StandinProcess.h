@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QProcess>
+#include <QString>
+
+// Runs the stand-in scores service ($GLIMMERBOX_STANDIN) on an ephemeral port for the lifetime of the object:
+//   StandinProcess standin("default.json");
+//   ESPNAPIService service(cache, clock, standin.apiBase());
+// The timeline stands still unless a speed is given; advance() moves it on deterministically.
+class StandinProcess {
+public:
+    explicit StandinProcess(const QString& scenario = QStringLiteral("default.json"), double speed = 0);
+    ~StandinProcess();
+    StandinProcess(const StandinProcess&) = delete;
+    StandinProcess& operator=(const StandinProcess&) = delete;
+
+    // False when the program could not be started; startupError() says why.
+    bool isRunning() const { return m_port != 0; }
+    QString startupError() const { return m_startupError; }
+
+    QString baseURL() const; // "http://127.0.0.1:PORT"
+    QString apiBase() const; // baseURL() + "/apis/site/v2/sports"
+    QString imageBase() const { return baseURL(); }
+
+    // How often a path (with its query, exactly as sent: "/apis/.../summary?event=1") was requested.
+    int requestCount(const QString& target) const;
+    int totalRequests() const;
+    QJsonObject stats() const;
+    // Moves the scenario's timeline forward.
+    void advance(double seconds) const;
+
+private:
+    // A blocking GET of a control path; fine in a test, and it does not spin the event loop.
+    QJsonObject controlRequest(const QString& pathAndQuery) const;
+
+    QProcess m_process;
+    quint16 m_port = 0;
+    QString m_startupError;
+};
