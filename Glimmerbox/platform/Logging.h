@@ -9,7 +9,8 @@ Q_DECLARE_LOGGING_CATEGORY(apiLogger)
 Q_DECLARE_LOGGING_CATEGORY(notificationsLogger)
 Q_DECLARE_LOGGING_CATEGORY(generalLogger)
 
-// Process-wide debug flag, copied from the debugMode setting; written only under the lock.
+// Process-wide debug flag, copied from the debugMode setting. Both functions take debugLoggingLock()
+// themselves: calling them while holding it would deadlock.
 std::mutex& debugLoggingLock();
 bool debugLoggingEnabled();
 void setDebugLoggingEnabled(bool enabled);

@@ -2,10 +2,12 @@
 #include "support/MemorySettingsStore.h"
 
 #include "model/UserPreferences.h"
+#include "platform/QSettingsStore.h"
 
 #include <QJsonDocument>
 #include <QMetaProperty>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimeZone>
 
 #include <gtest/gtest.h>
@@ -258,4 +260,23 @@ TEST_F(UserPreferencesTest, AssignmentAnnouncesItselfBeforeStoringAndAlwaysRepor
     EXPECT_EQ(changed.at(0).at(0).toLongLong(), 3);
     EXPECT_EQ(changed.at(1).at(0).toLongLong(), 5);
     EXPECT_EQ(seenBeforeStore, (QList<qint64>{3, 3}));
+}
+
+TEST(UserPreferencesSettingsFileTest, DocumentSurvivesTheSettingsFile) {
+    QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const QString fileName = directory.filePath(u"Glimmerbox.conf"_s);
+    {
+        QSettingsStore store(fileName);
+        UserPreferences preferences(store);
+        preferences.setFavoriteTeamIds(ids({"12", "34", "a,b \"quoted\""}));
+        preferences.setCalendarIdentifier(u"Work; home = \\ calendar"_s);
+        preferences.setRefreshInterval(12.5);
+        preferences.save();
+    }
+    QSettingsStore reopened(fileName);
+    const UserPreferences preferences(reopened);
+    EXPECT_EQ(preferences.favoriteTeamIds(), ids({"12", "34", "a,b \"quoted\""}));
+    EXPECT_EQ(preferences.calendarIdentifier(), u"Work; home = \\ calendar"_s);
+    EXPECT_EQ(preferences.refreshInterval(), 12.5);
 }
