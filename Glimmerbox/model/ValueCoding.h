@@ -37,9 +37,8 @@ inline constexpr bool isOptional<std::optional<T>> = true;
 
 template <typename T>
 QJsonValue encode(const T& value) {
-    if constexpr (std::is_same_v<T, QString> || std::is_same_v<T, bool> || std::is_same_v<T, double>) {
-        return QJsonValue(value);
-    } else if constexpr (std::is_same_v<T, qint64>) {
+    if constexpr (std::is_same_v<T, QString> || std::is_same_v<T, bool> || std::is_same_v<T, double> ||
+                  std::is_same_v<T, qint64>) {
         return QJsonValue(value);
     } else if constexpr (std::is_same_v<T, QDateTime>) {
         return referenceDate::secondsSinceReferenceDate(value);
