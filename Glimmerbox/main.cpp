@@ -1,9 +1,21 @@
-#include "platform/Logging.h"
+#include "app/shell/GlimmerboxApp.h"
+#include "platform/DisplaySession.h"
+#include "platform/SingleInstance.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    qCInfo(generalLogger) << "Glimmerbox starting";
-    return 0;
+    displaysession::preferX11();
+    QApplication application(argc, argv);
+    GlimmerboxApp::configure(application);
+
+    SingleInstance instance;
+    if (!instance.claim())
+        return 0; // the running instance opens its settings window instead
+
+    GlimmerboxApp glimmerbox;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &glimmerbox,
+                     &GlimmerboxApp::openSettings);
+    glimmerbox.start();
+    return application.exec();
 }

@@ -1,0 +1,76 @@
+#include "DesktopShellWindows.h"
+
+#include "AboutWindowController.h"
+#include "notch/ClickThroughWindow.h"
+#include "notch/FirstMouseHostingView.h"
+#include "notch/NotchOverlayView.h"
+#include "platform/Updater.h"
+#include "platform/WindowPlacement.h"
+#include "popover/MenuBarView.h"
+#include "settings/OnboardingPage.h"
+#include "settings/OnboardingView.h"
+#include "settings/SettingsWindowController.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QVBoxLayout>
+
+DesktopShellWindows::DesktopShellWindows(AppState& appState) : m_appState(appState) {}
+
+void DesktopShellWindows::showSettings() {
+    SettingsWindowController::shared().showSettings(m_appState);
+}
+
+void DesktopShellWindows::showAbout() {
+    AboutWindowController::shared().showAboutWindow();
+}
+
+void DesktopShellWindows::showUpdateResult(const UpdateCheckResult& result) {
+    auto* box = new QMessageBox(result.isError() ? QMessageBox::Warning : QMessageBox::Information,
+                                QStringLiteral("Check for Updates"), result.message(), QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
+    windowplacement::present(box);
+}
+
+void DesktopShellWindows::popUpStatusMenu(QMenu* menu) {
+    menu->popup(QCursor::pos());
+}
+
+std::optional<QRect> DesktopShellWindows::primaryScreenGeometry() const {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->geometry();
+    return std::nullopt;
+}
+
+std::unique_ptr<QWidget> DesktopShellWindows::createPopover() {
+    // A Qt::Popup closes itself on any click outside it.
+    auto popover = std::make_unique<QWidget>(nullptr, Qt::Popup);
+    auto* layout = new QVBoxLayout(popover.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new MenuBarView(m_appState));
+    popover->resize(MenuBarView::popoverWidth, MenuBarView::popoverHeight);
+    return popover;
+}
+
+std::unique_ptr<QWidget> DesktopShellWindows::createOverlayWindow(const OverlayGeometry& geometry,
+                                                                  bool hasPhysicalNotch) {
+    auto window = std::make_unique<ClickThroughWindow>(geometry.window);
+    window->setContentView(new FirstMouseHostingView(new NotchOverlayView(hasPhysicalNotch, m_appState)));
+    window->setHoverZone(geometry.hoverZone);
+    window->setExpandedZone(geometry.expandedZone);
+    window->show();
+    window->startTracking();
+    return window;
+}
+
+std::unique_ptr<QWidget> DesktopShellWindows::createOnboardingWindow(std::function<void()> onComplete) {
+    auto* view = new OnboardingView(0, std::move(onComplete), OnboardingPage::pages());
+    std::unique_ptr<QWidget> window =
+        windowplacement::hostInWindow(view, QStringLiteral("Welcome to Glimmerbox"), QSize(500, 600));
+    windowplacement::present(window.get());
+    return window;
+}

@@ -1,0 +1,23 @@
+#include "GameDetailWindows.h"
+
+#include "platform/WindowPlacement.h"
+#include "popover/GameDetailView.h"
+
+GameDetailWindows::GameDetailWindows(AppState& appState) : m_appState(appState) {}
+
+GameDetailWindows::~GameDetailWindows() {
+    for (const QPointer<QWidget>& window : std::as_const(m_windows))
+        delete window.data();
+}
+
+QWidget* GameDetailWindows::open(const QString& gameId) {
+    QPointer<QWidget>& window = m_windows[gameId];
+    if (!window) {
+        window = new GameDetailView(gameId, m_appState);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->adjustSize();
+        windowplacement::centerOnScreen(window);
+    }
+    windowplacement::present(window);
+    return window;
+}

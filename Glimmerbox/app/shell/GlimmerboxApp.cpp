@@ -1,0 +1,48 @@
+#include "GlimmerboxApp.h"
+
+#include "BuildInfo.h"
+#include "app/AppState.h"
+#include "app/NotificationService.h"
+#include "model/UserPreferences.h"
+#include "platform/IconFont.h"
+#include "platform/SettingsStore.h"
+#include "platform/Updater.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void GlimmerboxApp::configure(QApplication& application) {
+    QApplication::setApplicationName(QStringLiteral("Glimmerbox"));
+    QApplication::setOrganizationName(QStringLiteral("Glimmerbox"));
+    QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::version));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::appId));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/glimmerbox/icons/glimmerbox.svg")));
+    application.setQuitOnLastWindowClosed(false);
+    iconfont::family(); // load the symbols before the first window paints
+}
+
+GlimmerboxApp::GlimmerboxApp()
+    : m_core(AppState::shared(), NotificationService::shared()), m_autostart(Autostart::forCurrentUser()),
+      m_windows(AppState::shared()),
+      m_delegate(AppDelegateServices{m_core, UserPreferences::shared(), SettingsStore::standard(),
+                                     m_autostart, Updater::shared(), m_windows,
+                                     [] { QCoreApplication::quit(); }}),
+      m_gameDetails(AppState::shared()) {
+    connect(qApp, &QCoreApplication::aboutToQuit, &m_delegate, &AppDelegate::applicationWillTerminate);
+    connect(&m_quitSignals, &QuitSignals::quitRequested, qApp, &QCoreApplication::quit);
+    m_quitSignals.install();
+}
+
+GlimmerboxApp::~GlimmerboxApp() = default;
+
+void GlimmerboxApp::start() {
+    m_delegate.applicationDidFinishLaunching();
+}
+
+void GlimmerboxApp::openSettings() {
+    m_delegate.openSettings();
+}
+
+QWidget* GlimmerboxApp::openGameDetail(const QString& gameId) {
+    return m_gameDetails.open(gameId);
+}

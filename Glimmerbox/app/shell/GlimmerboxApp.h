@@ -1,0 +1,40 @@
+#pragma once
+
+#include "AppDelegate.h"
+#include "CoreActions.h"
+#include "DesktopShellWindows.h"
+#include "GameDetailWindows.h"
+#include "platform/Autostart.h"
+#include "platform/QuitSignals.h"
+
+#include <QObject>
+
+class QApplication;
+
+// The application object: wires the delegate to the shared state, services and windows, and routes every
+// way of quitting (menu, signals, end of session) through aboutToQuit, where the settings are saved.
+class GlimmerboxApp : public QObject {
+    Q_OBJECT
+public:
+    // Names the application and keeps it running without windows; call right after creating it.
+    static void configure(QApplication& application);
+
+    GlimmerboxApp();
+    ~GlimmerboxApp() override;
+
+    // Launch finished: the delegate builds the tray icon and windows on the next event-loop turn.
+    void start();
+
+    void openSettings();
+    QWidget* openGameDetail(const QString& gameId);
+
+    AppDelegate& delegate() { return m_delegate; }
+
+private:
+    AppStateCoreActions m_core;
+    Autostart m_autostart;
+    DesktopShellWindows m_windows;
+    AppDelegate m_delegate;
+    GameDetailWindows m_gameDetails;
+    QuitSignals m_quitSignals;
+};

@@ -1,0 +1,70 @@
+#include "QuitSignals.h"
+
+#include "Logging.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+// Async-signal-safe: only writes the signal number into the pipe.
+void forwardSignal(int signal) {
+    const int savedErrno = errno;
+    const char byte = static_cast<char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[0], &byte, 1);
+    errno = savedErrno;
+}
+
+} // namespace
+
+QuitSignals::QuitSignals(QObject* parent) : QObject(parent) {}
+
+QuitSignals::~QuitSignals() {
+    if (m_notifier) {
+        std::signal(SIGTERM, SIG_DFL);
+        std::signal(SIGINT, SIG_DFL);
+        ::close(g_signalPipe[0]);
+        ::close(g_signalPipe[1]);
+        g_signalPipe[0] = g_signalPipe[1] = -1;
+    }
+}
+
+void QuitSignals::install() {
+    if (m_notifier)
+        return;
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0) {
+        qCWarning(generalLogger) << "Could not set up signal handling";
+        return;
+    }
+    m_notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &QuitSignals::readSignal);
+
+    struct sigaction action {};
+    action.sa_handler = forwardSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+
+    // The session manager asks running applications to save their data when the session ends.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager&) { emit quitRequested(); });
+    }
+}
+
+void QuitSignals::readSignal() {
+    char byte = 0;
+    if (::read(g_signalPipe[1], &byte, 1) == 1) {
+        qCInfo(generalLogger) << "Quitting on signal" << int(byte);
+        emit quitRequested();
+    }
+}

@@ -1,0 +1,69 @@
+#include "SingleInstance.h"
+
+#include "BuildInfo.h"
+#include "Logging.h"
+
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <unistd.h>
+
+namespace {
+const QByteArray showSettingsRequest = QByteArrayLiteral("show-settings\n");
+constexpr int handshakeTimeoutMs = 2000;
+} // namespace
+
+SingleInstance::SingleInstance(QString serverName, QObject* parent)
+    : QObject(parent), m_serverName(std::move(serverName)) {}
+
+SingleInstance::~SingleInstance() = default;
+
+QString SingleInstance::defaultServerName() {
+    return QStringLiteral("%1-%2").arg(QString::fromLatin1(BuildInfo::appId)).arg(::getuid());
+}
+
+bool SingleInstance::claim() {
+    if (notifyRunningInstance())
+        return false;
+
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server->listen(m_serverName)) {
+        // Nobody answered, so a socket left behind by a crashed instance is in the way: clear it and retry.
+        QLocalServer::removeServer(m_serverName);
+        if (!m_server->listen(m_serverName)) {
+            qCWarning(generalLogger).noquote()
+                << "Could not listen for other launches:" << m_server->errorString();
+            return true;
+        }
+    }
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
+    return true;
+}
+
+bool SingleInstance::notifyRunningInstance() {
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    if (!socket.waitForConnected(handshakeTimeoutMs))
+        return false;
+    // Someone listens, so an instance runs: never take its socket over, even when the request fails. Once
+    // written, the request waits in the socket for the running instance after we have exited.
+    socket.write(showSettingsRequest);
+    if (!socket.waitForBytesWritten(handshakeTimeoutMs))
+        qCWarning(generalLogger) << "Could not ask the running instance to show itself";
+    socket.disconnectFromServer();
+    return true;
+}
+
+void SingleInstance::acceptConnections() {
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine())
+                return;
+            const QByteArray line = socket->readLine();
+            if (line == showSettingsRequest)
+                emit activationRequested();
+        });
+    }
+}

@@ -1,0 +1,146 @@
+#include "Updater.h"
+
+#include "BuildInfo.h"
+#include "JsonRead.h"
+#include "Logging.h"
+
+#include <QCoroNetworkReply>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPointer>
+#include <QRegularExpression>
+
+QString UpdateCheckResult::message() const {
+    switch (kind) {
+    case Kind::notConfigured:
+        return QStringLiteral("No update source is configured, so Glimmerbox cannot check for updates. "
+                              "Set %1 to the address of a release feed to enable checks.")
+            .arg(QString::fromLatin1(Updater::feedVariable));
+    case Kind::upToDate:
+        return QStringLiteral("You're up to date: Glimmerbox %1 is the newest version available.")
+            .arg(currentVersion);
+    case Kind::updateAvailable: {
+        QString text =
+            QStringLiteral("Glimmerbox %1 is available; you have %2.").arg(latestVersion, currentVersion);
+        if (!downloadUrl.isEmpty())
+            text += QStringLiteral("\nDownload it from %1").arg(downloadUrl.toString());
+        return text;
+    }
+    case Kind::failed:
+        return QStringLiteral("The update check failed: %1").arg(error);
+    }
+    return {};
+}
+
+std::optional<int> compareVersions(const QString& left, const QString& right) {
+    static const QRegularExpression pattern(QStringLiteral("^v?(\\d+(?:\\.\\d+)*)$"));
+    const QRegularExpressionMatch leftMatch = pattern.match(left.trimmed());
+    const QRegularExpressionMatch rightMatch = pattern.match(right.trimmed());
+    if (!leftMatch.hasMatch() || !rightMatch.hasMatch())
+        return std::nullopt;
+    const QStringList leftParts = leftMatch.captured(1).split(QLatin1Char('.'));
+    const QStringList rightParts = rightMatch.captured(1).split(QLatin1Char('.'));
+    for (qsizetype i = 0; i < std::max(leftParts.size(), rightParts.size()); ++i) {
+        // Compare as text of digits without leading zeros, so that long numbers cannot overflow.
+        auto part = [i](const QStringList& parts) {
+            QString digits = i < parts.size() ? parts.at(i) : QStringLiteral("0");
+            while (digits.size() > 1 && digits.startsWith(QLatin1Char('0')))
+                digits.remove(0, 1);
+            return digits;
+        };
+        const QString a = part(leftParts);
+        const QString b = part(rightParts);
+        if (a.size() != b.size())
+            return a.size() < b.size() ? -1 : 1;
+        if (const int order = a.compare(b); order != 0)
+            return order < 0 ? -1 : 1;
+    }
+    return 0;
+}
+
+Updater::Updater(std::optional<QUrl> feedUrl, QString currentVersion, QObject* parent)
+    : QObject(parent), m_feedUrl(std::move(feedUrl)), m_currentVersion(std::move(currentVersion)),
+      m_network(new QNetworkAccessManager(this)) {
+    m_network->setTransferTimeout(15000);
+}
+
+Updater& Updater::shared() {
+    static Updater* updater = new Updater(feedFromEnvironment(), QString::fromLatin1(BuildInfo::version));
+    return *updater;
+}
+
+std::optional<QUrl> Updater::feedFromEnvironment() {
+    const QString text = qEnvironmentVariable(feedVariable).trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    return QUrl::fromUserInput(text);
+}
+
+UpdateCheckResult Updater::failure(const QString& error) const {
+    UpdateCheckResult result;
+    result.kind = UpdateCheckResult::Kind::failed;
+    result.currentVersion = m_currentVersion;
+    result.error = error;
+    return result;
+}
+
+QCoro::Task<UpdateCheckResult> Updater::check() {
+    if (!m_feedUrl) {
+        UpdateCheckResult result;
+        result.currentVersion = m_currentVersion;
+        co_return result;
+    }
+    if (!m_feedUrl->isValid())
+        co_return failure(QStringLiteral("the update feed address \"%1\" is not valid")
+                              .arg(qEnvironmentVariable(feedVariable)));
+
+    QNetworkRequest request(*m_feedUrl);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    std::unique_ptr<QNetworkReply> reply(co_await m_network->get(request));
+
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))
+        co_return failure(QStringLiteral("the update feed answered with status %1").arg(status.toInt()));
+    if (reply->error() != QNetworkReply::NoError)
+        co_return failure(reply->errorString());
+    co_return readFeed(reply->readAll());
+}
+
+UpdateCheckResult Updater::readFeed(const QByteArray& body) const {
+    const QJsonDocument document = QJsonDocument::fromJson(body);
+    if (!document.isObject())
+        return failure(QStringLiteral("the update feed is not a JSON object"));
+    const std::optional<QString> latest = json::text(document.object(), QLatin1StringView("version"));
+    if (!latest)
+        return failure(QStringLiteral("the update feed names no version"));
+    const std::optional<int> order = compareVersions(*latest, m_currentVersion);
+    if (!order)
+        return failure(QStringLiteral("the update feed's version \"%1\" could not be read").arg(*latest));
+
+    UpdateCheckResult result;
+    result.currentVersion = m_currentVersion;
+    result.latestVersion = *latest;
+    result.kind = *order > 0 ? UpdateCheckResult::Kind::updateAvailable : UpdateCheckResult::Kind::upToDate;
+    if (const std::optional<QString> url = json::text(document.object(), QLatin1StringView("url")))
+        result.downloadUrl = QUrl(*url);
+    return result;
+}
+
+namespace {
+
+QCoro::Task<> checkAndReport(QPointer<Updater> updater) {
+    const UpdateCheckResult result = co_await updater->check();
+    if (!updater)
+        co_return;
+    if (result.isError())
+        qCWarning(generalLogger).noquote() << result.message();
+    emit updater->checkFinished(result);
+}
+
+} // namespace
+
+void Updater::checkForUpdates() {
+    // Runs detached; QCoro frees the task when it finishes.
+    checkAndReport(QPointer<Updater>(this));
+}

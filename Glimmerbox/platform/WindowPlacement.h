@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// How the application's ordinary windows (settings, About, onboarding, game detail) appear.
+namespace windowplacement {
+
+// Makes `window` a titled top-level window of exactly `contentSize` with a close button (and a minimise
+// button when asked), that hides rather than being destroyed when closed.
+void makeTitledWindow(QWidget* window, const QString& title, QSize contentSize, bool minimizable = false);
+
+// Centres the window on the primary screen's available area.
+void centerOnScreen(QWidget* window);
+
+// Shows the window, brings it to the front and gives it the keyboard focus.
+void present(QWidget* window);
+
+// A new titled window (see makeTitledWindow) whose whole area is `content`, centred on the screen, not yet
+// shown.
+std::unique_ptr<QWidget> hostInWindow(QWidget* content, const QString& title, QSize contentSize,
+                                      bool minimizable = false);
+
+// The controllers' rule for their one window: a visible window in `slot` is brought to the front; otherwise
+// `build` makes a fresh one, which is shown and replaces the old one (a closed window is never reopened).
+void presentOrReplace(std::unique_ptr<QWidget>& slot, const std::function<std::unique_ptr<QWidget>()>& build);
+
+} // namespace windowplacement

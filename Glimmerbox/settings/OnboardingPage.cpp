@@ -1,0 +1,21 @@
+#include "OnboardingPage.h"
+
+const QList<OnboardingPage>& OnboardingPage::pages() {
+    static const QList<OnboardingPage> table{
+        {QStringLiteral("sportscourt.fill"), QStringLiteral("Welcome to Glimmerbox"),
+         QStringLiteral("Live sports scores in your Mac menu bar. Always glanceable, never intrusive.")},
+        {QStringLiteral("star.fill"), QStringLiteral("Pick Your Teams"),
+         QStringLiteral(
+             "Select your favorite teams and we'll automatically track their games and notify you of "
+             "key moments.")},
+        {QStringLiteral("bell.fill"), QStringLiteral("Smart Notifications"),
+         QStringLiteral(
+             "Get notified when games start, end, or get close. You control exactly what matters to "
+             "you.")},
+        {QStringLiteral("checkmark.circle.fill"), QStringLiteral("You're Ready!"),
+         QStringLiteral(
+             "Glimmerbox is set up and ready to track scores. Click the menu bar icon anytime to see "
+             "live scores.")},
+    };
+    return table;
+}

@@ -1,0 +1,123 @@
+#include "OnboardingView.h"
+
+#include "platform/IconFont.h"
+#include "platform/SettingsStore.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* makeText(const QString& text, int pixelSize, bool bold, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+OnboardingView::OnboardingView(int currentPage, std::function<void()> onComplete, QList<OnboardingPage> pages,
+                               SettingsStore& defaults, QWidget* parent)
+    : QWidget(parent), m_currentPage(currentPage), m_onComplete(std::move(onComplete)),
+      m_pages(std::move(pages)), m_defaults(defaults) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_stack = new QStackedWidget(this);
+    for (const OnboardingPage& page : m_pages)
+        m_stack->addWidget(makePage(page));
+    layout->addWidget(m_stack, 1);
+
+    auto* footer = new QHBoxLayout;
+    footer->setContentsMargins(32, 0, 32, 24);
+    m_back = new QPushButton(QStringLiteral("Back"), this);
+    m_back->setFlat(true);
+    connect(m_back, &QPushButton::clicked, this, &OnboardingView::goBack);
+    footer->addWidget(m_back);
+    footer->addStretch(1);
+    auto* dots = new QHBoxLayout;
+    dots->setSpacing(6);
+    for (qsizetype i = 0; i < m_pages.size(); ++i) {
+        auto* dot = new QLabel(this);
+        dot->setFixedSize(7, 7);
+        m_dots.append(dot);
+        dots->addWidget(dot);
+    }
+    footer->addLayout(dots);
+    footer->addStretch(1);
+    m_next = new QPushButton(this);
+    m_next->setDefault(true);
+    connect(m_next, &QPushButton::clicked, this, &OnboardingView::goForward);
+    footer->addWidget(m_next);
+    layout->addLayout(footer);
+
+    showPage(m_currentPage);
+}
+
+QWidget* OnboardingView::makePage(const OnboardingPage& page) {
+    auto* widget = new QWidget(m_stack);
+    auto* layout = new QVBoxLayout(widget);
+    layout->setSpacing(24);
+    layout->addStretch(1);
+    auto* icon = new QLabel(widget);
+    icon->setPixmap(
+        iconfont::pixmap(page.icon, palette().color(QPalette::Highlight), 64, devicePixelRatioF()));
+    icon->setAlignment(Qt::AlignCenter);
+    layout->addWidget(icon);
+    layout->addWidget(makeText(page.title, 22, true, widget));
+    QLabel* description = makeText(page.description, 13, false, widget);
+    description->setMaximumWidth(340);
+    description->setForegroundRole(QPalette::PlaceholderText);
+    layout->addWidget(description, 0, Qt::AlignHCenter);
+    layout->addStretch(1);
+    return widget;
+}
+
+QString OnboardingView::primaryButtonTitle() const {
+    return m_currentPage < m_pages.size() - 1 ? QStringLiteral("Next") : QStringLiteral("Get Started");
+}
+
+bool OnboardingView::isBackVisible() const {
+    return m_currentPage > 0;
+}
+
+void OnboardingView::goBack() {
+    if (m_currentPage > 0)
+        showPage(m_currentPage - 1);
+}
+
+void OnboardingView::goForward() {
+    if (m_currentPage >= m_pages.size() - 1) {
+        m_defaults.setValue(QString(completedKey), true);
+        m_defaults.sync();
+        if (m_onComplete)
+            m_onComplete();
+        return;
+    }
+    showPage(m_currentPage + 1);
+}
+
+void OnboardingView::showPage(int index) {
+    m_currentPage = index;
+    if (index >= 0 && index < m_stack->count())
+        m_stack->setCurrentIndex(index);
+    m_back->setHidden(!isBackVisible());
+    m_next->setText(primaryButtonTitle());
+    const QColor accent = palette().color(QPalette::Highlight);
+    QColor inactive = palette().color(QPalette::PlaceholderText);
+    inactive.setAlphaF(0.3f);
+    for (qsizetype i = 0; i < m_dots.size(); ++i) {
+        const QColor color = i == index ? accent : inactive;
+        m_dots[i]->setStyleSheet(
+            QStringLiteral("background-color: %1; border-radius: 3px;").arg(color.name(QColor::HexArgb)));
+    }
+}

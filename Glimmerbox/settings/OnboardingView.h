@@ -1,0 +1,44 @@
+#pragma once
+
+#include "OnboardingPage.h"
+#include "platform/SettingsStore.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+
+// The first-run introduction: one page at a time, Back and Next below, and "Get Started" on the last page,
+// which records under `completedKey` that onboarding is done and then runs the completion action.
+class OnboardingView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QLatin1StringView completedKey{"hasCompletedOnboarding"};
+
+    OnboardingView(int currentPage, std::function<void()> onComplete, QList<OnboardingPage> pages,
+                   SettingsStore& defaults = SettingsStore::standard(), QWidget* parent = nullptr);
+
+    int currentPage() const { return m_currentPage; }
+    QString primaryButtonTitle() const;
+    bool isBackVisible() const;
+
+    // The footer buttons.
+    void goBack();
+    void goForward();
+
+private:
+    QWidget* makePage(const OnboardingPage& page);
+    void showPage(int index);
+
+    int m_currentPage;
+    std::function<void()> m_onComplete;
+    QList<OnboardingPage> m_pages;
+    SettingsStore& m_defaults;
+    QStackedWidget* m_stack = nullptr;
+    QPushButton* m_back = nullptr;
+    QPushButton* m_next = nullptr;
+    QList<QLabel*> m_dots;
+};
