@@ -1,0 +1,58 @@
+#include "service/CacheService.h"
+#include "ManualClock.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CacheServiceTest : public ::testing::Test {
+protected:
+    ManualClock clock;
+    CacheService cache{clock};
+    const QString key = QStringLiteral("https://host/apis/site/v2/sports/football/nfl/scoreboard");
+};
+
+} // namespace
+
+TEST_F(CacheServiceTest, EntryExpiresExactlyAtItsLifetime) {
+    cache.set("body", key, 60);
+    clock.advanceSeconds(59.999);
+    EXPECT_EQ(cache.get(key), QByteArray("body"));
+    clock.advanceSeconds(0.001);
+    EXPECT_FALSE(cache.get(key));
+    // The expired entry is gone, not only hidden: moving the clock back does not bring it back.
+    clock.setNow(clock.now().addSecs(-30));
+    EXPECT_FALSE(cache.get(key));
+}
+
+TEST_F(CacheServiceTest, EntryFromTheFutureIsFresh) {
+    cache.set("body", key, 30);
+    clock.setNow(clock.now().addSecs(-3600));
+    EXPECT_EQ(cache.get(key), QByteArray("body"));
+}
+
+TEST_F(CacheServiceTest, StoreReplacesAndRestartsLifetime) {
+    cache.set("old", key, 30);
+    clock.advanceSeconds(20);
+    cache.set("new", key, 30);
+    clock.advanceSeconds(20);
+    EXPECT_EQ(cache.get(key), QByteArray("new"));
+}
+
+TEST_F(CacheServiceTest, EachEntryKeepsItsOwnLifetime) {
+    const QString teams = QStringLiteral("https://host/apis/site/v2/sports/football/nfl/teams?limit=50");
+    cache.set("scores", key, 60);
+    cache.set("teams", teams, 86400);
+    clock.advanceSeconds(61);
+    EXPECT_FALSE(cache.get(key));
+    EXPECT_EQ(cache.get(teams), QByteArray("teams"));
+}
+
+TEST_F(CacheServiceTest, ClearAllEmptiesAndLaterStoresFillAgain) {
+    EXPECT_FALSE(cache.get(key));
+    cache.set("body", key, 60);
+    cache.clearAll();
+    EXPECT_FALSE(cache.get(key));
+    cache.set("again", key, 60);
+    EXPECT_EQ(cache.get(key), QByteArray("again"));
+}

@@ -1,0 +1,101 @@
+#include "MappingTestSupport.h"
+
+namespace {
+
+QByteArray raceWeekend(const QByteArray& competitions,
+                       const QByteArray& eventKeys = R"("shortName": "Monza")") {
+    return R"({"events": [{"id": "9", "date": "2026-09-06T13:00Z", )" + eventKeys + R"(, "competitions": )" +
+           competitions + "}]}";
+}
+
+} // namespace
+
+TEST(RacingMappingTest, OnlyTheRaceSessionMakesTheGame) {
+    const QList<Game> games = scoreboardGames(testdata::read("scoreboard/f1.json"), "f1");
+    ASSERT_EQ(games.size(), 2);
+    const Game& monza = games.at(0);
+    EXPECT_EQ(monza.id, u"600041170");
+    EXPECT_EQ(monza.startTime, QDateTime(QDate(2026, 9, 6), QTime(13, 0), Qt::UTC));
+    EXPECT_EQ(monza.status, GameStatus::final_);
+    EXPECT_EQ(monza.period, u"Final");
+    EXPECT_FALSE(monza.clock);
+    EXPECT_EQ(monza.venue, u"Autodromo Nazionale Monza");
+    EXPECT_EQ(monza.broadcast, u"ESPN");
+    EXPECT_EQ(monza.lastUpdate, mappingNow());
+    EXPECT_FALSE(monza.situations);
+
+    // Drivers come sorted by position; the driver without a name is left out.
+    ASSERT_TRUE(monza.raceStandings);
+    QList<qint64> positions;
+    for (const RaceDriver& driver : *monza.raceStandings)
+        positions.append(driver.position);
+    EXPECT_EQ(positions, (QList<qint64>{1, 2, 3, 4, 5}));
+    const RaceDriver& winner = monza.raceStandings->first();
+    EXPECT_EQ(winner.id, u"5498");
+    EXPECT_EQ(winner.name, u"Max Verstappen");
+    EXPECT_EQ(winner.shortName, u"M. Verstappen");
+    EXPECT_EQ(winner.flagURL, QUrl("https://a.espncdn.com/i/teamlogos/countries/500/ned.png"));
+    EXPECT_TRUE(winner.isWinner);
+
+    EXPECT_EQ(monza.homeTeam.id, u"5498");
+    EXPECT_EQ(monza.homeTeam.abbreviation, u"M. Verstappen");
+    EXPECT_EQ(monza.homeTeam.location, u"Max Verstappen");
+    EXPECT_EQ(monza.homeTeam.primaryColor, u"FF1801");
+    EXPECT_EQ(monza.awayTeam.name, u"Lando Norris");
+    EXPECT_EQ(monza.awayTeam.primaryColor, u"0090D0");
+    EXPECT_EQ(monza.scoreLine(), u"L. Norris 2 - 1 M. Verstappen");
+}
+
+TEST(RacingMappingTest, FewerThanTwoDriversGivesPlaceholderSides) {
+    const QList<Game> games = scoreboardGames(testdata::read("scoreboard/f1.json"), "f1");
+    ASSERT_EQ(games.size(), 2);
+    const Game& singapore = games.at(1);
+    // The circuit has no name: the race's venue is used.
+    EXPECT_EQ(singapore.venue, u"Marina Bay Street Circuit");
+    EXPECT_EQ(singapore.homeTeam.id, u"600041180_h");
+    EXPECT_EQ(singapore.homeTeam.name, u"Singapore GP");
+    EXPECT_EQ(singapore.homeTeam.abbreviation, u"SIN");
+    EXPECT_EQ(singapore.awayTeam.id, u"600041180_a");
+    EXPECT_EQ(singapore.awayTeam.name, u"Formula 1");
+    EXPECT_EQ(singapore.awayTeam.abbreviation, u"F1");
+    EXPECT_EQ(singapore.homeScore, 0);
+    EXPECT_EQ(singapore.awayScore, 0);
+    ASSERT_TRUE(singapore.raceStandings);
+    EXPECT_EQ(singapore.raceStandings->size(), 1);
+    EXPECT_EQ(singapore.status, GameStatus::scheduled);
+}
+
+TEST(RacingMappingTest, NamelessDriversLeaveNoStandings) {
+    const QList<Game> games = scoreboardGames(
+        raceWeekend(R"([{"type": {"abbreviation": "Race"}, "competitors": [{"order": 1}, {"athlete": {}}]}])",
+                    R"("shortName": "GP")"),
+        "f1");
+    ASSERT_EQ(games.size(), 1);
+    EXPECT_FALSE(games.at(0).raceStandings);
+    EXPECT_EQ(games.at(0).homeTeam.abbreviation, u"GP");
+    // With no start on the race, the event's date counts.
+    EXPECT_EQ(games.at(0).startTime, QDateTime(QDate(2026, 9, 6), QTime(13, 0), Qt::UTC));
+}
+
+TEST(RacingMappingTest, WeekendWithoutARaceSessionIsSkipped) {
+    EXPECT_TRUE(scoreboardGames(raceWeekend(R"([{"type": {"abbreviation": "race"}}])"), "f1").isEmpty());
+    EXPECT_TRUE(scoreboardGames(raceWeekend(R"([{"type": {"abbreviation": "Qual"}}])"), "f1").isEmpty());
+    EXPECT_TRUE(scoreboardGames(raceWeekend(R"([{"type": {"abbreviation": "Race"}, "date": "soon"}])"), "f1")
+                    .isEmpty());
+    EXPECT_TRUE(scoreboardGames(raceWeekend(R"({"type": {"abbreviation": "Race"}})"), "f1").isEmpty());
+}
+
+TEST(RacingMappingTest, EqualPositionsKeepTheServiceOrder) {
+    const QList<Game> games =
+        scoreboardGames(raceWeekend(R"([{"type": {"abbreviation": "Race"}, "competitors": [
+        {"id": "c", "order": 2, "athlete": {"displayName": "C"}},
+        {"id": "a", "athlete": {"displayName": "A"}},
+        {"id": "b", "order": 0, "athlete": {"displayName": "B", "flag": {"href": ""}}}]}])"),
+                        "f1");
+    ASSERT_EQ(games.size(), 1);
+    QStringList order;
+    for (const RaceDriver& driver : *games.at(0).raceStandings)
+        order.append(driver.id);
+    EXPECT_EQ(order, QStringList({"a", "b", "c"}));
+    EXPECT_FALSE(games.at(0).raceStandings->at(1).flagURL);
+}
