@@ -23,8 +23,8 @@ const QByteArray htmlErrorPage = "<!DOCTYPE html>\n<html><head><title>Service Un
                                  "</html>\n";
 } // namespace
 
-StandinServer::StandinServer(Scenario scenario, double speed, bool verbose)
-    : m_scenario(std::move(scenario)), m_clock(speed), m_verbose(verbose) {}
+StandinServer::StandinServer(Scenario scenario, double speed, int latencyMs, bool verbose)
+    : m_scenario(std::move(scenario)), m_clock(speed), m_latencyMs(latencyMs), m_verbose(verbose) {}
 
 RenderContext StandinServer::renderContext() const {
     return RenderContext{m_clock.elapsedSeconds(), m_clock.anchor(), m_baseURL};
@@ -60,9 +60,10 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
         reply = withFault(*fault, std::move(reply));
 
     auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
-    if (fault && fault->stallSeconds > 0) {
+    const double delaySeconds = m_latencyMs / 1000.0 + (fault ? fault->stallSeconds : 0);
+    if (delaySeconds > 0) {
         // The socket is the timer's context: a client that gave up meanwhile gets nothing.
-        QTimer::singleShot(static_cast<int>(fault->stallSeconds * 1000), socket,
+        QTimer::singleShot(static_cast<int>(delaySeconds * 1000), socket,
                            [responder, reply] { send(*responder, reply); });
     } else {
         send(*responder, reply);

@@ -15,7 +15,7 @@ class QHttpServerResponder;
 // serves two control paths for tests: /__stats (request counts) and /__advance?seconds=N (scenario time).
 class StandinServer final : public QAbstractHttpServer {
 public:
-    StandinServer(Scenario scenario, double speed, bool verbose);
+    StandinServer(Scenario scenario, double speed, int latencyMs, bool verbose);
 
     // The address replies refer to for "@base" (logo URLs); set once the port is known.
     void setBaseURL(const QString& baseURL) { m_baseURL = baseURL; }
@@ -43,6 +43,7 @@ private:
 
     Scenario m_scenario;
     ScenarioClock m_clock;
+    int m_latencyMs;
     bool m_verbose;
     QString m_baseURL;
     QHash<QString, int> m_requestCounts;

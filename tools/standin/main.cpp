@@ -23,9 +23,12 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption speedOption(
         QStringLiteral("speed"), QStringLiteral("Scenario seconds per real second (0 freezes the timeline)."),
         QStringLiteral("factor"), QStringLiteral("1"));
+    const QCommandLineOption latencyOption(
+        QStringLiteral("latency"), QStringLiteral("Milliseconds every reply waits, as over a real network."),
+        QStringLiteral("ms"), QStringLiteral("0"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Log every request to stderr."));
-    parser.addOptions({portOption, scenarioOption, speedOption, verboseOption});
+    parser.addOptions({portOption, scenarioOption, speedOption, latencyOption, verboseOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -33,8 +36,10 @@ int main(int argc, char* argv[]) {
     const uint port = parser.value(portOption).toUInt(&portOk);
     bool speedOk = false;
     const double speed = parser.value(speedOption).toDouble(&speedOk);
-    if (!portOk || port > 65535 || !speedOk || speed < 0) {
-        err << "glimmerbox-standin: invalid --port or --speed" << Qt::endl;
+    bool latencyOk = false;
+    const int latencyMs = parser.value(latencyOption).toInt(&latencyOk);
+    if (!portOk || port > 65535 || !speedOk || speed < 0 || !latencyOk || latencyMs < 0) {
+        err << "glimmerbox-standin: invalid --port, --speed or --latency" << Qt::endl;
         return 2;
     }
     QString error;
@@ -44,7 +49,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    StandinServer server(std::move(*scenario), speed, parser.isSet(verboseOption));
+    StandinServer server(std::move(*scenario), speed, latencyMs, parser.isSet(verboseOption));
     const quint16 boundPort = server.listen(QHostAddress::LocalHost, static_cast<quint16>(port));
     if (boundPort == 0) {
         err << "glimmerbox-standin: cannot listen on 127.0.0.1:" << port << Qt::endl;

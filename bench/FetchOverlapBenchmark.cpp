@@ -1,0 +1,113 @@
+// How far the client's requests overlap: six leagues fetched together against the stand-in, whose replies
+// each wait a fixed latency as over a real network, compared with the same six fetched one after another.
+// Prints the figures; asserts nothing.
+
+#include "service/ESPNAPIService.h"
+
+#include <QCoreApplication>
+#include <QCoroTask>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+constexpr int replyLatencyMs = 50;
+
+const QStringList sixLeagues{QStringLiteral("nba"), QStringLiteral("nfl"), QStringLiteral("nhl"),
+                             QStringLiteral("epl"), QStringLiteral("f1"),  QStringLiteral("atp")};
+
+// The stand-in: $GLIMMERBOX_STANDIN, else the one built beside this program.
+class Standin {
+public:
+    Standin() {
+        QString program = qEnvironmentVariable("GLIMMERBOX_STANDIN");
+        if (program.isEmpty())
+            program = QCoreApplication::applicationDirPath() +
+                      QStringLiteral("/../tools/standin/glimmerbox-standin");
+        m_process.start(program,
+                        {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--speed"),
+                         QStringLiteral("0"), QStringLiteral("--latency"), QString::number(replyLatencyMs)});
+        while (m_process.waitForReadyRead(10000)) {
+            const QByteArray line = m_process.readLine().trimmed();
+            if (line.startsWith("listening on ")) {
+                m_apiBase = QStringLiteral("http://") + QString::fromLatin1(line.mid(13)) +
+                            QStringLiteral("/apis/site/v2/sports");
+                return;
+            }
+        }
+    }
+    ~Standin() {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    const QString& apiBase() const { return m_apiBase; }
+
+private:
+    QProcess m_process;
+    QString m_apiBase;
+};
+
+void ensureApplication() {
+    if (QCoreApplication::instance())
+        return;
+    static int argc = 1;
+    static char name[] = "glimmerbox-bench";
+    static char* argv[] = {name, nullptr};
+    new QCoreApplication(argc, argv); // lives until the process ends
+}
+
+QCoro::Task<> fetchTogether(ESPNAPIService& service, const QList<League>& leagues) {
+    std::vector<QCoro::Task<ServiceResult<QList<Game>>>> fetches;
+    for (const League& league : leagues)
+        fetches.push_back(service.fetchLiveScoreboard(league)); // each starts at once
+    for (auto& fetch : fetches)
+        co_await fetch;
+}
+
+QCoro::Task<> fetchOne(ESPNAPIService& service, League league) {
+    co_await service.fetchLiveScoreboard(std::move(league));
+}
+
+double millisecondsOf(QCoro::Task<> task) {
+    QElapsedTimer timer;
+    timer.start();
+    QCoro::waitFor(std::move(task));
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+void BM_FetchOverlapSixLeagues(benchmark::State& state) {
+    ensureApplication();
+    Standin standin;
+    if (standin.apiBase().isEmpty()) {
+        state.SkipWithError("the stand-in did not start");
+        return;
+    }
+    CacheService cache;
+    ESPNAPIService service(cache, Clock::system(), standin.apiBase());
+    QList<League> leagues;
+    for (const QString& id : sixLeagues)
+        leagues.append(League::withId(id).value());
+
+    double together = 0;
+    double oneByOne = 0;
+    for (auto _ : state) {
+        const double total = millisecondsOf(fetchTogether(service, leagues));
+        state.SetIterationTime(total / 1000.0);
+        together += total;
+        for (const League& league : leagues)
+            oneByOne += millisecondsOf(fetchOne(service, league));
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["together_ms"] = together / iterations;
+    state.counters["sum_of_single_ms"] = oneByOne / iterations;
+    // 6 would be perfect overlap, 1 none.
+    state.counters["overlap"] = oneByOne / together;
+}
+
+} // namespace
+
+BENCHMARK(BM_FetchOverlapSixLeagues)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
