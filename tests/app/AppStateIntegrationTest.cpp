@@ -1,0 +1,116 @@
+// The application state against the real scores client and the local stand-in service: a fresh fetch, then
+// the three timers running while the scenario's games advance.
+#include "FakePathSource.h"
+#include "ManualClock.h"
+#include "MemorySettingsStore.h"
+#include "RecordingGameNotifier.h"
+#include "StandinProcess.h"
+#include "TaskRunner.h"
+#include "TestPreferences.h"
+
+#include "app/AppState.h"
+#include "model/UserPreferences.h"
+#include "service/CacheService.h"
+#include "service/ESPNAPIService.h"
+#include "service/NetworkMonitor.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// In the built-in scenario: Boston (a favourite here) at the Lakers, live late in the 4th and decided in the
+// last minute; an NFL game at the end of the 4th that goes to overtime at 30 s and ends "Final/OT" at 80 s.
+const QString nbaGame = QStringLiteral("401810001");
+const QString nflGame = QStringLiteral("401820001");
+const QString boston = QStringLiteral("2");
+
+std::optional<Game> findGame(const QList<Game>& games, const QString& id) {
+    for (const Game& game : games) {
+        if (game.id == id)
+            return game;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+class AppStateIntegrationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+        useTestNotificationSettings(preferences);
+        preferences.setFavoriteTeamIds({boston});
+        preferences.setAutoFollowFavorites(true);
+        state = std::make_unique<AppState>(api, cache, notifier, monitor, preferences, settings, clock);
+        processPendingEvents();
+        preferences.setEnabledLeagues({"nba", "nfl"});
+    }
+
+    // Steps the manual clock a second at a time, letting each refresh the timers start finish (all three
+    // timers armed again) before the next step, until `condition` holds or `seconds` have passed.
+    bool runTimersUntil(const std::function<bool()>& condition, int seconds) {
+        for (int step = 0; step < seconds && !condition(); ++step) {
+            clock.advanceSeconds(1);
+            processPendingEvents();
+            if (!spinUntil([&] { return clock.pendingCount() == 3; }))
+                return false;
+        }
+        return condition();
+    }
+    bool sent(const QString& line) const { return notifier.log().contains(line); }
+
+    StandinProcess standin{QStringLiteral("default.json"), 0};
+    ManualClock clock{QDateTime::currentDateTimeUtc()};
+    MemorySettingsStore settings;
+    UserPreferences preferences{settings};
+    CacheService cache{clock};
+    ESPNAPIService api{cache, clock, standin.apiBase()};
+    RecordingGameNotifier notifier;
+    NetworkMonitor monitor{std::make_unique<FakePathSource>()};
+    std::unique_ptr<AppState> state;
+};
+
+TEST_F(AppStateIntegrationTest, GamesPinsAndNotificationsFollowTheScenario) {
+    ASSERT_TRUE(runToCompletion(state->freshFetch()));
+    const auto nba = findGame(state->games().value("nba"), nbaGame);
+    ASSERT_TRUE(nba.has_value());
+    EXPECT_EQ(nba->status, GameStatus::inProgress);
+    EXPECT_EQ(nba->homeScore, 98);
+    EXPECT_EQ(state->games().value("nba").size(), 3);
+    EXPECT_EQ(state->games().value("nfl").size(), 2);
+    // The favourite's live game is followed; first sightings of live games within 7 points are close.
+    ASSERT_EQ(state->pinnedGames().size(), 1);
+    EXPECT_EQ(state->pinnedGames().first().id, nbaGame);
+    EXPECT_TRUE(sent("close " + nbaGame));
+    EXPECT_TRUE(sent("close " + nflGame));
+    EXPECT_FALSE(sent("overtime " + nflGame));
+    notifier.clear();
+
+    // The launch's timers: pinned (3 s with a live pin), league, full.
+    state->schedulePinnedRefresh();
+    state->scheduleLeagueRefresh();
+    state->scheduleFullRefresh();
+    EXPECT_EQ(clock.pendingDelays(),
+              (std::vector<std::chrono::milliseconds>{std::chrono::seconds(3), std::chrono::seconds(30),
+                                                      std::chrono::seconds(43200)}));
+
+    // The Lakers score: the next pinned refresh brings it.
+    standin.advance(20);
+    ASSERT_TRUE(runTimersUntil([&] { return state->pinnedGames().first().homeScore == 100; }, 5));
+    EXPECT_EQ(notifier.log(), QStringList{"score " + nbaGame});
+
+    // The NFL game goes to overtime: a league refresh reports it once.
+    standin.advance(15);
+    ASSERT_TRUE(runTimersUntil([&] { return sent("overtime " + nflGame); }, 90));
+
+    // Both games end; the finished NFL game, seen again, is not going to overtime a second time.
+    standin.advance(50);
+    ASSERT_TRUE(runTimersUntil([&] { return sent("end " + nbaGame) && sent("end " + nflGame); }, 90));
+    EXPECT_EQ(notifier.log().filter("overtime").size(), 1);
+    EXPECT_EQ(state->pinnedGames().first().status, GameStatus::final_);
+    EXPECT_EQ(state->pinnedGames().first().homeScore, 102);
+    EXPECT_TRUE(runTimersUntil([&] { return clock.pendingDelays().front() == std::chrono::seconds(15); }, 5))
+        << "no live pin: the pinned timer slows to 15 s";
+    EXPECT_FALSE(state->isLoading());
+    EXPECT_TRUE(standin.requestCount("/apis/site/v2/sports/football/nfl/scoreboard") > 1);
+}

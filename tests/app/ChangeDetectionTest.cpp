@@ -1,0 +1,192 @@
+// Change detection: which transitions send which notification, in which order, and when nothing is sent.
+#include "AppStateFixture.h"
+
+#include "app/GameChangeRules.h"
+
+class ChangeDetectionTest : public AppStateFixture {
+protected:
+    // One pass over `games` (all in the NBA), returning what it sent.
+    QStringList passOver(const QList<Game>& games) {
+        notifier.clear();
+        state->setLeagueGames("nba", games);
+        EXPECT_TRUE(runToCompletion(state->checkForGameChanges()));
+        return notifier.log();
+    }
+    // Two passes: `before`, then `after`; what the second one sent.
+    QStringList transition(const Game& before, const Game& after) {
+        passOver({before});
+        return passOver({after});
+    }
+    Game gameAt(GameStatus status, qint64 home = 0, qint64 away = 0,
+                std::optional<QString> period = {}) const {
+        return withStatus(game("g"), status, home, away, std::move(period));
+    }
+
+    static QDateTime localTime(int hour, int minute) {
+        return QDateTime(QDate(2026, 3, 14), QTime(hour, minute), Qt::LocalTime);
+    }
+    void setQuietHours(int startHour, int endHour) {
+        preferences.setQuietHoursEnabled(true);
+        preferences.setQuietHoursStart(QDateTime(QDate(2001, 1, 1), QTime(startHour, 0, 30), Qt::LocalTime));
+        preferences.setQuietHoursEnd(QDateTime(QDate(2001, 1, 1), QTime(endHour, 0, 45), Qt::LocalTime));
+    }
+    bool quietAt(int hour, int minute) const { return isInQuietHours(preferences, localTime(hour, minute)); }
+};
+
+// --- Gates ---
+
+TEST_F(ChangeDetectionTest, NotificationsOffSendNothingAndKeepNoCopies) {
+    preferences.setNotificationsEnabled(false);
+    EXPECT_TRUE(passOver({gameAt(GameStatus::inProgress, 3, 0)}).isEmpty());
+    EXPECT_TRUE(state->previousGameStates().isEmpty());
+}
+
+TEST_F(ChangeDetectionTest, QuietHoursAcrossMidnight) {
+    setQuietHours(22, 8);
+    EXPECT_TRUE(quietAt(23, 30));
+    EXPECT_TRUE(quietAt(7, 59));
+    EXPECT_FALSE(quietAt(8, 0));
+    EXPECT_FALSE(quietAt(21, 59));
+    EXPECT_TRUE(quietAt(22, 0));
+}
+
+TEST_F(ChangeDetectionTest, QuietHoursWithinADay) {
+    setQuietHours(9, 17);
+    EXPECT_TRUE(quietAt(9, 0));
+    EXPECT_TRUE(quietAt(16, 59));
+    EXPECT_FALSE(quietAt(17, 0));
+    EXPECT_FALSE(quietAt(8, 59));
+}
+
+TEST_F(ChangeDetectionTest, QuietHoursWithStartEqualToEndAreAlwaysQuiet) {
+    setQuietHours(12, 12);
+    EXPECT_TRUE(quietAt(12, 0));
+    EXPECT_TRUE(quietAt(11, 59));
+    EXPECT_TRUE(quietAt(0, 0));
+    preferences.setQuietHoursEnabled(false);
+    EXPECT_FALSE(quietAt(12, 0));
+}
+
+TEST_F(ChangeDetectionTest, AStartDuringQuietHoursIsReportedWhenTheyEnd) {
+    passOver({gameAt(GameStatus::scheduled)});
+    setQuietHours(18, 19); // the clock stands at 18:00
+    EXPECT_TRUE(passOver({gameAt(GameStatus::inProgress, 0, 0)}).isEmpty());
+    EXPECT_EQ(state->previousGameStates().value("g").status, GameStatus::scheduled);
+    clock.setNow(localTime(19, 0));
+    EXPECT_EQ(passOver({gameAt(GameStatus::inProgress, 0, 0)}), (QStringList{"start g", "close g"}));
+}
+
+TEST_F(ChangeDetectionTest, FavouritesOnlyExaminesGamesOfFavouriteTeams) {
+    preferences.setNotifyFavoritesOnly(true);
+    EXPECT_TRUE(passOver({gameAt(GameStatus::inProgress, 1, 0)}).isEmpty());
+    EXPECT_TRUE(state->previousGameStates().isEmpty()) << "no favourite team: nothing examined";
+
+    Game awayFavourite = withStatus(game("away"), GameStatus::inProgress, 1, 0);
+    awayFavourite.awayTeam.id = "fav";
+    preferences.setFavoriteTeamIds({"fav"});
+    EXPECT_EQ(passOver({gameAt(GameStatus::inProgress, 1, 0), awayFavourite}),
+              (QStringList{"score away", "close away"}));
+}
+
+// --- The five kinds ---
+
+TEST_F(ChangeDetectionTest, EachKindIsSentOnceInTheOrderStartEndScoreCloseOvertime) {
+    Game starting = withStatus(game("a"), GameStatus::scheduled);
+    Game ending = withStatus(game("b"), GameStatus::endOfPeriod, 90, 80);
+    passOver({starting, ending});
+
+    Game started = withStatus(game("a"), GameStatus::inProgress, 3, 0, "OT");
+    Game ended = withStatus(game("b"), GameStatus::final_, 90, 80);
+    EXPECT_EQ(passOver({started, ended}),
+              (QStringList{"start a", "score a", "close a", "overtime a", "end b"}));
+    EXPECT_TRUE(passOver({started, ended}).isEmpty()) << "nothing changed since the last pass";
+}
+
+TEST_F(ChangeDetectionTest, StartAndEndNeedTheRightTransition) {
+    EXPECT_TRUE(transition(gameAt(GameStatus::scheduled), gameAt(GameStatus::halftime, 0, 50))
+                    .filter("start")
+                    .isEmpty());
+    EXPECT_TRUE(transition(gameAt(GameStatus::delayed), gameAt(GameStatus::inProgress, 0, 50))
+                    .filter("start")
+                    .isEmpty());
+    EXPECT_TRUE(transition(gameAt(GameStatus::scheduled), gameAt(GameStatus::final_)).isEmpty());
+    EXPECT_TRUE(transition(gameAt(GameStatus::delayed), gameAt(GameStatus::final_)).isEmpty());
+    EXPECT_EQ(transition(gameAt(GameStatus::halftime, 50, 0), gameAt(GameStatus::final_, 50, 0)),
+              QStringList{"end g"});
+}
+
+TEST_F(ChangeDetectionTest, AGoalessStartIsAlsoCloseButNoScoreChange) {
+    EXPECT_EQ(transition(gameAt(GameStatus::scheduled), gameAt(GameStatus::inProgress)),
+              (QStringList{"start g", "close g"}));
+}
+
+TEST_F(ChangeDetectionTest, CloseGameMarginIsSevenAndReportedOnceWhileClose) {
+    preferences.setNotifyScoreChange(false);
+    preferences.setCloseGameThreshold(3); // not consulted
+    EXPECT_EQ(transition(gameAt(GameStatus::inProgress, 21, 7), gameAt(GameStatus::inProgress, 21, 14)),
+              QStringList{"close g"});
+    EXPECT_TRUE(
+        transition(gameAt(GameStatus::inProgress, 21, 7), gameAt(GameStatus::inProgress, 21, 13)).isEmpty());
+    EXPECT_TRUE(
+        transition(gameAt(GameStatus::inProgress, 17, 14), gameAt(GameStatus::inProgress, 21, 14)).isEmpty());
+}
+
+TEST_F(ChangeDetectionTest, ScoreChangeOnlyForLiveGamesWhoseScoreMoved) {
+    preferences.setNotifyCloseGame(false);
+    EXPECT_TRUE(
+        transition(gameAt(GameStatus::inProgress, 20, 0), gameAt(GameStatus::inProgress, 20, 0)).isEmpty());
+    EXPECT_TRUE(transition(gameAt(GameStatus::inProgress, 20, 0), gameAt(GameStatus::final_, 21, 0))
+                    .filter("score")
+                    .isEmpty());
+    EXPECT_EQ(transition(gameAt(GameStatus::inProgress, 20, 0), gameAt(GameStatus::inProgress, 20, 3)),
+              QStringList{"score g"});
+    ASSERT_TRUE(notifier.sent.front().previous.has_value());
+    EXPECT_EQ(notifier.sent.front().previous->awayScore, 0);
+}
+
+TEST_F(ChangeDetectionTest, EachKindHasItsOwnSwitch) {
+    preferences.setNotifyGameStart(false);
+    preferences.setNotifyCloseGame(false);
+    preferences.setNotifyOvertime(false);
+    EXPECT_EQ(transition(gameAt(GameStatus::scheduled), gameAt(GameStatus::inProgress, 1, 0, "OT")),
+              QStringList{"score g"});
+}
+
+// --- Overtime: a live game whose period names overtime as a word ---
+
+TEST_F(ChangeDetectionTest, OvertimeIsAnOvertimeWordInTheLivePeriod) {
+    for (const char* period : {"OT", "ot", "2OT", "3OT", "OT2", "Overtime", "1st OT", "Q4/OT"})
+        EXPECT_TRUE(periodNamesOvertime(period)) << period;
+    for (const char* period : {"Bot 5th", "Top 9th", "4th", "Shootout", "Bottom", "Total", ""})
+        EXPECT_FALSE(periodNamesOvertime(period)) << period;
+}
+
+TEST_F(ChangeDetectionTest, GoingToOvertimeIsReportedOnce) {
+    preferences.setNotifyCloseGame(false);
+    preferences.setNotifyScoreChange(false);
+    EXPECT_EQ(transition(gameAt(GameStatus::endOfPeriod, 99, 99, "4th"),
+                         gameAt(GameStatus::inProgress, 99, 99, "OT")),
+              QStringList{"overtime g"});
+    EXPECT_TRUE(passOver({gameAt(GameStatus::inProgress, 101, 99, "2OT")}).isEmpty());
+}
+
+TEST_F(ChangeDetectionTest, ABaseballBottomInningIsNotOvertime) {
+    preferences.setNotifyCloseGame(false);
+    preferences.setNotifyScoreChange(false);
+    EXPECT_TRUE(transition(gameAt(GameStatus::inProgress, 2, 1, "Top 5th"),
+                           gameAt(GameStatus::inProgress, 2, 1, "Bot 5th"))
+                    .isEmpty());
+}
+
+TEST_F(ChangeDetectionTest, AGameThatFinishedInOvertimeSeenAgainIsNotGoingToOvertime) {
+    // First sighting after the previous states were emptied (a fresh fetch or a new day).
+    EXPECT_TRUE(passOver({gameAt(GameStatus::final_, 3, 2, "Final/OT")}).isEmpty());
+    // Still live in overtime when first seen: reported.
+    preferences.setNotifyCloseGame(false);
+    preferences.setNotifyScoreChange(false);
+    Game other = withStatus(game("h"), GameStatus::inProgress, 1, 1, "OT");
+    EXPECT_EQ(passOver({other}), QStringList{"overtime h"});
+    // Ended in overtime after being seen live in it: the end only.
+    preferences.setNotifyGameEnd(true);
+    EXPECT_EQ(passOver({withStatus(game("h"), GameStatus::final_, 2, 1, "Final/OT")}), QStringList{"end h"});
+}

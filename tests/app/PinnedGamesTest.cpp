@@ -1,0 +1,117 @@
+// Pinning, toggling, the synchronisation after each refresh (auto-follow, fresh copies, expiry) and the
+// saved ids.
+#include "AppStateFixture.h"
+
+class PinnedGamesTest : public AppStateFixture {
+protected:
+    QStringList pinnedIds() const { return idsOf(state->pinnedGames()); }
+    QStringList savedIds() const { return settings.value("pinnedGameIds").toStringList(); }
+
+    // A favourite's game starting `seconds` from now, still scheduled.
+    Game favouriteGameStartingIn(const QString& id, double seconds) const {
+        Game favourite = game(id);
+        favourite.homeTeam.id = "fav";
+        favourite.startTime = clock.now().toUTC().addMSecs(static_cast<qint64>(seconds * 1000));
+        return favourite;
+    }
+};
+
+TEST_F(PinnedGamesTest, PinningBeyondTheBoundEvictsTheOldestPin) {
+    for (const char* id : {"a", "b", "c", "d"})
+        state->pinGame(game(id));
+    EXPECT_EQ(pinnedIds(), (QStringList{"b", "c", "d"}));
+    EXPECT_EQ(savedIds(), pinnedIds());
+
+    preferences.setMaxPinnedGames(0);
+    state->pinGame(game("e"));
+    EXPECT_EQ(pinnedIds(), QStringList{"e"}) << "a bound below one still pins the new game alone";
+}
+
+TEST_F(PinnedGamesTest, PinningAPinnedGameAgainChangesNothing) {
+    state->pinGame(game("a"));
+    clock.advanceSeconds(5);
+    int changes = 0;
+    QObject::connect(state.get(), &AppState::pinnedGamesChanged, [&] { ++changes; });
+
+    state->pinGame(withStatus(game("a"), GameStatus::inProgress, 1, 0));
+
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(state->pinnedGames().first().status, GameStatus::scheduled);
+    ASSERT_EQ(clock.pendingDelays().size(), 1u);
+    EXPECT_EQ(clock.pendingDelays().front(), std::chrono::milliseconds(10000))
+        << "the timer was not re-armed";
+}
+
+TEST_F(PinnedGamesTest, TogglingRemovesAPinAndPinsItAgainAtTheEnd) {
+    state->pinGame(game("a"));
+    state->pinGame(game("b"));
+    state->togglePin(game("a"));
+    EXPECT_EQ(pinnedIds(), QStringList{"b"});
+    EXPECT_EQ(savedIds(), QStringList{"b"});
+    state->pinGame(game("c"));
+    state->togglePin(game("a"));
+    EXPECT_EQ(pinnedIds(), (QStringList{"b", "c", "a"}));
+    EXPECT_EQ(savedIds(), pinnedIds());
+}
+
+TEST_F(PinnedGamesTest, AutoFollowWindowIsExclusive) {
+    preferences.setFavoriteTeamIds({"fav"});
+    preferences.setMaxPinnedGames(5);
+    state->setLeagueGames("nba",
+                          {favouriteGameStartingIn("in-1799", 1799), favouriteGameStartingIn("in-1800", 1800),
+                           favouriteGameStartingIn("ago-59", -59), favouriteGameStartingIn("ago-60", -60)});
+    state->syncPinnedGames();
+    EXPECT_EQ(pinnedIds(), (QStringList{"in-1799", "ago-59"}));
+}
+
+TEST_F(PinnedGamesTest, AutoFollowTakesLiveGamesOfFavouritesOnlyAndNeverEvicts) {
+    preferences.setFavoriteTeamIds({"fav"});
+    Game awayFavourite = withStatus(game("away-fav"), GameStatus::halftime);
+    awayFavourite.awayTeam.id = "fav";
+    QList<Game> games{withStatus(favouriteGameStartingIn("postponed", 60), GameStatus::postponed),
+                      withStatus(favouriteGameStartingIn("delayed", 60), GameStatus::delayed),
+                      withStatus(favouriteGameStartingIn("final", -600), GameStatus::final_),
+                      withStatus(game("other"), GameStatus::inProgress), awayFavourite};
+    state->setLeagueGames("nba", games);
+    state->syncPinnedGames();
+    EXPECT_EQ(pinnedIds(), QStringList{"away-fav"});
+
+    // Full: a further live favourite game waits for a free place.
+    state->setPinnedGames({game("x"), game("y"), game("z")});
+    state->syncPinnedGames();
+    EXPECT_EQ(pinnedIds(), (QStringList{"x", "y", "z"}));
+
+    // Off, or on without favourites: nothing is pinned, but the rest of the synchronisation still runs.
+    preferences.setAutoFollowFavorites(false);
+    state->setPinnedGames({});
+    state->syncPinnedGames();
+    EXPECT_TRUE(pinnedIds().isEmpty());
+}
+
+TEST_F(PinnedGamesTest, SynchronisationTakesFreshCopiesAndExpiresFinalsAfterFiveMinutes) {
+    Game live = withStatus(game("live"), GameStatus::inProgress, 1, 0);
+    Game justFinished = withStatus(game("just"), GameStatus::final_);
+    justFinished.lastUpdate = clock.now().toUTC().addSecs(-300);
+    Game longFinished = withStatus(game("long", "nfl"), GameStatus::final_);
+    longFinished.lastUpdate = clock.now().toUTC().addSecs(-301);
+    state->setPinnedGames({game("live"), justFinished, longFinished, game("gone")});
+    state->setLeagueGames("nba", {live, justFinished});
+    int changes = 0;
+    QObject::connect(state.get(), &AppState::pinnedGamesChanged, [&] { ++changes; });
+
+    state->syncPinnedGames();
+
+    EXPECT_EQ(pinnedIds(), (QStringList{"live", "just", "gone"}));
+    EXPECT_EQ(state->pinnedGames().first(), live);
+    EXPECT_EQ(changes, 2) << "one for the fresh copies, one for the expiry";
+    EXPECT_EQ(savedIds(), pinnedIds());
+}
+
+TEST_F(PinnedGamesTest, SavedIdsAreNeverReadBack) {
+    settings.setValue("pinnedGameIds", QStringList{"a", "b"});
+    AppState restarted(api, cache, notifier, *monitor, preferences, settings, clock);
+    EXPECT_TRUE(restarted.pinnedGames().isEmpty());
+    restarted.syncPinnedGames();
+    EXPECT_EQ(savedIds(), QStringList{});
+    processPendingEvents();
+}

@@ -1,0 +1,132 @@
+// The three self-rearming timers (periods, re-arming only after the refresh has returned) and the network
+// binding.
+#include "AppStateFixture.h"
+
+using Kind = FakeScoresService::Kind;
+using std::chrono::milliseconds;
+
+class RefreshTimersTest : public AppStateFixture {
+protected:
+    // Moves the clock on and lets the tasks the timers queued start.
+    void advance(double seconds) {
+        clock.advanceSeconds(seconds);
+        processPendingEvents();
+    }
+    std::vector<milliseconds> delays() const { return clock.pendingDelays(); }
+    static std::vector<milliseconds> seconds(std::initializer_list<double> values) {
+        std::vector<milliseconds> result;
+        for (double value : values)
+            result.push_back(secondsToMilliseconds(value));
+        return result;
+    }
+};
+
+TEST_F(RefreshTimersTest, PinnedIntervalFollowsThePins) {
+    state->schedulePinnedRefresh();
+    EXPECT_TRUE(delays().empty()) << "no pins, no timer";
+
+    state->pinGame(game("scheduled"));
+    EXPECT_EQ(delays(), seconds({15}));
+    state->pinGame(withStatus(game("final"), GameStatus::final_));
+    EXPECT_EQ(delays(), seconds({15}));
+    state->pinGame(withStatus(game("half"), GameStatus::halftime));
+    EXPECT_EQ(delays(), seconds({3}));
+
+    state->setPinnedGames({});
+    state->schedulePinnedRefresh();
+    EXPECT_TRUE(delays().empty()) << "the last pin removed stops the timer";
+}
+
+TEST_F(RefreshTimersTest, PinnedTimerReArmsOnlyAfterItsRefreshHasReturned) {
+    Game live = withStatus(game("live"), GameStatus::inProgress, 1, 0);
+    state->pinGame(live);
+    advance(3);
+    ASSERT_EQ(api.pendingCount(), 1);
+    EXPECT_EQ(api.pending().front().kind, Kind::liveScoreboard);
+    EXPECT_TRUE(delays().empty());
+
+    advance(5); // a slow answer: the next run starts 3 s after this one returns
+    EXPECT_EQ(api.pendingCount(), 1);
+    api.answer(Kind::liveScoreboard, "nba", {withStatus(game("live"), GameStatus::final_, 1, 0)});
+    processPendingEvents();
+    EXPECT_EQ(delays(), seconds({15})) << "the pins are no longer live";
+
+    advance(15);
+    api.answer(Kind::liveScoreboard, "nba", APIError::httpError(500));
+    processPendingEvents();
+    EXPECT_EQ(delays(), seconds({15})) << "a failed refresh re-arms too";
+    state->setPinnedGames({});
+    state->schedulePinnedRefresh();
+}
+
+TEST_F(RefreshTimersTest, LeagueTimerRunsEveryThirtySecondsAfterEachRefresh) {
+    preferences.setEnabledLeagues({"nba"});
+    state->scheduleLeagueRefresh();
+    EXPECT_EQ(delays(), seconds({30}));
+
+    advance(30);
+    EXPECT_EQ(api.requestCount(Kind::scoreboard), 1);
+    EXPECT_TRUE(delays().empty());
+    answerLeague(Kind::scoreboard, "nba", {game("g")});
+    processPendingEvents();
+    EXPECT_EQ(delays(), seconds({30}));
+    EXPECT_EQ(idsOf(state->games().value("nba")), QStringList{"g"});
+
+    // Once no league is followed the timer fires once more, empties the games and stops.
+    preferences.setEnabledLeagues({});
+    advance(30);
+    EXPECT_TRUE(state->games().isEmpty());
+    EXPECT_TRUE(delays().empty());
+    preferences.setEnabledLeagues({"nba"});
+    advance(60);
+    EXPECT_TRUE(api.pending().empty()) << "nothing re-arms the league timer";
+}
+
+TEST_F(RefreshTimersTest, LeagueTimerStaysArmedForIdsOutsideTheCatalogue) {
+    preferences.setEnabledLeagues({"not-a-league"});
+    state->scheduleLeagueRefresh();
+    advance(30);
+    EXPECT_TRUE(api.requests().empty());
+    EXPECT_EQ(delays(), seconds({30}));
+}
+
+TEST_F(RefreshTimersTest, FullTimerRunsTheFreshFetchEveryTwelveHours) {
+    preferences.setEnabledLeagues({"nba"});
+    state->scheduleFullRefresh();
+    EXPECT_EQ(delays(), seconds({43200}));
+    advance(43200);
+    EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 1);
+    EXPECT_TRUE(delays().empty());
+    answerLeague(Kind::liveScoreboard, "nba", {});
+    processPendingEvents();
+    EXPECT_EQ(delays(), seconds({43200}));
+}
+
+TEST_F(RefreshTimersTest, OtherRefreshesLeaveTheTimersAlone) {
+    preferences.setEnabledLeagues({"nba"});
+    state->scheduleLeagueRefresh();
+    state->scheduleFullRefresh();
+    advance(10);
+    serveAtOnce({{"nba", {}}});
+    ASSERT_TRUE(runToCompletion(state->refreshLeagues()));
+    ASSERT_TRUE(runToCompletion(state->freshFetch()));
+    EXPECT_EQ(delays(), seconds({20, 43190}));
+}
+
+TEST_F(RefreshTimersTest, EveryUsableNetworkReportStartsALeagueRefresh) {
+    // The fixture's start-up refresh came from the monitor's initial value.
+    EXPECT_TRUE(state->lastRefresh().has_value());
+    preferences.setEnabledLeagues({"nba"});
+    serveAtOnce({{"nba", {}}});
+
+    pathSource->report(false);
+    ASSERT_TRUE(spinUntil([&] { return !state->isNetworkAvailable(); }));
+    processPendingEvents();
+    EXPECT_TRUE(api.requests().empty());
+
+    pathSource->report(true, {InterfaceType::wifi});
+    pathSource->report(true); // repeats are not filtered
+    ASSERT_TRUE(spinUntil([&] { return api.requestCount(Kind::scoreboard) == 2; }));
+    EXPECT_TRUE(state->isNetworkAvailable());
+    EXPECT_TRUE(delays().empty()) << "the network binding arms no timer";
+}
