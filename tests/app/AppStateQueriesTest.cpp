@@ -1,0 +1,76 @@
+// What the views read: the relevant-games filter, the per-league and live queries, team de-duplication and
+// the state a fresh AppState starts with.
+#include "AppStateFixture.h"
+
+class AppStateQueriesTest : public AppStateFixture {
+protected:
+    Game startingIn(const QString& id, qint64 seconds,
+                    const QString& leagueId = QStringLiteral("nba")) const {
+        Game scheduled = game(id, leagueId);
+        scheduled.startTime = clock.now().toUTC().addSecs(seconds);
+        return scheduled;
+    }
+    Game finalStartedAt(const QString& id, qint64 secondsAgo) const {
+        Game finished = withStatus(game(id), GameStatus::final_);
+        finished.startTime = clock.now().toUTC().addSecs(-secondsAgo);
+        return finished;
+    }
+    QStringList relevant(const QList<Game>& games) const {
+        return idsOf(AppState::relevantGames(games, clock.now()));
+    }
+};
+
+TEST_F(AppStateQueriesTest, AFreshStateIsEmptyWithTheNetworkAssumedUp) {
+    AppState fresh(api, cache, notifier, *monitor, preferences, settings, clock);
+    EXPECT_TRUE(fresh.games().isEmpty());
+    EXPECT_TRUE(fresh.pinnedGames().isEmpty());
+    EXPECT_FALSE(fresh.selectedGame().has_value());
+    EXPECT_FALSE(fresh.isLoading());
+    EXPECT_FALSE(fresh.error().has_value());
+    EXPECT_FALSE(fresh.lastRefresh().has_value());
+    EXPECT_TRUE(fresh.isNetworkAvailable());
+    EXPECT_TRUE(fresh.allTeamsList().isEmpty());
+    EXPECT_EQ(fresh.lastFetchDay(), "20260314");
+    processPendingEvents();
+}
+
+TEST_F(AppStateQueriesTest, RelevantGamesAreLiveOrStartingWithinADay) {
+    EXPECT_TRUE(relevant({}).isEmpty());
+    EXPECT_TRUE(
+        relevant({withStatus(game("p"), GameStatus::postponed), withStatus(game("c"), GameStatus::cancelled),
+                  withStatus(game("d"), GameStatus::delayed)})
+            .isEmpty());
+    EXPECT_EQ(relevant({startingIn("late", -60), startingIn("day", 86400), startingIn("day+1", 86401),
+                        withStatus(game("live"), GameStatus::endOfPeriod), startingIn("soon", 60)}),
+              (QStringList{"day", "live", "soon"}));
+}
+
+TEST_F(AppStateQueriesTest, WithNothingLiveOrComingTheLatestFinalStandsAlone) {
+    EXPECT_EQ(
+        relevant({finalStartedAt("old", 7200), finalStartedAt("latest", 3600), finalStartedAt("tie", 3600)}),
+        QStringList{"latest"});
+    EXPECT_EQ(relevant({finalStartedAt("old", 7200), withStatus(game("live"), GameStatus::halftime)}),
+              QStringList{"live"});
+}
+
+TEST_F(AppStateQueriesTest, LeagueQueriesSeeOnlyFollowedLeagues) {
+    preferences.setEnabledLeagues({"nba", "nfl"});
+    Game lateLive = withStatus(startingIn("late-live", -600), GameStatus::inProgress);
+    Game earlyLive = withStatus(startingIn("early-live", -3600, "nfl"), GameStatus::halftime);
+    state->setLeagueGames("nba", {startingIn("soon", 600), lateLive});
+    state->setLeagueGames("nfl", {earlyLive});
+    state->setLeagueGames("nhl", {withStatus(game("unfollowed", "nhl"), GameStatus::inProgress)});
+
+    EXPECT_TRUE(state->gamesFor(testLeague("mlb")).isEmpty());
+    EXPECT_EQ(idsOf(state->gamesFor(testLeague("nba"))), (QStringList{"soon", "late-live"}));
+    EXPECT_EQ(idsOf(state->enabledLeagueGames()), (QStringList{"soon", "late-live", "early-live"}));
+    EXPECT_EQ(idsOf(state->liveGamesOfEnabledLeagues()), (QStringList{"early-live", "late-live"}));
+}
+
+TEST_F(AppStateQueriesTest, UniqueTeamsKeepsTheFirstCopyOfEachId) {
+    const QList<Team> teams = AppState::uniqueTeams(
+        {testTeam("a", "nfl"), testTeam("b", "nfl"), testTeam("a", "nba"), testTeam("c", "nba")});
+    ASSERT_EQ(teams.size(), 3);
+    EXPECT_EQ(teams[0].league.id, "nfl");
+    EXPECT_EQ(teams[2].id, "c");
+}
