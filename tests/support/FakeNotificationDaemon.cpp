@@ -1,23 +1,40 @@
 #include "FakeNotificationDaemon.h"
 
 #include <QCoreApplication>
+#include <QDBusConnectionInterface>
+#include <QDBusReply>
 #include <QDeadlineTimer>
+#include <QThread>
 
 namespace {
 const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
 const QString objectPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString connectionName = QStringLiteral("glimmerbox-fake-notification-daemon");
 constexpr uint closedByUser = 2;
+constexpr int nameTimeoutMs = 60000;
 } // namespace
 
 FakeNotificationDaemon::FakeNotificationDaemon(QStringList capabilities)
     : m_connection(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName)),
       m_capabilities(std::move(capabilities)) {
-    m_registered =
-        m_connection.isConnected() &&
-        m_connection.registerObject(objectPath, this,
-                                    QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals) &&
-        m_connection.registerService(serviceName);
+    if (!m_connection.isConnected() ||
+        !m_connection.registerObject(objectPath, this,
+                                     QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals))
+        return;
+    // Test programs run in parallel on one bus: wait in the queue for the name instead of failing.
+    QDBusConnectionInterface* bus = m_connection.interface();
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = bus->registerService(
+        serviceName, QDBusConnectionInterface::QueueService, QDBusConnectionInterface::DontAllowReplacement);
+    if (!reply.isValid())
+        return;
+    const QDeadlineTimer deadline(nameTimeoutMs);
+    while (!deadline.hasExpired()) {
+        if (bus->serviceOwner(serviceName).value() == m_connection.baseService()) {
+            m_registered = true;
+            return;
+        }
+        QThread::msleep(20);
+    }
 }
 
 FakeNotificationDaemon::~FakeNotificationDaemon() {

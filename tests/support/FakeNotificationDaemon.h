@@ -32,7 +32,7 @@ public:
                                         QStringLiteral("body-markup"), QStringLiteral("sound")});
     ~FakeNotificationDaemon() override;
 
-    // False when no session bus is available or the name is taken.
+    // False when no session bus is available or the name stayed taken for a minute.
     bool isRegistered() const { return m_registered; }
     const QList<Notification>& notifications() const { return m_notifications; }
     // Refuses every later Notify with this D-Bus error message.
