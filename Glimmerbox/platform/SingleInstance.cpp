@@ -3,8 +3,10 @@
 #include "BuildInfo.h"
 #include "Logging.h"
 
+#include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 #include <unistd.h>
 
@@ -19,7 +21,15 @@ SingleInstance::SingleInstance(QString serverName, QObject* parent)
 SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::defaultServerName() {
-    return QStringLiteral("%1-%2").arg(QString::fromLatin1(BuildInfo::appId)).arg(::getuid());
+    // Per user and per settings folder: a run with a throw-away configuration (the offline run, the tests)
+    // does not hand over to the user's everyday instance.
+    const QByteArray config =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toUtf8();
+    const QByteArray tag = QCryptographicHash::hash(config, QCryptographicHash::Sha1).toHex().left(8);
+    return QStringLiteral("%1-%2-%3")
+        .arg(QString::fromLatin1(BuildInfo::appId))
+        .arg(::getuid())
+        .arg(QString::fromLatin1(tag));
 }
 
 bool SingleInstance::claim() {

@@ -66,8 +66,13 @@ TEST(SingleInstanceTest, SocketLeftBehindByACrashDoesNotBlockTheNextLaunch) {
     EXPECT_FALSE(second.claim()) << "the new instance listens";
 }
 
-TEST(SingleInstanceTest, DefaultNameIsPerUser) {
-    EXPECT_TRUE(SingleInstance::defaultServerName().endsWith(QLatin1Char('-') + QString::number(::getuid())));
+TEST(SingleInstanceTest, DefaultNameIsPerUserAndSettingsFolder) {
+    const QString name = SingleInstance::defaultServerName();
+    EXPECT_TRUE(name.contains(QLatin1Char('-') + QString::number(::getuid()) + QLatin1Char('-')));
+    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", "/tmp/glimmerbox-elsewhere");
+    EXPECT_NE(SingleInstance::defaultServerName(), name);
+    qputenv("XDG_CONFIG_HOME", saved);
 }
 
 } // namespace
