@@ -1,18 +1,31 @@
 #include "StandinProcess.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QTcpSocket>
 
 namespace {
 constexpr int startupTimeoutMs = 10000;
 const QByteArray readyPrefix = "listening on 127.0.0.1:";
+
+// $GLIMMERBOX_STANDIN, else the stand-in of the build tree this test program belongs to
+// (<build>/tests/<folder>/<program>).
+QString standinProgram() {
+    const QString configured = qEnvironmentVariable("GLIMMERBOX_STANDIN");
+    if (!configured.isEmpty())
+        return configured;
+    const QString built =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../../tools/standin/glimmerbox-standin");
+    return QFileInfo(built).isExecutable() ? QFileInfo(built).canonicalFilePath() : QString();
+}
 } // namespace
 
 StandinProcess::StandinProcess(const QString& scenario, double speed) {
-    const QString program = qEnvironmentVariable("GLIMMERBOX_STANDIN");
+    const QString program = standinProgram();
     if (program.isEmpty()) {
-        m_startupError = QStringLiteral("GLIMMERBOX_STANDIN is not set");
+        m_startupError = QStringLiteral("GLIMMERBOX_STANDIN is not set and no stand-in was built");
         return;
     }
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
