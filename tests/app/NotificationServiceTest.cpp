@@ -5,6 +5,9 @@
 #include "TaskRunner.h"
 #include "platform/DesktopNotifier.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -75,6 +78,17 @@ protected:
         EXPECT_TRUE(daemon.waitForNotifications(number));
         static const FakeNotificationDaemon::Notification none;
         return daemon.notifications().size() >= number ? daemon.notifications().at(number - 1) : none;
+    }
+
+    // A call to the server and back over the notifier's connection: whatever the server sent before its
+    // answer (replies, signals) has reached the notifier by then.
+    static void roundTrip() {
+        const QDBusMessage call = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("/org/freedesktop/Notifications"),
+            QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("GetCapabilities"));
+        QDBusPendingCallWatcher watcher(QDBusConnection::sessionBus().asyncCall(call));
+        EXPECT_TRUE(spinUntil([&] { return watcher.isFinished(); }));
+        processPendingEvents();
     }
 
     FakeNotificationDaemon daemon;
@@ -212,6 +226,14 @@ TEST_F(DesktopNotificationTest, SameIdentifierReplacesTheEarlierNotification) {
     EXPECT_EQ(std::count_if(notifications.begin(), notifications.end(),
                             [](const auto& n) { return n.replacesId == 0; }),
               2);
+}
+
+TEST_F(DesktopNotificationTest, ADismissedNotificationIsNotReplacedButShownAnew) {
+    service.sendGameStartNotification(game());
+    daemon.close(waitForNotification(1).id);
+    roundTrip();
+    service.sendGameStartNotification(game());
+    EXPECT_EQ(waitForNotification(2).replacesId, 0u);
 }
 
 TEST_F(DesktopNotificationTest, BodiesAreEscapedForAServerThatReadsMarkup) {

@@ -1,4 +1,5 @@
 #include "service/ESPNAPIService.h"
+#include "BuildInfo.h"
 #include "ManualClock.h"
 #include "StandinProcess.h"
 #include "TaskRunner.h"
@@ -73,6 +74,12 @@ TEST_F(ESPNAPIServiceTest, CachedScoreboardAnswersWithoutRequestUntilItExpires) 
     clock.advanceSeconds(0.1);
     ASSERT_TRUE(await(service->fetchScoreboard(league("nba"))).ok());
     EXPECT_EQ(requestsOf("basketball/nba/scoreboard"), 2);
+}
+
+TEST_F(ESPNAPIServiceTest, RequestsNameTheApplicationAndItsVersion) {
+    ASSERT_TRUE(await(service->fetchLiveScoreboard(league("nba"))).ok());
+    EXPECT_EQ(standin.stats().value(QLatin1String("userAgent")).toString(),
+              QStringLiteral("Glimmerbox/") + QLatin1String(BuildInfo::version));
 }
 
 TEST_F(ESPNAPIServiceTest, LiveScoreboardAlwaysGoesToTheNetworkAndFollowsTheTimeline) {

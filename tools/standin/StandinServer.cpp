@@ -45,6 +45,7 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
 
     ++m_totalRequests;
     ++m_requestCounts[target];
+    m_lastUserAgent = QString::fromUtf8(request.value("User-Agent"));
     const std::optional<Fault> fault =
         takeFault(m_scenario.faults(), path, rawQuery, m_clock.elapsedSeconds());
     if (m_verbose)
@@ -125,7 +126,8 @@ StandinServer::Reply StandinServer::control(const QString& path, const QUrlQuery
             requests.insert(it.key(), it.value());
         return json(QJsonObject{{QStringLiteral("total"), m_totalRequests},
                                 {QStringLiteral("requests"), requests},
-                                {QStringLiteral("elapsed"), m_clock.elapsedSeconds()}});
+                                {QStringLiteral("elapsed"), m_clock.elapsedSeconds()},
+                                {QStringLiteral("userAgent"), m_lastUserAgent}});
     }
     if (path == QLatin1String("/__advance")) {
         m_clock.advance(query.queryItemValue(QStringLiteral("seconds")).toDouble());

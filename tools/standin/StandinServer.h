@@ -48,4 +48,5 @@ private:
     QString m_baseURL;
     QHash<QString, int> m_requestCounts;
     int m_totalRequests = 0;
+    QString m_lastUserAgent;
 };
