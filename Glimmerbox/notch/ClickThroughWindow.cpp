@@ -62,7 +62,7 @@ std::optional<QRect> ClickThroughWindow::hoverZone() const {
 
 void ClickThroughWindow::setHoverZone(std::optional<QRect> zone) {
     m_tracker->setHoverZone(zone);
-    updateAreaOfInterest();
+    updatePointerInterest();
 }
 
 std::optional<QRect> ClickThroughWindow::expandedZone() const {
@@ -71,7 +71,7 @@ std::optional<QRect> ClickThroughWindow::expandedZone() const {
 
 void ClickThroughWindow::setExpandedZone(std::optional<QRect> zone) {
     m_tracker->setExpandedZone(zone);
-    updateAreaOfInterest();
+    updatePointerInterest();
 }
 
 void ClickThroughWindow::setContentView(QWidget* view) {
@@ -107,7 +107,7 @@ void ClickThroughWindow::startTracking() {
         m_pointer = PointerSource::createSystem(this);
     connect(m_pointer, &PointerSource::moved, this, [this] { checkMousePosition(); });
     connect(m_pointer, &PointerSource::scrolled, this, &ClickThroughWindow::handleScroll);
-    updateAreaOfInterest();
+    updatePointerInterest();
     m_pointer->start();
 
     connect(&m_center, &OverlayNotificationCenter::setInteractive, this,
@@ -129,7 +129,7 @@ void ClickThroughWindow::applyInteractive(bool interactive) {
         if (interactive && window->isVisible())
             window->requestActivate();
     }
-    updateScrollTracking();
+    updatePointerInterest();
 }
 
 void ClickThroughWindow::checkMousePosition() {
@@ -137,7 +137,7 @@ void ClickThroughWindow::checkMousePosition() {
         return;
     m_tracker->setFrame(geometry());
     const auto event = m_tracker->pointerMoved(m_pointer->position());
-    updateScrollTracking();
+    updatePointerInterest();
     if (event != OverlayPointerTracker::Event::none)
         m_center.post(notificationName(event));
 }
@@ -148,13 +148,13 @@ void ClickThroughWindow::handleScroll(const ScrollDelta& delta) {
         m_center.post(notificationName(event));
 }
 
-void ClickThroughWindow::updateScrollTracking() {
-    if (m_pointer && m_tracking)
-        m_pointer->setScrollTracking(m_tracker->isMouseInside() && !m_tracker->isInteractive());
-}
-
-void ClickThroughWindow::updateAreaOfInterest() {
-    if (m_pointer && m_tracking)
-        m_pointer->setAreaOfInterest(
-            m_tracker->effectiveHoverZone().united(m_tracker->effectiveExpandedZone()));
+void ClickThroughWindow::updatePointerInterest() {
+    if (!m_pointer || !m_tracking)
+        return;
+    const bool inside = m_tracker->isMouseInside();
+    // Outside, only the strip can change anything; inside, only leaving the larger area can.
+    m_pointer->setAreaOfInterest(
+        inside ? m_tracker->effectiveExpandedZone().united(m_tracker->effectiveHoverZone())
+               : m_tracker->effectiveHoverZone());
+    m_pointer->setScrollTracking(inside && !m_tracker->isInteractive());
 }

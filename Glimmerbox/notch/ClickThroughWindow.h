@@ -53,8 +53,8 @@ public:
 
 private:
     void applyInteractive(bool interactive);
-    void updateScrollTracking();
-    void updateAreaOfInterest();
+    // Tells the pointer source what matters now: where to poll quickly and whether to listen for scrolls.
+    void updatePointerInterest();
 
     PointerSource* m_pointer = nullptr;
     Clock& m_clock;

@@ -10,6 +10,7 @@ NotchOverlayView::NotchOverlayView(bool hasPhysicalNotch, AppState& appState, QW
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
+    m_shownText = barText();
     connect(&m_appState, &AppState::pinnedGamesChanged, this, &NotchOverlayView::pinnedGamesChanged);
 }
 
@@ -79,6 +80,11 @@ void NotchOverlayView::showEvent(QShowEvent*) {
 }
 
 void NotchOverlayView::pinnedGamesChanged() {
+    // The pinned games are republished on every refresh, mostly unchanged: repaint only for a new text.
+    const QString text = barText();
+    if (text == m_shownText)
+        return;
+    m_shownText = text;
     updateMask();
     update();
 }

@@ -42,4 +42,5 @@ private:
 
     bool m_hasPhysicalNotch;
     AppState& m_appState;
+    QString m_shownText; // the text of the last repaint
 };

@@ -59,6 +59,8 @@ TEST_F(ClickThroughWindowTest, TrackingMakesTheShownWindowClickThroughWithoutHid
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(isClickThrough());
     EXPECT_TRUE(pointer.started);
+    EXPECT_EQ(pointer.areaOfInterest, geo::hoverStrip); // outside, only the strip matters
+    pointer.moveTo(geo::inStrip);
     EXPECT_EQ(pointer.areaOfInterest, geo::window.united(geo::hoverStrip));
 }
 

@@ -1,0 +1,139 @@
+#include "notch/NotchOverlayView.h"
+
+#include "FakePathSource.h"
+#include "FakePointerSource.h"
+#include "FakeScoresService.h"
+#include "ManualClock.h"
+#include "MemorySettingsStore.h"
+#include "OverlayGeometry.h"
+#include "RecordingGameNotifier.h"
+#include "app/AppState.h"
+#include "model/UserPreferences.h"
+#include "notch/ClickThroughWindow.h"
+#include "notch/FirstMouseHostingView.h"
+#include "notch/OverlayNotifications.h"
+#include "service/CacheService.h"
+#include "service/NetworkMonitor.h"
+
+#include <QCoreApplication>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Game scoredGame(const QString& away, qint64 awayScore, qint64 homeScore, const QString& home) {
+    Game game;
+    game.id = away + home;
+    game.awayTeam.abbreviation = away;
+    game.homeTeam.abbreviation = home;
+    game.awayScore = awayScore;
+    game.homeScore = homeScore;
+    game.status = GameStatus::inProgress;
+    return game;
+}
+
+class NotchOverlayViewTest : public ::testing::Test {
+protected:
+    NotchOverlayViewTest() { view.resize(overlay_geometry::window.size()); }
+
+    QImage render() { return view.grab().toImage().convertToFormat(QImage::Format_ARGB32); }
+    QPoint topCentre() const { return {view.width() / 2, NotchOverlayView::barHeight / 2}; }
+
+    ManualClock clock;
+    MemorySettingsStore settings;
+    UserPreferences preferences{settings};
+    CacheService cache{clock};
+    FakeScoresService api;
+    RecordingGameNotifier notifier;
+    NetworkMonitor monitor{std::make_unique<FakePathSource>()};
+    AppState appState{api, cache, notifier, monitor, preferences, settings, clock};
+    NotchOverlayView view{false, appState};
+};
+
+} // namespace
+
+TEST_F(NotchOverlayViewTest, ShowsTheFirstPinnedGamesScoreLine) {
+    EXPECT_EQ(view.barText(), QString());
+    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL"), scoredGame("NYK", 1, 2, "MIA")});
+    EXPECT_EQ(view.barText(), QStringLiteral("BOS 102 - 99 LAL"));
+    appState.setPinnedGames({});
+    EXPECT_EQ(view.barText(), QString());
+}
+
+TEST_F(NotchOverlayViewTest, PaintsABlackBarAtTheTopCentreAndNothingElse) {
+    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
+    const QImage image = render();
+    const QRect bar = view.barRect();
+    EXPECT_EQ(bar.top(), 0);
+    EXPECT_EQ(bar.left(), view.width() - bar.x() - bar.width()); // centred
+    EXPECT_EQ(bar.height(), NotchOverlayView::barHeight);
+
+    EXPECT_EQ(qAlpha(image.pixel(bar.left() + 4, 2)), 255);
+    EXPECT_EQ(qRed(image.pixel(bar.left() + 4, 2)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(topCentre().x(), 300)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(2, 2)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(bar.right() + 3, 2)), 0);
+    // Rounded bottom corners, flat top.
+    EXPECT_EQ(qAlpha(image.pixel(bar.left(), bar.bottom())), 0);
+    EXPECT_EQ(qAlpha(image.pixel(bar.left(), 0)), 255);
+}
+
+TEST_F(NotchOverlayViewTest, PaintsNothingWithoutAPinnedGame) {
+    const QImage image = render();
+    for (const QPoint& point : {topCentre(), QPoint(2, 2), QPoint(topCentre().x(), 300)})
+        EXPECT_EQ(qAlpha(image.pixel(point)), 0);
+}
+
+TEST_F(NotchOverlayViewTest, MaskFollowsThePaintedShape) {
+    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
+    const QRegion narrow = view.mask();
+    EXPECT_EQ(narrow, view.paintedRegion());
+    EXPECT_TRUE(narrow.contains(topCentre()));
+    EXPECT_FALSE(narrow.contains(QPoint(topCentre().x(), 300)));
+    EXPECT_FALSE(narrow.contains(view.barRect().bottomLeft()));
+
+    appState.setPinnedGames({scoredGame("Longer Name", 102, 99, "Longest Name Of Them All")});
+    EXPECT_EQ(view.mask(), view.paintedRegion());
+    EXPECT_GT(view.mask().boundingRect().width(), narrow.boundingRect().width());
+
+    // With nothing to paint the window keeps a single pixel (an empty mask would mean no mask at all).
+    appState.setPinnedGames({});
+    EXPECT_EQ(view.mask(), QRegion(view.width() / 2, 0, 1, 1));
+}
+
+TEST_F(NotchOverlayViewTest, MaskReachesTheHostingWindow) {
+    FakePointerSource pointer;
+    OverlayNotificationCenter center;
+    ClickThroughWindow window(overlay_geometry::window, &pointer, &clock, &center);
+    auto* root = new NotchOverlayView(false, appState);
+    window.setContentView(new FirstMouseHostingView(root));
+    window.show();
+    QCoreApplication::processEvents();
+    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
+    EXPECT_EQ(root->size(), overlay_geometry::window.size());
+    EXPECT_EQ(window.mask(), root->paintedRegion());
+}
+
+TEST_F(NotchOverlayViewTest, RepublishedPinsWithTheSameScoreCauseNoRepaint) {
+    view.show();
+    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
+    QCoreApplication::processEvents();
+    int paints = 0;
+    struct PaintCounter : QObject {
+        int* count;
+        explicit PaintCounter(int* c) : count(c) {}
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint)
+                ++*count;
+            return false;
+        }
+    } counter(&paints);
+    view.installEventFilter(&counter);
+    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 0);
+    appState.setPinnedGames({scoredGame("BOS", 104, 99, "LAL")});
+    QCoreApplication::processEvents();
+    EXPECT_EQ(paints, 1);
+}
