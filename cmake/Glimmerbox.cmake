@@ -40,7 +40,6 @@ function(glimmerbox_test name)
     add_executable(${target} ${sources})
     target_link_libraries(${target} PRIVATE glimmerbox_testsupport ${ARG_DEPS})
     glimmerbox_warnings(${target})
-    gtest_discover_tests(${target}
-        DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;GLIMMERBOX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;GLIMMERBOX_STANDIN=$<TARGET_FILE:glimmerbox-standin>")
+    # The test environment (offscreen platform, data folder, stand-in path) is set up by tests/support/TestMain.cpp.
+    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST)
 endfunction()
