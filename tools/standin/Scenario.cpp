@@ -29,6 +29,17 @@ QJsonObject mainCompetition(const QJsonObject& event) {
     return competitions.at(0).toObject();
 }
 
+QDate localDay(const QJsonObject& event, const char* key) {
+    return parseEventDate(event.value(QLatin1String(key)).toString()).toLocalTime().date();
+}
+
+// An event runs on the local day of its "date", or through its "endDate" (a tournament) when it has one.
+bool fallsOn(const QJsonObject& event, QDate day) {
+    const QDate first = localDay(event, "date");
+    const QDate last = event.contains(QLatin1String("endDate")) ? localDay(event, "endDate") : first;
+    return first.isValid() && first <= day && day <= last;
+}
+
 } // namespace
 
 std::optional<Scenario> Scenario::load(const QString& nameOrPath, QString* error) {
@@ -65,7 +76,7 @@ QJsonObject Scenario::scoreboard(const QString& leaguePath, std::optional<QDate>
         if (!day && source.value(QLatin1String("$undated")) == QJsonValue(false))
             continue;
         const QJsonObject event = render(applyTimeline(source, context.elapsedSeconds), context).toObject();
-        if (day && parseEventDate(event.value(QLatin1String("date")).toString()).toLocalTime().date() != *day)
+        if (day && !fallsOn(event, *day))
             continue;
         events.append(event);
     }
