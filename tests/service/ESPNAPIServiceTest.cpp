@@ -93,6 +93,22 @@ TEST_F(ESPNAPIServiceTest, LiveScoreboardAlwaysGoesToTheNetworkAndFollowsTheTime
     EXPECT_EQ(after.value().first().clock, QStringLiteral("1:12"));
 }
 
+TEST_F(ESPNAPIServiceTest, DefaultScenarioMapsIntoGamesForEveryLeague) {
+    const QList<std::pair<const char*, qsizetype>> expected{{"nba", 3}, {"nfl", 2}, {"nhl", 1},
+                                                            {"epl", 2}, {"f1", 1},  {"atp", 2}};
+    for (const auto& [id, count] : expected) {
+        const auto games = await(service->fetchScoreboard(league(QString::fromLatin1(id))));
+        ASSERT_TRUE(games.ok()) << id;
+        EXPECT_EQ(games.value().size(), count) << id;
+    }
+    // The finished race weekend is only on its own day (scenario dates count from the stand-in's start).
+    const auto race = await(service->fetchScoreboard(league("f1"), QDateTime::currentDateTime().addDays(-2)));
+    ASSERT_TRUE(race.ok());
+    ASSERT_EQ(race.value().size(), 1);
+    EXPECT_EQ(race.value().first().status, GameStatus::final_);
+    EXPECT_EQ(race.value().first().homeTeam.name, QStringLiteral("Lando Norris"));
+}
+
 TEST_F(ESPNAPIServiceTest, SummaryFetchedForTheDetailServesTheTopScorers) {
     const auto detail = await(service->fetchGameDetail(QStringLiteral("401810001"), league("nba")));
     ASSERT_TRUE(detail.ok());
