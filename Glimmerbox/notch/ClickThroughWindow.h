@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/PointerSource.h"
+
+#include <QPointer>
 #include <QRect>
 #include <QVariantMap>
 #include <QWidget>
@@ -10,8 +13,6 @@
 class Clock;
 class OverlayNotificationCenter;
 class OverlayPointerTracker;
-class PointerSource;
-struct ScrollDelta;
 
 // The borderless, transparent overlay window at the top centre of the primary screen. It lets every click
 // fall through until the overlay view asks for the mouse, yet still notices the pointer near the top strip
@@ -56,7 +57,7 @@ private:
     // Tells the pointer source what matters now: where to poll quickly and whether to listen for scrolls.
     void updatePointerInterest();
 
-    PointerSource* m_pointer = nullptr;
+    QPointer<PointerSource> m_pointer;
     Clock& m_clock;
     OverlayNotificationCenter& m_center;
     std::unique_ptr<OverlayPointerTracker> m_tracker;

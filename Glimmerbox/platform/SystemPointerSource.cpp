@@ -53,10 +53,14 @@ void SystemPointerSource::poll() {
     emit moved(position);
 }
 
-void SystemPointerSource::adjustPollPeriod() {
+int SystemPointerSource::pollPeriodFor(const QPoint& position, const std::optional<QRect>& area) {
     const bool near =
-        !m_area || m_area->adjusted(-nearMargin, -nearMargin, nearMargin, nearMargin).contains(m_position);
-    const int period = near ? nearPollMs : farPollMs;
+        !area || area->adjusted(-nearMargin, -nearMargin, nearMargin, nearMargin).contains(position);
+    return near ? nearPollMs : farPollMs;
+}
+
+void SystemPointerSource::adjustPollPeriod() {
+    const int period = pollPeriodFor(m_position, m_area);
     if (m_timer.interval() != period)
         m_timer.setInterval(period);
 }

@@ -19,6 +19,9 @@ public:
     static constexpr int nearMargin = 120;
 
     explicit SystemPointerSource(QObject* parent = nullptr);
+
+    // Quick polling within `nearMargin` of the area of interest (or everywhere without one), slow elsewhere.
+    static int pollPeriodFor(const QPoint& position, const std::optional<QRect>& area);
     ~SystemPointerSource() override;
 
     QPoint position() const override { return m_position; }

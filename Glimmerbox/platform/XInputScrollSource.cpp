@@ -1,5 +1,7 @@
 #include "platform/XInputScrollSource.h"
 
+#include "platform/ScrollValuators.h"
+
 #ifdef GLIMMERBOX_HAVE_XCB_XINPUT
 
 #include <QAbstractNativeEventFilter>
@@ -9,6 +11,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QVarLengthArray>
 
 #include <xcb/xcb.h>
 #include <xcb/xinput.h>
@@ -20,10 +23,6 @@
 #include <optional>
 
 namespace {
-
-// Scroll amounts arrive in device units, one wheel notch being `increment`; a notch counts as this many
-// points, which keeps touchpad motion at about one point per unit with the usual increment of 15.
-constexpr double pointsPerIncrement = 15.0;
 
 double toDouble(const xcb_input_fp3232_t& value) {
     return static_cast<double>(value.integral) + static_cast<double>(value.frac) / 4294967296.0;
@@ -71,18 +70,6 @@ public:
     }
 
 private:
-    struct ScrollAxis {
-        int number = 0;
-        bool horizontal = false;
-        double increment = 1;
-        bool absolute = false;
-        std::optional<double> lastValue;
-    };
-    struct Device {
-        bool precise = false;
-        QList<ScrollAxis> axes;
-    };
-
     void selectRawMotion(bool on) {
         struct {
             xcb_input_event_mask_t header;
@@ -100,8 +87,7 @@ private:
 
     // Touchpads scroll smoothly; a mouse wheel moves in notches and never swipes.
     bool isTouchpad(xcb_input_device_id_t id, const QString& name) {
-        const QString lower = name.toLower();
-        if (lower.contains(u"touchpad") || lower.contains(u"trackpad") || lower.contains(u"touch pad"))
+        if (ScrollValuators::nameLooksLikeTouchpad(name))
             return true;
         const xcb_atom_t tapping = atom("libinput Tapping Enabled");
         const xcb_atom_t synaptics = atom("Synaptics Finger");
@@ -130,7 +116,7 @@ private:
              xcb_input_xi_device_info_next(&info)) {
             if (info.data->type != XCB_INPUT_DEVICE_TYPE_SLAVE_POINTER)
                 continue;
-            Device device;
+            ScrollValuators device;
             QHash<int, bool> absoluteValuators;
             for (auto cls = xcb_input_xi_device_info_classes_iterator(info.data); cls.rem;
                  xcb_input_device_class_next(&cls)) {
@@ -161,42 +147,22 @@ private:
         auto found = m_devices.find(event->sourceid);
         if (found == m_devices.end())
             return;
-        Device& device = *found;
-        const uint32_t* mask = xcb_input_raw_button_press_valuator_mask(event);
-        const xcb_input_fp3232_t* values = xcb_input_raw_button_press_axisvalues(event);
-        const int valueCount = xcb_input_raw_button_press_axisvalues_length(event);
-        const int bits = event->valuators_len * 32;
-        double horizontal = 0;
-        double vertical = 0;
-        bool scrolled = false;
-        int valueIndex = 0;
-        for (int bit = 0; bit < bits && valueIndex < valueCount; ++bit) {
-            if (!(mask[bit / 32] & (1u << (bit % 32))))
-                continue;
-            const double value = toDouble(values[valueIndex++]);
-            for (ScrollAxis& axis : device.axes) {
-                if (axis.number != bit)
-                    continue;
-                double delta = value;
-                if (axis.absolute) {
-                    delta = axis.lastValue ? value - *axis.lastValue : 0;
-                    axis.lastValue = value;
-                }
-                (axis.horizontal ? horizontal : vertical) += delta / axis.increment * pointsPerIncrement;
-                scrolled = true;
-            }
-        }
-        if (!scrolled || (horizontal == 0 && vertical == 0))
-            return;
-        // X scrolls right for positive values; our deltas follow the content, so the sign flips.
-        emit this->scrolled(ScrollDelta{-horizontal, -vertical, device.precise});
+        const xcb_input_fp3232_t* raw = xcb_input_raw_button_press_axisvalues(event);
+        const int count = xcb_input_raw_button_press_axisvalues_length(event);
+        QVarLengthArray<double, 8> values;
+        for (int i = 0; i < count; ++i)
+            values.append(toDouble(raw[i]));
+        const std::span<const uint32_t> mask(xcb_input_raw_button_press_valuator_mask(event),
+                                             event->valuators_len);
+        if (const auto delta = found->decode(mask, std::span<const double>(values.data(), values.size())))
+            emit scrolled(*delta);
     }
 
     xcb_connection_t* m_connection;
     xcb_window_t m_root;
     uint8_t m_opcode;
     bool m_enabled = false;
-    QHash<int, Device> m_devices;
+    QHash<int, ScrollValuators> m_devices;
 };
 
 } // namespace
