@@ -130,9 +130,12 @@ void DesktopNotifier::finish(const QString& identifier, QDBusPendingCallWatcher*
         const uint id = reply.value();
         if (const uint earlier = m_serverIds.value(identifier, 0u); earlier != 0 && earlier != id)
             forget(earlier);
-        m_serverIds.insert(identifier, id);
-        m_identifiers.insert(id, identifier);
-        m_userInfo.insert(id, pending.request.userInfo);
+        // The server may report the close before QtDBus hands us the reply; such a notification is gone.
+        if (!m_closedBeforeReply.remove(id)) {
+            m_serverIds.insert(identifier, id);
+            m_identifiers.insert(id, identifier);
+            m_userInfo.insert(id, pending.request.userInfo);
+        }
         pending.completion(std::nullopt);
     }
     QList<Pending> waiting = m_waitingForIdentifier.take(identifier);
@@ -151,6 +154,8 @@ void DesktopNotifier::forget(uint id) {
 }
 
 void DesktopNotifier::onNotificationClosed(uint id, uint /*reason*/) {
+    if (!m_identifiers.contains(id) && !m_inFlight.isEmpty())
+        m_closedBeforeReply.insert(id);
     forget(id);
 }
 

@@ -50,4 +50,5 @@ private:
     QHash<QString, uint> m_serverIds;               // request identifier -> server id
     QHash<uint, QString> m_identifiers;             // server id -> request identifier
     QHash<uint, QMap<QString, QString>> m_userInfo; // server id -> the request's user info
+    QSet<uint> m_closedBeforeReply;                 // closes that overtook the reply to their Notify
 };
