@@ -25,7 +25,7 @@ std::optional<QJsonArray> objectList(const QJsonObject& object, QLatin1StringVie
     std::optional<QJsonArray> list = json::array(object, key);
     if (!list)
         return std::nullopt;
-    for (const QJsonValue& element : *list) {
+    for (const QJsonValue& element : std::as_const(*list)) {
         if (!element.isObject())
             return std::nullopt;
     }
