@@ -4,6 +4,7 @@
 #include "notch/OverlayPointerTracker.h"
 #include "platform/Clock.h"
 #include "platform/PointerSource.h"
+#include "platform/X11WindowHints.h"
 
 #include <QVBoxLayout>
 #include <QWindow>
@@ -102,6 +103,7 @@ void ClickThroughWindow::startTracking() {
     if (!windowHandle())
         create();
     windowHandle()->setFlag(Qt::WindowTransparentForInput, true);
+    x11hints::showOnAllDesktops(windowHandle());
 
     if (!m_pointer)
         m_pointer = PointerSource::createSystem(this);
