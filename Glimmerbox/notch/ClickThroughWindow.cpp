@@ -137,11 +137,27 @@ void ClickThroughWindow::applyInteractive(bool interactive) {
 void ClickThroughWindow::checkMousePosition() {
     if (!m_pointer)
         return;
-    m_tracker->setFrame(geometry());
+    m_tracker->setFrame(geometry()); // a hidden window gets no move events
     const auto event = m_tracker->pointerMoved(m_pointer->position());
     updatePointerInterest();
     if (event != OverlayPointerTracker::Event::none)
         m_center.post(notificationName(event));
+}
+
+void ClickThroughWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    frameChanged();
+}
+
+void ClickThroughWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    frameChanged();
+}
+
+// Zones left unset stand for the window's frame, which may move (a window manager may shift it).
+void ClickThroughWindow::frameChanged() {
+    m_tracker->setFrame(geometry());
+    updatePointerInterest();
 }
 
 void ClickThroughWindow::handleScroll(const ScrollDelta& delta) {

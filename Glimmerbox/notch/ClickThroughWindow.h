@@ -52,8 +52,13 @@ public:
     void checkMousePosition();
     void handleScroll(const ScrollDelta& delta);
 
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void applyInteractive(bool interactive);
+    void frameChanged();
     // Tells the pointer source what matters now: where to poll quickly and whether to listen for scrolls.
     void updatePointerInterest();
 

@@ -173,3 +173,17 @@ TEST(FirstMouseHostingViewTest, HostsItsRootViewOverItsWholeArea) {
     EXPECT_EQ(root->geometry(), QRect(0, 0, 440, 680));
     EXPECT_TRUE(host.acceptsFirstMouse());
 }
+
+TEST_F(ClickThroughWindowTest, WithoutZonesTheCurrentFrameCounts) {
+    window->setHoverZone(std::nullopt);
+    window->setExpandedZone(std::nullopt);
+    window->show();
+    window->startTracking();
+    window->move(0, 0);
+    QCoreApplication::processEvents();
+    pointer.moveTo({10, 600});
+    EXPECT_TRUE(window->isMouseInside());
+    EXPECT_EQ(pointer.areaOfInterest, QRect(0, 0, 440, 680));
+    pointer.moveTo({450, 600});
+    EXPECT_FALSE(window->isMouseInside());
+}
