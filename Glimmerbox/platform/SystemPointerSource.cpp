@@ -33,8 +33,10 @@ void SystemPointerSource::setAreaOfInterest(std::optional<QRect> area) {
 }
 
 void SystemPointerSource::setScrollTracking(bool on) {
-    if (on && !m_scroll) {
+    if (on && !m_scroll && !m_scrollUnavailable) {
+        // Made on first use: most sessions never scroll over the overlay.
         m_scroll = XInputScrollSource::create();
+        m_scrollUnavailable = !m_scroll;
         if (!m_scroll)
             return;
         connect(m_scroll.get(), &XInputScrollSource::scrolled, this, &PointerSource::scrolled);

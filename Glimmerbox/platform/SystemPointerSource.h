@@ -39,4 +39,5 @@ private:
     bool m_hasPosition = false;
     std::optional<QRect> m_area;
     std::unique_ptr<XInputScrollSource> m_scroll;
+    bool m_scrollUnavailable = false;
 };
