@@ -24,9 +24,11 @@ bool isPlaceholderTeamName(const QString& name) {
 // A competitor is a team, or (fights, golf) an athlete; nothing for a placeholder or when it is neither.
 std::optional<Side> parseSide(const QJsonObject& competitor, const League& league) {
     if (const std::optional<QJsonObject> team = json::object(competitor, "team"_L1)) {
-        if (isPlaceholderTeamName(json::text(*team, "displayName"_L1, QString())))
+        // A missing display name maps to "Unknown", itself a placeholder: the mapped name decides.
+        Team mapped = parseTeam(*team, league);
+        if (isPlaceholderTeamName(mapped.name))
             return std::nullopt;
-        return Side{competitor, parseTeam(*team, league)};
+        return Side{competitor, std::move(mapped)};
     }
     if (json::object(competitor, "athlete"_L1)) {
         if (isPlaceholderAthlete(competitor))
