@@ -75,7 +75,8 @@ QWidget* OnboardingView::makePage(const OnboardingPage& page) {
     layout->addWidget(icon);
     layout->addWidget(makeText(page.title, 22, true, widget));
     QLabel* description = makeText(page.description, 13, false, widget);
-    description->setMaximumWidth(340);
+    // A wrapped label only takes its full width when given one.
+    description->setFixedWidth(340);
     description->setForegroundRole(QPalette::PlaceholderText);
     layout->addWidget(description, 0, Qt::AlignHCenter);
     layout->addStretch(1);

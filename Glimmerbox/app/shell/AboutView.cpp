@@ -75,7 +75,6 @@ AboutView::AboutView(const QString& appVersion, const QString& buildNumber, QWid
         makeLabel(QStringLiteral("Live sports scores in your menu bar.\nAlways glanceable, never intrusive."),
                   11, false, true, this);
     tagline->setMaximumWidth(260);
-    tagline->setWordWrap(true);
     layout->addWidget(tagline, 0, Qt::AlignHCenter);
 
     auto* divider = new QFrame(this);

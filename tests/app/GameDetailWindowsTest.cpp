@@ -1,0 +1,36 @@
+#include "StubAppState.h"
+
+#include "app/shell/GameDetailWindows.h"
+#include "popover/GameDetailView.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(GameDetailWindowsTest, OneWindowPerGameCreatedOnDemand) {
+    StubAppState app;
+    GameDetailWindows windows(app.state);
+    QWidget* first = windows.open(QStringLiteral("401"));
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(qobject_cast<GameDetailView*>(first)->gameId(), QStringLiteral("401"));
+
+    EXPECT_EQ(windows.open(QStringLiteral("401")), first);
+    EXPECT_NE(windows.open(QStringLiteral("402")), first);
+}
+
+TEST(GameDetailWindowsTest, ClosedWindowIsReleasedAndReopenedFresh) {
+    StubAppState app;
+    GameDetailWindows windows(app.state);
+    QPointer<QWidget> first = windows.open(QStringLiteral("401"));
+    first->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    QWidget* second = windows.open(QStringLiteral("401"));
+    ASSERT_NE(second, nullptr);
+    EXPECT_TRUE(second->isVisible());
+}
+
+} // namespace
