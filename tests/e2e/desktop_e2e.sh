@@ -3,7 +3,8 @@
 # and a compositor (xcompmgr) on a private D-Bus session. Starts glimmerbox against glimmerbox-standin, finds
 # the tray icon, right-clicks it and sees the menu, checks the 440 x 680 overlay window at the top centre,
 # sees the scripted score change arrive as a desktop notification, saves a screenshot of the whole screen,
-# and quits through SIGTERM, which must save the preferences.
+# opens the settings with a left click and again from a second launch, and quits through SIGTERM, which must
+# save the preferences.
 #
 # Usage: desktop_e2e.sh GLIMMERBOX STANDIN OUTPUT_DIR      (exit 77 = skipped: a desktop tool is missing)
 set -uo pipefail
@@ -139,6 +140,27 @@ xdotool mousemove $((tray_x + tray_w / 2)) $((tray_y + tray_h / 2)) click 1
 wait_for 10 sh -c 'xdotool search --onlyvisible --name "^Glimmerbox Settings$" >/dev/null' ||
     fail "no settings window after a left click on the tray icon"
 echo "ok: settings window after a left click"
+
+# A second launch hands over to the running instance and exits; the running one raises its settings window.
+# Opening About first puts a window above the settings, so the raise shows in the stacking order.
+xdotool mousemove $((tray_x + tray_w / 2)) $((tray_y + tray_h / 2)) click 3
+wait_for 10 test -n "$(menu_window)" || fail "no menu for the About entry"
+xdotool key Down Return
+find_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1; }
+wait_for 10 test -n "$(find_window "About Glimmerbox")" || fail "no About window from the menu"
+settings_id=$(find_window "Glimmerbox Settings") about_id=$(find_window "About Glimmerbox")
+# Position in the root window's stacking order.
+stack_position() { xwininfo -root -children | grep -n "^ *$(printf '0x%x' "$1") " | cut -d: -f1; }
+[ -n "$(stack_position "$settings_id")" ] && [ -n "$(stack_position "$about_id")" ] ||
+    fail "the settings and About windows are not top-level windows"
+above_before=$(( $(stack_position "$about_id") > $(stack_position "$settings_id") ))
+env QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache" \
+    XDG_DATA_HOME="$scratch/data" timeout 10 "$app" >"$scratch/second.log" 2>&1
+status=$?
+[ "$status" -eq 0 ] || fail "the second launch exited with status $status"
+settings_raised() { [ $(( $(stack_position "$about_id") > $(stack_position "$settings_id") )) -ne "$above_before" ]; }
+wait_for 10 settings_raised || fail "the second launch did not bring the settings window forward"
+echo "ok: a second launch exited and brought the running instance's settings window forward"
 
 # SIGTERM takes the normal quit path: the application exits and saves the preferences.
 sed -i '/^userPreferences=/d' "$conf"
