@@ -1,5 +1,6 @@
 #include "platform/IconFont.h"
 
+#include <QFile>
 #include <QFontMetrics>
 #include <QImage>
 
@@ -16,6 +17,11 @@ bool hasInk(const QPixmap& pixmap) {
         }
     }
     return false;
+}
+
+TEST(IconFontTest, FontAndAppIconShipInsideTheBinary) {
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/glimmerbox/fonts/MaterialIcons-Regular.ttf")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/glimmerbox/icons/glimmerbox.svg")));
 }
 
 TEST(IconFontTest, EverySportAndStatusSymbolHasAGlyphInTheFont) {
