@@ -9,15 +9,12 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "platform/TextLabel.h"
+
 namespace {
 
 QLabel* makeText(const QString& text, int pixelSize, bool bold, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
+    QLabel* label = makeCentredLabel(text, pixelSize, bold, TextTone::primary, parent);
     label->setWordWrap(true);
     return label;
 }

@@ -11,22 +11,12 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include "platform/TextLabel.h"
+
 namespace {
 
 constexpr int iconSize = 96;
 constexpr qreal iconCornerRadius = 20;
-
-QLabel* makeLabel(const QString& text, int pixelSize, bool bold, bool secondary, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
-    label->setAlignment(Qt::AlignCenter);
-    if (secondary)
-        label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
-}
 
 // The application icon, clipped to a rounded square.
 QPixmap roundedIcon(qreal dpr) {
@@ -68,12 +58,12 @@ AboutView::AboutView(const QString& appVersion, const QString& buildNumber, QWid
     icon->setGraphicsEffect(shadow);
     layout->addWidget(icon, 0, Qt::AlignHCenter);
 
-    layout->addWidget(makeLabel(QStringLiteral("Glimmerbox"), 22, true, false, this));
-    layout->addWidget(makeLabel(versionText(), 13, false, true, this));
+    layout->addWidget(makeCentredLabel(QStringLiteral("Glimmerbox"), 22, true, TextTone::primary, this));
+    layout->addWidget(makeCentredLabel(versionText(), 13, false, TextTone::secondary, this));
 
-    QLabel* tagline =
-        makeLabel(QStringLiteral("Live sports scores in your menu bar.\nAlways glanceable, never intrusive."),
-                  11, false, true, this);
+    QLabel* tagline = makeCentredLabel(
+        QStringLiteral("Live sports scores in your menu bar.\nAlways glanceable, never intrusive."), 11,
+        false, TextTone::secondary, this);
     tagline->setMaximumWidth(260);
     layout->addWidget(tagline, 0, Qt::AlignHCenter);
 
@@ -83,9 +73,9 @@ AboutView::AboutView(const QString& appVersion, const QString& buildNumber, QWid
     divider->setFixedWidth(200);
     layout->addWidget(divider, 0, Qt::AlignHCenter);
 
-    layout->addWidget(
-        makeLabel(QStringLiteral("© %1 Glimmerbox. All rights reserved.").arg(QDate::currentDate().year()),
-                  10, false, true, this));
+    layout->addWidget(makeCentredLabel(
+        QStringLiteral("© %1 Glimmerbox. All rights reserved.").arg(QDate::currentDate().year()), 10, false,
+        TextTone::secondary, this));
 }
 
 QString AboutView::versionText() const {
