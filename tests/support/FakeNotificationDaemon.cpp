@@ -10,7 +10,6 @@ namespace {
 const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
 const QString objectPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString connectionName = QStringLiteral("glimmerbox-fake-notification-daemon");
-constexpr uint closedByUser = 2;
 constexpr int nameTimeoutMs = 60000;
 } // namespace
 
@@ -52,41 +51,17 @@ bool FakeNotificationDaemon::waitForNotifications(int count, int timeoutMs) cons
     return m_notifications.size() >= count;
 }
 
-void FakeNotificationDaemon::invokeAction(uint id, const QString& actionKey) {
-    emit ActionInvoked(id, actionKey);
-}
-
-void FakeNotificationDaemon::close(uint id) {
-    emit NotificationClosed(id, closedByUser);
-}
-
-QStringList FakeNotificationDaemon::GetCapabilities() {
-    return m_capabilities;
-}
-
-uint FakeNotificationDaemon::Notify(const QString& appName, uint replacesId, const QString& appIcon,
+uint FakeNotificationDaemon::Notify(const QString& appName, uint replacesId, const QString&,
                                     const QString& summary, const QString& body, const QStringList& actions,
-                                    const QVariantMap& hints, int expireTimeout) {
-    Notification notification{appName, replacesId, appIcon, summary, body, actions, hints, expireTimeout, 0};
+                                    const QVariantMap& hints, int) {
+    Notification notification{appName, replacesId, summary, body, actions, hints, 0};
     if (m_refusal) {
         m_notifications.append(notification);
         sendErrorReply(QDBusError::AccessDenied, *m_refusal);
         return 0;
     }
-    // As the specification of the interface says: a replacement keeps the id it replaces.
+    // As real servers do: a replacement keeps the id it replaces.
     notification.id = replacesId != 0 ? replacesId : ++m_lastId;
     m_notifications.append(notification);
     return notification.id;
-}
-
-void FakeNotificationDaemon::CloseNotification(uint id) {
-    emit NotificationClosed(id, 3);
-}
-
-QString FakeNotificationDaemon::GetServerInformation(QString& vendor, QString& version,
-                                                     QString& specVersion) {
-    vendor = QStringLiteral("Glimmerbox tests");
-    version = QStringLiteral("1.0");
-    specVersion = QStringLiteral("1.2");
-    return QStringLiteral("fake-notification-daemon");
 }

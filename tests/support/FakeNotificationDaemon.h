@@ -18,18 +18,14 @@ public:
     struct Notification {
         QString appName;
         uint replacesId = 0;
-        QString appIcon;
         QString summary;
         QString body;
         QStringList actions;
         QVariantMap hints;
-        int expireTimeout = 0;
         uint id = 0; // what the daemon answered
     };
 
-    explicit FakeNotificationDaemon(QStringList capabilities = {
-                                        QStringLiteral("actions"), QStringLiteral("body"),
-                                        QStringLiteral("body-markup"), QStringLiteral("sound")});
+    explicit FakeNotificationDaemon(QStringList capabilities = {"actions", "body", "body-markup", "sound"});
     ~FakeNotificationDaemon() override;
 
     // False when no session bus is available or the name stayed taken for a minute.
@@ -41,15 +37,14 @@ public:
     bool waitForNotifications(int count, int timeoutMs = 5000) const;
 
     // As a server does when the user picks an action or dismisses a notification.
-    void invokeAction(uint id, const QString& actionKey);
-    void close(uint id);
+    void invokeAction(uint id, const QString& actionKey) { emit ActionInvoked(id, actionKey); }
+    void close(uint id) { emit NotificationClosed(id, 2); }
 
 public slots:
-    QStringList GetCapabilities();
+    QStringList GetCapabilities() { return m_capabilities; }
     uint Notify(const QString& appName, uint replacesId, const QString& appIcon, const QString& summary,
                 const QString& body, const QStringList& actions, const QVariantMap& hints, int expireTimeout);
-    void CloseNotification(uint id);
-    QString GetServerInformation(QString& vendor, QString& version, QString& specVersion);
+    void CloseNotification(uint id) { emit NotificationClosed(id, 3); }
 
 signals:
     void NotificationClosed(uint id, uint reason);

@@ -4,11 +4,6 @@
 
 #include <algorithm>
 
-FakeScoresService::FakeScoresService() = default;
-
-// Requests still waiting are abandoned: their callers never resume.
-FakeScoresService::~FakeScoresService() = default;
-
 int FakeScoresService::requestCount(Kind kind) const {
     return static_cast<int>(std::count_if(m_requests.cbegin(), m_requests.cend(),
                                           [kind](const Request& request) { return request.kind == kind; }));
@@ -24,8 +19,8 @@ std::vector<FakeScoresService::Request> FakeScoresService::pending() const {
 }
 
 template <typename Result>
-bool FakeScoresService::resolve(std::vector<std::shared_ptr<Pending<Result>>>& queue, Kind kind,
-                                const QString& leagueId, const Result& result) {
+bool FakeScoresService::resolve(Queue<Result>& queue, Kind kind, const QString& leagueId,
+                                const Result& result) {
     const auto found = std::find_if(queue.begin(), queue.end(), [&](const auto& entry) {
         return entry->request.kind == kind && entry->request.league.id == leagueId;
     });
@@ -50,39 +45,32 @@ bool FakeScoresService::answerTeams(const QString& leagueId, const TeamsResult& 
     return resolve(m_pendingTeams, Kind::teams, leagueId, result);
 }
 
-QCoro::Task<FakeScoresService::GamesResult> FakeScoresService::requestGames(Request request) {
+template <typename Result>
+QCoro::Task<Result> FakeScoresService::enqueue(Queue<Result>& queue, const Responder<Result>& responder,
+                                               Request request) {
     m_requests.push_back(request);
-    if (gamesResponder) {
-        if (auto immediate = gamesResponder(request))
+    if (responder) {
+        if (auto immediate = responder(request))
             co_return std::move(*immediate);
     }
-    auto entry = std::make_shared<Pending<GamesResult>>();
+    auto entry = std::make_shared<Pending<Result>>();
     entry->request = std::move(request);
-    m_pendingGames.push_back(entry);
-    co_return co_await Answered<GamesResult>{entry};
+    queue.push_back(entry);
+    co_return co_await Answered<Result>{entry};
 }
 
 QCoro::Task<FakeScoresService::GamesResult>
 FakeScoresService::fetchScoreboard(League league, std::optional<QDateTime> date) {
     const Kind kind = date ? Kind::datedScoreboard : Kind::scoreboard;
-    return requestGames(Request{kind, std::move(league), std::move(date)});
+    return enqueue(m_pendingGames, gamesResponder, Request{kind, std::move(league), std::move(date)});
 }
 
 QCoro::Task<FakeScoresService::GamesResult> FakeScoresService::fetchLiveScoreboard(League league) {
-    return requestGames(Request{Kind::liveScoreboard, std::move(league), std::nullopt});
+    return enqueue(m_pendingGames, gamesResponder, Request{Kind::liveScoreboard, std::move(league), {}});
 }
 
 QCoro::Task<FakeScoresService::TeamsResult> FakeScoresService::fetchTeams(League league) {
-    Request request{Kind::teams, std::move(league), std::nullopt};
-    m_requests.push_back(request);
-    if (teamsResponder) {
-        if (auto immediate = teamsResponder(request))
-            co_return std::move(*immediate);
-    }
-    auto entry = std::make_shared<Pending<TeamsResult>>();
-    entry->request = std::move(request);
-    m_pendingTeams.push_back(entry);
-    co_return co_await Answered<TeamsResult>{entry};
+    return enqueue(m_pendingTeams, teamsResponder, Request{Kind::teams, std::move(league), {}});
 }
 
 QCoro::Task<ServiceResult<GameDetail>> FakeScoresService::fetchGameDetail(QString, League) {

@@ -23,13 +23,12 @@ public:
     };
     using GamesResult = ServiceResult<QList<Game>>;
     using TeamsResult = ServiceResult<QList<Team>>;
-
-    FakeScoresService();
-    ~FakeScoresService() override;
+    template <typename Result>
+    using Responder = std::function<std::optional<Result>(const Request&)>;
 
     // Return a value to answer at once; nothing leaves the request waiting.
-    std::function<std::optional<GamesResult>(const Request&)> gamesResponder;
-    std::function<std::optional<TeamsResult>(const Request&)> teamsResponder;
+    Responder<GamesResult> gamesResponder;
+    Responder<TeamsResult> teamsResponder;
 
     // Every request made, in order.
     const std::vector<Request>& requests() const { return m_requests; }
@@ -53,12 +52,14 @@ public:
     QCoro::Task<GamesResult> fetchLiveScoreboard(League league) override;
 
 private:
+    // Requests still waiting when the fake goes away are abandoned: their callers never resume.
     template <typename Result>
     struct Pending {
         Request request;
         std::optional<Result> result;
         std::coroutine_handle<> waiter;
     };
+    // QCoro copies what it awaits, so the awaiter holds the entry rather than being it.
     template <typename Result>
     struct Answered {
         std::shared_ptr<Pending<Result>> pending;
@@ -67,12 +68,14 @@ private:
         Result await_resume() { return std::move(*pending->result); }
     };
     template <typename Result>
-    static bool resolve(std::vector<std::shared_ptr<Pending<Result>>>& queue, Kind kind,
-                        const QString& leagueId, const Result& result);
+    using Queue = std::vector<std::shared_ptr<Pending<Result>>>;
 
-    QCoro::Task<GamesResult> requestGames(Request request);
+    template <typename Result>
+    QCoro::Task<Result> enqueue(Queue<Result>& queue, const Responder<Result>& responder, Request request);
+    template <typename Result>
+    static bool resolve(Queue<Result>& queue, Kind kind, const QString& leagueId, const Result& result);
 
     std::vector<Request> m_requests;
-    std::vector<std::shared_ptr<Pending<GamesResult>>> m_pendingGames;
-    std::vector<std::shared_ptr<Pending<TeamsResult>>> m_pendingTeams;
+    Queue<GamesResult> m_pendingGames;
+    Queue<TeamsResult> m_pendingTeams;
 };

@@ -10,16 +10,20 @@
 // A clock that stands still until a test advances it; due timers fire in time order as it passes them.
 class ManualClock final : public Clock {
 public:
-    explicit ManualClock(QDateTime start = QDateTime(QDate(2026, 3, 14), QTime(18, 0), Qt::UTC));
-    ~ManualClock() override;
+    explicit ManualClock(QDateTime start = QDateTime(QDate(2026, 3, 14), QTime(18, 0), Qt::UTC))
+        : m_now(std::move(start)) {}
 
     QDateTime now() const override { return m_now; }
     void setNow(const QDateTime& now) { m_now = now; }
 
     ClockTimerPtr singleShot(std::chrono::milliseconds delay, QObject* context,
-                             std::function<void()> callback) override;
+                             std::function<void()> callback) override {
+        return arm(delay, std::chrono::milliseconds(0), context, std::move(callback));
+    }
     ClockTimerPtr repeating(std::chrono::milliseconds interval, QObject* context,
-                            std::function<void()> callback) override;
+                            std::function<void()> callback) override {
+        return arm(interval, interval, context, std::move(callback));
+    }
 
     // Moves time forward, firing every timer that falls due on the way, each at its own due time.
     void advance(std::chrono::milliseconds by);
@@ -29,12 +33,18 @@ public:
     int pendingCount() const { return static_cast<int>(m_timers.size()); }
 
 private:
-    struct Entry;
+    struct Entry {
+        QDateTime due;
+        std::chrono::milliseconds interval; // 0 for one-shot timers
+        QPointer<QObject> context;
+        std::function<void()> callback;
+    };
     class Handle;
     ClockTimerPtr arm(std::chrono::milliseconds delay, std::chrono::milliseconds interval, QObject* context,
                       std::function<void()> callback);
 
     QDateTime m_now;
     quint64 m_nextId = 0;
+    // Shared so that a callback survives its timer being cancelled while it runs.
     std::map<quint64, std::shared_ptr<Entry>> m_timers;
 };

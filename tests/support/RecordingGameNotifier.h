@@ -25,7 +25,12 @@ public:
     void sendCloseGameNotification(const Game& game) override { record("close", game); }
     void sendOvertimeNotification(const Game& game) override { record("overtime", game); }
 
-    QStringList log() const;
+    QStringList log() const {
+        QStringList lines;
+        for (const Sent& entry : sent)
+            lines.append(entry.kind + QLatin1Char(' ') + entry.game.id);
+        return lines;
+    }
     void clear() { sent.clear(); }
 
     std::vector<Sent> sent;

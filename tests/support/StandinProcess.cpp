@@ -1,7 +1,7 @@
 #include "StandinProcess.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QTcpSocket>
@@ -35,17 +35,14 @@ StandinProcess::StandinProcess(const QString& scenario, double speed) {
         m_startupError = m_process.errorString();
         return;
     }
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < startupTimeoutMs) {
-        if (!m_process.canReadLine() && !m_process.waitForReadyRead(startupTimeoutMs - int(waited.elapsed())))
-            break;
-        while (m_process.canReadLine()) {
-            const QByteArray line = m_process.readLine().trimmed();
-            if (line.startsWith(readyPrefix)) {
-                m_port = static_cast<quint16>(line.mid(readyPrefix.size()).toUInt());
-                return;
-            }
+    const QDeadlineTimer deadline(startupTimeoutMs);
+    while (m_process.canReadLine() || m_process.waitForReadyRead(int(deadline.remainingTime()))) {
+        if (!m_process.canReadLine())
+            continue; // a partial line: wait for the rest
+        const QByteArray line = m_process.readLine().trimmed();
+        if (line.startsWith(readyPrefix)) {
+            m_port = static_cast<quint16>(line.mid(readyPrefix.size()).toUInt());
+            return;
         }
     }
     m_startupError = QStringLiteral("the stand-in did not report its port");
@@ -56,30 +53,6 @@ StandinProcess::~StandinProcess() {
         m_process.kill();
         m_process.waitForFinished(startupTimeoutMs);
     }
-}
-
-QString StandinProcess::baseURL() const {
-    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
-}
-
-QString StandinProcess::apiBase() const {
-    return baseURL() + QStringLiteral("/apis/site/v2/sports");
-}
-
-int StandinProcess::requestCount(const QString& target) const {
-    return stats().value(QLatin1String("requests")).toObject().value(target).toInt(0);
-}
-
-int StandinProcess::totalRequests() const {
-    return stats().value(QLatin1String("total")).toInt(0);
-}
-
-QJsonObject StandinProcess::stats() const {
-    return controlRequest(QStringLiteral("/__stats"));
-}
-
-void StandinProcess::advance(double seconds) const {
-    controlRequest(QStringLiteral("/__advance?seconds=%1").arg(seconds));
 }
 
 QJsonObject StandinProcess::controlRequest(const QString& pathAndQuery) const {

@@ -19,16 +19,17 @@ public:
     bool isRunning() const { return m_port != 0; }
     QString startupError() const { return m_startupError; }
 
-    QString baseURL() const; // "http://127.0.0.1:PORT"
-    QString apiBase() const; // baseURL() + "/apis/site/v2/sports"
-    QString imageBase() const { return baseURL(); }
+    QString baseURL() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
+    QString apiBase() const { return baseURL() + QStringLiteral("/apis/site/v2/sports"); }
 
     // How often a path (with its query, exactly as sent: "/apis/.../summary?event=1") was requested.
-    int requestCount(const QString& target) const;
-    int totalRequests() const;
-    QJsonObject stats() const;
+    int requestCount(const QString& target) const { return stats().value("requests")[target].toInt(0); }
+    int totalRequests() const { return stats().value("total").toInt(0); }
+    QJsonObject stats() const { return controlRequest(QStringLiteral("/__stats")); }
     // Moves the scenario's timeline forward.
-    void advance(double seconds) const;
+    void advance(double seconds) const {
+        controlRequest(QStringLiteral("/__advance?seconds=%1").arg(seconds));
+    }
 
 private:
     // A blocking GET of a control path; fine in a test, and it does not spin the event loop.

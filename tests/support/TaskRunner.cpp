@@ -10,7 +10,6 @@
 #include <memory>
 
 namespace {
-
 struct Completion {
     bool finished = false;
     QEventLoop loop;
@@ -21,17 +20,13 @@ QCoro::Task<> markWhenDone(QCoro::Task<> task, std::shared_ptr<Completion> compl
     completion->finished = true;
     completion->loop.quit();
 }
-
 } // namespace
 
 bool runToCompletion(QCoro::Task<> task, std::chrono::milliseconds timeout) {
     auto completion = std::make_shared<Completion>();
     markWhenDone(std::move(task), completion);
     if (!completion->finished) {
-        QTimer guard;
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, &completion->loop, &QEventLoop::quit);
-        guard.start(timeout);
+        QTimer::singleShot(timeout, &completion->loop, &QEventLoop::quit);
         completion->loop.exec();
     }
     if (!completion->finished)
