@@ -1,0 +1,254 @@
+#include "model/Game.h"
+#include "model/PlayByPlayEvent.h"
+
+#include <QJsonDocument>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Small, fully filled values.
+Team sampleTeam(const QString& id, const QString& abbreviation, const League& league) {
+    return Team{id,           abbreviation + u" Name"_s,
+                abbreviation, abbreviation + u" Short"_s,
+                u"City"_s,    league,
+                std::nullopt, u"112233"_s,
+                u"ffffff"_s,  std::nullopt};
+}
+
+Game sampleGame(Sport sport, GameStatus status, std::optional<QString> period = std::nullopt) {
+    Game game;
+    game.id = u"401"_s;
+    game.league = *League::withId(u"nba"_s);
+    game.league.sport = sport;
+    game.homeTeam = sampleTeam(u"13"_s, u"LAL"_s, game.league);
+    game.awayTeam = sampleTeam(u"2"_s, u"BOS"_s, game.league);
+    game.homeScore = 99;
+    game.awayScore = 102;
+    game.status = status;
+    game.period = std::move(period);
+    game.startTime = QDateTime(QDate(2026, 1, 10), QTime(0, 30), Qt::UTC);
+    game.lastUpdate = QDateTime(QDate(2026, 1, 10), QTime(1, 45, 12, 345), Qt::UTC);
+    return game;
+}
+
+TeamRecord record(qint64 wins, qint64 losses, std::optional<qint64> ties,
+                  std::optional<qint64> overtimeLosses) {
+    TeamRecord record;
+    record.wins = wins;
+    record.losses = losses;
+    record.ties = ties;
+    record.overtimeLosses = overtimeLosses;
+    return record;
+}
+
+} // namespace
+
+TEST(GameTest, BreakKindAppliesItsRulesInOrder) {
+    GameSituation withoutAdvantage;
+    withoutAdvantage.lastPlayText = u"Jump shot"_s;
+    GameSituation withAdvantage = withoutAdvantage;
+    withAdvantage.advantageTeamId = u"13"_s;
+    struct Case {
+        Sport sport;
+        GameStatus status;
+        std::optional<QString> period;
+        std::optional<GameSituation> situation;
+        std::optional<GameBreak> expected;
+    };
+    using enum Sport;
+    using enum GameStatus;
+    const Case cases[] = {
+        // The status is trusted before the period text.
+        {basketball, halftime, u"Timeout"_s, {}, GameBreak::halftime},
+        {hockey, endOfPeriod, u"Delayed"_s, {}, GameBreak::endOfPeriod},
+        {basketball, inProgress, u"Halftime"_s, {}, GameBreak::halftime},
+        {soccer, inProgress, u"HALF TIME"_s, {}, GameBreak::halftime},
+        // The period words, tested in order.
+        {baseball, inProgress, u"End of 3rd"_s, {}, GameBreak::endOfPeriod},
+        {hockey, inProgress, u"End of Intermission"_s, {}, GameBreak::intermission},
+        {football, inProgress, u"Timeout - end of drive"_s, {}, GameBreak::timeout},
+        // The words count whatever the status: a scheduled game can be delayed.
+        {baseball, scheduled, u"Rain Delay"_s, {}, GameBreak::delay},
+        {baseball, delayed, u"Delayed"_s, {}, GameBreak::delay},
+        {basketball, final_, u"Final"_s, {}, std::nullopt},
+        // Play without an advantage is a timeout in football and basketball only.
+        {basketball, inProgress, {}, {}, GameBreak::timeout},
+        {football, inProgress, u"2nd"_s, withoutAdvantage, GameBreak::timeout},
+        {basketball, inProgress, u"Q4"_s, withAdvantage, std::nullopt},
+        {hockey, inProgress, {}, {}, std::nullopt},
+        {soccer, inProgress, u"67'"_s, {}, std::nullopt},
+        // Not in progress and no telling words: no break, even without a situation.
+        {football, scheduled, {}, {}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        Game game = sampleGame(c.sport, c.status, c.period);
+        game.situations = c.situation;
+        EXPECT_EQ(game.breakKind(), c.expected);
+    }
+}
+
+TEST(GameTest, DelayedGamesAreNotLive) {
+    EXPECT_FALSE(sampleGame(Sport::baseball, GameStatus::delayed).isLive());
+    EXPECT_TRUE(sampleGame(Sport::baseball, GameStatus::endOfPeriod).isLive());
+}
+
+TEST(GameTest, ScoreLinePutsTheAwaySideFirst) {
+    EXPECT_EQ(sampleGame(Sport::basketball, GameStatus::final_).scoreLine(), u"BOS 102 - 99 LAL"_s);
+}
+
+TEST(GameTest, EveryFieldCountsForEqualityAndHashing) {
+    const Game game = sampleGame(Sport::basketball, GameStatus::inProgress, u"Q3"_s);
+    Game copy = game;
+    EXPECT_EQ(copy, game);
+    EXPECT_EQ(qHash(copy), qHash(game));
+    EXPECT_EQ(std::hash<Game>{}(copy), std::hash<Game>{}(game));
+
+    copy.lastUpdate = copy.lastUpdate.addSecs(3);
+    EXPECT_NE(copy, game);
+    EXPECT_EQ(copy.id, game.id);
+    EXPECT_NE(qHash(copy), qHash(game));
+
+    GameOdds zero, negativeZero;
+    zero.spread = 0.0;
+    negativeZero.spread = -0.0;
+    EXPECT_EQ(zero, negativeZero);
+    EXPECT_EQ(qHash(zero), qHash(negativeZero)) << "equal values hash alike";
+}
+
+TEST(GameTest, JsonRoundTripKeepsEveryField) {
+    Game game = sampleGame(Sport::racing, GameStatus::inProgress, u"Lap 12"_s);
+    game.venue = u"Circuit"_s;
+    game.homeTeam.logoURL = QUrl(u"https://images.example/logo one.png"_s);
+    game.homeTeam.record =
+        TeamRecord{10, 4, std::nullopt, 2, 0.714, u"W3"_s, 1, std::nullopt, 2, 1.5, u"x"_s};
+    game.odds = GameOdds{-3.5, u"BOS"_s, 210.5, -150, 130, game.startTime};
+    GameSituation situation;
+    situation.runnersOnBase = QList<qint64>{1, 3};
+    situation.emptyNet = false;
+    situation.down = 3;
+    game.situations = situation;
+    game.raceStandings =
+        QList<RaceDriver>{{u"1"_s, 1, u"Driver One"_s, u"D. One"_s, QUrl(u"https://f.example/a.png"_s), true},
+                          {u"2"_s, 2, u"Driver Two"_s, u"D. Two"_s, std::nullopt, false}};
+    game.homeScore = 9'007'199'254'740'993; // beyond what a double holds exactly
+
+    const QJsonObject json = game.toJson();
+    EXPECT_EQ(json.value("startTime"_L1).toDouble(), 789'697'800.0);
+    EXPECT_EQ(json.value("status"_L1).toString(), "in_progress"_L1);
+    EXPECT_EQ(json.value("homeTeam"_L1).toObject().value("logoURL"_L1).toString(),
+              "https://images.example/logo%20one.png"_L1);
+    const QJsonObject reparsed = QJsonDocument::fromJson(QJsonDocument(json).toJson()).object();
+    EXPECT_EQ(Game::fromJson(reparsed), game);
+}
+
+TEST(GameTest, JsonLeavesAbsentOptionalsOutAndRequiresTheRest) {
+    const Game game = sampleGame(Sport::hockey, GameStatus::scheduled);
+    const QJsonObject json = game.toJson();
+    for (const char* key : {"period", "clock", "venue", "broadcast", "odds", "situations", "raceStandings"})
+        EXPECT_FALSE(json.contains(QLatin1StringView(key))) << key;
+    EXPECT_EQ(Game::fromJson(json), game);
+
+    for (const char* key : {"id", "league", "homeScore", "status", "startTime", "lastUpdate"}) {
+        QJsonObject missing = json;
+        missing.remove(QLatin1StringView(key));
+        EXPECT_EQ(Game::fromJson(missing), std::nullopt) << key;
+    }
+    QJsonObject badStatus = json;
+    badStatus.insert("status"_L1, u"live"_s);
+    EXPECT_EQ(Game::fromJson(badStatus), std::nullopt);
+    QJsonObject fractionalScore = json;
+    fractionalScore.insert("homeScore"_L1, 1.5);
+    EXPECT_EQ(Game::fromJson(fractionalScore), std::nullopt);
+}
+
+TEST(RawValueTest, RawValuesMatchExactly) {
+    EXPECT_EQ(fromRawValue<GameStatus>(u"in_progress"), GameStatus::inProgress);
+    EXPECT_EQ(fromRawValue<GameStatus>(u"final"), GameStatus::final_);
+    for (const char16_t* text : {u"In_Progress", u"live", u"final "})
+        EXPECT_EQ(fromRawValue<GameStatus>(text), std::nullopt);
+    EXPECT_EQ(fromRawValue<Sport>(u"mma"), Sport::mma);
+    EXPECT_EQ(fromRawValue<Sport>(u"Racing"), std::nullopt);
+    EXPECT_EQ(fromRawValue<Sport>(u""), std::nullopt);
+    EXPECT_EQ(fromRawValue<PlayEventType>(u"two_point"), PlayEventType::twoPointConversion);
+    EXPECT_EQ(fromRawValue<PlayEventType>(u"two_point_conversion"), std::nullopt);
+    EXPECT_EQ(fromRawValue<PlayEventType>(u"Touchdown"), std::nullopt);
+    EXPECT_EQ(fromRawValue<PlayEventType>(u"goal"), PlayEventType::goal);
+    EXPECT_EQ(fromRawValue<PlayEventType>(u"goal_soccer"), PlayEventType::goalSoccer);
+    EXPECT_EQ(rawValue(PlayEventType::twoPointConversion), u"two_point"_s);
+    EXPECT_EQ(qHash(PlayEventType::goal), qHash(u"goal"_s));
+}
+
+TEST(LeagueTest, LogosExistOnlyForCatalogueIds) {
+    const std::optional<QUrl> mls = League::withId(u"mls"_s)->leagueLogoURL();
+    ASSERT_TRUE(mls);
+    EXPECT_EQ(mls->path(), u"/i/teamlogos/leagues/500-dark/usa.1.png"_s);
+    EXPECT_TRUE(mls->toString().startsWith(u"http"_s));
+
+    League stranger = *League::withId(u"f1"_s);
+    stranger.id = u"F1"_s;
+    EXPECT_EQ(stranger.leagueLogoURL(), std::nullopt);
+    EXPECT_EQ(stranger.localLogoAssetName(), std::nullopt);
+    EXPECT_EQ(League::withId(u"F1"_s), std::nullopt);
+    EXPECT_EQ(League::withId(u"f1"_s)->localLogoAssetName(), u"F1Logo"_s);
+}
+
+TEST(LeagueTest, JsonNeedsAKnownSport) {
+    const League nfl = *League::withId(u"nfl"_s);
+    QJsonObject json = nfl.toJson();
+    EXPECT_FALSE(json.contains("logoURL"_L1));
+    EXPECT_EQ(json.value("sport"_L1).toString(), u"football"_s);
+    EXPECT_EQ(League::fromJson(json), nfl);
+    json.insert("sport"_L1, u"Football"_s);
+    EXPECT_EQ(League::fromJson(json), std::nullopt);
+}
+
+TEST(TeamTest, FormattedRecordShowsAThirdFigureOnlyWhenItCounts) {
+    EXPECT_EQ(record(0, 0, std::nullopt, std::nullopt).formattedRecord(), u"0-0"_s);
+    EXPECT_EQ(record(12, 4, 1, std::nullopt).formattedRecord(), u"12-4-1"_s);
+    EXPECT_EQ(record(30, 20, 0, 3).formattedRecord(), u"30-20-3"_s);
+    EXPECT_EQ(record(30, 20, 2, 3).formattedRecord(), u"30-20-2"_s);
+    EXPECT_EQ(record(30, 20, 0, 0).formattedRecord(), u"30-20"_s);
+    EXPECT_EQ(record(5, -1, -2, std::nullopt).formattedRecord(), u"5--1"_s);
+}
+
+TEST(TeamTest, DecodingNeedsTheRequiredFieldsOnly) {
+    const Team team = sampleTeam(u"13"_s, u"LAL"_s, *League::withId(u"nba"_s));
+    QJsonObject json = team.toJson();
+    EXPECT_FALSE(json.contains("logoURL"_L1));
+    EXPECT_FALSE(json.contains("record"_L1));
+    EXPECT_EQ(Team::fromJson(json), team);
+
+    json.remove("primaryColor"_L1);
+    EXPECT_EQ(Team::fromJson(json), std::nullopt);
+
+    QJsonObject badRecord = team.toJson();
+    badRecord.insert("record"_L1, QJsonObject{{"wins"_L1, 3}});
+    EXPECT_EQ(Team::fromJson(badRecord), std::nullopt) << "a record without losses is no record";
+}
+
+TEST(PlayByPlayEventTest, OptionalFieldsMayBeMissingButPeriodMayNot) {
+    PlayByPlayEvent event{u"p1"_s,        u"g1"_s,      QDateTime(QDate(2026, 2, 1), QTime(20, 0), Qt::UTC),
+                          u"2nd"_s,       std::nullopt, PlayEventType::fieldGoal,
+                          u"Kick good"_s, std::nullopt, std::nullopt,
+                          std::nullopt,   std::nullopt, true,
+                          false};
+    const QJsonObject json = event.toJson();
+    for (const char* key : {"clock", "team", "player", "scoreHome", "scoreAway"})
+        EXPECT_FALSE(json.contains(QLatin1StringView(key))) << key;
+    EXPECT_EQ(json.value("eventType"_L1).toString(), u"field_goal"_s);
+
+    const std::optional<PlayByPlayEvent> decoded = PlayByPlayEvent::fromJson(json);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->timestamp, event.timestamp);
+    EXPECT_FALSE(decoded->clock || decoded->team || decoded->player || decoded->scoreHome ||
+                 decoded->scoreAway);
+    EXPECT_TRUE(decoded->isScoring);
+
+    QJsonObject withoutPeriod = json;
+    withoutPeriod.remove("period"_L1);
+    EXPECT_FALSE(PlayByPlayEvent::fromJson(withoutPeriod).has_value());
+}
