@@ -6,7 +6,7 @@
 #include "RecordingGameNotifier.h"
 #include "StandinProcess.h"
 #include "TaskRunner.h"
-#include "TestPreferences.h"
+#include "TestGames.h"
 
 #include "app/AppState.h"
 #include "model/UserPreferences.h"

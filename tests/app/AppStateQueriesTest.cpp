@@ -21,7 +21,7 @@ protected:
 };
 
 TEST_F(AppStateQueriesTest, AFreshStateIsEmptyWithTheNetworkAssumedUp) {
-    AppState fresh(api, cache, notifier, *monitor, preferences, settings, clock);
+    AppState fresh(api, cache, notifier, monitor, preferences, settings, clock);
     EXPECT_TRUE(fresh.games().isEmpty());
     EXPECT_TRUE(fresh.pinnedGames().isEmpty());
     EXPECT_FALSE(fresh.selectedGame().has_value());
@@ -57,14 +57,14 @@ TEST_F(AppStateQueriesTest, LeagueQueriesSeeOnlyFollowedLeagues) {
     preferences.setEnabledLeagues({"nba", "nfl"});
     Game lateLive = withStatus(startingIn("late-live", -600), GameStatus::inProgress);
     Game earlyLive = withStatus(startingIn("early-live", -3600, "nfl"), GameStatus::halftime);
-    state->setLeagueGames("nba", {startingIn("soon", 600), lateLive});
-    state->setLeagueGames("nfl", {earlyLive});
-    state->setLeagueGames("nhl", {withStatus(game("unfollowed", "nhl"), GameStatus::inProgress)});
+    state.setLeagueGames("nba", {startingIn("soon", 600), lateLive});
+    state.setLeagueGames("nfl", {earlyLive});
+    state.setLeagueGames("nhl", {withStatus(game("unfollowed", "nhl"), GameStatus::inProgress)});
 
-    EXPECT_TRUE(state->gamesFor(testLeague("mlb")).isEmpty());
-    EXPECT_EQ(idsOf(state->gamesFor(testLeague("nba"))), (QStringList{"soon", "late-live"}));
-    EXPECT_EQ(idsOf(state->enabledLeagueGames()), (QStringList{"soon", "late-live", "early-live"}));
-    EXPECT_EQ(idsOf(state->liveGamesOfEnabledLeagues()), (QStringList{"early-live", "late-live"}));
+    EXPECT_TRUE(state.gamesFor(testLeague("mlb")).isEmpty());
+    EXPECT_EQ(idsOf(state.gamesFor(testLeague("nba"))), (QStringList{"soon", "late-live"}));
+    EXPECT_EQ(idsOf(state.enabledLeagueGames()), (QStringList{"soon", "late-live", "early-live"}));
+    EXPECT_EQ(idsOf(state.liveGamesOfEnabledLeagues()), (QStringList{"early-live", "late-live"}));
 }
 
 TEST_F(AppStateQueriesTest, UniqueTeamsKeepsTheFirstCopyOfEachId) {

@@ -19,53 +19,53 @@ QStringList leagueKeys(const GamesByLeague& games) {
 TEST_F(AppStateRefreshTest, FreshFetchWritesEachLeagueAsItsAnswerArrives) {
     preferences.setEnabledLeagues({"nba", "nfl"});
     std::vector<QStringList> written;
-    QObject::connect(state.get(), &AppState::gamesChanged,
+    QObject::connect(&state, &AppState::gamesChanged,
                      [&](const GamesByLeague& games) { written.push_back(leagueKeys(games)); });
 
-    QCoro::Task<> fetch = state->freshFetch();
+    QCoro::Task<> fetch = state.freshFetch();
     // Both leagues were asked at once, before either answered.
     EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 2);
 
     answerLeague(Kind::liveScoreboard, "nfl", {game("f1", "nfl")});
-    EXPECT_EQ(state->games().keys(), QStringList{"nfl"});
+    EXPECT_EQ(state.games().keys(), QStringList{"nfl"});
     answerLeague(Kind::liveScoreboard, "nba", {game("b1")});
 
     ASSERT_TRUE(fetch.isReady());
     const std::vector<QStringList> expected{{}, {"nfl"}, {"nba", "nfl"}};
     EXPECT_EQ(written, expected);
-    EXPECT_FALSE(state->isLoading());
+    EXPECT_FALSE(state.isLoading());
 }
 
 TEST_F(AppStateRefreshTest, OverlappingRefreshesBothWriteAndTheFirstToFinishClearsLoading) {
     preferences.setEnabledLeagues({"nba"});
-    QCoro::Task<> first = state->refreshLeagues();
-    QCoro::Task<> second = state->refreshLeagues();
+    QCoro::Task<> first = state.refreshLeagues();
+    QCoro::Task<> second = state.refreshLeagues();
     EXPECT_EQ(api.requestCount(Kind::scoreboard), 2);
-    EXPECT_TRUE(state->isLoading());
+    EXPECT_TRUE(state.isLoading());
 
     answerLeague(Kind::scoreboard, "nba", {game("old")});
     EXPECT_TRUE(first.isReady());
     EXPECT_FALSE(second.isReady());
-    EXPECT_FALSE(state->isLoading());
+    EXPECT_FALSE(state.isLoading());
 
     answerLeague(Kind::scoreboard, "nba", {game("new")});
     EXPECT_TRUE(second.isReady());
-    EXPECT_EQ(idsOf(state->games().value("nba")), QStringList{"new"});
+    EXPECT_EQ(idsOf(state.games().value("nba")), QStringList{"new"});
 }
 
 // --- Fresh fetch ---
 
 TEST_F(AppStateRefreshTest, FreshFetchLeavesAFailedLeagueWithoutGamesAndLogsIt) {
     preferences.setEnabledLeagues({"nba", "nfl"});
-    state->setLeagueGames("nba", {game("stale")});
+    state.setLeagueGames("nba", {game("stale")});
     LogCapture log;
 
-    QCoro::Task<> fetch = state->freshFetch();
+    QCoro::Task<> fetch = state.freshFetch();
     api.answer(Kind::liveScoreboard, "nba", APIError::httpError(500));
     answerLeague(Kind::liveScoreboard, "nfl", {game("f1", "nfl"), game("f2", "nfl")});
 
     ASSERT_TRUE(fetch.isReady());
-    EXPECT_FALSE(state->games().contains("nba"));
+    EXPECT_FALSE(state.games().contains("nba"));
     EXPECT_EQ(api.requestCount(Kind::datedScoreboard), 1) << "nothing more is asked of a failed league";
     EXPECT_TRUE(log.contains("critical API: Error fresh-fetching NBA: HTTP error: 500"))
         << log.messages.join('\n').toStdString();
@@ -77,38 +77,38 @@ TEST_F(AppStateRefreshTest, FreshFetchMergesTodaysGamesAfterTheLiveOnes) {
     Game liveCopy = withStatus(game("shared"), GameStatus::inProgress, 10, 8);
     Game datedCopy = game("shared");
 
-    QCoro::Task<> fetch = state->freshFetch();
+    QCoro::Task<> fetch = state.freshFetch();
     answerLeague(Kind::liveScoreboard, "nba", {game("a"), liveCopy}, {game("z"), datedCopy, game("z")});
 
     ASSERT_TRUE(fetch.isReady());
-    const QList<Game> games = state->games().value("nba");
+    const QList<Game> games = state.games().value("nba");
     EXPECT_EQ(idsOf(games), (QStringList{"a", "shared", "z", "z"}));
     EXPECT_EQ(games[1], liveCopy);
 }
 
 TEST_F(AppStateRefreshTest, FreshFetchKeepsTheLiveGamesWhenTodaysScoreboardFails) {
     preferences.setEnabledLeagues({"nba"});
-    QCoro::Task<> fetch = state->freshFetch();
+    QCoro::Task<> fetch = state.freshFetch();
     api.answer(Kind::liveScoreboard, "nba", QList<Game>{});
     api.answer(Kind::datedScoreboard, "nba", APIError::httpError(404));
 
     ASSERT_TRUE(fetch.isReady());
-    ASSERT_TRUE(state->games().contains("nba"));
-    EXPECT_TRUE(state->games().value("nba").isEmpty());
+    ASSERT_TRUE(state.games().contains("nba"));
+    EXPECT_TRUE(state.games().value("nba").isEmpty());
 }
 
 TEST_F(AppStateRefreshTest, FreshFetchWithNoLeagueStillResetsEverything) {
-    state->setLeagueGames("nba", {game("g")});
+    state.setLeagueGames("nba", {game("g")});
     cache.set("reply", "https://example.invalid/x", 60);
     clock.advanceSeconds(86400);
     LogCapture log;
 
-    ASSERT_TRUE(runToCompletion(state->freshFetch()));
+    ASSERT_TRUE(runToCompletion(state.freshFetch()));
 
-    EXPECT_TRUE(state->games().isEmpty());
+    EXPECT_TRUE(state.games().isEmpty());
     EXPECT_FALSE(cache.get("https://example.invalid/x").has_value());
-    EXPECT_EQ(state->lastFetchDay(), "20260315");
-    EXPECT_EQ(state->lastRefresh(), clock.now());
+    EXPECT_EQ(state.lastFetchDay(), "20260315");
+    EXPECT_EQ(state.lastRefresh(), clock.now());
     EXPECT_TRUE(log.contains("info API: Fresh fetch complete — 0 games loaded"));
     EXPECT_EQ(api.requests().size(), 0u);
 }
@@ -117,45 +117,45 @@ TEST_F(AppStateRefreshTest, FreshFetchWithNoLeagueStillResetsEverything) {
 
 TEST_F(AppStateRefreshTest, LeagueRefreshKeepsAFailedLeaguesPreviousGames) {
     preferences.setEnabledLeagues({"nba", "nfl"});
-    state->setLeagueGames("nba", {game("kept")});
+    state.setLeagueGames("nba", {game("kept")});
     LogCapture log;
 
-    QCoro::Task<> refresh = state->refreshLeagues();
+    QCoro::Task<> refresh = state.refreshLeagues();
     api.answer(Kind::scoreboard, "nba", APIError::noData());
     answerLeague(Kind::scoreboard, "nfl", {});
 
     ASSERT_TRUE(refresh.isReady());
-    EXPECT_EQ(idsOf(state->games().value("nba")), QStringList{"kept"});
-    EXPECT_TRUE(state->games().contains("nfl"));
+    EXPECT_EQ(idsOf(state.games().value("nba")), QStringList{"kept"});
+    EXPECT_TRUE(state.games().contains("nfl"));
     EXPECT_TRUE(log.contains("critical API: Error fetching NBA: No data received"))
         << log.messages.join('\n').toStdString();
 }
 
 TEST_F(AppStateRefreshTest, LeagueRefreshRemovesLeaguesNoLongerFollowed) {
     preferences.setEnabledLeagues({"nfl"});
-    state->setLeagueGames("nba", {game("gone")});
-    state->setLeagueGames("nfl", {game("f", "nfl")});
+    state.setLeagueGames("nba", {game("gone")});
+    state.setLeagueGames("nfl", {game("f", "nfl")});
 
-    QCoro::Task<> refresh = state->refreshLeagues();
-    EXPECT_EQ(state->games().keys(), QStringList{"nfl"});
+    QCoro::Task<> refresh = state.refreshLeagues();
+    EXPECT_EQ(state.games().keys(), QStringList{"nfl"});
     answerLeague(Kind::scoreboard, "nfl", {});
     ASSERT_TRUE(refresh.isReady());
-    EXPECT_TRUE(state->games().value("nfl").isEmpty());
-    EXPECT_EQ(state->lastRefresh(), clock.now());
+    EXPECT_TRUE(state.games().value("nfl").isEmpty());
+    EXPECT_EQ(state.lastRefresh(), clock.now());
 }
 
 TEST_F(AppStateRefreshTest, ANewDayEmptiesGamesPreviousStatesAndCache) {
     preferences.setEnabledLeagues({"nba"});
     serveAtOnce({{"nba", {withStatus(game("g"), GameStatus::inProgress, 1, 0)}}});
-    ASSERT_TRUE(runToCompletion(state->refreshLeagues()));
-    ASSERT_EQ(state->previousGameStates().size(), 1);
+    ASSERT_TRUE(runToCompletion(state.refreshLeagues()));
+    ASSERT_EQ(state.previousGameStates().size(), 1);
     api.gamesResponder = nullptr;
     cache.set("reply", "key", 3600);
 
     // Same day: nothing is emptied.
-    QCoro::Task<> sameDay = state->refreshLeagues();
-    EXPECT_EQ(state->games().size(), 1);
-    EXPECT_EQ(state->previousGameStates().size(), 1);
+    QCoro::Task<> sameDay = state.refreshLeagues();
+    EXPECT_EQ(state.games().size(), 1);
+    EXPECT_EQ(state.previousGameStates().size(), 1);
     EXPECT_TRUE(cache.get("key").has_value());
     answerLeague(Kind::scoreboard, "nba", {});
     ASSERT_TRUE(sameDay.isReady());
@@ -163,14 +163,14 @@ TEST_F(AppStateRefreshTest, ANewDayEmptiesGamesPreviousStatesAndCache) {
     // Just past local midnight.
     clock.setNow(QDateTime(QDate(2026, 3, 15), QTime(0, 0, 1), Qt::LocalTime));
     cache.set("reply", "key", 3600);
-    QCoro::Task<> nextDay = state->refreshLeagues();
-    EXPECT_TRUE(state->games().isEmpty());
-    EXPECT_TRUE(state->previousGameStates().isEmpty());
+    QCoro::Task<> nextDay = state.refreshLeagues();
+    EXPECT_TRUE(state.games().isEmpty());
+    EXPECT_TRUE(state.previousGameStates().isEmpty());
     EXPECT_FALSE(cache.get("key").has_value());
-    EXPECT_EQ(state->lastFetchDay(), "20260315");
+    EXPECT_EQ(state.lastFetchDay(), "20260315");
     answerLeague(Kind::scoreboard, "nba", {game("today")});
     ASSERT_TRUE(nextDay.isReady());
-    EXPECT_EQ(idsOf(state->games().value("nba")), QStringList{"today"});
+    EXPECT_EQ(idsOf(state.games().value("nba")), QStringList{"today"});
 }
 
 TEST_F(AppStateRefreshTest, RacingLooksBackDayByDayUntilItFindsFinishedRaces) {
@@ -178,7 +178,7 @@ TEST_F(AppStateRefreshTest, RacingLooksBackDayByDayUntilItFindsFinishedRaces) {
     Game lastRace = withStatus(game("race-3", "f1"), GameStatus::final_);
     Game alreadyListed = withStatus(game("current", "f1"), GameStatus::final_);
 
-    QCoro::Task<> refresh = state->refreshLeagues();
+    QCoro::Task<> refresh = state.refreshLeagues();
     api.answer(Kind::scoreboard, "f1", {game("current", "f1")});
     api.answer(Kind::datedScoreboard, "f1", APIError::httpError(503)); // the look-back still runs
     api.answer(Kind::datedScoreboard, "f1", {game("scheduled-1", "f1")});
@@ -186,7 +186,7 @@ TEST_F(AppStateRefreshTest, RacingLooksBackDayByDayUntilItFindsFinishedRaces) {
     api.answer(Kind::datedScoreboard, "f1", {alreadyListed, lastRace, game("later", "f1")});
 
     ASSERT_TRUE(refresh.isReady());
-    EXPECT_EQ(idsOf(state->games().value("f1")), (QStringList{"current", "race-3"}));
+    EXPECT_EQ(idsOf(state.games().value("f1")), (QStringList{"current", "race-3"}));
     std::vector<QString> days;
     for (const auto& request : api.requests()) {
         if (request.kind == Kind::datedScoreboard)
@@ -199,59 +199,59 @@ TEST_F(AppStateRefreshTest, RacingLooksBackDayByDayUntilItFindsFinishedRaces) {
 TEST_F(AppStateRefreshTest, RacingLookBackGivesUpAfterSevenDays) {
     preferences.setEnabledLeagues({"f1"});
     serveAtOnce({{"f1", {game("current", "f1")}}});
-    ASSERT_TRUE(runToCompletion(state->freshFetch()));
+    ASSERT_TRUE(runToCompletion(state.freshFetch()));
     EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 1);
     EXPECT_EQ(api.requestCount(Kind::datedScoreboard), 1 + 7);
-    EXPECT_EQ(idsOf(state->games().value("f1")), QStringList{"current"});
+    EXPECT_EQ(idsOf(state.games().value("f1")), QStringList{"current"});
 }
 
 TEST_F(AppStateRefreshTest, SingleLeagueRefreshWritesOnlyThatLeagueAndSendsNothing) {
-    state->setLeagueGames("nfl", {game("f", "nfl")});
+    state.setLeagueGames("nfl", {game("f", "nfl")});
     bool loadingTouched = false;
-    QObject::connect(state.get(), &AppState::isLoadingChanged, [&] { loadingTouched = true; });
+    QObject::connect(&state, &AppState::isLoadingChanged, [&] { loadingTouched = true; });
 
-    QCoro::Task<> refresh = state->refreshLeague(testLeague("nba"));
+    QCoro::Task<> refresh = state.refreshLeague(testLeague("nba"));
     answerLeague(Kind::scoreboard, "nba", {withStatus(game("b"), GameStatus::inProgress, 3, 0)});
 
     ASSERT_TRUE(refresh.isReady());
-    EXPECT_EQ(state->games().keys(), (QStringList{"nba", "nfl"}));
+    EXPECT_EQ(state.games().keys(), (QStringList{"nba", "nfl"}));
     EXPECT_TRUE(notifier.sent.empty());
     EXPECT_FALSE(loadingTouched);
-    EXPECT_EQ(state->lastRefresh(), clock.now());
+    EXPECT_EQ(state.lastRefresh(), clock.now());
 
-    const auto before = state->lastRefresh();
+    const auto before = state.lastRefresh();
     clock.advanceSeconds(5);
-    QCoro::Task<> failing = state->refreshLeague(testLeague("nba"));
+    QCoro::Task<> failing = state.refreshLeague(testLeague("nba"));
     api.answer(Kind::scoreboard, "nba", APIError::httpError(500));
     ASSERT_TRUE(failing.isReady());
-    EXPECT_EQ(state->lastRefresh(), before);
+    EXPECT_EQ(state.lastRefresh(), before);
 }
 
 // --- Pinned-games refresh ---
 
 TEST_F(AppStateRefreshTest, PinnedRefreshAsksEachPinnedLeagueOnceWithoutTheCache) {
-    state->setLeagueGames("nba", {game("b1"), game("b2"), game("b3"), game("dated-only")});
-    state->setPinnedGames({game("b1"), game("b2"), game("f1", "nfl")});
+    state.setLeagueGames("nba", {game("b1"), game("b2"), game("b3"), game("dated-only")});
+    state.setPinnedGames({game("b1"), game("b2"), game("f1", "nfl")});
     Game fresh = withStatus(game("b1"), GameStatus::inProgress, 2, 0);
 
-    QCoro::Task<> refresh = state->refreshPinnedGames();
+    QCoro::Task<> refresh = state.refreshPinnedGames();
     EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 2);
     EXPECT_EQ(api.requests().size(), 2u);
     api.answer(Kind::liveScoreboard, "nfl", APIError::httpError(500));
     api.answer(Kind::liveScoreboard, "nba", {fresh, game("b2")});
 
     ASSERT_TRUE(refresh.isReady());
-    EXPECT_EQ(idsOf(state->games().value("nba")), (QStringList{"b1", "b2"}));
-    EXPECT_FALSE(state->games().contains("nfl"));
-    EXPECT_EQ(state->pinnedGames().first(), fresh);
-    EXPECT_EQ(idsOf(state->pinnedGames()), (QStringList{"b1", "b2", "f1"}));
+    EXPECT_EQ(idsOf(state.games().value("nba")), (QStringList{"b1", "b2"}));
+    EXPECT_FALSE(state.games().contains("nfl"));
+    EXPECT_EQ(state.pinnedGames().first(), fresh);
+    EXPECT_EQ(idsOf(state.pinnedGames()), (QStringList{"b1", "b2", "f1"}));
     EXPECT_EQ(notifier.log(), (QStringList{"score b1", "close b1"}));
 }
 
 TEST_F(AppStateRefreshTest, PinnedRefreshWithoutPinsDoesNothing) {
     int pinChanges = 0;
-    QObject::connect(state.get(), &AppState::pinnedGamesChanged, [&] { ++pinChanges; });
-    ASSERT_TRUE(runToCompletion(state->refreshPinnedGames()));
+    QObject::connect(&state, &AppState::pinnedGamesChanged, [&] { ++pinChanges; });
+    ASSERT_TRUE(runToCompletion(state.refreshPinnedGames()));
     EXPECT_TRUE(api.requests().empty());
     EXPECT_EQ(pinChanges, 0);
 }
@@ -261,7 +261,7 @@ TEST_F(AppStateRefreshTest, PinnedRefreshWithoutPinsDoesNothing) {
 TEST_F(AppStateRefreshTest, TeamLoadingAsksOneLeagueAtATimeAndKeepsTheFirstCopyOfEachTeam) {
     preferences.setEnabledLeagues({"nfl", "nba", "not-a-league"});
     LogCapture log;
-    QCoro::Task<> load = state->loadAllTeams();
+    QCoro::Task<> load = state.loadAllTeams();
 
     // Catalogue order (nfl before nba), one request at a time.
     ASSERT_EQ(api.pendingCount(), 1);
@@ -271,15 +271,15 @@ TEST_F(AppStateRefreshTest, TeamLoadingAsksOneLeagueAtATimeAndKeepsTheFirstCopyO
     api.answerTeams("nba", QList<Team>{testTeam("t2", "nba"), testTeam("t3", "nba")});
 
     ASSERT_TRUE(load.isReady());
-    const QList<Team> teams = state->allTeamsList();
+    const QList<Team> teams = state.allTeamsList();
     ASSERT_EQ(teams.size(), 3);
     EXPECT_EQ(teams[1].id, "t2");
     EXPECT_EQ(teams[1].league.id, "nfl");
 
-    QCoro::Task<> failing = state->loadAllTeams();
+    QCoro::Task<> failing = state.loadAllTeams();
     api.answerTeams("nfl", APIError::httpError(500));
     api.answerTeams("nba", QList<Team>{testTeam("t3", "nba")});
     ASSERT_TRUE(failing.isReady());
-    EXPECT_EQ(state->allTeamsList().size(), 1);
+    EXPECT_EQ(state.allTeamsList().size(), 1);
     EXPECT_TRUE(log.contains("critical API: Failed to load teams for NFL: HTTP error: 500"));
 }

@@ -8,8 +8,8 @@ protected:
     // One pass over `games` (all in the NBA), returning what it sent.
     QStringList passOver(const QList<Game>& games) {
         notifier.clear();
-        state->setLeagueGames("nba", games);
-        EXPECT_TRUE(runToCompletion(state->checkForGameChanges()));
+        state.setLeagueGames("nba", games);
+        EXPECT_TRUE(runToCompletion(state.checkForGameChanges()));
         return notifier.log();
     }
     // Two passes: `before`, then `after`; what the second one sent.
@@ -38,7 +38,7 @@ protected:
 TEST_F(ChangeDetectionTest, NotificationsOffSendNothingAndKeepNoCopies) {
     preferences.setNotificationsEnabled(false);
     EXPECT_TRUE(passOver({gameAt(GameStatus::inProgress, 3, 0)}).isEmpty());
-    EXPECT_TRUE(state->previousGameStates().isEmpty());
+    EXPECT_TRUE(state.previousGameStates().isEmpty());
 }
 
 TEST_F(ChangeDetectionTest, QuietHoursAcrossMidnight) {
@@ -71,7 +71,7 @@ TEST_F(ChangeDetectionTest, AStartDuringQuietHoursIsReportedWhenTheyEnd) {
     passOver({gameAt(GameStatus::scheduled)});
     setQuietHours(18, 19); // the clock stands at 18:00
     EXPECT_TRUE(passOver({gameAt(GameStatus::inProgress, 0, 0)}).isEmpty());
-    EXPECT_EQ(state->previousGameStates().value("g").status, GameStatus::scheduled);
+    EXPECT_EQ(state.previousGameStates().value("g").status, GameStatus::scheduled);
     clock.setNow(localTime(19, 0));
     EXPECT_EQ(passOver({gameAt(GameStatus::inProgress, 0, 0)}), (QStringList{"start g", "close g"}));
 }
@@ -79,7 +79,7 @@ TEST_F(ChangeDetectionTest, AStartDuringQuietHoursIsReportedWhenTheyEnd) {
 TEST_F(ChangeDetectionTest, FavouritesOnlyExaminesGamesOfFavouriteTeams) {
     preferences.setNotifyFavoritesOnly(true);
     EXPECT_TRUE(passOver({gameAt(GameStatus::inProgress, 1, 0)}).isEmpty());
-    EXPECT_TRUE(state->previousGameStates().isEmpty()) << "no favourite team: nothing examined";
+    EXPECT_TRUE(state.previousGameStates().isEmpty()) << "no favourite team: nothing examined";
 
     Game awayFavourite = withStatus(game("away"), GameStatus::inProgress, 1, 0);
     awayFavourite.awayTeam.id = "fav";

@@ -4,7 +4,7 @@
 
 class PinnedGamesTest : public AppStateFixture {
 protected:
-    QStringList pinnedIds() const { return idsOf(state->pinnedGames()); }
+    QStringList pinnedIds() const { return idsOf(state.pinnedGames()); }
     QStringList savedIds() const { return settings.value("pinnedGameIds").toStringList(); }
 
     // A favourite's game starting `seconds` from now, still scheduled.
@@ -18,38 +18,38 @@ protected:
 
 TEST_F(PinnedGamesTest, PinningBeyondTheBoundEvictsTheOldestPin) {
     for (const char* id : {"a", "b", "c", "d"})
-        state->pinGame(game(id));
+        state.pinGame(game(id));
     EXPECT_EQ(pinnedIds(), (QStringList{"b", "c", "d"}));
     EXPECT_EQ(savedIds(), pinnedIds());
 
     preferences.setMaxPinnedGames(0);
-    state->pinGame(game("e"));
+    state.pinGame(game("e"));
     EXPECT_EQ(pinnedIds(), QStringList{"e"}) << "a bound below one still pins the new game alone";
 }
 
 TEST_F(PinnedGamesTest, PinningAPinnedGameAgainChangesNothing) {
-    state->pinGame(game("a"));
+    state.pinGame(game("a"));
     clock.advanceSeconds(5);
     int changes = 0;
-    QObject::connect(state.get(), &AppState::pinnedGamesChanged, [&] { ++changes; });
+    QObject::connect(&state, &AppState::pinnedGamesChanged, [&] { ++changes; });
 
-    state->pinGame(withStatus(game("a"), GameStatus::inProgress, 1, 0));
+    state.pinGame(withStatus(game("a"), GameStatus::inProgress, 1, 0));
 
     EXPECT_EQ(changes, 0);
-    EXPECT_EQ(state->pinnedGames().first().status, GameStatus::scheduled);
+    EXPECT_EQ(state.pinnedGames().first().status, GameStatus::scheduled);
     ASSERT_EQ(clock.pendingDelays().size(), 1u);
     EXPECT_EQ(clock.pendingDelays().front(), std::chrono::milliseconds(10000))
         << "the timer was not re-armed";
 }
 
 TEST_F(PinnedGamesTest, TogglingRemovesAPinAndPinsItAgainAtTheEnd) {
-    state->pinGame(game("a"));
-    state->pinGame(game("b"));
-    state->togglePin(game("a"));
+    state.pinGame(game("a"));
+    state.pinGame(game("b"));
+    state.togglePin(game("a"));
     EXPECT_EQ(pinnedIds(), QStringList{"b"});
     EXPECT_EQ(savedIds(), QStringList{"b"});
-    state->pinGame(game("c"));
-    state->togglePin(game("a"));
+    state.pinGame(game("c"));
+    state.togglePin(game("a"));
     EXPECT_EQ(pinnedIds(), (QStringList{"b", "c", "a"}));
     EXPECT_EQ(savedIds(), pinnedIds());
 }
@@ -57,10 +57,10 @@ TEST_F(PinnedGamesTest, TogglingRemovesAPinAndPinsItAgainAtTheEnd) {
 TEST_F(PinnedGamesTest, AutoFollowWindowIsExclusive) {
     preferences.setFavoriteTeamIds({"fav"});
     preferences.setMaxPinnedGames(5);
-    state->setLeagueGames("nba",
+    state.setLeagueGames("nba",
                           {favouriteGameStartingIn("in-1799", 1799), favouriteGameStartingIn("in-1800", 1800),
                            favouriteGameStartingIn("ago-59", -59), favouriteGameStartingIn("ago-60", -60)});
-    state->syncPinnedGames();
+    state.syncPinnedGames();
     EXPECT_EQ(pinnedIds(), (QStringList{"in-1799", "ago-59"}));
 }
 
@@ -72,19 +72,19 @@ TEST_F(PinnedGamesTest, AutoFollowTakesLiveGamesOfFavouritesOnlyAndNeverEvicts) 
                       withStatus(favouriteGameStartingIn("delayed", 60), GameStatus::delayed),
                       withStatus(favouriteGameStartingIn("final", -600), GameStatus::final_),
                       withStatus(game("other"), GameStatus::inProgress), awayFavourite};
-    state->setLeagueGames("nba", games);
-    state->syncPinnedGames();
+    state.setLeagueGames("nba", games);
+    state.syncPinnedGames();
     EXPECT_EQ(pinnedIds(), QStringList{"away-fav"});
 
     // Full: a further live favourite game waits for a free place.
-    state->setPinnedGames({game("x"), game("y"), game("z")});
-    state->syncPinnedGames();
+    state.setPinnedGames({game("x"), game("y"), game("z")});
+    state.syncPinnedGames();
     EXPECT_EQ(pinnedIds(), (QStringList{"x", "y", "z"}));
 
     // Off, or on without favourites: nothing is pinned, but the rest of the synchronisation still runs.
     preferences.setAutoFollowFavorites(false);
-    state->setPinnedGames({});
-    state->syncPinnedGames();
+    state.setPinnedGames({});
+    state.syncPinnedGames();
     EXPECT_TRUE(pinnedIds().isEmpty());
 }
 
@@ -94,22 +94,22 @@ TEST_F(PinnedGamesTest, SynchronisationTakesFreshCopiesAndExpiresFinalsAfterFive
     justFinished.lastUpdate = clock.now().toUTC().addSecs(-300);
     Game longFinished = withStatus(game("long", "nfl"), GameStatus::final_);
     longFinished.lastUpdate = clock.now().toUTC().addSecs(-301);
-    state->setPinnedGames({game("live"), justFinished, longFinished, game("gone")});
-    state->setLeagueGames("nba", {live, justFinished});
+    state.setPinnedGames({game("live"), justFinished, longFinished, game("gone")});
+    state.setLeagueGames("nba", {live, justFinished});
     int changes = 0;
-    QObject::connect(state.get(), &AppState::pinnedGamesChanged, [&] { ++changes; });
+    QObject::connect(&state, &AppState::pinnedGamesChanged, [&] { ++changes; });
 
-    state->syncPinnedGames();
+    state.syncPinnedGames();
 
     EXPECT_EQ(pinnedIds(), (QStringList{"live", "just", "gone"}));
-    EXPECT_EQ(state->pinnedGames().first(), live);
+    EXPECT_EQ(state.pinnedGames().first(), live);
     EXPECT_EQ(changes, 2) << "one for the fresh copies, one for the expiry";
     EXPECT_EQ(savedIds(), pinnedIds());
 }
 
 TEST_F(PinnedGamesTest, SavedIdsAreNeverReadBack) {
     settings.setValue("pinnedGameIds", QStringList{"a", "b"});
-    AppState restarted(api, cache, notifier, *monitor, preferences, settings, clock);
+    AppState restarted(api, cache, notifier, monitor, preferences, settings, clock);
     EXPECT_TRUE(restarted.pinnedGames().isEmpty());
     restarted.syncPinnedGames();
     EXPECT_EQ(savedIds(), QStringList{});

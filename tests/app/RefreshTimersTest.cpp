@@ -22,24 +22,24 @@ protected:
 };
 
 TEST_F(RefreshTimersTest, PinnedIntervalFollowsThePins) {
-    state->schedulePinnedRefresh();
+    state.schedulePinnedRefresh();
     EXPECT_TRUE(delays().empty()) << "no pins, no timer";
 
-    state->pinGame(game("scheduled"));
+    state.pinGame(game("scheduled"));
     EXPECT_EQ(delays(), seconds({15}));
-    state->pinGame(withStatus(game("final"), GameStatus::final_));
+    state.pinGame(withStatus(game("final"), GameStatus::final_));
     EXPECT_EQ(delays(), seconds({15}));
-    state->pinGame(withStatus(game("half"), GameStatus::halftime));
+    state.pinGame(withStatus(game("half"), GameStatus::halftime));
     EXPECT_EQ(delays(), seconds({3}));
 
-    state->setPinnedGames({});
-    state->schedulePinnedRefresh();
+    state.setPinnedGames({});
+    state.schedulePinnedRefresh();
     EXPECT_TRUE(delays().empty()) << "the last pin removed stops the timer";
 }
 
 TEST_F(RefreshTimersTest, PinnedTimerReArmsOnlyAfterItsRefreshHasReturned) {
     Game live = withStatus(game("live"), GameStatus::inProgress, 1, 0);
-    state->pinGame(live);
+    state.pinGame(live);
     advance(3);
     ASSERT_EQ(api.pendingCount(), 1);
     EXPECT_EQ(api.pending().front().kind, Kind::liveScoreboard);
@@ -55,13 +55,13 @@ TEST_F(RefreshTimersTest, PinnedTimerReArmsOnlyAfterItsRefreshHasReturned) {
     api.answer(Kind::liveScoreboard, "nba", APIError::httpError(500));
     processPendingEvents();
     EXPECT_EQ(delays(), seconds({15})) << "a failed refresh re-arms too";
-    state->setPinnedGames({});
-    state->schedulePinnedRefresh();
+    state.setPinnedGames({});
+    state.schedulePinnedRefresh();
 }
 
 TEST_F(RefreshTimersTest, LeagueTimerRunsEveryThirtySecondsAfterEachRefresh) {
     preferences.setEnabledLeagues({"nba"});
-    state->scheduleLeagueRefresh();
+    state.scheduleLeagueRefresh();
     EXPECT_EQ(delays(), seconds({30}));
 
     advance(30);
@@ -70,12 +70,12 @@ TEST_F(RefreshTimersTest, LeagueTimerRunsEveryThirtySecondsAfterEachRefresh) {
     answerLeague(Kind::scoreboard, "nba", {game("g")});
     processPendingEvents();
     EXPECT_EQ(delays(), seconds({30}));
-    EXPECT_EQ(idsOf(state->games().value("nba")), QStringList{"g"});
+    EXPECT_EQ(idsOf(state.games().value("nba")), QStringList{"g"});
 
     // Once no league is followed the timer fires once more, empties the games and stops.
     preferences.setEnabledLeagues({});
     advance(30);
-    EXPECT_TRUE(state->games().isEmpty());
+    EXPECT_TRUE(state.games().isEmpty());
     EXPECT_TRUE(delays().empty());
     preferences.setEnabledLeagues({"nba"});
     advance(60);
@@ -84,7 +84,7 @@ TEST_F(RefreshTimersTest, LeagueTimerRunsEveryThirtySecondsAfterEachRefresh) {
 
 TEST_F(RefreshTimersTest, LeagueTimerStaysArmedForIdsOutsideTheCatalogue) {
     preferences.setEnabledLeagues({"not-a-league"});
-    state->scheduleLeagueRefresh();
+    state.scheduleLeagueRefresh();
     advance(30);
     EXPECT_TRUE(api.requests().empty());
     EXPECT_EQ(delays(), seconds({30}));
@@ -92,7 +92,7 @@ TEST_F(RefreshTimersTest, LeagueTimerStaysArmedForIdsOutsideTheCatalogue) {
 
 TEST_F(RefreshTimersTest, FullTimerRunsTheFreshFetchEveryTwelveHours) {
     preferences.setEnabledLeagues({"nba"});
-    state->scheduleFullRefresh();
+    state.scheduleFullRefresh();
     EXPECT_EQ(delays(), seconds({43200}));
     advance(43200);
     EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 1);
@@ -104,29 +104,29 @@ TEST_F(RefreshTimersTest, FullTimerRunsTheFreshFetchEveryTwelveHours) {
 
 TEST_F(RefreshTimersTest, OtherRefreshesLeaveTheTimersAlone) {
     preferences.setEnabledLeagues({"nba"});
-    state->scheduleLeagueRefresh();
-    state->scheduleFullRefresh();
+    state.scheduleLeagueRefresh();
+    state.scheduleFullRefresh();
     advance(10);
     serveAtOnce({{"nba", {}}});
-    ASSERT_TRUE(runToCompletion(state->refreshLeagues()));
-    ASSERT_TRUE(runToCompletion(state->freshFetch()));
+    ASSERT_TRUE(runToCompletion(state.refreshLeagues()));
+    ASSERT_TRUE(runToCompletion(state.freshFetch()));
     EXPECT_EQ(delays(), seconds({20, 43190}));
 }
 
 TEST_F(RefreshTimersTest, EveryUsableNetworkReportStartsALeagueRefresh) {
     // The fixture's start-up refresh came from the monitor's initial value.
-    EXPECT_TRUE(state->lastRefresh().has_value());
+    EXPECT_TRUE(state.lastRefresh().has_value());
     preferences.setEnabledLeagues({"nba"});
     serveAtOnce({{"nba", {}}});
 
-    pathSource->report(false);
-    ASSERT_TRUE(spinUntil([&] { return !state->isNetworkAvailable(); }));
+    pathSource.report(false);
+    ASSERT_TRUE(spinUntil([&] { return !state.isNetworkAvailable(); }));
     processPendingEvents();
     EXPECT_TRUE(api.requests().empty());
 
-    pathSource->report(true, {InterfaceType::wifi});
-    pathSource->report(true); // repeats are not filtered
+    pathSource.report(true, {InterfaceType::wifi});
+    pathSource.report(true); // repeats are not filtered
     ASSERT_TRUE(spinUntil([&] { return api.requestCount(Kind::scoreboard) == 2; }));
-    EXPECT_TRUE(state->isNetworkAvailable());
+    EXPECT_TRUE(state.isNetworkAvailable());
     EXPECT_TRUE(delays().empty()) << "the network binding arms no timer";
 }

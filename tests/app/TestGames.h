@@ -2,9 +2,12 @@
 
 #include "model/Game.h"
 #include "model/League.h"
+#include "model/UserPreferences.h"
 
 #include <QDateTime>
 #include <QString>
+
+#include <ostream>
 
 // Games for the application-state tests: plain values that a test adjusts field by field.
 
@@ -15,7 +18,7 @@ inline League testLeague(const QString& id) {
 inline Team testTeam(const QString& id, const QString& leagueId) {
     Team team;
     team.id = id;
-    team.name = QStringLiteral("Team ") + id;
+    team.name = "Team " + id;
     team.abbreviation = id.left(3).toUpper();
     team.league = testLeague(leagueId);
     return team;
@@ -26,9 +29,8 @@ inline Game testGame(const QString& id, const QString& leagueId, const QDateTime
     Game game;
     game.id = id;
     game.league = testLeague(leagueId);
-    game.homeTeam = testTeam(QStringLiteral("home-") + id, leagueId);
-    game.awayTeam = testTeam(QStringLiteral("away-") + id, leagueId);
-    game.status = GameStatus::scheduled;
+    game.homeTeam = testTeam("home-" + id, leagueId);
+    game.awayTeam = testTeam("away-" + id, leagueId);
     game.startTime = now.toUTC().addSecs(7200);
     game.lastUpdate = now.toUTC();
     return game;
@@ -48,4 +50,21 @@ inline QStringList idsOf(const QList<Game>& games) {
     for (const Game& game : games)
         ids.append(game.id);
     return ids;
+}
+
+// Notifications on for every game and every kind, no quiet hours, no league followed yet.
+inline void useTestNotificationSettings(UserPreferences& preferences) {
+    preferences.setEnabledLeagues({});
+    preferences.setNotifyFavoritesOnly(false);
+    preferences.setNotificationsEnabled(true);
+    preferences.setQuietHoursEnabled(false);
+    for (auto setter : {&UserPreferences::setNotifyGameStart, &UserPreferences::setNotifyGameEnd,
+                        &UserPreferences::setNotifyScoreChange, &UserPreferences::setNotifyCloseGame,
+                        &UserPreferences::setNotifyOvertime})
+        (preferences.*setter)(true);
+}
+
+// Readable QStrings (and QStringLists) in failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
 }

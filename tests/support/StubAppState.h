@@ -13,17 +13,19 @@
 
 #include <memory>
 
-// An AppState on fakes for view tests that only need one to exist: nothing reaches the network, no timer
-// fires unless the clock is advanced, and no league is followed.
+// An AppState on fakes: nothing reaches the network, the scores service's requests wait for the test, no
+// timer fires unless the clock (at 18:00 local time) is advanced, and no league is followed.
 struct StubAppState {
     StubAppState() { preferences.setEnabledLeagues({}); }
 
-    ManualClock clock;
+    ManualClock clock{QDateTime(QDate(2026, 3, 14), QTime(18, 0), Qt::LocalTime)};
     MemorySettingsStore settings;
     UserPreferences preferences{settings};
     CacheService cache{clock};
     FakeScoresService api;
     RecordingGameNotifier notifier;
-    NetworkMonitor monitor{std::make_unique<FakePathSource>()};
+    std::unique_ptr<FakePathSource> ownedPathSource = std::make_unique<FakePathSource>();
+    FakePathSource& pathSource = *ownedPathSource; // reports what the network monitor sees
+    NetworkMonitor monitor{std::move(ownedPathSource)};
     AppState state{api, cache, notifier, monitor, preferences, settings, clock};
 };
