@@ -1,3 +1,4 @@
+// The shell: launch order, status item and menu, overlay placement, onboarding, quit and launch at login.
 #include "LogCapture.h"
 #include "MemorySettingsStore.h"
 #include "ShellFakes.h"
@@ -19,24 +20,23 @@ class AppDelegateTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(autostartDir.isValid());
-        defaults.setValue(QStringLiteral("hasCompletedOnboarding"), true);
+        defaults.setValue("hasCompletedOnboarding", true);
     }
 
-    AppDelegate& launch() {
+    AppDelegate& launch(Autostart* otherAutostart = nullptr) {
         delegate = std::make_unique<AppDelegate>(
-            AppDelegateServices{core, preferences, defaults, autostart, updater, windows,
-                                [this] { log.add(QStringLiteral("quit")); }});
+            AppDelegateServices{core, preferences, defaults, otherAutostart ? *otherAutostart : autostart,
+                                updater, windows, [this] { log.append("quit"); }});
         delegate->applicationDidFinishLaunching();
         processPendingEvents();
         return *delegate;
     }
 
-    QAction* menuEntry(QMenu& menu, const QString& title) {
-        for (QAction* action : menu.actions()) {
-            if (action->text() == title)
-                return action;
-        }
-        return nullptr;
+    static QAction* menuEntry(QMenu& menu, const QString& title) {
+        const QList<QAction*> actions = menu.actions();
+        const auto found = std::find_if(actions.begin(), actions.end(),
+                                        [&](QAction* action) { return action->text() == title; });
+        return found == actions.end() ? nullptr : *found;
     }
 
     CallLog log;
@@ -46,9 +46,8 @@ protected:
     MemorySettingsStore preferencesStore;
     UserPreferences preferences{preferencesStore};
     QTemporaryDir autostartDir;
-    Autostart autostart{autostartDir.path() + QStringLiteral("/autostart"), QStringLiteral("test.Glimmerbox"),
-                        QStringLiteral("/opt/Glimmer Box/glimmerbox")};
-    Updater updater{std::nullopt, QStringLiteral("1.0.0")};
+    Autostart autostart{autostartDir.path() + "/autostart", "test.Glimmerbox", "/opt/Glimmer Box/glimmerbox"};
+    Updater updater{std::nullopt, "1.0.0"};
     std::unique_ptr<AppDelegate> delegate;
 };
 
@@ -56,7 +55,7 @@ TEST_F(AppDelegateTest, SetUpRunsAfterTheLaunchCallbackReturns) {
     delegate = std::make_unique<AppDelegate>(
         AppDelegateServices{core, preferences, defaults, autostart, updater, windows, [] {}});
     delegate->applicationDidFinishLaunching();
-    EXPECT_TRUE(log.calls.isEmpty());
+    EXPECT_TRUE(log.isEmpty());
     EXPECT_EQ(delegate->statusItem(), nullptr);
     processPendingEvents();
     EXPECT_NE(delegate->statusItem(), nullptr);
@@ -64,26 +63,27 @@ TEST_F(AppDelegateTest, SetUpRunsAfterTheLaunchCallbackReturns) {
 
 TEST_F(AppDelegateTest, LaunchBuildsWindowsThenFetchesThenArmsTimersThenLoadsTeams) {
     preferences.setUseNotch(true);
-    defaults.remove(QStringLiteral("hasCompletedOnboarding"));
+    defaults.remove("hasCompletedOnboarding");
     core.holdFreshFetch = true;
     launch();
 
-    EXPECT_EQ(log.calls, (QStringList{"createPopover", "createOverlayWindow", "registerCategories",
-                                      "freshFetch", "createOnboardingWindow"}));
+    EXPECT_EQ(log, (QStringList{"createPopover", "createOverlayWindow", "registerCategories", "freshFetch",
+                                "createOnboardingWindow"}));
     // The timers wait for the fresh fetch to finish.
     core.release();
     processPendingEvents();
-    EXPECT_EQ(log.calls.mid(5),
-              (QStringList{"freshFetch done", "schedulePinnedRefresh", "scheduleLeagueRefresh",
-                           "scheduleFullRefresh", "loadAllTeams"}));
+    EXPECT_EQ(log.mid(5), (QStringList{"freshFetch done", "schedulePinnedRefresh", "scheduleLeagueRefresh",
+                                       "scheduleFullRefresh", "loadAllTeams"}));
 }
 
-TEST_F(AppDelegateTest, StatusItemShowsTheSymbolWithoutText) {
+TEST_F(AppDelegateTest, StatusItemShowsTheSymbolWithoutTextAndThePopoverIsBuiltButNeverShown) {
     AppDelegate& shell = launch();
     ASSERT_NE(shell.statusItem(), nullptr);
     EXPECT_FALSE(shell.statusItem()->icon().isNull());
-    EXPECT_EQ(shell.statusItem()->toolTip(), QStringLiteral("Glimmerbox"));
+    EXPECT_EQ(shell.statusItem()->toolTip(), "Glimmerbox");
     const qint64 key = shell.statusItem()->icon().cacheKey();
+    ASSERT_NE(shell.popover(), nullptr);
+    EXPECT_FALSE(shell.popover()->isVisible());
 
     // Pins and network changes re-apply the same icon.
     emit core.pinnedGamesChanged();
@@ -92,30 +92,25 @@ TEST_F(AppDelegateTest, StatusItemShowsTheSymbolWithoutText) {
     EXPECT_EQ(shell.statusItem()->icon().cacheKey(), key);
 }
 
-TEST_F(AppDelegateTest, OverlayHangsFromTheTopCentreOfThePrimaryScreen) {
+TEST_F(AppDelegateTest, OverlayHangsFromTheTopCentreOfThePrimaryScreenOrSitsAtTheOrigin) {
     preferences.setUseNotch(true);
-    windows.screen = QRect(0, 0, 1920, 1080);
     AppDelegate& shell = launch();
-
     ASSERT_TRUE(windows.overlayGeometry);
     EXPECT_EQ(windows.overlayGeometry->window, QRect(740, 0, 440, 680));
     EXPECT_EQ(windows.overlayGeometry->hoverZone, QRect(790, -10, 340, 44));
     EXPECT_EQ(windows.overlayGeometry->expandedZone, QRect(740, 0, 440, 680));
     EXPECT_FALSE(windows.overlayHasPhysicalNotch);
     EXPECT_NE(shell.notchWindow(), nullptr);
-}
 
-TEST_F(AppDelegateTest, OverlayFollowsASecondaryLayoutOffset) {
-    const OverlayGeometry geometry = OverlayGeometry::forScreen(QRect(1280, 200, 2560, 1440));
-    EXPECT_EQ(geometry.window, QRect(2340, 200, 440, 680));
-    EXPECT_EQ(geometry.hoverZone, QRect(2390, 190, 340, 44));
-}
+    // A secondary layout's offset is followed.
+    const OverlayGeometry secondary = OverlayGeometry::forScreen(QRect(1280, 200, 2560, 1440));
+    EXPECT_EQ(secondary.window, QRect(2340, 200, 440, 680));
+    EXPECT_EQ(secondary.hoverZone, QRect(2390, 190, 340, 44));
 
-TEST_F(AppDelegateTest, OverlayWithoutScreenSitsAtOriginWithoutHoverZone) {
-    preferences.setUseNotch(true);
+    // Without a screen: at the origin, without a hover zone.
     windows.screen.reset();
+    delegate.reset();
     launch();
-    ASSERT_TRUE(windows.overlayGeometry);
     EXPECT_EQ(windows.overlayGeometry->window, QRect(0, 0, 440, 680));
     EXPECT_FALSE(windows.overlayGeometry->hoverZone);
     EXPECT_EQ(windows.overlayGeometry->expandedZone, QRect(0, 0, 440, 680));
@@ -127,21 +122,18 @@ TEST_F(AppDelegateTest, NoOverlayWithoutUseNotchAndTurningItOnLaterChangesNothin
     preferences.setUseNotch(true);
     processPendingEvents();
     EXPECT_EQ(shell.notchWindow(), nullptr);
-    EXPECT_FALSE(log.calls.contains(QStringLiteral("createOverlayWindow")));
-}
-
-TEST_F(AppDelegateTest, PopoverIsBuiltButNeverShown) {
-    AppDelegate& shell = launch();
-    ASSERT_NE(shell.popover(), nullptr);
-    EXPECT_FALSE(shell.popover()->isVisible());
+    EXPECT_FALSE(log.contains("createOverlayWindow"));
 }
 
 TEST_F(AppDelegateTest, OnboardingShowsUntilFinishedAndFinishingClosesIt) {
-    defaults.remove(QStringLiteral("hasCompletedOnboarding"));
+    EXPECT_EQ(launch().onboardingWindow(), nullptr) << "completed before";
+    EXPECT_FALSE(log.contains("createOnboardingWindow"));
+
+    defaults.remove("hasCompletedOnboarding");
+    delegate.reset();
     AppDelegate& shell = launch();
     ASSERT_NE(shell.onboardingWindow(), nullptr);
     ASSERT_TRUE(windows.completeOnboarding);
-
     windows.completeOnboarding();
     EXPECT_EQ(shell.onboardingWindow(), nullptr);
     processPendingEvents();
@@ -149,19 +141,12 @@ TEST_F(AppDelegateTest, OnboardingShowsUntilFinishedAndFinishingClosesIt) {
     EXPECT_TRUE(windows.onboardingWindow.isNull());
 }
 
-TEST_F(AppDelegateTest, NoOnboardingOnceCompleted) {
-    AppDelegate& shell = launch();
-    EXPECT_EQ(shell.onboardingWindow(), nullptr);
-    EXPECT_FALSE(log.calls.contains(QStringLiteral("createOnboardingWindow")));
-}
-
 TEST_F(AppDelegateTest, StatusMenuHasFiveEntriesWithSeparatorsAndShortcuts) {
-    AppDelegate& shell = launch();
-    std::unique_ptr<QMenu> menu = shell.buildStatusMenu();
+    std::unique_ptr<QMenu> menu = launch().buildStatusMenu();
     QStringList titles;
     QStringList shortcuts;
     for (QAction* action : menu->actions()) {
-        titles.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+        titles.append(action->isSeparator() ? "-" : action->text());
         if (!action->isSeparator())
             shortcuts.append(action->shortcut().toString(QKeySequence::PortableText));
         EXPECT_TRUE(action->icon().isNull());
@@ -172,22 +157,15 @@ TEST_F(AppDelegateTest, StatusMenuHasFiveEntriesWithSeparatorsAndShortcuts) {
 }
 
 TEST_F(AppDelegateTest, MenuEntriesRunTheirActions) {
-    AppDelegate& shell = launch();
-    std::unique_ptr<QMenu> menu = shell.buildStatusMenu();
-    log.calls.clear();
-
-    menuEntry(*menu, QStringLiteral("About Glimmerbox"))->trigger();
-    menuEntry(*menu, QStringLiteral("Refresh"))->trigger();
-    menuEntry(*menu, QStringLiteral("Settings..."))->trigger();
-    menuEntry(*menu, QStringLiteral("Quit Glimmerbox"))->trigger();
+    std::unique_ptr<QMenu> menu = launch().buildStatusMenu();
+    log.clear();
+    for (const char* title : {"About Glimmerbox", "Refresh", "Settings...", "Quit Glimmerbox"})
+        menuEntry(*menu, title)->trigger();
     // Refresh is a league refresh, not a fresh fetch.
-    EXPECT_EQ(log.calls, (QStringList{"showAbout", "refreshLeagues", "showSettings", "quit"}));
-}
+    EXPECT_EQ(log, (QStringList{"showAbout", "refreshLeagues", "showSettings", "quit"}));
 
-TEST_F(AppDelegateTest, CheckForUpdatesWithoutFeedSaysNoSourceIsConfigured) {
-    AppDelegate& shell = launch();
-    std::unique_ptr<QMenu> menu = shell.buildStatusMenu();
-    menuEntry(*menu, QStringLiteral("Check for Updates…"))->trigger();
+    // Without a feed the update check says no source is configured.
+    menuEntry(*menu, "Check for Updates…")->trigger();
     processPendingEvents();
     ASSERT_EQ(windows.updateResults.size(), 1);
     EXPECT_EQ(windows.updateResults.first().kind, UpdateCheckResult::Kind::notConfigured);
@@ -195,7 +173,7 @@ TEST_F(AppDelegateTest, CheckForUpdatesWithoutFeedSaysNoSourceIsConfigured) {
 
 TEST_F(AppDelegateTest, RightClickOpensMenuLeftClickOpensSettingsEvenAfterTheMenu) {
     AppDelegate& shell = launch();
-    log.calls.clear();
+    log.clear();
 
     shell.handleStatusItemClick(QSystemTrayIcon::Context);
     ASSERT_NE(windows.shownMenu, nullptr);
@@ -209,7 +187,7 @@ TEST_F(AppDelegateTest, RightClickOpensMenuLeftClickOpensSettingsEvenAfterTheMen
 
     shell.handleStatusItemClick(QSystemTrayIcon::Trigger);
     shell.handleStatusItemClick(QSystemTrayIcon::DoubleClick);
-    EXPECT_EQ(log.calls, (QStringList{"popUpStatusMenu", "showSettings", "showSettings"}));
+    EXPECT_EQ(log, (QStringList{"popUpStatusMenu", "showSettings", "showSettings"}));
 }
 
 TEST_F(AppDelegateTest, QuitSavesPreferencesEvenWhenNothingChanged) {
@@ -233,25 +211,20 @@ TEST_F(AppDelegateTest, LaunchAtLoginWritesOrRemovesTheAutostartEntry) {
 
 TEST_F(AppDelegateTest, LaunchAtLoginFailureIsLoggedAndLaunchGoesOn) {
     // A file where the autostart folder should be makes registration fail.
-    QFile blocker(autostartDir.path() + QStringLiteral("/blocked"));
+    QFile blocker(autostartDir.path() + "/blocked");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    Autostart failing(blocker.fileName() + QStringLiteral("/autostart"), QStringLiteral("test.Glimmerbox"),
-                      QStringLiteral("/usr/bin/glimmerbox"));
+    Autostart failing(blocker.fileName() + "/autostart", "test.Glimmerbox", "/usr/bin/glimmerbox");
     preferences.setLaunchAtLogin(true);
 
     LogCapture capture;
-    delegate = std::make_unique<AppDelegate>(
-        AppDelegateServices{core, preferences, defaults, failing, updater, windows, [] {}});
-    delegate->applicationDidFinishLaunching();
-    processPendingEvents();
-
+    launch(&failing);
     const bool logged =
         std::any_of(capture.messages.cbegin(), capture.messages.cend(), [](const QString& line) {
-            return line.startsWith(QStringLiteral("critical General: Failed to update launch at login: "));
+            return line.startsWith("critical General: Failed to update launch at login: ");
         });
-    EXPECT_TRUE(logged) << capture.messages.join(QLatin1Char('\n')).toStdString();
-    EXPECT_TRUE(log.calls.contains(QStringLiteral("freshFetch")));
+    EXPECT_TRUE(logged) << capture.messages.join('\n').toStdString();
+    EXPECT_TRUE(log.contains("freshFetch"));
 }
 
 } // namespace

@@ -11,10 +11,7 @@
 #include <QWidget>
 
 // One log that every fake of the shell's collaborators writes to, so tests can check the order of calls.
-struct CallLog {
-    QStringList calls;
-    void add(const QString& call) { calls.append(call); }
-};
+using CallLog = QStringList;
 
 // The application core: records each call; the fresh fetch waits until the test releases it.
 class FakeCoreActions final : public CoreActions {
@@ -22,27 +19,18 @@ class FakeCoreActions final : public CoreActions {
 public:
     explicit FakeCoreActions(CallLog& log) : m_log(log) {}
 
-    QCoro::Task<> registerCategories() override {
-        m_log.add(QStringLiteral("registerCategories"));
-        co_return;
-    }
+    QCoro::Task<> registerCategories() override { return logged("registerCategories"); }
     QCoro::Task<> freshFetch() override {
-        m_log.add(QStringLiteral("freshFetch"));
+        m_log.append("freshFetch");
         if (holdFreshFetch)
             co_await qCoro(this, &FakeCoreActions::released);
-        m_log.add(QStringLiteral("freshFetch done"));
+        m_log.append("freshFetch done");
     }
-    QCoro::Task<> refreshLeagues() override {
-        m_log.add(QStringLiteral("refreshLeagues"));
-        co_return;
-    }
-    QCoro::Task<> loadAllTeams() override {
-        m_log.add(QStringLiteral("loadAllTeams"));
-        co_return;
-    }
-    void schedulePinnedRefresh() override { m_log.add(QStringLiteral("schedulePinnedRefresh")); }
-    void scheduleLeagueRefresh() override { m_log.add(QStringLiteral("scheduleLeagueRefresh")); }
-    void scheduleFullRefresh() override { m_log.add(QStringLiteral("scheduleFullRefresh")); }
+    QCoro::Task<> refreshLeagues() override { return logged("refreshLeagues"); }
+    QCoro::Task<> loadAllTeams() override { return logged("loadAllTeams"); }
+    void schedulePinnedRefresh() override { m_log.append("schedulePinnedRefresh"); }
+    void scheduleLeagueRefresh() override { m_log.append("scheduleLeagueRefresh"); }
+    void scheduleFullRefresh() override { m_log.append("scheduleFullRefresh"); }
 
     void release() { emit released(); }
     bool holdFreshFetch = false;
@@ -51,6 +39,10 @@ signals:
     void released();
 
 private:
+    QCoro::Task<> logged(QString call) {
+        m_log.append(call);
+        co_return;
+    }
     CallLog& m_log;
 };
 
@@ -59,30 +51,27 @@ class FakeShellWindows final : public ShellWindows {
 public:
     explicit FakeShellWindows(CallLog& log) : m_log(log) {}
 
-    void showSettings() override { m_log.add(QStringLiteral("showSettings")); }
-    void showAbout() override { m_log.add(QStringLiteral("showAbout")); }
-    void showUpdateResult(const UpdateCheckResult& result) override {
-        m_log.add(QStringLiteral("showUpdateResult"));
-        updateResults.append(result);
-    }
+    void showSettings() override { m_log.append("showSettings"); }
+    void showAbout() override { m_log.append("showAbout"); }
+    void showUpdateResult(const UpdateCheckResult& result) override { updateResults.append(result); }
     void popUpStatusMenu(QMenu* menu) override {
-        m_log.add(QStringLiteral("popUpStatusMenu"));
+        m_log.append("popUpStatusMenu");
         shownMenu = menu;
     }
     std::optional<QRect> primaryScreenGeometry() const override { return screen; }
     std::unique_ptr<QWidget> createPopover() override {
-        m_log.add(QStringLiteral("createPopover"));
+        m_log.append("createPopover");
         return std::make_unique<QWidget>();
     }
     std::unique_ptr<QWidget> createOverlayWindow(const OverlayGeometry& geometry,
                                                  bool hasPhysicalNotch) override {
-        m_log.add(QStringLiteral("createOverlayWindow"));
+        m_log.append("createOverlayWindow");
         overlayGeometry = geometry;
         overlayHasPhysicalNotch = hasPhysicalNotch;
         return std::make_unique<QWidget>();
     }
     std::unique_ptr<QWidget> createOnboardingWindow(std::function<void()> onComplete) override {
-        m_log.add(QStringLiteral("createOnboardingWindow"));
+        m_log.append("createOnboardingWindow");
         completeOnboarding = std::move(onComplete);
         auto window = std::make_unique<QWidget>();
         onboardingWindow = window.get();
