@@ -53,16 +53,14 @@ protected:
 
 } // namespace
 
-TEST_F(NotchOverlayViewTest, ShowsTheFirstPinnedGamesScoreLine) {
+TEST_F(NotchOverlayViewTest, PaintsTheFirstPinnedGameOnABlackBarAtTheTopCentreAndNothingElse) {
     EXPECT_EQ(view.barText(), QString());
+    const QImage empty = render();
+    for (const QPoint& point : {topCentre(), QPoint(2, 2), QPoint(topCentre().x(), 300)})
+        EXPECT_EQ(qAlpha(empty.pixel(point)), 0) << "nothing to show, nothing painted";
+
     appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL"), scoredGame("NYK", 1, 2, "MIA")});
     EXPECT_EQ(view.barText(), QStringLiteral("BOS 102 - 99 LAL"));
-    appState.setPinnedGames({});
-    EXPECT_EQ(view.barText(), QString());
-}
-
-TEST_F(NotchOverlayViewTest, PaintsABlackBarAtTheTopCentreAndNothingElse) {
-    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
     const QImage image = render();
     const QRect bar = view.barRect();
     EXPECT_EQ(bar.top(), 0);
@@ -77,12 +75,6 @@ TEST_F(NotchOverlayViewTest, PaintsABlackBarAtTheTopCentreAndNothingElse) {
     // Rounded bottom corners, flat top.
     EXPECT_EQ(qAlpha(image.pixel(bar.left(), bar.bottom())), 0);
     EXPECT_EQ(qAlpha(image.pixel(bar.left(), 0)), 255);
-}
-
-TEST_F(NotchOverlayViewTest, PaintsNothingWithoutAPinnedGame) {
-    const QImage image = render();
-    for (const QPoint& point : {topCentre(), QPoint(2, 2), QPoint(topCentre().x(), 300)})
-        EXPECT_EQ(qAlpha(image.pixel(point)), 0);
 }
 
 TEST_F(NotchOverlayViewTest, MaskFollowsThePaintedShape) {
@@ -100,6 +92,7 @@ TEST_F(NotchOverlayViewTest, MaskFollowsThePaintedShape) {
     // With nothing to paint the window keeps a single pixel (an empty mask would mean no mask at all).
     appState.setPinnedGames({});
     EXPECT_EQ(view.mask(), QRegion(view.width() / 2, 0, 1, 1));
+    EXPECT_EQ(view.barText(), QString());
 }
 
 TEST_F(NotchOverlayViewTest, MaskReachesTheHostingWindow) {
@@ -119,21 +112,18 @@ TEST_F(NotchOverlayViewTest, RepublishedPinsWithTheSameScoreCauseNoRepaint) {
     view.show();
     appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
     QCoreApplication::processEvents();
-    int paints = 0;
     struct PaintCounter : QObject {
-        int* count;
-        explicit PaintCounter(int* c) : count(c) {}
+        int paints = 0;
         bool eventFilter(QObject*, QEvent* event) override {
-            if (event->type() == QEvent::Paint)
-                ++*count;
+            paints += event->type() == QEvent::Paint;
             return false;
         }
-    } counter(&paints);
+    } counter;
     view.installEventFilter(&counter);
     appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
     QCoreApplication::processEvents();
-    EXPECT_EQ(paints, 0);
+    EXPECT_EQ(counter.paints, 0);
     appState.setPinnedGames({scoredGame("BOS", 104, 99, "LAL")});
     QCoreApplication::processEvents();
-    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(counter.paints, 1);
 }

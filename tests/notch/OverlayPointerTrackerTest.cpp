@@ -5,128 +5,122 @@
 #include <gtest/gtest.h>
 
 using Event = OverlayPointerTracker::Event;
+using enum OverlayPointerTracker::Event;
 namespace geo = overlay_geometry;
 
 namespace {
 
-const QDateTime start(QDate(2026, 3, 14), QTime(18, 0), Qt::UTC);
-
-ScrollDelta precise(double dx, double dy = 0) {
-    return {dx, dy, true};
+QDateTime at(double seconds) {
+    return QDateTime(QDate(2026, 3, 14), QTime(18, 0), Qt::UTC).addMSecs(qRound64(seconds * 1000));
 }
 
-OverlayPointerTracker makeTracker() {
+OverlayPointerTracker makeTracker(bool inside = true) {
     OverlayPointerTracker tracker(geo::window);
     tracker.setHoverZone(geo::hoverStrip);
     tracker.setExpandedZone(geo::window);
+    if (inside)
+        tracker.pointerMoved(geo::inStrip);
     return tracker;
 }
 
-// A tracker with the pointer already on the strip.
-OverlayPointerTracker insideTracker() {
-    OverlayPointerTracker tracker = makeTracker();
-    tracker.pointerMoved(geo::inStrip);
-    return tracker;
+// Each move is checked for the crossing it reports and whether the pointer counts as inside afterwards.
+void expectMoves(OverlayPointerTracker& tracker,
+                 std::initializer_list<std::tuple<QPoint, Event, bool>> moves) {
+    int step = 0;
+    for (const auto& [to, expected, insideAfter] : moves) {
+        SCOPED_TRACE(testing::Message() << "move " << step++);
+        EXPECT_EQ(tracker.pointerMoved(to), expected);
+        EXPECT_EQ(tracker.isMouseInside(), insideAfter);
+    }
 }
 
-QDateTime at(double seconds) {
-    return start.addMSecs(static_cast<qint64>(seconds * 1000));
+// Each precise sideways step, taken `seconds` into the test, is checked for the swipe it completes and the
+// distance summed afterwards.
+void expectScrolls(OverlayPointerTracker& tracker,
+                   std::initializer_list<std::tuple<double, double, Event, double>> scrolls) {
+    int step = 0;
+    for (const auto& [dx, seconds, expected, sumAfter] : scrolls) {
+        SCOPED_TRACE(testing::Message() << "scroll " << step++);
+        EXPECT_EQ(tracker.scrolled(ScrollDelta{dx, 0, true}, at(seconds)), expected);
+        EXPECT_DOUBLE_EQ(tracker.scrollAccumulator(), sumAfter);
+    }
 }
 
 } // namespace
 
 TEST(OverlayZonesTest, EnteringNeedsTheStripStayingNeedsOnlyTheArea) {
-    OverlayPointerTracker tracker = makeTracker();
-    EXPECT_EQ(tracker.pointerMoved(geo::belowStripInWindow), Event::none);
-    EXPECT_FALSE(tracker.isMouseInside());
-    EXPECT_EQ(tracker.pointerMoved(geo::inStrip), Event::mouseEntered);
-    EXPECT_TRUE(tracker.isMouseInside());
-    EXPECT_EQ(tracker.pointerMoved(geo::belowStripInWindow), Event::none);
-    EXPECT_EQ(tracker.pointerMoved({geo::window.right(), geo::window.bottom()}), Event::none);
-    EXPECT_TRUE(tracker.isMouseInside());
-}
-
-TEST(OverlayZonesTest, LeavingTheAreaPostsExactlyOneExit) {
-    OverlayPointerTracker tracker = insideTracker();
-    EXPECT_EQ(tracker.pointerMoved({geo::window.left() - 1, 300}), Event::mouseExited);
-    EXPECT_FALSE(tracker.isMouseInside());
-    EXPECT_EQ(tracker.pointerMoved(geo::outside), Event::none);
-    EXPECT_EQ(tracker.pointerMoved(geo::belowStripInWindow), Event::none);
-    EXPECT_EQ(tracker.pointerMoved(geo::inStrip), Event::mouseEntered);
-    EXPECT_EQ(tracker.pointerMoved(geo::inStrip), Event::none);
-}
-
-TEST(OverlayZonesTest, StripEndsFortyFourPointsBelowItsTop) {
-    OverlayPointerTracker tracker = makeTracker();
-    EXPECT_EQ(tracker.pointerMoved({960, 34}), Event::none);
-    EXPECT_EQ(tracker.pointerMoved({960, 33}), Event::mouseEntered);
-    EXPECT_EQ(tracker.pointerMoved({geo::window.left(), 300}), Event::none); // still inside
-    EXPECT_EQ(tracker.pointerMoved({960, geo::window.bottom() + 1}), Event::mouseExited);
-    // The strip is narrower than the window.
-    EXPECT_EQ(tracker.pointerMoved({geo::hoverStrip.left() - 1, 5}), Event::none);
-    EXPECT_EQ(tracker.pointerMoved({geo::hoverStrip.left(), 5}), Event::mouseEntered);
-}
-
-TEST(OverlayZonesTest, WithoutZonesTheFrameServesForBoth) {
-    OverlayPointerTracker tracker(geo::window);
-    EXPECT_EQ(tracker.pointerMoved(geo::belowStripInWindow), Event::mouseEntered);
-    EXPECT_EQ(tracker.pointerMoved(geo::outside), Event::mouseExited);
+    OverlayPointerTracker tracker = makeTracker(false);
+    expectMoves(tracker, {
+                             // Inside the window but below or beside the strip is not entering.
+                             {geo::belowStripInWindow, none, false},
+                             {{960, 34}, none, false}, // the strip ends 44 points below its top
+                             {{geo::hoverStrip.left() - 1, 5}, none, false},
+                             {{960, 33}, mouseEntered, true},
+                             // Anywhere in the 440 x 680 area keeps the pointer inside.
+                             {geo::belowStripInWindow, none, true},
+                             {{geo::window.right(), geo::window.bottom()}, none, true},
+                             {{geo::window.left(), 300}, none, true},
+                             // Leaving the area posts exactly one exit.
+                             {{geo::window.left() - 1, 300}, mouseExited, false},
+                             {geo::outside, none, false},
+                             {geo::belowStripInWindow, none, false},
+                             {{geo::hoverStrip.left(), 5}, mouseEntered, true},
+                             {geo::inStrip, none, true},
+                             {{960, geo::window.bottom() + 1}, mouseExited, false},
+                         });
 }
 
 TEST(OverlaySwipeTest, ThresholdIsStrictlyFifty) {
-    OverlayPointerTracker tracker = insideTracker();
-    EXPECT_EQ(tracker.scrolled(precise(25), at(0)), Event::none);
-    EXPECT_EQ(tracker.scrolled(precise(25), at(0.1)), Event::none);
-    EXPECT_DOUBLE_EQ(tracker.scrollAccumulator(), 50);
-    EXPECT_EQ(tracker.scrolled(precise(0.5), at(0.2)), Event::swipeRight);
-    EXPECT_DOUBLE_EQ(tracker.scrollAccumulator(), 0);
-
-    OverlayPointerTracker left = insideTracker();
-    EXPECT_EQ(left.scrolled(precise(-50), at(0)), Event::none);
-    EXPECT_EQ(left.scrolled(precise(-0.5), at(0.1)), Event::swipeLeft);
-}
-
-TEST(OverlaySwipeTest, LeavingResetsAHalfBuiltSwipe) {
-    OverlayPointerTracker tracker = insideTracker();
-    tracker.scrolled(precise(30), at(0));
-    tracker.pointerMoved(geo::outside);
-    EXPECT_DOUBLE_EQ(tracker.scrollAccumulator(), 0);
-    tracker.pointerMoved(geo::inStrip);
-    EXPECT_EQ(tracker.scrolled(precise(30), at(0.2)), Event::none);
-    EXPECT_DOUBLE_EQ(tracker.scrollAccumulator(), 30);
+    OverlayPointerTracker tracker = makeTracker();
+    expectScrolls(tracker, {{25, 0, none, 25},
+                            {25, 0.1, none, 50},
+                            {0.5, 0.2, swipeRight, 0},
+                            {-50, 1, none, -50},
+                            {-0.5, 1.1, swipeLeft, 0}});
 }
 
 TEST(OverlaySwipeTest, TwoQuickSwipesGiveOneAndTheQuietTimeDropsScrolling) {
-    OverlayPointerTracker tracker = insideTracker();
-    EXPECT_EQ(tracker.scrolled(precise(60), at(0)), Event::swipeRight);
-    EXPECT_EQ(tracker.scrolled(precise(40), at(0.3)), Event::none);
-    EXPECT_EQ(tracker.scrolled(precise(40), at(0.59)), Event::none);
-    EXPECT_DOUBLE_EQ(tracker.scrollAccumulator(), 0); // nothing built up inside the quiet time
-    // Once 0.6 s have passed, scrolling counts again, starting from zero.
-    EXPECT_EQ(tracker.scrolled(precise(-30), at(0.6)), Event::none);
-    EXPECT_EQ(tracker.scrolled(precise(-30), at(0.7)), Event::swipeLeft);
+    OverlayPointerTracker tracker = makeTracker();
+    expectScrolls(tracker, {{60, 0, swipeRight, 0},
+                            // Nothing builds up inside the quiet time.
+                            {40, 0.3, none, 0},
+                            {40, 0.59, none, 0},
+                            // Once 0.6 s have passed, scrolling counts again, starting from zero.
+                            {-30, 0.6, none, -30},
+                            {-30, 0.7, swipeLeft, 0}});
+}
+
+TEST(OverlaySwipeTest, LeavingResetsAHalfBuiltSwipe) {
+    OverlayPointerTracker tracker = makeTracker();
+    expectScrolls(tracker, {{30, 0, none, 30}});
+    tracker.pointerMoved(geo::outside);
+    EXPECT_DOUBLE_EQ(tracker.scrollAccumulator(), 0);
+    tracker.pointerMoved(geo::inStrip);
+    expectScrolls(tracker, {{30, 0.2, none, 30}});
 }
 
 TEST(OverlaySwipeTest, MostlyVerticalScrollingNeverSwipes) {
-    OverlayPointerTracker tracker = insideTracker();
+    OverlayPointerTracker tracker = makeTracker();
     for (int i = 0; i < 100; ++i) {
-        EXPECT_EQ(tracker.scrolled(precise(10, 20), at(i * 0.01)), Event::none);
-        EXPECT_EQ(tracker.scrolled(precise(-15, 15), at(i * 0.01)), Event::none); // equal is not more
+        EXPECT_EQ(tracker.scrolled(ScrollDelta{10, 20, true}, at(i * 0.01)), none);
+        // Equally sideways and vertical is not mostly sideways.
+        EXPECT_EQ(tracker.scrolled(ScrollDelta{-15, 15, true}, at(i * 0.01)), none);
     }
     EXPECT_DOUBLE_EQ(tracker.scrollAccumulator(), 0);
 }
 
 TEST(OverlaySwipeTest, OnlyPreciseScrollingOverAClickThroughOverlayCounts) {
-    OverlayPointerTracker outside = makeTracker();
-    EXPECT_EQ(outside.scrolled(precise(100), at(0)), Event::none);
+    const QDateTime now = at(0);
+    OverlayPointerTracker outside = makeTracker(false);
+    EXPECT_EQ(outside.scrolled(ScrollDelta{100, 0, true}, now), none);
 
-    OverlayPointerTracker wheel = insideTracker();
-    EXPECT_EQ(wheel.scrolled(ScrollDelta{100, 0, false}, at(0)), Event::none);
+    OverlayPointerTracker wheel = makeTracker();
+    EXPECT_EQ(wheel.scrolled(ScrollDelta{100, 0, false}, now), none);
     EXPECT_DOUBLE_EQ(wheel.scrollAccumulator(), 0);
 
-    OverlayPointerTracker interactive = insideTracker();
+    OverlayPointerTracker interactive = makeTracker();
     interactive.setInteractive(true);
-    EXPECT_EQ(interactive.scrolled(precise(100), at(0)), Event::none);
+    EXPECT_EQ(interactive.scrolled(ScrollDelta{100, 0, true}, now), none);
     interactive.setInteractive(false);
-    EXPECT_EQ(interactive.scrolled(precise(100), at(0)), Event::swipeRight);
+    EXPECT_EQ(interactive.scrolled(ScrollDelta{100, 0, true}, now), swipeRight);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -16,58 +17,42 @@ ScrollValuators touchpad(double increment = 15) {
     return device;
 }
 
-std::optional<ScrollDelta> decode(ScrollValuators& device, std::vector<uint32_t> mask,
-                                  std::vector<double> values) {
-    return device.decode(mask, values);
+using Delta = std::tuple<double, double, bool>; // dx, dy, precise
+
+std::optional<Delta> decode(ScrollValuators& device, std::vector<uint32_t> mask, std::vector<double> values) {
+    const std::optional<ScrollDelta> delta = device.decode(mask, values);
+    return delta ? std::optional(Delta{delta->dx, delta->dy, delta->precise}) : std::nullopt;
 }
 
 } // namespace
 
-TEST(ScrollValuatorsTest, HorizontalScrollFollowsTheContent) {
+TEST(ScrollValuatorsTest, ScrollFollowsTheContentAndPointerMotionAloneIsNoScroll) {
     ScrollValuators device = touchpad();
-    const auto delta = decode(device, {0b0111}, {5, 6, -30});
-    ASSERT_TRUE(delta);
-    EXPECT_DOUBLE_EQ(delta->dx, 30);
-    EXPECT_DOUBLE_EQ(delta->dy, 0);
-    EXPECT_TRUE(delta->precise);
-
-    const auto vertical = decode(device, {0b1000}, {12});
-    ASSERT_TRUE(vertical);
-    EXPECT_DOUBLE_EQ(vertical->dx, 0);
-    EXPECT_DOUBLE_EQ(vertical->dy, -12);
-}
-
-TEST(ScrollValuatorsTest, PointerMotionAloneIsNoScroll) {
-    ScrollValuators device = touchpad();
-    EXPECT_FALSE(decode(device, {0b0011}, {5, 6}));
-    EXPECT_FALSE(decode(device, {0b0100}, {0}));
-    EXPECT_FALSE(decode(device, {0b0100}, {})); // a mask promising more values than the event holds
+    EXPECT_EQ(decode(device, {0b0111}, {5, 6, -30}), Delta(30, 0, true));
+    EXPECT_EQ(decode(device, {0b1000}, {12}), Delta(0, -12, true));
+    EXPECT_EQ(decode(device, {0b0011}, {5, 6}), std::nullopt);
+    EXPECT_EQ(decode(device, {0b0100}, {0}), std::nullopt);
+    EXPECT_EQ(decode(device, {0b0100}, {}),
+              std::nullopt); // a mask promising more values than the event holds
 }
 
 TEST(ScrollValuatorsTest, OneNotchIsFifteenPointsWhateverTheIncrement) {
     ScrollValuators wheel = touchpad(120);
     wheel.precise = false;
-    const auto delta = decode(wheel, {0b0100}, {120});
-    ASSERT_TRUE(delta);
-    EXPECT_DOUBLE_EQ(delta->dx, -15);
-    EXPECT_FALSE(delta->precise);
+    EXPECT_EQ(decode(wheel, {0b0100}, {120}), Delta(-15, 0, false));
 }
 
 TEST(ScrollValuatorsTest, AbsoluteAxesGiveTheChangeSinceTheLastValue) {
     ScrollValuators device = touchpad();
     device.axes[0].absolute = true;
-    EXPECT_FALSE(decode(device, {0b0100}, {1000}));
-    const auto delta = decode(device, {0b0100}, {1040});
-    ASSERT_TRUE(delta);
-    EXPECT_DOUBLE_EQ(delta->dx, -40);
+    EXPECT_EQ(decode(device, {0b0100}, {1000}), std::nullopt);
+    EXPECT_EQ(decode(device, {0b0100}, {1040}), Delta(-40, 0, true));
 }
 
 TEST(ScrollValuatorsTest, AxesBeyondTheFirstMaskWordAreFound) {
     ScrollValuators device;
     device.axes = {ScrollAxis{33, true, 15, false, std::nullopt}};
-    const auto delta = decode(device, {0b1, 0b10}, {7, -9});
-    ASSERT_TRUE(delta);
-    EXPECT_DOUBLE_EQ(delta->dx, 9);
+    EXPECT_EQ(decode(device, {0b1, 0b10}, {7, -9}), Delta(9, 0, false));
 }
 
 TEST(ScrollValuatorsTest, TouchpadsAreKnownByName) {
