@@ -28,11 +28,3 @@ TEST(LoggingTest, ConcurrentFirstUseYieldsOneLogger) {
     EXPECT_EQ(seen[0], seen[1]);
     EXPECT_EQ(seen[0], &notificationsLogger());
 }
-
-TEST(LoggingTest, DebugFlagFollowsTheLastWrite) {
-    EXPECT_FALSE(debugLoggingEnabled());
-    setDebugLoggingEnabled(true);
-    EXPECT_TRUE(debugLoggingEnabled());
-    setDebugLoggingEnabled(false);
-    EXPECT_FALSE(debugLoggingEnabled());
-}
