@@ -1,3 +1,4 @@
+// The About window: what it shows, and one window at a time.
 #include "TaskRunner.h"
 
 #include "app/shell/AboutView.h"
@@ -11,61 +12,41 @@
 
 namespace {
 
-QStringList labelTexts(const QWidget& widget) {
-    QStringList texts;
-    for (const QLabel* label : widget.findChildren<QLabel*>()) {
-        if (!label->text().isEmpty())
-            texts.append(label->text());
-    }
-    return texts;
-}
-
 TEST(AboutWindowTest, ShowsNameVersionTaglineAndLegalLine) {
-    AboutView view(QStringLiteral("1.2"), QStringLiteral("7"));
-    const QStringList texts = labelTexts(view);
-    EXPECT_TRUE(texts.contains(QStringLiteral("Glimmerbox")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Version 1.2 (7)")));
-    EXPECT_TRUE(texts.contains(
-        QStringLiteral("Live sports scores in your menu bar.\nAlways glanceable, never intrusive.")));
-    const bool legal = std::any_of(texts.cbegin(), texts.cend(),
-                                   [](const QString& text) { return text.startsWith(QStringLiteral("©")); });
-    EXPECT_TRUE(legal);
+    AboutView view("1.2", "7");
+    QStringList texts;
+    for (const QLabel* label : view.findChildren<QLabel*>())
+        texts.append(label->text());
+    EXPECT_TRUE(texts.contains("Glimmerbox"));
+    EXPECT_TRUE(texts.contains("Version 1.2 (7)"));
+    EXPECT_TRUE(texts.contains("Live sports scores in your menu bar.\nAlways glanceable, never intrusive."));
+    EXPECT_TRUE(
+        std::any_of(texts.cbegin(), texts.cend(), [](const QString& text) { return text.startsWith("©"); }));
     EXPECT_EQ(view.size(), QSize(340, 320));
+
+    // Missing version and build fall back; the default view shows the build's own.
+    EXPECT_EQ(AboutView(QString(), QString()).versionText(), "Version 1.0.0 (1)");
+    EXPECT_EQ(AboutView("2.0", QString()).versionText(), "Version 2.0 (1)");
+    AboutView built;
+    EXPECT_FALSE(built.appVersion().isEmpty());
+    EXPECT_FALSE(built.buildNumber().isEmpty());
 }
 
-TEST(AboutWindowTest, MissingVersionAndBuildFallBack) {
-    EXPECT_EQ(AboutView(QString(), QString()).versionText(), QStringLiteral("Version 1.0.0 (1)"));
-    EXPECT_EQ(AboutView(QStringLiteral("2.0"), QString()).versionText(), QStringLiteral("Version 2.0 (1)"));
-}
-
-TEST(AboutWindowTest, DefaultViewShowsTheBuildsVersion) {
-    AboutView view;
-    EXPECT_FALSE(view.appVersion().isEmpty());
-    EXPECT_FALSE(view.buildNumber().isEmpty());
-}
-
-TEST(AboutWindowTest, SecondRequestWhileOpenKeepsOneWindow) {
-    AboutWindowController& controller = AboutWindowController::shared();
-    controller.showAboutWindow();
-    QWidget* first = controller.window();
-    ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(first->windowTitle(), QStringLiteral("About Glimmerbox"));
-    EXPECT_EQ(first->size(), QSize(340, 320));
-
-    controller.showAboutWindow();
-    EXPECT_EQ(controller.window(), first);
-    EXPECT_TRUE(first->isVisible());
-}
-
-TEST(AboutWindowTest, ClosedWindowIsReplacedByANewCentredOne) {
+TEST(AboutWindowTest, SecondRequestWhileOpenKeepsOneWindowAClosedOneIsReplacedByANewCentredOne) {
     AboutWindowController& controller = AboutWindowController::shared();
     controller.showAboutWindow();
     QPointer<QWidget> first = controller.window();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->windowTitle(), "About Glimmerbox");
+    EXPECT_EQ(first->size(), QSize(340, 320));
+    controller.showAboutWindow();
+    EXPECT_EQ(controller.window(), first);
+    EXPECT_TRUE(first->isVisible());
+
     first->close();
     processPendingEvents();
     EXPECT_FALSE(first.isNull()) << "closing hides the window; it is kept until replaced";
-
     controller.showAboutWindow();
     EXPECT_TRUE(first.isNull()) << "the closed window was released";
     QWidget* second = controller.window();

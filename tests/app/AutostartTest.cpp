@@ -1,3 +1,4 @@
+// The autostart entry: what it says, how the program path is quoted, and what a failure reports.
 #include "platform/Autostart.h"
 
 #include <QFile>
@@ -7,74 +8,55 @@
 
 namespace {
 
-QString readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
-
 class AutostartTest : public ::testing::Test {
 protected:
+    static QString contents(const Autostart& autostart) {
+        QFile file(autostart.filePath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    QString folder() const { return dir.path() + "/config/autostart"; }
     QTemporaryDir dir;
-    QString folder() const { return dir.path() + QStringLiteral("/config/autostart"); }
 };
 
-TEST_F(AutostartTest, RegisterWritesADesktopEntryNamedAfterTheAppId) {
-    Autostart autostart(folder(), QStringLiteral("app.glimmerbox.Glimmerbox"),
-                        QStringLiteral("/usr/bin/glimmerbox"));
-    EXPECT_FALSE(autostart.registerItem());
-    EXPECT_EQ(autostart.filePath(), folder() + QStringLiteral("/app.glimmerbox.Glimmerbox.desktop"));
-    const QString entry = readAll(autostart.filePath());
-    EXPECT_TRUE(entry.startsWith(QStringLiteral("[Desktop Entry]\n")));
-    EXPECT_TRUE(entry.contains(QStringLiteral("\nType=Application\n")));
-    EXPECT_TRUE(entry.contains(QStringLiteral("\nName=Glimmerbox\n")));
-    EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=/usr/bin/glimmerbox\n")));
-    EXPECT_TRUE(autostart.isRegistered());
-}
-
-TEST_F(AutostartTest, ExecPathWithSpacesIsQuoted) {
-    Autostart autostart(folder(), QStringLiteral("app.test"), QStringLiteral("/home/me/My Apps/glimmerbox"));
-    ASSERT_FALSE(autostart.registerItem());
-    EXPECT_TRUE(
-        readAll(autostart.filePath()).contains(QStringLiteral("\nExec=\"/home/me/My Apps/glimmerbox\"\n")));
-}
-
-TEST_F(AutostartTest, ExecArgumentEscapesReservedCharacters) {
-    EXPECT_EQ(Autostart::execArgument(QStringLiteral("/opt/glimmerbox")), QStringLiteral("/opt/glimmerbox"));
-    // A literal percent sign is doubled so that it is not read as a field code.
-    EXPECT_EQ(Autostart::execArgument(QStringLiteral("/opt/100%/gb")), QStringLiteral("/opt/100%%/gb"));
-    // Inside quotes '"', '`' and '$' take a backslash; a backslash takes two levels of escaping.
-    EXPECT_EQ(Autostart::execArgument(QStringLiteral("/a \"b\"/$x`y`")),
-              QStringLiteral("\"/a \\\\\"b\\\\\"/\\\\$x\\\\`y\\\\`\""));
-    EXPECT_EQ(Autostart::execArgument(QStringLiteral("/a\\b")), QStringLiteral("\"/a\\\\\\\\b\""));
-}
-
-TEST_F(AutostartTest, RegisterReplacesAnOlderEntry) {
-    Autostart first(folder(), QStringLiteral("app.test"), QStringLiteral("/old/glimmerbox"));
-    ASSERT_FALSE(first.registerItem());
-    Autostart second(folder(), QStringLiteral("app.test"), QStringLiteral("/new/glimmerbox"));
-    ASSERT_FALSE(second.registerItem());
-    const QString entry = readAll(second.filePath());
-    EXPECT_TRUE(entry.contains(QStringLiteral("Exec=/new/glimmerbox")));
-    EXPECT_FALSE(entry.contains(QStringLiteral("/old/")));
-}
-
-TEST_F(AutostartTest, UnregisterRemovesTheEntryAndToleratesAMissingOne) {
-    Autostart autostart(folder(), QStringLiteral("app.test"), QStringLiteral("/usr/bin/glimmerbox"));
+TEST_F(AutostartTest, RegisterWritesOrReplacesTheEntryAndUnregisterRemovesIt) {
+    Autostart autostart(folder(), "app.glimmerbox.Glimmerbox", "/usr/bin/glimmerbox");
     EXPECT_FALSE(autostart.unregisterItem()) << "nothing to remove is not a failure";
-    ASSERT_FALSE(autostart.setEnabled(true));
+    EXPECT_FALSE(autostart.registerItem());
+    EXPECT_EQ(autostart.filePath(), folder() + "/app.glimmerbox.Glimmerbox.desktop");
+    const QString entry = contents(autostart);
+    EXPECT_TRUE(entry.startsWith("[Desktop Entry]\n"));
+    for (const char* line : {"\nType=Application\n", "\nName=Glimmerbox\n", "\nExec=/usr/bin/glimmerbox\n"})
+        EXPECT_TRUE(entry.contains(line)) << line;
     EXPECT_TRUE(autostart.isRegistered());
-    EXPECT_FALSE(autostart.setEnabled(false));
-    EXPECT_FALSE(QFile::exists(autostart.filePath()));
+
+    Autostart moved(folder(), "app.glimmerbox.Glimmerbox", "/new/glimmerbox");
+    ASSERT_FALSE(moved.setEnabled(true));
+    EXPECT_TRUE(contents(moved).contains("Exec=/new/glimmerbox"));
+    EXPECT_FALSE(contents(moved).contains("/usr/bin/"));
+
+    EXPECT_FALSE(moved.setEnabled(false));
+    EXPECT_FALSE(QFile::exists(moved.filePath()));
+    EXPECT_FALSE(autostart.isRegistered());
+}
+
+TEST_F(AutostartTest, ExecPathIsQuotedAndEscaped) {
+    Autostart autostart(folder(), "app.test", "/home/me/My Apps/glimmerbox");
+    ASSERT_FALSE(autostart.registerItem());
+    EXPECT_TRUE(contents(autostart).contains("\nExec=\"/home/me/My Apps/glimmerbox\"\n"));
+
+    EXPECT_EQ(Autostart::execArgument("/opt/glimmerbox"), "/opt/glimmerbox");
+    // A literal percent sign is doubled so that it is not read as a field code.
+    EXPECT_EQ(Autostart::execArgument("/opt/100%/gb"), "/opt/100%%/gb");
+    // Inside quotes '"', '`' and '$' take a backslash; a backslash takes two levels of escaping.
+    EXPECT_EQ(Autostart::execArgument("/a \"b\"/$x`y`"), "\"/a \\\\\"b\\\\\"/\\\\$x\\\\`y\\\\`\"");
+    EXPECT_EQ(Autostart::execArgument("/a\\b"), "\"/a\\\\\\\\b\"");
 }
 
 TEST_F(AutostartTest, FailureIsReportedWithADescription) {
-    QFile blocker(dir.path() + QStringLiteral("/file"));
+    QFile blocker(dir.path() + "/file");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    Autostart autostart(blocker.fileName() + QStringLiteral("/autostart"), QStringLiteral("app.test"),
-                        QStringLiteral("/usr/bin/glimmerbox"));
+    Autostart autostart(blocker.fileName() + "/autostart", "app.test", "/usr/bin/glimmerbox");
     const std::optional<QString> failure = autostart.registerItem();
     ASSERT_TRUE(failure);
     EXPECT_FALSE(failure->isEmpty());

@@ -9,26 +9,20 @@
 
 namespace {
 
-TEST(GameDetailWindowsTest, OneWindowPerGameCreatedOnDemand) {
+TEST(GameDetailWindowsTest, OneWindowPerGameCreatedOnDemandAndReopenedFreshOnceClosed) {
     StubAppState app;
     GameDetailWindows windows(app.state);
-    QWidget* first = windows.open(QStringLiteral("401"));
+    QPointer<QWidget> first = windows.open("401");
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
-    EXPECT_EQ(qobject_cast<GameDetailView*>(first)->gameId(), QStringLiteral("401"));
+    EXPECT_EQ(qobject_cast<GameDetailView*>(first)->gameId(), "401");
+    EXPECT_EQ(windows.open("401"), first);
+    EXPECT_NE(windows.open("402"), first);
 
-    EXPECT_EQ(windows.open(QStringLiteral("401")), first);
-    EXPECT_NE(windows.open(QStringLiteral("402")), first);
-}
-
-TEST(GameDetailWindowsTest, ClosedWindowIsReleasedAndReopenedFresh) {
-    StubAppState app;
-    GameDetailWindows windows(app.state);
-    QPointer<QWidget> first = windows.open(QStringLiteral("401"));
     first->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
-    QWidget* second = windows.open(QStringLiteral("401"));
+    QWidget* second = windows.open("401");
     ASSERT_NE(second, nullptr);
     EXPECT_TRUE(second->isVisible());
 }

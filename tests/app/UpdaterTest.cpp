@@ -1,3 +1,5 @@
+// The update check: version order, and a feed's answer never mistaken for "up to date" when it cannot be
+// read.
 #include "TaskRunner.h"
 
 #include "platform/Updater.h"
@@ -20,12 +22,13 @@ public:
             connect(socket, &QTcpSocket::readyRead, socket, [socket, status, body] {
                 if (!socket->readAll().contains("\r\n\r\n"))
                     return;
-                socket->write(QStringLiteral("HTTP/1.1 %1 Status\r\nContent-Type: application/json\r\n"
-                                             "Content-Length: %2\r\nConnection: close\r\n\r\n")
-                                  .arg(status)
-                                  .arg(body.size())
-                                  .toLatin1() +
-                              body);
+                socket->write(
+                    QStringLiteral("HTTP/1.1 %1 Status\r\nContent-Type: application/json\r\nContent-Length: "
+                                   "%2\r\nConnection: close\r\n\r\n")
+                        .arg(status)
+                        .arg(body.size())
+                        .toLatin1() +
+                    body);
                 socket->disconnectFromHost();
             });
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -42,13 +45,12 @@ private:
 class UpdaterTest : public ::testing::Test {
 protected:
     QUrl feedFile(const QByteArray& contents) {
-        const QString path = dir.path() + QStringLiteral("/feed.json");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
+        QFile file(dir.path() + "/feed.json");
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(contents);
-        return QUrl::fromLocalFile(path);
+        return QUrl::fromLocalFile(file.fileName());
     }
-    UpdateCheckResult check(std::optional<QUrl> feed, const QString& current = QStringLiteral("1.2.0")) {
+    UpdateCheckResult check(std::optional<QUrl> feed, const QString& current = "1.2.0") {
         Updater updater(std::move(feed), current);
         UpdateCheckResult result;
         auto run = [](Updater& updater, UpdateCheckResult& out) -> QCoro::Task<> {
@@ -62,52 +64,45 @@ protected:
 };
 
 TEST(VersionCompareTest, ComparesDottedNumbersNumerically) {
-    EXPECT_EQ(compareVersions(QStringLiteral("1.10"), QStringLiteral("1.9")), 1);
-    EXPECT_EQ(compareVersions(QStringLiteral("1.0"), QStringLiteral("1")), 0);
-    EXPECT_EQ(compareVersions(QStringLiteral("v2.0.1"), QStringLiteral("2.0.1")), 0);
-    EXPECT_EQ(compareVersions(QStringLiteral("0.9.9"), QStringLiteral("1.0.0")), -1);
-    EXPECT_EQ(compareVersions(QStringLiteral("1.02"), QStringLiteral("1.2")), 0);
-    EXPECT_EQ(compareVersions(QStringLiteral("123456789012345678901234567890"), QStringLiteral("9")), 1);
-    EXPECT_FALSE(compareVersions(QStringLiteral("1.0-beta"), QStringLiteral("1.0")));
-    EXPECT_FALSE(compareVersions(QString(), QStringLiteral("1.0")));
+    EXPECT_EQ(compareVersions("1.10", "1.9"), 1);
+    EXPECT_EQ(compareVersions("1.0", "1"), 0);
+    EXPECT_EQ(compareVersions("v2.0.1", "2.0.1"), 0);
+    EXPECT_EQ(compareVersions("0.9.9", "1.0.0"), -1);
+    EXPECT_EQ(compareVersions("1.02", "1.2"), 0);
+    EXPECT_EQ(compareVersions("123456789012345678901234567890", "9"), 1);
+    EXPECT_FALSE(compareVersions("1.0-beta", "1.0"));
+    EXPECT_FALSE(compareVersions(QString(), "1.0"));
 }
 
 TEST_F(UpdaterTest, WithoutFeedNothingIsFetchedAndTheUserIsToldNoSourceIsConfigured) {
     const UpdateCheckResult result = check(std::nullopt);
     EXPECT_EQ(result.kind, UpdateCheckResult::Kind::notConfigured);
     EXPECT_FALSE(result.isError());
-    EXPECT_TRUE(result.message().contains(QStringLiteral("No update source is configured")));
+    EXPECT_TRUE(result.message().contains("No update source is configured"));
 }
 
-TEST_F(UpdaterTest, NewerVersionInTheFeedIsAnUpdate) {
-    const UpdateCheckResult result =
+TEST_F(UpdaterTest, NewerVersionIsAnUpdateSameOrOlderIsUpToDate) {
+    const UpdateCheckResult newer =
         check(feedFile(R"({"version": "1.10.0", "url": "https://example.invalid/gb-1.10.0.tar.gz"})"));
-    EXPECT_EQ(result.kind, UpdateCheckResult::Kind::updateAvailable);
-    EXPECT_EQ(result.latestVersion, QStringLiteral("1.10.0"));
-    EXPECT_TRUE(result.message().contains(QStringLiteral("Glimmerbox 1.10.0 is available; you have 1.2.0.")));
-    EXPECT_TRUE(result.message().contains(QStringLiteral("https://example.invalid/gb-1.10.0.tar.gz")));
-}
+    EXPECT_EQ(newer.kind, UpdateCheckResult::Kind::updateAvailable);
+    EXPECT_EQ(newer.latestVersion, "1.10.0");
+    EXPECT_TRUE(newer.message().contains("Glimmerbox 1.10.0 is available; you have 1.2.0."));
+    EXPECT_TRUE(newer.message().contains("https://example.invalid/gb-1.10.0.tar.gz"));
 
-TEST_F(UpdaterTest, SameOrOlderVersionIsUpToDate) {
     EXPECT_EQ(check(feedFile(R"({"version": "1.2"})")).kind, UpdateCheckResult::Kind::upToDate);
     const UpdateCheckResult older = check(feedFile(R"({"version": "1.1.9"})"));
     EXPECT_EQ(older.kind, UpdateCheckResult::Kind::upToDate);
-    EXPECT_TRUE(older.message().contains(QStringLiteral("up to date")));
+    EXPECT_TRUE(older.message().contains("up to date"));
 }
 
-TEST_F(UpdaterTest, UnreadableFeedsAreFailuresNeverUpToDate) {
-    for (const QByteArray& body :
-         {QByteArray("not json"), QByteArray(R"(["1.3"])"), QByteArray(R"({"url": "x"})"),
-          QByteArray(R"({"version": 2})"), QByteArray(R"({"version": "soon"})")}) {
+TEST_F(UpdaterTest, UnreadableOrMissingFeedsAreFailuresNeverUpToDate) {
+    for (const char* body :
+         {"not json", R"(["1.3"])", R"({"url": "x"})", R"({"version": 2})", R"({"version": "soon"})"}) {
         const UpdateCheckResult result = check(feedFile(body));
-        EXPECT_EQ(result.kind, UpdateCheckResult::Kind::failed) << body.toStdString();
-        EXPECT_TRUE(result.message().startsWith(QStringLiteral("The update check failed: ")));
+        EXPECT_EQ(result.kind, UpdateCheckResult::Kind::failed) << body;
+        EXPECT_TRUE(result.message().startsWith("The update check failed: "));
     }
-}
-
-TEST_F(UpdaterTest, MissingFeedFileIsAFailure) {
-    const UpdateCheckResult result = check(QUrl::fromLocalFile(dir.path() + QStringLiteral("/absent.json")));
-    EXPECT_EQ(result.kind, UpdateCheckResult::Kind::failed);
+    EXPECT_EQ(check(QUrl::fromLocalFile(dir.path() + "/absent.json")).kind, UpdateCheckResult::Kind::failed);
 }
 
 TEST_F(UpdaterTest, HttpFeedIsReadAndErrorStatusIsAFailure) {
@@ -117,11 +112,11 @@ TEST_F(UpdaterTest, HttpFeedIsReadAndErrorStatusIsAFailure) {
     FixedHttpServer missing(404, R"({"version": "9.0"})");
     const UpdateCheckResult result = check(missing.url());
     EXPECT_EQ(result.kind, UpdateCheckResult::Kind::failed);
-    EXPECT_TRUE(result.error.contains(QStringLiteral("404")));
+    EXPECT_TRUE(result.error.contains("404"));
 }
 
 TEST_F(UpdaterTest, MenuActionReportsTheResult) {
-    Updater updater(feedFile(R"({"version": "1.2.0"})"), QStringLiteral("1.2.0"));
+    Updater updater(feedFile(R"({"version": "1.2.0"})"), "1.2.0");
     QList<UpdateCheckResult> reports;
     QObject::connect(&updater, &Updater::checkFinished,
                      [&reports](const UpdateCheckResult& result) { reports.append(result); });
@@ -135,7 +130,7 @@ TEST_F(UpdaterTest, FeedComesFromTheEnvironment) {
     qunsetenv(Updater::feedVariable);
     EXPECT_FALSE(Updater::feedFromEnvironment());
     qputenv(Updater::feedVariable, "http://127.0.0.1:1/feed.json");
-    EXPECT_EQ(Updater::feedFromEnvironment(), QUrl(QStringLiteral("http://127.0.0.1:1/feed.json")));
+    EXPECT_EQ(Updater::feedFromEnvironment(), QUrl("http://127.0.0.1:1/feed.json"));
     qunsetenv(Updater::feedVariable);
 }
 
