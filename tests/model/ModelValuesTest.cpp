@@ -196,16 +196,6 @@ TEST(LeagueTest, LogosExistOnlyForCatalogueIds) {
     EXPECT_EQ(League::withId(u"f1"_s)->localLogoAssetName(), u"F1Logo"_s);
 }
 
-TEST(LeagueTest, JsonNeedsAKnownSport) {
-    const League nfl = *League::withId(u"nfl"_s);
-    QJsonObject json = nfl.toJson();
-    EXPECT_FALSE(json.contains("logoURL"_L1));
-    EXPECT_EQ(json.value("sport"_L1).toString(), u"football"_s);
-    EXPECT_EQ(League::fromJson(json), nfl);
-    json.insert("sport"_L1, u"Football"_s);
-    EXPECT_EQ(League::fromJson(json), std::nullopt);
-}
-
 TEST(TeamTest, FormattedRecordShowsAThirdFigureOnlyWhenItCounts) {
     EXPECT_EQ(record(0, 0, std::nullopt, std::nullopt).formattedRecord(), u"0-0"_s);
     EXPECT_EQ(record(12, 4, 1, std::nullopt).formattedRecord(), u"12-4-1"_s);
