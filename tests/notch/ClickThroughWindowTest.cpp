@@ -3,11 +3,9 @@
 #include "FakePointerSource.h"
 #include "ManualClock.h"
 #include "OverlayGeometry.h"
-#include "notch/FirstMouseHostingView.h"
 #include "notch/OverlayNotifications.h"
 
 #include <QCoreApplication>
-#include <QLabel>
 #include <QSignalSpy>
 #include <QWindow>
 
@@ -133,17 +131,6 @@ TEST(OverlayNotificationCenterTest, KnowsTheFiveNamesAndNothingElse) {
     EXPECT_FALSE(center.post(QStringLiteral("ClickThroughWindowMouseMoved")));
     EXPECT_EQ(entered.count() + exited.count() + left.count() + right.count() + interactive.count(), 5);
     EXPECT_EQ(interactive.first().first().toMap().value(QStringLiteral("interactive")), QVariant(true));
-}
-
-TEST(FirstMouseHostingViewTest, HostsItsRootViewOverItsWholeArea) {
-    auto* root = new QLabel(QStringLiteral("root"));
-    FirstMouseHostingView host(root);
-    host.resize(440, 680);
-    host.show();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(root->parentWidget(), &host);
-    EXPECT_EQ(root->geometry(), QRect(0, 0, 440, 680));
-    EXPECT_TRUE(host.acceptsFirstMouse());
 }
 
 TEST_F(ClickThroughWindowTest, WithoutZonesTheCurrentFrameCounts) {
