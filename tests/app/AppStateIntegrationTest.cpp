@@ -24,14 +24,6 @@ const QString nbaGame = QStringLiteral("401810001");
 const QString nflGame = QStringLiteral("401820001");
 const QString boston = QStringLiteral("2");
 
-std::optional<Game> findGame(const QList<Game>& games, const QString& id) {
-    for (const Game& game : games) {
-        if (game.id == id)
-            return game;
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 class AppStateIntegrationTest : public ::testing::Test {
@@ -72,8 +64,10 @@ protected:
 
 TEST_F(AppStateIntegrationTest, GamesPinsAndNotificationsFollowTheScenario) {
     ASSERT_TRUE(runToCompletion(state->freshFetch()));
-    const auto nba = findGame(state->games().value("nba"), nbaGame);
-    ASSERT_TRUE(nba.has_value());
+    const QList<Game> nbaGames = state->games().value("nba");
+    const auto nba =
+        std::find_if(nbaGames.begin(), nbaGames.end(), [](const Game& g) { return g.id == nbaGame; });
+    ASSERT_NE(nba, nbaGames.end());
     EXPECT_EQ(nba->status, GameStatus::inProgress);
     EXPECT_EQ(nba->homeScore, 98);
     EXPECT_EQ(state->games().value("nba").size(), 3);

@@ -1,11 +1,9 @@
-// What the views read: the relevant-games filter, the per-league and live queries, team de-duplication and
-// the state a fresh AppState starts with.
+// What the views read: the relevant-games filter, the per-league and live queries, and a fresh state.
 #include "AppStateFixture.h"
 
 class AppStateQueriesTest : public AppStateFixture {
 protected:
-    Game startingIn(const QString& id, qint64 seconds,
-                    const QString& leagueId = QStringLiteral("nba")) const {
+    Game startingIn(const QString& id, qint64 seconds, const QString& leagueId = "nba") const {
         Game scheduled = game(id, leagueId);
         scheduled.startTime = clock.now().toUTC().addSecs(seconds);
         return scheduled;
@@ -20,16 +18,10 @@ protected:
     }
 };
 
-TEST_F(AppStateQueriesTest, AFreshStateIsEmptyWithTheNetworkAssumedUp) {
+TEST_F(AppStateQueriesTest, AFreshStateAssumesTheNetworkUpAndTodayFetched) {
     AppState fresh(api, cache, notifier, monitor, preferences, settings, clock);
-    EXPECT_TRUE(fresh.games().isEmpty());
-    EXPECT_TRUE(fresh.pinnedGames().isEmpty());
-    EXPECT_FALSE(fresh.selectedGame().has_value());
-    EXPECT_FALSE(fresh.isLoading());
-    EXPECT_FALSE(fresh.error().has_value());
-    EXPECT_FALSE(fresh.lastRefresh().has_value());
     EXPECT_TRUE(fresh.isNetworkAvailable());
-    EXPECT_TRUE(fresh.allTeamsList().isEmpty());
+    EXPECT_FALSE(fresh.lastRefresh().has_value());
     EXPECT_EQ(fresh.lastFetchDay(), "20260314");
     processPendingEvents();
 }
@@ -65,12 +57,4 @@ TEST_F(AppStateQueriesTest, LeagueQueriesSeeOnlyFollowedLeagues) {
     EXPECT_EQ(idsOf(state.gamesFor(testLeague("nba"))), (QStringList{"soon", "late-live"}));
     EXPECT_EQ(idsOf(state.enabledLeagueGames()), (QStringList{"soon", "late-live", "early-live"}));
     EXPECT_EQ(idsOf(state.liveGamesOfEnabledLeagues()), (QStringList{"early-live", "late-live"}));
-}
-
-TEST_F(AppStateQueriesTest, UniqueTeamsKeepsTheFirstCopyOfEachId) {
-    const QList<Team> teams = AppState::uniqueTeams(
-        {testTeam("a", "nfl"), testTeam("b", "nfl"), testTeam("a", "nba"), testTeam("c", "nba")});
-    ASSERT_EQ(teams.size(), 3);
-    EXPECT_EQ(teams[0].league.id, "nfl");
-    EXPECT_EQ(teams[2].id, "c");
 }

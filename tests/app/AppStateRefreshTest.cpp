@@ -3,16 +3,7 @@
 #include "LogCapture.h"
 
 using Kind = FakeScoresService::Kind;
-
-class AppStateRefreshTest : public AppStateFixture {};
-
-namespace {
-
-QStringList leagueKeys(const GamesByLeague& games) {
-    return games.keys();
-}
-
-} // namespace
+using AppStateRefreshTest = AppStateFixture;
 
 // --- Completion order and overlap ---
 
@@ -20,19 +11,17 @@ TEST_F(AppStateRefreshTest, FreshFetchWritesEachLeagueAsItsAnswerArrives) {
     preferences.setEnabledLeagues({"nba", "nfl"});
     std::vector<QStringList> written;
     QObject::connect(&state, &AppState::gamesChanged,
-                     [&](const GamesByLeague& games) { written.push_back(leagueKeys(games)); });
+                     [&](const GamesByLeague& games) { written.push_back(games.keys()); });
 
     QCoro::Task<> fetch = state.freshFetch();
     // Both leagues were asked at once, before either answered.
     EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 2);
-
     answerLeague(Kind::liveScoreboard, "nfl", {game("f1", "nfl")});
     EXPECT_EQ(state.games().keys(), QStringList{"nfl"});
     answerLeague(Kind::liveScoreboard, "nba", {game("b1")});
 
     ASSERT_TRUE(fetch.isReady());
-    const std::vector<QStringList> expected{{}, {"nfl"}, {"nba", "nfl"}};
-    EXPECT_EQ(written, expected);
+    EXPECT_EQ(written, (std::vector<QStringList>{{}, {"nfl"}, {"nba", "nfl"}}));
     EXPECT_FALSE(state.isLoading());
 }
 
@@ -55,17 +44,19 @@ TEST_F(AppStateRefreshTest, OverlappingRefreshesBothWriteAndTheFirstToFinishClea
 
 // --- Fresh fetch ---
 
-TEST_F(AppStateRefreshTest, FreshFetchLeavesAFailedLeagueWithoutGamesAndLogsIt) {
+TEST_F(AppStateRefreshTest, FreshFetchDropsAFailedLeagueButKeepsLiveGamesWhenTodaysScoreboardFails) {
     preferences.setEnabledLeagues({"nba", "nfl"});
     state.setLeagueGames("nba", {game("stale")});
     LogCapture log;
 
     QCoro::Task<> fetch = state.freshFetch();
     api.answer(Kind::liveScoreboard, "nba", APIError::httpError(500));
-    answerLeague(Kind::liveScoreboard, "nfl", {game("f1", "nfl"), game("f2", "nfl")});
+    api.answer(Kind::liveScoreboard, "nfl", {game("f1", "nfl"), game("f2", "nfl")});
+    api.answer(Kind::datedScoreboard, "nfl", APIError::httpError(404));
 
     ASSERT_TRUE(fetch.isReady());
     EXPECT_FALSE(state.games().contains("nba"));
+    EXPECT_EQ(idsOf(state.games().value("nfl")), (QStringList{"f1", "f2"}));
     EXPECT_EQ(api.requestCount(Kind::datedScoreboard), 1) << "nothing more is asked of a failed league";
     EXPECT_TRUE(log.contains("critical API: Error fresh-fetching NBA: HTTP error: 500"))
         << log.messages.join('\n').toStdString();
@@ -75,26 +66,13 @@ TEST_F(AppStateRefreshTest, FreshFetchLeavesAFailedLeagueWithoutGamesAndLogsIt) 
 TEST_F(AppStateRefreshTest, FreshFetchMergesTodaysGamesAfterTheLiveOnes) {
     preferences.setEnabledLeagues({"nba"});
     Game liveCopy = withStatus(game("shared"), GameStatus::inProgress, 10, 8);
-    Game datedCopy = game("shared");
-
     QCoro::Task<> fetch = state.freshFetch();
-    answerLeague(Kind::liveScoreboard, "nba", {game("a"), liveCopy}, {game("z"), datedCopy, game("z")});
+    answerLeague(Kind::liveScoreboard, "nba", {game("a"), liveCopy}, {game("z"), game("shared"), game("z")});
 
     ASSERT_TRUE(fetch.isReady());
     const QList<Game> games = state.games().value("nba");
     EXPECT_EQ(idsOf(games), (QStringList{"a", "shared", "z", "z"}));
     EXPECT_EQ(games[1], liveCopy);
-}
-
-TEST_F(AppStateRefreshTest, FreshFetchKeepsTheLiveGamesWhenTodaysScoreboardFails) {
-    preferences.setEnabledLeagues({"nba"});
-    QCoro::Task<> fetch = state.freshFetch();
-    api.answer(Kind::liveScoreboard, "nba", QList<Game>{});
-    api.answer(Kind::datedScoreboard, "nba", APIError::httpError(404));
-
-    ASSERT_TRUE(fetch.isReady());
-    ASSERT_TRUE(state.games().contains("nba"));
-    EXPECT_TRUE(state.games().value("nba").isEmpty());
 }
 
 TEST_F(AppStateRefreshTest, FreshFetchWithNoLeagueStillResetsEverything) {
@@ -104,7 +82,6 @@ TEST_F(AppStateRefreshTest, FreshFetchWithNoLeagueStillResetsEverything) {
     LogCapture log;
 
     ASSERT_TRUE(runToCompletion(state.freshFetch()));
-
     EXPECT_TRUE(state.games().isEmpty());
     EXPECT_FALSE(cache.get("https://example.invalid/x").has_value());
     EXPECT_EQ(state.lastFetchDay(), "20260315");
@@ -115,33 +92,24 @@ TEST_F(AppStateRefreshTest, FreshFetchWithNoLeagueStillResetsEverything) {
 
 // --- League refresh ---
 
-TEST_F(AppStateRefreshTest, LeagueRefreshKeepsAFailedLeaguesPreviousGames) {
+TEST_F(AppStateRefreshTest, LeagueRefreshKeepsAFailedLeaguesGamesAndDropsUnfollowedLeagues) {
     preferences.setEnabledLeagues({"nba", "nfl"});
     state.setLeagueGames("nba", {game("kept")});
+    state.setLeagueGames("nhl", {game("gone", "nhl")});
     LogCapture log;
 
     QCoro::Task<> refresh = state.refreshLeagues();
+    EXPECT_EQ(state.games().keys(), QStringList{"nba"}) << "unfollowed leagues go before any answer";
     api.answer(Kind::scoreboard, "nba", APIError::noData());
     answerLeague(Kind::scoreboard, "nfl", {});
 
     ASSERT_TRUE(refresh.isReady());
     EXPECT_EQ(idsOf(state.games().value("nba")), QStringList{"kept"});
     EXPECT_TRUE(state.games().contains("nfl"));
-    EXPECT_TRUE(log.contains("critical API: Error fetching NBA: No data received"))
-        << log.messages.join('\n').toStdString();
-}
-
-TEST_F(AppStateRefreshTest, LeagueRefreshRemovesLeaguesNoLongerFollowed) {
-    preferences.setEnabledLeagues({"nfl"});
-    state.setLeagueGames("nba", {game("gone")});
-    state.setLeagueGames("nfl", {game("f", "nfl")});
-
-    QCoro::Task<> refresh = state.refreshLeagues();
-    EXPECT_EQ(state.games().keys(), QStringList{"nfl"});
-    answerLeague(Kind::scoreboard, "nfl", {});
-    ASSERT_TRUE(refresh.isReady());
     EXPECT_TRUE(state.games().value("nfl").isEmpty());
     EXPECT_EQ(state.lastRefresh(), clock.now());
+    EXPECT_TRUE(log.contains("critical API: Error fetching NBA: No data received"))
+        << log.messages.join('\n').toStdString();
 }
 
 TEST_F(AppStateRefreshTest, ANewDayEmptiesGamesPreviousStatesAndCache) {
@@ -173,7 +141,7 @@ TEST_F(AppStateRefreshTest, ANewDayEmptiesGamesPreviousStatesAndCache) {
     EXPECT_EQ(idsOf(state.games().value("nba")), QStringList{"today"});
 }
 
-TEST_F(AppStateRefreshTest, RacingLooksBackDayByDayUntilItFindsFinishedRaces) {
+TEST_F(AppStateRefreshTest, RacingLooksBackDayByDayUntilItFindsFinishedRacesForSevenDaysAtMost) {
     preferences.setEnabledLeagues({"f1"});
     Game lastRace = withStatus(game("race-3", "f1"), GameStatus::final_);
     Game alreadyListed = withStatus(game("current", "f1"), GameStatus::final_);
@@ -187,17 +155,15 @@ TEST_F(AppStateRefreshTest, RacingLooksBackDayByDayUntilItFindsFinishedRaces) {
 
     ASSERT_TRUE(refresh.isReady());
     EXPECT_EQ(idsOf(state.games().value("f1")), (QStringList{"current", "race-3"}));
-    std::vector<QString> days;
+    QStringList days;
     for (const auto& request : api.requests()) {
         if (request.kind == Kind::datedScoreboard)
-            days.push_back(request.date->toLocalTime().toString("yyyyMMdd"));
+            days.append(request.date->toLocalTime().toString("yyyyMMdd"));
     }
-    const std::vector<QString> expected{"20260314", "20260313", "20260312", "20260311"};
-    EXPECT_EQ(days, expected);
-}
+    EXPECT_EQ(days, (QStringList{"20260314", "20260313", "20260312", "20260311"}));
 
-TEST_F(AppStateRefreshTest, RacingLookBackGivesUpAfterSevenDays) {
-    preferences.setEnabledLeagues({"f1"});
+    // Nothing finished within the week: it gives up after seven days.
+    api.clearRequests();
     serveAtOnce({{"f1", {game("current", "f1")}}});
     ASSERT_TRUE(runToCompletion(state.freshFetch()));
     EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 1);
@@ -212,7 +178,6 @@ TEST_F(AppStateRefreshTest, SingleLeagueRefreshWritesOnlyThatLeagueAndSendsNothi
 
     QCoro::Task<> refresh = state.refreshLeague(testLeague("nba"));
     answerLeague(Kind::scoreboard, "nba", {withStatus(game("b"), GameStatus::inProgress, 3, 0)});
-
     ASSERT_TRUE(refresh.isReady());
     EXPECT_EQ(state.games().keys(), (QStringList{"nba", "nfl"}));
     EXPECT_TRUE(notifier.sent.empty());
@@ -230,10 +195,15 @@ TEST_F(AppStateRefreshTest, SingleLeagueRefreshWritesOnlyThatLeagueAndSendsNothi
 // --- Pinned-games refresh ---
 
 TEST_F(AppStateRefreshTest, PinnedRefreshAsksEachPinnedLeagueOnceWithoutTheCache) {
+    int pinChanges = 0;
+    QObject::connect(&state, &AppState::pinnedGamesChanged, [&] { ++pinChanges; });
+    ASSERT_TRUE(runToCompletion(state.refreshPinnedGames()));
+    EXPECT_TRUE(api.requests().empty()) << "without pins nothing is asked";
+    EXPECT_EQ(pinChanges, 0);
+
     state.setLeagueGames("nba", {game("b1"), game("b2"), game("b3"), game("dated-only")});
     state.setPinnedGames({game("b1"), game("b2"), game("f1", "nfl")});
     Game fresh = withStatus(game("b1"), GameStatus::inProgress, 2, 0);
-
     QCoro::Task<> refresh = state.refreshPinnedGames();
     EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 2);
     EXPECT_EQ(api.requests().size(), 2u);
@@ -246,14 +216,6 @@ TEST_F(AppStateRefreshTest, PinnedRefreshAsksEachPinnedLeagueOnceWithoutTheCache
     EXPECT_EQ(state.pinnedGames().first(), fresh);
     EXPECT_EQ(idsOf(state.pinnedGames()), (QStringList{"b1", "b2", "f1"}));
     EXPECT_EQ(notifier.log(), (QStringList{"score b1", "close b1"}));
-}
-
-TEST_F(AppStateRefreshTest, PinnedRefreshWithoutPinsDoesNothing) {
-    int pinChanges = 0;
-    QObject::connect(&state, &AppState::pinnedGamesChanged, [&] { ++pinChanges; });
-    ASSERT_TRUE(runToCompletion(state.refreshPinnedGames()));
-    EXPECT_TRUE(api.requests().empty());
-    EXPECT_EQ(pinChanges, 0);
 }
 
 // --- Teams ---

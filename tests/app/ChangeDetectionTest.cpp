@@ -41,28 +41,20 @@ TEST_F(ChangeDetectionTest, NotificationsOffSendNothingAndKeepNoCopies) {
     EXPECT_TRUE(state.previousGameStates().isEmpty());
 }
 
-TEST_F(ChangeDetectionTest, QuietHoursAcrossMidnight) {
-    setQuietHours(22, 8);
-    EXPECT_TRUE(quietAt(23, 30));
-    EXPECT_TRUE(quietAt(7, 59));
-    EXPECT_FALSE(quietAt(8, 0));
-    EXPECT_FALSE(quietAt(21, 59));
-    EXPECT_TRUE(quietAt(22, 0));
-}
-
-TEST_F(ChangeDetectionTest, QuietHoursWithinADay) {
-    setQuietHours(9, 17);
-    EXPECT_TRUE(quietAt(9, 0));
-    EXPECT_TRUE(quietAt(16, 59));
-    EXPECT_FALSE(quietAt(17, 0));
-    EXPECT_FALSE(quietAt(8, 59));
-}
-
-TEST_F(ChangeDetectionTest, QuietHoursWithStartEqualToEndAreAlwaysQuiet) {
-    setQuietHours(12, 12);
-    EXPECT_TRUE(quietAt(12, 0));
-    EXPECT_TRUE(quietAt(11, 59));
-    EXPECT_TRUE(quietAt(0, 0));
+TEST_F(ChangeDetectionTest, QuietHoursAcrossMidnightWithinADayAndWithStartEqualToEnd) {
+    struct Case {
+        int start, end, hour, minute;
+        bool quiet;
+    };
+    for (const Case& c : {Case{22, 8, 23, 30, true}, Case{22, 8, 7, 59, true}, Case{22, 8, 8, 0, false},
+                          Case{22, 8, 21, 59, false}, Case{22, 8, 22, 0, true}, Case{9, 17, 9, 0, true},
+                          Case{9, 17, 16, 59, true}, Case{9, 17, 17, 0, false}, Case{9, 17, 8, 59, false},
+                          Case{12, 12, 12, 0, true}, Case{12, 12, 11, 59, true}, Case{12, 12, 0, 0, true}}) {
+        SCOPED_TRACE(
+            QString("%1-%2 at %3:%4").arg(c.start).arg(c.end).arg(c.hour).arg(c.minute).toStdString());
+        setQuietHours(c.start, c.end);
+        EXPECT_EQ(quietAt(c.hour, c.minute), c.quiet);
+    }
     preferences.setQuietHoursEnabled(false);
     EXPECT_FALSE(quietAt(12, 0));
 }
@@ -102,7 +94,7 @@ TEST_F(ChangeDetectionTest, EachKindIsSentOnceInTheOrderStartEndScoreCloseOverti
     EXPECT_TRUE(passOver({started, ended}).isEmpty()) << "nothing changed since the last pass";
 }
 
-TEST_F(ChangeDetectionTest, StartAndEndNeedTheRightTransition) {
+TEST_F(ChangeDetectionTest, StartAndEndNeedTheRightTransitionAndAGoalessStartIsClose) {
     EXPECT_TRUE(transition(gameAt(GameStatus::scheduled), gameAt(GameStatus::halftime, 0, 50))
                     .filter("start")
                     .isEmpty());
@@ -113,9 +105,7 @@ TEST_F(ChangeDetectionTest, StartAndEndNeedTheRightTransition) {
     EXPECT_TRUE(transition(gameAt(GameStatus::delayed), gameAt(GameStatus::final_)).isEmpty());
     EXPECT_EQ(transition(gameAt(GameStatus::halftime, 50, 0), gameAt(GameStatus::final_, 50, 0)),
               QStringList{"end g"});
-}
-
-TEST_F(ChangeDetectionTest, AGoalessStartIsAlsoCloseButNoScoreChange) {
+    // A goalless start is also close, but no score change.
     EXPECT_EQ(transition(gameAt(GameStatus::scheduled), gameAt(GameStatus::inProgress)),
               (QStringList{"start g", "close g"}));
 }

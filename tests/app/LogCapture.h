@@ -1,45 +1,34 @@
 #pragma once
 
-#include <QString>
+#include <QMap>
 #include <QStringList>
 #include <QtGlobal>
 
-// Collects the messages logged while it exists (the previous handler is restored afterwards).
+// Collects the messages logged while it exists, one capture at a time (the previous handler is restored
+// afterwards): each as "<type> <category>: <text>", type info, warning or critical (debug dropped), the
+// category by the last part of its dotted name.
 class LogCapture {
 public:
-    LogCapture() {
-        instance() = this;
-        m_previous = qInstallMessageHandler(&LogCapture::handle);
-    }
+    LogCapture() : m_previous(qInstallMessageHandler(&LogCapture::handle)) { s_active = this; }
     ~LogCapture() {
         qInstallMessageHandler(m_previous);
-        instance() = nullptr;
+        s_active = nullptr;
     }
     LogCapture(const LogCapture&) = delete;
     LogCapture& operator=(const LogCapture&) = delete;
 
-    // Each message as "<type> <category>: <text>" with type info, warning or critical (debug dropped).
+    bool contains(const QString& line) const { return messages.contains(line); }
     QStringList messages;
 
-    bool contains(const QString& line) const { return messages.contains(line); }
-
 private:
-    static LogCapture*& instance() {
-        static LogCapture* current = nullptr;
-        return current;
-    }
     static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-        const char* name = type == QtInfoMsg       ? "info"
-                           : type == QtWarningMsg  ? "warning"
-                           : type == QtCriticalMsg ? "critical"
-                                                   : nullptr;
-        if (instance() && name) {
-            QString category = QString::fromLatin1(context.category);
-            category = category.mid(category.lastIndexOf(QLatin1Char('.')) + 1);
-            instance()->messages.append(QString::fromLatin1(name) + QLatin1Char(' ') + category +
-                                        QStringLiteral(": ") + text);
-        }
+        static const QMap<QtMsgType, QString> names{
+            {QtInfoMsg, "info"}, {QtWarningMsg, "warning"}, {QtCriticalMsg, "critical"}};
+        const QString category = QString::fromLatin1(context.category).section('.', -1);
+        if (s_active && names.contains(type))
+            s_active->messages.append(names[type] + ' ' + category + ": " + text);
     }
 
-    QtMessageHandler m_previous = nullptr;
+    static inline LogCapture* s_active = nullptr;
+    QtMessageHandler m_previous;
 };
