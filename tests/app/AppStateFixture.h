@@ -11,6 +11,9 @@
 // when a test begins.
 class AppStateFixture : public ::testing::Test, protected StubAppState {
 protected:
+    using enum GameStatus;
+    using Kind = FakeScoresService::Kind;
+
     void SetUp() override {
         useTestNotificationSettings(preferences);
         preferences.setMaxPinnedGames(3);
@@ -22,10 +25,10 @@ protected:
 
     // Answers a league refresh or fresh fetch for `leagueId`: the current scoreboard with `current`, today's
     // with `dated`.
-    void answerLeague(FakeScoresService::Kind currentKind, const QString& leagueId,
-                      const QList<Game>& current, const QList<Game>& dated = {}) {
+    void answerLeague(Kind currentKind, const QString& leagueId, const QList<Game>& current,
+                      const QList<Game>& dated = {}) {
         api.answer(currentKind, leagueId, current);
-        api.answer(FakeScoresService::Kind::datedScoreboard, leagueId, dated);
+        api.answer(Kind::datedScoreboard, leagueId, dated);
     }
 
     // Answers every games request at once: each league's current scoreboard from `scoreboards`, the dated
@@ -33,9 +36,7 @@ protected:
     void serveAtOnce(const GamesByLeague& scoreboards) {
         api.gamesResponder = [scoreboards](const FakeScoresService::Request& request) {
             return std::optional<FakeScoresService::GamesResult>(
-                request.kind == FakeScoresService::Kind::datedScoreboard
-                    ? QList<Game>{}
-                    : scoreboards.value(request.league.id));
+                request.kind == Kind::datedScoreboard ? QList<Game>{} : scoreboards.value(request.league.id));
         };
     }
 

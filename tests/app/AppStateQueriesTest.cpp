@@ -9,7 +9,7 @@ protected:
         return scheduled;
     }
     Game finalStartedAt(const QString& id, qint64 secondsAgo) const {
-        Game finished = withStatus(game(id), GameStatus::final_);
+        Game finished = withStatus(game(id), final_);
         finished.startTime = clock.now().toUTC().addSecs(-secondsAgo);
         return finished;
     }
@@ -28,12 +28,11 @@ TEST_F(AppStateQueriesTest, AFreshStateAssumesTheNetworkUpAndTodayFetched) {
 
 TEST_F(AppStateQueriesTest, RelevantGamesAreLiveOrStartingWithinADay) {
     EXPECT_TRUE(relevant({}).isEmpty());
-    EXPECT_TRUE(
-        relevant({withStatus(game("p"), GameStatus::postponed), withStatus(game("c"), GameStatus::cancelled),
-                  withStatus(game("d"), GameStatus::delayed)})
-            .isEmpty());
+    EXPECT_TRUE(relevant({withStatus(game("p"), postponed), withStatus(game("c"), cancelled),
+                          withStatus(game("d"), delayed)})
+                    .isEmpty());
     EXPECT_EQ(relevant({startingIn("late", -60), startingIn("day", 86400), startingIn("day+1", 86401),
-                        withStatus(game("live"), GameStatus::endOfPeriod), startingIn("soon", 60)}),
+                        withStatus(game("live"), endOfPeriod), startingIn("soon", 60)}),
               (QStringList{"day", "live", "soon"}));
 }
 
@@ -41,17 +40,17 @@ TEST_F(AppStateQueriesTest, WithNothingLiveOrComingTheLatestFinalStandsAlone) {
     EXPECT_EQ(
         relevant({finalStartedAt("old", 7200), finalStartedAt("latest", 3600), finalStartedAt("tie", 3600)}),
         QStringList{"latest"});
-    EXPECT_EQ(relevant({finalStartedAt("old", 7200), withStatus(game("live"), GameStatus::halftime)}),
+    EXPECT_EQ(relevant({finalStartedAt("old", 7200), withStatus(game("live"), halftime)}),
               QStringList{"live"});
 }
 
 TEST_F(AppStateQueriesTest, LeagueQueriesSeeOnlyFollowedLeagues) {
     preferences.setEnabledLeagues({"nba", "nfl"});
-    Game lateLive = withStatus(startingIn("late-live", -600), GameStatus::inProgress);
-    Game earlyLive = withStatus(startingIn("early-live", -3600, "nfl"), GameStatus::halftime);
+    Game lateLive = withStatus(startingIn("late-live", -600), inProgress);
+    Game earlyLive = withStatus(startingIn("early-live", -3600, "nfl"), halftime);
     state.setLeagueGames("nba", {startingIn("soon", 600), lateLive});
     state.setLeagueGames("nfl", {earlyLive});
-    state.setLeagueGames("nhl", {withStatus(game("unfollowed", "nhl"), GameStatus::inProgress)});
+    state.setLeagueGames("nhl", {withStatus(game("unfollowed", "nhl"), inProgress)});
 
     EXPECT_TRUE(state.gamesFor(testLeague("mlb")).isEmpty());
     EXPECT_EQ(idsOf(state.gamesFor(testLeague("nba"))), (QStringList{"soon", "late-live"}));

@@ -2,7 +2,6 @@
 #include "AppStateFixture.h"
 #include "LogCapture.h"
 
-using Kind = FakeScoresService::Kind;
 using AppStateRefreshTest = AppStateFixture;
 
 // --- Completion order and overlap ---
@@ -65,7 +64,7 @@ TEST_F(AppStateRefreshTest, FreshFetchDropsAFailedLeagueButKeepsLiveGamesWhenTod
 
 TEST_F(AppStateRefreshTest, FreshFetchMergesTodaysGamesAfterTheLiveOnes) {
     preferences.setEnabledLeagues({"nba"});
-    Game liveCopy = withStatus(game("shared"), GameStatus::inProgress, 10, 8);
+    Game liveCopy = withStatus(game("shared"), inProgress, 10, 8);
     QCoro::Task<> fetch = state.freshFetch();
     answerLeague(Kind::liveScoreboard, "nba", {game("a"), liveCopy}, {game("z"), game("shared"), game("z")});
 
@@ -114,7 +113,7 @@ TEST_F(AppStateRefreshTest, LeagueRefreshKeepsAFailedLeaguesGamesAndDropsUnfollo
 
 TEST_F(AppStateRefreshTest, ANewDayEmptiesGamesPreviousStatesAndCache) {
     preferences.setEnabledLeagues({"nba"});
-    serveAtOnce({{"nba", {withStatus(game("g"), GameStatus::inProgress, 1, 0)}}});
+    serveAtOnce({{"nba", {withStatus(game("g"), inProgress, 1, 0)}}});
     ASSERT_TRUE(runToCompletion(state.refreshLeagues()));
     ASSERT_EQ(state.previousGameStates().size(), 1);
     api.gamesResponder = nullptr;
@@ -143,8 +142,8 @@ TEST_F(AppStateRefreshTest, ANewDayEmptiesGamesPreviousStatesAndCache) {
 
 TEST_F(AppStateRefreshTest, RacingLooksBackDayByDayUntilItFindsFinishedRacesForSevenDaysAtMost) {
     preferences.setEnabledLeagues({"f1"});
-    Game lastRace = withStatus(game("race-3", "f1"), GameStatus::final_);
-    Game alreadyListed = withStatus(game("current", "f1"), GameStatus::final_);
+    Game lastRace = withStatus(game("race-3", "f1"), final_);
+    Game alreadyListed = withStatus(game("current", "f1"), final_);
 
     QCoro::Task<> refresh = state.refreshLeagues();
     api.answer(Kind::scoreboard, "f1", {game("current", "f1")});
@@ -177,7 +176,7 @@ TEST_F(AppStateRefreshTest, SingleLeagueRefreshWritesOnlyThatLeagueAndSendsNothi
     QObject::connect(&state, &AppState::isLoadingChanged, [&] { loadingTouched = true; });
 
     QCoro::Task<> refresh = state.refreshLeague(testLeague("nba"));
-    answerLeague(Kind::scoreboard, "nba", {withStatus(game("b"), GameStatus::inProgress, 3, 0)});
+    answerLeague(Kind::scoreboard, "nba", {withStatus(game("b"), inProgress, 3, 0)});
     ASSERT_TRUE(refresh.isReady());
     EXPECT_EQ(state.games().keys(), (QStringList{"nba", "nfl"}));
     EXPECT_TRUE(notifier.sent.empty());
@@ -203,7 +202,7 @@ TEST_F(AppStateRefreshTest, PinnedRefreshAsksEachPinnedLeagueOnceWithoutTheCache
 
     state.setLeagueGames("nba", {game("b1"), game("b2"), game("b3"), game("dated-only")});
     state.setPinnedGames({game("b1"), game("b2"), game("f1", "nfl")});
-    Game fresh = withStatus(game("b1"), GameStatus::inProgress, 2, 0);
+    Game fresh = withStatus(game("b1"), inProgress, 2, 0);
     QCoro::Task<> refresh = state.refreshPinnedGames();
     EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 2);
     EXPECT_EQ(api.requests().size(), 2u);

@@ -37,7 +37,7 @@ protected:
 
 TEST_F(ChangeDetectionTest, NotificationsOffSendNothingAndKeepNoCopies) {
     preferences.setNotificationsEnabled(false);
-    EXPECT_TRUE(passOver({gameAt(GameStatus::inProgress, 3, 0)}).isEmpty());
+    EXPECT_TRUE(passOver({gameAt(inProgress, 3, 0)}).isEmpty());
     EXPECT_TRUE(state.previousGameStates().isEmpty());
 }
 
@@ -60,76 +60,62 @@ TEST_F(ChangeDetectionTest, QuietHoursAcrossMidnightWithinADayAndWithStartEqualT
 }
 
 TEST_F(ChangeDetectionTest, AStartDuringQuietHoursIsReportedWhenTheyEnd) {
-    passOver({gameAt(GameStatus::scheduled)});
+    passOver({gameAt(scheduled)});
     setQuietHours(18, 19); // the clock stands at 18:00
-    EXPECT_TRUE(passOver({gameAt(GameStatus::inProgress, 0, 0)}).isEmpty());
-    EXPECT_EQ(state.previousGameStates().value("g").status, GameStatus::scheduled);
+    EXPECT_TRUE(passOver({gameAt(inProgress, 0, 0)}).isEmpty());
+    EXPECT_EQ(state.previousGameStates().value("g").status, scheduled);
     clock.setNow(localTime(19, 0));
-    EXPECT_EQ(passOver({gameAt(GameStatus::inProgress, 0, 0)}), (QStringList{"start g", "close g"}));
+    EXPECT_EQ(passOver({gameAt(inProgress, 0, 0)}), (QStringList{"start g", "close g"}));
 }
 
 TEST_F(ChangeDetectionTest, FavouritesOnlyExaminesGamesOfFavouriteTeams) {
     preferences.setNotifyFavoritesOnly(true);
-    EXPECT_TRUE(passOver({gameAt(GameStatus::inProgress, 1, 0)}).isEmpty());
+    EXPECT_TRUE(passOver({gameAt(inProgress, 1, 0)}).isEmpty());
     EXPECT_TRUE(state.previousGameStates().isEmpty()) << "no favourite team: nothing examined";
 
-    Game awayFavourite = withStatus(game("away"), GameStatus::inProgress, 1, 0);
+    Game awayFavourite = withStatus(game("away"), inProgress, 1, 0);
     awayFavourite.awayTeam.id = "fav";
     preferences.setFavoriteTeamIds({"fav"});
-    EXPECT_EQ(passOver({gameAt(GameStatus::inProgress, 1, 0), awayFavourite}),
-              (QStringList{"score away", "close away"}));
+    EXPECT_EQ(passOver({gameAt(inProgress, 1, 0), awayFavourite}), (QStringList{"score away", "close away"}));
 }
 
 // --- The five kinds ---
 
 TEST_F(ChangeDetectionTest, EachKindIsSentOnceInTheOrderStartEndScoreCloseOvertime) {
-    Game starting = withStatus(game("a"), GameStatus::scheduled);
-    Game ending = withStatus(game("b"), GameStatus::endOfPeriod, 90, 80);
+    Game starting = withStatus(game("a"), scheduled);
+    Game ending = withStatus(game("b"), endOfPeriod, 90, 80);
     passOver({starting, ending});
 
-    Game started = withStatus(game("a"), GameStatus::inProgress, 3, 0, "OT");
-    Game ended = withStatus(game("b"), GameStatus::final_, 90, 80);
+    Game started = withStatus(game("a"), inProgress, 3, 0, "OT");
+    Game ended = withStatus(game("b"), final_, 90, 80);
     EXPECT_EQ(passOver({started, ended}),
               (QStringList{"start a", "score a", "close a", "overtime a", "end b"}));
     EXPECT_TRUE(passOver({started, ended}).isEmpty()) << "nothing changed since the last pass";
 }
 
 TEST_F(ChangeDetectionTest, StartAndEndNeedTheRightTransitionAndAGoalessStartIsClose) {
-    EXPECT_TRUE(transition(gameAt(GameStatus::scheduled), gameAt(GameStatus::halftime, 0, 50))
-                    .filter("start")
-                    .isEmpty());
-    EXPECT_TRUE(transition(gameAt(GameStatus::delayed), gameAt(GameStatus::inProgress, 0, 50))
-                    .filter("start")
-                    .isEmpty());
-    EXPECT_TRUE(transition(gameAt(GameStatus::scheduled), gameAt(GameStatus::final_)).isEmpty());
-    EXPECT_TRUE(transition(gameAt(GameStatus::delayed), gameAt(GameStatus::final_)).isEmpty());
-    EXPECT_EQ(transition(gameAt(GameStatus::halftime, 50, 0), gameAt(GameStatus::final_, 50, 0)),
-              QStringList{"end g"});
+    EXPECT_TRUE(transition(gameAt(scheduled), gameAt(halftime, 0, 50)).filter("start").isEmpty());
+    EXPECT_TRUE(transition(gameAt(delayed), gameAt(inProgress, 0, 50)).filter("start").isEmpty());
+    EXPECT_TRUE(transition(gameAt(scheduled), gameAt(final_)).isEmpty());
+    EXPECT_TRUE(transition(gameAt(delayed), gameAt(final_)).isEmpty());
+    EXPECT_EQ(transition(gameAt(halftime, 50, 0), gameAt(final_, 50, 0)), QStringList{"end g"});
     // A goalless start is also close, but no score change.
-    EXPECT_EQ(transition(gameAt(GameStatus::scheduled), gameAt(GameStatus::inProgress)),
-              (QStringList{"start g", "close g"}));
+    EXPECT_EQ(transition(gameAt(scheduled), gameAt(inProgress)), (QStringList{"start g", "close g"}));
 }
 
 TEST_F(ChangeDetectionTest, CloseGameMarginIsSevenAndReportedOnceWhileClose) {
     preferences.setNotifyScoreChange(false);
     preferences.setCloseGameThreshold(3); // not consulted
-    EXPECT_EQ(transition(gameAt(GameStatus::inProgress, 21, 7), gameAt(GameStatus::inProgress, 21, 14)),
-              QStringList{"close g"});
-    EXPECT_TRUE(
-        transition(gameAt(GameStatus::inProgress, 21, 7), gameAt(GameStatus::inProgress, 21, 13)).isEmpty());
-    EXPECT_TRUE(
-        transition(gameAt(GameStatus::inProgress, 17, 14), gameAt(GameStatus::inProgress, 21, 14)).isEmpty());
+    EXPECT_EQ(transition(gameAt(inProgress, 21, 7), gameAt(inProgress, 21, 14)), QStringList{"close g"});
+    EXPECT_TRUE(transition(gameAt(inProgress, 21, 7), gameAt(inProgress, 21, 13)).isEmpty());
+    EXPECT_TRUE(transition(gameAt(inProgress, 17, 14), gameAt(inProgress, 21, 14)).isEmpty());
 }
 
 TEST_F(ChangeDetectionTest, ScoreChangeOnlyForLiveGamesWhoseScoreMoved) {
     preferences.setNotifyCloseGame(false);
-    EXPECT_TRUE(
-        transition(gameAt(GameStatus::inProgress, 20, 0), gameAt(GameStatus::inProgress, 20, 0)).isEmpty());
-    EXPECT_TRUE(transition(gameAt(GameStatus::inProgress, 20, 0), gameAt(GameStatus::final_, 21, 0))
-                    .filter("score")
-                    .isEmpty());
-    EXPECT_EQ(transition(gameAt(GameStatus::inProgress, 20, 0), gameAt(GameStatus::inProgress, 20, 3)),
-              QStringList{"score g"});
+    EXPECT_TRUE(transition(gameAt(inProgress, 20, 0), gameAt(inProgress, 20, 0)).isEmpty());
+    EXPECT_TRUE(transition(gameAt(inProgress, 20, 0), gameAt(final_, 21, 0)).filter("score").isEmpty());
+    EXPECT_EQ(transition(gameAt(inProgress, 20, 0), gameAt(inProgress, 20, 3)), QStringList{"score g"});
     ASSERT_TRUE(notifier.sent.front().previous.has_value());
     EXPECT_EQ(notifier.sent.front().previous->awayScore, 0);
 }
@@ -138,8 +124,7 @@ TEST_F(ChangeDetectionTest, EachKindHasItsOwnSwitch) {
     preferences.setNotifyGameStart(false);
     preferences.setNotifyCloseGame(false);
     preferences.setNotifyOvertime(false);
-    EXPECT_EQ(transition(gameAt(GameStatus::scheduled), gameAt(GameStatus::inProgress, 1, 0, "OT")),
-              QStringList{"score g"});
+    EXPECT_EQ(transition(gameAt(scheduled), gameAt(inProgress, 1, 0, "OT")), QStringList{"score g"});
 }
 
 // --- Overtime: a live game whose period names overtime as a word ---
@@ -154,29 +139,27 @@ TEST_F(ChangeDetectionTest, OvertimeIsAnOvertimeWordInTheLivePeriod) {
 TEST_F(ChangeDetectionTest, GoingToOvertimeIsReportedOnce) {
     preferences.setNotifyCloseGame(false);
     preferences.setNotifyScoreChange(false);
-    EXPECT_EQ(transition(gameAt(GameStatus::endOfPeriod, 99, 99, "4th"),
-                         gameAt(GameStatus::inProgress, 99, 99, "OT")),
+    EXPECT_EQ(transition(gameAt(endOfPeriod, 99, 99, "4th"), gameAt(inProgress, 99, 99, "OT")),
               QStringList{"overtime g"});
-    EXPECT_TRUE(passOver({gameAt(GameStatus::inProgress, 101, 99, "2OT")}).isEmpty());
+    EXPECT_TRUE(passOver({gameAt(inProgress, 101, 99, "2OT")}).isEmpty());
 }
 
 TEST_F(ChangeDetectionTest, ABaseballBottomInningIsNotOvertime) {
     preferences.setNotifyCloseGame(false);
     preferences.setNotifyScoreChange(false);
-    EXPECT_TRUE(transition(gameAt(GameStatus::inProgress, 2, 1, "Top 5th"),
-                           gameAt(GameStatus::inProgress, 2, 1, "Bot 5th"))
-                    .isEmpty());
+    EXPECT_TRUE(
+        transition(gameAt(inProgress, 2, 1, "Top 5th"), gameAt(inProgress, 2, 1, "Bot 5th")).isEmpty());
 }
 
 TEST_F(ChangeDetectionTest, AGameThatFinishedInOvertimeSeenAgainIsNotGoingToOvertime) {
     // First sighting after the previous states were emptied (a fresh fetch or a new day).
-    EXPECT_TRUE(passOver({gameAt(GameStatus::final_, 3, 2, "Final/OT")}).isEmpty());
+    EXPECT_TRUE(passOver({gameAt(final_, 3, 2, "Final/OT")}).isEmpty());
     // Still live in overtime when first seen: reported.
     preferences.setNotifyCloseGame(false);
     preferences.setNotifyScoreChange(false);
-    Game other = withStatus(game("h"), GameStatus::inProgress, 1, 1, "OT");
+    Game other = withStatus(game("h"), inProgress, 1, 1, "OT");
     EXPECT_EQ(passOver({other}), QStringList{"overtime h"});
     // Ended in overtime after being seen live in it: the end only.
     preferences.setNotifyGameEnd(true);
-    EXPECT_EQ(passOver({withStatus(game("h"), GameStatus::final_, 2, 1, "Final/OT")}), QStringList{"end h"});
+    EXPECT_EQ(passOver({withStatus(game("h"), final_, 2, 1, "Final/OT")}), QStringList{"end h"});
 }

@@ -32,9 +32,9 @@ TEST_F(PinnedGamesTest, PinningAgainChangesNothingTogglingRemovesAPinAndPinsItAg
     clock.advanceSeconds(5);
     int changes = 0;
     QObject::connect(&state, &AppState::pinnedGamesChanged, [&] { ++changes; });
-    state.pinGame(withStatus(game("a"), GameStatus::inProgress, 1, 0));
+    state.pinGame(withStatus(game("a"), inProgress, 1, 0));
     EXPECT_EQ(changes, 0);
-    EXPECT_EQ(state.pinnedGames().first().status, GameStatus::scheduled);
+    EXPECT_EQ(state.pinnedGames().first().status, scheduled);
     EXPECT_EQ(clock.pendingDelays(), std::vector{std::chrono::milliseconds(10000)})
         << "the timer was not re-armed";
 
@@ -60,12 +60,12 @@ TEST_F(PinnedGamesTest, AutoFollowWindowIsExclusive) {
 
 TEST_F(PinnedGamesTest, AutoFollowTakesLiveGamesOfFavouritesOnlyAndNeverEvicts) {
     preferences.setFavoriteTeamIds({"fav"});
-    Game awayFavourite = withStatus(game("away-fav"), GameStatus::halftime);
+    Game awayFavourite = withStatus(game("away-fav"), halftime);
     awayFavourite.awayTeam.id = "fav";
-    QList<Game> games{withStatus(favouriteGameStartingIn("postponed", 60), GameStatus::postponed),
-                      withStatus(favouriteGameStartingIn("delayed", 60), GameStatus::delayed),
-                      withStatus(favouriteGameStartingIn("final", -600), GameStatus::final_),
-                      withStatus(game("other"), GameStatus::inProgress), awayFavourite};
+    QList<Game> games{withStatus(favouriteGameStartingIn("postponed", 60), postponed),
+                      withStatus(favouriteGameStartingIn("delayed", 60), delayed),
+                      withStatus(favouriteGameStartingIn("final", -600), final_),
+                      withStatus(game("other"), inProgress), awayFavourite};
     state.setLeagueGames("nba", games);
     state.syncPinnedGames();
     EXPECT_EQ(pinnedIds(), QStringList{"away-fav"});
@@ -83,10 +83,10 @@ TEST_F(PinnedGamesTest, AutoFollowTakesLiveGamesOfFavouritesOnlyAndNeverEvicts) 
 }
 
 TEST_F(PinnedGamesTest, SynchronisationTakesFreshCopiesAndExpiresFinalsAfterFiveMinutes) {
-    Game live = withStatus(game("live"), GameStatus::inProgress, 1, 0);
-    Game justFinished = withStatus(game("just"), GameStatus::final_);
+    Game live = withStatus(game("live"), inProgress, 1, 0);
+    Game justFinished = withStatus(game("just"), final_);
     justFinished.lastUpdate = clock.now().toUTC().addSecs(-300);
-    Game longFinished = withStatus(game("long", "nfl"), GameStatus::final_);
+    Game longFinished = withStatus(game("long", "nfl"), final_);
     longFinished.lastUpdate = clock.now().toUTC().addSecs(-301);
     state.setPinnedGames({game("live"), justFinished, longFinished, game("gone")});
     state.setLeagueGames("nba", {live, justFinished});

@@ -2,7 +2,6 @@
 // binding.
 #include "AppStateFixture.h"
 
-using Kind = FakeScoresService::Kind;
 using std::chrono::milliseconds;
 
 class RefreshTimersTest : public AppStateFixture {
@@ -27,9 +26,9 @@ TEST_F(RefreshTimersTest, PinnedIntervalFollowsThePins) {
 
     state.pinGame(game("scheduled"));
     EXPECT_EQ(delays(), seconds({15}));
-    state.pinGame(withStatus(game("final"), GameStatus::final_));
+    state.pinGame(withStatus(game("final"), final_));
     EXPECT_EQ(delays(), seconds({15}));
-    state.pinGame(withStatus(game("half"), GameStatus::halftime));
+    state.pinGame(withStatus(game("half"), halftime));
     EXPECT_EQ(delays(), seconds({3}));
 
     state.setPinnedGames({});
@@ -38,7 +37,7 @@ TEST_F(RefreshTimersTest, PinnedIntervalFollowsThePins) {
 }
 
 TEST_F(RefreshTimersTest, PinnedTimerReArmsOnlyAfterItsRefreshHasReturned) {
-    Game live = withStatus(game("live"), GameStatus::inProgress, 1, 0);
+    Game live = withStatus(game("live"), inProgress, 1, 0);
     state.pinGame(live);
     advance(3);
     ASSERT_EQ(api.pendingCount(), 1);
@@ -47,7 +46,7 @@ TEST_F(RefreshTimersTest, PinnedTimerReArmsOnlyAfterItsRefreshHasReturned) {
 
     advance(5); // a slow answer: the next run starts 3 s after this one returns
     EXPECT_EQ(api.pendingCount(), 1);
-    api.answer(Kind::liveScoreboard, "nba", {withStatus(game("live"), GameStatus::final_, 1, 0)});
+    api.answer(Kind::liveScoreboard, "nba", {withStatus(game("live"), final_, 1, 0)});
     processPendingEvents();
     EXPECT_EQ(delays(), seconds({15})) << "the pins are no longer live";
 

@@ -74,7 +74,11 @@ TEST(VersionCompareTest, ComparesDottedNumbersNumerically) {
     EXPECT_FALSE(compareVersions(QString(), "1.0"));
 }
 
-TEST_F(UpdaterTest, WithoutFeedNothingIsFetchedAndTheUserIsToldNoSourceIsConfigured) {
+TEST_F(UpdaterTest, FeedComesFromTheEnvironmentWithoutItTheUserIsToldNoSourceIsConfigured) {
+    qputenv(Updater::feedVariable, "http://127.0.0.1:1/feed.json");
+    EXPECT_EQ(Updater::feedFromEnvironment(), QUrl("http://127.0.0.1:1/feed.json"));
+    qunsetenv(Updater::feedVariable);
+    EXPECT_FALSE(Updater::feedFromEnvironment());
     const UpdateCheckResult result = check(std::nullopt);
     EXPECT_EQ(result.kind, UpdateCheckResult::Kind::notConfigured);
     EXPECT_FALSE(result.isError());
@@ -113,25 +117,6 @@ TEST_F(UpdaterTest, HttpFeedIsReadAndErrorStatusIsAFailure) {
     const UpdateCheckResult result = check(missing.url());
     EXPECT_EQ(result.kind, UpdateCheckResult::Kind::failed);
     EXPECT_TRUE(result.error.contains("404"));
-}
-
-TEST_F(UpdaterTest, MenuActionReportsTheResult) {
-    Updater updater(feedFile(R"({"version": "1.2.0"})"), "1.2.0");
-    QList<UpdateCheckResult> reports;
-    QObject::connect(&updater, &Updater::checkFinished,
-                     [&reports](const UpdateCheckResult& result) { reports.append(result); });
-    updater.checkForUpdates();
-    ASSERT_TRUE(spinUntil([&reports] { return !reports.isEmpty(); }));
-    ASSERT_EQ(reports.size(), 1);
-    EXPECT_EQ(reports.first().kind, UpdateCheckResult::Kind::upToDate);
-}
-
-TEST_F(UpdaterTest, FeedComesFromTheEnvironment) {
-    qunsetenv(Updater::feedVariable);
-    EXPECT_FALSE(Updater::feedFromEnvironment());
-    qputenv(Updater::feedVariable, "http://127.0.0.1:1/feed.json");
-    EXPECT_EQ(Updater::feedFromEnvironment(), QUrl("http://127.0.0.1:1/feed.json"));
-    qunsetenv(Updater::feedVariable);
 }
 
 } // namespace
