@@ -226,7 +226,7 @@ TEST_F(AppStateRefreshTest, TeamLoadingAsksOneLeagueAtATimeAndKeepsTheFirstCopyO
 
     // Catalogue order (nfl before nba), one request at a time.
     ASSERT_EQ(api.pendingCount(), 1);
-    EXPECT_EQ(api.pending().front().league.id, "nfl");
+    EXPECT_EQ(api.requests().back().league.id, "nfl");
     api.answerTeams("nfl", QList<Team>{testTeam("t1", "nfl"), testTeam("t2", "nfl")});
     ASSERT_EQ(api.pendingCount(), 1);
     api.answerTeams("nba", QList<Team>{testTeam("t2", "nba"), testTeam("t3", "nba")});

@@ -41,7 +41,7 @@ TEST_F(RefreshTimersTest, PinnedTimerReArmsOnlyAfterItsRefreshHasReturned) {
     state.pinGame(live);
     advance(3);
     ASSERT_EQ(api.pendingCount(), 1);
-    EXPECT_EQ(api.pending().front().kind, Kind::liveScoreboard);
+    EXPECT_EQ(api.requests().back().kind, Kind::liveScoreboard);
     EXPECT_TRUE(delays().empty());
 
     advance(5); // a slow answer: the next run starts 3 s after this one returns
@@ -78,7 +78,7 @@ TEST_F(RefreshTimersTest, LeagueTimerRunsEveryThirtySecondsAfterEachRefresh) {
     EXPECT_TRUE(delays().empty());
     preferences.setEnabledLeagues({"nba"});
     advance(60);
-    EXPECT_TRUE(api.pending().empty()) << "nothing re-arms the league timer";
+    EXPECT_EQ(api.pendingCount(), 0) << "nothing re-arms the league timer";
 
     // Ids outside the catalogue are not "no league": the timer stays armed.
     preferences.setEnabledLeagues({"not-a-league"});

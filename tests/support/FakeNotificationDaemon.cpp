@@ -27,13 +27,9 @@ FakeNotificationDaemon::FakeNotificationDaemon(QStringList capabilities)
     if (!reply.isValid())
         return;
     const QDeadlineTimer deadline(nameTimeoutMs);
-    while (!deadline.hasExpired()) {
-        if (bus->serviceOwner(serviceName).value() == m_connection.baseService()) {
-            m_registered = true;
-            return;
-        }
+    while (!(m_registered = bus->serviceOwner(serviceName).value() == m_connection.baseService()) &&
+           !deadline.hasExpired())
         QThread::msleep(20);
-    }
 }
 
 FakeNotificationDaemon::~FakeNotificationDaemon() {

@@ -9,15 +9,6 @@ int FakeScoresService::requestCount(Kind kind) const {
                                           [kind](const Request& request) { return request.kind == kind; }));
 }
 
-std::vector<FakeScoresService::Request> FakeScoresService::pending() const {
-    std::vector<Request> waiting;
-    for (const auto& entry : m_pendingGames)
-        waiting.push_back(entry->request);
-    for (const auto& entry : m_pendingTeams)
-        waiting.push_back(entry->request);
-    return waiting;
-}
-
 template <typename Result>
 bool FakeScoresService::resolve(Queue<Result>& queue, Kind kind, const QString& leagueId,
                                 const Result& result) {

@@ -35,8 +35,6 @@ public:
     int requestCount(Kind kind) const;
     void clearRequests() { m_requests.clear(); }
     int pendingCount() const { return static_cast<int>(m_pendingGames.size() + m_pendingTeams.size()); }
-    // The waiting requests, oldest first.
-    std::vector<Request> pending() const;
 
     // Answer the oldest waiting request of this kind and league; false (and a test failure) when none waits.
     bool answer(Kind kind, const QString& leagueId, const GamesResult& result);

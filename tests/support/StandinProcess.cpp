@@ -1,31 +1,19 @@
 #include "StandinProcess.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QTcpSocket>
 
 namespace {
 constexpr int startupTimeoutMs = 10000;
 const QByteArray readyPrefix = "listening on 127.0.0.1:";
-
-// $GLIMMERBOX_STANDIN, else the stand-in of the build tree this test program belongs to
-// (<build>/tests/<folder>/<program>).
-QString standinProgram() {
-    const QString configured = qEnvironmentVariable("GLIMMERBOX_STANDIN");
-    if (!configured.isEmpty())
-        return configured;
-    const QString built =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../../tools/standin/glimmerbox-standin");
-    return QFileInfo(built).isExecutable() ? QFileInfo(built).canonicalFilePath() : QString();
-}
 } // namespace
 
 StandinProcess::StandinProcess(const QString& scenario, double speed) {
-    const QString program = standinProgram();
+    // The test main() points GLIMMERBOX_STANDIN at the stand-in of this build unless it is set already.
+    const QString program = qEnvironmentVariable("GLIMMERBOX_STANDIN");
     if (program.isEmpty()) {
-        m_startupError = QStringLiteral("GLIMMERBOX_STANDIN is not set and no stand-in was built");
+        m_startupError = QStringLiteral("GLIMMERBOX_STANDIN is not set");
         return;
     }
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
