@@ -172,6 +172,7 @@ TEST_F(DesktopNotificationTest, SameIdentifierReplacesTheEarlierNotification) {
     ASSERT_NE(first, notifications.end());
     ASSERT_NE(second, notifications.end());
     EXPECT_EQ(first->replacesId, 0u);
+    EXPECT_EQ(first->actions, (QStringList{"OPEN_GAME", "View Details", "PIN_GAME", "Pin to Menu Bar"}));
     EXPECT_EQ(second->replacesId, first->id);
     EXPECT_EQ(std::count_if(notifications.begin(), notifications.end(),
                             [](const auto& n) { return n.replacesId == 0; }),
