@@ -5,22 +5,44 @@
 #include "service/ScoresMapping.h"
 
 #include <QDateTime>
+#include <QJsonDocument>
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 
-// Readable failure messages for texts and URLs.
+// Expected values are written with designated initializers naming only the fields a case sets; the others
+// keep their defaults on purpose.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+// Readable failure messages for texts, URLs, errors and mapped values.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* os) {
+    *os << "{\"" << texts.join("\", \"").toStdString() << "\"}";
 }
 inline void PrintTo(const QUrl& url, std::ostream* os) {
     *os << url.toString().toStdString();
 }
+inline void PrintTo(const APIError& error, std::ostream* os) {
+    *os << error.errorDescription().toStdString();
+}
+template <typename T>
+requires requires(const T& value) {
+    value.toJson();
+}
+void PrintTo(const T& value, std::ostream* os) {
+    *os << QJsonDocument(value.toJson()).toJson(QJsonDocument::Compact).toStdString();
+}
+
+inline QDateTime utc(int year, int month, int day, int hour, int minute, int second = 0, int ms = 0) {
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms), Qt::UTC);
+}
 
 // The moment of mapping every mapping test passes.
 inline QDateTime mappingNow() {
-    return QDateTime(QDate(2026, 9, 13), QTime(18, 0), Qt::UTC);
+    return utc(2026, 9, 13, 18, 0);
 }
 
 inline League leagueWithId(const QString& id) {
@@ -29,11 +51,20 @@ inline League leagueWithId(const QString& id) {
     return league.value_or(League{});
 }
 
-// The games of a scoreboard reply that is expected to map.
-inline QList<Game> scoreboardGames(const QByteArray& body, const QString& leagueId) {
-    ServiceResult<QList<Game>> result = parseScoreboard(body, leagueWithId(leagueId), mappingNow());
+// The value of a reply that is expected to map.
+template <typename T>
+T mapped(ServiceResult<T> result) {
     EXPECT_TRUE(result.ok()) << "the reply did not map";
-    return result.ok() ? std::move(result).value() : QList<Game>();
+    return result.ok() ? std::move(result).value() : T{};
+}
+
+inline QList<Game> scoreboardGames(const QByteArray& body, const QString& leagueId) {
+    return mapped(parseScoreboard(body, leagueWithId(leagueId), mappingNow()));
+}
+
+// A scoreboard reply of one event made of `keys`, for cases the recorded replies do not cover.
+inline QByteArray oneEvent(const QByteArray& keys, const QByteArray& date = "2026-09-13T17:00Z") {
+    return R"({"events": [{"id": "1", "date": ")" + date + R"(", )" + keys + "}]}";
 }
 
 inline TeamRecord record(qint64 wins, qint64 losses, std::optional<qint64> ties = std::nullopt) {
@@ -44,15 +75,11 @@ inline TeamRecord record(qint64 wins, qint64 losses, std::optional<qint64> ties 
     return result;
 }
 
-// One scoreboard event built around a competition object, for cases the recorded replies do not cover.
-inline QByteArray scoreboardWith(const QByteArray& competition, const QByteArray& event = R"("id": "1")") {
-    return R"({"events": [{)" + event + R"(, "date": "2026-09-13T17:00Z", "competitions": [)" + competition +
-           "]}]}";
-}
-
-inline QByteArray twoTeams(const QByteArray& extra = "") {
-    return R"("competitors": [
-        {"homeAway": "home", "team": {"id": "2", "displayName": "Buffalo Bills", "abbreviation": "BUF"}},
-        {"homeAway": "away", "team": {"id": "12", "displayName": "Kansas City Chiefs", "abbreviation": "KC"}}])" +
-           extra;
+// The ids of games, plays or drivers, in their order.
+template <typename T>
+QStringList idsOf(const QList<T>& items) {
+    QStringList ids;
+    for (const T& item : items)
+        ids.append(item.id);
+    return ids;
 }

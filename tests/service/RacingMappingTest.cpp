@@ -4,8 +4,7 @@ namespace {
 
 QByteArray raceWeekend(const QByteArray& competitions,
                        const QByteArray& eventKeys = R"("shortName": "Monza")") {
-    return R"({"events": [{"id": "9", "date": "2026-09-06T13:00Z", )" + eventKeys + R"(, "competitions": )" +
-           competitions + "}]}";
+    return oneEvent(eventKeys + R"(, "competitions": )" + competitions, "2026-09-06T13:00Z");
 }
 
 } // namespace
@@ -15,7 +14,7 @@ TEST(RacingMappingTest, OnlyTheRaceSessionMakesTheGame) {
     ASSERT_EQ(games.size(), 2);
     const Game& monza = games.at(0);
     EXPECT_EQ(monza.id, u"600041170");
-    EXPECT_EQ(monza.startTime, QDateTime(QDate(2026, 9, 6), QTime(13, 0), Qt::UTC));
+    EXPECT_EQ(monza.startTime, utc(2026, 9, 6, 13, 0));
     EXPECT_EQ(monza.status, GameStatus::final_);
     EXPECT_EQ(monza.period, u"Final");
     EXPECT_FALSE(monza.clock);
@@ -30,12 +29,13 @@ TEST(RacingMappingTest, OnlyTheRaceSessionMakesTheGame) {
     for (const RaceDriver& driver : *monza.raceStandings)
         positions.append(driver.position);
     EXPECT_EQ(positions, (QList<qint64>{1, 2, 3, 4, 5}));
-    const RaceDriver& winner = monza.raceStandings->first();
-    EXPECT_EQ(winner.id, u"5498");
-    EXPECT_EQ(winner.name, u"Max Verstappen");
-    EXPECT_EQ(winner.shortName, u"M. Verstappen");
-    EXPECT_EQ(winner.flagURL, QUrl("https://a.espncdn.com/i/teamlogos/countries/500/ned.png"));
-    EXPECT_TRUE(winner.isWinner);
+    EXPECT_EQ(monza.raceStandings->first(),
+              (RaceDriver{.id = "5498",
+                          .position = 1,
+                          .name = "Max Verstappen",
+                          .shortName = "M. Verstappen",
+                          .flagURL = QUrl("https://a.espncdn.com/i/teamlogos/countries/500/ned.png"),
+                          .isWinner = true}));
 
     EXPECT_EQ(monza.homeTeam.id, u"5498");
     EXPECT_EQ(monza.homeTeam.abbreviation, u"M. Verstappen");
@@ -52,14 +52,10 @@ TEST(RacingMappingTest, FewerThanTwoDriversGivesPlaceholderSides) {
     const Game& singapore = games.at(1);
     // The circuit has no name: the race's venue is used.
     EXPECT_EQ(singapore.venue, u"Marina Bay Street Circuit");
-    EXPECT_EQ(singapore.homeTeam.id, u"600041180_h");
-    EXPECT_EQ(singapore.homeTeam.name, u"Singapore GP");
-    EXPECT_EQ(singapore.homeTeam.abbreviation, u"SIN");
-    EXPECT_EQ(singapore.awayTeam.id, u"600041180_a");
-    EXPECT_EQ(singapore.awayTeam.name, u"Formula 1");
-    EXPECT_EQ(singapore.awayTeam.abbreviation, u"F1");
-    EXPECT_EQ(singapore.homeScore, 0);
-    EXPECT_EQ(singapore.awayScore, 0);
+    const auto side = [](const Team& team) { return team.id + u'|' + team.name + u'|' + team.abbreviation; };
+    EXPECT_EQ(side(singapore.homeTeam), u"600041180_h|Singapore GP|SIN");
+    EXPECT_EQ(side(singapore.awayTeam), u"600041180_a|Formula 1|F1");
+    EXPECT_EQ(std::pair(singapore.homeScore, singapore.awayScore), std::pair(0LL, 0LL));
     ASSERT_TRUE(singapore.raceStandings);
     EXPECT_EQ(singapore.raceStandings->size(), 1);
     EXPECT_EQ(singapore.status, GameStatus::scheduled);
@@ -74,15 +70,14 @@ TEST(RacingMappingTest, NamelessDriversLeaveNoStandings) {
     EXPECT_FALSE(games.at(0).raceStandings);
     EXPECT_EQ(games.at(0).homeTeam.abbreviation, u"GP");
     // With no start on the race, the event's date counts.
-    EXPECT_EQ(games.at(0).startTime, QDateTime(QDate(2026, 9, 6), QTime(13, 0), Qt::UTC));
+    EXPECT_EQ(games.at(0).startTime, utc(2026, 9, 6, 13, 0));
 }
 
 TEST(RacingMappingTest, WeekendWithoutARaceSessionIsSkipped) {
-    EXPECT_TRUE(scoreboardGames(raceWeekend(R"([{"type": {"abbreviation": "race"}}])"), "f1").isEmpty());
-    EXPECT_TRUE(scoreboardGames(raceWeekend(R"([{"type": {"abbreviation": "Qual"}}])"), "f1").isEmpty());
-    EXPECT_TRUE(scoreboardGames(raceWeekend(R"([{"type": {"abbreviation": "Race"}, "date": "soon"}])"), "f1")
-                    .isEmpty());
-    EXPECT_TRUE(scoreboardGames(raceWeekend(R"({"type": {"abbreviation": "Race"}})"), "f1").isEmpty());
+    for (const char* competitions :
+         {R"([{"type": {"abbreviation": "race"}}])", R"([{"type": {"abbreviation": "Qual"}}])",
+          R"([{"type": {"abbreviation": "Race"}, "date": "soon"}])", R"({"type": {"abbreviation": "Race"}})"})
+        EXPECT_TRUE(scoreboardGames(raceWeekend(competitions), "f1").isEmpty()) << competitions;
 }
 
 TEST(RacingMappingTest, EqualPositionsKeepTheServiceOrder) {
@@ -93,9 +88,6 @@ TEST(RacingMappingTest, EqualPositionsKeepTheServiceOrder) {
         {"id": "b", "order": 0, "athlete": {"displayName": "B", "flag": {"href": ""}}}]}])"),
                         "f1");
     ASSERT_EQ(games.size(), 1);
-    QStringList order;
-    for (const RaceDriver& driver : *games.at(0).raceStandings)
-        order.append(driver.id);
-    EXPECT_EQ(order, QStringList({"a", "b", "c"}));
+    EXPECT_EQ(idsOf(*games.at(0).raceStandings), QStringList({"a", "b", "c"}));
     EXPECT_FALSE(games.at(0).raceStandings->at(1).flagURL);
 }
