@@ -51,7 +51,10 @@ protected:
     std::unique_ptr<AppDelegate> delegate;
 };
 
-TEST_F(AppDelegateTest, SetUpRunsAfterTheLaunchCallbackReturns) {
+TEST_F(AppDelegateTest, SetUpRunsAfterTheLaunchCallbackReturnsThenFetchesThenArmsTimersThenLoadsTeams) {
+    preferences.setUseNotch(true);
+    defaults.remove("hasCompletedOnboarding");
+    core.holdFreshFetch = true;
     delegate = std::make_unique<AppDelegate>(
         AppDelegateServices{core, preferences, defaults, autostart, updater, windows, [] {}});
     delegate->applicationDidFinishLaunching();
@@ -59,16 +62,9 @@ TEST_F(AppDelegateTest, SetUpRunsAfterTheLaunchCallbackReturns) {
     EXPECT_EQ(delegate->statusItem(), nullptr);
     processPendingEvents();
     EXPECT_NE(delegate->statusItem(), nullptr);
-}
-
-TEST_F(AppDelegateTest, LaunchBuildsWindowsThenFetchesThenArmsTimersThenLoadsTeams) {
-    preferences.setUseNotch(true);
-    defaults.remove("hasCompletedOnboarding");
-    core.holdFreshFetch = true;
-    launch();
-
     EXPECT_EQ(log, (QStringList{"createPopover", "createOverlayWindow", "registerCategories", "freshFetch",
                                 "createOnboardingWindow"}));
+
     // The timers wait for the fresh fetch to finish.
     core.release();
     processPendingEvents();
