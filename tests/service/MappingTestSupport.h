@@ -62,6 +62,33 @@ inline QList<Game> scoreboardGames(const QByteArray& body, const QString& league
     return mapped(parseScoreboard(body, leagueWithId(leagueId), mappingNow()));
 }
 
+// The one game of a reply expected to hold exactly one.
+inline Game onlyGame(const QByteArray& body, const QString& leagueId) {
+    const QList<Game> games = scoreboardGames(body, leagueId);
+    EXPECT_EQ(games.size(), 1) << "games in the reply";
+    return games.size() == 1 ? games.first() : Game{};
+}
+
+// A game's state in one line: "status|home score:away score|period|clock", "none" for an absent text.
+inline QString stateOf(const Game& game) {
+    return QStringList{rawValue(game.status),
+                       QString::number(game.homeScore) + u':' + QString::number(game.awayScore),
+                       game.period.value_or("none"), game.clock.value_or("none")}
+        .join(u'|');
+}
+
+// "home id|away id".
+inline QString sideIds(const Game& game) {
+    return game.homeTeam.id + u'|' + game.awayTeam.id;
+}
+
+inline QStringList statesOf(const QList<Game>& games) {
+    QStringList states;
+    for (const Game& game : games)
+        states.append(stateOf(game));
+    return states;
+}
+
 // A scoreboard reply of one event made of `keys`, for cases the recorded replies do not cover.
 inline QByteArray oneEvent(const QByteArray& keys, const QByteArray& date = "2026-09-13T17:00Z") {
     return R"({"events": [{"id": "1", "date": ")" + date + R"(", )" + keys + "}]}";

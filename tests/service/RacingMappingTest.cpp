@@ -15,9 +15,7 @@ TEST(RacingMappingTest, OnlyTheRaceSessionMakesTheGame) {
     const Game& monza = games.at(0);
     EXPECT_EQ(monza.id, u"600041170");
     EXPECT_EQ(monza.startTime, utc(2026, 9, 6, 13, 0));
-    EXPECT_EQ(monza.status, GameStatus::final_);
-    EXPECT_EQ(monza.period, u"Final");
-    EXPECT_FALSE(monza.clock);
+    EXPECT_EQ(stateOf(monza), u"final|1:2|Final|none");
     EXPECT_EQ(monza.venue, u"Autodromo Nazionale Monza");
     EXPECT_EQ(monza.broadcast, u"ESPN");
     EXPECT_EQ(monza.lastUpdate, mappingNow());
@@ -55,22 +53,20 @@ TEST(RacingMappingTest, FewerThanTwoDriversGivesPlaceholderSides) {
     const auto side = [](const Team& team) { return team.id + u'|' + team.name + u'|' + team.abbreviation; };
     EXPECT_EQ(side(singapore.homeTeam), u"600041180_h|Singapore GP|SIN");
     EXPECT_EQ(side(singapore.awayTeam), u"600041180_a|Formula 1|F1");
-    EXPECT_EQ(std::pair(singapore.homeScore, singapore.awayScore), std::pair(0LL, 0LL));
+    EXPECT_EQ(stateOf(singapore), u"scheduled|0:0|Sun, September 20th at 8:00 AM EDT|none");
     ASSERT_TRUE(singapore.raceStandings);
     EXPECT_EQ(singapore.raceStandings->size(), 1);
-    EXPECT_EQ(singapore.status, GameStatus::scheduled);
 }
 
 TEST(RacingMappingTest, NamelessDriversLeaveNoStandings) {
-    const QList<Game> games = scoreboardGames(
+    const Game game = onlyGame(
         raceWeekend(R"([{"type": {"abbreviation": "Race"}, "competitors": [{"order": 1}, {"athlete": {}}]}])",
                     R"("shortName": "GP")"),
         "f1");
-    ASSERT_EQ(games.size(), 1);
-    EXPECT_FALSE(games.at(0).raceStandings);
-    EXPECT_EQ(games.at(0).homeTeam.abbreviation, u"GP");
+    EXPECT_FALSE(game.raceStandings);
+    EXPECT_EQ(game.homeTeam.abbreviation, u"GP");
     // With no start on the race, the event's date counts.
-    EXPECT_EQ(games.at(0).startTime, utc(2026, 9, 6, 13, 0));
+    EXPECT_EQ(game.startTime, utc(2026, 9, 6, 13, 0));
 }
 
 TEST(RacingMappingTest, WeekendWithoutARaceSessionIsSkipped) {
@@ -81,13 +77,12 @@ TEST(RacingMappingTest, WeekendWithoutARaceSessionIsSkipped) {
 }
 
 TEST(RacingMappingTest, EqualPositionsKeepTheServiceOrder) {
-    const QList<Game> games =
-        scoreboardGames(raceWeekend(R"([{"type": {"abbreviation": "Race"}, "competitors": [
+    const Game game = onlyGame(raceWeekend(R"([{"type": {"abbreviation": "Race"}, "competitors": [
         {"id": "c", "order": 2, "athlete": {"displayName": "C"}},
         {"id": "a", "athlete": {"displayName": "A"}},
         {"id": "b", "order": 0, "athlete": {"displayName": "B", "flag": {"href": ""}}}]}])"),
-                        "f1");
-    ASSERT_EQ(games.size(), 1);
-    EXPECT_EQ(idsOf(*games.at(0).raceStandings), QStringList({"a", "b", "c"}));
-    EXPECT_FALSE(games.at(0).raceStandings->at(1).flagURL);
+                               "f1");
+    ASSERT_TRUE(game.raceStandings);
+    EXPECT_EQ(idsOf(*game.raceStandings), QStringList({"a", "b", "c"}));
+    EXPECT_FALSE(game.raceStandings->at(1).flagURL);
 }

@@ -20,6 +20,9 @@ QByteArray oneCompetition(const QByteArray& competition) {
 TEST(ScoreboardMappingTest, FootballReplyMapsEveryEventInOrder) {
     const QList<Game> games = scoreboardGames(testdata::read("scoreboard/nfl.json"), "nfl");
     ASSERT_EQ(idsOf(games), QStringList({"401772830", "401772831", "401772832", "401772833"}));
+    EXPECT_EQ(statesOf(games),
+              QStringList({"in_progress|17:14|8:32 - 3rd|8:32", "halftime|10:13|Halftime|0:00",
+                           "final|24:20|Final|0:00", "scheduled|0:0|9/13 - 8:20 PM EDT|0:00"}));
 
     const Game& live = games.at(0);
     EXPECT_EQ(live.league.id, u"nfl");
@@ -36,15 +39,10 @@ TEST(ScoreboardMappingTest, FootballReplyMapsEveryEventInOrder) {
                     .record = record(1, 0)}));
     EXPECT_EQ(live.awayTeam.abbreviation, u"KC");
     EXPECT_EQ(live.awayTeam.record, record(0, 1));
-    EXPECT_EQ(std::pair(live.homeScore, live.awayScore), std::pair(17LL, 14LL));
-    EXPECT_EQ(live.status, GameStatus::inProgress);
-    EXPECT_EQ(live.period, u"8:32 - 3rd");
-    EXPECT_EQ(live.clock, u"8:32");
     EXPECT_EQ(live.startTime, utc(2026, 9, 13, 17, 0));
     EXPECT_EQ(live.venue, u"Highmark Stadium");
     EXPECT_EQ(live.broadcast, u"CBS");
-    EXPECT_FALSE(live.odds);
-    EXPECT_FALSE(live.raceStandings);
+    EXPECT_FALSE(live.odds || live.raceStandings);
     EXPECT_EQ(live.lastUpdate, mappingNow());
     EXPECT_EQ(live.situations,
               (GameSituation{.down = 1,
@@ -54,13 +52,8 @@ TEST(ScoreboardMappingTest, FootballReplyMapsEveryEventInOrder) {
                              .lastPlayText = u"J.Allen pass short right to K.Shakir to BUF 45 for 12 yards "
                                              u"(N.Bolton)."_s,
                              .lastPlayTeamId = u"2"_s}));
-
-    EXPECT_EQ(games.at(1).status, GameStatus::halftime);
     EXPECT_FALSE(games.at(1).situations->advantageTeamId);
-    EXPECT_EQ(games.at(2).status, GameStatus::final_);
     EXPECT_EQ(games.at(2).broadcast, u"NBC");
-    EXPECT_EQ(games.at(3).status, GameStatus::scheduled);
-    EXPECT_EQ(games.at(3).homeScore, 0);
 }
 
 TEST(ScoreboardMappingTest, FootballPossessionSentAsTextNamesTheTeamWithTheBall) {
@@ -98,51 +91,50 @@ TEST(ScoreboardMappingTest, SituationReadsTheFieldsOfItsSport) {
         EXPECT_EQ(situation(json, sport), expected) << json.toStdString();
 }
 
-TEST(ScoreboardMappingTest, BasketballReadsPossessionAndBonus) {
-    const QList<Game> games = scoreboardGames(testdata::read("scoreboard/nba.json"), "nba");
-    ASSERT_EQ(games.size(), 3);
-    EXPECT_EQ(games.at(0).situations->advantageTeamId, u"13");
-    EXPECT_EQ(games.at(0).situations->lastPlayTeamId, u"2");
-    EXPECT_EQ(games.at(0).situations->bonus, true);
+TEST(ScoreboardMappingTest, RecordedRepliesOfEachSportGiveStateAndSituation) {
+    const QList<Game> nba = scoreboardGames(testdata::read("scoreboard/nba.json"), "nba");
+    const QList<Game> mlb = scoreboardGames(testdata::read("scoreboard/mlb.json"), "mlb");
+    const QList<Game> nhl = scoreboardGames(testdata::read("scoreboard/nhl.json"), "nhl");
+    const QList<Game> epl = scoreboardGames(testdata::read("scoreboard/epl.json"), "epl");
+    ASSERT_TRUE(nba.size() == 3 && mlb.size() == 2 && nhl.size() == 2 && epl.size() == 3);
     // A finished quarter is named STATUS_END_PERIOD: still in progress, with the period text saying so.
-    EXPECT_EQ(games.at(1).status, GameStatus::inProgress);
-    EXPECT_EQ(games.at(1).period, u"End of 3rd");
-    EXPECT_FALSE(games.at(1).situations->advantageTeamId);
-    EXPECT_FALSE(games.at(2).broadcast);
-}
+    EXPECT_EQ(stateOf(nba.at(1)), u"in_progress|84:80|End of 3rd|0.0");
+    EXPECT_EQ(stateOf(mlb.at(1)), u"final|5:4|Final/10|0:00");
+    // Soccer takes halftime from the status name.
+    EXPECT_EQ(stateOf(epl.at(0)), u"in_progress|1:0|34'|34'");
+    EXPECT_EQ(stateOf(epl.at(1)), u"halftime|2:2|HT|45'+2'");
 
-TEST(ScoreboardMappingTest, BaseballReadsCountRunnersAndTheBattersTeam) {
-    const QList<Game> games = scoreboardGames(testdata::read("scoreboard/mlb.json"), "mlb");
-    ASSERT_EQ(games.size(), 2);
-    const GameSituation& live = *games.at(0).situations;
-    EXPECT_EQ(std::tuple(live.balls, live.strikes, live.outs), std::tuple(2, 1, 1));
-    EXPECT_EQ(live.runnersOnBase, (QList<qint64>{1, 3}));
-    EXPECT_EQ(live.inningHalf, u"in play");
-    EXPECT_EQ(live.advantageTeamId, u"10");
-    EXPECT_EQ(games.at(0).homeTeam.record, record(64, 56));
-    EXPECT_EQ(games.at(1).period, u"Final/10");
-}
+    EXPECT_EQ(nba.at(0).situations,
+              (GameSituation{.bonus = true,
+                             .advantageTeamId = u"13"_s,
+                             .lastPlayText =
+                                 u"Jayson Tatum makes 26-foot three point jumper (Jrue Holiday assists)"_s,
+                             .lastPlayTeamId = u"2"_s}));
+    EXPECT_EQ(nba.at(1).situations, GameSituation{.lastPlayText = u"End of the 3rd Quarter"_s});
+    // The batter's team has the advantage.
+    EXPECT_EQ(mlb.at(0).situations, (GameSituation{.balls = 2,
+                                                   .strikes = 1,
+                                                   .outs = 1,
+                                                   .runnersOnBase = QList<qint64>{1, 3},
+                                                   .inningHalf = u"in play"_s,
+                                                   .advantageTeamId = u"10"_s,
+                                                   .lastPlayText = u"Judge singled to right."_s,
+                                                   .lastPlayTeamId = u"10"_s}));
+    // A power play names the team with the advantage.
+    EXPECT_EQ(nhl.at(0).situations,
+              (GameSituation{.powerPlay = u"PP 1:42"_s,
+                             .emptyNet = false,
+                             .advantageTeamId = u"21"_s,
+                             .lastPlayText = u"Nick Suzuki Tripping against Auston Matthews"_s,
+                             .lastPlayTeamId = u"10"_s}));
+    EXPECT_EQ(nhl.at(1).situations->emptyNet, true);
+    EXPECT_EQ(nhl.at(1).situations->advantageTeamId, u"6");
+    EXPECT_FALSE(epl.at(0).situations);
 
-TEST(ScoreboardMappingTest, HockeyPowerPlayNamesTheTeamWithTheAdvantage) {
-    const QList<Game> games = scoreboardGames(testdata::read("scoreboard/nhl.json"), "nhl");
-    ASSERT_EQ(games.size(), 2);
-    EXPECT_EQ(games.at(0).situations->powerPlay, u"PP 1:42");
-    EXPECT_EQ(games.at(0).situations->advantageTeamId, u"21");
-    EXPECT_EQ(games.at(0).situations->emptyNet, false);
-    EXPECT_EQ(games.at(0).homeTeam.record, record(9, 4, 2));
-    EXPECT_EQ(games.at(1).situations->emptyNet, true);
-    EXPECT_EQ(games.at(1).situations->advantageTeamId, u"6");
-}
-
-TEST(ScoreboardMappingTest, SoccerTakesHalftimeFromTheStatusName) {
-    const QList<Game> games = scoreboardGames(testdata::read("scoreboard/epl.json"), "epl");
-    ASSERT_EQ(games.size(), 3);
-    EXPECT_EQ(games.at(0).status, GameStatus::inProgress);
-    EXPECT_EQ(games.at(0).clock, u"34'");
-    EXPECT_FALSE(games.at(0).situations);
-    EXPECT_EQ(games.at(0).homeTeam.record, record(6, 2, 1));
-    EXPECT_EQ(games.at(1).status, GameStatus::halftime);
-    EXPECT_EQ(games.at(1).period, u"HT");
+    EXPECT_FALSE(nba.at(2).broadcast);
+    EXPECT_EQ(mlb.at(0).homeTeam.record, record(64, 56));
+    EXPECT_EQ(nhl.at(0).homeTeam.record, record(9, 4, 2));
+    EXPECT_EQ(epl.at(0).homeTeam.record, record(6, 2, 1));
 }
 
 TEST(ScoreboardMappingTest, FightersBecomeTheSidesOfABout) {
@@ -161,12 +153,10 @@ TEST(ScoreboardMappingTest, FightersBecomeTheSidesOfABout) {
 }
 
 TEST(ScoreboardMappingTest, GolfersBecomeTheSidesOfATournament) {
-    const QList<Game> games = scoreboardGames(testdata::read("scoreboard/pga.json"), "pga");
-    ASSERT_EQ(games.size(), 1);
-    EXPECT_EQ(games.at(0).homeTeam.name, u"Scottie Scheffler");
-    EXPECT_EQ(games.at(0).awayTeam.name, u"Rory McIlroy");
-    EXPECT_EQ(std::pair(games.at(0).homeScore, games.at(0).awayScore), std::pair(-12LL, -10LL));
-    EXPECT_EQ(games.at(0).period, u"Round 3 - In Progress");
+    const Game game = onlyGame(testdata::read("scoreboard/pga.json"), "pga");
+    EXPECT_EQ(game.homeTeam.name, u"Scottie Scheffler");
+    EXPECT_EQ(game.awayTeam.name, u"Rory McIlroy");
+    EXPECT_EQ(stateOf(game), u"in_progress|-12:-10|Round 3 - In Progress|none");
 }
 
 TEST(ScoreboardMappingTest, PlaceholderTeamsAndUnreadableStartsDropTheEvent) {
@@ -175,9 +165,9 @@ TEST(ScoreboardMappingTest, PlaceholderTeamsAndUnreadableStartsDropTheEvent) {
               QStringList({"401772904"}));
     // Text that is no date drops the event even beside a good competition date; a number is not text, so the
     // competition's date is used.
-    const QList<Game> dated = scoreboardGames(testdata::read("broken/unparsable-dates.json"), "mlb");
-    ASSERT_EQ(idsOf(dated), QStringList({"401696304"}));
-    EXPECT_EQ(dated.at(0).startTime, utc(2026, 8, 16, 20, 7));
+    const Game dated = onlyGame(testdata::read("broken/unparsable-dates.json"), "mlb");
+    EXPECT_EQ(dated.id, u"401696304");
+    EXPECT_EQ(dated.startTime, utc(2026, 8, 16, 20, 7));
 }
 
 TEST(ScoreboardMappingTest, CompetitorWithNeitherTeamNorAthleteDropsTheEvent) {
@@ -196,47 +186,33 @@ TEST(ScoreboardMappingTest, ScoresAreReadOnlyFromIntegerText) {
     EXPECT_EQ(games.at(0).clock, u"20:00");
 }
 
-TEST(ScoreboardMappingTest, SidesFollowHomeAwayMarksWithFallbacks) {
-    QList<Game> games = scoreboardGames(oneCompetition(R"({"competitors": [
-        {"team": {"id": "a", "displayName": "First"}}, {"team": {"id": "b", "displayName": "Second"}}]})"),
-                                        "nfl");
-    ASSERT_EQ(games.size(), 1);
-    EXPECT_EQ(games.at(0).homeTeam.id, u"a");
-    EXPECT_EQ(games.at(0).awayTeam.id, u"b");
-    // Missing status: scheduled, no period, no clock.
-    EXPECT_EQ(games.at(0).status, GameStatus::scheduled);
-    EXPECT_FALSE(games.at(0).period);
-    EXPECT_FALSE(games.at(0).clock);
-
-    games = scoreboardGames(oneCompetition(R"({"competitors": [
-        {"team": {"id": "a", "displayName": "First"}},
-        {"homeAway": "home", "team": {"id": "b", "displayName": "Second"}}]})"),
-                            "nfl");
-    ASSERT_EQ(games.size(), 1);
-    EXPECT_EQ(games.at(0).homeTeam.id, u"b");
-    EXPECT_EQ(games.at(0).awayTeam.id, u"b");
-}
-
-TEST(ScoreboardMappingTest, OnlyTheFirstBroadcastCountsAndAStatusWithoutTypeGivesTheClock) {
-    const QList<Game> games = scoreboardGames(oneCompetition(R"({"competitors": [
-        {"homeAway": "home", "team": {"id": "2", "displayName": "Buffalo Bills"}},
-        {"homeAway": "away", "team": {"id": "12", "displayName": "Kansas City Chiefs"}}],
+TEST(ScoreboardMappingTest, SidesBroadcastAndStatusFallBack) {
+    const QByteArray first = R"({"team": {"id": "a", "displayName": "First"}})";
+    // Unmarked sides go in list order; only the first broadcast counts; a status without type gives the
+    // clock.
+    Game game = onlyGame(oneCompetition(R"({"competitors": [)" + first +
+                                        R"(, {"team": {"id": "b", "displayName": "Second"}}],
         "broadcasts": [{"names": []}, {"names": ["ESPN"]}], "status": {"displayClock": "2:00"}})"),
-                                              "nfl");
-    ASSERT_EQ(games.size(), 1);
-    EXPECT_FALSE(games.at(0).broadcast);
-    EXPECT_EQ(games.at(0).status, GameStatus::scheduled);
-    EXPECT_EQ(games.at(0).clock, u"2:00");
+                         "nfl");
+    EXPECT_EQ(sideIds(game), u"a|b");
+    EXPECT_FALSE(game.broadcast);
+    EXPECT_EQ(stateOf(game), u"scheduled|0:0|none|2:00");
+    // Only the second is marked home: it is both sides. Without a status: no period, no clock.
+    game =
+        onlyGame(oneCompetition(R"({"competitors": [)" + first +
+                                R"(, {"homeAway": "home", "team": {"id": "b", "displayName": "Second"}}]})"),
+                 "nfl");
+    EXPECT_EQ(sideIds(game), u"b|b");
+    EXPECT_EQ(stateOf(game), u"scheduled|0:0|none|none");
 }
 
 TEST(ScoreboardMappingTest, OverallRecordIsTheFirstMatchingOne) {
     const auto homeRecord = [](const QByteArray& records) {
-        const QList<Game> games =
-            scoreboardGames(oneCompetition(R"({"competitors": [{"homeAway": "home", "records": )" + records +
-                                           R"(, "team": {"id": "2", "displayName": "Home"}},
+        return onlyGame(oneCompetition(R"({"competitors": [{"homeAway": "home", "records": )" + records +
+                                       R"(, "team": {"id": "2", "displayName": "Home"}},
                               {"homeAway": "away", "team": {"id": "12", "displayName": "Away"}}]})"),
-                            "nfl");
-        return games.isEmpty() ? std::nullopt : games.at(0).homeTeam.record;
+                        "nfl")
+            .homeTeam.record;
     };
     EXPECT_EQ(homeRecord(R"([{"type": "home", "summary": "3-1"}, {"name": "overall", "summary": "5-4"}])"),
               record(5, 4));
@@ -251,20 +227,16 @@ TEST(ScoreboardMappingTest, TeamDefaultsAndFreshIdsForMissingKeys) {
     const QByteArray body = oneCompetition(R"({"competitors": [
         {"homeAway": "home", "team": {"displayName": "Home", "logo": "not a url with spaces"}},
         {"homeAway": "away", "team": {"displayName": "Away", "id": 12}}]})");
-    const QList<Game> first = scoreboardGames(body, "nfl");
-    const QList<Game> second = scoreboardGames(body, "nfl");
-    ASSERT_EQ(first.size(), 1);
-    ASSERT_EQ(second.size(), 1);
-    const Team& home = first.at(0).homeTeam;
+    const Game first = onlyGame(body, "nfl");
+    const Team& home = first.homeTeam;
     static const QRegularExpression uuid("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}$");
     EXPECT_TRUE(uuid.match(home.id).hasMatch()) << qPrintable(home.id);
-    EXPECT_TRUE(uuid.match(first.at(0).awayTeam.id).hasMatch());
-    EXPECT_NE(home.id, second.at(0).homeTeam.id);
+    EXPECT_TRUE(uuid.match(first.awayTeam.id).hasMatch());
+    EXPECT_NE(home.id, onlyGame(body, "nfl").homeTeam.id);
     EXPECT_EQ(home, (Team{.id = home.id,
                           .name = "Home",
                           .abbreviation = "UNK",
                           .shortName = "Home",
-                          .location = "",
                           .league = home.league,
                           .primaryColor = "808080",
                           .secondaryColor = "FFFFFF"}));
