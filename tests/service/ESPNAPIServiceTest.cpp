@@ -9,19 +9,11 @@
 #include <QLocale>
 #include <QNetworkReply>
 
-#include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {
 
 using namespace std::chrono_literals;
-
-const QString sports = QStringLiteral("/apis/site/v2/sports/");
-
-League league(const QString& id) {
-    return League::withId(id).value();
-}
 
 // Runs a fetch to its end on the GUI thread's event loop.
 template <typename T>
@@ -46,8 +38,17 @@ protected:
         service = std::make_unique<ESPNAPIService>(cache, clock, standin.apiBase(), 2s);
     }
 
+    ServiceResult<QList<Game>> scoreboard(const QString& leagueId, std::optional<QDateTime> date = {}) {
+        return await(service->fetchScoreboard(leagueWithId(leagueId), date));
+    }
+    ServiceResult<QList<Team>> teams(const QString& leagueId) {
+        return await(service->fetchTeams(leagueWithId(leagueId)));
+    }
+
     // Requests of one path since the test began.
-    int requestsOf(const QString& target) const { return standin.requestCount(sports + target); }
+    int requestsOf(const QString& target) const {
+        return standin.requestCount(QStringLiteral("/apis/site/v2/sports/") + target);
+    }
 
     ManualClock clock;
     CacheService cache{clock};
@@ -63,67 +64,64 @@ protected:
 } // namespace
 
 TEST_F(ESPNAPIServiceTest, CachedScoreboardAnswersWithoutRequestUntilItExpires) {
-    const auto first = await(service->fetchScoreboard(league("nba")));
+    const auto first = scoreboard("nba");
     ASSERT_TRUE(first.ok());
     EXPECT_EQ(first.value().size(), 3);
-    EXPECT_EQ(first.value().first().homeTeam.abbreviation, QStringLiteral("LAL"));
+    EXPECT_EQ(first.value().first().homeTeam.abbreviation, u"LAL");
     // Requests name the application and its version.
-    EXPECT_EQ(standin.stats().value(QLatin1String("userAgent")).toString(),
-              QStringLiteral("Glimmerbox/") + QLatin1String(BuildInfo::version));
+    EXPECT_EQ(standin.stats().value("userAgent").toString(),
+              "Glimmerbox/" + QLatin1String(BuildInfo::version));
 
     clock.advanceSeconds(59.9);
-    ASSERT_TRUE(await(service->fetchScoreboard(league("nba"))).ok());
+    ASSERT_TRUE(scoreboard("nba").ok());
     EXPECT_EQ(requestsOf("basketball/nba/scoreboard"), 1);
-
     clock.advanceSeconds(0.1);
-    ASSERT_TRUE(await(service->fetchScoreboard(league("nba"))).ok());
+    ASSERT_TRUE(scoreboard("nba").ok());
     EXPECT_EQ(requestsOf("basketball/nba/scoreboard"), 2);
 }
 
 TEST_F(ESPNAPIServiceTest, LiveScoreboardAlwaysGoesToTheNetworkAndFollowsTheTimeline) {
-    const auto before = await(service->fetchLiveScoreboard(league("nba")));
+    const auto before = await(service->fetchLiveScoreboard(leagueWithId("nba")));
     standin.advance(25);
-    const auto after = await(service->fetchLiveScoreboard(league("nba")));
+    const auto after = await(service->fetchLiveScoreboard(leagueWithId("nba")));
     ASSERT_TRUE(before.ok() && after.ok());
     EXPECT_EQ(requestsOf("basketball/nba/scoreboard"), 2);
     EXPECT_EQ(before.value().first().homeScore, 98);
     EXPECT_EQ(after.value().first().homeScore, 100);
-    EXPECT_EQ(after.value().first().clock, QStringLiteral("1:12"));
+    EXPECT_EQ(after.value().first().clock, u"1:12");
 }
 
 TEST_F(ESPNAPIServiceTest, DefaultScenarioMapsIntoGamesForEveryLeague) {
-    const QList<std::pair<const char*, qsizetype>> expected{{"nba", 3}, {"nfl", 2}, {"nhl", 1},
-                                                            {"epl", 2}, {"f1", 1},  {"atp", 2}};
-    for (const auto& [id, count] : expected) {
-        const auto games = await(service->fetchScoreboard(league(QString::fromLatin1(id))));
-        ASSERT_TRUE(games.ok()) << id;
-        EXPECT_EQ(games.value().size(), count) << id;
+    for (const auto& [id, count] : QList<std::pair<QString, qsizetype>>{
+             {"nba", 3}, {"nfl", 2}, {"nhl", 1}, {"epl", 2}, {"f1", 1}, {"atp", 2}}) {
+        const auto games = scoreboard(id);
+        ASSERT_TRUE(games.ok()) << id.toStdString();
+        EXPECT_EQ(games.value().size(), count) << id.toStdString();
     }
     // The finished race weekend is only on its own day (scenario dates count from the stand-in's start).
-    const auto race = await(service->fetchScoreboard(league("f1"), QDateTime::currentDateTime().addDays(-2)));
+    const auto race = scoreboard("f1", QDateTime::currentDateTime().addDays(-2));
     ASSERT_TRUE(race.ok());
     ASSERT_EQ(race.value().size(), 1);
     EXPECT_EQ(race.value().first().status, GameStatus::final_);
-    EXPECT_EQ(race.value().first().homeTeam.name, QStringLiteral("Lando Norris"));
+    EXPECT_EQ(race.value().first().homeTeam.name, u"Lando Norris");
 }
 
 TEST_F(ESPNAPIServiceTest, SummaryFetchedForTheDetailServesTheTopScorers) {
-    const auto detail = await(service->fetchGameDetail(QStringLiteral("401810001"), league("nba")));
+    const auto detail = await(service->fetchGameDetail("401810001", leagueWithId("nba")));
     ASSERT_TRUE(detail.ok());
-    EXPECT_EQ(detail.value().game.awayTeam.abbreviation, QStringLiteral("BOS"));
+    EXPECT_EQ(detail.value().game.awayTeam.abbreviation, u"BOS");
 
-    const auto scorers = await(service->fetchTopScorers(QStringLiteral("401810001"), league("nba")));
+    const auto scorers = await(service->fetchTopScorers("401810001", leagueWithId("nba")));
     ASSERT_TRUE(scorers.ok());
     ASSERT_EQ(scorers.value().size(), 2);
-    EXPECT_EQ(scorers.value().at(0).playerName, QStringLiteral("LeBron James"));
+    EXPECT_EQ(scorers.value().at(0).playerName, u"LeBron James");
     EXPECT_TRUE(scorers.value().at(0).isHome);
-    EXPECT_EQ(scorers.value().at(1).playerName, QStringLiteral("Jayson Tatum"));
+    EXPECT_EQ(scorers.value().at(1).playerName, u"Jayson Tatum");
     EXPECT_EQ(requestsOf("basketball/nba/summary?event=401810001"), 1);
 }
 
 TEST_F(ESPNAPIServiceTest, GameIdIsPercentEncodedSoItCannotChangeTheQuery) {
-    const auto detail =
-        await(service->fetchGameDetail(QStringLiteral("401&event=401810001 #x"), league("nba")));
+    const auto detail = await(service->fetchGameDetail("401&event=401810001 #x", leagueWithId("nba")));
     EXPECT_EQ(requestsOf("basketball/nba/summary?event=401%26event%3D401810001%20%23x"), 1);
     // The stand-in read the whole id as one event, which it does not know.
     ASSERT_FALSE(detail.ok());
@@ -131,9 +129,9 @@ TEST_F(ESPNAPIServiceTest, GameIdIsPercentEncodedSoItCannotChangeTheQuery) {
 }
 
 TEST_F(ESPNAPIServiceTest, UnknownLeagueIsFetchedUnderNfl) {
-    League unknown = league("nba");
+    League unknown = leagueWithId("nba");
     unknown.id = QStringLiteral("xfl");
-    EXPECT_EQ(ESPNAPIService::apiPath(unknown), QStringLiteral("football/nfl"));
+    EXPECT_EQ(ESPNAPIService::apiPath(unknown), u"football/nfl");
     EXPECT_TRUE(await(service->fetchScoreboard(unknown)).ok());
     EXPECT_EQ(requestsOf("football/nfl/scoreboard"), 1);
 }
@@ -142,10 +140,10 @@ TEST_F(ESPNAPIServiceTest, DatedScoreboardSendsTheLocalDayInAsciiDigits) {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt)); // a locale with its own digits
     const QDateTime lateEvening(QDate(2026, 3, 14), QTime(23, 30), Qt::LocalTime);
-    EXPECT_EQ(ESPNAPIService::dayParameter(lateEvening), QStringLiteral("20260314"));
+    EXPECT_EQ(ESPNAPIService::dayParameter(lateEvening), u"20260314");
     EXPECT_EQ(ESPNAPIService::dayParameter(QDateTime(QDate(987, 1, 2), QTime(12, 0), Qt::LocalTime)),
-              QStringLiteral("09870102"));
-    const auto games = await(service->fetchScoreboard(league("nba"), lateEvening));
+              u"09870102");
+    const auto games = scoreboard("nba", lateEvening);
     QLocale::setDefault(previous);
 
     ASSERT_TRUE(games.ok());
@@ -154,15 +152,14 @@ TEST_F(ESPNAPIServiceTest, DatedScoreboardSendsTheLocalDayInAsciiDigits) {
 
 TEST_F(ESPNAPIServiceTest, TeamListsAskForFourHundredInCollegeLeaguesFiftyElsewhereAndNoneInTennis) {
     for (const char* id : {"atp", "wta"}) {
-        const auto teams = await(service->fetchTeams(league(QString::fromLatin1(id))));
-        ASSERT_TRUE(teams.ok());
-        EXPECT_TRUE(teams.value().isEmpty());
+        ASSERT_TRUE(teams(id).ok());
+        EXPECT_TRUE(teams(id).value().isEmpty());
     }
     EXPECT_EQ(standin.totalRequests(), 0);
 
-    EXPECT_FALSE(await(service->fetchTeams(league("ncaaf"))).ok()); // not in this scenario: 404
-    EXPECT_FALSE(await(service->fetchTeams(league("ncaam"))).ok());
-    const auto nba = await(service->fetchTeams(league("nba")));
+    EXPECT_FALSE(teams("ncaaf").ok()); // not in this scenario: 404
+    EXPECT_FALSE(teams("ncaam").ok());
+    const auto nba = teams("nba");
     ASSERT_TRUE(nba.ok());
     EXPECT_EQ(nba.value().size(), 7);
     EXPECT_EQ(requestsOf("football/college-football/teams?limit=400"), 1);
@@ -171,56 +168,49 @@ TEST_F(ESPNAPIServiceTest, TeamListsAskForFourHundredInCollegeLeaguesFiftyElsewh
 }
 
 TEST_F(ESPNAPIServiceFaultTest, FailuresAreErrorValuesWithTheirKindAndCode) {
-    const QString refusing = QStringLiteral("http://127.0.0.1:1/apis/site/v2/sports");
-    const QList<std::tuple<QString, const char*, APIError::Kind, int>> cases{
-        {QStringLiteral("no host here"), "nba", APIError::Kind::invalidURL, 0},
-        {refusing, "nba", APIError::Kind::transportError, QNetworkReply::ConnectionRefusedError},
-        {standin.apiBase(), "laliga", APIError::Kind::transportError, QNetworkReply::RemoteHostClosedError},
-        {standin.apiBase(), "mls", APIError::Kind::parsingError, 0}, // an HTML page
-        {standin.apiBase(), "mlb", APIError::Kind::parsingError, 0}, // malformed JSON
-    };
+    const QString api = standin.apiBase();
+    const QList<std::tuple<QString, QString, APIError::Kind, int>> cases{
+        {"no host here", "nba", APIError::Kind::invalidURL, 0},
+        {"http://127.0.0.1:1/apis/site/v2/sports", "nba", APIError::Kind::transportError,
+         QNetworkReply::ConnectionRefusedError},
+        {api, "laliga", APIError::Kind::transportError, QNetworkReply::RemoteHostClosedError}, // dropped
+        {api, "mls", APIError::Kind::parsingError, 0},                                         // an HTML page
+        {api, "mlb", APIError::Kind::parsingError, 0}}; // malformed JSON
     for (const auto& [base, id, kind, code] : cases) {
         ESPNAPIService client(cache, clock, base);
-        const auto games = await(client.fetchScoreboard(league(QString::fromLatin1(id))));
-        ASSERT_FALSE(games.ok()) << id;
-        EXPECT_EQ(games.error().kind(), kind) << id;
-        EXPECT_EQ(games.error().code(), code) << id;
+        const auto games = await(client.fetchScoreboard(leagueWithId(id)));
+        ASSERT_FALSE(games.ok()) << id.toStdString();
+        EXPECT_EQ(games.error().kind(), kind) << id.toStdString();
+        EXPECT_EQ(games.error().code(), code) << id.toStdString();
         // A transport failure keeps Qt's own text.
-        EXPECT_FALSE(games.error().errorDescription().isEmpty()) << id;
+        EXPECT_FALSE(games.error().errorDescription().isEmpty()) << id.toStdString();
     }
 }
 
 TEST_F(ESPNAPIServiceFaultTest, NotFoundIsAnHttpErrorAndIsNotCached) {
     for (int attempt = 0; attempt < 2; ++attempt) {
-        const auto games = await(service->fetchScoreboard(league("nhl")));
+        const auto games = scoreboard("nhl");
         ASSERT_FALSE(games.ok());
         EXPECT_EQ(games.error(), APIError::httpError(404));
-        EXPECT_EQ(games.error().errorDescription(), QStringLiteral("HTTP error: 404"));
+        EXPECT_EQ(games.error().errorDescription(), u"HTTP error: 404");
     }
     EXPECT_EQ(requestsOf("hockey/nhl/scoreboard"), 2);
 }
 
 TEST_F(ESPNAPIServiceFaultTest, ServerErrorLeavesTheCacheEmptyAndTheNextReplyIsStored) {
-    const auto failed = await(service->fetchScoreboard(league("epl")));
+    const auto failed = scoreboard("epl");
     ASSERT_FALSE(failed.ok());
     EXPECT_EQ(failed.error(), APIError::httpError(503));
-    EXPECT_TRUE(await(service->fetchScoreboard(league("epl"))).ok());
-    EXPECT_TRUE(await(service->fetchScoreboard(league("epl"))).ok());
+    EXPECT_TRUE(scoreboard("epl").ok());
+    EXPECT_TRUE(scoreboard("epl").ok());
     EXPECT_EQ(requestsOf("soccer/eng.1/scoreboard"), 2);
 }
 
 TEST_F(ESPNAPIServiceFaultTest, StallEndsInATimeOutError) {
     ESPNAPIService impatient(cache, clock, standin.apiBase(), 300ms);
-    const auto games = await(impatient.fetchScoreboard(league("wnba")));
+    const auto games = await(impatient.fetchScoreboard(leagueWithId("wnba")));
     ASSERT_FALSE(games.ok());
     EXPECT_EQ(games.error().kind(), APIError::Kind::transportError);
     EXPECT_EQ(games.error().code(), QNetworkReply::OperationCanceledError);
-    EXPECT_FALSE(cache.get(standin.apiBase() + QStringLiteral("/basketball/wnba/scoreboard")).has_value());
-}
-
-TEST_F(ESPNAPIServiceFaultTest, CollegeTeamListsAreMappedFromTheFourHundredRequest) {
-    const auto teams = await(service->fetchTeams(league("ncaaf")));
-    ASSERT_TRUE(teams.ok());
-    EXPECT_EQ(teams.value().size(), 2);
-    EXPECT_EQ(requestsOf("football/college-football/teams?limit=400"), 1);
+    EXPECT_FALSE(cache.get(standin.apiBase() + "/basketball/wnba/scoreboard").has_value());
 }

@@ -95,11 +95,7 @@ inline QByteArray oneEvent(const QByteArray& keys, const QByteArray& date = "202
 }
 
 inline TeamRecord record(qint64 wins, qint64 losses, std::optional<qint64> ties = std::nullopt) {
-    TeamRecord result;
-    result.wins = wins;
-    result.losses = losses;
-    result.ties = ties;
-    return result;
+    return TeamRecord{.wins = wins, .losses = losses, .ties = ties};
 }
 
 // The ids of games, plays or drivers, in their order.
