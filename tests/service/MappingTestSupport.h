@@ -77,16 +77,24 @@ inline QString stateOf(const Game& game) {
         .join(u'|');
 }
 
+// A team in one line: "name|abbreviation|short name|location|colours|logo|record", "none" when absent.
+inline QString describe(const Team& team) {
+    const std::optional<TeamRecord>& record = team.record;
+    return QStringList{team.name,
+                       team.abbreviation,
+                       team.shortName,
+                       team.location,
+                       team.primaryColor + u'/' + team.secondaryColor,
+                       team.logoURL ? team.logoURL->toString() : "none",
+                       record ? QString::number(record->wins) + u'-' + QString::number(record->losses) +
+                                    (record->ties ? u'-' + QString::number(*record->ties) : QString())
+                              : "none"}
+        .join(u'|');
+}
+
 // "home id|away id".
 inline QString sideIds(const Game& game) {
     return game.homeTeam.id + u'|' + game.awayTeam.id;
-}
-
-inline QStringList statesOf(const QList<Game>& games) {
-    QStringList states;
-    for (const Game& game : games)
-        states.append(stateOf(game));
-    return states;
 }
 
 // A scoreboard reply of one event made of `keys`, for cases the recorded replies do not cover.
@@ -98,11 +106,21 @@ inline TeamRecord record(qint64 wins, qint64 losses, std::optional<qint64> ties 
     return TeamRecord{.wins = wins, .losses = losses, .ties = ties};
 }
 
-// The ids of games, plays or drivers, in their order.
+// One text per item, in order.
+template <typename T, typename Text>
+QStringList textsOf(const QList<T>& items, Text text) {
+    QStringList texts;
+    for (const T& item : items)
+        texts.append(text(item));
+    return texts;
+}
+
+// The ids of games, plays or drivers.
 template <typename T>
 QStringList idsOf(const QList<T>& items) {
-    QStringList ids;
-    for (const T& item : items)
-        ids.append(item.id);
-    return ids;
+    return textsOf(items, [](const T& item) { return item.id; });
+}
+
+inline QStringList statesOf(const QList<Game>& games) {
+    return textsOf(games, stateOf);
 }

@@ -1,5 +1,7 @@
 #include "MappingTestSupport.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QByteArray raceWeekend(const QByteArray& competitions,
@@ -23,24 +25,20 @@ TEST(RacingMappingTest, OnlyTheRaceSessionMakesTheGame) {
 
     // Drivers come sorted by position; the driver without a name is left out.
     ASSERT_TRUE(monza.raceStandings);
-    QList<qint64> positions;
-    for (const RaceDriver& driver : *monza.raceStandings)
-        positions.append(driver.position);
-    EXPECT_EQ(positions, (QList<qint64>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(monza.raceStandings->first(),
-              (RaceDriver{.id = "5498",
-                          .position = 1,
-                          .name = "Max Verstappen",
-                          .shortName = "M. Verstappen",
-                          .flagURL = QUrl("https://a.espncdn.com/i/teamlogos/countries/500/ned.png"),
-                          .isWinner = true}));
+    EXPECT_EQ(textsOf(*monza.raceStandings,
+                      [](const RaceDriver& driver) { return QString::number(driver.position); }),
+              QStringList({"1", "2", "3", "4", "5"}));
+    const RaceDriver& winner = monza.raceStandings->first();
+    EXPECT_EQ(std::tuple(winner.id, winner.name, winner.shortName, winner.isWinner),
+              std::tuple(u"5498"_s, u"Max Verstappen"_s, u"M. Verstappen"_s, true));
+    EXPECT_EQ(winner.flagURL, QUrl("https://a.espncdn.com/i/teamlogos/countries/500/ned.png"));
 
-    EXPECT_EQ(monza.homeTeam.id, u"5498");
-    EXPECT_EQ(monza.homeTeam.abbreviation, u"M. Verstappen");
-    EXPECT_EQ(monza.homeTeam.location, u"Max Verstappen");
-    EXPECT_EQ(monza.homeTeam.primaryColor, u"FF1801");
-    EXPECT_EQ(monza.awayTeam.name, u"Lando Norris");
-    EXPECT_EQ(monza.awayTeam.primaryColor, u"0090D0");
+    EXPECT_EQ(sideIds(monza), u"5498|5579");
+    EXPECT_EQ(describe(monza.homeTeam),
+              u"Max Verstappen|M. Verstappen|M. Verstappen|Max Verstappen|FF1801/FFFFFF|"
+              u"https://a.espncdn.com/i/teamlogos/countries/500/ned.png|none");
+    EXPECT_EQ(describe(monza.awayTeam), u"Lando Norris|L. Norris|L. Norris|Lando Norris|0090D0/FFFFFF|"
+                                        u"https://a.espncdn.com/i/teamlogos/countries/500/gbr.png|none");
     EXPECT_EQ(monza.scoreLine(), u"L. Norris 2 - 1 M. Verstappen");
 }
 

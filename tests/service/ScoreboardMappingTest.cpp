@@ -26,17 +26,10 @@ TEST(ScoreboardMappingTest, FootballReplyMapsEveryEventInOrder) {
 
     const Game& live = games.at(0);
     EXPECT_EQ(live.league.id, u"nfl");
-    EXPECT_EQ(live.homeTeam,
-              (Team{.id = "2",
-                    .name = "Buffalo Bills",
-                    .abbreviation = "BUF",
-                    .shortName = "Bills",
-                    .location = "Buffalo",
-                    .league = live.league,
-                    .logoURL = QUrl("https://a.espncdn.com/i/teamlogos/nfl/500/scoreboard/buf.png"),
-                    .primaryColor = "00338d",
-                    .secondaryColor = "d50a0a",
-                    .record = record(1, 0)}));
+    EXPECT_EQ(sideIds(live), u"2|12");
+    EXPECT_EQ(describe(live.homeTeam), u"Buffalo Bills|BUF|Bills|Buffalo|00338d/d50a0a|"
+                                       u"https://a.espncdn.com/i/teamlogos/nfl/500/scoreboard/buf.png|1-0");
+    EXPECT_EQ(live.homeTeam.league, live.league);
     EXPECT_EQ(live.awayTeam.abbreviation, u"KC");
     EXPECT_EQ(live.awayTeam.record, record(0, 1));
     EXPECT_EQ(live.startTime, utc(2026, 9, 13, 17, 0));
@@ -47,11 +40,9 @@ TEST(ScoreboardMappingTest, FootballReplyMapsEveryEventInOrder) {
     ASSERT_TRUE(live.situations);
     GameSituation situation = *live.situations;
     EXPECT_TRUE(std::exchange(situation.lastPlayText, {})->startsWith(u"J.Allen pass short right"));
-    EXPECT_EQ(situation, (GameSituation{.down = 1,
-                                        .distance = 10,
-                                        .yardLine = u"45"_s,
-                                        .advantageTeamId = u"2"_s,
-                                        .lastPlayTeamId = u"2"_s}));
+    GameSituation expected{.down = 1, .distance = 10, .yardLine = u"45"_s, .advantageTeamId = u"2"_s};
+    expected.lastPlayTeamId = u"2"_s;
+    EXPECT_EQ(situation, expected);
     EXPECT_FALSE(games.at(1).situations->advantageTeamId);
     EXPECT_EQ(games.at(2).broadcast, u"NBC");
 }
@@ -131,11 +122,10 @@ TEST(ScoreboardMappingTest, FightersBecomeTheSidesOfABout) {
     // The second card's main event is between two TBD fighters.
     ASSERT_EQ(idsOf(games), QStringList({"600051440"}));
     const Game& bout = games.at(0);
-    EXPECT_EQ(bout.homeTeam.id, u"4332227");
-    EXPECT_EQ(bout.homeTeam.name, u"Alexandre Pantoja");
-    EXPECT_EQ(bout.homeTeam.abbreviation, u"Pantoja");
-    EXPECT_EQ(bout.homeTeam.logoURL, QUrl("https://a.espncdn.com/i/teamlogos/countries/500/bra.png"));
-    EXPECT_EQ(bout.homeTeam.record, record(29, 5, 0));
+    EXPECT_EQ(sideIds(bout), u"4332227|3955778");
+    EXPECT_EQ(describe(bout.homeTeam),
+              u"Alexandre Pantoja|Pantoja|A. Pantoja|Alexandre Pantoja|1E88E5/FFFFFF|"
+              u"https://a.espncdn.com/i/teamlogos/countries/500/bra.png|29-5-0");
     EXPECT_EQ(bout.awayTeam.name, u"Brandon Royval");
     EXPECT_EQ(bout.venue, u"T-Mobile Arena");
     EXPECT_EQ(bout.status, GameStatus::scheduled);
@@ -222,11 +212,5 @@ TEST(ScoreboardMappingTest, TeamDefaultsAndFreshIdsForMissingKeys) {
     EXPECT_TRUE(uuid.match(home.id).hasMatch()) << qPrintable(home.id);
     EXPECT_TRUE(uuid.match(first.awayTeam.id).hasMatch());
     EXPECT_NE(home.id, onlyGame(body, "nfl").homeTeam.id);
-    EXPECT_EQ(home, (Team{.id = home.id,
-                          .name = "Home",
-                          .abbreviation = "UNK",
-                          .shortName = "Home",
-                          .league = home.league,
-                          .primaryColor = "808080",
-                          .secondaryColor = "FFFFFF"}));
+    EXPECT_EQ(describe(home), u"Home|UNK|Home||808080/FFFFFF|none|none");
 }

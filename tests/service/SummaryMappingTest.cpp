@@ -17,10 +17,9 @@ QString sideNames(const Game& game) {
 }
 
 QStringList names(const QList<LeaderCategory>& leaders) {
-    QStringList result;
-    for (const LeaderCategory& leader : leaders)
-        result.append(leader.category + u':' + leader.playerName + u':' + leader.displayValue);
-    return result;
+    return textsOf(leaders, [](const LeaderCategory& leader) {
+        return leader.category + u':' + leader.playerName + u':' + leader.displayValue;
+    });
 }
 
 } // namespace
@@ -127,12 +126,9 @@ TEST(SummaryMappingTest, PlaysComeNewestFirstWithTextAndPeriodNumber) {
     ASSERT_EQ(idsOf(plays),
               QStringList({"40177283031", "40177283030", "40177283022", "40177283021", "40177283020",
                            "40177283013", "40177283012", "40177283011", "40177283010"}));
-    QList<PlayEventType> types;
-    for (const PlayByPlayEvent& play : plays)
-        types.append(play.eventType);
-    using enum PlayEventType;
-    EXPECT_EQ(types, (QList<PlayEventType>{other, fieldGoal, timeout, punt, sack, other, touchdown, other,
-                                           kickoff}));
+    EXPECT_EQ(textsOf(plays, [](const PlayByPlayEvent& play) { return rawValue(play.eventType); }),
+              QStringList({"other", "field_goal", "timeout", "punt", "sack", "other", "touchdown", "other",
+                           "kickoff"}));
 
     const PlayByPlayEvent& latest = plays.first();
     EXPECT_EQ(latest.gameId, u"401772830");

@@ -4,12 +4,11 @@ namespace {
 
 // Each scorer as "name|stat line|home or away|headshot".
 QStringList scorersOf(const QByteArray& body) {
-    QStringList result;
-    for (const TopScorer& scorer : mapped(parseTopScorers(body)))
-        result.append(QStringList{scorer.playerName, scorer.statLine, scorer.isHome ? "home" : "away",
-                                  scorer.headshotURL.value_or(QUrl()).toString()}
-                          .join(u'|'));
-    return result;
+    return textsOf(mapped(parseTopScorers(body)), [](const TopScorer& scorer) {
+        return QStringList{scorer.playerName, scorer.statLine, scorer.isHome ? "home" : "away",
+                           scorer.headshotURL.value_or(QUrl()).toString()}
+            .join(u'|');
+    });
 }
 
 } // namespace
