@@ -1,19 +1,13 @@
 #include "notch/NotchOverlayView.h"
 
-#include "FakePathSource.h"
 #include "FakePointerSource.h"
-#include "FakeScoresService.h"
-#include "ManualClock.h"
-#include "MemorySettingsStore.h"
 #include "OverlayGeometry.h"
-#include "RecordingGameNotifier.h"
-#include "app/AppState.h"
-#include "model/UserPreferences.h"
+#include "StubAppState.h"
+#include "TestGames.h"
+
 #include "notch/ClickThroughWindow.h"
 #include "notch/FirstMouseHostingView.h"
 #include "notch/OverlayNotifications.h"
-#include "service/CacheService.h"
-#include "service/NetworkMonitor.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -23,32 +17,21 @@
 namespace {
 
 Game scoredGame(const QString& away, qint64 awayScore, qint64 homeScore, const QString& home) {
-    Game game;
+    Game game = withStatus(Game{}, GameStatus::inProgress, homeScore, awayScore);
     game.id = away + home;
     game.awayTeam.abbreviation = away;
     game.homeTeam.abbreviation = home;
-    game.awayScore = awayScore;
-    game.homeScore = homeScore;
-    game.status = GameStatus::inProgress;
     return game;
 }
 
-class NotchOverlayViewTest : public ::testing::Test {
+class NotchOverlayViewTest : public ::testing::Test, protected StubAppState {
 protected:
     NotchOverlayViewTest() { view.resize(overlay_geometry::window.size()); }
 
     QImage render() { return view.grab().toImage().convertToFormat(QImage::Format_ARGB32); }
     QPoint topCentre() const { return {view.width() / 2, NotchOverlayView::barHeight / 2}; }
 
-    ManualClock clock;
-    MemorySettingsStore settings;
-    UserPreferences preferences{settings};
-    CacheService cache{clock};
-    FakeScoresService api;
-    RecordingGameNotifier notifier;
-    NetworkMonitor monitor{std::make_unique<FakePathSource>()};
-    AppState appState{api, cache, notifier, monitor, preferences, settings, clock};
-    NotchOverlayView view{false, appState};
+    NotchOverlayView view{false, state};
 };
 
 } // namespace
@@ -59,7 +42,7 @@ TEST_F(NotchOverlayViewTest, PaintsTheFirstPinnedGameOnABlackBarAtTheTopCentreAn
     for (const QPoint& point : {topCentre(), QPoint(2, 2), QPoint(topCentre().x(), 300)})
         EXPECT_EQ(qAlpha(empty.pixel(point)), 0) << "nothing to show, nothing painted";
 
-    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL"), scoredGame("NYK", 1, 2, "MIA")});
+    state.setPinnedGames({scoredGame("BOS", 102, 99, "LAL"), scoredGame("NYK", 1, 2, "MIA")});
     EXPECT_EQ(view.barText(), QStringLiteral("BOS 102 - 99 LAL"));
     const QImage image = render();
     const QRect bar = view.barRect();
@@ -78,19 +61,19 @@ TEST_F(NotchOverlayViewTest, PaintsTheFirstPinnedGameOnABlackBarAtTheTopCentreAn
 }
 
 TEST_F(NotchOverlayViewTest, MaskFollowsThePaintedShape) {
-    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
+    state.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
     const QRegion narrow = view.mask();
     EXPECT_EQ(narrow, view.paintedRegion());
     EXPECT_TRUE(narrow.contains(topCentre()));
     EXPECT_FALSE(narrow.contains(QPoint(topCentre().x(), 300)));
     EXPECT_FALSE(narrow.contains(view.barRect().bottomLeft()));
 
-    appState.setPinnedGames({scoredGame("Longer Name", 102, 99, "Longest Name Of Them All")});
+    state.setPinnedGames({scoredGame("Longer Name", 102, 99, "Longest Name Of Them All")});
     EXPECT_EQ(view.mask(), view.paintedRegion());
     EXPECT_GT(view.mask().boundingRect().width(), narrow.boundingRect().width());
 
     // With nothing to paint the window keeps a single pixel (an empty mask would mean no mask at all).
-    appState.setPinnedGames({});
+    state.setPinnedGames({});
     EXPECT_EQ(view.mask(), QRegion(view.width() / 2, 0, 1, 1));
     EXPECT_EQ(view.barText(), QString());
 }
@@ -99,18 +82,18 @@ TEST_F(NotchOverlayViewTest, MaskReachesTheHostingWindow) {
     FakePointerSource pointer;
     OverlayNotificationCenter center;
     ClickThroughWindow window(overlay_geometry::window, &pointer, &clock, &center);
-    auto* root = new NotchOverlayView(false, appState);
+    auto* root = new NotchOverlayView(false, state);
     window.setContentView(new FirstMouseHostingView(root));
     window.show();
     QCoreApplication::processEvents();
-    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
+    state.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
     EXPECT_EQ(root->size(), overlay_geometry::window.size());
     EXPECT_EQ(window.mask(), root->paintedRegion());
 }
 
 TEST_F(NotchOverlayViewTest, RepublishedPinsWithTheSameScoreCauseNoRepaint) {
     view.show();
-    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
+    state.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
     QCoreApplication::processEvents();
     struct PaintCounter : QObject {
         int paints = 0;
@@ -120,10 +103,10 @@ TEST_F(NotchOverlayViewTest, RepublishedPinsWithTheSameScoreCauseNoRepaint) {
         }
     } counter;
     view.installEventFilter(&counter);
-    appState.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
+    state.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
     QCoreApplication::processEvents();
     EXPECT_EQ(counter.paints, 0);
-    appState.setPinnedGames({scoredGame("BOS", 104, 99, "LAL")});
+    state.setPinnedGames({scoredGame("BOS", 104, 99, "LAL")});
     QCoreApplication::processEvents();
     EXPECT_EQ(counter.paints, 1);
 }

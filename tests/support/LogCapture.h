@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMap>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -18,6 +19,7 @@ public:
     LogCapture& operator=(const LogCapture&) = delete;
 
     bool contains(const QString& line) const { return messages.contains(line); }
+    QStringList warnings() const { return messages.filter(QRegularExpression("^warning ")); }
     QStringList messages;
 
 private:
