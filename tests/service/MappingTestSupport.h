@@ -120,7 +120,3 @@ template <typename T>
 QStringList idsOf(const QList<T>& items) {
     return textsOf(items, [](const T& item) { return item.id; });
 }
-
-inline QStringList statesOf(const QList<Game>& games) {
-    return textsOf(games, stateOf);
-}

@@ -20,7 +20,7 @@ QByteArray oneCompetition(const QByteArray& competition) {
 TEST(ScoreboardMappingTest, FootballReplyMapsEveryEventInOrder) {
     const QList<Game> games = scoreboardGames(testdata::read("scoreboard/nfl.json"), "nfl");
     ASSERT_EQ(idsOf(games), QStringList({"401772830", "401772831", "401772832", "401772833"}));
-    EXPECT_EQ(statesOf(games),
+    EXPECT_EQ(textsOf(games, stateOf),
               QStringList({"in_progress|17:14|8:32 - 3rd|8:32", "halftime|10:13|Halftime|0:00",
                            "final|24:20|Final|0:00", "scheduled|0:0|9/13 - 8:20 PM EDT|0:00"}));
 
@@ -30,12 +30,9 @@ TEST(ScoreboardMappingTest, FootballReplyMapsEveryEventInOrder) {
     EXPECT_EQ(describe(live.homeTeam), u"Buffalo Bills|BUF|Bills|Buffalo|00338d/d50a0a|"
                                        u"https://a.espncdn.com/i/teamlogos/nfl/500/scoreboard/buf.png|1-0");
     EXPECT_EQ(live.homeTeam.league, live.league);
-    EXPECT_EQ(live.awayTeam.abbreviation, u"KC");
-    EXPECT_EQ(live.awayTeam.record, record(0, 1));
     EXPECT_EQ(live.startTime, utc(2026, 9, 13, 17, 0));
     EXPECT_EQ(live.venue, u"Highmark Stadium");
     EXPECT_EQ(live.broadcast, u"CBS");
-    EXPECT_FALSE(live.odds || live.raceStandings);
     EXPECT_EQ(live.lastUpdate, mappingNow());
     ASSERT_TRUE(live.situations);
     // The whole situation, its long last-play text compared apart.
@@ -44,15 +41,10 @@ TEST(ScoreboardMappingTest, FootballReplyMapsEveryEventInOrder) {
     GameSituation expected{.down = 1, .distance = 10, .yardLine = u"45"_s, .advantageTeamId = u"2"_s};
     expected.lastPlayTeamId = u"2"_s;
     EXPECT_EQ(read, expected);
-    EXPECT_FALSE(games.at(1).situations->advantageTeamId);
-    EXPECT_EQ(games.at(2).broadcast, u"NBC");
 }
 
 TEST(ScoreboardMappingTest, FootballPossessionSentAsTextNamesTheTeamWithTheBall) {
-    const QList<Game> games = scoreboardGames(testdata::read("scoreboard/nfl.json"), "nfl");
-    ASSERT_FALSE(games.isEmpty());
-    // The last play was Buffalo's too; the id must come from "possession": drop the last play and see.
-    EXPECT_EQ(games.at(0).situations->advantageTeamId, u"2");
+    // Without a last play the id can only come from "possession".
     const std::optional<GameSituation> onlyPossession = situation(R"({"possession": "12"})", Sport::football);
     EXPECT_EQ(onlyPossession->advantageTeamId, u"12");
     EXPECT_FALSE(onlyPossession->possession);
@@ -66,9 +58,6 @@ TEST(ScoreboardMappingTest, SituationReadsTheFieldsOfItsSport) {
         // A possession reference names the team by the end of its path.
         {Sport::football, R"({"possession": {"$ref": "http://core/v2/sports/football/teams/21"}})",
          GameSituation{.advantageTeamId = u"21"_s}},
-        {Sport::football, R"({"possession": {"$ref": "teams/"}})", GameSituation{.advantageTeamId = u""_s}},
-        {Sport::football, R"({"possession": {"$ref": "21"}, "yardLine": 12.5})",
-         GameSituation{.yardLine = u"12.5"_s, .advantageTeamId = u"21"_s}},
         {Sport::basketball, R"({"down": 2, "possession": {"id": "7", "abbreviation": "DEN"}})",
          GameSituation{.advantageTeamId = u"7"_s}},
         {Sport::baseball, R"({"onFirst": false, "balls": 1.5})", GameSituation{.inningHalf = u"in play"_s}},
@@ -100,7 +89,6 @@ TEST(ScoreboardMappingTest, RecordedRepliesOfEachSportGiveStateAndSituation) {
     const GameSituation& basketball = *nba.at(0).situations;
     EXPECT_EQ(std::tuple(basketball.advantageTeamId, basketball.lastPlayTeamId, basketball.bonus),
               std::tuple(u"13"_s, u"2"_s, true));
-    EXPECT_FALSE(nba.at(1).situations->advantageTeamId);
     // The batter's team has the advantage.
     const GameSituation& baseball = *mlb.at(0).situations;
     EXPECT_EQ(std::tuple(baseball.balls, baseball.strikes, baseball.outs), std::tuple(2, 1, 1));
@@ -112,10 +100,7 @@ TEST(ScoreboardMappingTest, RecordedRepliesOfEachSportGiveStateAndSituation) {
               std::tuple(u"PP 1:42"_s, u"21"_s, false));
     EXPECT_EQ(std::tuple(nhl.at(1).situations->advantageTeamId, nhl.at(1).situations->emptyNet),
               std::tuple(u"6"_s, true));
-
-    EXPECT_EQ(mlb.at(0).homeTeam.record, record(64, 56));
     EXPECT_EQ(nhl.at(0).homeTeam.record, record(9, 4, 2));
-    EXPECT_EQ(epl.at(0).homeTeam.record, record(6, 2, 1));
 }
 
 TEST(ScoreboardMappingTest, FightersBecomeTheSidesOfABout) {
@@ -127,9 +112,6 @@ TEST(ScoreboardMappingTest, FightersBecomeTheSidesOfABout) {
     EXPECT_EQ(describe(bout.homeTeam),
               u"Alexandre Pantoja|Pantoja|A. Pantoja|Alexandre Pantoja|1E88E5/FFFFFF|"
               u"https://a.espncdn.com/i/teamlogos/countries/500/bra.png|29-5-0");
-    EXPECT_EQ(bout.awayTeam.name, u"Brandon Royval");
-    EXPECT_EQ(bout.venue, u"T-Mobile Arena");
-    EXPECT_EQ(bout.status, GameStatus::scheduled);
 }
 
 TEST(ScoreboardMappingTest, GolfersBecomeTheSidesOfATournament) {
@@ -167,23 +149,16 @@ TEST(ScoreboardMappingTest, ScoresAreReadOnlyFromIntegerText) {
 }
 
 TEST(ScoreboardMappingTest, SidesBroadcastAndStatusFallBack) {
-    const QByteArray first = R"({"team": {"id": "a", "displayName": "First"}})";
     // Unmarked sides go in list order; only the first broadcast counts; a status without type gives the
     // clock.
-    Game game = onlyGame(oneCompetition(R"({"competitors": [)" + first +
-                                        R"(, {"team": {"id": "b", "displayName": "Second"}}],
+    const Game game =
+        onlyGame(oneCompetition(R"({"competitors": [{"team": {"id": "a", "displayName": "First"}},
+        {"team": {"id": "b", "displayName": "Second"}}],
         "broadcasts": [{"names": []}, {"names": ["ESPN"]}], "status": {"displayClock": "2:00"}})"),
-                         "nfl");
+                 "nfl");
     EXPECT_EQ(sideIds(game), u"a|b");
     EXPECT_FALSE(game.broadcast);
     EXPECT_EQ(stateOf(game), u"scheduled|0:0|none|2:00");
-    // Only the second is marked home: it is both sides. Without a status: no period, no clock.
-    game =
-        onlyGame(oneCompetition(R"({"competitors": [)" + first +
-                                R"(, {"homeAway": "home", "team": {"id": "b", "displayName": "Second"}}]})"),
-                 "nfl");
-    EXPECT_EQ(sideIds(game), u"b|b");
-    EXPECT_EQ(stateOf(game), u"scheduled|0:0|none|none");
 }
 
 TEST(ScoreboardMappingTest, OverallRecordIsTheFirstMatchingOne) {
@@ -198,9 +173,6 @@ TEST(ScoreboardMappingTest, OverallRecordIsTheFirstMatchingOne) {
               record(5, 4));
     EXPECT_FALSE(homeRecord(R"([{"type": "total"}, {"name": "overall", "summary": "5-4"}])"));
     EXPECT_FALSE(homeRecord(R"([{"type": "total", "summary": "12"}])"));
-    EXPECT_EQ(homeRecord(R"([{"type": "total", "summary": "10--3-x-9"}])"), record(10, 3, 0));
-    EXPECT_FALSE(homeRecord(R"([{"type": "total", "summary": "1-0"}, 7])"));
-    EXPECT_FALSE(homeRecord("[]"));
 }
 
 TEST(ScoreboardMappingTest, TeamDefaultsAndFreshIdsForMissingKeys) {
