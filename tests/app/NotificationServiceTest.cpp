@@ -144,7 +144,6 @@ TEST_F(DesktopNotificationTest, NotificationCarriesActionsHintsAndApplicationNam
     // The server reads markup.
     EXPECT_EQ(start.body, "Texas A&amp;M &lt;Aggies&gt; vs Los Angeles Lakers");
     EXPECT_EQ(start.actions, (QStringList{"OPEN_GAME", "View Details", "PIN_GAME", "Pin to Menu Bar"}));
-    EXPECT_EQ(start.replacesId, 0u);
     EXPECT_FALSE(start.hints.value("desktop-entry").toString().isEmpty());
     EXPECT_FALSE(start.hints.value("sound-name").toString().isEmpty());
 
@@ -210,11 +209,10 @@ TEST_F(DesktopNotificationTest, RefusedDeliveryIsLoggedAndNothingElse) {
 
 TEST_F(DesktopNotificationTest, ChosenActionComesBackWithTheUserInfo) {
     QSignalSpy chosen(&notifier, &Notifier::actionInvoked);
-    bool delivered = false;
-    notifier.add({"start-401810001", "Game Starting", "body", true, "GAME_START", userInfo},
-                 [&delivered](const std::optional<QString>& error) { delivered = !error; });
-    ASSERT_TRUE(spinUntil([&] { return delivered; }));
-    daemon.invokeAction(daemon.notifications().at(0).id, "PIN_GAME");
+    service.sendGameStartNotification(game());
+    const uint id = waitForNotification(1).id;
+    roundTrip(); // the notifier has the server's answer, so it knows the id
+    daemon.invokeAction(id, "PIN_GAME");
     ASSERT_TRUE(spinUntil([&] { return chosen.count() > 0; }));
     EXPECT_EQ(chosen.at(0).at(0).toString(), "PIN_GAME");
     EXPECT_EQ(chosen.at(0).at(1).value<UserInfo>(), userInfo);

@@ -32,27 +32,23 @@ TEST(ScrollValuatorsTest, ScrollFollowsTheContentAndPointerMotionAloneIsNoScroll
     EXPECT_EQ(decode(device, {0b1000}, {12}), Delta(0, -12, true));
     EXPECT_EQ(decode(device, {0b0011}, {5, 6}), std::nullopt);
     EXPECT_EQ(decode(device, {0b0100}, {0}), std::nullopt);
-    EXPECT_EQ(decode(device, {0b0100}, {}),
-              std::nullopt); // a mask promising more values than the event holds
+    // A mask promising more values than the event holds.
+    EXPECT_EQ(decode(device, {0b0100}, {}), std::nullopt);
 }
 
-TEST(ScrollValuatorsTest, OneNotchIsFifteenPointsWhateverTheIncrement) {
+TEST(ScrollValuatorsTest, WheelNotchesAbsoluteAxesAndAxesBeyondTheFirstMaskWord) {
     ScrollValuators wheel = touchpad(120);
     wheel.precise = false;
-    EXPECT_EQ(decode(wheel, {0b0100}, {120}), Delta(-15, 0, false));
-}
+    EXPECT_EQ(decode(wheel, {0b0100}, {120}), Delta(-15, 0, false)) << "one notch is 15 points";
 
-TEST(ScrollValuatorsTest, AbsoluteAxesGiveTheChangeSinceTheLastValue) {
-    ScrollValuators device = touchpad();
-    device.axes[0].absolute = true;
-    EXPECT_EQ(decode(device, {0b0100}, {1000}), std::nullopt);
-    EXPECT_EQ(decode(device, {0b0100}, {1040}), Delta(-40, 0, true));
-}
+    ScrollValuators absolute = touchpad();
+    absolute.axes[0].absolute = true; // the change since the last value
+    EXPECT_EQ(decode(absolute, {0b0100}, {1000}), std::nullopt);
+    EXPECT_EQ(decode(absolute, {0b0100}, {1040}), Delta(-40, 0, true));
 
-TEST(ScrollValuatorsTest, AxesBeyondTheFirstMaskWordAreFound) {
-    ScrollValuators device;
-    device.axes = {ScrollAxis{33, true, 15, false, std::nullopt}};
-    EXPECT_EQ(decode(device, {0b1, 0b10}, {7, -9}), Delta(9, 0, false));
+    ScrollValuators high;
+    high.axes = {ScrollAxis{33, true, 15, false, std::nullopt}};
+    EXPECT_EQ(decode(high, {0b1, 0b10}, {7, -9}), Delta(9, 0, false));
 }
 
 TEST(ScrollValuatorsTest, TouchpadsAreKnownByName) {

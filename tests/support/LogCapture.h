@@ -19,7 +19,10 @@ public:
     LogCapture& operator=(const LogCapture&) = delete;
 
     bool contains(const QString& line) const { return messages.contains(line); }
-    QStringList warnings() const { return messages.filter(QRegularExpression("^warning ")); }
+    QStringList matching(const QString& pattern) const {
+        return messages.filter(QRegularExpression(pattern));
+    }
+    QStringList warnings() const { return matching("^warning "); }
     QStringList messages;
 
 private:
