@@ -67,7 +67,6 @@ TEST_F(ESPNAPIServiceTest, CachedScoreboardAnswersWithoutRequestUntilItExpires) 
     const auto first = scoreboard("nba");
     ASSERT_TRUE(first.ok());
     EXPECT_EQ(first.value().size(), 3);
-    EXPECT_EQ(first.value().first().homeTeam.abbreviation, u"LAL");
     // Requests name the application and its version.
     EXPECT_EQ(standin.stats().value("userAgent").toString(),
               "Glimmerbox/" + QLatin1String(BuildInfo::version));
@@ -98,12 +97,6 @@ TEST_F(ESPNAPIServiceTest, DefaultScenarioMapsIntoGamesForEveryLeague) {
         ASSERT_TRUE(games.ok()) << id.toStdString();
         EXPECT_EQ(games.value().size(), count) << id.toStdString();
     }
-    // The finished race weekend is only on its own day (scenario dates count from the stand-in's start).
-    const auto race = scoreboard("f1", QDateTime::currentDateTime().addDays(-2));
-    ASSERT_TRUE(race.ok());
-    ASSERT_EQ(race.value().size(), 1);
-    EXPECT_EQ(race.value().first().status, GameStatus::final_);
-    EXPECT_EQ(race.value().first().homeTeam.name, u"Lando Norris");
 }
 
 TEST_F(ESPNAPIServiceTest, SummaryFetchedForTheDetailServesTheTopScorers) {
@@ -131,7 +124,6 @@ TEST_F(ESPNAPIServiceTest, GameIdIsPercentEncodedSoItCannotChangeTheQuery) {
 TEST_F(ESPNAPIServiceTest, UnknownLeagueIsFetchedUnderNfl) {
     League unknown = leagueWithId("nba");
     unknown.id = QStringLiteral("xfl");
-    EXPECT_EQ(ESPNAPIService::apiPath(unknown), u"football/nfl");
     EXPECT_TRUE(await(service->fetchScoreboard(unknown)).ok());
     EXPECT_EQ(requestsOf("football/nfl/scoreboard"), 1);
 }

@@ -102,10 +102,6 @@ inline QByteArray oneEvent(const QByteArray& keys, const QByteArray& date = "202
     return R"({"events": [{"id": "1", "date": ")" + date + R"(", )" + keys + "}]}";
 }
 
-inline TeamRecord record(qint64 wins, qint64 losses, std::optional<qint64> ties = std::nullopt) {
-    return TeamRecord{.wins = wins, .losses = losses, .ties = ties};
-}
-
 // One text per item, in order.
 template <typename T, typename Text>
 QStringList textsOf(const QList<T>& items, Text text) {

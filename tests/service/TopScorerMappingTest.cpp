@@ -37,14 +37,3 @@ TEST(TopScorerMappingTest, HeadshotMayBeTextAndAbsentIdsMatch) {
         {"leaders": [{"leaders": []}]}]})"),
               QStringList({"A||home|https://img/a.png", "Unknown|9 PTS|away|"}));
 }
-
-TEST(TopScorerMappingTest, LaterHomeCompetitorAndOwnIdDecideTheHomeTeam) {
-    EXPECT_EQ(scorersOf(R"({
-        "header": {"competitions": [{"competitors": [
-            {"homeAway": "home", "team": {"id": "1"}}, {"homeAway": "home", "id": "2"}]}]},
-        "boxscore": {"players": [
-            {"team": {"id": "1"}, "statistics": [{"athletes": [{"athlete": {"displayName": "One"}, "stats": [3, "x"]}]}]},
-            {"team": {"id": "2"}, "statistics": [{"athletes": [{"athlete": {"displayName": "Two"}, "stats": []}]}]},
-            {"team": {"id": "3"}, "statistics": []}]}})"),
-              QStringList({"One||away|", "Two||home|"}));
-}
