@@ -141,19 +141,6 @@ TEST(ScoreboardMappingTest, ScoresAreReadOnlyFromIntegerText) {
               QStringList({"0:0", "7:-1", "0:0", "4:0"}));
 }
 
-TEST(ScoreboardMappingTest, SidesBroadcastAndStatusFallBack) {
-    // Unmarked sides go in list order; only the first broadcast counts; a status without type gives the
-    // clock.
-    const Game game =
-        onlyGame(oneCompetition(R"({"competitors": [{"team": {"id": "a", "displayName": "First"}},
-        {"team": {"id": "b", "displayName": "Second"}}],
-        "broadcasts": [{"names": []}, {"names": ["ESPN"]}], "status": {"displayClock": "2:00"}})"),
-                 "nfl");
-    EXPECT_EQ(sideIds(game), u"a|b");
-    EXPECT_FALSE(game.broadcast);
-    EXPECT_EQ(stateOf(game), u"scheduled|0:0|none|2:00");
-}
-
 TEST(ScoreboardMappingTest, OverallRecordIsTheFirstMatchingOne) {
     const auto homeRecord = [](const QByteArray& records) {
         return onlyGame(oneCompetition(R"({"competitors": [{"homeAway": "home", "records": )" + records +
