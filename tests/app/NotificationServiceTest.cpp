@@ -30,16 +30,13 @@ public:
 
 // Boston (away) at the Lakers.
 Game game(qint64 homeScore = 99, qint64 awayScore = 102, std::optional<QString> period = std::nullopt) {
-    Game game;
-    game.id = "401810001";
-    game.league = League::withId("nba").value();
-    game.homeTeam.id = "13";
+    Game game = withStatus(testGame("401810001", "nba", {}), GameStatus::inProgress, homeScore, awayScore,
+                           std::move(period));
     game.homeTeam.name = "Los Angeles Lakers";
     game.homeTeam.abbreviation = "LAL";
-    game.awayTeam.id = "2";
     game.awayTeam.name = "Boston Celtics";
     game.awayTeam.abbreviation = "BOS";
-    return withStatus(game, GameStatus::inProgress, homeScore, awayScore, std::move(period));
+    return game;
 }
 
 using UserInfo = QMap<QString, QString>;

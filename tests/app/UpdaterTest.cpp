@@ -13,33 +13,25 @@
 namespace {
 
 // Answers every request on 127.0.0.1 with one fixed HTTP response.
-class FixedHttpServer : public QObject {
+class FixedHttpServer : public QTcpServer {
 public:
-    FixedHttpServer(int status, QByteArray body) {
-        m_server.listen(QHostAddress::LocalHost);
-        connect(&m_server, &QTcpServer::newConnection, this, [this, status, body] {
-            QTcpSocket* socket = m_server.nextPendingConnection();
-            connect(socket, &QTcpSocket::readyRead, socket, [socket, status, body] {
-                if (!socket->readAll().contains("\r\n\r\n"))
-                    return;
-                socket->write(
-                    QStringLiteral("HTTP/1.1 %1 Status\r\nContent-Type: application/json\r\nContent-Length: "
-                                   "%2\r\nConnection: close\r\n\r\n")
-                        .arg(status)
-                        .arg(body.size())
-                        .toLatin1() +
-                    body);
-                socket->disconnectFromHost();
-            });
+    FixedHttpServer(int status, const QByteArray& body) {
+        listen(QHostAddress::LocalHost);
+        const QByteArray reply = "HTTP/1.1 " + QByteArray::number(status) +
+                                 " Status\r\nContent-Length: " + QByteArray::number(body.size()) +
+                                 "\r\nConnection: close\r\n\r\n" + body;
+        connect(this, &QTcpServer::newConnection, this, [this, reply] {
+            QTcpSocket* socket = nextPendingConnection();
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QTcpSocket::readyRead, socket, [socket, reply] {
+                if (socket->readAll().contains("\r\n\r\n")) {
+                    socket->write(reply);
+                    socket->disconnectFromHost();
+                }
+            });
         });
     }
-    QUrl url() const {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1/feed.json").arg(m_server.serverPort()));
-    }
-
-private:
-    QTcpServer m_server;
+    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/feed.json").arg(serverPort())); }
 };
 
 class UpdaterTest : public ::testing::Test {
