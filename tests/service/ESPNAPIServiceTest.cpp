@@ -143,10 +143,8 @@ TEST_F(ESPNAPIServiceTest, DatedScoreboardSendsTheLocalDayInAsciiDigits) {
 }
 
 TEST_F(ESPNAPIServiceTest, TeamListsAskForFourHundredInCollegeLeaguesFiftyElsewhereAndNoneInTennis) {
-    for (const char* id : {"atp", "wta"}) {
-        ASSERT_TRUE(teams(id).ok());
-        EXPECT_TRUE(teams(id).value().isEmpty());
-    }
+    for (const char* id : {"atp", "wta"})
+        EXPECT_TRUE(teams(id).value().isEmpty()) << id;
     EXPECT_EQ(standin.totalRequests(), 0);
 
     EXPECT_FALSE(teams("ncaaf").ok()); // not in this scenario: 404

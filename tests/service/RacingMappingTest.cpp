@@ -11,7 +11,7 @@ QByteArray raceWeekend(const QByteArray& competitions,
 
 } // namespace
 
-TEST(RacingMappingTest, OnlyTheRaceSessionMakesTheGame) {
+TEST(RacingMappingTest, RaceSessionMakesTheGameAndFewerThanTwoDriversGivePlaceholderSides) {
     const QList<Game> games = scoreboardGames(testdata::read("scoreboard/f1.json"), "f1");
     ASSERT_EQ(games.size(), 2);
     const Game& monza = games.at(0);
@@ -35,11 +35,7 @@ TEST(RacingMappingTest, OnlyTheRaceSessionMakesTheGame) {
               u"Max Verstappen|M. Verstappen|M. Verstappen|Max Verstappen|FF1801/FFFFFF|"
               u"https://a.espncdn.com/i/teamlogos/countries/500/ned.png|none");
     EXPECT_EQ(monza.scoreLine(), u"L. Norris 2 - 1 M. Verstappen");
-}
 
-TEST(RacingMappingTest, FewerThanTwoDriversGivesPlaceholderSides) {
-    const QList<Game> games = scoreboardGames(testdata::read("scoreboard/f1.json"), "f1");
-    ASSERT_EQ(games.size(), 2);
     const Game& singapore = games.at(1);
     // The circuit has no name: the race's venue is used.
     EXPECT_EQ(singapore.venue, u"Marina Bay Street Circuit");
