@@ -26,7 +26,7 @@ TEST_F(AppStateQueriesTest, AFreshStateAssumesTheNetworkUpAndTodayFetched) {
     processPendingEvents();
 }
 
-TEST_F(AppStateQueriesTest, RelevantGamesAreLiveOrStartingWithinADay) {
+TEST_F(AppStateQueriesTest, RelevantGamesAreLiveOrStartingWithinADayOrElseTheLatestFinal) {
     EXPECT_TRUE(relevant({}).isEmpty());
     EXPECT_TRUE(relevant({withStatus(game("p"), postponed), withStatus(game("c"), cancelled),
                           withStatus(game("d"), delayed)})
@@ -34,9 +34,7 @@ TEST_F(AppStateQueriesTest, RelevantGamesAreLiveOrStartingWithinADay) {
     EXPECT_EQ(relevant({startingIn("late", -60), startingIn("day", 86400), startingIn("day+1", 86401),
                         withStatus(game("live"), endOfPeriod), startingIn("soon", 60)}),
               (QStringList{"day", "live", "soon"}));
-}
-
-TEST_F(AppStateQueriesTest, WithNothingLiveOrComingTheLatestFinalStandsAlone) {
+    // With nothing live or coming the latest final stands alone.
     EXPECT_EQ(
         relevant({finalStartedAt("old", 7200), finalStartedAt("latest", 3600), finalStartedAt("tie", 3600)}),
         QStringList{"latest"});
