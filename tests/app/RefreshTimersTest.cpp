@@ -2,7 +2,8 @@
 // binding.
 #include "AppStateFixture.h"
 
-using std::chrono::milliseconds;
+using namespace std::chrono_literals;
+using Delays = std::vector<std::chrono::milliseconds>;
 
 class RefreshTimersTest : public AppStateFixture {
 protected:
@@ -11,13 +12,7 @@ protected:
         clock.advanceSeconds(seconds);
         processPendingEvents();
     }
-    std::vector<milliseconds> delays() const { return clock.pendingDelays(); }
-    static std::vector<milliseconds> seconds(std::initializer_list<double> values) {
-        std::vector<milliseconds> result;
-        for (double value : values)
-            result.push_back(secondsToMilliseconds(value));
-        return result;
-    }
+    Delays delays() const { return clock.pendingDelays(); }
 };
 
 TEST_F(RefreshTimersTest, PinnedIntervalFollowsThePins) {
@@ -25,11 +20,11 @@ TEST_F(RefreshTimersTest, PinnedIntervalFollowsThePins) {
     EXPECT_TRUE(delays().empty()) << "no pins, no timer";
 
     state.pinGame(game("scheduled"));
-    EXPECT_EQ(delays(), seconds({15}));
+    EXPECT_EQ(delays(), Delays{15s});
     state.pinGame(withStatus(game("final"), final_));
-    EXPECT_EQ(delays(), seconds({15}));
+    EXPECT_EQ(delays(), Delays{15s});
     state.pinGame(withStatus(game("half"), halftime));
-    EXPECT_EQ(delays(), seconds({3}));
+    EXPECT_EQ(delays(), Delays{3s});
 
     state.setPinnedGames({});
     state.schedulePinnedRefresh();
@@ -48,12 +43,12 @@ TEST_F(RefreshTimersTest, PinnedTimerReArmsOnlyAfterItsRefreshHasReturned) {
     EXPECT_EQ(api.pendingCount(), 1);
     api.answer(Kind::liveScoreboard, "nba", {withStatus(game("live"), final_, 1, 0)});
     processPendingEvents();
-    EXPECT_EQ(delays(), seconds({15})) << "the pins are no longer live";
+    EXPECT_EQ(delays(), Delays{15s}) << "the pins are no longer live";
 
     advance(15);
     api.answer(Kind::liveScoreboard, "nba", APIError::httpError(500));
     processPendingEvents();
-    EXPECT_EQ(delays(), seconds({15})) << "a failed refresh re-arms too";
+    EXPECT_EQ(delays(), Delays{15s}) << "a failed refresh re-arms too";
     state.setPinnedGames({});
     state.schedulePinnedRefresh();
 }
@@ -61,14 +56,14 @@ TEST_F(RefreshTimersTest, PinnedTimerReArmsOnlyAfterItsRefreshHasReturned) {
 TEST_F(RefreshTimersTest, LeagueTimerRunsEveryThirtySecondsAfterEachRefresh) {
     preferences.setEnabledLeagues({"nba"});
     state.scheduleLeagueRefresh();
-    EXPECT_EQ(delays(), seconds({30}));
+    EXPECT_EQ(delays(), Delays{30s});
 
     advance(30);
     EXPECT_EQ(api.requestCount(Kind::scoreboard), 1);
     EXPECT_TRUE(delays().empty());
     answerLeague(Kind::scoreboard, "nba", {game("g")});
     processPendingEvents();
-    EXPECT_EQ(delays(), seconds({30}));
+    EXPECT_EQ(delays(), Delays{30s});
     EXPECT_EQ(idsOf(state.games().value("nba")), QStringList{"g"});
 
     // Once no league is followed the timer fires once more, empties the games and stops.
@@ -86,19 +81,19 @@ TEST_F(RefreshTimersTest, LeagueTimerRunsEveryThirtySecondsAfterEachRefresh) {
     state.scheduleLeagueRefresh();
     advance(30);
     EXPECT_TRUE(api.requests().empty());
-    EXPECT_EQ(delays(), seconds({30}));
+    EXPECT_EQ(delays(), Delays{30s});
 }
 
 TEST_F(RefreshTimersTest, FullTimerRunsTheFreshFetchEveryTwelveHours) {
     preferences.setEnabledLeagues({"nba"});
     state.scheduleFullRefresh();
-    EXPECT_EQ(delays(), seconds({43200}));
+    EXPECT_EQ(delays(), Delays{43200s});
     advance(43200);
     EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 1);
     EXPECT_TRUE(delays().empty());
     answerLeague(Kind::liveScoreboard, "nba", {});
     processPendingEvents();
-    EXPECT_EQ(delays(), seconds({43200}));
+    EXPECT_EQ(delays(), Delays{43200s});
 }
 
 TEST_F(RefreshTimersTest, OtherRefreshesLeaveTheTimersAlone) {
@@ -109,7 +104,7 @@ TEST_F(RefreshTimersTest, OtherRefreshesLeaveTheTimersAlone) {
     serveAtOnce({{"nba", {}}});
     ASSERT_TRUE(runToCompletion(state.refreshLeagues()));
     ASSERT_TRUE(runToCompletion(state.freshFetch()));
-    EXPECT_EQ(delays(), seconds({20, 43190}));
+    EXPECT_EQ(delays(), (Delays{20s, 43190s}));
 }
 
 TEST_F(RefreshTimersTest, EveryUsableNetworkReportStartsALeagueRefresh) {
