@@ -6,8 +6,8 @@
 #include <QSessionManager>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -15,7 +15,12 @@ namespace {
 
 int g_signalPipe[2] = {-1, -1};
 
-// Async-signal-safe: only writes the signal number into the pipe.
+// SIGHUP too: logind ends a session with SIGTERM and SIGHUP together, and a closed terminal hangs up; the
+// default action of SIGHUP would end the process before the quit path has saved anything.
+constexpr int quitSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+// Async-signal-safe: only writes the signal number into the pipe, never blocking (a full pipe already holds
+// a quit request).
 void forwardSignal(int signal) {
     const int savedErrno = errno;
     const char byte = static_cast<char>(signal);
@@ -29,8 +34,8 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent) {}
 
 QuitSignals::~QuitSignals() {
     if (m_notifier) {
-        std::signal(SIGTERM, SIG_DFL);
-        std::signal(SIGINT, SIG_DFL);
+        for (int signal : quitSignals)
+            std::signal(signal, SIG_DFL);
         ::close(g_signalPipe[0]);
         ::close(g_signalPipe[1]);
         g_signalPipe[0] = g_signalPipe[1] = -1;
@@ -40,7 +45,7 @@ QuitSignals::~QuitSignals() {
 void QuitSignals::install() {
     if (m_notifier)
         return;
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalPipe) != 0) {
         qCWarning(generalLogger) << "Could not set up signal handling";
         return;
     }
@@ -51,8 +56,8 @@ void QuitSignals::install() {
     action.sa_handler = forwardSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    for (int signal : quitSignals)
+        sigaction(signal, &action, nullptr);
 
     // The session manager asks running applications to save their data when the session ends.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {

@@ -4,8 +4,8 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM, SIGINT and the end of the desktop session into quitRequested() on the GUI thread, so that
-// they take the application's normal quit path. Signals reach the event loop through a self-pipe.
+// Turns SIGTERM, SIGINT, SIGHUP and the end of the desktop session into quitRequested() on the GUI thread, so
+// that they take the application's normal quit path. Signals reach the event loop through a self-pipe.
 class QuitSignals : public QObject {
     Q_OBJECT
 public:

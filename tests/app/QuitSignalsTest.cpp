@@ -8,16 +8,15 @@
 
 namespace {
 
-TEST(QuitSignalsTest, TermAndInterruptBecomeQuitRequests) {
+TEST(QuitSignalsTest, TermInterruptAndHangUpBecomeQuitRequests) {
     QuitSignals handler;
     handler.install();
     QSignalSpy quit(&handler, &QuitSignals::quitRequested);
-
-    std::raise(SIGTERM);
-    ASSERT_TRUE(quit.wait(2000));
-    std::raise(SIGINT);
-    ASSERT_TRUE(quit.wait(2000));
-    EXPECT_EQ(quit.size(), 2);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        std::raise(signal);
+        ASSERT_TRUE(quit.wait(2000)) << "signal " << signal;
+    }
+    EXPECT_EQ(quit.size(), 3);
 }
 
 } // namespace
