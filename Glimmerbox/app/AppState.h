@@ -17,6 +17,7 @@
 #include <optional>
 
 class CacheService;
+enum class CurrentScoreboard;
 struct LeagueGames;
 class GameNotifier;
 class NetworkMonitor;
@@ -139,8 +140,12 @@ private:
     QString todayKey() const;
     QList<League> followedLeagues() const;
     QList<Game> allHeldGames() const;
-    void emptyGamesAndPreviousStates();
+    // Empties games, previous states and the cache, and records `today` as the day of the last fetch.
+    void startNewDay(const QString& today);
     void applyLeagueResult(const LeagueGames& result);
+    // The common end of the fresh fetch and the league refresh: every followed league fetched at once and
+    // written as it arrives, then pins, change detection, lastRefresh, and isLoading cleared.
+    QCoro::Task<> reloadFollowedLeagues(CurrentScoreboard source);
     void autoPinFavoriteGames(const QList<Game>& allGames);
     bool isInQuietHours() const;
     void checkGame(const Game& game);

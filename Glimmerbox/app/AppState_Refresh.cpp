@@ -23,9 +23,11 @@ QCoro::Task<LeagueGames> fetchLiveLeague(ScoresService& api, League league) {
 
 } // namespace
 
-void AppState::emptyGamesAndPreviousStates() {
+void AppState::startNewDay(const QString& today) {
     setGames({});
     m_previousGameStates.clear();
+    m_cache.clearAll();
+    m_lastFetchDay = today;
 }
 
 void AppState::applyLeagueResult(const LeagueGames& result) {
@@ -33,16 +35,10 @@ void AppState::applyLeagueResult(const LeagueGames& result) {
         setLeagueGames(result.leagueId, *result.games);
 }
 
-QCoro::Task<> AppState::freshFetch() {
-    setIsLoading(true);
-    setError(std::nullopt);
-    emptyGamesAndPreviousStates();
-    m_cache.clearAll();
-    m_lastFetchDay = todayKey();
-
+QCoro::Task<> AppState::reloadFollowedLeagues(CurrentScoreboard source) {
     TaskGroup<LeagueGames> group([this](LeagueGames result) { applyLeagueResult(result); });
     for (const League& league : followedLeagues())
-        group.add(fetchLeagueGames(m_apiService, m_clock, league, CurrentScoreboard::uncached));
+        group.add(fetchLeagueGames(m_apiService, m_clock, league, source));
     co_await group.waitForAll();
 
     syncPinnedGames();
@@ -50,6 +46,14 @@ QCoro::Task<> AppState::freshFetch() {
 
     setLastRefresh(m_clock.now());
     setIsLoading(false);
+}
+
+QCoro::Task<> AppState::freshFetch() {
+    setIsLoading(true);
+    setError(std::nullopt);
+    startNewDay(todayKey());
+
+    co_await reloadFollowedLeagues(CurrentScoreboard::uncached);
 
     qsizetype gameCount = 0;
     for (const QList<Game>& leagueGames : m_games)
@@ -78,29 +82,16 @@ QCoro::Task<> AppState::refreshLeagues() {
     setError(std::nullopt);
 
     const QString today = todayKey();
-    if (today != m_lastFetchDay) {
-        emptyGamesAndPreviousStates();
-        m_cache.clearAll();
-        m_lastFetchDay = today;
-    }
+    if (today != m_lastFetchDay)
+        startNewDay(today);
 
     const QSet<QString> enabled = m_preferences.enabledLeagues();
-    const QList<League> leagues = followedLeagues();
     for (const QString& leagueId : m_games.keys()) {
         if (!enabled.contains(leagueId))
             removeLeagueGames(leagueId);
     }
 
-    TaskGroup<LeagueGames> group([this](LeagueGames result) { applyLeagueResult(result); });
-    for (const League& league : leagues)
-        group.add(fetchLeagueGames(m_apiService, m_clock, league, CurrentScoreboard::cached));
-    co_await group.waitForAll();
-
-    syncPinnedGames();
-    co_await checkForGameChanges();
-
-    setLastRefresh(m_clock.now());
-    setIsLoading(false);
+    co_await reloadFollowedLeagues(CurrentScoreboard::cached);
 }
 
 QCoro::Task<> AppState::refreshLeague(League league) {
