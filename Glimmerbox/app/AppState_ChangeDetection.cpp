@@ -13,9 +13,7 @@ QCoro::Task<> AppState::checkForGameChanges() {
     QList<Game> examined = allHeldGames();
     if (m_preferences.notifyFavoritesOnly()) {
         const QSet<QString> favorites = m_preferences.favoriteTeamIds();
-        examined.removeIf([&](const Game& game) {
-            return !favorites.contains(game.homeTeam.id) && !favorites.contains(game.awayTeam.id);
-        });
+        examined.removeIf([&](const Game& game) { return !involvesTeam(game, favorites); });
     }
 
     for (const Game& game : examined)

@@ -1,6 +1,7 @@
 // Pinned games: pinning with a bound, toggling, the synchronisation after every refresh and the saved ids.
 #include "AppState.h"
 
+#include "GameChangeRules.h"
 #include "model/UserPreferences.h"
 #include "platform/SettingsStore.h"
 
@@ -18,10 +19,6 @@ constexpr double finalPinLifetimeSeconds = 300.0;
 
 bool holdsGame(const QList<Game>& games, const QString& id) {
     return std::any_of(games.cbegin(), games.cend(), [&](const Game& game) { return game.id == id; });
-}
-
-bool involvesTeam(const Game& game, const QSet<QString>& teamIds) {
-    return teamIds.contains(game.homeTeam.id) || teamIds.contains(game.awayTeam.id);
 }
 
 double secondsBetween(const QDateTime& from, const QDateTime& to) {

@@ -18,6 +18,10 @@ std::optional<int> minuteOfDay(const QDateTime& dateTime) {
 
 } // namespace
 
+bool involvesTeam(const Game& game, const QSet<QString>& teamIds) {
+    return teamIds.contains(game.homeTeam.id) || teamIds.contains(game.awayTeam.id);
+}
+
 bool isCloseLiveGame(const Game& game) {
     return game.isLive() && std::abs(game.homeScore - game.awayScore) <= closeGameMargin;
 }

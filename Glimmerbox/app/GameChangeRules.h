@@ -3,6 +3,7 @@
 #include "model/Game.h"
 
 #include <QDateTime>
+#include <QSet>
 #include <QString>
 
 class UserPreferences;
@@ -12,6 +13,10 @@ class UserPreferences;
 // A score is close when the two sides are at most this many points apart (the closeGameThreshold setting
 // is not consulted).
 inline constexpr qint64 closeGameMargin = 7;
+
+// Whether the home or the away team is one of `teamIds` (the favourites filter of notifications and of
+// automatic pinning).
+bool involvesTeam(const Game& game, const QSet<QString>& teamIds);
 
 // Live and within closeGameMargin.
 bool isCloseLiveGame(const Game& game);
