@@ -10,6 +10,8 @@
 
 #include <unistd.h>
 
+#include <utility>
+
 namespace {
 const QByteArray showSettingsRequest = QByteArrayLiteral("show-settings\n");
 constexpr int handshakeTimeoutMs = 2000;
@@ -26,10 +28,14 @@ QString SingleInstance::defaultServerName() {
     const QByteArray config =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toUtf8();
     const QByteArray tag = QCryptographicHash::hash(config, QCryptographicHash::Sha1).toHex().left(8);
-    return QStringLiteral("%1-%2-%3")
-        .arg(QString::fromLatin1(BuildInfo::appId))
-        .arg(::getuid())
-        .arg(QString::fromLatin1(tag));
+    const QString name = QStringLiteral("%1-%2-%3")
+                             .arg(QString::fromLatin1(BuildInfo::appId))
+                             .arg(::getuid())
+                             .arg(QString::fromLatin1(tag));
+    // In the user's private runtime folder, so that only the user reaches it without access options on the
+    // socket (with them QLocalServer silently replaces a live socket instead of reporting it in use).
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? name : runtime + QLatin1Char('/') + name;
 }
 
 bool SingleInstance::claim() {
@@ -37,9 +43,13 @@ bool SingleInstance::claim() {
         return false;
 
     m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
     if (!m_server->listen(m_serverName)) {
-        // Nobody answered, so a socket left behind by a crashed instance is in the way: clear it and retry.
+        // Another launch may have started listening since we asked: hand over to it rather than remove its
+        // socket. Still nobody answering means a crashed instance left its socket behind: clear it and retry.
+        if (notifyRunningInstance()) {
+            delete std::exchange(m_server, nullptr);
+            return false;
+        }
         QLocalServer::removeServer(m_serverName);
         if (!m_server->listen(m_serverName)) {
             qCWarning(generalLogger).noquote()

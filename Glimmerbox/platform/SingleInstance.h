@@ -10,7 +10,7 @@ class QLocalServer;
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // `serverName` names the socket; the default is per user and settings folder.
+    // `serverName` names the socket; the default is per user and settings folder, in the runtime folder.
     explicit SingleInstance(QString serverName = defaultServerName(), QObject* parent = nullptr);
     ~SingleInstance() override;
 
