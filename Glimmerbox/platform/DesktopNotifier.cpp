@@ -138,6 +138,10 @@ void DesktopNotifier::finish(const QString& identifier, QDBusPendingCallWatcher*
         }
         pending.completion(std::nullopt);
     }
+    // With no reply outstanding, no recorded close can be one of ours any more (servers that broadcast the
+    // signal report other applications' closes too).
+    if (m_inFlight.isEmpty())
+        m_closedBeforeReply.clear();
     QList<Pending> waiting = m_waitingForIdentifier.take(identifier);
     if (!waiting.isEmpty()) {
         notify(waiting.takeFirst());
