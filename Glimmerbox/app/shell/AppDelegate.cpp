@@ -8,6 +8,7 @@
 #include "platform/Logging.h"
 #include "platform/SettingsStore.h"
 #include "platform/Updater.h"
+#include "settings/OnboardingView.h"
 
 #include <QMenu>
 
@@ -81,7 +82,7 @@ void AppDelegate::setupNotchWindow() {
 }
 
 void AppDelegate::showOnboardingIfNeeded() {
-    if (m_services.defaults.value(QString(onboardingCompletedKey)).toBool())
+    if (m_services.defaults.value(QString(OnboardingView::completedKey)).toBool())
         return;
     QPointer<AppDelegate> self(this);
     m_onboardingWindow = m_services.windows.createOnboardingWindow([self] {

@@ -33,8 +33,6 @@ struct AppDelegateServices {
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
-    static constexpr QLatin1StringView onboardingCompletedKey{"hasCompletedOnboarding"};
-
     explicit AppDelegate(AppDelegateServices services, QObject* parent = nullptr);
     ~AppDelegate() override;
 
