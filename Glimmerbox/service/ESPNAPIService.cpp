@@ -75,30 +75,16 @@ QString ESPNAPIService::eventQuery(const QString& gameId) {
     return QStringLiteral("/summary?event=") + QString::fromLatin1(QUrl::toPercentEncoding(gameId));
 }
 
-std::optional<QUrl> ESPNAPIService::endpointURL(const League& league, const QString& suffix) const {
-    const QUrl url(m_baseURL + u'/' + apiPath(league) + suffix, QUrl::StrictMode);
-    if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
-        return std::nullopt;
-    return url;
-}
-
 QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchScoreboard(League league,
                                                                         std::optional<QDateTime> date) {
     const QString suffix =
         date ? QStringLiteral("/scoreboard?dates=") + dayParameter(*date) : QStringLiteral("/scoreboard");
-    const std::optional<QUrl> url = endpointURL(league, suffix);
-    if (!url)
-        co_return APIError::invalidURL();
-    const ServiceResult<QByteArray> body = co_await fetchData(*url, scoreboardCacheLifetime);
-    co_return mapBody<QList<Game>>(
-        body, [&](const QByteArray& data) { return parseScoreboard(data, league, m_clock.now()); });
+    return fetchGames(std::move(league), suffix, scoreboardCacheLifetime);
 }
 
 QCoro::Task<ServiceResult<GameDetail>> ESPNAPIService::fetchGameDetail(QString gameId, League league) {
-    const std::optional<QUrl> url = endpointURL(league, eventQuery(gameId));
-    if (!url)
-        co_return APIError::invalidURL();
-    const ServiceResult<QByteArray> body = co_await fetchData(*url, summaryCacheLifetime);
+    const ServiceResult<QByteArray> body =
+        co_await fetchEndpoint(league, eventQuery(gameId), summaryCacheLifetime);
     co_return mapBody<GameDetail>(
         body, [&](const QByteArray& data) { return parseSummary(data, league, gameId, m_clock.now()); });
 }
@@ -108,30 +94,37 @@ QCoro::Task<ServiceResult<QList<Team>>> ESPNAPIService::fetchTeams(League league
         co_return QList<Team>{};
     const bool college =
         league.id.contains(QLatin1String("college")) || league.id.contains(QLatin1String("ncaa"));
-    const std::optional<QUrl> url =
-        endpointURL(league, QStringLiteral("/teams?limit=%1").arg(college ? 400 : 50));
-    if (!url)
-        co_return APIError::invalidURL();
-    const ServiceResult<QByteArray> body = co_await fetchData(*url, teamsCacheLifetime);
+    const ServiceResult<QByteArray> body = co_await fetchEndpoint(
+        league, QStringLiteral("/teams?limit=%1").arg(college ? 400 : 50), teamsCacheLifetime);
     co_return mapBody<QList<Team>>(body, [&](const QByteArray& data) { return parseTeams(data, league); });
 }
 
 QCoro::Task<ServiceResult<QList<TopScorer>>> ESPNAPIService::fetchTopScorers(QString gameId, League league) {
     // The same URL as the game detail, so one summary serves both.
-    const std::optional<QUrl> url = endpointURL(league, eventQuery(gameId));
-    if (!url)
-        co_return APIError::invalidURL();
-    const ServiceResult<QByteArray> body = co_await fetchData(*url, summaryCacheLifetime);
+    const ServiceResult<QByteArray> body =
+        co_await fetchEndpoint(std::move(league), eventQuery(gameId), summaryCacheLifetime);
     co_return mapBody<QList<TopScorer>>(body, [](const QByteArray& data) { return parseTopScorers(data); });
 }
 
 QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchLiveScoreboard(League league) {
-    const std::optional<QUrl> url = endpointURL(league, QStringLiteral("/scoreboard"));
-    if (!url)
-        co_return APIError::invalidURL();
-    const ServiceResult<QByteArray> body = co_await fetchDataUncached(*url);
+    return fetchGames(std::move(league), QStringLiteral("/scoreboard"), std::nullopt);
+}
+
+QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchGames(League league, QString suffix,
+                                                                   std::optional<double> cacheDuration) {
+    const ServiceResult<QByteArray> body = co_await fetchEndpoint(league, std::move(suffix), cacheDuration);
     co_return mapBody<QList<Game>>(
         body, [&](const QByteArray& data) { return parseScoreboard(data, league, m_clock.now()); });
+}
+
+QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchEndpoint(League league, QString suffix,
+                                                                     std::optional<double> cacheDuration) {
+    const QUrl url(m_baseURL + u'/' + apiPath(league) + suffix, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
+        co_return APIError::invalidURL();
+    if (cacheDuration)
+        co_return co_await fetchData(url, *cacheDuration);
+    co_return co_await fetchDataUncached(url);
 }
 
 QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchData(QUrl url, double cacheDuration) {

@@ -49,9 +49,15 @@ public:
     QCoro::Task<ServiceResult<QByteArray>> fetchDataUncached(QUrl url);
 
 private:
-    // The league's URL with an endpoint suffix, or nothing when the text does not form a URL.
-    std::optional<QUrl> endpointURL(const League& league, const QString& suffix) const;
     static QString eventQuery(const QString& gameId);
+    // The body behind a league's endpoint (base URL, API path, suffix): invalidURL without a request when the
+    // text forms no URL, else through the cache for `cacheDuration` seconds, or from the network alone when
+    // no lifetime is given.
+    QCoro::Task<ServiceResult<QByteArray>> fetchEndpoint(League league, QString suffix,
+                                                         std::optional<double> cacheDuration);
+    // A scoreboard endpoint's games.
+    QCoro::Task<ServiceResult<QList<Game>>> fetchGames(League league, QString suffix,
+                                                       std::optional<double> cacheDuration);
 
     CacheService& m_cache;
     const Clock& m_clock;
