@@ -41,8 +41,6 @@ public:
     static Updater& shared();
     static std::optional<QUrl> feedFromEnvironment();
 
-    const std::optional<QUrl>& feedUrl() const { return m_feedUrl; }
-
     // Fetches and reads the feed; never throws, failures are results.
     QCoro::Task<UpdateCheckResult> check();
 

@@ -28,8 +28,6 @@ public:
     void openSettings();
     QWidget* openGameDetail(const QString& gameId);
 
-    AppDelegate& delegate() { return m_delegate; }
-
 private:
     AppStateCoreActions m_core;
     Autostart m_autostart;
