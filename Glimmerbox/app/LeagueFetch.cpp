@@ -10,6 +10,18 @@ namespace {
 
 constexpr int racingLookBackDays = 7;
 
+// `base`, followed by every game of `extra` whose id `base` does not hold (duplicates within `extra` kept).
+QList<Game> appendMissingGames(QList<Game> base, const QList<Game>& extra) {
+    QSet<QString> ids;
+    for (const Game& game : base)
+        ids.insert(game.id);
+    for (const Game& game : extra) {
+        if (!ids.contains(game.id))
+            base.append(game);
+    }
+    return base;
+}
+
 QList<Game> finalGames(const QList<Game>& games) {
     QList<Game> finals;
     for (const Game& game : games) {
@@ -45,17 +57,6 @@ QCoro::Task<ServiceResult<QList<Game>>> requestCurrentScoreboard(ScoresService& 
 }
 
 } // namespace
-
-QList<Game> appendMissingGames(QList<Game> base, const QList<Game>& extra) {
-    QSet<QString> ids;
-    for (const Game& game : base)
-        ids.insert(game.id);
-    for (const Game& game : extra) {
-        if (!ids.contains(game.id))
-            base.append(game);
-    }
-    return base;
-}
 
 QCoro::Task<LeagueGames> fetchLeagueGames(ScoresService& api, const Clock& clock, League league,
                                           CurrentScoreboard source) {

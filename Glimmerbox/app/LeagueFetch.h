@@ -29,6 +29,3 @@ enum class CurrentScoreboard {
 // the dated and look-back requests fail silently.
 QCoro::Task<LeagueGames> fetchLeagueGames(ScoresService& api, const Clock& clock, League league,
                                           CurrentScoreboard source);
-
-// `base`, followed by every game of `extra` whose id `base` does not hold (duplicates within `extra` kept).
-QList<Game> appendMissingGames(QList<Game> base, const QList<Game>& extra);

@@ -57,6 +57,24 @@ std::pair<Team, Team> placeholderSides(const QString& eventId, const QString& ev
     return {std::move(home), std::move(away)};
 }
 
+// A racing competitor; nothing when its athlete has no display name.
+std::optional<RaceDriver> parseRaceDriver(const QJsonObject& competitor) {
+    const QJsonObject athlete = json::object(competitor, "athlete"_L1).value_or(QJsonObject());
+    RaceDriver driver;
+    driver.name = json::text(athlete, "displayName"_L1, QString());
+    if (driver.name.isEmpty())
+        return std::nullopt;
+    if (std::optional<QString> id = mapping::firstTextAmong({{athlete, "id"_L1}, {competitor, "id"_L1}}))
+        driver.id = std::move(*id);
+    else
+        driver.id = mapping::randomId();
+    driver.position = json::integer(competitor, "order"_L1).value_or(0);
+    driver.shortName = json::text(athlete, "shortName"_L1, driver.name);
+    driver.flagURL = mapping::urlFromText(mapping::textAtPath(athlete, {"flag"_L1}, "href"_L1));
+    driver.isWinner = json::boolean(competitor, "winner"_L1).value_or(false);
+    return driver;
+}
+
 std::optional<Game> parseRace(const QJsonObject& event, const League& league, const QDateTime& now) {
     std::optional<QString> id = json::text(event, "id"_L1);
     if (!id)
@@ -111,23 +129,6 @@ std::optional<Game> parseRace(const QJsonObject& event, const League& league, co
 }
 
 } // namespace
-
-std::optional<RaceDriver> parseRaceDriver(const QJsonObject& competitor) {
-    const QJsonObject athlete = json::object(competitor, "athlete"_L1).value_or(QJsonObject());
-    RaceDriver driver;
-    driver.name = json::text(athlete, "displayName"_L1, QString());
-    if (driver.name.isEmpty())
-        return std::nullopt;
-    if (std::optional<QString> id = mapping::firstTextAmong({{athlete, "id"_L1}, {competitor, "id"_L1}}))
-        driver.id = std::move(*id);
-    else
-        driver.id = mapping::randomId();
-    driver.position = json::integer(competitor, "order"_L1).value_or(0);
-    driver.shortName = json::text(athlete, "shortName"_L1, driver.name);
-    driver.flagURL = mapping::urlFromText(mapping::textAtPath(athlete, {"flag"_L1}, "href"_L1));
-    driver.isWinner = json::boolean(competitor, "winner"_L1).value_or(false);
-    return driver;
-}
 
 QList<Game> parseRacingEvent(const QJsonArray& events, const League& league, const QDateTime& now) {
     QList<Game> games;

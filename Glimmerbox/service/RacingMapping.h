@@ -12,6 +12,3 @@
 // One game per race weekend, from its "Race" session: the leading two drivers as sides, every driver in
 // raceStandings. `events` holds objects only.
 QList<Game> parseRacingEvent(const QJsonArray& events, const League& league, const QDateTime& now);
-
-// A racing competitor; nothing when its athlete has no display name.
-std::optional<RaceDriver> parseRaceDriver(const QJsonObject& competitor);
