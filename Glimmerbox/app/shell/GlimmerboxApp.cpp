@@ -4,7 +4,6 @@
 #include "app/AppState.h"
 #include "app/NotificationService.h"
 #include "model/UserPreferences.h"
-#include "platform/IconFont.h"
 #include "platform/SettingsStore.h"
 #include "platform/Updater.h"
 
@@ -18,7 +17,6 @@ void GlimmerboxApp::configure(QApplication& application) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::appId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/glimmerbox/icons/glimmerbox.svg")));
     application.setQuitOnLastWindowClosed(false);
-    iconfont::family(); // load the symbols before the first window paints
 }
 
 GlimmerboxApp::GlimmerboxApp()
