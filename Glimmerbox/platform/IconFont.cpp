@@ -126,13 +126,6 @@ QPixmap pixmap(const QString& symbolName, const QColor& color, int size, qreal d
     return result;
 }
 
-QIcon icon(const QString& symbolName, const QColor& color) {
-    QIcon result;
-    for (int size : {16, 22, 24, 32, 48, 64})
-        result.addPixmap(pixmap(symbolName, color, size));
-    return result;
-}
-
 QPixmap outlinedPixmap(const QString& symbolName, const QColor& fill, const QColor& outline, int size,
                        qreal dpr) {
     QPixmap result = blankPixmap(size, dpr);

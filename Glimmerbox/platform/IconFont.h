@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -25,9 +24,6 @@ std::optional<QChar> glyph(const QString& symbolName);
 // The symbol as a square pixmap of `size` logical pixels in `color`, for a device pixel ratio of `dpr`.
 // An unknown name gives a transparent pixmap.
 QPixmap pixmap(const QString& symbolName, const QColor& color, int size, qreal dpr = 1.0);
-
-// The symbol as a QIcon in `color`, with pixmaps for the common sizes.
-QIcon icon(const QString& symbolName, const QColor& color);
 
 // The symbol in `fill` with a `outline`-coloured rim, so that it stays legible on light and dark panels.
 QPixmap outlinedPixmap(const QString& symbolName, const QColor& fill, const QColor& outline, int size,
