@@ -9,6 +9,7 @@
 #   --favorite  the id of the favourite team                               (default: 2, Boston in default.json)
 #   --speed     scenario seconds per real second                           (default: 1)
 set -euo pipefail
+caller_dir=$PWD
 cd "$(dirname "$0")/.."
 
 scenario=default.json
@@ -26,7 +27,11 @@ done
 scripts/install-deps.sh build
 scripts/build.sh >/dev/null
 
-scenario_file=$scenario
+# A scenario file is named relative to where the script was started; otherwise a built-in scenario.
+case $scenario in
+    /*) scenario_file=$scenario ;;
+    *) scenario_file=$caller_dir/$scenario ;;
+esac
 [ -f "$scenario_file" ] || scenario_file=tools/standin/scenarios/$scenario
 [ -f "$scenario_file" ] || { echo "no such scenario: $scenario" >&2; exit 2; }
 
@@ -60,7 +65,7 @@ userPreferences="{\"enabledLeagues\":[$league_list],\"favoriteTeamIds\":[\"$favo
 CONF
 
 mkfifo "$scratch/standin.out"
-build/tools/standin/glimmerbox-standin --port 0 --scenario "$scenario" --speed "$speed" > "$scratch/standin.out" &
+build/tools/standin/glimmerbox-standin --port 0 --scenario "$scenario_file" --speed "$speed" > "$scratch/standin.out" &
 standin_pid=$!
 exec 3< "$scratch/standin.out"
 read -r -t 15 line <&3 || { echo "the stand-in did not start" >&2; exit 1; }
