@@ -90,8 +90,6 @@ StatusTexts readStatus(const QJsonObject& competition) {
         result.status = mapGameStatus(json::text(*type, "state"_L1, u"pre"_s),
                                       name ? std::optional<QStringView>(*name) : std::nullopt);
         result.shortDetail = json::text(*type, "shortDetail"_L1);
-    } else {
-        result.status = mapGameStatus(u"pre", std::nullopt);
     }
     if (status)
         result.displayClock = json::text(*status, "displayClock"_L1);

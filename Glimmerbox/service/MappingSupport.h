@@ -46,7 +46,8 @@ std::optional<QString> firstTextAmong(std::initializer_list<TextSource> sources)
 // earlier one holds text that is no date.
 std::optional<QDateTime> startTimeAmong(std::initializer_list<TextSource> sources);
 
-// What a competition's "status" object says: the status, its short detail and the display clock.
+// What a competition's "status" object says: the status, its short detail and the display clock. Without a
+// "type" the state counts as "pre": scheduled.
 struct StatusTexts {
     GameStatus status = GameStatus::scheduled;
     std::optional<QString> shortDetail;
