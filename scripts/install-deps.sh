@@ -1,20 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing (through sudo when not root).
-# Usage: scripts/install-deps.sh [build|test|desktop]...
+# Usage: scripts/install-deps.sh [build|test]...
 set -euo pipefail
 
 build=(cmake ninja-build g++ pkg-config ccache clang-format qt6-base-dev qt6-svg-dev qcoro-qt6-dev qt6-httpserver-dev
        libgtest-dev libgmock-dev libbenchmark-dev libxcb-xinput-dev fonts-material-design-icons-iconfont
        fonts-dejavu-core dbus)
 test=(xvfb xauth dbus trayer dunst xdotool xcompmgr imagemagick x11-utils)
-desktop=(xvfb xauth trayer dunst xcompmgr)
 
 wanted=()
 for group in "${@:-build}"; do
     case "$group" in
         build) wanted+=("${build[@]}") ;;
         test) wanted+=("${build[@]}" "${test[@]}") ;;
-        desktop) wanted+=("${build[@]}" "${desktop[@]}") ;;
         *) echo "unknown package group: $group" >&2; exit 2 ;;
     esac
 done

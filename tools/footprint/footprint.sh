@@ -26,7 +26,7 @@ for binary in "$app" "$standin" "$bare"; do
         exit 2
     fi
 done
-command -v Xvfb >/dev/null || { echo "footprint: Xvfb is not installed" >&2; exit 2; }
+command -v Xvfb >/dev/null || { echo "footprint: Xvfb is not installed (scripts/install-deps.sh test)" >&2; exit 2; }
 
 # A session bus of our own, so that notifications and the single-instance check stay inside this run.
 if [[ -z ${FOOTPRINT_IN_SESSION:-} ]]; then
