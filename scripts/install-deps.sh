@@ -24,7 +24,11 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
+if [ "$(id -u)" -ne 0 ]; then
+    # A Debian installed with a root password has no sudo.
+    command -v sudo >/dev/null || { echo "Missing packages: ${missing[*]}; install them as root" >&2; exit 1; }
+    sudo="sudo"
+fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
 # sudo resets the environment, so the front end is passed through env.
