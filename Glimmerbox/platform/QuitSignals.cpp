@@ -59,10 +59,12 @@ void QuitSignals::install() {
     for (int signal : quitSignals)
         sigaction(signal, &action, nullptr);
 
-    // The session manager asks running applications to save their data when the session ends.
+    // The session manager asks for the data before the session ends, and also at checkpoints and at a logout
+    // that may still be cancelled: save, but do not quit here. Ending the session, it then tells the
+    // application to die, which Qt turns into a quit, or the session's processes get SIGTERM and SIGHUP.
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::commitDataRequest, this,
-                [this](QSessionManager&) { emit quitRequested(); });
+                [this](QSessionManager&) { emit saveRequested(); });
     }
 }
 

@@ -4,8 +4,9 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM, SIGINT, SIGHUP and the end of the desktop session into quitRequested() on the GUI thread, so
-// that they take the application's normal quit path. Signals reach the event loop through a self-pipe.
+// Turns SIGTERM, SIGINT and SIGHUP into quitRequested() on the GUI thread, so that they take the
+// application's normal quit path (signals reach the event loop through a self-pipe), and the session
+// manager's request for the data into saveRequested().
 class QuitSignals : public QObject {
     Q_OBJECT
 public:
@@ -17,6 +18,7 @@ public:
 
 signals:
     void quitRequested();
+    void saveRequested();
 
 private:
     void readSignal();

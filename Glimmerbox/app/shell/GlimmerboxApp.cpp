@@ -28,6 +28,7 @@ GlimmerboxApp::GlimmerboxApp()
       m_gameDetails(AppState::shared()) {
     connect(qApp, &QCoreApplication::aboutToQuit, &m_delegate, &AppDelegate::applicationWillTerminate);
     connect(&m_quitSignals, &QuitSignals::quitRequested, qApp, &QCoreApplication::quit);
+    connect(&m_quitSignals, &QuitSignals::saveRequested, this, [] { UserPreferences::shared().save(); });
     m_quitSignals.install();
 }
 

@@ -12,7 +12,8 @@
 class QApplication;
 
 // The application object: wires the delegate to the shared state, services and windows, and routes every
-// way of quitting (menu, signals, end of session) through aboutToQuit, where the settings are saved.
+// way of quitting (menu, signals, end of session) through aboutToQuit, where the settings are saved. The
+// session manager's request for the data saves them as well.
 class GlimmerboxApp : public QObject {
     Q_OBJECT
 public:
