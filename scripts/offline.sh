@@ -25,7 +25,7 @@ while [ $# -gt 0 ]; do
 done
 
 scripts/install-deps.sh build
-scripts/build.sh >/dev/null
+scripts/build.sh
 
 # A scenario file is named relative to where the script was started; otherwise a built-in scenario.
 case $scenario in
