@@ -80,66 +80,34 @@ QString Game::scoreLine() const {
            u' ' + homeTeam.abbreviation;
 }
 
+// Every field of Game in declaration order: its JSON keys and its hash follow this one list.
+constexpr auto gameFields = [](auto& game, auto&& field) {
+    field("id"_L1, game.id);
+    field("league"_L1, game.league);
+    field("homeTeam"_L1, game.homeTeam);
+    field("awayTeam"_L1, game.awayTeam);
+    field("homeScore"_L1, game.homeScore);
+    field("awayScore"_L1, game.awayScore);
+    field("status"_L1, game.status);
+    field("period"_L1, game.period);
+    field("clock"_L1, game.clock);
+    field("startTime"_L1, game.startTime);
+    field("venue"_L1, game.venue);
+    field("broadcast"_L1, game.broadcast);
+    field("odds"_L1, game.odds);
+    field("situations"_L1, game.situations);
+    field("lastUpdate"_L1, game.lastUpdate);
+    field("raceStandings"_L1, game.raceStandings);
+};
+
 QJsonObject Game::toJson() const {
-    return coding::Writer()
-        .field("id"_L1, id)
-        .field("league"_L1, league)
-        .field("homeTeam"_L1, homeTeam)
-        .field("awayTeam"_L1, awayTeam)
-        .field("homeScore"_L1, homeScore)
-        .field("awayScore"_L1, awayScore)
-        .field("status"_L1, status)
-        .field("period"_L1, period)
-        .field("clock"_L1, clock)
-        .field("startTime"_L1, startTime)
-        .field("venue"_L1, venue)
-        .field("broadcast"_L1, broadcast)
-        .field("odds"_L1, odds)
-        .field("situations"_L1, situations)
-        .field("lastUpdate"_L1, lastUpdate)
-        .field("raceStandings"_L1, raceStandings)
-        .object();
+    return coding::toObject(*this, gameFields);
 }
 
 std::optional<Game> Game::fromJson(const QJsonObject& object) {
-    Game game;
-    return coding::Reader(object)
-        .field("id"_L1, game.id)
-        .field("league"_L1, game.league)
-        .field("homeTeam"_L1, game.homeTeam)
-        .field("awayTeam"_L1, game.awayTeam)
-        .field("homeScore"_L1, game.homeScore)
-        .field("awayScore"_L1, game.awayScore)
-        .field("status"_L1, game.status)
-        .field("period"_L1, game.period)
-        .field("clock"_L1, game.clock)
-        .field("startTime"_L1, game.startTime)
-        .field("venue"_L1, game.venue)
-        .field("broadcast"_L1, game.broadcast)
-        .field("odds"_L1, game.odds)
-        .field("situations"_L1, game.situations)
-        .field("lastUpdate"_L1, game.lastUpdate)
-        .field("raceStandings"_L1, game.raceStandings)
-        .result(game);
+    return coding::fromObject<Game>(object, gameFields);
 }
 
 size_t qHash(const Game& game, size_t seed) {
-    return ValueHasher(seed)
-        .add(game.id)
-        .add(game.league)
-        .add(game.homeTeam)
-        .add(game.awayTeam)
-        .add(game.homeScore)
-        .add(game.awayScore)
-        .add(game.status)
-        .add(game.period)
-        .add(game.clock)
-        .add(game.startTime)
-        .add(game.venue)
-        .add(game.broadcast)
-        .add(game.odds)
-        .add(game.situations)
-        .add(game.lastUpdate)
-        .add(game.raceStandings)
-        .result();
+    return hashFields(game, seed, gameFields);
 }

@@ -137,42 +137,26 @@ std::optional<QString> League::localLogoAssetName() const {
     return std::nullopt;
 }
 
+// Every field of League in declaration order: its JSON keys and its hash follow this one list.
+constexpr auto leagueFields = [](auto& league, auto&& field) {
+    field("id"_L1, league.id);
+    field("name"_L1, league.name);
+    field("abbreviation"_L1, league.abbreviation);
+    field("sport"_L1, league.sport);
+    field("country"_L1, league.country);
+    field("logoURL"_L1, league.logoURL);
+    field("isEnabled"_L1, league.isEnabled);
+    field("sortOrder"_L1, league.sortOrder);
+};
+
 QJsonObject League::toJson() const {
-    return coding::Writer()
-        .field("id"_L1, id)
-        .field("name"_L1, name)
-        .field("abbreviation"_L1, abbreviation)
-        .field("sport"_L1, sport)
-        .field("country"_L1, country)
-        .field("logoURL"_L1, logoURL)
-        .field("isEnabled"_L1, isEnabled)
-        .field("sortOrder"_L1, sortOrder)
-        .object();
+    return coding::toObject(*this, leagueFields);
 }
 
 std::optional<League> League::fromJson(const QJsonObject& object) {
-    League league;
-    return coding::Reader(object)
-        .field("id"_L1, league.id)
-        .field("name"_L1, league.name)
-        .field("abbreviation"_L1, league.abbreviation)
-        .field("sport"_L1, league.sport)
-        .field("country"_L1, league.country)
-        .field("logoURL"_L1, league.logoURL)
-        .field("isEnabled"_L1, league.isEnabled)
-        .field("sortOrder"_L1, league.sortOrder)
-        .result(league);
+    return coding::fromObject<League>(object, leagueFields);
 }
 
 size_t qHash(const League& league, size_t seed) {
-    return ValueHasher(seed)
-        .add(league.id)
-        .add(league.name)
-        .add(league.abbreviation)
-        .add(rawValue(league.sport))
-        .add(league.country)
-        .add(league.logoURL)
-        .add(league.isEnabled)
-        .add(league.sortOrder)
-        .result();
+    return hashFields(league, seed, leagueFields);
 }

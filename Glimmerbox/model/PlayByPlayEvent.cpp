@@ -75,39 +75,27 @@ size_t qHash(PlayEventType type, size_t seed) {
     return qHash(rawValue(type), seed);
 }
 
+// Every field of PlayByPlayEvent in declaration order: its JSON keys and its hash follow this one list.
+constexpr auto playByPlayEventFields = [](auto& event, auto&& field) {
+    field("id"_L1, event.id);
+    field("gameId"_L1, event.gameId);
+    field("timestamp"_L1, event.timestamp);
+    field("period"_L1, event.period);
+    field("clock"_L1, event.clock);
+    field("eventType"_L1, event.eventType);
+    field("description"_L1, event.description);
+    field("team"_L1, event.team);
+    field("player"_L1, event.player);
+    field("scoreHome"_L1, event.scoreHome);
+    field("scoreAway"_L1, event.scoreAway);
+    field("isScoring"_L1, event.isScoring);
+    field("isKeyPlay"_L1, event.isKeyPlay);
+};
+
 QJsonObject PlayByPlayEvent::toJson() const {
-    return coding::Writer()
-        .field("id"_L1, id)
-        .field("gameId"_L1, gameId)
-        .field("timestamp"_L1, timestamp)
-        .field("period"_L1, period)
-        .field("clock"_L1, clock)
-        .field("eventType"_L1, eventType)
-        .field("description"_L1, description)
-        .field("team"_L1, team)
-        .field("player"_L1, player)
-        .field("scoreHome"_L1, scoreHome)
-        .field("scoreAway"_L1, scoreAway)
-        .field("isScoring"_L1, isScoring)
-        .field("isKeyPlay"_L1, isKeyPlay)
-        .object();
+    return coding::toObject(*this, playByPlayEventFields);
 }
 
 std::optional<PlayByPlayEvent> PlayByPlayEvent::fromJson(const QJsonObject& object) {
-    PlayByPlayEvent event;
-    return coding::Reader(object)
-        .field("id"_L1, event.id)
-        .field("gameId"_L1, event.gameId)
-        .field("timestamp"_L1, event.timestamp)
-        .field("period"_L1, event.period)
-        .field("clock"_L1, event.clock)
-        .field("eventType"_L1, event.eventType)
-        .field("description"_L1, event.description)
-        .field("team"_L1, event.team)
-        .field("player"_L1, event.player)
-        .field("scoreHome"_L1, event.scoreHome)
-        .field("scoreAway"_L1, event.scoreAway)
-        .field("isScoring"_L1, event.isScoring)
-        .field("isKeyPlay"_L1, event.isKeyPlay)
-        .result(event);
+    return coding::fromObject<PlayByPlayEvent>(object, playByPlayEventFields);
 }

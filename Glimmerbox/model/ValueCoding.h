@@ -173,4 +173,22 @@ private:
     bool m_ok = true;
 };
 
+// The JSON form of a value described by one field list,
+//   constexpr auto teamFields = [](auto& team, auto&& field) { field("id"_L1, team.id); ... };
+// so that writing, reading and hashing (hashFields) never disagree on the fields.
+template <typename T, typename Fields>
+QJsonObject toObject(const T& value, Fields fields) {
+    Writer writer;
+    fields(value, [&writer](QLatin1StringView key, const auto& field) { writer.field(key, field); });
+    return writer.object();
+}
+
+template <typename T, typename Fields>
+std::optional<T> fromObject(const QJsonObject& object, Fields fields) {
+    T value;
+    Reader reader(object);
+    fields(value, [&reader](QLatin1StringView key, auto& field) { reader.field(key, field); });
+    return reader.result(std::move(value));
+}
+
 } // namespace coding

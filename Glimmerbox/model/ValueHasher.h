@@ -29,7 +29,7 @@ public:
 
     template <typename E>
     requires std::is_enum_v<E> ValueHasher& add(E value) {
-        return combine(qHash(static_cast<std::underlying_type_t<E>>(value)));
+        return add(rawValue(value)); // enums hash as their raw value text, as they compare
     }
     template <typename T>
     ValueHasher& add(const std::optional<T>& value) {
@@ -59,3 +59,11 @@ private:
 
     size_t m_hash;
 };
+
+// Hashes every field of a field list (see coding::toObject) in its order.
+template <typename T, typename Fields>
+size_t hashFields(const T& value, size_t seed, Fields fields) {
+    ValueHasher hasher(seed);
+    fields(value, [&hasher](QLatin1StringView, const auto& field) { hasher.add(field); });
+    return hasher.result();
+}
