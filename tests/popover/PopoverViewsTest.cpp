@@ -1,4 +1,5 @@
 #include "StubAppState.h"
+#include "TestGames.h"
 
 #include "popover/GameDetailView.h"
 #include "popover/MenuBarView.h"
@@ -8,13 +9,7 @@
 namespace {
 
 Game sampleGame(const QString& id) {
-    Game game;
-    game.id = id;
-    game.homeTeam.abbreviation = QStringLiteral("BOS");
-    game.awayTeam.abbreviation = QStringLiteral("LAL");
-    game.homeScore = 102;
-    game.awayScore = 99;
-    return game;
+    return testGame(id, QStringLiteral("nba"), QDateTime::currentDateTimeUtc());
 }
 
 TEST(MenuBarViewTest, ListsThePinnedGamesAndFollowsChanges) {
