@@ -1,6 +1,6 @@
-#include "app/shell/GlimmerboxApp.h"
 #include "platform/DisplaySession.h"
 #include "platform/SingleInstance.h"
+#include "shell/GlimmerboxApp.h"
 
 #include <QApplication>
 

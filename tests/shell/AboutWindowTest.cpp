@@ -1,8 +1,8 @@
 // The About window: what it shows, and one window at a time.
 #include "TaskRunner.h"
 
-#include "app/shell/AboutView.h"
-#include "app/shell/AboutWindowController.h"
+#include "shell/AboutView.h"
+#include "shell/AboutWindowController.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "StubAppState.h"
 
-#include "app/shell/GameDetailWindows.h"
 #include "popover/GameDetailView.h"
+#include "shell/GameDetailWindows.h"
 
 #include <QCoreApplication>
 

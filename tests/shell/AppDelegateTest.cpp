@@ -4,9 +4,9 @@
 #include "ShellFakes.h"
 #include "TaskRunner.h"
 
-#include "app/shell/AppDelegate.h"
 #include "model/UserPreferences.h"
 #include "platform/Autostart.h"
+#include "shell/AppDelegate.h"
 
 #include <QCoreApplication>
 #include <QFile>

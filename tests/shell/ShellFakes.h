@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/shell/CoreActions.h"
-#include "app/shell/ShellWindows.h"
 #include "platform/Updater.h"
+#include "shell/CoreActions.h"
+#include "shell/ShellWindows.h"
 
 #include <QCoroSignal>
 #include <QMenu>
