@@ -1,0 +1,124 @@
+#include "notch/LeadersContent.h"
+#include "notch/OverlayLabels.h"
+#include "notch/RaceStandingsContent.h"
+
+#include "TestGames.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QDateTime now(QDate(2026, 3, 14), QTime(18, 0), Qt::LocalTime);
+
+Game raceWith(int drivers, GameStatus status) {
+    Game game = withStatus(testGame("r", "f1", now), status);
+    QList<RaceDriver> standings;
+    for (int i = 1; i <= drivers; ++i)
+        standings.append(
+            {QString::number(i), i, "Driver " + QString::number(i), "D" + QString::number(i), {}, false});
+    game.raceStandings = standings;
+    return game;
+}
+
+TopScorer scorer(const QString& name, bool isHome) {
+    return {name, "20 PTS", std::nullopt, isHome};
+}
+
+} // namespace
+
+TEST(RaceStandingsContentTest, FirstFiveInTheCardTheRestInTheDeepList) {
+    const auto seven = RaceStandingsContent::make(raceWith(7, GameStatus::inProgress), now);
+    EXPECT_EQ(seven.expandedRows.size(), 5);
+    ASSERT_EQ(seven.deepRows.size(), 2);
+    EXPECT_EQ(seven.deepRows[0].driver.id, "6");
+    EXPECT_TRUE(seven.showsDeepList());
+
+    const auto five = RaceStandingsContent::make(raceWith(5, GameStatus::inProgress), now);
+    EXPECT_EQ(five.expandedRows.size(), 5);
+    EXPECT_FALSE(five.showsDeepList());
+
+    Game none = raceWith(0, GameStatus::scheduled);
+    none.raceStandings.reset();
+    EXPECT_TRUE(RaceStandingsContent::make(none, now).expandedRows.isEmpty());
+}
+
+TEST(RaceStandingsContentTest, PodiumBadgesAndIntervals) {
+    const auto leader = RaceStandingsContent::makeRow({"a", 1, "A", "A", {}, false});
+    EXPECT_TRUE(leader.isPodium);
+    EXPECT_EQ(leader.intervalText, "Leader");
+    const auto third = RaceStandingsContent::makeRow({"c", 3, "C", "C", {}, false});
+    EXPECT_TRUE(third.isPodium);
+    EXPECT_EQ(third.intervalText, "+2 pos");
+    EXPECT_FALSE(RaceStandingsContent::makeRow({"d", 4, "D", "D", {}, false}).isPodium);
+    // Zero and below also take the badge form.
+    EXPECT_TRUE(RaceStandingsContent::makeRow({"z", 0, "Z", "Z", {}, false}).isPodium);
+    EXPECT_EQ(driverIntervalLabel(2), "+1 pos");
+}
+
+TEST(RaceStandingsContentTest, HeaderShowsLiveWinnerOrStartTime) {
+    Game live = raceWith(3, GameStatus::inProgress);
+    EXPECT_EQ(RaceStandingsContent::make(live, now).header.kind, RaceStandingsContent::Header::Kind::live);
+    EXPECT_FALSE(RaceStandingsContent::make(live, now).header.period);
+    live.period = QStringLiteral("Lap 12");
+    EXPECT_EQ(RaceStandingsContent::make(live, now).header.period, "Lap 12");
+
+    const auto finished = RaceStandingsContent::make(raceWith(3, GameStatus::final_), now).header;
+    EXPECT_EQ(finished.kind, RaceStandingsContent::Header::Kind::winner);
+    EXPECT_EQ(finished.winnerShortName, "D1");
+
+    // A finished race with empty standings shows its start time instead of the pill.
+    Game emptyFinal = raceWith(0, GameStatus::final_);
+    emptyFinal.startTime = now.addSecs(-3600);
+    const auto header = RaceStandingsContent::make(emptyFinal, now).header;
+    EXPECT_EQ(header.kind, RaceStandingsContent::Header::Kind::startTime);
+    EXPECT_TRUE(header.timeLabel.startsWith("Today @ "));
+}
+
+TEST(OverlayLabelsTest, GameTimeLabelByDay) {
+    EXPECT_TRUE(gameTimeLabel(now.addSecs(-3600), now).startsWith("Today @ "));
+    EXPECT_TRUE(gameTimeLabel(now.addDays(1), now).startsWith("Tomorrow @ "));
+    EXPECT_EQ(gameTimeLabel(now.addDays(-1), now), "Yesterday");
+    EXPECT_EQ(gameTimeLabel(now.addDays(-2), now), QLocale().toString(now.addDays(-2).date(), "MMM d"));
+    EXPECT_TRUE(gameTimeLabel(now.addDays(2), now).contains(" @ "));
+}
+
+TEST(LeadersContentTest, PicksTheFirstLeaderOfEachSide) {
+    const Game game = testGame("g", "nba", now);
+    const auto content = LeadersContent::make(
+        game, false, {scorer("Home One", true), scorer("Home Two", true), scorer("Away One", false)});
+    EXPECT_EQ(content.kind, LeadersContent::Kind::columns);
+    EXPECT_EQ(content.home->playerName, "Home One");
+    EXPECT_EQ(content.away->playerName, "Away One");
+
+    const auto homeOnly = LeadersContent::make(game, false, {scorer("Home One", true)});
+    EXPECT_FALSE(homeOnly.away);
+    EXPECT_EQ(homeOnly.kind, LeadersContent::Kind::columns);
+}
+
+TEST(LeadersContentTest, SpinnerWhileLoadingBadgeWithoutLeadersOrForSportsWithoutThem) {
+    const Game basketball = testGame("g", "nba", now);
+    EXPECT_EQ(LeadersContent::make(basketball, true, {}).kind, LeadersContent::Kind::loading);
+    EXPECT_EQ(LeadersContent::make(basketball, false, {}).kind, LeadersContent::Kind::badge);
+    for (const char* league : {"mlb", "pga", "atp", "ufc"}) {
+        // Whatever the model holds, these sports show only the league's badge.
+        const auto content = LeadersContent::make(testGame("g", league, now), true, {scorer("X", true)});
+        EXPECT_EQ(content.kind, LeadersContent::Kind::badge) << league;
+    }
+}
+
+TEST(LeadersContentTest, BadgePrefersArtworkThenLogoThenAbbreviation) {
+    using Kind = LeadersContent::LeagueBadge::Kind;
+    const auto ncaam = LeadersContent::leagueBadge(testLeague("ncaam"));
+    EXPECT_EQ(ncaam.kind, Kind::artwork);
+    EXPECT_EQ(ncaam.assetName, "NCAAMLogo");
+    const auto nba = LeadersContent::leagueBadge(testLeague("nba"));
+    EXPECT_EQ(nba.kind, Kind::remoteLogo);
+    EXPECT_TRUE(nba.logoURL.path().endsWith(".png"));
+    const auto unknown = LeadersContent::leagueBadge(testLeague("xyz"));
+    EXPECT_EQ(unknown.kind, Kind::abbreviation);
+    EXPECT_EQ(unknown.abbreviation, "XYZ");
+
+    EXPECT_EQ(LeadersContent::initial("J"), "J");
+    EXPECT_EQ(LeadersContent::initial(""), "");
+    EXPECT_EQ(LeadersContent::initial("Élan"), "É");
+}
