@@ -10,14 +10,14 @@ int FakeScoresService::requestCount(Kind kind) const {
 }
 
 template <typename Result>
-bool FakeScoresService::resolve(Queue<Result>& queue, Kind kind, const QString& leagueId,
-                                const Result& result) {
+bool FakeScoresService::resolve(Queue<Result>& queue, Kind kind, const QString& key, const Result& result) {
     const auto found = std::find_if(queue.begin(), queue.end(), [&](const auto& entry) {
-        return entry->request.kind == kind && entry->request.league.id == leagueId;
+        const Request& request = entry->request;
+        return request.kind == kind && (kind == Kind::topScorers ? request.gameId : request.league.id) == key;
     });
     if (found == queue.end()) {
         ADD_FAILURE() << "no waiting request of kind " << static_cast<int>(kind) << " for "
-                      << leagueId.toStdString();
+                      << key.toStdString();
         return false;
     }
     const std::shared_ptr<Pending<Result>> entry = *found;
@@ -34,6 +34,10 @@ bool FakeScoresService::answer(Kind kind, const QString& leagueId, const GamesRe
 
 bool FakeScoresService::answerTeams(const QString& leagueId, const TeamsResult& result) {
     return resolve(m_pendingTeams, Kind::teams, leagueId, result);
+}
+
+bool FakeScoresService::answerTopScorers(const QString& gameId, const LeadersResult& result) {
+    return resolve(m_pendingLeaders, Kind::topScorers, gameId, result);
 }
 
 template <typename Result>
@@ -53,21 +57,23 @@ QCoro::Task<Result> FakeScoresService::enqueue(Queue<Result>& queue, const Respo
 QCoro::Task<FakeScoresService::GamesResult>
 FakeScoresService::fetchScoreboard(League league, std::optional<QDateTime> date) {
     const Kind kind = date ? Kind::datedScoreboard : Kind::scoreboard;
-    return enqueue(m_pendingGames, gamesResponder, Request{kind, std::move(league), std::move(date)});
+    return enqueue(m_pendingGames, gamesResponder, Request{kind, std::move(league), std::move(date), {}});
 }
 
 QCoro::Task<FakeScoresService::GamesResult> FakeScoresService::fetchLiveScoreboard(League league) {
-    return enqueue(m_pendingGames, gamesResponder, Request{Kind::liveScoreboard, std::move(league), {}});
+    return enqueue(m_pendingGames, gamesResponder, Request{Kind::liveScoreboard, std::move(league), {}, {}});
 }
 
 QCoro::Task<FakeScoresService::TeamsResult> FakeScoresService::fetchTeams(League league) {
-    return enqueue(m_pendingTeams, teamsResponder, Request{Kind::teams, std::move(league), {}});
+    return enqueue(m_pendingTeams, teamsResponder, Request{Kind::teams, std::move(league), {}, {}});
 }
 
 QCoro::Task<ServiceResult<GameDetail>> FakeScoresService::fetchGameDetail(QString, League) {
     co_return APIError::noData();
 }
 
-QCoro::Task<ServiceResult<QList<TopScorer>>> FakeScoresService::fetchTopScorers(QString, League) {
-    co_return APIError::noData();
+QCoro::Task<FakeScoresService::LeadersResult> FakeScoresService::fetchTopScorers(QString gameId,
+                                                                                 League league) {
+    return enqueue(m_pendingLeaders, leadersResponder,
+                   Request{Kind::topScorers, std::move(league), {}, std::move(gameId)});
 }

@@ -15,26 +15,31 @@
 // resumes its caller right there.
 class FakeScoresService : public ScoresService {
 public:
-    enum class Kind { scoreboard, datedScoreboard, liveScoreboard, teams };
+    enum class Kind { scoreboard, datedScoreboard, liveScoreboard, teams, topScorers };
     struct Request {
         Kind kind = Kind::scoreboard;
         League league;
         std::optional<QDateTime> date;
+        QString gameId; // top scorers only
     };
     using GamesResult = ServiceResult<QList<Game>>;
     using TeamsResult = ServiceResult<QList<Team>>;
+    using LeadersResult = ServiceResult<QList<TopScorer>>;
     template <typename Result>
     using Responder = std::function<std::optional<Result>(const Request&)>;
 
     // Return a value to answer at once; nothing leaves the request waiting.
     Responder<GamesResult> gamesResponder;
     Responder<TeamsResult> teamsResponder;
+    Responder<LeadersResult> leadersResponder;
 
     // Every request made, in order.
     const std::vector<Request>& requests() const { return m_requests; }
     int requestCount(Kind kind) const;
     void clearRequests() { m_requests.clear(); }
-    int pendingCount() const { return static_cast<int>(m_pendingGames.size() + m_pendingTeams.size()); }
+    int pendingCount() const {
+        return static_cast<int>(m_pendingGames.size() + m_pendingTeams.size() + m_pendingLeaders.size());
+    }
 
     // Answer the oldest waiting request of this kind and league; false (and a test failure) when none waits.
     bool answer(Kind kind, const QString& leagueId, const GamesResult& result);
@@ -42,6 +47,8 @@ public:
         return answer(kind, leagueId, GamesResult(games));
     }
     bool answerTeams(const QString& leagueId, const TeamsResult& result);
+    // Top scorers are answered by game id.
+    bool answerTopScorers(const QString& gameId, const LeadersResult& result);
 
     QCoro::Task<GamesResult> fetchScoreboard(League league, std::optional<QDateTime> date = {}) override;
     QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString gameId, League league) override;
@@ -71,9 +78,10 @@ private:
     template <typename Result>
     QCoro::Task<Result> enqueue(Queue<Result>& queue, const Responder<Result>& responder, Request request);
     template <typename Result>
-    static bool resolve(Queue<Result>& queue, Kind kind, const QString& leagueId, const Result& result);
+    static bool resolve(Queue<Result>& queue, Kind kind, const QString& key, const Result& result);
 
     std::vector<Request> m_requests;
     Queue<GamesResult> m_pendingGames;
     Queue<TeamsResult> m_pendingTeams;
+    Queue<LeadersResult> m_pendingLeaders;
 };

@@ -1,0 +1,227 @@
+#include "notch/NotchViewModel.h"
+
+#include "app/AppState.h"
+#include "model/UserPreferences.h"
+
+#include <QMetaObject>
+
+namespace {
+
+// The celebration's timeline after its first step: delay from the start, spring, phase.
+struct CelebrationStep {
+    double delay;
+    SpringSpec spring;
+    CelebrationPhase phase;
+};
+constexpr SpringSpec flushSpring{0.3, 0.85};
+constexpr CelebrationStep celebrationSteps[] = {
+    {0.3, {0.4, 0.6}, CelebrationPhase::logoOnly},      {0.8, {0.4, 0.65}, CelebrationPhase::logoAndPoints},
+    {1.8, {0.4, 0.65}, CelebrationPhase::logoReturn},   {2.3, flushSpring, CelebrationPhase::flushUp},
+    {2.6, {0.35, 0.8}, CelebrationPhase::showExpanded}, {3.1, {0.35, 0.8}, CelebrationPhase::none},
+};
+
+QColor teamColor(const Team& team) {
+    const QColor color(QStringLiteral("#") + team.primaryColor);
+    return color.isValid() ? color : QColor(Qt::gray);
+}
+
+ScoreEvent scoreEventFor(const Game& game, bool home, qint64 points) {
+    const Team& team = home ? game.homeTeam : game.awayTeam;
+    ScoreEvent event;
+    event.teamName = team.abbreviation;
+    event.teamColor = teamColor(team);
+    event.points = points;
+    if (game.situations)
+        event.playText = game.situations->lastPlayText;
+    event.scoringTeam = team;
+    event.isHomeTeam = home;
+    return event;
+}
+
+} // namespace
+
+NotchViewModel::NotchViewModel(AppState& appState, ScoresService& scores, UserPreferences& preferences,
+                               Clock& clock, QObject* parent)
+    : QObject(parent), m_appState(appState), m_scores(scores), m_preferences(preferences), m_clock(clock) {
+    bindPinnedGames();
+}
+
+NotchViewModel::~NotchViewModel() = default;
+
+// --- Setters: store, then publish with the spring of the change in progress ---
+
+void NotchViewModel::setDisplayedGame(const std::optional<Game>& game) {
+    m_displayedGame = game;
+    emit displayedGameChanged(m_displayedGame, m_animation);
+}
+
+void NotchViewModel::setCycleIndex(int index) {
+    m_cycleIndex = index;
+    emit cycleIndexChanged(m_cycleIndex, m_animation);
+}
+
+void NotchViewModel::setScoreEvent(const std::optional<ScoreEvent>& event) {
+    m_scoreEvent = event;
+    emit scoreEventChanged(m_scoreEvent, m_animation);
+}
+
+void NotchViewModel::setIsScoreChangeExpanded(bool expanded) {
+    m_isScoreChangeExpanded = expanded;
+    emit isScoreChangeExpandedChanged(m_isScoreChangeExpanded, m_animation);
+}
+
+void NotchViewModel::setCelebrationPhase(CelebrationPhase phase) {
+    m_celebrationPhase = phase;
+    emit celebrationPhaseChanged(m_celebrationPhase, m_animation);
+}
+
+void NotchViewModel::setTopScorers(const QList<TopScorer>& scorers) {
+    m_topScorers = scorers;
+    emit topScorersChanged(m_topScorers, m_animation);
+}
+
+void NotchViewModel::setIsLoadingLeaders(bool loading) {
+    m_isLoadingLeaders = loading;
+    emit isLoadingLeadersChanged(m_isLoadingLeaders, m_animation);
+}
+
+void NotchViewModel::setIsDeepExpanded(bool expanded) {
+    m_isDeepExpanded = expanded;
+    emit isDeepExpandedChanged(m_isDeepExpanded, m_animation);
+}
+
+void NotchViewModel::setSwipeDirection(SwipeDirection direction) {
+    m_swipeDirection = direction;
+    emit swipeDirectionChanged(m_swipeDirection, m_animation);
+}
+
+void NotchViewModel::setIsJumboExpanded(bool expanded) {
+    m_isJumboExpanded = expanded;
+    emit isJumboExpandedChanged(m_isJumboExpanded, m_animation);
+}
+
+bool NotchViewModel::isBusy() const {
+    return m_preferences.busyMode();
+}
+
+// --- Pinned games ---
+
+void NotchViewModel::bindPinnedGames() {
+    connect(&m_appState, &AppState::pinnedGamesChanged, this, &NotchViewModel::pinnedGamesChanged,
+            Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { pinnedGamesChanged(m_appState.pinnedGames()); }, Qt::QueuedConnection);
+}
+
+void NotchViewModel::pinnedGamesChanged(const QList<Game>& pinned) {
+    const int count = static_cast<int>(pinned.size());
+    if (count == 0) {
+        setDisplayedGame(std::nullopt);
+        m_cycleTimer.reset();
+        m_previousScores.clear();
+        m_wasInBreak.clear();
+        m_lastPinnedCount = 0;
+        return;
+    }
+    const Game& game = pinned[m_cycleIndex % count];
+    checkScoreChange(game);
+    checkBreakResume(game);
+    setDisplayedGame(game);
+    const int oldCount = std::exchange(m_lastPinnedCount, count);
+    if (count == 1)
+        m_cycleTimer.reset();
+    else if (count != oldCount || !m_cycleTimer)
+        startCycling();
+}
+
+// --- Scores and breaks ---
+
+void NotchViewModel::checkScoreChange(const Game& game) {
+    const std::pair<qint64, qint64> score{game.homeScore, game.awayScore};
+    const auto previous = m_previousScores.constFind(game.id);
+    const bool firstSight = previous == m_previousScores.cend();
+    const std::pair<qint64, qint64> before = firstSight ? score : *previous;
+    m_previousScores.insert(game.id, score);
+    if (!game.isLive() || firstSight)
+        return;
+    const qint64 homeDelta = score.first - before.first;
+    const qint64 awayDelta = score.second - before.second;
+    // Both sides scoring between two checks celebrates the home side; a correction downwards is silent.
+    if (homeDelta >= 1)
+        startCelebration(scoreEventFor(game, true, homeDelta));
+    else if (awayDelta >= 1)
+        startCelebration(scoreEventFor(game, false, awayDelta));
+}
+
+void NotchViewModel::checkBreakResume(const Game& game) {
+    if (!game.isLive()) {
+        m_wasInBreak.insert(game.id, false);
+        return;
+    }
+    const bool inBreak = game.breakKind().has_value();
+    const bool was = m_wasInBreak.value(game.id, false);
+    m_wasInBreak.insert(game.id, inBreak);
+    if (was && !inBreak)
+        expandAfterBreak();
+}
+
+void NotchViewModel::expandAfterBreak() {
+    if (m_celebrationPhase != CelebrationPhase::none || isBusy())
+        return;
+    m_resumeTimer.reset();
+    animate(showGameSpring, [this] { setIsScoreChangeExpanded(true); });
+    // A celebration starting within these 2 s leaves this timer running.
+    m_resumeTimer = m_clock.singleShot(secondsToMilliseconds(resumeDuration), this, [this] {
+        animate(showGameSpring, [this] { setIsScoreChangeExpanded(false); });
+    });
+}
+
+// --- Celebration ---
+
+void NotchViewModel::startCelebration(const ScoreEvent& event) {
+    if (isBusy())
+        return;
+    m_celebrationTimers.clear(); // a new score restarts the timeline
+    setScoreEvent(event);
+    setIsScoreChangeExpanded(true);
+    animate(flushSpring, [this] { setCelebrationPhase(CelebrationPhase::flushDown); });
+    for (const CelebrationStep& step : celebrationSteps)
+        scheduleCelebrationStep(step.delay, step.spring, step.phase);
+}
+
+void NotchViewModel::scheduleCelebrationStep(double delay, SpringSpec spring, CelebrationPhase phase) {
+    // Fired steps stay in the list until the next celebration empties it; nothing else cancels them.
+    m_celebrationTimers.push_back(
+        m_clock.singleShot(secondsToMilliseconds(delay), this, [this, spring, phase] {
+            animate(spring, [this, phase] {
+                setCelebrationPhase(phase);
+                if (phase == CelebrationPhase::none) {
+                    setIsScoreChangeExpanded(false);
+                    setScoreEvent(std::nullopt);
+                }
+            });
+        }));
+}
+
+// --- Rotation ---
+
+void NotchViewModel::startCycling() {
+    // Busy mode is read here only: switching it on leaves a running rotation alone until the next restart.
+    m_cycleTimer.reset();
+    if (isBusy())
+        return;
+    m_cycleTimer = m_clock.repeating(secondsToMilliseconds(cycleInterval), this, [this] { cycleTick(); });
+}
+
+void NotchViewModel::cycleTick() {
+    if (m_isDeepExpanded || m_isJumboExpanded || m_celebrationPhase != CelebrationPhase::none)
+        return;
+    const QList<Game> pinned = m_appState.pinnedGames();
+    if (pinned.isEmpty())
+        return;
+    setSwipeDirection(SwipeDirection::left);
+    setCycleIndex((m_cycleIndex + 1) % static_cast<int>(pinned.size()));
+    const Game& game = pinned[m_cycleIndex];
+    checkScoreChange(game);
+    animate(rotationSpring, [this, &game] { setDisplayedGame(game); });
+}
