@@ -51,53 +51,43 @@ NotchViewModel::~NotchViewModel() = default;
 // --- Setters: store, then publish with the spring of the change in progress ---
 
 void NotchViewModel::setDisplayedGame(const std::optional<Game>& game) {
-    m_displayedGame = game;
-    emit displayedGameChanged(m_displayedGame, m_animation);
+    publish(m_displayedGame, game, &NotchViewModel::displayedGameChanged);
 }
 
 void NotchViewModel::setCycleIndex(int index) {
-    m_cycleIndex = index;
-    emit cycleIndexChanged(m_cycleIndex, m_animation);
+    publish(m_cycleIndex, index, &NotchViewModel::cycleIndexChanged);
 }
 
 void NotchViewModel::setScoreEvent(const std::optional<ScoreEvent>& event) {
-    m_scoreEvent = event;
-    emit scoreEventChanged(m_scoreEvent, m_animation);
+    publish(m_scoreEvent, event, &NotchViewModel::scoreEventChanged);
 }
 
 void NotchViewModel::setIsScoreChangeExpanded(bool expanded) {
-    m_isScoreChangeExpanded = expanded;
-    emit isScoreChangeExpandedChanged(m_isScoreChangeExpanded, m_animation);
+    publish(m_isScoreChangeExpanded, expanded, &NotchViewModel::isScoreChangeExpandedChanged);
 }
 
 void NotchViewModel::setCelebrationPhase(CelebrationPhase phase) {
-    m_celebrationPhase = phase;
-    emit celebrationPhaseChanged(m_celebrationPhase, m_animation);
+    publish(m_celebrationPhase, phase, &NotchViewModel::celebrationPhaseChanged);
 }
 
 void NotchViewModel::setTopScorers(const QList<TopScorer>& scorers) {
-    m_topScorers = scorers;
-    emit topScorersChanged(m_topScorers, m_animation);
+    publish(m_topScorers, scorers, &NotchViewModel::topScorersChanged);
 }
 
 void NotchViewModel::setIsLoadingLeaders(bool loading) {
-    m_isLoadingLeaders = loading;
-    emit isLoadingLeadersChanged(m_isLoadingLeaders, m_animation);
+    publish(m_isLoadingLeaders, loading, &NotchViewModel::isLoadingLeadersChanged);
 }
 
 void NotchViewModel::setIsDeepExpanded(bool expanded) {
-    m_isDeepExpanded = expanded;
-    emit isDeepExpandedChanged(m_isDeepExpanded, m_animation);
+    publish(m_isDeepExpanded, expanded, &NotchViewModel::isDeepExpandedChanged);
 }
 
 void NotchViewModel::setSwipeDirection(SwipeDirection direction) {
-    m_swipeDirection = direction;
-    emit swipeDirectionChanged(m_swipeDirection, m_animation);
+    publish(m_swipeDirection, direction, &NotchViewModel::swipeDirectionChanged);
 }
 
 void NotchViewModel::setIsJumboExpanded(bool expanded) {
-    m_isJumboExpanded = expanded;
-    emit isJumboExpandedChanged(m_isJumboExpanded, m_animation);
+    publish(m_isJumboExpanded, expanded, &NotchViewModel::isJumboExpandedChanged);
 }
 
 bool NotchViewModel::isBusy() const {

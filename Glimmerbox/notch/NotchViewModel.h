@@ -112,6 +112,11 @@ private:
         m_animation = outer;
     }
 
+    template <typename T, typename Value, typename Signal>
+    void publish(T& field, const Value& value, Signal signal) {
+        field = value;
+        emit(this->*signal)(field, m_animation);
+    }
     void setDisplayedGame(const std::optional<Game>& game);
     void setCycleIndex(int index);
     void setScoreEvent(const std::optional<ScoreEvent>& event);
