@@ -1,0 +1,83 @@
+#include "TeamLogo.h"
+
+#include "TeamColors.h"
+#include "model/UserPreferences.h"
+#include "platform/Spinner.h"
+
+#include <QPainter>
+
+namespace {
+
+QRectF centredSquare(const QRectF& rect) {
+    const double side = std::min(rect.width(), rect.height());
+    QRectF square(0, 0, side, side);
+    square.moveCenter(rect.center());
+    return square;
+}
+
+void paintInitial(QPainter& painter, const QRectF& square, const Team& team) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(teamColorOrGrey(team.primaryColor));
+    painter.drawEllipse(square);
+    if (team.abbreviation.isEmpty())
+        return;
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, qRound(square.width() * 0.45)));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    // One user-perceived character, so an accented letter stored as two code points stays whole.
+    const QString first = team.abbreviation.left(team.abbreviation.at(0).isHighSurrogate() ? 2 : 1);
+    painter.drawText(square, Qt::AlignCenter, first);
+}
+
+void paintImage(QPainter& painter, const QRectF& square, const QImage& image) {
+    QSizeF fitted = QSizeF(image.size()).scaled(square.size(), Qt::KeepAspectRatio);
+    QRectF target(QPointF(), fitted);
+    target.moveCenter(square.center());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, image);
+}
+
+} // namespace
+
+TeamLogoLook teamLogoLook(const Team& team, bool showLogos, ImageLoader& loader) {
+    if (!showLogos || !team.logoURL)
+        return {};
+    if (std::optional<QImage> image = loader.image(*team.logoURL))
+        return {TeamLogoLook::Phase::Image, *image};
+    if (loader.state(*team.logoURL) == ImageLoader::State::Loading)
+        return {TeamLogoLook::Phase::Loading, {}};
+    return {};
+}
+
+void paintTeamLogo(QPainter& painter, const QRectF& rect, const Team& team, const TeamLogoLook& look,
+                   double spinnerTurn) {
+    const QRectF square = centredSquare(rect);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    switch (look.phase) {
+    case TeamLogoLook::Phase::Image:
+        paintImage(painter, square, look.image);
+        break;
+    case TeamLogoLook::Phase::Loading: {
+        // The spinner at half scale: its usual 32 px, or the logo's side when that is smaller.
+        const double side = std::min(32.0, square.width()) * 0.5;
+        QRectF spinner(0, 0, side, side);
+        spinner.moveCenter(square.center());
+        paintSpinner(painter, spinner, spinnerTurn, QColor(0x8e, 0x8e, 0x93));
+        break;
+    }
+    case TeamLogoLook::Phase::Initial:
+        paintInitial(painter, square, team);
+        break;
+    }
+    painter.restore();
+}
+
+bool paintTeamLogo(QPainter& painter, const QRectF& rect, const Team& team, double spinnerTurn) {
+    const TeamLogoLook look =
+        teamLogoLook(team, UserPreferences::shared().showTeamLogos(), ImageLoader::shared());
+    paintTeamLogo(painter, rect, team, look, spinnerTurn);
+    return look.phase == TeamLogoLook::Phase::Loading;
+}

@@ -1,0 +1,42 @@
+#include "TeamLogoView.h"
+
+#include "TeamLogo.h"
+#include "platform/Spinner.h"
+
+#include <QPainter>
+
+TeamLogoView::TeamLogoView(const Team& team, int size, QWidget* parent)
+    : QWidget(parent), m_team(team), m_size(size) {
+    setFixedSize(size, size);
+    setAttribute(Qt::WA_TranslucentBackground);
+    connect(&ImageLoader::shared(), &ImageLoader::finished, this, [this](const QUrl& url) {
+        if (m_team.logoURL == url)
+            update();
+    });
+}
+
+void TeamLogoView::setTeam(const Team& team) {
+    if (team == m_team)
+        return;
+    m_team = team;
+    update();
+}
+
+void TeamLogoView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const bool loading = paintTeamLogo(painter, QRectF(rect()), m_team, spinnerTurn(Clock::system().now()));
+    setSpinning(loading);
+}
+
+void TeamLogoView::hideEvent(QHideEvent* event) {
+    setSpinning(false);
+    QWidget::hideEvent(event);
+}
+
+void TeamLogoView::setSpinning(bool spinning) {
+    if (!spinning)
+        m_spinnerTimer.reset();
+    else if (!m_spinnerTimer)
+        m_spinnerTimer =
+            Clock::system().repeating(std::chrono::milliseconds(spinnerFrameMs), this, [this] { update(); });
+}

@@ -1,0 +1,143 @@
+#include "ImageLoader.h"
+
+#include "Logging.h"
+
+#include <QBuffer>
+#include <QFutureWatcher>
+#include <QImageReader>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+bool isFetchable(const QUrl& url) {
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && !url.host().isEmpty() &&
+           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
+}
+
+// Runs on a worker thread. Reads the header first so that a small file claiming a huge picture is refused
+// before any pixel memory is allocated.
+QImage decodeCapped(const QByteArray& body, const ImageLoader::Limits& limits) {
+    QBuffer buffer;
+    buffer.setData(body);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > limits.maxSourceSize.width() ||
+        size.height() > limits.maxSourceSize.height())
+        return {};
+    if (size.width() > limits.maxSide || size.height() > limits.maxSide)
+        reader.setScaledSize(size.scaled(limits.maxSide, limits.maxSide, Qt::KeepAspectRatio));
+    return reader.read();
+}
+
+} // namespace
+
+ImageLoader::ImageLoader(Clock& clock, Limits limits, QObject* parent)
+    : QObject(parent), m_clock(clock), m_limits(limits), m_network(new QNetworkAccessManager(this)),
+      m_cache(limits.cacheCapacity) {
+    m_network->setTransferTimeout(static_cast<int>(m_limits.timeout.count()));
+}
+
+ImageLoader::~ImageLoader() {
+    for (auto it = m_bodies.cbegin(); it != m_bodies.cend(); ++it) {
+        it.key()->disconnect(this);
+        it.key()->abort();
+    }
+}
+
+ImageLoader& ImageLoader::shared() {
+    static ImageLoader* instance = new ImageLoader(); // lives as long as the process, like its views
+    return *instance;
+}
+
+ImageLoader::State ImageLoader::state(const QUrl& url) const {
+    if (m_inFlight.contains(url))
+        return State::Loading;
+    if (const Entry* entry = m_cache.object(url))
+        return entry->image.isNull() ? State::Failed : State::Loaded;
+    return State::Idle;
+}
+
+std::optional<QImage> ImageLoader::image(const QUrl& url) {
+    if (const Entry* entry = m_cache.object(url); entry && !entry->image.isNull())
+        return entry->image;
+    load(url);
+    return std::nullopt;
+}
+
+bool ImageLoader::shouldStart(const QUrl& url) const {
+    if (m_inFlight.contains(url))
+        return false;
+    const Entry* entry = m_cache.object(url);
+    if (!entry)
+        return true;
+    return entry->image.isNull() &&
+           entry->failedAt.secsTo(m_clock.now()) >= static_cast<qint64>(m_limits.retryAfter.count());
+}
+
+void ImageLoader::load(const QUrl& url) {
+    if (!shouldStart(url))
+        return;
+    if (!isFetchable(url)) {
+        store(url, {});
+        return;
+    }
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    QNetworkReply* reply = m_network->get(request);
+    m_inFlight.insert(url);
+    m_bodies.insert(reply, {});
+    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { onReadyRead(reply); });
+    connect(reply, &QNetworkReply::finished, this, [this, reply, url] { onFinished(reply, url); });
+}
+
+void ImageLoader::insert(const QUrl& url, const QImage& image) {
+    m_cache.insert(url, new Entry{image, {}});
+}
+
+void ImageLoader::onReadyRead(QNetworkReply* reply) {
+    QByteArray& body = m_bodies[reply];
+    const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+    if (announced > m_limits.maxBodyBytes || body.size() + reply->bytesAvailable() > m_limits.maxBodyBytes) {
+        qCWarning(apiLogger) << "Image larger than" << m_limits.maxBodyBytes
+                             << "bytes abandoned:" << reply->url();
+        reply->abort(); // finishes with an error
+        return;
+    }
+    body += reply->readAll();
+}
+
+void ImageLoader::onFinished(QNetworkReply* reply, const QUrl& url) {
+    reply->deleteLater();
+    QByteArray body = m_bodies.take(reply);
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (reply->error() != QNetworkReply::NoError || status < 200 || status >= 300) {
+        store(url, {});
+        return;
+    }
+    body += reply->readAll();
+    if (body.size() > m_limits.maxBodyBytes) {
+        store(url, {});
+        return;
+    }
+    decode(url, body);
+}
+
+void ImageLoader::decode(const QUrl& url, const QByteArray& body) {
+    auto* watcher = new QFutureWatcher<QImage>(this);
+    connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher, url] {
+        watcher->deleteLater();
+        store(url, watcher->result());
+    });
+    ++m_decodeCount;
+    watcher->setFuture(QtConcurrent::run(decodeCapped, body, m_limits));
+}
+
+void ImageLoader::store(const QUrl& url, const QImage& image) {
+    m_inFlight.remove(url);
+    m_cache.insert(url, new Entry{image, image.isNull() ? m_clock.now() : QDateTime()});
+    emit finished(url);
+}

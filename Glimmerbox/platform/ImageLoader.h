@@ -1,0 +1,79 @@
+#pragma once
+
+#include "Clock.h"
+
+#include <QCache>
+#include <QHash>
+#include <QImage>
+#include <QObject>
+#include <QSet>
+#include <QSize>
+#include <QUrl>
+
+#include <optional>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// What the image loader accepts and keeps.
+struct ImageLoaderLimits {
+    int cacheCapacity = 200;               // images kept, least recently used dropped first
+    qint64 maxBodyBytes = 2 * 1024 * 1024; // a longer download is abandoned
+    QSize maxSourceSize{4096, 4096};       // larger pictures are refused before decoding
+    int maxSide = 512;                     // larger ones are decoded scaled down to fit this
+    std::chrono::seconds retryAfter{60};   // a failed address is tried again after this
+    std::chrono::milliseconds timeout{15000};
+};
+
+// Images named by addresses inside service replies (team logos, headshots, flags), fetched once and kept in
+// a bounded memory cache that every view shares. The addresses are not ours, so only http and https are
+// fetched, the body and the decoded size are capped, and every failure is a plain "failed" that views answer
+// with their fallback.
+class ImageLoader : public QObject {
+    Q_OBJECT
+public:
+    enum class State { Idle, Loading, Loaded, Failed };
+    using Limits = ImageLoaderLimits;
+
+    explicit ImageLoader(Clock& clock = Clock::system(), Limits limits = {}, QObject* parent = nullptr);
+    ~ImageLoader() override;
+
+    // The one instance the application's views share.
+    static ImageLoader& shared();
+
+    State state(const QUrl& url) const;
+    // The image when it is cached; otherwise starts loading it (unless it is loading, or failed recently)
+    // and returns nothing. Views call this when they paint and repaint on finished().
+    std::optional<QImage> image(const QUrl& url);
+    // Starts loading unless the image is cached, loading or failed recently.
+    void load(const QUrl& url);
+
+    // Puts an image in the cache as if it had been downloaded (previews and tests).
+    void insert(const QUrl& url, const QImage& image);
+
+    // How many images were decoded so far: many views of one address decode it once.
+    int decodeCount() const { return m_decodeCount; }
+
+signals:
+    // A load ended, loaded or failed.
+    void finished(const QUrl& url);
+
+private:
+    struct Entry {
+        QImage image; // null when the load failed
+        QDateTime failedAt;
+    };
+    bool shouldStart(const QUrl& url) const;
+    void onReadyRead(QNetworkReply* reply);
+    void onFinished(QNetworkReply* reply, const QUrl& url);
+    void decode(const QUrl& url, const QByteArray& body);
+    void store(const QUrl& url, const QImage& image);
+
+    Clock& m_clock;
+    Limits m_limits;
+    QNetworkAccessManager* m_network;
+    QCache<QUrl, Entry> m_cache;
+    QSet<QUrl> m_inFlight; // downloading or decoding
+    QHash<QNetworkReply*, QByteArray> m_bodies;
+    int m_decodeCount = 0;
+};

@@ -1,0 +1,145 @@
+#include "platform/ImageLoader.h"
+
+#include "ManualClock.h"
+
+#include <QBuffer>
+#include <QHttpServer>
+#include <QHttpServerResponse>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray pngOf(QSize size, QColor color = Qt::red) {
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// Serves a handful of images on 127.0.0.1 and counts the requests per path.
+class ImageServer {
+public:
+    ImageServer() {
+        serve("/logo.png", pngOf({512, 512}));
+        serve("/other.png", pngOf({16, 16}, Qt::blue));
+        serve("/wide.png", pngOf({1024, 256}));
+        serve("/bomb.png", pngOf({5000, 8})); // a small file of a picture too large to decode
+        serve("/huge.png", QByteArray(3000, 'x'));
+        serve("/garbage.png", QByteArray("this is not an image"));
+        m_server.route("/missing.png", [this] {
+            ++m_counts["/missing.png"];
+            return QHttpServerResponse(QHttpServerResponse::StatusCode::NotFound);
+        });
+        m_port = m_server.listen(QHostAddress::LocalHost);
+    }
+
+    QUrl url(const QString& path) const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
+    }
+    int count(const QString& path) const { return m_counts.value(path); }
+
+private:
+    void serve(const QString& path, QByteArray body) {
+        m_server.route(path, [this, path, body] {
+            ++m_counts[path];
+            return QHttpServerResponse("image/png", body);
+        });
+    }
+    QHttpServer m_server;
+    quint16 m_port = 0;
+    QHash<QString, int> m_counts;
+};
+
+ImageLoader::Limits testLimits() {
+    ImageLoader::Limits limits;
+    limits.maxBodyBytes = 2000;
+    limits.cacheCapacity = 3;
+    return limits;
+}
+
+// Waits (on the event loop) until `url` is no longer loading.
+void waitFor(ImageLoader& loader, const QUrl& url) {
+    QSignalSpy spy(&loader, &ImageLoader::finished);
+    while (loader.state(url) == ImageLoader::State::Loading)
+        ASSERT_TRUE(spy.wait(5000)) << url.toString().toStdString();
+}
+
+} // namespace
+
+TEST(ImageLoaderTest, ManyCallersShareOneRequestAndOneDecode) {
+    ImageServer server;
+    ManualClock clock;
+    ImageLoader loader(clock);
+    const QUrl logo = server.url("/logo.png");
+    for (int view = 0; view < 20; ++view)
+        EXPECT_FALSE(loader.image(logo));
+    EXPECT_EQ(loader.state(logo), ImageLoader::State::Loading);
+    waitFor(loader, logo);
+
+    ASSERT_EQ(loader.state(logo), ImageLoader::State::Loaded);
+    for (int view = 0; view < 20; ++view)
+        EXPECT_EQ(loader.image(logo)->size(), QSize(512, 512));
+    EXPECT_EQ(server.count("/logo.png"), 1);
+    EXPECT_EQ(loader.decodeCount(), 1);
+
+    // Large pictures are kept scaled down to fit, their shape kept.
+    const QUrl wide = server.url("/wide.png");
+    loader.load(wide);
+    waitFor(loader, wide);
+    EXPECT_EQ(loader.image(wide)->size(), QSize(512, 128));
+}
+
+TEST(ImageLoaderTest, RefusesWhatItShouldNotFetchOrDecode) {
+    ImageServer server;
+    ManualClock clock;
+    ImageLoader loader(clock, testLimits());
+    QSignalSpy finished(&loader, &ImageLoader::finished);
+
+    // Not http(s): failed at once, nothing requested.
+    for (const QUrl& url :
+         {QUrl("file:///etc/hostname"), QUrl("ftp://127.0.0.1/logo.png"), QUrl("logo.png")}) {
+        EXPECT_FALSE(loader.image(url));
+        EXPECT_EQ(loader.state(url), ImageLoader::State::Failed) << url.toString().toStdString();
+    }
+    EXPECT_EQ(finished.count(), 3);
+
+    for (const QString path : {"/huge.png", "/bomb.png", "/garbage.png", "/missing.png"}) {
+        const QUrl url = server.url(path);
+        loader.load(url);
+        waitFor(loader, url);
+        EXPECT_EQ(loader.state(url), ImageLoader::State::Failed) << path.toStdString();
+        EXPECT_FALSE(loader.image(url));
+    }
+    EXPECT_EQ(loader.decodeCount(), 2); // the bomb and the garbage; the oversized body never got there
+
+    // A failure is remembered for a while, then tried again.
+    const QUrl missing = server.url("/missing.png");
+    loader.image(missing);
+    EXPECT_EQ(server.count("/missing.png"), 1);
+    clock.advanceSeconds(61);
+    loader.image(missing);
+    EXPECT_EQ(loader.state(missing), ImageLoader::State::Loading);
+    waitFor(loader, missing);
+    EXPECT_EQ(server.count("/missing.png"), 2);
+}
+
+TEST(ImageLoaderTest, CacheDropsTheLeastRecentlyUsed) {
+    ManualClock clock;
+    ImageLoader loader(clock, testLimits());
+    QImage image(4, 4, QImage::Format_ARGB32);
+    const QUrl a("https://x.test/a.png"), b("https://x.test/b.png"), c("https://x.test/c.png"),
+        d("https://x.test/d.png");
+    loader.insert(a, image);
+    loader.insert(b, image);
+    loader.insert(c, image);
+    EXPECT_TRUE(loader.image(a)); // a is now the most recent
+    loader.insert(d, image);
+    EXPECT_EQ(loader.state(b), ImageLoader::State::Idle);
+    EXPECT_EQ(loader.state(a), ImageLoader::State::Loaded);
+    EXPECT_EQ(loader.state(d), ImageLoader::State::Loaded);
+}
