@@ -1,6 +1,8 @@
 // Swipes, leaders, the hover-opened panels, selection and unpinning.
 #include "notch/NotchViewModel.h"
 
+#include "notch/LeadersContent.h"
+
 #include "app/AppState.h"
 #include "model/UserPreferences.h"
 #include "service/ScoresService.h"
@@ -19,19 +21,6 @@ int indexOfGame(const QList<Game>& games, const QString& id) {
 
 int steppedIndex(int index, int count, SwipeDirection direction) {
     return direction == SwipeDirection::left ? (index + 1) % count : (index - 1 + count) % count;
-}
-
-bool hasLeaders(Sport sport) {
-    switch (sport) {
-    case Sport::football:
-    case Sport::basketball:
-    case Sport::hockey:
-    case Sport::soccer:
-    case Sport::cricket:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -103,7 +92,7 @@ void NotchViewModel::loadLeaders(const Game& game) {
             setIsLoadingLeaders(false);
         return;
     }
-    if (!hasLeaders(game.league.sport)) {
+    if (!LeadersContent::sportHasLeaders(game.league.sport)) {
         setTopScorers({});
         return;
     }
