@@ -1,5 +1,7 @@
 #include "notch/NotchViewModel.h"
 
+#include "notch/TeamColors.h"
+
 #include "app/AppState.h"
 #include "model/UserPreferences.h"
 
@@ -20,16 +22,11 @@ constexpr CelebrationStep celebrationSteps[] = {
     {2.6, {0.35, 0.8}, CelebrationPhase::showExpanded}, {3.1, {0.35, 0.8}, CelebrationPhase::none},
 };
 
-QColor teamColor(const Team& team) {
-    const QColor color(QStringLiteral("#") + team.primaryColor);
-    return color.isValid() ? color : QColor(Qt::gray);
-}
-
 ScoreEvent scoreEventFor(const Game& game, bool home, qint64 points) {
     const Team& team = home ? game.homeTeam : game.awayTeam;
     ScoreEvent event;
     event.teamName = team.abbreviation;
-    event.teamColor = teamColor(team);
+    event.teamColor = teamColorOrGrey(team.primaryColor);
     event.points = points;
     if (game.situations)
         event.playText = game.situations->lastPlayText;

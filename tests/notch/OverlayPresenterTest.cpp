@@ -1,5 +1,7 @@
 #include "notch/OverlayPresenter.h"
+#include "notch/CelebrationContent.h"
 #include "notch/CompactRowContent.h"
+#include "notch/ScoreCardContent.h"
 
 #include "TestGames.h"
 
@@ -10,7 +12,7 @@ namespace {
 const QDateTime now(QDate(2026, 3, 14), QTime(18, 0), Qt::LocalTime);
 
 Game teamGame(GameStatus status = GameStatus::inProgress) {
-    return withStatus(testGame("g", "nba", now), status, 3, 2);
+    return withStatus(testGame("g", "nhl", now), status, 3, 2); // hockey: no timeout without a situation
 }
 
 Game race(GameStatus status) {
@@ -171,4 +173,75 @@ TEST(OverlayPresenterTest, BarShapeHasAFlatTopAndUnclampedQuadraticBottomCorners
     // A radius beyond half the height is drawn as given: the corner curves start above the top edge.
     const QPainterPath huge = notchBarPath(QRectF(0, 0, 100, 34), 50);
     EXPECT_LT(huge.boundingRect().top(), 0);
+}
+
+TEST(ScoreCardContentTest, ScoresCentreColumnAndLastScoreLine) {
+    Game game = teamGame();
+    game.homeScore = game.awayScore = 5;
+    ScoreCardContent card = ScoreCardContent::make(game, std::nullopt, CelebrationPhase::none, now);
+    EXPECT_FALSE(card.away.dimmed || card.home.dimmed) << "a tie shows both in full white";
+    game.awayScore = 4;
+    card = ScoreCardContent::make(game, std::nullopt, CelebrationPhase::none, now);
+    EXPECT_TRUE(card.away.dimmed);
+    EXPECT_FALSE(card.home.dimmed);
+    ASSERT_EQ(card.centre.size(), 1) << "no period, no clock: the badge alone";
+    EXPECT_EQ(card.centre[0].text, "LIVE");
+    EXPECT_FALSE(card.lastScoreText);
+
+    game.status = GameStatus::endOfPeriod;
+    game.period = "3rd";
+    game.clock = "0:00";
+    card = ScoreCardContent::make(game, std::nullopt, CelebrationPhase::none, now);
+    ASSERT_EQ(card.centre.size(), 3);
+    EXPECT_EQ(card.centre[0].text, "END OF PERIOD");
+    EXPECT_EQ(card.centre[1].text, "3rd");
+    EXPECT_EQ(card.centre[2].style, ScoreCardCentreLine::Style::clock);
+
+    const QList<ScoreCardCentreLine> scheduled =
+        ScoreCardContent::centreLines(testGame("s", "nba", now), now);
+    ASSERT_EQ(scheduled.size(), 2);
+    EXPECT_EQ(scheduled[0].text, "Scheduled");
+    EXPECT_TRUE(scheduled[1].text.startsWith("Today @ "));
+    EXPECT_EQ(ScoreCardContent::centreLines(teamGame(GameStatus::final_), now).first().text, "Final");
+    EXPECT_EQ(ScoreCardContent::centreLines(teamGame(GameStatus::postponed), now).first().text, "Postponed");
+
+    ScoreEvent event;
+    event.teamName = "BOS";
+    event.points = 1;
+    event.playText = "";
+    EXPECT_EQ(ScoreCardContent::lastScoreLine(event), "BOS scored 1 pt");
+    event.points = 3;
+    event.playText.reset();
+    EXPECT_EQ(ScoreCardContent::lastScoreLine(event), "BOS scored 3 pts");
+    event.playText = "Three from the corner";
+    EXPECT_EQ(ScoreCardContent::lastScoreLine(event), "Three from the corner");
+    EXPECT_FALSE(ScoreCardContent::make(game, event, CelebrationPhase::flushUp, now).lastScoreText);
+    EXPECT_TRUE(ScoreCardContent::make(game, event, CelebrationPhase::showExpanded, now).lastScoreText);
+}
+
+TEST(CelebrationContentTest, EachPhaseShowsItsPartsAndThePlayTextOnlyWithTheLogo) {
+    ScoreEvent event;
+    event.points = 3;
+    event.isHomeTeam = true;
+    event.playText = "Deep three";
+    event.teamColor = QColor(0, 0, 40); // too dark for black: lightened
+    const auto at = [&](CelebrationPhase phase) { return CelebrationContent::make(phase, event); };
+    EXPECT_EQ(at(CelebrationPhase::flushDown).logoOpacity, 0);
+    EXPECT_EQ(at(CelebrationPhase::flushDown).playTextOpacity, 0);
+    EXPECT_EQ(at(CelebrationPhase::logoOnly).logoOpacity, 1);
+    EXPECT_EQ(at(CelebrationPhase::logoOnly).pointsOpacity, 0);
+    EXPECT_EQ(at(CelebrationPhase::logoOnly).playTextOpacity, 1);
+    const CelebrationContent points = at(CelebrationPhase::logoAndPoints);
+    EXPECT_EQ(points.pointsOpacity, 1);
+    EXPECT_TRUE(points.pointsFirst);
+    EXPECT_EQ(points.pointsText, "+3");
+    EXPECT_GT(points.accent.valueF(), 0.5);
+    EXPECT_EQ(at(CelebrationPhase::logoReturn).pointsOpacity, 0);
+    const CelebrationContent up = at(CelebrationPhase::flushUp);
+    EXPECT_EQ(up.logoOffsetY, -120);
+    EXPECT_EQ(up.logoOpacity, 0);
+    EXPECT_EQ(up.playTextOpacity, 0);
+    EXPECT_EQ(at(CelebrationPhase::showExpanded).logoOpacity, 0);
+    event.playText = "";
+    EXPECT_EQ(at(CelebrationPhase::logoOnly).playTextOpacity, 0);
 }
