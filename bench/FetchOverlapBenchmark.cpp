@@ -2,6 +2,7 @@
 // each wait a fixed latency as over a real network, compared with the same six fetched one after another.
 // Prints the figures; asserts nothing.
 
+#include "BenchApplication.h"
 #include "service/ESPNAPIService.h"
 
 #include <QCoreApplication>
@@ -51,15 +52,6 @@ private:
     QString m_apiBase;
 };
 
-void ensureApplication() {
-    if (QCoreApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "glimmerbox-bench";
-    static char* argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv); // lives until the process ends
-}
-
 QCoro::Task<> fetchTogether(ESPNAPIService& service, const QList<League>& leagues) {
     std::vector<QCoro::Task<ServiceResult<QList<Game>>>> fetches;
     for (const League& league : leagues)
@@ -80,7 +72,7 @@ double millisecondsOf(QCoro::Task<> task) {
 }
 
 void BM_FetchOverlapSixLeagues(benchmark::State& state) {
-    ensureApplication();
+    ensureBenchApplication();
     Standin standin;
     if (standin.apiBase().isEmpty()) {
         state.SkipWithError("the stand-in did not start");

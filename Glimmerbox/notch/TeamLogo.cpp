@@ -5,6 +5,7 @@
 #include "platform/Spinner.h"
 
 #include <QPainter>
+#include <QTextBoundaryFinder>
 
 namespace {
 
@@ -26,9 +27,9 @@ void paintInitial(QPainter& painter, const QRectF& square, const Team& team) {
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    // One user-perceived character, so an accented letter stored as two code points stays whole.
-    const QString first = team.abbreviation.left(team.abbreviation.at(0).isHighSurrogate() ? 2 : 1);
-    painter.drawText(square, Qt::AlignCenter, first);
+    // One user-perceived character, so a letter stored as several code points stays whole.
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, team.abbreviation);
+    painter.drawText(square, Qt::AlignCenter, team.abbreviation.left(graphemes.toNextBoundary()));
 }
 
 void paintImage(QPainter& painter, const QRectF& square, const QImage& image) {

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 
 namespace {
 
@@ -25,8 +26,8 @@ const QHash<QString, char16_t>& glyphTable() {
         {QStringLiteral("figure.martial.arts"), 0xea2c},           // sports_mma
         {QStringLiteral("circle.circle.fill"), 0xe837},            // radio_button_checked
         {QStringLiteral("circle.fill"), 0xef4a},                   // circle
-        {QStringLiteral("3.circle.fill"), 0xe3fb},                 // looks_3
         {QStringLiteral("pin.fill"), 0xf10d},                      // push_pin
+        {QStringLiteral("pin"), 0xf10d},                           // push_pin
         {QStringLiteral("pin.slash"), 0xe0c7},                     // location_off
         {QStringLiteral("pin.slash.fill"), 0xe0c7},                // location_off
         {QStringLiteral("wifi.slash"), 0xe648},                    // wifi_off
@@ -51,6 +52,9 @@ const QHash<QString, char16_t>& glyphTable() {
         {QStringLiteral("pause.circle"), 0xe036},                  // pause_circle_outline
         {QStringLiteral("arrow.turn.down.right"), 0xe5da},         // subdirectory_arrow_right
         {QStringLiteral("command"), 0xeae7},                       // keyboard_command_key
+        {QStringLiteral("tv"), 0xe333},                            // tv
+        {QStringLiteral("safari"), 0xe87a},                        // explore
+        {QStringLiteral("target"), 0xe8e1},                        // track_changes
     };
     return table;
 }
@@ -80,10 +84,37 @@ QPixmap blankPixmap(int size, qreal dpr) {
     return pixmap;
 }
 
+// "k.circle", "3.circle.fill": the font has no circled letters or digits, so they are drawn: a ring with
+// the character inside, or a disc with the character cut out.
+std::optional<QPainterPath> letteredCirclePath(const QString& symbolName, int size) {
+    static const QRegularExpression pattern(QStringLiteral("^([a-z0-9])\\.circle(\\.fill)?$"));
+    const QRegularExpressionMatch match = pattern.match(symbolName);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const double margin = size / 12.0;
+    const QRectF bounds(margin, margin, size - 2 * margin, size - 2 * margin);
+    QPainterPath disc;
+    disc.addEllipse(bounds);
+    QFont font;
+    font.setPixelSize(std::max(1, qRound(size * 0.55)));
+    font.setBold(true);
+    QPainterPath character;
+    character.addText(0, 0, font, match.captured(1).toUpper());
+    character.translate(bounds.center() - character.boundingRect().center());
+    if (!match.captured(2).isEmpty())
+        return disc.subtracted(character);
+    QPainterPath hole;
+    const double ring = std::max(1.0, size / 12.0);
+    hole.addEllipse(bounds.adjusted(ring, ring, -ring, -ring));
+    return disc.subtracted(hole).united(character);
+}
+
 // The glyph's outline, centred in a square of `size` logical pixels.
 std::optional<QPainterPath> glyphPath(const QString& symbolName, int size) {
     const std::optional<QChar> symbol = iconfont::glyph(symbolName);
-    if (!symbol || iconfont::family().isEmpty())
+    if (!symbol)
+        return letteredCirclePath(symbolName, size);
+    if (iconfont::family().isEmpty())
         return std::nullopt;
     QPainterPath path;
     path.addText(0, 0, iconfont::font(size), QString(*symbol));
@@ -113,6 +144,10 @@ std::optional<QChar> glyph(const QString& symbolName) {
     if (found == glyphTable().constEnd())
         return std::nullopt;
     return QChar(*found);
+}
+
+bool hasSymbol(const QString& symbolName) {
+    return glyph(symbolName).has_value() || letteredCirclePath(symbolName, 16).has_value();
 }
 
 QPixmap pixmap(const QString& symbolName, const QColor& color, int size, qreal dpr) {

@@ -18,8 +18,12 @@ QString family();
 // The icon font at `pixelSize`.
 QFont font(int pixelSize);
 
-// The glyph for a symbol name, or nothing for a name the lookup does not know.
+// The glyph for a symbol name, or nothing for a name the font has no glyph for. Circled letters and digits
+// ("k.circle", "3.circle.fill") have none: pixmap() draws them.
 std::optional<QChar> glyph(const QString& symbolName);
+
+// Whether pixmap() draws something for the name.
+bool hasSymbol(const QString& symbolName);
 
 // The symbol as a square pixmap of `size` logical pixels in `color`, for a device pixel ratio of `dpr`.
 // An unknown name gives a transparent pixmap.

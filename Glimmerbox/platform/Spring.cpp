@@ -39,23 +39,22 @@ void Spring::jump(double value) {
 }
 
 double Spring::value(double now) const {
-    if (isSettled(now))
-        return m_target;
-    return m_target + motionAt(now).displacement;
+    const Motion motion = motionAt(now);
+    return isStill(motion) ? m_target : m_target + motion.displacement;
 }
 
 double Spring::velocity(double now) const {
-    if (isSettled(now))
-        return 0.0;
-    return motionAt(now).velocity;
+    const Motion motion = motionAt(now);
+    return isStill(motion) ? 0.0 : motion.velocity;
 }
 
 bool Spring::isSettled(double now) const {
-    if (m_atRest)
-        return true;
-    const Motion motion = motionAt(now);
-    return std::abs(motion.displacement) <= m_tolerance &&
-           std::abs(motion.velocity) <= m_tolerance * stillnessPerSecond;
+    return isStill(motionAt(now));
+}
+
+bool Spring::isStill(const Motion& motion) const {
+    return m_atRest || (std::abs(motion.displacement) <= m_tolerance &&
+                        std::abs(motion.velocity) <= m_tolerance * stillnessPerSecond);
 }
 
 Spring::Motion Spring::motionAt(double now) const {

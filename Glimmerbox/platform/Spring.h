@@ -31,6 +31,7 @@ private:
         double velocity;
     };
     Motion motionAt(double now) const;
+    bool isStill(const Motion& motion) const;
 
     double m_target;
     double m_tolerance = 0.5;

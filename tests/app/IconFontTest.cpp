@@ -24,17 +24,33 @@ TEST(IconFontTest, FontAndAppIconShipInsideTheBinaryAndEverySymbolHasAGlyph) {
     EXPECT_TRUE(QFile::exists(":/glimmerbox/icons/glimmerbox.svg"));
     ASSERT_FALSE(iconfont::family().isEmpty());
     const QFontMetrics metrics(iconfont::font(32));
+    const auto inked = [](QRgb pixel) { return qAlpha(pixel) > 0; };
     for (const char* name :
-         {"sportscourt.fill",        "football.fill",       "basketball.fill",    "baseball.fill",
-          "hockey.puck.fill",        "soccerball",          "car.fill",           "figure.golf",
-          "tennisball.fill",         "figure.martial.arts", "circle.circle.fill", "pin.fill",
-          "pin.slash.fill",          "wifi.slash",          "star.fill",          "bell.fill",
-          "checkmark.circle.fill",   "gearshape",           "arrow.clockwise",    "xmark.circle.fill",
-          "exclamationmark.triangle"}) {
-        const std::optional<QChar> glyph = iconfont::glyph(name);
-        ASSERT_TRUE(glyph) << name;
-        EXPECT_TRUE(metrics.inFont(*glyph)) << name;
+         {// sports and the tray
+          "sportscourt.fill", "sportscourt", "football.fill", "basketball.fill", "baseball.fill",
+          "hockey.puck.fill", "soccerball", "car.fill", "figure.golf", "tennisball.fill",
+          "figure.martial.arts", "circle.circle.fill", "wifi.slash",
+          // overlay and picker
+          "pin.fill", "pin", "pin.slash", "pin.slash.fill", "chevron.down", "arrowtriangle.down.fill",
+          "arrowtriangle.right.fill", "arrow.clockwise", "command",
+          // settings tabs and onboarding
+          "gearshape", "star", "star.fill", "bell", "bell.fill", "paintbrush", "calendar",
+          "wrench.and.screwdriver", "checkmark.circle.fill",
+          // popover rows, detail panel and plays
+          "info.circle", "tv", "safari", "doc.on.doc", "xmark.circle.fill", "exclamationmark.triangle",
+          "exclamationmark.triangle.fill", "pause.circle", "target", "arrow.turn.down.right", "3.circle.fill",
+          "k.circle", "circle.fill"}) {
+        EXPECT_TRUE(iconfont::hasSymbol(name)) << name;
+        if (const std::optional<QChar> glyph = iconfont::glyph(name)) {
+            EXPECT_TRUE(metrics.inFont(*glyph)) << name;
+        }
+        EXPECT_GT(countPixels(iconfont::pixmap(name, Qt::white, 24).toImage(), inked), 20) << name;
     }
+    // Circled characters are drawn: a ring around the letter, or a disc with the digit cut out.
+    const QImage ring = iconfont::pixmap("k.circle", Qt::white, 48).toImage();
+    const QImage disc = iconfont::pixmap("3.circle.fill", Qt::white, 48).toImage();
+    EXPECT_LT(countPixels(ring, inked), countPixels(disc, inked));
+    EXPECT_EQ(qAlpha(ring.pixel(24, 10)), 0); // inside the ring, above the letter
 }
 
 TEST(IconFontTest, SymbolsRenderInTheirColoursAndUnknownNamesStayBlank) {

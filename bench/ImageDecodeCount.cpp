@@ -1,0 +1,48 @@
+// Many views showing one 512 x 512 logo: the loader must fetch and decode it once.
+#include "BenchApplication.h"
+#include "BenchFigures.h"
+#include "platform/ImageLoader.h"
+
+#include <QBuffer>
+#include <QEventLoop>
+#include <QHttpServer>
+#include <QHttpServerResponse>
+#include <QImage>
+#include <QTimer>
+
+namespace {
+
+QByteArray logoPng() {
+    QImage image(512, 512, QImage::Format_ARGB32);
+    image.fill(QColor(0x1d, 0x42, 0x8a));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+} // namespace
+
+int imageDecodesForViews(int views) {
+    ensureBenchApplication();
+    QHttpServer server;
+    const QByteArray png = logoPng();
+    server.route("/logo.png", [png] { return QHttpServerResponse("image/png", png); });
+    const quint16 port = server.listen(QHostAddress::LocalHost);
+    if (port == 0)
+        return -1;
+    const QUrl url(QStringLiteral("http://127.0.0.1:%1/logo.png").arg(port));
+
+    ImageLoader loader;
+    QEventLoop loop;
+    QObject::connect(&loader, &ImageLoader::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    for (int view = 0; view < views; ++view)
+        loader.image(url); // every view asks when it first paints
+    if (loader.state(url) == ImageLoader::State::Loading)
+        loop.exec();
+    for (int view = 0; view < views; ++view)
+        loader.image(url); // and again when it repaints
+    return loader.state(url) == ImageLoader::State::Loaded ? loader.decodeCount() : -1;
+}
