@@ -1,32 +1,48 @@
 #include "GameDetailView.h"
 
-#include "app/AppState.h"
+#include "GameDetailPanel.h"
+#include "GameDetailViewModel.h"
 
-#include <QLabel>
 #include <QVBoxLayout>
 
-GameDetailView::GameDetailView(QString gameId, AppState& appState, QWidget* parent)
-    : QWidget(parent), m_gameId(std::move(gameId)), m_appState(appState) {
+GameDetailView::GameDetailView(QString gameId, AppState& appState, ScoresService& scores, QWidget* parent)
+    : QWidget(parent), m_viewModel(new GameDetailViewModel(std::move(gameId), appState, scores, this)) {
     auto* layout = new QVBoxLayout(this);
-    m_headline = new QLabel(this);
-    m_headline->setAlignment(Qt::AlignCenter);
-    layout->addWidget(m_headline);
-    connect(&m_appState, &AppState::gamesChanged, this, &GameDetailView::reload);
-    reload();
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    m_panel = new GameDetailPanel(this);
+    layout->addWidget(m_panel);
+    connect(m_panel, &GameDetailPanel::refreshRequested, m_viewModel, &GameDetailViewModel::refresh);
+    // A load publishes several properties in a row: the panel redraws once, on the next turn.
+    const auto later = [this] { schedulePublish(); };
+    connect(m_viewModel, &GameDetailViewModel::gameChanged, this, later);
+    connect(m_viewModel, &GameDetailViewModel::gameDetailChanged, this, later);
+    connect(m_viewModel, &GameDetailViewModel::playByPlayChanged, this, later);
+    connect(m_viewModel, &GameDetailViewModel::isLoadingChanged, this, later);
+    connect(m_viewModel, &GameDetailViewModel::errorChanged, this, later);
 }
 
-QString GameDetailView::headline() const {
-    return m_headline->text();
+const QString& GameDetailView::gameId() const {
+    return m_viewModel->gameId();
 }
 
-void GameDetailView::reload() {
-    for (const QList<Game>& games : m_appState.games()) {
-        for (const Game& game : games) {
-            if (game.id == m_gameId) {
-                m_headline->setText(game.scoreLine());
-                return;
-            }
-        }
-    }
-    m_headline->setText(m_gameId);
+void GameDetailView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_hasAppeared)
+        return;
+    m_hasAppeared = true;
+    m_viewModel->refresh();
+}
+
+void GameDetailView::schedulePublish() {
+    if (m_publishPending)
+        return;
+    m_publishPending = true;
+    QMetaObject::invokeMethod(this, &GameDetailView::publish, Qt::QueuedConnection);
+}
+
+void GameDetailView::publish() {
+    m_publishPending = false;
+    m_panel->setState({m_viewModel->game(), m_viewModel->gameDetail(), m_viewModel->playByPlay(),
+                       m_viewModel->isLoading(), m_viewModel->error()});
 }

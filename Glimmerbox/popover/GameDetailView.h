@@ -3,21 +3,30 @@
 #include <QWidget>
 
 class AppState;
-class QLabel;
+class GameDetailPanel;
+class GameDetailViewModel;
+class ScoresService;
 
-// The detail of one game. For now: the game's score line, or its id until the game is known.
+// One game in depth: the detail panel fed by its own model, which loads when the view is first shown and
+// again on refresh or retry. The content of the row's detail sheet and of the "game-detail" windows.
 class GameDetailView : public QWidget {
     Q_OBJECT
 public:
-    GameDetailView(QString gameId, AppState& appState, QWidget* parent = nullptr);
+    GameDetailView(QString gameId, AppState& appState, ScoresService& scores, QWidget* parent = nullptr);
 
-    const QString& gameId() const { return m_gameId; }
-    QString headline() const;
+    const QString& gameId() const;
+    GameDetailViewModel& viewModel() const { return *m_viewModel; }
+    GameDetailPanel& panel() const { return *m_panel; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void reload();
+    void schedulePublish();
+    void publish();
 
-    QString m_gameId;
-    AppState& m_appState;
-    QLabel* m_headline = nullptr;
+    GameDetailViewModel* m_viewModel = nullptr;
+    GameDetailPanel* m_panel = nullptr;
+    bool m_hasAppeared = false;
+    bool m_publishPending = false;
 };

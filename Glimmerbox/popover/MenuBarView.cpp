@@ -1,33 +1,165 @@
 #include "MenuBarView.h"
 
+#include "DotView.h"
+#include "GameRowView.h"
+#include "LeagueSectionView.h"
+#include "PinnedGamesView.h"
+#include "PopoverContent.h"
+#include "PopoverServices.h"
+#include "PopoverStyle.h"
+#include "SpinnerView.h"
 #include "app/AppState.h"
+#include "model/UserPreferences.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-MenuBarView::MenuBarView(AppState& appState, QWidget* parent) : QWidget(parent), m_appState(appState) {
+using namespace popoverstyle;
+
+MenuBarView::MenuBarView(PopoverServices& services, QWidget* parent) : QWidget(parent), m_services(services) {
+    setFixedWidth(popoverWidth);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Window);
     auto* layout = new QVBoxLayout(this);
-    auto* header = new QLabel(QStringLiteral("Pinned"), this);
-    QFont bold = header->font();
-    bold.setBold(true);
-    header->setFont(bold);
-    layout->addWidget(header);
-    m_list = new QListWidget(this);
-    layout->addWidget(m_list, 1);
-    connect(&m_appState, &AppState::pinnedGamesChanged, this, &MenuBarView::reload);
-    reload();
+    layout->setContentsMargins(0, 0, 0, 0);
+    AppState& state = m_services.appState;
+    const auto later = [this] { scheduleRebuild(); };
+    connect(&state, &AppState::gamesChanged, this, later);
+    connect(&state, &AppState::pinnedGamesChanged, this, later);
+    connect(&state, &AppState::isLoadingChanged, this, later);
+    connect(&state, &AppState::lastRefreshChanged, this, later);
+    connect(&state, &AppState::isNetworkAvailableChanged, this, later);
+    rebuild();
 }
 
-QStringList MenuBarView::lines() const {
-    QStringList result;
-    for (int row = 0; row < m_list->count(); ++row)
-        result.append(m_list->item(row)->text());
-    return result;
+void MenuBarView::scheduleRebuild() {
+    // Coalesced, and never inside the handler of a button that the rebuild replaces.
+    if (m_rebuildPending)
+        return;
+    m_rebuildPending = true;
+    QMetaObject::invokeMethod(this, &MenuBarView::rebuild, Qt::QueuedConnection);
 }
 
-void MenuBarView::reload() {
-    m_list->clear();
-    for (const Game& game : m_appState.pinnedGames())
-        m_list->addItem(game.scoreLine());
+void MenuBarView::setSectionExpanded(const QString& leagueId, bool isExpanded) {
+    if (isExpanded)
+        m_collapsedLeagues.remove(leagueId);
+    else
+        m_collapsedLeagues.insert(leagueId);
+    scheduleRebuild();
+}
+
+void MenuBarView::rebuild() {
+    m_rebuildPending = false;
+    const int scrolled = m_scroll ? m_scroll->verticalScrollBar()->value() : 0;
+    delete m_content;
+    m_content = new QWidget(this);
+    auto* layout = new QVBoxLayout(m_content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildHeader());
+    layout->addWidget(divider(m_content));
+    if (!m_services.appState.pinnedGames().isEmpty()) {
+        layout->addWidget(new PinnedGamesView(m_services, m_content));
+        layout->addWidget(divider(m_content));
+    }
+    if (QWidget* liveNow = buildLiveNow()) {
+        layout->addWidget(liveNow);
+        layout->addWidget(divider(m_content));
+    }
+    layout->addWidget(buildSections(), 1);
+    layout->addWidget(divider(m_content));
+    layout->addWidget(buildFooter());
+    static_cast<QVBoxLayout*>(this->layout())->addWidget(m_content);
+    m_scroll->verticalScrollBar()->setValue(scrolled);
+}
+
+QWidget* MenuBarView::buildHeader() {
+    auto* header = new QWidget(m_content);
+    auto* layout = new QHBoxLayout(header);
+    layout->setContentsMargins(12, 10, 12, 10);
+    layout->setSpacing(8);
+    layout->addWidget(symbol(QStringLiteral("sportscourt.fill"), headline, Tint::accent, header));
+    layout->addWidget(label(QStringLiteral("Glimmerbox"), headline, QFont::Bold, Tint::primary, header));
+    layout->addStretch();
+    if (m_services.appState.isLoading()) {
+        layout->addWidget(new SpinnerView(13, header));
+    } else {
+        QToolButton* refresh = symbolButton(QStringLiteral("arrow.clockwise"), caption, Tint::primary,
+                                            QStringLiteral("Refresh scores"), header);
+        // Runs detached; QCoro frees the task when it finishes.
+        connect(refresh, &QToolButton::clicked, this, [this] { m_services.appState.freshFetch(); });
+        layout->addWidget(refresh);
+    }
+    QToolButton* settings =
+        symbolButton(QStringLiteral("gearshape"), caption, Tint::primary, QStringLiteral("Settings"), header);
+    connect(settings, &QToolButton::clicked, this, [this] {
+        if (m_services.showSettings)
+            m_services.showSettings();
+    });
+    layout->addWidget(settings);
+    return header;
+}
+
+QWidget* MenuBarView::buildLiveNow() {
+    const AppState& state = m_services.appState;
+    const QList<Game> live =
+        popovercontent::liveNowGames(state.liveGamesOfEnabledLeagues(), state.pinnedGames());
+    if (live.isEmpty())
+        return nullptr;
+    auto* strip = new QWidget(m_content);
+    auto* layout = new QVBoxLayout(strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    auto* title = new QHBoxLayout;
+    title->setContentsMargins(12, 8, 12, 0);
+    title->addWidget(new DotView(6, Tint::red, strip));
+    title->addWidget(label(QStringLiteral("Live Now"), caption, QFont::Normal, Tint::secondary, strip));
+    title->addStretch();
+    layout->addLayout(title);
+    for (const Game& game : live)
+        layout->addWidget(
+            new GameRowView(game, popovercontent::isPinned(game, state.pinnedGames()), m_services, strip));
+    return strip;
+}
+
+QWidget* MenuBarView::buildSections() {
+    m_scroll = new QScrollArea(m_content);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setMaximumHeight(320);
+    auto* sections = new QWidget(m_scroll);
+    auto* layout = new QVBoxLayout(sections);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    for (const League& league : popovercontent::visibleLeagues(m_services.preferences.enabledLeagues())) {
+        auto* section =
+            new LeagueSectionView(league, !m_collapsedLeagues.contains(league.id), m_services, sections);
+        connect(section, &LeagueSectionView::expandedToggled, this, &MenuBarView::setSectionExpanded);
+        layout->addWidget(section);
+        layout->addWidget(divider(sections));
+    }
+    layout->addStretch();
+    m_scroll->setWidget(sections);
+    return m_scroll;
+}
+
+QWidget* MenuBarView::buildFooter() {
+    const AppState& state = m_services.appState;
+    auto* footer = new QWidget(m_content);
+    auto* layout = new QHBoxLayout(footer);
+    layout->setContentsMargins(12, 8, 12, 8);
+    if (const std::optional<QString> updated =
+            popovercontent::updatedText(state.lastRefresh(), state.clock().now()))
+        layout->addWidget(label(*updated, caption2, QFont::Normal, Tint::secondary, footer));
+    layout->addStretch();
+    if (!state.isNetworkAvailable()) {
+        layout->addWidget(symbol(QStringLiteral("wifi.slash"), caption2, Tint::orange, footer));
+        layout->addWidget(label(QStringLiteral("Offline"), caption2, QFont::Normal, Tint::orange, footer));
+    }
+    return footer;
 }

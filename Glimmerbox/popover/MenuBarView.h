@@ -1,24 +1,37 @@
 #pragma once
 
+#include <QSet>
 #include <QWidget>
 
-class AppState;
-class QListWidget;
+class QScrollArea;
+class QVBoxLayout;
+struct PopoverServices;
 
-// The popover's content. For now: the pinned games, one line each, kept current.
+// The popover's content: header with refresh and settings, the pinned games, the "Live Now" strip, one
+// section per enabled league and a footer with the last refresh and the network state. Rebuilt from the
+// application state whenever it publishes; the sections' open or closed state survives the rebuilds.
 class MenuBarView : public QWidget {
     Q_OBJECT
 public:
     static constexpr int popoverWidth = 360;
     static constexpr int popoverHeight = 500;
 
-    explicit MenuBarView(AppState& appState, QWidget* parent = nullptr);
+    explicit MenuBarView(PopoverServices& services, QWidget* parent = nullptr);
 
-    QStringList lines() const;
+    // Rebuilds at once (the application state's changes rebuild on the next turn).
+    void rebuild();
+    void setSectionExpanded(const QString& leagueId, bool isExpanded);
 
 private:
-    void reload();
+    void scheduleRebuild();
+    QWidget* buildHeader();
+    QWidget* buildLiveNow();
+    QWidget* buildSections();
+    QWidget* buildFooter();
 
-    AppState& m_appState;
-    QListWidget* m_list = nullptr;
+    PopoverServices& m_services;
+    QSet<QString> m_collapsedLeagues;
+    QWidget* m_content = nullptr;
+    QScrollArea* m_scroll = nullptr;
+    bool m_rebuildPending = false;
 };

@@ -46,7 +46,7 @@ Team parseTeam(const QJsonObject& object, const League& league) {
     team.location = json::text(object, "location"_L1, QString());
     team.league = league;
     team.logoURL = mapping::urlFromText(logoText(object));
-    team.primaryColor = json::text(object, "color"_L1, u"808080"_s);
+    team.primaryColor = json::text(object, "color"_L1, QString(fallbackTeamColor));
     team.secondaryColor = json::text(object, "alternateColor"_L1, u"FFFFFF"_s);
     return team;
 }

@@ -5,8 +5,12 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLatin1StringView>
 
 #include <optional>
+
+// The colour a team object without one gets: callers that know the team better may replace it.
+inline constexpr QLatin1StringView fallbackTeamColor{"808080"};
 
 // A team object of a scoreboard, summary or team list; every key has a default, `record` stays absent.
 Team parseTeam(const QJsonObject& team, const League& league);

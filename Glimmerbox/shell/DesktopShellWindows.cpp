@@ -1,12 +1,14 @@
 #include "DesktopShellWindows.h"
 
 #include "AboutWindowController.h"
+#include "model/UserPreferences.h"
 #include "notch/ClickThroughWindow.h"
 #include "notch/FirstMouseHostingView.h"
 #include "notch/NotchOverlayView.h"
 #include "platform/Updater.h"
 #include "platform/WindowPlacement.h"
 #include "popover/MenuBarView.h"
+#include "service/ESPNAPIService.h"
 #include "settings/OnboardingPage.h"
 #include "settings/OnboardingView.h"
 #include "settings/SettingsWindowController.h"
@@ -18,7 +20,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-DesktopShellWindows::DesktopShellWindows(AppState& appState) : m_appState(appState) {}
+DesktopShellWindows::DesktopShellWindows(AppState& appState)
+    : m_appState(appState), m_popoverServices{appState, ESPNAPIService::shared(), UserPreferences::shared(),
+                                              [this] { showSettings(); }} {}
 
 void DesktopShellWindows::showSettings() {
     SettingsWindowController::shared().showSettings(m_appState);
@@ -51,7 +55,7 @@ std::unique_ptr<QWidget> DesktopShellWindows::createPopover() {
     auto popover = std::make_unique<QWidget>(nullptr, Qt::Popup);
     auto* layout = new QVBoxLayout(popover.get());
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new MenuBarView(m_appState));
+    layout->addWidget(new MenuBarView(m_popoverServices));
     popover->resize(MenuBarView::popoverWidth, MenuBarView::popoverHeight);
     return popover;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ShellWindows.h"
+#include "popover/PopoverServices.h"
 
 class AppState;
 
@@ -22,4 +23,5 @@ public:
 
 private:
     AppState& m_appState;
+    PopoverServices m_popoverServices;
 };

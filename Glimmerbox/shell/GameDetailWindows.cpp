@@ -3,7 +3,8 @@
 #include "platform/WindowPlacement.h"
 #include "popover/GameDetailView.h"
 
-GameDetailWindows::GameDetailWindows(AppState& appState) : m_appState(appState) {}
+GameDetailWindows::GameDetailWindows(AppState& appState, ScoresService& scores)
+    : m_appState(appState), m_scores(scores) {}
 
 GameDetailWindows::~GameDetailWindows() {
     for (const QPointer<QWidget>& window : std::as_const(m_windows))
@@ -13,7 +14,7 @@ GameDetailWindows::~GameDetailWindows() {
 QWidget* GameDetailWindows::open(const QString& gameId) {
     QPointer<QWidget>& window = m_windows[gameId];
     if (!window) {
-        window = new GameDetailView(gameId, m_appState);
+        window = new GameDetailView(gameId, m_appState, m_scores);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->adjustSize();
         windowplacement::centerOnScreen(window);

@@ -6,12 +6,13 @@
 #include <QWidget>
 
 class AppState;
+class ScoresService;
 
 // The "game-detail" windows: one per game id, created on demand, sized to the detail view. Nothing in the
-// application opens one yet.
+// application opens one.
 class GameDetailWindows {
 public:
-    explicit GameDetailWindows(AppState& appState);
+    GameDetailWindows(AppState& appState, ScoresService& scores);
     ~GameDetailWindows();
 
     // Shows the game's window, creating it when there is none.
@@ -19,5 +20,6 @@ public:
 
 private:
     AppState& m_appState;
+    ScoresService& m_scores;
     QHash<QString, QPointer<QWidget>> m_windows;
 };

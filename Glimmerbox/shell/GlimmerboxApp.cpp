@@ -6,6 +6,7 @@
 #include "model/UserPreferences.h"
 #include "platform/SettingsStore.h"
 #include "platform/Updater.h"
+#include "service/ESPNAPIService.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -25,7 +26,7 @@ GlimmerboxApp::GlimmerboxApp()
       m_delegate(AppDelegateServices{m_core, UserPreferences::shared(), SettingsStore::standard(),
                                      m_autostart, Updater::shared(), m_windows,
                                      [] { QCoreApplication::quit(); }}),
-      m_gameDetails(AppState::shared()) {
+      m_gameDetails(AppState::shared(), ESPNAPIService::shared()) {
     connect(qApp, &QCoreApplication::aboutToQuit, &m_delegate, &AppDelegate::applicationWillTerminate);
     connect(&m_quitSignals, &QuitSignals::quitRequested, qApp, &QCoreApplication::quit);
     connect(&m_quitSignals, &QuitSignals::saveRequested, this, [] { UserPreferences::shared().save(); });

@@ -1,31 +1,162 @@
+// The widgets wired to their models: the popover's strips and sections, a row's menu and copy, and the
+// detail view across a load.
+#include "FakeDetailService.h"
 #include "StubAppState.h"
+#include "TaskRunner.h"
 #include "TestGames.h"
 
+#include "popover/ErrorView.h"
+#include "popover/GameDetailPanel.h"
 #include "popover/GameDetailView.h"
+#include "popover/GameDetailViewModel.h"
+#include "popover/GameRowView.h"
+#include "popover/LeagueSectionView.h"
 #include "popover/MenuBarView.h"
+#include "popover/PinnedGamesView.h"
+#include "popover/PopoverServices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QMenu>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-Game sampleGame(const QString& id) {
-    return testGame(id, QStringLiteral("nba"), QDateTime::currentDateTimeUtc());
+class PopoverViewsTest : public ::testing::Test {
+protected:
+    PopoverViewsTest() { app.preferences.setEnabledLeagues({"nba", "nhl"}); }
+
+    Game game(const QString& id, GameStatus status = GameStatus::scheduled,
+              const QString& leagueId = "nba") const {
+        return withStatus(testGame(id, leagueId, app.clock.now()), status);
+    }
+    template <typename View>
+    static QList<View*> all(const QWidget& root) {
+        return root.findChildren<View*>();
+    }
+    static QStringList rowIds(const QWidget& root) {
+        QStringList ids;
+        for (const GameRowView* row : all<GameRowView>(root))
+            ids.append(row->game().id);
+        return ids;
+    }
+    static bool showsText(const QWidget& root, const QString& text) {
+        for (const QLabel* label : root.findChildren<QLabel*>()) {
+            if (label->text() == text)
+                return true;
+        }
+        return false;
+    }
+
+    StubAppState app;
+    FakeDetailService detailService;
+    PopoverServices services{app.state, detailService, app.preferences, {}};
+};
+
+TEST_F(PopoverViewsTest, PinsHideTheLiveNowStripAndClearingBringsItBack) {
+    app.state.setGames({{"nba", {game("1", GameStatus::inProgress), game("2", GameStatus::inProgress)}}});
+    MenuBarView popover(services);
+    EXPECT_TRUE(showsText(popover, "Live Now"));
+    EXPECT_EQ(rowIds(popover), (QStringList{"1", "2", "1", "2"})); // the strip, then the league's section
+
+    app.state.setPinnedGames({game("1", GameStatus::inProgress)});
+    processPendingEvents();
+    EXPECT_FALSE(showsText(popover, "Live Now"));
+    EXPECT_TRUE(showsText(popover, "Pinned"));
+
+    PinnedGamesView::clearPinnedGames(services);
+    processPendingEvents();
+    EXPECT_TRUE(app.state.pinnedGames().isEmpty());
+    EXPECT_EQ(app.settings.value("pinnedGameIds").toStringList(), QStringList());
+    EXPECT_TRUE(showsText(popover, "Live Now"));
+    EXPECT_FALSE(showsText(popover, "Pinned"));
 }
 
-TEST(MenuBarViewTest, ListsThePinnedGamesAndFollowsChanges) {
-    StubAppState app;
-    MenuBarView view(app.state);
-    EXPECT_TRUE(view.lines().isEmpty());
-    app.state.setPinnedGames({sampleGame(QStringLiteral("1"))});
-    EXPECT_EQ(view.lines(), QStringList{sampleGame(QStringLiteral("1")).scoreLine()});
+TEST_F(PopoverViewsTest, SectionsFollowTheCatalogueSayWhenEmptyAndStayClosedAcrossRebuilds) {
+    app.state.setGames({{"nba", {game("1")}}});
+    MenuBarView popover(services);
+    QList<LeagueSectionView*> sections = all<LeagueSectionView>(popover);
+    ASSERT_EQ(sections.size(), 2);
+    EXPECT_EQ(sections[0]->league().id, "nba");
+    EXPECT_EQ(sections[1]->league().id, "nhl");
+    EXPECT_TRUE(showsText(popover, "No games today"));
+    EXPECT_FALSE(showsText(popover, "Offline"));
+    EXPECT_FALSE(showsText(popover, "Updated 0 sec. ago"));
+
+    popover.setSectionExpanded("nba", false);
+    app.state.setGames({{"nba", {game("1"), game("2")}}});
+    processPendingEvents();
+    EXPECT_TRUE(rowIds(popover).isEmpty());
+    EXPECT_TRUE(showsText(popover, "2"));
 }
 
-TEST(GameDetailViewTest, ShowsTheGameOnceKnown) {
-    StubAppState app;
-    GameDetailView view(QStringLiteral("401"), app.state);
-    EXPECT_EQ(view.headline(), QStringLiteral("401"));
-    app.state.setGames({{QStringLiteral("nba"), {sampleGame(QStringLiteral("401"))}}});
-    EXPECT_EQ(view.headline(), sampleGame(QStringLiteral("401")).scoreLine());
+TEST_F(PopoverViewsTest, RowMenuPinsCopiesAndOffersAnInertBroadcastEntry) {
+    Game scheduled = game("401");
+    scheduled.broadcast = "Channel 9";
+    GameRowView row(scheduled, false, services);
+    std::unique_ptr<QMenu> menu = row.buildContextMenu();
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            texts.append(action->text());
+    }
+    EXPECT_EQ(texts, (QStringList{"Pin to Menu Bar", "View Details", "Watch on Channel 9", "Open in Browser",
+                                  "Copy Score"}));
+    menu->actions().at(3)->trigger(); // "Watch on": nothing happens
+    EXPECT_TRUE(app.state.pinnedGames().isEmpty());
+
+    menu->actions().at(0)->trigger();
+    EXPECT_EQ(idsOf(app.state.pinnedGames()), QStringList{"401"});
+
+    row.copyScore();
+    EXPECT_EQ(QApplication::clipboard()->text(), "Team away-401 vs Team home-401: AWA 0 - 0 HOM");
+}
+
+TEST_F(PopoverViewsTest, DetailViewLoadsWhenShownAndShowsTheErrorWithRetry) {
+    app.state.setGames({{"nba", {game("401", GameStatus::inProgress)}}});
+    GameDetailView view("401", app.state, detailService);
+    EXPECT_EQ(detailService.waitingDetails(), 0);
+    view.show();
+    processPendingEvents();
+    ASSERT_EQ(detailService.waitingDetails(), 1);
+    EXPECT_EQ(view.panel().body(), DetailBody::content); // the game is known before the summary arrives
+    EXPECT_FALSE(view.panel().isRefreshEnabled());
+
+    detailService.answerDetail(0, APIError::httpError(503));
+    processPendingEvents();
+    EXPECT_EQ(view.panel().body(), DetailBody::error);
+    EXPECT_TRUE(view.panel().isRefreshEnabled());
+    EXPECT_TRUE(showsText(view, "HTTP error: 503"));
+    QAbstractButton* retry = nullptr;
+    for (QAbstractButton* button : view.findChildren<QAbstractButton*>()) {
+        if (button->text() == "Retry")
+            retry = button;
+    }
+    ASSERT_NE(retry, nullptr);
+    retry->click();
+    processPendingEvents();
+    EXPECT_EQ(detailService.waitingDetails(), 1);
+    EXPECT_EQ(view.panel().body(), DetailBody::content);
+
+    // A second show loads nothing more.
+    view.hide();
+    view.show();
+    processPendingEvents();
+    EXPECT_EQ(detailService.detailRequests().size(), 2u);
+}
+
+TEST_F(PopoverViewsTest, ClickingARowOpensTheDetailSheetForItsGame) {
+    app.state.setGames({{"nba", {game("401")}}});
+    GameRowView row(game("401"), false, services);
+    QWidget* sheet = row.showDetail();
+    EXPECT_TRUE(sheet->isModal());
+    const QList<GameDetailView*> views = sheet->findChildren<GameDetailView*>();
+    ASSERT_EQ(views.size(), 1);
+    EXPECT_EQ(views[0]->gameId(), "401");
+    sheet->close();
 }
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 
 TEST(GameDetailWindowsTest, OneWindowPerGameCreatedOnDemandAndReopenedFreshOnceClosed) {
     StubAppState app;
-    GameDetailWindows windows(app.state);
+    GameDetailWindows windows(app.state, app.api);
     QPointer<QWidget> first = windows.open("401");
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+// Three bases as small turned squares (first right, second top, third left), occupied ones in yellow.
+class BaseDiamondView : public QWidget {
+public:
+    explicit BaseDiamondView(std::array<bool, 3> occupied, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::array<bool, 3> m_occupied;
+};

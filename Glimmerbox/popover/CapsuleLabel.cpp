@@ -1,0 +1,24 @@
+#include "CapsuleLabel.h"
+
+#include "PopoverStyle.h"
+
+#include <QPainter>
+
+CapsuleLabel::CapsuleLabel(const QString& text, int pixelSize, QMargins padding, Tint textTint,
+                           QWidget* parent)
+    : QLabel(text, parent) {
+    setFont(popoverstyle::font(pixelSize));
+    setContentsMargins(padding);
+    popoverstyle::setTint(this, textTint);
+}
+
+void CapsuleLabel::paintEvent(QPaintEvent* event) {
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(popoverstyle::color(Tint::secondary, palette(), 0.15));
+        painter.drawRoundedRect(rect(), 4, 4);
+    }
+    QLabel::paintEvent(event);
+}

@@ -1,0 +1,112 @@
+#include "GameDetailViewModel.h"
+
+#include "app/AppState.h"
+#include "platform/Logging.h"
+#include "service/ScoresService.h"
+#include "service/TeamMapping.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+// Keeps the logo and colours of the same team in `known` where `team` has none. The team is found by id,
+// else by its side (a summary without team ids still lists the same sides).
+void keepKnownLooks(Team& team, const Team& sameSide, const Game& known) {
+    const Team* match = &sameSide;
+    for (const Team* candidate : {&known.homeTeam, &known.awayTeam}) {
+        if (candidate->id == team.id)
+            match = candidate;
+    }
+    if (!team.logoURL)
+        team.logoURL = match->logoURL;
+    if (team.primaryColor.isEmpty() || team.primaryColor == fallbackTeamColor) {
+        team.primaryColor = match->primaryColor;
+        team.secondaryColor = match->secondaryColor;
+    }
+}
+
+} // namespace
+
+GameDetailViewModel::GameDetailViewModel(QString gameId, AppState& appState, ScoresService& apiService,
+                                         QObject* parent)
+    : QObject(parent), m_gameId(std::move(gameId)), m_appState(appState), m_apiService(apiService) {}
+
+Game GameDetailViewModel::withKnownTeamLooks(Game summaryGame, const Game& known) {
+    keepKnownLooks(summaryGame.homeTeam, known.homeTeam, known);
+    keepKnownLooks(summaryGame.awayTeam, known.awayTeam, known);
+    return summaryGame;
+}
+
+std::optional<Game> GameDetailViewModel::findCurrentGame() const {
+    QList<Game> games = m_appState.enabledLeagueGames();
+    // Stable, so that of two games with the same id and start the first listed is taken.
+    std::stable_sort(games.begin(), games.end(),
+                     [](const Game& a, const Game& b) { return a.startTime < b.startTime; });
+    const auto found =
+        std::find_if(games.cbegin(), games.cend(), [this](const Game& game) { return game.id == m_gameId; });
+    if (found == games.cend())
+        return std::nullopt;
+    return *found;
+}
+
+QCoro::Task<> GameDetailViewModel::loadGameDetail() {
+    setIsLoading(true);
+    setError(std::nullopt);
+    const std::optional<Game> found = findCurrentGame();
+    if (!found) {
+        setIsLoading(false);
+        co_return;
+    }
+    // Published before the request, so that the panel shows the scoreboard while the summary loads.
+    setGame(found);
+
+    QPointer<GameDetailViewModel> self(this);
+    const ServiceResult<GameDetail> result = co_await m_apiService.fetchGameDetail(m_gameId, found->league);
+    // The panel (and its model) may have closed meanwhile; then nobody is left to show the result.
+    if (!self)
+        co_return;
+    if (result) {
+        GameDetail detail = result.value();
+        detail.game = withKnownTeamLooks(detail.game, *found);
+        setGameDetail(detail);
+        setGame(detail.game);
+        setPlayByPlay(detail.playByPlay);
+    } else {
+        setError(result.error());
+        qCCritical(generalLogger).noquote()
+            << QStringLiteral("Failed to load game details: ") + result.error().errorDescription();
+    }
+    setIsLoading(false);
+}
+
+void GameDetailViewModel::refresh() {
+    // Runs detached; QCoro frees the task when it finishes.
+    loadGameDetail();
+}
+
+void GameDetailViewModel::setGame(const std::optional<Game>& game) {
+    m_game = game;
+    emit gameChanged(m_game);
+}
+
+void GameDetailViewModel::setGameDetail(const std::optional<GameDetail>& gameDetail) {
+    m_gameDetail = gameDetail;
+    emit gameDetailChanged(m_gameDetail);
+}
+
+void GameDetailViewModel::setPlayByPlay(const QList<PlayByPlayEvent>& playByPlay) {
+    m_playByPlay = playByPlay;
+    emit playByPlayChanged(m_playByPlay);
+}
+
+void GameDetailViewModel::setIsLoading(bool isLoading) {
+    m_isLoading = isLoading;
+    emit isLoadingChanged(m_isLoading);
+}
+
+void GameDetailViewModel::setError(const std::optional<APIError>& error) {
+    m_error = error;
+    emit errorChanged(m_error);
+}

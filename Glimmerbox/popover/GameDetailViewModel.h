@@ -1,0 +1,68 @@
+#pragma once
+
+#include "model/Game.h"
+#include "model/PlayByPlayEvent.h"
+#include "service/APIError.h"
+#include "service/GameDetail.h"
+
+#include <QCoroTask>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class AppState;
+class ScoresService;
+
+// The state behind one game detail panel. Loads only when asked (first show, refresh, retry): finds the
+// game among the current games of the enabled leagues, publishes it at once, then asks the scores service
+// for its summary. Loads are neither serialised nor cancelled: overlapping loads each publish their own
+// result, so the last to finish wins. Every published property emits its change signal on each assignment.
+class GameDetailViewModel : public QObject {
+    Q_OBJECT
+public:
+    GameDetailViewModel(QString gameId, AppState& appState, ScoresService& apiService,
+                        QObject* parent = nullptr);
+
+    const QString& gameId() const { return m_gameId; }
+    const std::optional<Game>& game() const { return m_game; }
+    const std::optional<GameDetail>& gameDetail() const { return m_gameDetail; }
+    const QList<PlayByPlayEvent>& playByPlay() const { return m_playByPlay; }
+    bool isLoading() const { return m_isLoading; }
+    const std::optional<APIError>& error() const { return m_error; }
+
+    // Never fails: a failure lands in error() and the log. A game that is not among the current games ends
+    // the load quietly, without a request.
+    QCoro::Task<> loadGameDetail();
+    // Starts loadGameDetail() without waiting for it.
+    void refresh();
+
+    // The summary's game, with the logo and colours of `known` kept for a side whose summary team lacks
+    // them (summaries often carry their teams bare).
+    static Game withKnownTeamLooks(Game summaryGame, const Game& known);
+
+signals:
+    void gameChanged(const std::optional<Game>& game);
+    void gameDetailChanged(const std::optional<GameDetail>& gameDetail);
+    void playByPlayChanged(const QList<PlayByPlayEvent>& playByPlay);
+    void isLoadingChanged(bool isLoading);
+    void errorChanged(const std::optional<APIError>& error);
+
+private:
+    void setGame(const std::optional<Game>& game);
+    void setGameDetail(const std::optional<GameDetail>& gameDetail);
+    void setPlayByPlay(const QList<PlayByPlayEvent>& playByPlay);
+    void setIsLoading(bool isLoading);
+    void setError(const std::optional<APIError>& error);
+    std::optional<Game> findCurrentGame() const;
+
+    const QString m_gameId;
+    std::optional<Game> m_game;
+    std::optional<GameDetail> m_gameDetail;
+    QList<PlayByPlayEvent> m_playByPlay;
+    bool m_isLoading = false;
+    std::optional<APIError> m_error;
+    AppState& m_appState;
+    ScoresService& m_apiService;
+};

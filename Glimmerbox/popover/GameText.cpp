@@ -1,0 +1,83 @@
+#include "GameText.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace gametext {
+
+QString ordinal(qint64 number) {
+    const QString digits = QString::number(number);
+    if (number < 0)
+        return digits + QStringLiteral("th");
+    const qint64 lastTwo = number % 100;
+    if (lastTwo >= 11 && lastTwo <= 13)
+        return digits + QStringLiteral("th");
+    switch (number % 10) {
+    case 1:
+        return digits + QStringLiteral("st");
+    case 2:
+        return digits + QStringLiteral("nd");
+    case 3:
+        return digits + QStringLiteral("rd");
+    default:
+        return digits + QStringLiteral("th");
+    }
+}
+
+QString plainDecimal(double value) {
+    QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
+    const bool wholeDigits =
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit() || c == u'-'; });
+    if (wholeDigits)
+        text += QStringLiteral(".0");
+    return text;
+}
+
+QString spreadText(double spread, const std::optional<QString>& favorite) {
+    return favorite.value_or(QString()) + u' ' + (spread > 0 ? QStringLiteral("+") : QString()) +
+           plainDecimal(spread);
+}
+
+QString timeText(const QDateTime& moment, const QLocale& locale) {
+    return locale.toString(moment.toLocalTime().time(), QLocale::ShortFormat);
+}
+
+QString dateTimeText(const QDateTime& moment, const QLocale& locale) {
+    const QDateTime local = moment.toLocalTime();
+    return locale.toString(local.date(), QStringLiteral("MMM d, yyyy")) + QStringLiteral(", ") +
+           locale.toString(local.time(), QLocale::ShortFormat);
+}
+
+QString relativeText(const QDateTime& moment, const QDateTime& now) {
+    struct Unit {
+        qint64 seconds;
+        const char* one;
+        const char* many;
+    };
+    // Largest first; months and years as the calendar's average lengths.
+    static constexpr std::array<Unit, 7> units{{
+        {31536000, "yr.", "yr."},
+        {2592000, "mo.", "mo."},
+        {604800, "wk.", "wk."},
+        {86400, "day", "days"},
+        {3600, "hr.", "hr."},
+        {60, "min.", "min."},
+        {1, "sec.", "sec."},
+    }};
+    const qint64 offset = now.secsTo(moment);
+    const qint64 distance = std::abs(offset);
+    const Unit* chosen = &units.back();
+    for (const Unit& unit : units) {
+        if (distance >= unit.seconds) {
+            chosen = &unit;
+            break;
+        }
+    }
+    const qint64 count = distance / chosen->seconds;
+    const QString amount =
+        QString::number(count) + u' ' + QLatin1StringView(count == 1 ? chosen->one : chosen->many);
+    return offset > 0 ? QStringLiteral("in ") + amount : amount + QStringLiteral(" ago");
+}
+
+} // namespace gametext

@@ -1,0 +1,19 @@
+#include "LoadingView.h"
+
+#include "PopoverStyle.h"
+#include "SpinnerView.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+LoadingView::LoadingView(const QString& message, QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(12);
+    layout->addStretch();
+    layout->addWidget(new SpinnerView(20, this), 0, Qt::AlignHCenter);
+    layout->addWidget(
+        popoverstyle::label(message, popoverstyle::caption, QFont::Normal, Tint::secondary, this), 0,
+        Qt::AlignHCenter);
+    layout->addStretch();
+}

@@ -1,0 +1,43 @@
+#include "PinnedGamesView.h"
+
+#include "GameRowView.h"
+#include "PopoverServices.h"
+#include "PopoverStyle.h"
+#include "app/AppState.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+PinnedGamesView::PinnedGamesView(PopoverServices& services, QWidget* parent) : QWidget(parent) {
+    using namespace popoverstyle;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(12, 8, 12, 0);
+    header->addWidget(symbol(QStringLiteral("pin.fill"), caption, Tint::secondary, this));
+    header->addWidget(label(QStringLiteral("Pinned"), caption, QFont::Normal, Tint::secondary, this));
+    header->addStretch();
+    auto* clear = new QPushButton(QStringLiteral("Clear"), this);
+    clear->setFlat(true);
+    clear->setCursor(Qt::PointingHandCursor);
+    clear->setFont(popoverstyle::font(caption));
+    clear->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: %1; }")
+                             .arg(color(Tint::accent, palette()).name()));
+    // Queued: clearing rebuilds the popover, this button included.
+    connect(
+        clear, &QPushButton::clicked, this, [&services] { clearPinnedGames(services); },
+        Qt::QueuedConnection);
+    header->addWidget(clear);
+    layout->addLayout(header);
+    for (const Game& game : services.appState.pinnedGames())
+        layout->addWidget(new GameRowView(game, true, services, this));
+}
+
+void PinnedGamesView::clearPinnedGames(PopoverServices& services) {
+    services.appState.setPinnedGames({});
+    services.appState.savePinnedGameIds();
+    services.appState.schedulePinnedRefresh();
+}

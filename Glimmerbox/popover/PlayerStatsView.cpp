@@ -1,0 +1,63 @@
+#include "PlayerStatsView.h"
+
+#include "DetailSections.h"
+#include "EmptyTabText.h"
+#include "LazyRowList.h"
+#include "PopoverStyle.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+QWidget* playerRow(const PlayerStats& player, QWidget* parent) {
+    using namespace popoverstyle;
+    auto* row = new QWidget(parent);
+    auto* outer = new QVBoxLayout(row);
+    outer->setContentsMargins(16, 0, 16, 0);
+    outer->setSpacing(0);
+    auto* layout = new QHBoxLayout;
+    layout->setContentsMargins(0, 8, 0, 8);
+    layout->setSpacing(12);
+    auto* names = new QVBoxLayout;
+    names->setSpacing(2);
+    names->addWidget(label(player.name, subheadline, QFont::Medium, Tint::primary, row));
+    auto* role = new QHBoxLayout;
+    role->setSpacing(4);
+    for (const QString& text : {player.position, QStringLiteral("·"), player.team})
+        role->addWidget(label(text, caption2, QFont::Normal, Tint::secondary, row));
+    role->addStretch();
+    names->addLayout(role);
+    layout->addLayout(names);
+    layout->addStretch();
+    auto* stats = new QVBoxLayout;
+    stats->setSpacing(4);
+    for (const auto& [name, value] : detailsections::leadingStats(player.stats)) {
+        auto* stat = new QHBoxLayout;
+        stat->setSpacing(6);
+        stat->addStretch();
+        stat->addWidget(label(name, caption2, QFont::Normal, Tint::secondary, row));
+        stat->addWidget(label(value, caption, QFont::DemiBold, Tint::primary, row));
+        stats->addLayout(stat);
+    }
+    layout->addLayout(stats);
+    outer->addLayout(layout);
+    outer->addWidget(divider(row));
+    return row;
+}
+
+} // namespace
+
+PlayerStatsView::PlayerStatsView(const QList<PlayerStats>& stats, QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (stats.isEmpty()) {
+        layout->addWidget(emptyTabText(QStringLiteral("No stats available"), this));
+        layout->addStretch();
+        return;
+    }
+    layout->addWidget(new LazyRowList(static_cast<int>(stats.size()), [stats](int index, QWidget* rowParent) {
+        return playerRow(stats.at(index), rowParent);
+    }));
+}

@@ -1,0 +1,105 @@
+#include "PopoverStyle.h"
+
+#include "platform/IconFont.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPalette>
+#include <QToolButton>
+
+namespace popoverstyle {
+
+QFont font(int pixelSize, QFont::Weight weight) {
+    QFont result;
+    result.setPixelSize(pixelSize);
+    result.setWeight(weight);
+    return result;
+}
+
+QColor color(Tint tint, const QPalette& palette) {
+    switch (tint) {
+    case Tint::primary:
+        return palette.color(QPalette::WindowText);
+    case Tint::secondary: {
+        QColor secondary = palette.color(QPalette::WindowText);
+        secondary.setAlphaF(0.55F);
+        return secondary;
+    }
+    case Tint::accent:
+        return palette.color(QPalette::Highlight);
+    case Tint::red:
+        return QColor(0xFF, 0x45, 0x3A);
+    case Tint::orange:
+        return QColor(0xFF, 0x9F, 0x0A);
+    case Tint::blue:
+        return QColor(0x0A, 0x84, 0xFF);
+    case Tint::yellow:
+        return QColor(0xFF, 0xD6, 0x0A);
+    }
+    return palette.color(QPalette::WindowText);
+}
+
+QColor color(Tint tint, const QPalette& palette, double opacity) {
+    QColor result = color(tint, palette);
+    result.setAlphaF(static_cast<float>(result.alphaF() * opacity));
+    return result;
+}
+
+void setTint(QLabel* label, Tint tint) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     color(tint, label->parentWidget() ? label->parentWidget()->palette() : QPalette()));
+    label->setPalette(palette);
+}
+
+QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent) {
+    auto* result = new QLabel(text, parent);
+    result->setFont(font(pixelSize, weight));
+    setTint(result, tint);
+    return result;
+}
+
+QLabel* symbol(const QString& name, int pixelSize, Tint tint, QWidget* parent) {
+    auto* result = new QLabel(parent);
+    const QPalette palette = parent ? parent->palette() : QPalette();
+    result->setPixmap(
+        iconfont::pixmap(name, color(tint, palette), pixelSize + 2, result->devicePixelRatioF()));
+    result->setFixedSize(pixelSize + 2, pixelSize + 2);
+    return result;
+}
+
+void setSymbol(QToolButton* button, const QString& name, int pixelSize, Tint tint, double opacity) {
+    const int side = pixelSize + 4;
+    button->setIcon(
+        iconfont::pixmap(name, color(tint, button->palette(), opacity), side, button->devicePixelRatioF()));
+    button->setIconSize(QSize(side, side));
+}
+
+QToolButton* symbolButton(const QString& name, int pixelSize, Tint tint, const QString& toolTip,
+                          QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setAutoRaise(true);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setToolTip(toolTip);
+    button->setStyleSheet(
+        QStringLiteral("QToolButton { border: none; padding: 0; background: transparent; }"));
+    setSymbol(button, name, pixelSize, tint);
+    return button;
+}
+
+QWidget* divider(QWidget* parent, int indent) {
+    auto* holder = new QWidget(parent);
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(indent, 0, 0, 0);
+    auto* line = new QFrame(holder);
+    line->setFrameShape(QFrame::HLine);
+    line->setFixedHeight(1);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::WindowText, color(Tint::secondary, palette, 0.4));
+    line->setPalette(palette);
+    layout->addWidget(line);
+    return holder;
+}
+
+} // namespace popoverstyle

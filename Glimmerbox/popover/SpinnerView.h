@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QBasicTimer>
+#include <QWidget>
+
+// An indeterminate progress mark: a rotating arc. Its timer runs only while the spinner is shown.
+class SpinnerView : public QWidget {
+public:
+    explicit SpinnerView(int diameter, QWidget* parent = nullptr);
+
+    bool isSpinning() const { return m_timer.isActive(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    QBasicTimer m_timer;
+    int m_angle = 0;
+};
