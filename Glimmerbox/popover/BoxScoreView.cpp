@@ -13,8 +13,7 @@ namespace {
 QWidget* playerRow(const PlayerStats& player, QWidget* parent) {
     using namespace popoverstyle;
     auto* row = new QWidget(parent);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 4, 0, 4);
+    auto* layout = popoverstyle::hbox(row, QMargins(0, 4, 0, 4));
     auto* names = new QVBoxLayout;
     names->setSpacing(2);
     names->addWidget(label(player.name, subheadline, QFont::Medium, Tint::primary, row));
@@ -38,9 +37,7 @@ QWidget* playerRow(const PlayerStats& player, QWidget* parent) {
 
 BoxScoreView::BoxScoreView(const std::optional<BoxScore>& boxScore, QWidget* parent) : QWidget(parent) {
     using namespace popoverstyle;
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
+    auto* layout = popoverstyle::vbox(this, {}, 8);
     if (!boxScore) {
         layout->addWidget(emptyTabText(QStringLiteral("Box score not available"), this));
     } else if (!boxScore->playerStats.isEmpty()) {

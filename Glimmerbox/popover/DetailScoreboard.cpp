@@ -18,9 +18,7 @@ QWidget* teamColumn(const Team& team, QWidget* parent) {
     using namespace popoverstyle;
     auto* column = new QWidget(parent);
     column->setFixedWidth(90);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
+    auto* layout = popoverstyle::vbox(column, {}, 4);
     layout->addWidget(teamLogo(team, 48, column), 0, Qt::AlignHCenter);
     QLabel* name = label(team.shortName, subheadline, QFont::Medium, Tint::primary, column);
     name->setAlignment(Qt::AlignHCenter);
@@ -38,9 +36,7 @@ QWidget* situationStrip(const Game& game, QWidget* parent) {
     using namespace popoverstyle;
     const SituationLine line = SituationLine::of(game);
     auto* strip = new QWidget(parent);
-    auto* layout = new QHBoxLayout(strip);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(8);
+    auto* layout = popoverstyle::hbox(strip, {}, 8);
     for (const SituationLine::Text& text : line.texts)
         layout->addWidget(label(text.text, caption2, QFont::Normal,
                                 text.highlighted ? Tint::orange : Tint::secondary, strip));
@@ -52,16 +48,12 @@ QWidget* situationStrip(const Game& game, QWidget* parent) {
 } // namespace
 
 DetailScoreboard::DetailScoreboard(const Game& game, QWidget* parent) : QWidget(parent) {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(16);
+    auto* layout = popoverstyle::hbox(this, QMargins(16, 16, 16, 16), 16);
     layout->addStretch();
     layout->addWidget(teamColumn(game.awayTeam, this));
     auto* centre = new QWidget(this);
     centre->setMinimumWidth(140);
-    auto* centreLayout = new QVBoxLayout(centre);
-    centreLayout->setContentsMargins(0, 0, 0, 0);
-    centreLayout->setSpacing(6);
+    auto* centreLayout = popoverstyle::vbox(centre, {}, 6);
     centreLayout->addWidget(new ScoreView(game.homeScore, game.awayScore, 32, centre), 0, Qt::AlignHCenter);
     centreLayout->addWidget(new GameStatusBadge(game, centre), 0, Qt::AlignHCenter);
     if (game.situations)

@@ -42,9 +42,7 @@ private:
 } // namespace
 
 DetailTabBar::DetailTabBar(DetailTab selected, QWidget* parent) : QWidget(parent) {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(16, 0, 16, 0);
-    layout->setSpacing(0);
+    auto* layout = popoverstyle::hbox(this, QMargins(16, 0, 16, 0), 0);
     for (DetailTab tab : allDetailTabs())
         layout->addWidget(
             new TabButton(

@@ -9,9 +9,7 @@
 ErrorView::ErrorView(const QString& errorDescription, std::function<void()> retryAction, QWidget* parent)
     : QWidget(parent) {
     using namespace popoverstyle;
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(12);
+    auto* layout = popoverstyle::vbox(this, QMargins(16, 16, 16, 16), 12);
     layout->addStretch();
     layout->addWidget(symbol(QStringLiteral("exclamationmark.triangle"), largeTitle, Tint::orange, this), 0,
                       Qt::AlignHCenter);

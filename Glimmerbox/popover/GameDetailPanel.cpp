@@ -35,9 +35,7 @@ GameDetailPanel::GameDetailPanel(QWidget* parent) : QWidget(parent) {
     setFixedWidth(panelWidth);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
-    m_layout = new QVBoxLayout(this);
-    m_layout->setContentsMargins(0, 0, 0, 0);
-    m_layout->setSpacing(0);
+    m_layout = popoverstyle::vbox(this, {}, 0);
     buildHeader();
     updateHeader();
     rebuildBody();
@@ -61,8 +59,7 @@ bool GameDetailPanel::isRefreshEnabled() const {
 void GameDetailPanel::buildHeader() {
     using namespace popoverstyle;
     auto* header = new QWidget(this);
-    auto* layout = new QHBoxLayout(header);
-    layout->setContentsMargins(16, 12, 16, 12);
+    auto* layout = popoverstyle::hbox(header, QMargins(16, 12, 16, 12));
     QToolButton* close =
         symbolButton(QStringLiteral("xmark.circle.fill"), title3, Tint::secondary, {}, header);
     // Closes whatever hosts the panel: the sheet over the popover or the detail window.
@@ -106,9 +103,7 @@ void GameDetailPanel::rebuildBody() {
         break;
     case DetailBody::content: {
         m_bodyWidget = new QWidget(this);
-        auto* layout = new QVBoxLayout(m_bodyWidget);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->setSpacing(0);
+        auto* layout = popoverstyle::vbox(m_bodyWidget, {}, 0);
         if (m_state.game)
             layout->addWidget(new DetailScoreboard(*m_state.game, m_bodyWidget));
         auto* tabs = new DetailTabBar(m_selectedTab, m_bodyWidget);
@@ -133,8 +128,7 @@ QWidget* GameDetailPanel::tabContent() {
         return scrolling(new SummaryTab(m_state.game, m_state.gameDetail, m_state.playByPlay), m_bodyWidget);
     case DetailTab::boxScore: {
         auto* padded = new QWidget;
-        auto* layout = new QVBoxLayout(padded);
-        layout->setContentsMargins(16, 16, 16, 16);
+        auto* layout = popoverstyle::vbox(padded, QMargins(16, 16, 16, 16));
         layout->addWidget(new BoxScoreView(boxScore, padded));
         return scrolling(padded, m_bodyWidget);
     }

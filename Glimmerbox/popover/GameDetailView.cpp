@@ -3,12 +3,13 @@
 #include "GameDetailPanel.h"
 #include "GameDetailViewModel.h"
 
+#include "PopoverStyle.h"
+
 #include <QVBoxLayout>
 
 GameDetailView::GameDetailView(QString gameId, AppState& appState, ScoresService& scores, QWidget* parent)
     : QWidget(parent), m_viewModel(new GameDetailViewModel(std::move(gameId), appState, scores, this)) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = popoverstyle::vbox(this, {});
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_panel = new GameDetailPanel(this);
     layout->addWidget(m_panel);

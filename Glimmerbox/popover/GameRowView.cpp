@@ -33,9 +33,7 @@ using namespace popoverstyle;
 QWidget* teamColumn(const Team& team, bool isHome, QWidget* parent) {
     auto* column = new QWidget(parent);
     column->setFixedWidth(80);
-    auto* layout = new QHBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(5);
+    auto* layout = popoverstyle::hbox(column, {}, 5);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(1);
     const Qt::Alignment side = isHome ? Qt::AlignRight : Qt::AlignLeft;
@@ -58,9 +56,7 @@ QWidget* teamColumn(const Team& team, bool isHome, QWidget* parent) {
 QWidget* centreColumn(const Game& game, QWidget* parent) {
     auto* column = new QWidget(parent);
     column->setFixedWidth(100);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
+    auto* layout = popoverstyle::vbox(column, {}, 2);
     if (gamerow::centreOf(game) == gamerow::Centre::score) {
         layout->addWidget(new ScoreView(game.homeScore, game.awayScore, 16, column), 0, Qt::AlignHCenter);
         layout->addWidget(new GameStatusBadge(game, column), 0, Qt::AlignHCenter);
@@ -104,23 +100,15 @@ GameRowView::GameRowView(const Game& game, bool isPinned, PopoverServices& servi
 }
 
 void GameRowView::buildTeamRow() {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(12, 7, 12, 7);
-    layout->setSpacing(8);
+    auto* layout = popoverstyle::hbox(this, QMargins(12, 7, 12, 7), 8);
     layout->addWidget(teamColumn(m_game.awayTeam, false, this));
     layout->addWidget(centreColumn(m_game, this));
     layout->addWidget(teamColumn(m_game.homeTeam, true, this));
-    m_pinButton = symbolButton({}, caption, Tint::secondary, {}, this);
-    m_pinButton->setFixedWidth(20);
-    connect(m_pinButton, &QToolButton::clicked, this, &GameRowView::togglePin);
-    layout->addWidget(m_pinButton);
-    updatePinButton();
+    addPinButton(layout);
 }
 
 void GameRowView::buildRaceRow() {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(12, 7, 12, 7);
-    layout->setSpacing(8);
+    auto* layout = popoverstyle::hbox(this, QMargins(12, 7, 12, 7), 8);
     const std::optional<RaceDriver> leader = gamerow::raceLeader(m_game);
     switch (gamerow::raceStateOf(m_game)) {
     case gamerow::RaceState::live: {
@@ -152,6 +140,10 @@ void GameRowView::buildRaceRow() {
             new CapsuleLabel(QStringLiteral("Final"), caption, QMargins(6, 2, 6, 2), Tint::secondary, this));
         break;
     }
+    addPinButton(layout);
+}
+
+void GameRowView::addPinButton(QHBoxLayout* layout) {
     m_pinButton = symbolButton({}, caption, Tint::secondary, {}, this);
     m_pinButton->setFixedWidth(20);
     connect(m_pinButton, &QToolButton::clicked, this, &GameRowView::togglePin);
@@ -230,8 +222,7 @@ QWidget* GameRowView::showDetail() {
     auto* sheet = new QDialog(window());
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     sheet->setModal(true);
-    auto* layout = new QVBoxLayout(sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = popoverstyle::vbox(sheet, {});
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(new GameDetailView(m_game.id, m_services.appState, m_services.scores, sheet));
     sheet->show();

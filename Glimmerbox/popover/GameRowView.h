@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QHBoxLayout;
 class QMenu;
 class QToolButton;
 struct PopoverServices;
@@ -39,6 +40,7 @@ protected:
 private:
     void buildTeamRow();
     void buildRaceRow();
+    void addPinButton(QHBoxLayout* layout);
     void updatePinButton();
 
     Game m_game;

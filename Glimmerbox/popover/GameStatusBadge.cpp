@@ -10,9 +10,7 @@
 GameStatusBadge::GameStatusBadge(const Game& game, QWidget* parent) : QWidget(parent) {
     using namespace popoverstyle;
     const StatusBadgeContent content = StatusBadgeContent::of(game);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(3);
+    auto* layout = popoverstyle::hbox(this, {}, 3);
     if (!content.isLive) {
         layout->addWidget(label(content.text, caption2, QFont::Normal, content.tint, this));
         return;

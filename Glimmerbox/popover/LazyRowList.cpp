@@ -1,5 +1,7 @@
 #include "LazyRowList.h"
 
+#include "PopoverStyle.h"
+
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -13,9 +15,7 @@ LazyRowList::LazyRowList(int count, RowFactory makeRow, QWidget* parent)
     setWidgetResizable(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* content = new QWidget(this);
-    m_rows = new QVBoxLayout(content);
-    m_rows->setContentsMargins(0, 0, 0, 0);
-    m_rows->setSpacing(0);
+    m_rows = popoverstyle::vbox(content, {}, 0);
     m_rows->addStretch();
     setWidget(content);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { buildWhileNeeded(); });

@@ -21,15 +21,11 @@ LeagueSectionView::LeagueSectionView(const League& league, bool isExpanded, Popo
     : QWidget(parent), m_league(league), m_isExpanded(isExpanded) {
     const QList<Game> games = services.appState.gamesFor(league);
     const popovercontent::SectionHeader summary = popovercontent::sectionHeader(games);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto* layout = popoverstyle::vbox(this, {}, 0);
 
     m_header = new QWidget(this);
     m_header->setCursor(Qt::PointingHandCursor);
-    auto* header = new QHBoxLayout(m_header);
-    header->setContentsMargins(12, 6, 12, 6);
-    header->setSpacing(8);
+    auto* header = popoverstyle::hbox(m_header, QMargins(12, 6, 12, 6), 8);
     header->addWidget(
         symbol(isExpanded ? QStringLiteral("chevron.down") : QStringLiteral("arrowtriangle.right.fill"),
                caption, Tint::secondary, m_header));

@@ -7,9 +7,7 @@
 #include <QVBoxLayout>
 
 LoadingView::LoadingView(const QString& message, QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(12);
+    auto* layout = popoverstyle::vbox(this, QMargins(16, 16, 16, 16), 12);
     layout->addStretch();
     layout->addWidget(new SpinnerView(20, this), 0, Qt::AlignHCenter);
     layout->addWidget(

@@ -24,8 +24,7 @@ MenuBarView::MenuBarView(PopoverServices& services, QWidget* parent) : QWidget(p
     setFixedWidth(popoverWidth);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    popoverstyle::vbox(this, {});
     AppState& state = m_services.appState;
     const auto later = [this] { scheduleRebuild(); };
     connect(&state, &AppState::gamesChanged, this, later);
@@ -57,9 +56,7 @@ void MenuBarView::rebuild() {
     const int scrolled = m_scroll ? m_scroll->verticalScrollBar()->value() : 0;
     delete m_content;
     m_content = new QWidget(this);
-    auto* layout = new QVBoxLayout(m_content);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto* layout = popoverstyle::vbox(m_content, {}, 0);
     layout->addWidget(buildHeader());
     layout->addWidget(divider(m_content));
     if (!m_services.appState.pinnedGames().isEmpty()) {
@@ -79,9 +76,7 @@ void MenuBarView::rebuild() {
 
 QWidget* MenuBarView::buildHeader() {
     auto* header = new QWidget(m_content);
-    auto* layout = new QHBoxLayout(header);
-    layout->setContentsMargins(12, 10, 12, 10);
-    layout->setSpacing(8);
+    auto* layout = popoverstyle::hbox(header, QMargins(12, 10, 12, 10), 8);
     layout->addWidget(symbol(QStringLiteral("sportscourt.fill"), headline, Tint::accent, header));
     layout->addWidget(label(QStringLiteral("Glimmerbox"), headline, QFont::Bold, Tint::primary, header));
     layout->addStretch();
@@ -111,9 +106,7 @@ QWidget* MenuBarView::buildLiveNow() {
     if (live.isEmpty())
         return nullptr;
     auto* strip = new QWidget(m_content);
-    auto* layout = new QVBoxLayout(strip);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
+    auto* layout = popoverstyle::vbox(strip, {}, 4);
     auto* title = new QHBoxLayout;
     title->setContentsMargins(12, 8, 12, 0);
     title->addWidget(new DotView(6, Tint::red, strip));
@@ -133,9 +126,7 @@ QWidget* MenuBarView::buildSections() {
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setMaximumHeight(320);
     auto* sections = new QWidget(m_scroll);
-    auto* layout = new QVBoxLayout(sections);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto* layout = popoverstyle::vbox(sections, {}, 0);
     for (const League& league : popovercontent::visibleLeagues(m_services.preferences.enabledLeagues())) {
         auto* section =
             new LeagueSectionView(league, !m_collapsedLeagues.contains(league.id), m_services, sections);
@@ -151,8 +142,7 @@ QWidget* MenuBarView::buildSections() {
 QWidget* MenuBarView::buildFooter() {
     const AppState& state = m_services.appState;
     auto* footer = new QWidget(m_content);
-    auto* layout = new QHBoxLayout(footer);
-    layout->setContentsMargins(12, 8, 12, 8);
+    auto* layout = popoverstyle::hbox(footer, QMargins(12, 8, 12, 8));
     if (const std::optional<QString> updated =
             popovercontent::updatedText(state.lastRefresh(), state.clock().now()))
         layout->addWidget(label(*updated, caption2, QFont::Normal, Tint::secondary, footer));

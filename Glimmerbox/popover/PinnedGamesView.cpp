@@ -12,9 +12,7 @@
 
 PinnedGamesView::PinnedGamesView(PopoverServices& services, QWidget* parent) : QWidget(parent) {
     using namespace popoverstyle;
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
+    auto* layout = popoverstyle::vbox(this, {}, 4);
     auto* header = new QHBoxLayout;
     header->setContentsMargins(12, 8, 12, 0);
     header->addWidget(symbol(QStringLiteral("pin.fill"), caption, Tint::secondary, this));

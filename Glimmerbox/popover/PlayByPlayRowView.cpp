@@ -46,9 +46,7 @@ PlayByPlayRowView::PlayByPlayRowView(const PlayByPlayEvent& play, QWidget* paren
     : QWidget(parent), m_isKeyPlay(play.isKeyPlay) {
     using namespace popoverstyle;
     const PlayPresentation shown = PlayPresentation::of(play);
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(12, 8, 12, 8);
-    layout->setSpacing(10);
+    auto* layout = popoverstyle::hbox(this, QMargins(12, 8, 12, 8), 10);
     layout->addWidget(new PlayIcon(shown.symbol, play.isScoring, this), 0, Qt::AlignTop);
 
     auto* details = new QVBoxLayout;

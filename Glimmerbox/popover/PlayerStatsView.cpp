@@ -14,9 +14,7 @@ namespace {
 QWidget* playerRow(const PlayerStats& player, QWidget* parent) {
     using namespace popoverstyle;
     auto* row = new QWidget(parent);
-    auto* outer = new QVBoxLayout(row);
-    outer->setContentsMargins(16, 0, 16, 0);
-    outer->setSpacing(0);
+    auto* outer = popoverstyle::vbox(row, QMargins(16, 0, 16, 0), 0);
     auto* layout = new QHBoxLayout;
     layout->setContentsMargins(0, 8, 0, 8);
     layout->setSpacing(12);
@@ -50,8 +48,7 @@ QWidget* playerRow(const PlayerStats& player, QWidget* parent) {
 } // namespace
 
 PlayerStatsView::PlayerStatsView(const QList<PlayerStats>& stats, QWidget* parent) : QWidget(parent) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = popoverstyle::vbox(this, {});
     if (stats.isEmpty()) {
         layout->addWidget(emptyTabText(QStringLiteral("No stats available"), this));
         layout->addStretch();

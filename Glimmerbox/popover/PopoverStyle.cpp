@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace popoverstyle {
 
@@ -88,10 +89,30 @@ QToolButton* symbolButton(const QString& name, int pixelSize, Tint tint, const Q
     return button;
 }
 
+namespace {
+
+template <typename Layout>
+Layout* boxLayout(QWidget* owner, QMargins margins, int spacing) {
+    auto* layout = new Layout(owner);
+    layout->setContentsMargins(margins);
+    if (spacing >= 0)
+        layout->setSpacing(spacing);
+    return layout;
+}
+
+} // namespace
+
+QVBoxLayout* vbox(QWidget* owner, QMargins margins, int spacing) {
+    return boxLayout<QVBoxLayout>(owner, margins, spacing);
+}
+
+QHBoxLayout* hbox(QWidget* owner, QMargins margins, int spacing) {
+    return boxLayout<QHBoxLayout>(owner, margins, spacing);
+}
+
 QWidget* divider(QWidget* parent, int indent) {
     auto* holder = new QWidget(parent);
-    auto* layout = new QHBoxLayout(holder);
-    layout->setContentsMargins(indent, 0, 0, 0);
+    QHBoxLayout* layout = hbox(holder, QMargins(indent, 0, 0, 0));
     auto* line = new QFrame(holder);
     line->setFrameShape(QFrame::HLine);
     line->setFixedHeight(1);

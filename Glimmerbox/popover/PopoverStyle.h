@@ -4,11 +4,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMargins>
 #include <QString>
 
+class QHBoxLayout;
 class QLabel;
 class QPalette;
 class QToolButton;
+class QVBoxLayout;
 class QWidget;
 
 // The popover's and detail panel's text styles and colours, in logical pixels.
@@ -36,6 +39,9 @@ QLabel* symbol(const QString& name, int pixelSize, Tint tint, QWidget* parent = 
 QToolButton* symbolButton(const QString& name, int pixelSize, Tint tint, const QString& toolTip,
                           QWidget* parent = nullptr);
 void setSymbol(QToolButton* button, const QString& name, int pixelSize, Tint tint, double opacity = 1.0);
+// The layout of `owner`, with these margins and, when not negative, this spacing.
+QVBoxLayout* vbox(QWidget* owner, QMargins margins, int spacing = -1);
+QHBoxLayout* hbox(QWidget* owner, QMargins margins, int spacing = -1);
 // A thin horizontal line, indented `indent` from the leading edge.
 QWidget* divider(QWidget* parent = nullptr, int indent = 0);
 

@@ -7,9 +7,7 @@
 
 ScoreView::ScoreView(qint64 homeScore, qint64 awayScore, int fontSize, QWidget* parent) : QWidget(parent) {
     using namespace popoverstyle;
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
+    auto* layout = popoverstyle::hbox(this, {}, 4);
     const auto tintOf = [](qint64 mine, qint64 other) {
         return mine > other ? Tint::primary : Tint::secondary;
     };

@@ -22,8 +22,7 @@ QVBoxLayout* section(const QString& title, QVBoxLayout* parentLayout, QWidget* p
 QWidget* leaderRow(const LeaderCategory& leader, QWidget* parent) {
     using namespace popoverstyle;
     auto* row = new QWidget(parent);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* layout = popoverstyle::hbox(row, {});
     QLabel* category = label(leader.category, caption, QFont::Normal, Tint::secondary, row);
     category->setFixedWidth(80);
     layout->addWidget(category);
@@ -39,9 +38,7 @@ SummaryTab::SummaryTab(const std::optional<Game>& game, const std::optional<Game
                        const QList<PlayByPlayEvent>& playByPlay, QWidget* parent)
     : QWidget(parent) {
     using namespace popoverstyle;
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(16, 16, 16, 16);
-    layout->setSpacing(16);
+    auto* layout = popoverstyle::vbox(this, QMargins(16, 16, 16, 16), 16);
     if (gameDetail && gameDetail->leaders) {
         QVBoxLayout* leaders = section(QStringLiteral("Game Leaders"), layout, this);
         for (const LeaderCategory& leader : detailsections::leaderRows(*gameDetail->leaders))
