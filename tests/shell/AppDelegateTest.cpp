@@ -84,6 +84,17 @@ TEST_F(AppDelegateTest, StatusItemShowsTheSymbolWithoutTextAndThePopoverIsBuiltB
     EXPECT_EQ(shell.statusItem()->icon().cacheKey(), key);
 }
 
+TEST_F(AppDelegateTest, TheUnconnectedToggleShowsThePopoverWithAFreshFetchAndClosesIt) {
+    AppDelegate& shell = launch();
+    log.clear();
+    shell.togglePopover();
+    EXPECT_TRUE(shell.popover()->isVisible());
+    EXPECT_EQ(log, (QStringList{"freshFetch", "freshFetch done"}));
+    shell.togglePopover();
+    EXPECT_FALSE(shell.popover()->isVisible());
+    EXPECT_EQ(log.size(), 2) << "closing fetches nothing";
+}
+
 TEST_F(AppDelegateTest, OverlayHangsFromTheTopCentreOfThePrimaryScreenOrSitsAtTheOrigin) {
     preferences.setUseNotch(true);
     AppDelegate& shell = launch();
