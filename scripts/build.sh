@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (extra CMake arguments are passed through).
+# Configures and builds into build/, or into $GLIMMERBOX_BUILD_DIR (extra CMake arguments are passed through).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build build
+dir=${GLIMMERBOX_BUILD_DIR:-build}
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$dir"

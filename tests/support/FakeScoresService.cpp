@@ -51,7 +51,7 @@ QCoro::Task<Result> FakeScoresService::enqueue(Queue<Result>& queue, const Respo
     auto entry = std::make_shared<Pending<Result>>();
     entry->request = std::move(request);
     queue.push_back(entry);
-    co_return co_await Answered<Result>{entry};
+    co_return co_await Answered<Result>(entry);
 }
 
 QCoro::Task<FakeScoresService::GamesResult>

@@ -64,9 +64,11 @@ private:
         std::optional<Result> result;
         std::coroutine_handle<> waiter;
     };
-    // QCoro copies what it awaits, so the awaiter holds the entry rather than being it.
+    // QCoro copies what it awaits, so the awaiter holds the entry rather than being it. The constructor is
+    // not decoration: g++ 12 destroys a brace-initialised aggregate awaited in a co_return twice.
     template <typename Result>
     struct Answered {
+        explicit Answered(std::shared_ptr<Pending<Result>> entry) : pending(std::move(entry)) {}
         std::shared_ptr<Pending<Result>> pending;
         bool await_ready() const noexcept { return pending->result.has_value(); }
         void await_suspend(std::coroutine_handle<> waiter) noexcept { pending->waiter = waiter; }
