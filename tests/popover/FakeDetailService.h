@@ -32,7 +32,9 @@ public:
         m_detailRequests.push_back({gameId, league});
         auto waiting = std::make_shared<Waiting>();
         m_waiting.push_back(waiting);
-        co_return co_await Answered{waiting};
+        // A named awaiter: GCC 12 destroys an aggregate temporary inside co_await twice.
+        Answered answered{waiting};
+        co_return co_await answered;
     }
 
 private:
