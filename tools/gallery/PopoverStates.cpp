@@ -120,10 +120,7 @@ const GalleryStateRegistration popoverCollapsed{
         app.show({"nba", "nhl"}, {liveBasketball(), scheduledBasketball("g-nba-2", 90), finalHockey()});
         app.markRefreshed(3600);
         app.setOnline(false);
-        return renderPopover(app, [](MenuBarView& view) {
-            view.setSectionExpanded("nba", false);
-            view.rebuild();
-        });
+        return renderPopover(app, [](MenuBarView& view) { view.setSectionExpanded("nba", false); });
     }};
 
 const GalleryStateRegistration rowKinds{"popover-rows-live-scheduled-final-racing", [] {
