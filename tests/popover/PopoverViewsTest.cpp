@@ -18,8 +18,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -152,12 +154,34 @@ TEST_F(PopoverViewsTest, DetailViewLoadsWhenShownAndShowsTheErrorWithRetry) {
 TEST_F(PopoverViewsTest, ClickingARowOpensTheDetailSheetForItsGame) {
     app.state.setGames({{"nba", {game("401")}}});
     GameRowView row(game("401"), false, services);
-    QWidget* sheet = row.showDetail();
+    row.show();
+    // The click lands on the score's text, which leaves it to the row.
+    QWidget* text = row.childAt(row.rect().center());
+    ASSERT_NE(text, nullptr);
+    QTest::mouseClick(text, Qt::LeftButton, {}, text->rect().center());
+    QDialog* sheet = row.window()->findChild<QDialog*>();
+    ASSERT_NE(sheet, nullptr);
     EXPECT_TRUE(sheet->isModal());
     const QList<GameDetailView*> views = sheet->findChildren<GameDetailView*>();
     ASSERT_EQ(views.size(), 1);
     EXPECT_EQ(views[0]->gameId(), "401");
     sheet->close();
+}
+
+TEST_F(PopoverViewsTest, ClickingASectionHeaderClosesAndOpensItsList) {
+    app.state.setGames({{"nba", {game("1")}}});
+    MenuBarView popover(services);
+    popover.show();
+    auto header = [&popover] {
+        LeagueSectionView* section = popover.findChildren<LeagueSectionView*>().first();
+        return section->childAt(QPoint(section->width() / 2, 5));
+    };
+    QTest::mouseClick(header(), Qt::LeftButton, {}, QPoint(5, 5));
+    processPendingEvents();
+    EXPECT_TRUE(rowIds(popover).isEmpty());
+    QTest::mouseClick(header(), Qt::LeftButton, {}, QPoint(5, 5));
+    processPendingEvents();
+    EXPECT_EQ(rowIds(popover), QStringList{"1"});
 }
 
 } // namespace
