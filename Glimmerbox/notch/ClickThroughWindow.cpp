@@ -126,10 +126,8 @@ void ClickThroughWindow::handleSetInteractive(const QVariantMap& userInfo) {
 void ClickThroughWindow::applyInteractive(bool interactive) {
     m_tracker->setInteractive(interactive);
     if (QWindow* window = windowHandle()) {
+        // Mouse only: the window never takes the keyboard from the application the user is typing in.
         window->setFlag(Qt::WindowTransparentForInput, !interactive);
-        window->setFlag(Qt::WindowDoesNotAcceptFocus, !interactive);
-        if (interactive && window->isVisible())
-            window->requestActivate();
     }
     updatePointerInterest();
 }
@@ -138,8 +136,10 @@ void ClickThroughWindow::checkMousePosition() {
     if (!m_pointer)
         return;
     m_tracker->setFrame(geometry()); // a hidden window gets no move events
-    const auto event = m_tracker->pointerMoved(m_pointer->position());
+    const QPoint position = m_pointer->position();
+    const auto event = m_tracker->pointerMoved(position);
     updatePointerInterest();
+    emit pointerMoved(position);
     if (event != OverlayPointerTracker::Event::none)
         m_center.post(notificationName(event));
 }

@@ -42,7 +42,7 @@ public:
 
     bool isInteractive() const;
     bool isMouseInside() const;
-    bool canBecomeKeyWindow() const { return isInteractive(); }
+    bool canBecomeKeyWindow() const { return false; }
     bool canBecomeMainWindow() const { return false; }
 
     // The set-interactive notification: only a bool under "interactive" counts (anything else is false); the
@@ -51,6 +51,10 @@ public:
     // A pointer move and a scroll step from the pointer source.
     void checkMousePosition();
     void handleScroll(const ScrollDelta& delta);
+
+signals:
+    // Every polled pointer position (global), for content that reacts to hover while the mouse falls through.
+    void pointerMoved(QPoint globalPosition);
 
 protected:
     void moveEvent(QMoveEvent* event) override;

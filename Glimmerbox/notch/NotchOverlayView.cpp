@@ -1,74 +1,436 @@
 #include "notch/NotchOverlayView.h"
 
+#include "notch/NotchViewModel.h"
+#include "notch/OverlayNotifications.h"
+#include "notch/OverlayPainters.h"
+#include "notch/OverlayPanelFrame.h"
+
 #include "app/AppState.h"
+#include "platform/ImageLoader.h"
+#include "platform/Spinner.h"
 
-#include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 
-NotchOverlayView::NotchOverlayView(bool hasPhysicalNotch, AppState& appState, QWidget* parent)
-    : QWidget(parent), m_hasPhysicalNotch(hasPhysicalNotch), m_appState(appState) {
+#include <algorithm>
+
+namespace {
+
+constexpr double fadeTolerance = 0.005;
+
+double clamp01(double value) {
+    return std::clamp(value, 0.0, 1.0);
+}
+
+} // namespace
+
+NotchOverlayView::NotchOverlayView(bool hasPhysicalNotch, NotchViewModel* viewModel, AppState& appState,
+                                   Clock& clock, OverlayNotificationCenter& center,
+                                   OverlayPanelFactory* panels, QWidget* parent)
+    : QWidget(parent), m_hasPhysicalNotch(hasPhysicalNotch), m_viewModel(viewModel), m_appState(appState),
+      m_clock(clock), m_center(center), m_panels(panels), m_driver(clock) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
-    m_shownText = barText();
-    connect(&m_appState, &AppState::pinnedGamesChanged, this, &NotchOverlayView::pinnedGamesChanged);
+    m_viewModel->setParent(this);
+    for (Spring* fade : {&m_compactOpacity, &m_sectionOpacity, &m_idleOpacity, &m_logoScale, &m_logoOpacity,
+                         &m_pointsScale, &m_pointsOpacity, &m_playTextOpacity, &m_transition})
+        fade->setTolerance(fadeTolerance);
+    m_transition.jump(1);
+    for (Spring* spring :
+         {&m_width, &m_height, &m_compactOpacity, &m_sectionOpacity, &m_idleOpacity, &m_logoScale,
+          &m_logoOpacity, &m_logoOffset, &m_pointsScale, &m_pointsOpacity, &m_playTextOpacity, &m_transition})
+        m_driver.track(spring);
+    connect(&m_driver, &AnimationDriver::frame, this, &NotchOverlayView::frame);
+    connect(&ImageLoader::shared(), &ImageLoader::finished, this, [this] { update(); });
+    connect(&m_center, &OverlayNotificationCenter::mouseEntered, this, &NotchOverlayView::handleMouseEntered);
+    connect(&m_center, &OverlayNotificationCenter::mouseExited, this, &NotchOverlayView::handleMouseExited);
+    connect(&m_center, &OverlayNotificationCenter::swipeLeft, this,
+            [this] { handleSwipe(SwipeDirection::left); });
+    connect(&m_center, &OverlayNotificationCenter::swipeRight, this,
+            [this] { handleSwipe(SwipeDirection::right); });
+    bindViewModel();
 }
 
-QString NotchOverlayView::barText() const {
-    const QList<Game>& pinned = m_appState.pinnedGames();
-    return pinned.isEmpty() ? QString() : pinned.first().scoreLine();
+NotchOverlayView::~NotchOverlayView() = default;
+
+QWidget* NotchOverlayView::hostedPanel(OverlaySlot slot) const {
+    const auto found = m_hosted.find(slot);
+    return found == m_hosted.end() ? nullptr : found->second.data();
 }
 
-QFont NotchOverlayView::barFont() const {
-    QFont font = this->font();
-    font.setPixelSize(textPixelSize);
-    font.setBold(true);
-    return font;
+void NotchOverlayView::bindViewModel() {
+    NotchViewModel* vm = m_viewModel;
+    const auto changed = [this](auto&&, ChangeAnimation animation) { scheduleRefresh(animation); };
+    connect(vm, &NotchViewModel::displayedGameChanged, this, changed);
+    connect(vm, &NotchViewModel::isExpandedChanged, this, changed);
+    connect(vm, &NotchViewModel::scoreEventChanged, this, changed);
+    connect(vm, &NotchViewModel::isScoreChangeExpandedChanged, this, changed);
+    connect(vm, &NotchViewModel::celebrationPhaseChanged, this, changed);
+    connect(vm, &NotchViewModel::isDeepExpandedChanged, this, changed);
+    connect(vm, &NotchViewModel::isJumboExpandedChanged, this, changed);
+    // Hosted panels read topScorers and isLoadingLeaders themselves; their heights may change with them.
+    connect(vm, &NotchViewModel::topScorersChanged, this, changed);
+    connect(vm, &NotchViewModel::isLoadingLeadersChanged, this, changed);
 }
 
-QRect NotchOverlayView::barRect() const {
-    const QString text = barText();
-    if (text.isEmpty())
+// --- Input ---
+
+void NotchOverlayView::handleMouseEntered() {
+    setHovered(true);
+    m_viewModel->scheduleDeepExpand();
+}
+
+void NotchOverlayView::handleMouseExited() {
+    setWindowInteractive(false);
+    setHovered(false);
+    m_viewModel->collapseDeep();
+}
+
+void NotchOverlayView::handleSwipe(SwipeDirection direction) {
+    if (m_isHovered || m_viewModel->isExpanded() || m_viewModel->isScoreChangeExpanded())
+        m_viewModel->navigate(direction);
+}
+
+void NotchOverlayView::setHovered(bool hovered) {
+    m_isHovered = hovered;
+    scheduleRefresh(hoverSpring);
+}
+
+void NotchOverlayView::pointerMovedTo(const QPoint& globalPosition) {
+    emit pointerMoved(globalPosition);
+    const bool inside = unpinPillRect().contains(mapFromGlobal(QPointF(globalPosition)));
+    if (inside != m_pointerInUnpin)
+        unpinHover(inside);
+}
+
+void NotchOverlayView::unpinHover(bool inside) {
+    m_pointerInUnpin = inside;
+    if (!inside) {
+        m_unpinHoverTimer.reset();
+        return;
+    }
+    // The pill acts on a rest of half a second; the unpin itself runs on the next turn of the event loop.
+    m_unpinHoverTimer = m_clock.singleShot(secondsToMilliseconds(unpinHoverDelay), this, [this] {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (const std::optional<Game> game = m_viewModel->displayedGame())
+                    m_viewModel->unpinGame(*game);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void NotchOverlayView::setWindowInteractive(bool interactive) {
+    m_center.postSetInteractive(interactive);
+}
+
+// --- State ---
+
+void NotchOverlayView::scheduleRefresh(ChangeAnimation animation) {
+    if (!m_pendingAnimation)
+        m_pendingAnimation = animation;
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(this, &NotchOverlayView::refresh, Qt::QueuedConnection);
+}
+
+void NotchOverlayView::refresh() {
+    const ChangeAnimation animation = std::exchange(m_pendingAnimation, std::nullopt);
+    m_refreshPending = false;
+    const NotchViewModel& vm = *m_viewModel;
+    const std::optional<Game>& game = vm.displayedGame();
+    const bool identityChanged =
+        (m_game.has_value() != game.has_value()) || (m_game && m_game->id != game->id);
+    const SpringSpec spring = animation.value_or(identitySpring);
+    const bool animated = animation.has_value() || identityChanged;
+
+    if (identityChanged) {
+        // The leaving panel goes as it was last painted; the new one enters with the transition of the swipe.
+        m_outgoing = m_game ? snapshotPanel() : QPixmap();
+        m_outgoingRect = panelRect();
+        m_transitionDirection = m_game && game ? vm.swipeDirection() : SwipeDirection::none;
+        m_driver.jump(m_transition, 0);
+        m_driver.animate(m_transition, 1, spring);
+        if (!m_game || !game)
+            m_isBarVisible = false; // a first panel opens from the hidden bar
+    }
+    OverlayInputs inputs;
+    inputs.displayedGame = game;
+    inputs.isHovered = m_isHovered;
+    inputs.isExpanded = vm.isExpanded();
+    inputs.isScoreChangeExpanded = vm.isScoreChangeExpanded();
+    inputs.celebrationPhase = vm.celebrationPhase();
+    inputs.hasScoreEvent = vm.scoreEvent().has_value();
+    inputs.isDeepExpanded = vm.isDeepExpanded();
+    inputs.isJumboExpanded = vm.isJumboExpanded();
+    inputs.isBarVisible = m_isBarVisible;
+    inputs.hasPhysicalNotch = m_hasPhysicalNotch;
+    // The pinned games are republished on every refresh, mostly unchanged: nothing to do then.
+    const bool sameScoreEvent = vm.scoreEvent().has_value() == m_scoreEvent.has_value() &&
+                                (!m_scoreEvent || (*vm.scoreEvent() == *m_scoreEvent &&
+                                                   vm.scoreEvent()->playText == m_scoreEvent->playText));
+    if (!identityChanged && inputs == m_inputs && sameScoreEvent && contentHeight() == m_height.target())
+        return;
+    m_inputs = inputs;
+
+    const CelebrationPhase oldPhase = m_phase;
+    const bool hadGame = m_game.has_value();
+    m_game = game;
+    m_scoreEvent = vm.scoreEvent();
+    m_phase = vm.celebrationPhase();
+    m_presentation = presentOverlay(inputs);
+    if (m_game) {
+        m_compact = CompactRowContent::make(*m_game, m_presentation.showsExpanded);
+        m_card = ScoreCardContent::make(*m_game, m_scoreEvent, m_phase, m_clock.now());
+    }
+    if (m_scoreEvent)
+        m_celebration = CelebrationContent::make(m_phase, *m_scoreEvent);
+
+    syncHostedPanels();
+    // A first panel, and the idle panel, appear in place at their size; everything else moves.
+    const bool appearsInPlace = (identityChanged && !hadGame) || m_presentation.state == OverlayState::Idle;
+    retargetSprings(spring, animated, appearsInPlace);
+    if (m_phase != oldPhase && m_scoreEvent)
+        retargetCelebration(spring, m_phase == CelebrationPhase::flushDown);
+
+    const bool pickerShown = m_presentation.idlePanel || m_presentation.gamePicker;
+    if (pickerShown != m_interactiveShown) {
+        m_interactiveShown = pickerShown;
+        setWindowInteractive(pickerShown);
+    }
+    if (m_pointerInUnpin && !m_presentation.actionStrip)
+        unpinHover(false);
+    if (m_game && !m_isBarVisible)
+        showBar();
+    frame();
+}
+
+void NotchOverlayView::showBar() {
+    m_isBarVisible = true;
+    scheduleRefresh(showBarSpring);
+}
+
+void NotchOverlayView::retargetSprings(SpringSpec spring, bool animated, bool sizeInPlace) {
+    const auto set = [&](Spring& s, double target, bool inPlace = false) {
+        if (s.target() == target)
+            return;
+        if (animated && !inPlace)
+            m_driver.animate(s, target, spring);
+        else
+            m_driver.jump(s, target);
+    };
+    const bool empty = m_presentation.state == OverlayState::Empty;
+    if (!empty) {
+        set(m_width, m_presentation.width, sizeInPlace);
+        set(m_height, contentHeight(), sizeInPlace);
+    }
+    set(m_compactOpacity, m_isBarVisible ? 1 : 0);
+    set(m_sectionOpacity, m_presentation.scoreCard || m_presentation.expandedSlot ? 1 : 0);
+    set(m_idleOpacity, m_presentation.idlePanel ? 1 : 0);
+}
+
+void NotchOverlayView::retargetCelebration(SpringSpec spring, bool restart) {
+    if (restart) {
+        // A new celebration brings its logo in from small and transparent.
+        m_logoScale.jump(CelebrationContent::logoEntryScale);
+        m_logoOpacity.jump(0);
+        m_logoOffset.jump(0);
+        m_pointsScale.jump(CelebrationContent::pointsEntryScale);
+        m_pointsOpacity.jump(0);
+        m_playTextOpacity.jump(0);
+    }
+    const CelebrationContent& c = m_celebration;
+    m_driver.animate(m_logoScale, c.logoScale, spring);
+    m_driver.animate(m_logoOpacity, c.logoOpacity, spring);
+    m_driver.animate(m_logoOffset, c.logoOffsetY, spring);
+    m_driver.animate(m_pointsScale, c.pointsScale, spring);
+    m_driver.animate(m_pointsOpacity, c.pointsOpacity, spring);
+    m_driver.animate(m_playTextOpacity, c.playTextOpacity, spring);
+}
+
+void NotchOverlayView::syncHostedPanels() {
+    if (!m_panels)
+        return;
+    for (const OverlaySlot slot :
+         {OverlaySlot::idlePanel, OverlaySlot::racingExpanded, OverlaySlot::raceStandings,
+          OverlaySlot::leaders, OverlaySlot::gamePicker, OverlaySlot::selectPill}) {
+        const bool shown = m_presentation.shows(slot);
+        QPointer<QWidget>& panel = m_hosted[slot];
+        if (shown && !panel)
+            panel = m_panels->createPanel(slot, *m_viewModel, m_appState, this);
+        if (panel)
+            panel->setVisible(shown);
+    }
+}
+
+// --- Geometry ---
+
+double NotchOverlayView::contentHeight() const {
+    return sections(m_presentation.width).height;
+}
+
+OverlaySections NotchOverlayView::sections(double width) const {
+    return overlaySections(m_presentation, m_card, width, [this](OverlaySlot slot) {
+        const QWidget* panel = hostedPanel(slot);
+        return panel ? QSizeF(panel->sizeHint()) : QSizeF();
+    });
+}
+
+QRectF NotchOverlayView::panelRect() const {
+    const double t = m_driver.now();
+    const bool idleFading = !m_game && m_idleOpacity.value(t) > fadeTolerance;
+    if (!m_game && !idleFading)
         return {};
-    const int textWidth = QFontMetrics(barFont()).horizontalAdvance(text);
-    const int barWidth = std::min(width(), std::max(barMinimumWidth, textWidth + 2 * barHorizontalPadding));
-    return QRect((width() - barWidth) / 2, 0, barWidth, barHeight);
+    const double w = m_width.value(t);
+    return QRectF(width() / 2.0 - w / 2, 0, w, std::max(0.0, m_height.value(t)));
 }
 
-QPainterPath NotchOverlayView::barPath() const {
-    const QRectF bar = barRect();
-    QPainterPath path;
-    if (bar.isEmpty())
-        return path;
-    // Flat top edge flush with the screen, two rounded bottom corners.
-    const qreal radius = barBottomRadius;
-    path.moveTo(bar.topLeft());
-    path.lineTo(bar.topRight());
-    path.lineTo(bar.right(), bar.bottom() - radius);
-    path.quadTo(bar.bottomRight(), QPointF(bar.right() - radius, bar.bottom()));
-    path.lineTo(bar.left() + radius, bar.bottom());
-    path.quadTo(bar.bottomLeft(), QPointF(bar.left(), bar.bottom() - radius));
-    path.closeSubpath();
-    return path;
+QRectF NotchOverlayView::unpinPillRect() const {
+    if (!m_presentation.actionStrip)
+        return {};
+    const QRectF panel = panelRect();
+    return sections(panel.width()).unpinPill.translated(panel.topLeft());
 }
 
 QRegion NotchOverlayView::paintedRegion() const {
-    const QPainterPath path = barPath();
-    if (path.isEmpty())
+    const QRectF panel = panelRect();
+    QRegion region;
+    const double p = m_transition.value(m_driver.now());
+    const bool inTransition = p < 1 - fadeTolerance;
+    if (!panel.isEmpty()) {
+        if (inTransition) {
+            // Moving or scaling: the rectangle the panel may sweep through on this frame, widened by its
+            // motion.
+            const QRectF swept = m_transitionDirection == SwipeDirection::none
+                                     ? panel
+                                     : panel.adjusted(-panel.width(), 0, panel.width(), 0);
+            region += swept.toAlignedRect();
+        } else {
+            region += QRegion(notchBarPath(panel, m_presentation.bottomRadius).toFillPolygon().toPolygon());
+        }
+    }
+    if (inTransition && !m_outgoing.isNull())
+        region +=
+            m_outgoingRect.adjusted(-m_outgoingRect.width(), 0, m_outgoingRect.width(), 0).toAlignedRect();
+    return region;
+}
+
+// --- Frames and painting ---
+
+void NotchOverlayView::frame() {
+    const QRectF panel = panelRect();
+    const OverlaySections s = sections(panel.width());
+    const auto place = [&](OverlaySlot slot, const QRectF& rect) {
+        if (QWidget* widget = hostedPanel(slot); widget && widget->isVisible())
+            widget->setGeometry(rect.translated(panel.topLeft()).toAlignedRect());
+    };
+    place(OverlaySlot::idlePanel, s.idle);
+    place(OverlaySlot::racingExpanded, s.expandedSlot);
+    place(OverlaySlot::raceStandings, s.deepSlot);
+    place(OverlaySlot::leaders, s.deepSlot);
+    place(OverlaySlot::gamePicker, s.picker);
+    place(OverlaySlot::selectPill, s.selectPill);
+    updateMask();
+    update();
+}
+
+bool NotchOverlayView::paintPanel(QPainter& painter, double turn) {
+    const double t = m_driver.now();
+    OverlayPanelFrame f;
+    f.presentation = m_presentation;
+    f.hasPhysicalNotch = m_hasPhysicalNotch;
+    f.width = m_width.value(t);
+    f.height = m_height.value(t);
+    f.compactOpacity = clamp01(m_compactOpacity.value(t));
+    f.sectionOpacity = clamp01(m_sectionOpacity.value(t));
+    f.compact = m_compact;
+    f.card = m_card;
+    f.celebration = m_celebration;
+    f.phase = m_phase;
+    if (m_scoreEvent)
+        f.scoringTeam = m_scoreEvent->scoringTeam;
+    f.celebrationFrame = {
+        m_logoScale.value(t),   clamp01(m_logoOpacity.value(t)),   m_logoOffset.value(t),
+        m_pointsScale.value(t), clamp01(m_pointsOpacity.value(t)), clamp01(m_playTextOpacity.value(t))};
+    if (!m_game) {
+        // The idle panel: its background, fading; the hosted panel paints the rest.
+        f.presentation.celebration = f.presentation.compactRow = false;
+        painter.save();
+        painter.setOpacity(painter.opacity() * clamp01(m_idleOpacity.value(t)));
+    }
+    const bool loading = paintOverlayPanel(painter, f, sections(f.width), turn);
+    if (!m_game)
+        painter.restore();
+    return loading;
+}
+
+QPixmap NotchOverlayView::snapshotPanel() {
+    const QRectF panel = panelRect();
+    if (panel.isEmpty())
         return {};
-    return QRegion(path.toFillPolygon().toPolygon());
+    const qreal dpr = devicePixelRatioF();
+    QPixmap pixmap((panel.size() * dpr).toSize() + QSize(1, 1));
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(panel.width() / 2, 0);
+    paintPanel(painter, spinnerTurn(m_clock.now()));
+    return pixmap;
 }
 
 void NotchOverlayView::paintEvent(QPaintEvent*) {
-    const QPainterPath path = barPath();
-    if (path.isEmpty())
-        return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(path, Qt::black);
-    painter.setPen(Qt::white);
-    painter.setFont(barFont());
-    painter.drawText(barRect(), Qt::AlignCenter, barText());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const double p = m_transition.value(m_driver.now());
+    const bool inTransition = p < 1 - fadeTolerance;
+    const double cx = width() / 2.0;
+
+    const auto place = [&](bool incoming, double panelWidth) {
+        // Swipes slide the panels sideways; any other change scales them from and to 0.3 at the top.
+        const double progress = incoming ? 1 - p : p;
+        painter.setOpacity(clamp01(incoming ? p : 1 - p));
+        painter.translate(cx, 0);
+        switch (m_transitionDirection) {
+        case SwipeDirection::none: {
+            const double scale = 1 - 0.7 * clamp01(progress);
+            painter.scale(scale, scale);
+            break;
+        }
+        case SwipeDirection::left:
+            painter.translate(incoming ? panelWidth * progress : -panelWidth * progress, 0);
+            break;
+        case SwipeDirection::right:
+            painter.translate(incoming ? -panelWidth * progress : panelWidth * progress, 0);
+            break;
+        }
+    };
+    if (inTransition && !m_outgoing.isNull()) {
+        painter.save();
+        place(false, m_outgoingRect.width());
+        painter.drawPixmap(QPointF(-m_outgoingRect.width() / 2, 0), m_outgoing);
+        painter.restore();
+    }
+    bool loading = false;
+    if (!panelRect().isEmpty()) {
+        painter.save();
+        if (inTransition)
+            place(true, panelRect().width());
+        else
+            painter.translate(cx, 0);
+        loading = paintPanel(painter, spinnerTurn(m_clock.now()));
+        painter.restore();
+    }
+    // Logos that are still loading turn their spinners; nothing ticks once none is.
+    if (loading && !m_spinnerTimer)
+        m_spinnerTimer =
+            m_clock.repeating(std::chrono::milliseconds(spinnerFrameMs), this, [this] { update(); });
+    else if (!loading)
+        m_spinnerTimer.reset();
 }
 
 void NotchOverlayView::resizeEvent(QResizeEvent*) {
@@ -77,16 +439,6 @@ void NotchOverlayView::resizeEvent(QResizeEvent*) {
 
 void NotchOverlayView::showEvent(QShowEvent*) {
     updateMask();
-}
-
-void NotchOverlayView::pinnedGamesChanged() {
-    // The pinned games are republished on every refresh, mostly unchanged: repaint only for a new text.
-    const QString text = barText();
-    if (text == m_shownText)
-        return;
-    m_shownText = text;
-    updateMask();
-    update();
 }
 
 void NotchOverlayView::updateMask() {

@@ -1,34 +1,83 @@
 #pragma once
 
-#include <QPainterPath>
+#include "notch/CelebrationContent.h"
+#include "notch/CompactRowContent.h"
+#include "notch/NotchViewModel.h"
+#include "notch/OverlayPanelFrame.h"
+#include "notch/OverlayPresenter.h"
+#include "notch/ScoreCardContent.h"
+#include "notch/SwipeDirection.h"
+
+#include "platform/AnimationDriver.h"
+#include "platform/Clock.h"
+#include "platform/Spring.h"
+
+#include <QPixmap>
+#include <QPointer>
 #include <QRegion>
 #include <QWidget>
+#include <map>
+
+#include <optional>
 
 class AppState;
+class OverlayNotificationCenter;
 
-// The overlay's root view. For now it paints the compact bar: a black panel hanging from the top centre with
-// flat top and rounded bottom corners, showing the first pinned game's score line; with nothing pinned it
-// paints nothing. The window's mask follows what it paints, so that without a compositor the transparent
-// remainder does not show as black.
+// Builds the panels the root view hosts but does not paint itself (racing panels, leaders, idle panel,
+// game picker, SELECT pill). A panel is a widget sized by its sizeHint(); it reads what it shows from the
+// view model. Returning nullptr leaves the slot empty.
+class OverlayPanelFactory {
+public:
+    virtual ~OverlayPanelFactory() = default;
+    virtual QWidget* createPanel(OverlaySlot slot, NotchViewModel& viewModel, AppState& appState,
+                                 QWidget* parent) = 0;
+};
+
+// The overlay's root view: one black panel hanging from the top centre, whose state, size and parts the
+// presenter decides from the view model and the hover. It paints the compact bar, the celebration, the
+// expanded score card and the action strip itself and hosts the other panels from the factory. Every size
+// and opacity moves on a spring driven by one AnimationDriver, which stops once all have settled; the
+// window's mask follows the painted panel on every frame.
 class NotchOverlayView : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int barHeight = 34;
-    static constexpr int barMinimumWidth = 200;
-    static constexpr int barHorizontalPadding = 20;
-    static constexpr int barBottomRadius = 12;
-    static constexpr int textPixelSize = 13;
+    static constexpr SpringSpec hoverSpring{0.3, 0.75};
+    static constexpr SpringSpec showBarSpring{0.5, 0.7};
+    static constexpr SpringSpec identitySpring{0.45, 0.75};
+    static constexpr double unpinHoverDelay = 0.5;
 
-    NotchOverlayView(bool hasPhysicalNotch, AppState& appState, QWidget* parent = nullptr);
+    // The view model is adopted (parented to the view). A null factory hosts no panels.
+    NotchOverlayView(bool hasPhysicalNotch, NotchViewModel* viewModel, AppState& appState, Clock& clock,
+                     OverlayNotificationCenter& center, OverlayPanelFactory* panels = nullptr,
+                     QWidget* parent = nullptr);
+    ~NotchOverlayView() override;
 
     bool hasPhysicalNotch() const { return m_hasPhysicalNotch; }
-    // The text the bar shows: the first pinned game's score line ("BOS 102 - 99 LAL"); empty with no pin.
-    QString barText() const;
-    // The bar's rectangle (empty when nothing is shown) and its outline, in the view's coordinates.
-    QRect barRect() const;
-    QPainterPath barPath() const;
-    // What this view paints, in its own coordinates.
+    NotchViewModel& viewModel() const { return *m_viewModel; }
+    bool isHovered() const { return m_isHovered; }
+    bool isBarVisible() const { return m_isBarVisible; }
+    const OverlayPresentation& presentation() const { return m_presentation; }
+    AnimationDriver& animationDriver() { return m_driver; }
+
+    // The panel as it stands on this frame, in the view's coordinates; empty when nothing is shown.
+    QRectF panelRect() const;
+    // What this view paints on this frame, in its own coordinates.
     QRegion paintedRegion() const;
+    // Where the UNPIN pill sits now (empty while the action strip is absent).
+    QRectF unpinPillRect() const;
+    // The hosted panel of `slot`, once created.
+    QWidget* hostedPanel(OverlaySlot slot) const;
+
+    // The pointer at a global position, followed while the window lets the mouse through.
+    void pointerMovedTo(const QPoint& globalPosition);
+    // The window's hover and swipe notifications (also reachable through the notification centre).
+    void handleMouseEntered();
+    void handleMouseExited();
+    void handleSwipe(SwipeDirection direction);
+
+signals:
+    // Re-emitted pointer positions, for hosted panels that react to hover while the window ignores the mouse.
+    void pointerMoved(QPoint globalPosition);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,11 +85,73 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void pinnedGamesChanged();
-    QFont barFont() const;
+    void bindViewModel();
+    // A view-model change: applied at the end of the event-loop turn, so that the changes of one step are
+    // animated together with the spring that came with them.
+    void scheduleRefresh(ChangeAnimation animation);
+    void refresh();
+    void setHovered(bool hovered);
+    void showBar();
+    void retargetSprings(SpringSpec spring, bool animated, bool sizeInPlace);
+    void retargetCelebration(SpringSpec spring, bool restart);
+    void syncHostedPanels();
+    void setWindowInteractive(bool interactive);
+    void unpinHover(bool inside);
+    void frame();
     void updateMask();
 
+    double contentHeight() const;
+    OverlaySections sections(double panelWidth) const;
+    // Paints the current panel (not the outgoing one) with its top centre at the origin.
+    bool paintPanel(QPainter& painter, double turn);
+    QPixmap snapshotPanel();
+
     bool m_hasPhysicalNotch;
+    NotchViewModel* m_viewModel;
     AppState& m_appState;
-    QString m_shownText; // the text of the last repaint
+    Clock& m_clock;
+    OverlayNotificationCenter& m_center;
+    OverlayPanelFactory* m_panels;
+    AnimationDriver m_driver;
+
+    // View state.
+    bool m_isHovered = false;
+    bool m_isBarVisible = false;
+    ClockTimerPtr m_unpinHoverTimer;
+    bool m_pointerInUnpin = false;
+    bool m_interactiveShown = false;
+
+    // What is painted: the view model's values as of the last refresh.
+    std::optional<Game> m_game;
+    std::optional<ScoreEvent> m_scoreEvent;
+    CelebrationPhase m_phase = CelebrationPhase::none;
+    OverlayInputs m_inputs;
+    OverlayPresentation m_presentation;
+    CompactRowContent m_compact;
+    ScoreCardContent m_card;
+    CelebrationContent m_celebration;
+
+    bool m_refreshPending = false;
+    ChangeAnimation m_pendingAnimation;
+
+    Spring m_width;
+    Spring m_height;
+    Spring m_compactOpacity;
+    Spring m_sectionOpacity; // expanded card, deep panels and action strip
+    Spring m_idleOpacity;
+    Spring m_logoScale;
+    Spring m_logoOpacity;
+    Spring m_logoOffset;
+    Spring m_pointsScale;
+    Spring m_pointsOpacity;
+    Spring m_playTextOpacity;
+    Spring m_transition; // 0 to 1 while one game's panel replaces another's
+
+    QPixmap m_outgoing; // the leaving panel, as last painted
+    QRectF m_outgoingRect;
+    SwipeDirection m_transitionDirection = SwipeDirection::none;
+
+    std::map<OverlaySlot, QPointer<QWidget>> m_hosted;
+    bool m_logoLoading = false;
+    ClockTimerPtr m_spinnerTimer;
 };

@@ -26,6 +26,8 @@ struct OverlayInputs {
     bool isJumboExpanded = false;
     bool isBarVisible = false;
     bool hasPhysicalNotch = false;
+
+    bool operator==(const OverlayInputs&) const = default;
 };
 
 // The panel for one moment: its state, target width, bottom radius, fixed height (none: as tall as its

@@ -5,6 +5,8 @@
 #include "notch/ClickThroughWindow.h"
 #include "notch/FirstMouseHostingView.h"
 #include "notch/NotchOverlayView.h"
+#include "notch/NotchViewModel.h"
+#include "notch/OverlayNotifications.h"
 #include "platform/Updater.h"
 #include "platform/WindowPlacement.h"
 #include "popover/MenuBarView.h"
@@ -63,7 +65,13 @@ std::unique_ptr<QWidget> DesktopShellWindows::createPopover() {
 std::unique_ptr<QWidget> DesktopShellWindows::createOverlayWindow(const OverlayGeometry& geometry,
                                                                   bool hasPhysicalNotch) {
     auto window = std::make_unique<ClickThroughWindow>(geometry.window);
-    window->setContentView(new FirstMouseHostingView(new NotchOverlayView(hasPhysicalNotch, m_appState)));
+    auto* viewModel =
+        new NotchViewModel(m_appState, ESPNAPIService::shared(), UserPreferences::shared(), Clock::system());
+    auto* view = new NotchOverlayView(hasPhysicalNotch, viewModel, m_appState, Clock::system(),
+                                      OverlayNotificationCenter::shared(), m_overlayPanels);
+    QObject::connect(window.get(), &ClickThroughWindow::pointerMoved, view,
+                     &NotchOverlayView::pointerMovedTo);
+    window->setContentView(new FirstMouseHostingView(view));
     window->setHoverZone(geometry.hoverZone);
     window->setExpandedZone(geometry.expandedZone);
     window->show();

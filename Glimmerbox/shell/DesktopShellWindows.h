@@ -4,6 +4,7 @@
 #include "popover/PopoverServices.h"
 
 class AppState;
+class OverlayPanelFactory;
 
 // The real windows: settings and About through their controllers, the popover, the overlay window and the
 // onboarding window, and the update check's answer in a message box.
@@ -21,7 +22,11 @@ public:
                                                  bool hasPhysicalNotch) override;
     std::unique_ptr<QWidget> createOnboardingWindow(std::function<void()> onComplete) override;
 
+    // The panels the overlay hosts (racing, leaders, idle picker, game picker, SELECT); none by default.
+    void setOverlayPanels(OverlayPanelFactory* panels) { m_overlayPanels = panels; }
+
 private:
     AppState& m_appState;
     PopoverServices m_popoverServices;
+    OverlayPanelFactory* m_overlayPanels = nullptr;
 };

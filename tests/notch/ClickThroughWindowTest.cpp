@@ -85,7 +85,9 @@ TEST_F(ClickThroughWindowTest, SetInteractiveIsAppliedLaterAndOnlyForABool) {
     EXPECT_FALSE(window->isInteractive()); // not yet: the switch waits for the event loop
     QCoreApplication::processEvents();
     EXPECT_TRUE(window->isInteractive());
-    EXPECT_TRUE(window->canBecomeKeyWindow());
+    // It takes the mouse but never the keyboard.
+    EXPECT_FALSE(window->canBecomeKeyWindow());
+    EXPECT_TRUE(window->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus));
     EXPECT_FALSE(window->canBecomeMainWindow());
     EXPECT_FALSE(isClickThrough());
     EXPECT_TRUE(window->isVisible());

@@ -3,6 +3,7 @@
 #include "FakePointerSource.h"
 #include "OverlayGeometry.h"
 #include "StubAppState.h"
+#include "TaskRunner.h"
 #include "TestGames.h"
 
 #include "notch/ClickThroughWindow.h"
@@ -11,89 +12,138 @@
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-Game scoredGame(const QString& away, qint64 awayScore, qint64 homeScore, const QString& home) {
-    Game game = withStatus(Game{}, GameStatus::inProgress, homeScore, awayScore);
-    game.id = away + home;
-    game.awayTeam.abbreviation = away;
-    game.homeTeam.abbreviation = home;
-    return game;
+Game hockeyGame(const QString& id, qint64 home, qint64 away) {
+    return withStatus(testGame(id, "nhl", QDateTime(QDate(2026, 3, 14), QTime(17, 0), Qt::UTC)),
+                      GameStatus::inProgress, home, away);
 }
 
 class NotchOverlayViewTest : public ::testing::Test, protected StubAppState {
 protected:
     NotchOverlayViewTest() { view.resize(overlay_geometry::window.size()); }
 
+    void pin(const QList<Game>& games) {
+        state.setPinnedGames(games);
+        processPendingEvents();
+    }
+    // Lets every spring come to rest (and every queued step run).
+    void settle(double seconds = 2.0) {
+        clock.advanceSeconds(seconds);
+        processPendingEvents();
+    }
     QImage render() { return view.grab().toImage().convertToFormat(QImage::Format_ARGB32); }
-    QPoint topCentre() const { return {view.width() / 2, NotchOverlayView::barHeight / 2}; }
 
-    NotchOverlayView view{false, state};
+    OverlayNotificationCenter center;
+    NotchOverlayView view{false, new NotchViewModel(state, api, preferences, clock), state, clock, center};
 };
 
 } // namespace
 
-TEST_F(NotchOverlayViewTest, PaintsTheFirstPinnedGameOnABlackBarAtTheTopCentreAndNothingElse) {
-    EXPECT_EQ(view.barText(), QString());
-    const QImage empty = render();
-    for (const QPoint& point : {topCentre(), QPoint(2, 2), QPoint(topCentre().x(), 300)})
-        EXPECT_EQ(qAlpha(empty.pixel(point)), 0) << "nothing to show, nothing painted";
-
-    state.setPinnedGames({scoredGame("BOS", 102, 99, "LAL"), scoredGame("NYK", 1, 2, "MIA")});
-    EXPECT_EQ(view.barText(), QStringLiteral("BOS 102 - 99 LAL"));
-    const QImage image = render();
-    const QRect bar = view.barRect();
+TEST_F(NotchOverlayViewTest, BarOpensFromTheHiddenWidthToACentredCompactBarAndStopsTicking) {
+    EXPECT_TRUE(view.panelRect().isEmpty());
+    state.setPinnedGames({hockeyGame("a", 2, 1)});
+    processPendingEvents();
+    EXPECT_EQ(view.panelRect().width(), 60) << "the hidden bar before it slides open";
+    EXPECT_TRUE(view.animationDriver().isTicking());
+    settle();
+    EXPECT_FALSE(view.animationDriver().isTicking()) << "an overlay at rest wakes nothing";
+    const QRectF bar = view.panelRect();
+    EXPECT_EQ(bar.size(), QSizeF(340, 34));
+    EXPECT_EQ(bar.center().x(), view.width() / 2.0);
     EXPECT_EQ(bar.top(), 0);
-    EXPECT_EQ(bar.left(), view.width() - bar.x() - bar.width()); // centred
-    EXPECT_EQ(bar.height(), NotchOverlayView::barHeight);
+    EXPECT_EQ(view.presentation().bottomRadius, 14);
 
-    EXPECT_EQ(qAlpha(image.pixel(bar.left() + 4, 2)), 255);
-    EXPECT_EQ(qRed(image.pixel(bar.left() + 4, 2)), 0);
-    // Nothing outside the bar; rounded bottom corners, flat top.
-    for (const QPoint& point :
-         {QPoint(topCentre().x(), 300), QPoint(2, 2), QPoint(bar.right() + 3, 2), bar.bottomLeft()})
-        EXPECT_EQ(qAlpha(image.pixel(point)), 0) << point.x() << "," << point.y();
-    EXPECT_EQ(qAlpha(image.pixel(bar.left(), 0)), 255);
-}
-
-TEST_F(NotchOverlayViewTest, MaskFollowsThePaintedShape) {
-    state.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
-    const QRegion narrow = view.mask();
-    EXPECT_EQ(narrow, view.paintedRegion());
-    EXPECT_TRUE(narrow.contains(topCentre()));
-    EXPECT_FALSE(narrow.contains(QPoint(topCentre().x(), 300)));
-    EXPECT_FALSE(narrow.contains(view.barRect().bottomLeft()));
-
-    state.setPinnedGames({scoredGame("Longer Name", 102, 99, "Longest Name Of Them All")});
+    const QImage image = render();
+    EXPECT_EQ(qAlpha(image.pixel(int(bar.left()) + 3, 2)), 255);
+    EXPECT_EQ(qAlpha(image.pixel(int(bar.left()) + 1, 33)), 0) << "rounded bottom corner";
+    EXPECT_EQ(qAlpha(image.pixel(int(bar.left()) - 3, 2)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(view.width() / 2, 60)), 0);
     EXPECT_EQ(view.mask(), view.paintedRegion());
-    EXPECT_GT(view.mask().boundingRect().width(), narrow.boundingRect().width());
-
-    // With nothing to paint the window keeps a single pixel (an empty mask would mean no mask at all).
-    state.setPinnedGames({});
-    EXPECT_EQ(view.mask(), QRegion(view.width() / 2, 0, 1, 1));
-    EXPECT_EQ(view.barText(), QString());
+    EXPECT_FALSE(view.mask().contains(QPoint(view.width() / 2, 40)));
 }
 
-TEST_F(NotchOverlayViewTest, MaskReachesTheHostingWindow) {
-    FakePointerSource pointer;
-    OverlayNotificationCenter center;
-    ClickThroughWindow window(overlay_geometry::window, &pointer, &clock, &center);
-    auto* root = new NotchOverlayView(false, state);
-    window.setContentView(new FirstMouseHostingView(root));
-    window.show();
-    QCoreApplication::processEvents();
-    state.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
-    EXPECT_EQ(root->size(), overlay_geometry::window.size());
-    EXPECT_EQ(window.mask(), root->paintedRegion());
+TEST_F(NotchOverlayViewTest, PhysicalNotchHidesTheBarBehindTheHousingWidth) {
+    NotchOverlayView notched{true, new NotchViewModel(state, api, preferences, clock), state, clock, center};
+    notched.resize(overlay_geometry::window.size());
+    state.setPinnedGames({hockeyGame("a", 2, 1)});
+    processPendingEvents();
+    EXPECT_EQ(notched.panelRect().width(), 180);
+    settle();
+    EXPECT_EQ(notched.panelRect().width(), 340);
+    // The sides hug the 180 wide housing: the centre stays black, with no text drawn over it.
+    const QImage image = notched.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    const int centre = notched.width() / 2;
+    for (int x = centre - 85; x <= centre + 85; x += 5)
+        EXPECT_EQ(image.pixel(x, 17), qRgb(0, 0, 0)) << x - centre;
+}
+
+TEST_F(NotchOverlayViewTest, CelebrationGrowsThePanelTo154AndBack) {
+    pin({hockeyGame("a", 2, 1)});
+    settle();
+    pin({hockeyGame("a", 3, 1)});
+    settle(0.5);
+    EXPECT_EQ(view.presentation().state, OverlayState::Celebration);
+    EXPECT_EQ(view.presentation().bottomRadius, 12);
+    EXPECT_NEAR(view.panelRect().height(), 154, 0.5);
+    EXPECT_EQ(view.mask(), view.paintedRegion());
+    settle(2.6); // the celebration ends 3.1 s after the score
+    EXPECT_EQ(view.presentation().state, OverlayState::Compact);
+    settle();
+    EXPECT_EQ(view.panelRect().size(), QSizeF(340, 34));
+    EXPECT_FALSE(view.animationDriver().isTicking());
+}
+
+TEST_F(NotchOverlayViewTest, RestingOnUnpinForHalfASecondUnpinsTheShownGame) {
+    pin({hockeyGame("a", 2, 1), hockeyGame("b", 0, 0)});
+    settle();
+    view.handleMouseEntered();
+    settle(2.5); // the deep panel opens 2 s after entering
+    ASSERT_EQ(view.presentation().state, OverlayState::Deep);
+    const QRectF pill = view.unpinPillRect();
+    ASSERT_FALSE(pill.isEmpty());
+    const QPoint onPill = view.mapToGlobal(pill.center().toPoint());
+
+    view.pointerMovedTo(onPill);
+    settle(0.49);
+    view.pointerMovedTo(onPill + QPoint(0, 200));
+    settle(1.0);
+    EXPECT_EQ(idsOf(state.pinnedGames()), (QStringList{"a", "b"}));
+
+    view.pointerMovedTo(onPill);
+    settle(0.5);
+    EXPECT_EQ(idsOf(state.pinnedGames()), QStringList{"b"});
+}
+
+TEST_F(NotchOverlayViewTest, IdlePanelTakesTheMouseWhileShownAndSwipesNeedHover) {
+    QSignalSpy interactive(&center, &OverlayNotificationCenter::setInteractive);
+    view.handleMouseEntered();
+    processPendingEvents();
+    EXPECT_EQ(view.presentation().state, OverlayState::Idle);
+    EXPECT_EQ(view.presentation().width, 380);
+    ASSERT_EQ(interactive.count(), 1);
+    EXPECT_TRUE(interactive.at(0).at(0).toMap().value("interactive").toBool());
+    view.handleMouseExited();
+    processPendingEvents();
+    ASSERT_EQ(interactive.count(), 3) << "once from leaving, once from the idle panel going";
+    EXPECT_FALSE(interactive.at(2).at(0).toMap().value("interactive").toBool());
+
+    pin({hockeyGame("a", 0, 0), hockeyGame("b", 0, 0)});
+    view.handleSwipe(SwipeDirection::left);
+    EXPECT_EQ(view.viewModel().displayedGame()->id, "a") << "no swipe over the bar without hover";
+    view.handleMouseEntered();
+    view.handleSwipe(SwipeDirection::left);
+    EXPECT_EQ(view.viewModel().displayedGame()->id, "b");
 }
 
 TEST_F(NotchOverlayViewTest, RepublishedPinsWithTheSameScoreCauseNoRepaint) {
     view.show();
-    state.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
-    QCoreApplication::processEvents();
+    pin({hockeyGame("a", 2, 1)});
+    settle();
     struct PaintCounter : QObject {
         int paints = 0;
         bool eventFilter(QObject*, QEvent* event) override {
@@ -102,10 +152,20 @@ TEST_F(NotchOverlayViewTest, RepublishedPinsWithTheSameScoreCauseNoRepaint) {
         }
     } counter;
     view.installEventFilter(&counter);
-    state.setPinnedGames({scoredGame("BOS", 102, 99, "LAL")});
-    QCoreApplication::processEvents();
+    pin({hockeyGame("a", 2, 1)});
     EXPECT_EQ(counter.paints, 0);
-    state.setPinnedGames({scoredGame("BOS", 104, 99, "LAL")});
-    QCoreApplication::processEvents();
-    EXPECT_EQ(counter.paints, 1);
+    EXPECT_FALSE(view.animationDriver().isTicking());
+}
+
+TEST_F(NotchOverlayViewTest, MaskReachesTheHostingWindow) {
+    FakePointerSource pointer;
+    ClickThroughWindow window(overlay_geometry::window, &pointer, &clock, &center);
+    auto* root =
+        new NotchOverlayView(false, new NotchViewModel(state, api, preferences, clock), state, clock, center);
+    window.setContentView(new FirstMouseHostingView(root));
+    window.show();
+    pin({hockeyGame("a", 2, 1)});
+    settle();
+    EXPECT_EQ(root->size(), overlay_geometry::window.size());
+    EXPECT_EQ(window.mask(), root->paintedRegion());
 }

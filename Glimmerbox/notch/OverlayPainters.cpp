@@ -1,0 +1,407 @@
+#include "notch/OverlayPainters.h"
+
+#include "notch/OverlayColors.h"
+#include "notch/TeamLogo.h"
+#include "platform/IconFont.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace overlay_paint {
+
+namespace {
+
+constexpr double markerSize = 6;
+
+// "arrowtriangle.down.fill" turned a quarter: pointing right (towards the away logo) or left.
+void advantageMarker(QPainter& painter, const QPointF& centre, bool pointsRight) {
+    const double h = markerSize / 2;
+    QPainterPath triangle;
+    if (pointsRight) {
+        triangle.moveTo(centre + QPointF(-h * 0.8, -h));
+        triangle.lineTo(centre + QPointF(h * 0.8, 0));
+        triangle.lineTo(centre + QPointF(-h * 0.8, h));
+    } else {
+        triangle.moveTo(centre + QPointF(h * 0.8, -h));
+        triangle.lineTo(centre + QPointF(-h * 0.8, 0));
+        triangle.lineTo(centre + QPointF(h * 0.8, h));
+    }
+    triangle.closeSubpath();
+    painter.fillPath(triangle, overlay_colors::green);
+}
+
+double textWidth(const QFont& font, const QString& text) {
+    return QFontMetricsF(font).horizontalAdvance(text);
+}
+
+// One side of the compact bar laid out from `edge` towards the centre (away: left to right) or from the
+// centre outwards; `alignRight` places the group's right edge at `anchor`, else its left edge.
+bool compactSide(QPainter& painter, const CompactSide& side, bool away, double anchor, bool alignRight,
+                 double centreY, double turn) {
+    const QFont valueFont = side.textIsScore
+                                ? font(CompactRowContent::textScorePixelSize, QFont::Bold, Design::rounded)
+                                : font(CompactRowContent::textAbbreviationPixelSize, QFont::DemiBold);
+    const QColor valueColor = side.textIsScore ? QColor(Qt::white) : overlay_colors::white(0.55);
+    const double spacing = 4;
+    const double valueWidth = textWidth(valueFont, side.text);
+    const double markerWidth = side.advantageMarker ? markerSize + spacing : 0;
+    const double total = markerWidth + side.logoSize + spacing + valueWidth;
+    double x = alignRight ? anchor - total : anchor;
+    bool loading = false;
+    const auto logo = [&] {
+        loading = paintTeamLogo(painter, QRectF(x, centreY - side.logoSize / 2, side.logoSize, side.logoSize),
+                                side.team, turn);
+        x += side.logoSize + spacing;
+    };
+    const auto value = [&] {
+        painter.setFont(valueFont);
+        painter.setPen(valueColor);
+        painter.drawText(QRectF(x, centreY - 10, valueWidth + 1, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                         side.text);
+        x += valueWidth + spacing;
+    };
+    const auto marker = [&] {
+        if (!side.advantageMarker)
+            return;
+        advantageMarker(painter, QPointF(x + markerSize / 2, centreY), away);
+        x += markerSize + spacing;
+    };
+    if (away) {
+        marker();
+        logo();
+        value();
+    } else {
+        value();
+        logo();
+        marker();
+    }
+    return loading;
+}
+
+void racingArtwork(QPainter& painter, const QRectF& rect) {
+    // The series' lettering on a red slash.
+    QPainterPath slash;
+    slash.addRoundedRect(rect.adjusted(2, 5, -2, -5), 2, 2);
+    painter.fillPath(slash, overlay_colors::red);
+    painter.setPen(Qt::white);
+    QFont lettering = font(12, QFont::Black);
+    lettering.setItalic(true);
+    painter.setFont(lettering);
+    painter.drawText(rect, Qt::AlignCenter, QStringLiteral("F1"));
+}
+
+void racingStatus(QPainter& painter, const CompactRacingStatus& status, double anchor, bool alignRight,
+                  double centreY, double maxWidth) {
+    using Kind = CompactRacingStatus::Kind;
+    const double spacing = 4;
+    switch (status.kind) {
+    case Kind::nothing:
+        return;
+    case Kind::live: {
+        const QFont periodFont = font(11, QFont::Bold, Design::monospaced);
+        const double total = 5 + (status.text.isEmpty() ? 0 : spacing + textWidth(periodFont, status.text));
+        const double x = alignRight ? anchor - total : anchor;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(overlay_colors::red);
+        painter.drawEllipse(QRectF(x, centreY - 2.5, 5, 5));
+        painter.setPen(Qt::white);
+        painter.setFont(periodFont);
+        painter.drawText(QRectF(x + 5 + spacing, centreY - 10, total, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                         status.text);
+        return;
+    }
+    case Kind::place: {
+        const QFont placeFont = font(11, QFont::DemiBold);
+        const double width = std::min(maxWidth, textWidth(placeFont, status.text) + 1);
+        painter.setPen(overlay_colors::white(0.55));
+        fittedText(painter, QRectF(alignRight ? anchor - width : anchor, centreY - 10, width, 20),
+                   Qt::AlignVCenter | (alignRight ? Qt::AlignRight : Qt::AlignLeft), placeFont, status.text,
+                   0.7);
+        return;
+    }
+    case Kind::leader: {
+        const QFont nameFont = font(11, QFont::DemiBold);
+        const double nameWidth = std::min(maxWidth - 12, textWidth(nameFont, status.text) + 1);
+        const double total = 8 + spacing + nameWidth;
+        const double x = alignRight ? anchor - total : anchor;
+        QPainterPath triangle; // "arrowtriangle.right.fill" in gold
+        triangle.moveTo(x, centreY - 4);
+        triangle.lineTo(x + 7, centreY);
+        triangle.lineTo(x, centreY + 4);
+        triangle.closeSubpath();
+        painter.fillPath(triangle, overlay_colors::gold);
+        painter.setPen(Qt::white);
+        fittedText(painter, QRectF(x + 8 + spacing, centreY - 10, nameWidth, 20),
+                   Qt::AlignLeft | Qt::AlignVCenter, nameFont, status.text, 0.7);
+        return;
+    }
+    }
+}
+
+} // namespace
+
+QFont font(double pixelSize, QFont::Weight weight, Design design) {
+    QFont result =
+        design == Design::monospaced ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QFont();
+    result.setPixelSize(std::max(1, qRound(pixelSize)));
+    result.setWeight(weight);
+    return result;
+}
+
+void fittedText(QPainter& painter, const QRectF& rect, int flags, QFont textFont, const QString& text,
+                double minimumScale) {
+    const int full = textFont.pixelSize();
+    const int smallest = std::max(1, qRound(full * minimumScale));
+    while (textFont.pixelSize() > smallest && QFontMetricsF(textFont).horizontalAdvance(text) > rect.width())
+        textFont.setPixelSize(textFont.pixelSize() - 1);
+    painter.setFont(textFont);
+    const QString shown = QFontMetricsF(textFont).elidedText(text, Qt::ElideRight, rect.width());
+    painter.drawText(rect, flags, shown);
+}
+
+bool compactRow(QPainter& painter, const QRectF& row, const CompactRowContent& content, bool hasPhysicalNotch,
+                double turn) {
+    // With a notch both sides hug the 180 wide housing 8 away from it; without, the bar's outer edges at 14.
+    const double centreY = row.center().y();
+    const double leftAnchor = hasPhysicalNotch ? row.center().x() - 90 - 8 : row.left() + 14;
+    const double rightAnchor = hasPhysicalNotch ? row.center().x() + 90 + 8 : row.right() - 14;
+    if (content.racing) {
+        const QRectF art(hasPhysicalNotch ? leftAnchor - 36 : leftAnchor, centreY - 10, 36, 20);
+        racingArtwork(painter, art);
+        const double maxWidth = row.width() / 2 - (hasPhysicalNotch ? 98 : 34);
+        racingStatus(painter, content.racingStatus, rightAnchor, !hasPhysicalNotch, centreY, maxWidth);
+        return false;
+    }
+    const bool awayLoading =
+        compactSide(painter, content.away, true, leftAnchor, hasPhysicalNotch, centreY, turn);
+    const bool homeLoading =
+        compactSide(painter, content.home, false, rightAnchor, !hasPhysicalNotch, centreY, turn);
+    return awayLoading || homeLoading;
+}
+
+namespace {
+constexpr double cardPadding = 8;
+constexpr double columnsHeight = 50;
+constexpr double lastScoreHeight = 15;
+constexpr double cardSpacing = 6;
+constexpr double lastScoreBottom = 4;
+constexpr double centreWidth = 90;
+
+bool cardColumn(QPainter& painter, const QRectF& column, const ScoreCardSide& side, bool away, double turn) {
+    const QFont scoreFont = font(28, QFont::Bold, Design::rounded);
+    const QFont abbreviationFont = font(11, QFont::Medium);
+    const double spacing = 10;
+    const double textW =
+        std::max(textWidth(scoreFont, side.score), textWidth(abbreviationFont, side.team.abbreviation));
+    const double markerW = side.advantageMarker ? markerSize + spacing : 0;
+    const double total = std::min(column.width(), markerW + 36 + spacing + textW);
+    double x = column.center().x() - total / 2;
+    const double cy = column.center().y();
+    bool loading = false;
+    const auto marker = [&] {
+        if (!side.advantageMarker)
+            return;
+        advantageMarker(painter, QPointF(x + markerSize / 2, cy), away);
+        x += markerSize + spacing;
+    };
+    const auto logo = [&] {
+        loading = paintTeamLogo(painter, QRectF(x, cy - 18, 36, 36), side.team, turn);
+        x += 36 + spacing;
+    };
+    const auto texts = [&] {
+        const double width = std::max(1.0, std::min(textW, column.right() - x)) + 1;
+        const int align = away ? Qt::AlignLeft : Qt::AlignRight;
+        painter.setPen(side.dimmed ? overlay_colors::white(0.4) : QColor(Qt::white));
+        fittedText(painter, QRectF(x, cy - 24, width, 32), align | Qt::AlignVCenter, scoreFont, side.score,
+                   0.6);
+        painter.setPen(overlay_colors::white(0.5));
+        painter.setFont(abbreviationFont);
+        painter.drawText(QRectF(x, cy + 9, width, 14), align | Qt::AlignVCenter, side.team.abbreviation);
+        x += width + spacing;
+    };
+    if (away) {
+        marker();
+        logo();
+        texts();
+    } else {
+        texts();
+        logo();
+        marker();
+    }
+    return loading;
+}
+
+void centreColumn(QPainter& painter, const QRectF& column, const QList<ScoreCardCentreLine>& lines) {
+    using Style = ScoreCardCentreLine::Style;
+    struct Look {
+        QFont font;
+        QColor color;
+        double height;
+    };
+    const auto lookOf = [](const ScoreCardCentreLine& line) -> Look {
+        switch (line.style) {
+        case Style::badge:
+            return {font(9, QFont::Black), line.color, 12};
+        case Style::period:
+            return {font(11, QFont::Medium), overlay_colors::white(0.5), 14};
+        case Style::clock:
+            return {font(13, QFont::DemiBold, Design::monospaced), Qt::white, 16};
+        case Style::scheduled:
+            return {font(12, QFont::Bold), overlay_colors::white(0.55), 15};
+        case Style::startTime:
+            return {font(10, QFont::Medium), overlay_colors::white(0.35), 26};
+        case Style::status:
+            return {font(13, QFont::Bold), overlay_colors::white(0.55), 16};
+        }
+        return {};
+    };
+    double total = 0;
+    for (const ScoreCardCentreLine& line : lines)
+        total += lookOf(line).height + 3;
+    double y = column.center().y() - (total - 3) / 2;
+    for (const ScoreCardCentreLine& line : lines) {
+        const Look look = lookOf(line);
+        const QRectF rect(column.left(), y, column.width(), look.height);
+        painter.setPen(look.color);
+        if (line.style == Style::badge) {
+            const double w = textWidth(look.font, line.text);
+            const double x = column.center().x() - (6 + 4 + w) / 2;
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(line.color);
+            painter.drawEllipse(QRectF(x, rect.center().y() - 3, 6, 6));
+            painter.setPen(line.color);
+            fittedText(painter, QRectF(x + 10, y, column.right() - x - 10, look.height),
+                       Qt::AlignLeft | Qt::AlignVCenter, look.font, line.text, 0.7);
+        } else if (line.style == Style::startTime) {
+            painter.setFont(look.font);
+            painter.drawText(rect, Qt::AlignCenter | Qt::TextWordWrap, line.text);
+        } else {
+            fittedText(painter, rect, Qt::AlignCenter, look.font, line.text, 0.7);
+        }
+        y += look.height + 3;
+    }
+}
+} // namespace
+
+double scoreCardHeight(const ScoreCardContent& content) {
+    return cardPadding + columnsHeight +
+           (content.lastScoreText ? cardSpacing + lastScoreHeight + lastScoreBottom : 0) + cardPadding;
+}
+
+bool scoreCard(QPainter& painter, const QRectF& card, const ScoreCardContent& content, double turn) {
+    const QRectF row(card.left() + 20, card.top() + cardPadding, card.width() - 40, columnsHeight);
+    const double sideWidth = (row.width() - centreWidth) / 2;
+    const bool awayLoading =
+        cardColumn(painter, QRectF(row.left(), row.top(), sideWidth, row.height()), content.away, true, turn);
+    centreColumn(painter, QRectF(row.left() + sideWidth, row.top(), centreWidth, row.height()),
+                 content.centre);
+    const bool homeLoading =
+        cardColumn(painter, QRectF(row.right() - sideWidth, row.top(), sideWidth, row.height()), content.home,
+                   false, turn);
+    if (content.lastScoreText) {
+        const QFont lineFont = font(11, QFont::DemiBold);
+        const double maxText = card.width() - 40 - 12;
+        const double w = std::min(maxText, textWidth(lineFont, *content.lastScoreText) + 1);
+        const double y = row.bottom() + cardSpacing;
+        const double x = card.center().x() - (6 + 6 + w) / 2;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(content.lastScoreColor);
+        painter.drawEllipse(QRectF(x, y + lastScoreHeight / 2 - 3, 6, 6));
+        painter.setPen(content.lastScoreColor);
+        painter.setFont(lineFont);
+        painter.drawText(QRectF(x + 12, y, w, lastScoreHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         QFontMetricsF(lineFont).elidedText(*content.lastScoreText, Qt::ElideRight, w));
+    }
+    return awayLoading || homeLoading;
+}
+
+bool celebration(QPainter& painter, const QRectF& block, const CelebrationContent& content,
+                 CelebrationPhase phase, const Team& scoringTeam, const CelebrationFrame& frame,
+                 double turn) {
+    const double logoSize = CelebrationContent::logoSize;
+    const bool withPoints = phase == CelebrationPhase::logoAndPoints || frame.pointsOpacity > 0.01;
+    const bool textShown = !content.playText.isEmpty() &&
+                           (phase == CelebrationPhase::logoOnly || phase == CelebrationPhase::logoAndPoints ||
+                            phase == CelebrationPhase::logoReturn);
+    const QFont textFont = font(10, QFont::DemiBold);
+    const double textWidthMax = std::min(300.0, block.width() - 20);
+    const QRectF textBounds = QFontMetricsF(textFont).boundingRect(
+        QRectF(0, 0, textWidthMax, 40), Qt::AlignHCenter | Qt::TextWordWrap, content.playText);
+    const double textHeight = std::min(textBounds.height(), 2 * QFontMetricsF(textFont).lineSpacing());
+    const double stack = logoSize + (textShown ? 8 + textHeight : 0);
+    const double top = block.center().y() - stack / 2;
+
+    const QFont pointsFont = font(44, QFont::Bold, Design::rounded);
+    const double pointsWidth = textWidth(pointsFont, content.pointsText);
+    const double rowWidth = withPoints ? logoSize + 10 + pointsWidth : logoSize;
+    const double rowLeft = block.center().x() - rowWidth / 2;
+    const double logoX = withPoints && content.pointsFirst ? rowLeft + pointsWidth + 10 : rowLeft;
+    const double pointsX = content.pointsFirst ? rowLeft : rowLeft + logoSize + 10;
+
+    bool loading = false;
+    if (frame.logoOpacity > 0.001) {
+        painter.save();
+        painter.setOpacity(painter.opacity() * frame.logoOpacity);
+        const QPointF centre(logoX + logoSize / 2, top + logoSize / 2 + frame.logoOffsetY);
+        painter.translate(centre);
+        painter.scale(frame.logoScale, frame.logoScale);
+        loading = paintTeamLogo(painter, QRectF(-logoSize / 2, -logoSize / 2, logoSize, logoSize),
+                                scoringTeam, turn);
+        painter.restore();
+    }
+    if (withPoints && frame.pointsOpacity > 0.001) {
+        painter.save();
+        painter.setOpacity(painter.opacity() * frame.pointsOpacity);
+        painter.translate(pointsX + pointsWidth / 2, top + logoSize / 2);
+        painter.scale(frame.pointsScale, frame.pointsScale);
+        painter.setPen(content.accent);
+        painter.setFont(pointsFont);
+        painter.drawText(QRectF(-pointsWidth / 2 - 1, -logoSize / 2, pointsWidth + 2, logoSize),
+                         Qt::AlignCenter, content.pointsText);
+        painter.restore();
+    }
+    if (textShown && frame.playTextOpacity > 0.001) {
+        painter.save();
+        painter.setOpacity(painter.opacity() * frame.playTextOpacity * 0.85);
+        painter.setPen(content.accent);
+        const QRectF rect(block.center().x() - textWidthMax / 2,
+                          top + logoSize + 8 + (1 - frame.playTextOpacity) * 8, textWidthMax, textHeight);
+        QFont shrunk = textFont;
+        // Two lines at most: shrink to 70 % before giving up on the rest.
+        while (shrunk.pixelSize() > 7 &&
+               QFontMetricsF(shrunk)
+                       .boundingRect(QRectF(0, 0, textWidthMax, 200), Qt::TextWordWrap, content.playText)
+                       .height() > textHeight + 0.5)
+            shrunk.setPixelSize(shrunk.pixelSize() - 1);
+        painter.setFont(shrunk);
+        painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, content.playText);
+        painter.restore();
+    }
+    return loading;
+}
+
+QSizeF unpinPillSize() {
+    const double text = textWidth(font(9, QFont::DemiBold, Design::rounded), QStringLiteral("UNPIN"));
+    return {10 + 9 + 4 + text + 10, 20};
+}
+
+void unpinPill(QPainter& painter, const QRectF& pill) {
+    QPainterPath shape;
+    shape.addRoundedRect(pill, pillRadius, pillRadius);
+    painter.fillPath(shape, overlay_colors::white(0.08));
+    double x = pill.left() + 10;
+    if (const std::optional<QChar> glyph = iconfont::glyph(QStringLiteral("pin.slash.fill"))) {
+        painter.setFont(iconfont::font(9));
+        painter.setPen(overlay_colors::white(0.35));
+        painter.drawText(QRectF(x, pill.top(), 9, pill.height()), Qt::AlignCenter, QString(*glyph));
+    }
+    x += 9 + 4;
+    painter.setFont(font(9, QFont::DemiBold, Design::rounded));
+    painter.setPen(overlay_colors::white(0.4));
+    painter.drawText(QRectF(x, pill.top(), pill.right() - x, pill.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("UNPIN"));
+}
+
+} // namespace overlay_paint
