@@ -154,9 +154,13 @@ QByteArray documentBytes(const QVariant& stored) {
 } // namespace
 
 UserPreferences::UserPreferences(SettingsStore& store, QObject* parent) : QObject(parent), m_store(store) {
+    resetToDefaults();
+    load();
+}
+
+void UserPreferences::resetToDefaults() {
     for (const Setting& entry : settings())
         entry.restore(*this, QJsonValue::Undefined);
-    load();
 }
 
 UserPreferences& UserPreferences::shared() {

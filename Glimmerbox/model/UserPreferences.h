@@ -91,6 +91,8 @@ public:
 
     // Writes every setting to the store (calendarIdentifier only when set).
     void save();
+    // Assigns every setting its default, in declaration order; stores nothing.
+    void resetToDefaults();
 
     bool launchAtLogin() const { return m_launchAtLogin; }
     bool showInDock() const { return m_showInDock; }

@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "JsonRead.h"
 #include "Logging.h"
+#include "SettingsStore.h"
 
 #include <QCoroNetworkReply>
 #include <QJsonDocument>
@@ -59,14 +60,21 @@ std::optional<int> compareVersions(const QString& left, const QString& right) {
     return 0;
 }
 
-Updater::Updater(std::optional<QUrl> feedUrl, QString currentVersion, QObject* parent)
+Updater::Updater(std::optional<QUrl> feedUrl, QString currentVersion, SettingsStore* store, Clock& clock,
+                 QObject* parent)
     : QObject(parent), m_feedUrl(std::move(feedUrl)), m_currentVersion(std::move(currentVersion)),
-      m_network(new QNetworkAccessManager(this)) {
+      m_store(store), m_clock(clock), m_network(new QNetworkAccessManager(this)) {
     m_network->setTransferTimeout(15000);
+    if (m_store) {
+        m_automaticChecks = m_store->value(automaticChecksKey).toBool();
+        m_lastAutomaticCheck = m_store->value(lastAutomaticCheckKey).toDateTime();
+    }
+    scheduleAutomaticCheck();
 }
 
 Updater& Updater::shared() {
-    static Updater* updater = new Updater(feedFromEnvironment(), QString::fromLatin1(BuildInfo::version));
+    static Updater* updater = new Updater(feedFromEnvironment(), QString::fromLatin1(BuildInfo::version),
+                                          &SettingsStore::standard());
     return *updater;
 }
 
@@ -129,18 +137,57 @@ UpdateCheckResult Updater::readFeed(const QByteArray& body) const {
 
 namespace {
 
-QCoro::Task<> checkAndReport(QPointer<Updater> updater) {
+enum class Report { everything, onlyUpdates };
+
+// A check the user asked for reports every outcome; an automatic one stays quiet unless it finds a newer
+// version. Failures are logged either way.
+QCoro::Task<> checkAndReport(QPointer<Updater> updater, Report report) {
     const UpdateCheckResult result = co_await updater->check();
     if (!updater)
         co_return;
     if (result.isError())
         qCWarning(generalLogger).noquote() << result.message();
-    emit updater->checkFinished(result);
+    if (report == Report::everything || result.kind == UpdateCheckResult::Kind::updateAvailable)
+        emit updater->checkFinished(result);
 }
 
 } // namespace
 
 void Updater::checkForUpdates() {
     // Runs detached; QCoro frees the task when it finishes.
-    checkAndReport(QPointer<Updater>(this));
+    checkAndReport(QPointer<Updater>(this), Report::everything);
+}
+
+void Updater::setAutomaticallyChecksForUpdates(bool enabled) {
+    m_automaticChecks = enabled;
+    if (m_store) {
+        m_store->setValue(automaticChecksKey, enabled);
+        m_store->sync();
+    }
+    scheduleAutomaticCheck();
+    emit automaticallyChecksForUpdatesChanged(enabled);
+}
+
+void Updater::scheduleAutomaticCheck() {
+    m_automaticCheckTimer.reset();
+    if (!m_automaticChecks || !m_feedUrl)
+        return;
+    // A day after the last automatic check, so that restarting the application does not postpone it.
+    const qint64 sinceLast =
+        m_lastAutomaticCheck.isValid() ? m_lastAutomaticCheck.msecsTo(m_clock.now()) : qint64{-1};
+    const qint64 interval = secondsToMilliseconds(automaticCheckInterval).count();
+    const qint64 delay = sinceLast < 0 || sinceLast >= interval ? 0 : interval - sinceLast;
+    m_automaticCheckTimer =
+        m_clock.singleShot(std::chrono::milliseconds(delay), this, [this] { runAutomaticCheck(); });
+}
+
+void Updater::runAutomaticCheck() {
+    m_lastAutomaticCheck = m_clock.now();
+    if (m_store) {
+        m_store->setValue(lastAutomaticCheckKey, m_lastAutomaticCheck);
+        m_store->sync();
+    }
+    // Runs detached; QCoro frees the task when it finishes.
+    checkAndReport(QPointer<Updater>(this), Report::onlyUpdates);
+    scheduleAutomaticCheck();
 }

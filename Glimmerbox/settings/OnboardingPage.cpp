@@ -3,7 +3,7 @@
 const QList<OnboardingPage>& OnboardingPage::pages() {
     static const QList<OnboardingPage> table{
         {QStringLiteral("sportscourt.fill"), QStringLiteral("Welcome to Glimmerbox"),
-         QStringLiteral("Live sports scores in your Mac menu bar. Always glanceable, never intrusive.")},
+         QStringLiteral("Live sports scores in your system tray. Always glanceable, never intrusive.")},
         {QStringLiteral("star.fill"), QStringLiteral("Pick Your Teams"),
          QStringLiteral(
              "Select your favorite teams and we'll automatically track their games and notify you of "
@@ -13,9 +13,8 @@ const QList<OnboardingPage>& OnboardingPage::pages() {
              "Get notified when games start, end, or get close. You control exactly what matters to "
              "you.")},
         {QStringLiteral("checkmark.circle.fill"), QStringLiteral("You're Ready!"),
-         QStringLiteral(
-             "Glimmerbox is set up and ready to track scores. Click the menu bar icon anytime to see "
-             "live scores.")},
+         QStringLiteral("Glimmerbox is set up and ready to track scores. Click the tray icon anytime to see "
+                        "live scores.")},
     };
     return table;
 }

@@ -70,7 +70,7 @@ QWidget* OnboardingView::makePage(const OnboardingPage& page) {
         iconfont::pixmap(page.icon, palette().color(QPalette::Highlight), 64, devicePixelRatioF()));
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon);
-    layout->addWidget(makeText(page.title, 22, true, widget));
+    layout->addWidget(makeText(page.title, 17, true, widget));
     QLabel* description = makeText(page.description, 13, false, widget);
     // A wrapped label only takes its full width when given one.
     description->setFixedWidth(340);

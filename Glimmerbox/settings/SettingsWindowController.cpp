@@ -3,16 +3,19 @@
 #include "SettingsView.h"
 #include "platform/WindowPlacement.h"
 
+SettingsWindowController::SettingsWindowController(ServicesFor services) : m_services(std::move(services)) {}
+
 SettingsWindowController& SettingsWindowController::shared() {
     // Never destroyed: its window must not outlive the QApplication at exit.
-    static auto* controller = new SettingsWindowController;
+    static auto* controller = new SettingsWindowController(&SettingsServices::shared);
     return *controller;
 }
 
 void SettingsWindowController::showSettings(AppState& appState) {
-    windowplacement::presentOrReplace(m_window, [&appState] {
-        return windowplacement::hostInWindow(new SettingsView(appState),
+    windowplacement::presentOrReplace(m_window, [this, &appState] {
+        return windowplacement::hostInWindow(new SettingsView(m_services(appState)),
                                              QStringLiteral("Glimmerbox Settings"),
-                                             QSize(windowWidth, windowHeight), /*minimizable=*/true);
+                                             QSize(windowWidth, windowHeight),
+                                             /*minimizable=*/true);
     });
 }

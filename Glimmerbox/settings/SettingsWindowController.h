@@ -1,8 +1,10 @@
 #pragma once
 
-#include <QPointer>
+#include "SettingsServices.h"
+
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class AppState;
@@ -13,6 +15,10 @@ public:
     static constexpr int windowWidth = 550;
     static constexpr int windowHeight = 460;
 
+    using ServicesFor = std::function<SettingsServices(AppState&)>;
+    explicit SettingsWindowController(ServicesFor services);
+
+    // On the application's shared services.
     static SettingsWindowController& shared();
 
     // Brings a visible window to the front; otherwise replaces the (closed) window by a new, centred one.
@@ -21,5 +27,6 @@ public:
     QWidget* window() const { return m_window.get(); }
 
 private:
+    ServicesFor m_services;
     std::unique_ptr<QWidget> m_window;
 };

@@ -1,5 +1,7 @@
 // The update check: version order, and a feed's answer never mistaken for "up to date" when it cannot be
 // read.
+#include "ManualClock.h"
+#include "MemorySettingsStore.h"
 #include "TaskRunner.h"
 
 #include "platform/Updater.h"
@@ -109,6 +111,41 @@ TEST_F(UpdaterTest, HttpFeedIsReadAndErrorStatusIsAFailure) {
     const UpdateCheckResult result = check(missing.url());
     EXPECT_EQ(result.kind, UpdateCheckResult::Kind::failed);
     EXPECT_TRUE(result.error.contains("404"));
+}
+
+TEST_F(UpdaterTest, AutomaticChecksRunDailyWithAFeedAndReportOnlyANewerVersion) {
+    ManualClock clock;
+    MemorySettingsStore store;
+    const QUrl current = feedFile(R"({"version": "1.2.0"})");
+    QList<UpdateCheckResult> reported;
+    {
+        Updater updater(current, "1.2.0", &store, clock);
+        QObject::connect(&updater, &Updater::checkFinished,
+                         [&](const UpdateCheckResult& r) { reported << r; });
+        EXPECT_FALSE(updater.isAutomaticCheckScheduled()) << "off until the user turns it on";
+        updater.setAutomaticallyChecksForUpdates(true);
+        EXPECT_TRUE(store.value(QString(Updater::automaticChecksKey)).toBool());
+        clock.advanceSeconds(0);
+        EXPECT_TRUE(store.contains(QString(Updater::lastAutomaticCheckKey)));
+        processPendingEvents();
+        EXPECT_TRUE(reported.isEmpty()) << "an automatic check that finds nothing stays quiet";
+        EXPECT_EQ(clock.pendingDelays(), std::vector{std::chrono::milliseconds(86400000)});
+    }
+    // A restart keeps the flag and the day's rhythm; a newer version is reported.
+    clock.advanceSeconds(3600);
+    feedFile(R"({"version": "1.3.0"})");
+    Updater restarted(current, "1.2.0", &store, clock);
+    QObject::connect(&restarted, &Updater::checkFinished, [&](const UpdateCheckResult& r) { reported << r; });
+    EXPECT_TRUE(restarted.automaticallyChecksForUpdates());
+    EXPECT_EQ(clock.pendingDelays(), std::vector{std::chrono::milliseconds(82800000)});
+    clock.advanceSeconds(82800);
+    EXPECT_TRUE(spinUntil([&] { return !reported.isEmpty(); }));
+    EXPECT_EQ(reported.first().kind, UpdateCheckResult::Kind::updateAvailable);
+
+    // Without a feed there is nothing to check.
+    Updater unconfigured(std::nullopt, "1.2.0", &store, clock);
+    EXPECT_TRUE(unconfigured.automaticallyChecksForUpdates());
+    EXPECT_FALSE(unconfigured.isAutomaticCheckScheduled());
 }
 
 } // namespace

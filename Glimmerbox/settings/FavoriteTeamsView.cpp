@@ -1,0 +1,113 @@
+#include "FavoriteTeamsView.h"
+
+#include "FavoriteTeamRow.h"
+#include "FavoriteTeams.h"
+#include "SettingsController.h"
+#include "SettingsForm.h"
+#include "SettingsObserver.h"
+#include "app/AppState.h"
+#include "model/UserPreferences.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+FavoriteTeamsView::FavoriteTeamsView(SettingsController& controller, QWidget* parent)
+    : QWidget(parent), m_controller(controller) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_search = new QLineEdit(this);
+    m_search->setPlaceholderText(QStringLiteral("Search teams..."));
+    m_search->setClearButtonEnabled(true);
+    auto* searchRow = new QVBoxLayout;
+    searchRow->setContentsMargins(12, 10, 12, 10);
+    searchRow->addWidget(m_search);
+    layout->addLayout(searchRow);
+
+    m_pages = new QStackedWidget(this);
+    auto* placeholder = new QWidget(m_pages);
+    auto* placeholderLayout = new QVBoxLayout(placeholder);
+    placeholderLayout->addStretch(1);
+    auto* noData = new QLabel(QStringLiteral("No team data loaded yet."), placeholder);
+    auto* hint = new QLabel(QStringLiteral("Scores refresh automatically."), placeholder);
+    hint->setFont(pixelFont(hint, 10));
+    for (QLabel* label : {noData, hint}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setForegroundRole(QPalette::PlaceholderText);
+        placeholderLayout->addWidget(label);
+    }
+    placeholderLayout->addStretch(1);
+    m_pages->addWidget(placeholder);
+
+    auto* scroll = new QScrollArea(m_pages);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rows = new QWidget(scroll);
+    m_rowsLayout = new QVBoxLayout(m_rows);
+    m_rowsLayout->setContentsMargins(4, 0, 4, 0);
+    m_rowsLayout->setSpacing(0);
+    m_rowsLayout->addStretch(1);
+    scroll->setWidget(m_rows);
+    m_pages->addWidget(scroll);
+    layout->addWidget(m_pages, 1);
+
+    connect(m_search, &QLineEdit::textChanged, this, &FavoriteTeamsView::refresh);
+    auto* observer = new SettingsObserver(controller.prefs(), this);
+    connect(observer, &SettingsObserver::changed, this, &FavoriteTeamsView::refresh);
+    connect(&controller.appState(), &AppState::allTeamsListChanged, this, &FavoriteTeamsView::refresh);
+    connect(&controller.appState(), &AppState::gamesChanged, this, &FavoriteTeamsView::refresh);
+    refresh();
+}
+
+void FavoriteTeamsView::setSearchText(const QString& text) {
+    m_search->setText(text);
+}
+
+bool FavoriteTeamsView::showsPlaceholder() const {
+    return m_pages->currentIndex() == 0;
+}
+
+void FavoriteTeamsView::refresh() {
+    const AppState& state = m_controller.appState();
+    const QSet<QString>& favorites = m_controller.prefs().favoriteTeamIds();
+    const QList<Team> sorted =
+        favoriteteams::sortedTeams(state.allTeamsList(), state.enabledLeagueGames(), favorites);
+    // The placeholder is for no teams at all; a search that matches nothing shows an empty list.
+    m_pages->setCurrentIndex(sorted.isEmpty() ? 0 : 1);
+    QList<Team> shown = favoriteteams::filteredTeams(sorted, m_search->text());
+    QSet<QString> shownFavorites;
+    for (const Team& team : std::as_const(shown)) {
+        if (favorites.contains(team.id))
+            shownFavorites.insert(team.id);
+    }
+    // Most changes of the settings leave the list as it is: keep the rows then.
+    if (shown == m_shown && shownFavorites == m_shownFavorites)
+        return;
+    m_shown = std::move(shown);
+    m_shownFavorites = std::move(shownFavorites);
+    rebuildRows();
+}
+
+void FavoriteTeamsView::rebuildRows() {
+    while (m_rowsLayout->count() > 1) {
+        QLayoutItem* item = m_rowsLayout->takeAt(0);
+        delete item->widget();
+        delete item;
+    }
+    for (const Team& team : std::as_const(m_shown)) {
+        // Toggled on a later turn: the row that was clicked is replaced by the rebuild the change starts.
+        auto toggle = [this, id = team.id] {
+            QMetaObject::invokeMethod(
+                this, [this, id] { favoriteteams::toggleFavorite(m_controller.prefs(), id); },
+                Qt::QueuedConnection);
+        };
+        m_rowsLayout->insertWidget(
+            m_rowsLayout->count() - 1,
+            new FavoriteTeamRow(team, m_shownFavorites.contains(team.id), toggle, m_rows));
+    }
+}

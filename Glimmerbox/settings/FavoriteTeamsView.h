@@ -1,0 +1,34 @@
+#pragma once
+
+#include "model/Team.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QStackedWidget;
+class QVBoxLayout;
+class SettingsController;
+
+// Every known team, searchable, favourites first and starred; a click on a row stars or unstars it.
+class FavoriteTeamsView : public QWidget {
+    Q_OBJECT
+public:
+    explicit FavoriteTeamsView(SettingsController& controller, QWidget* parent = nullptr);
+
+    void setSearchText(const QString& text);
+    // The teams the list shows, in order.
+    const QList<Team>& shownTeams() const { return m_shown; }
+    bool showsPlaceholder() const;
+
+private:
+    void refresh();
+    void rebuildRows();
+
+    SettingsController& m_controller;
+    QLineEdit* m_search;
+    QStackedWidget* m_pages;
+    QWidget* m_rows;
+    QVBoxLayout* m_rowsLayout;
+    QList<Team> m_shown;
+    QSet<QString> m_shownFavorites;
+};

@@ -1,0 +1,98 @@
+#include "GeneralSettingsView.h"
+
+#include "SettingsController.h"
+#include "SettingsForm.h"
+#include "model/MenuBarDisplayMode.h"
+#include "model/UserPreferences.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+QList<PickerRow> displayModeRows() {
+    const QStringList texts{QStringLiteral("Score Only"), QStringLiteral("Score with Logos"),
+                            QStringLiteral("Icon Only"), QStringLiteral("Team Abbreviations"),
+                            QStringLiteral("Compact")};
+    QList<PickerRow> rows;
+    for (const MenuBarDisplayMode mode : allMenuBarDisplayModes())
+        rows.append({texts.at(rows.size()), QVariant::fromValue(mode)});
+    return rows;
+}
+
+const QList<PickerRow> normalIntervals{
+    {QStringLiteral("10 seconds"), 10.0}, {QStringLiteral("30 seconds"), 30.0},
+    {QStringLiteral("1 minute"), 60.0},   {QStringLiteral("2 minutes"), 120.0},
+    {QStringLiteral("5 minutes"), 300.0},
+};
+const QList<PickerRow> liveIntervals{
+    {QStringLiteral("5 seconds"), 5.0},
+    {QStringLiteral("10 seconds"), 10.0},
+    {QStringLiteral("15 seconds"), 15.0},
+    {QStringLiteral("30 seconds"), 30.0},
+};
+
+} // namespace
+
+GeneralSettingsView::GeneralSettingsView(SettingsController& controller, QWidget* parent)
+    : QWidget(parent), m_form(new SettingsForm(this, controller)) {
+    UserPreferences& prefs = controller.prefs();
+
+    // "Show in Dock" has no counterpart: a tray application has no taskbar entry of its own.
+    QGroupBox* startup = m_form->addSection(QStringLiteral("Startup"));
+    m_form->addToggle(startup, QStringLiteral("Launch at login"), "launchAtLogin");
+    QLabel* loginProblem = m_form->addNote(startup, {});
+    loginProblem->setForegroundRole(QPalette::NoRole);
+    loginProblem->setStyleSheet(QStringLiteral("color: #FF453A;"));
+    m_form->follow([this, loginProblem, &controller] {
+        loginProblem->setText(controller.launchAtLoginProblem());
+        SettingsForm::setRowVisible(loginProblem, !controller.launchAtLoginProblem().isEmpty());
+    });
+    connect(&controller, &SettingsController::launchAtLoginProblemChanged, m_form, &SettingsForm::refresh);
+
+    QGroupBox* updates = m_form->addSection(QStringLiteral("Updates"));
+    auto* automatic = new QCheckBox(QStringLiteral("Automatically check for updates"), updates);
+    m_form->addRow(updates, automatic);
+    connect(automatic, &QCheckBox::clicked, &controller,
+            &SettingsController::setAutomaticallyChecksForUpdates);
+    connect(&controller, &SettingsController::automaticallyChecksForUpdatesChanged, m_form,
+            &SettingsForm::refresh);
+    m_form->follow([automatic, &controller] {
+        const QSignalBlocker quiet(automatic);
+        automatic->setChecked(controller.automaticallyChecksForUpdates());
+    });
+    auto* check = new QPushButton(QStringLiteral("Check for Updates…"), updates);
+    m_form->addRow(updates, check);
+    connect(check, &QPushButton::clicked, &controller, &SettingsController::checkForUpdates);
+
+    QGroupBox* menuBar = m_form->addSection(QStringLiteral("Menu Bar"));
+    m_form->addPicker(menuBar, QStringLiteral("Display mode"), "menuBarDisplayMode", displayModeRows());
+    m_form->addToggle(menuBar, QStringLiteral("Hide when no games"), "hideWhenNoGames");
+    m_form->addStepper(menuBar, "maxPinnedGames", {QStringLiteral("Max pinned games: "), {}, 1, 5});
+
+    QGroupBox* autoFollow = m_form->addSection(QStringLiteral("Auto-Follow"));
+    m_form->addToggle(autoFollow, QStringLiteral("Auto-follow favorite teams"), "autoFollowFavorites")
+        ->setToolTip(QStringLiteral("Automatically pin live games featuring your favorite teams"));
+
+    QGroupBox* busy = m_form->addSection(QStringLiteral("Busy Mode"));
+    m_form->addToggle(busy, QStringLiteral("Enable busy mode"), "busyMode")
+        ->setToolTip(
+            QStringLiteral("No popups or celebrations. Shows only the idle notch bar. No auto-rotate — "
+                           "swipe manually to switch games."));
+    QLabel* busyHint = m_form->addNote(
+        busy, QStringLiteral("Popups, celebrations, and auto-rotate are suppressed. Swipe to switch games."));
+    m_form->follow([busyHint, &prefs] { SettingsForm::setRowVisible(busyHint, prefs.busyMode()); });
+
+    QGroupBox* refresh = m_form->addSection(QStringLiteral("Refresh"));
+    m_form->addPicker(refresh, QStringLiteral("Normal interval"), "refreshInterval", normalIntervals);
+    m_form->addToggle(refresh, QStringLiteral("Faster refresh for live games"), "fasterRefreshWhenLive");
+    QComboBox* live =
+        m_form->addPicker(refresh, QStringLiteral("Live interval"), "liveRefreshInterval", liveIntervals);
+    m_form->follow([live, &prefs] { SettingsForm::setRowVisible(live, prefs.fasterRefreshWhenLive()); });
+
+    m_form->refresh();
+}

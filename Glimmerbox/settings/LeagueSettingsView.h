@@ -1,0 +1,26 @@
+#pragma once
+
+#include "LeagueSelection.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class SettingsController;
+class SettingsForm;
+
+// The followed leagues: a counter against the limit, one switch per catalogue league, and the two buttons.
+class LeagueSettingsView : public QWidget {
+    Q_OBJECT
+public:
+    explicit LeagueSettingsView(SettingsController& controller, QWidget* parent = nullptr);
+
+    // The switch of a catalogue league.
+    QCheckBox* toggleFor(const QString& leagueId) const;
+
+private:
+    QWidget* makeRow(const League& league, QWidget* parent);
+
+    LeagueSelection m_selection;
+    SettingsForm* m_form;
+    QList<QCheckBox*> m_toggles; // in catalogue order
+};

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QFont>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QGroupBox;
+class QLabel;
+class QSpinBox;
+class QTimeEdit;
+class QVBoxLayout;
+class QWidget;
+class SettingsController;
+
+// One row of a picker: its text and the setting's value it stands for.
+struct PickerRow {
+    QString text;
+    QVariant value;
+};
+
+// A stepper's label around its value ("Threshold: 7 pts") and its range.
+struct StepperSpec {
+    QString prefix;
+    QString suffix;
+    int minimum = 0;
+    int maximum = 0;
+    int step = 1;
+};
+
+// Builds a settings tab as a scrolling column of sections. Each control shows the setting it is bound to
+// (by name), follows every later change of it and hands the user's changes to the controller.
+class SettingsForm : public QObject {
+    Q_OBJECT
+public:
+    SettingsForm(QWidget* tab, SettingsController& controller);
+
+    QGroupBox* addSection(const QString& title = {});
+    QCheckBox* addToggle(QGroupBox* section, const QString& label, const char* setting);
+    QComboBox* addPicker(QGroupBox* section, const QString& label, const char* setting,
+                         const QList<PickerRow>& rows);
+    QSpinBox* addStepper(QGroupBox* section, const char* setting, const StepperSpec& spec);
+    // A smaller, secondary line of text.
+    QLabel* addNote(QGroupBox* section, const QString& text);
+    // A row the caller binds itself (with follow()).
+    void addRow(QGroupBox* section, QWidget* field, const QString& label = {});
+
+    // Runs `update` whenever a setting changes, and at refresh().
+    void follow(std::function<void()> update);
+    // Re-reads every control.
+    void refresh();
+
+    // Shows or hides a control together with its label.
+    static void setRowVisible(QWidget* field, bool visible);
+    static QFormLayout* formOf(QGroupBox* section);
+
+    SettingsController& controller() const { return m_controller; }
+
+private:
+    QVariant value(const char* setting) const;
+
+    SettingsController& m_controller;
+    QVBoxLayout* m_column = nullptr;
+    QList<std::function<void()>> m_updates;
+};
+
+// A font of the widget's family at a pixel size.
+QFont pixelFont(const QWidget* widget, int pixelSize, QFont::Weight weight = QFont::Normal);
