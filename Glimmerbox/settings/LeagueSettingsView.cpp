@@ -65,6 +65,8 @@ LeagueSettingsView::LeagueSettingsView(SettingsController& controller, QWidget* 
     m_form->addRow(buttons, buttonRow);
     connect(enableFirst, &QPushButton::clicked, this, [this] { m_selection.enableFirstLeagues(); });
     connect(disableAll, &QPushButton::clicked, this, [this] { m_selection.disableAll(); });
+    // The keyboard starts on the first league.
+    setFocusProxy(m_toggles.first());
 
     m_form->refresh();
 }

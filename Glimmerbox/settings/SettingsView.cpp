@@ -55,6 +55,7 @@ SettingsView::SettingsView(SettingsServices services, QWidget* parent)
     connect(m_tabBar, &SettingsTabBar::tabSelected, this,
             [this](SettingsTab tab) { m_tabs->setCurrentIndex(static_cast<int>(tab)); });
     m_tabs->setCurrentIndex(static_cast<int>(m_tabBar->selectedTab()));
+    m_tabs->currentWidget()->setFocus();
 
     auto* divider = new QFrame(this);
     divider->setFrameShape(QFrame::HLine);
