@@ -1,9 +1,7 @@
 #include "FavoriteTeamRow.h"
 
 #include "SettingsForm.h"
-#if __has_include("notch/TeamLogoView.h")
 #include "notch/TeamLogoView.h"
-#endif
 #include "platform/IconFont.h"
 
 #include <QHBoxLayout>
@@ -22,13 +20,7 @@ FavoriteTeamRow::FavoriteTeamRow(const Team& team, bool isFavorite, std::functio
     : QWidget(parent), m_isFavorite(isFavorite), m_onToggle(std::move(onToggle)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
-#if __has_include("notch/TeamLogoView.h")
     layout->addWidget(new TeamLogoView(team, logoSize, this));
-#else
-    auto* logo = new QWidget(this);
-    logo->setFixedSize(logoSize, logoSize);
-    layout->addWidget(logo);
-#endif
 
     auto* names = new QVBoxLayout;
     names->setSpacing(1);
