@@ -12,17 +12,15 @@ AdvancedSettingsView::AdvancedSettingsView(SettingsController& controller, QWidg
     QGroupBox* cache = m_form->addSection(QStringLiteral("Cache"));
     m_form->addStepper(cache, "cacheExpirationHours",
                        {QStringLiteral("Cache expiration: "), QStringLiteral(" hours"), 1, 168});
-    auto* clear = new QPushButton(QStringLiteral("Clear Cache Now"), cache);
-    m_form->addRow(cache, clear);
+    QPushButton* clear = m_form->addButton(cache, QStringLiteral("Clear Cache Now"));
     connect(clear, &QPushButton::clicked, &controller, &SettingsController::clearCache);
 
     QGroupBox* debug = m_form->addSection(QStringLiteral("Debug"));
     m_form->addToggle(debug, QStringLiteral("Debug mode (verbose logging)"), "debugMode");
 
     QGroupBox* data = m_form->addSection(QStringLiteral("Data"));
-    auto* reset = new QPushButton(QStringLiteral("Reset All Preferences"), data);
+    QPushButton* reset = m_form->addButton(data, QStringLiteral("Reset All Preferences"));
     reset->setStyleSheet(QStringLiteral("color: #FF453A;"));
-    m_form->addRow(data, reset);
     connect(reset, &QPushButton::clicked, this, [this] { confirmReset()->open(); });
     m_form->refresh();
 }

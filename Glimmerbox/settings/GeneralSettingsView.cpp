@@ -65,8 +65,7 @@ GeneralSettingsView::GeneralSettingsView(SettingsController& controller, QWidget
         const QSignalBlocker quiet(automatic);
         automatic->setChecked(controller.automaticallyChecksForUpdates());
     });
-    auto* check = new QPushButton(QStringLiteral("Check for Updates…"), updates);
-    m_form->addRow(updates, check);
+    QPushButton* check = m_form->addButton(updates, QStringLiteral("Check for Updates…"));
     connect(check, &QPushButton::clicked, &controller, &SettingsController::checkForUpdates);
 
     QGroupBox* menuBar = m_form->addSection(QStringLiteral("Menu Bar"));

@@ -1,5 +1,6 @@
 #include "OnboardingView.h"
 
+#include "OnboardingPageDots.h"
 #include "platform/IconFont.h"
 #include "platform/SettingsStore.h"
 
@@ -22,7 +23,7 @@ QLabel* makeText(const QString& text, int pixelSize, bool bold, QWidget* parent)
 } // namespace
 
 OnboardingView::OnboardingView(int currentPage, std::function<void()> onComplete, QList<OnboardingPage> pages,
-                               SettingsStore& defaults, QWidget* parent)
+                               SettingsStore& defaults, Clock& clock, QWidget* parent)
     : QWidget(parent), m_currentPage(currentPage), m_onComplete(std::move(onComplete)),
       m_pages(std::move(pages)), m_defaults(defaults) {
     auto* layout = new QVBoxLayout(this);
@@ -41,15 +42,8 @@ OnboardingView::OnboardingView(int currentPage, std::function<void()> onComplete
     connect(m_back, &QPushButton::clicked, this, &OnboardingView::goBack);
     footer->addWidget(m_back);
     footer->addStretch(1);
-    auto* dots = new QHBoxLayout;
-    dots->setSpacing(6);
-    for (qsizetype i = 0; i < m_pages.size(); ++i) {
-        auto* dot = new QLabel(this);
-        dot->setFixedSize(7, 7);
-        m_dots.append(dot);
-        dots->addWidget(dot);
-    }
-    footer->addLayout(dots);
+    m_dots = new OnboardingPageDots(static_cast<int>(m_pages.size()), m_currentPage, clock, this);
+    footer->addWidget(m_dots);
     footer->addStretch(1);
     m_next = new QPushButton(this);
     m_next->setDefault(true);
@@ -110,12 +104,5 @@ void OnboardingView::showPage(int index) {
         m_stack->setCurrentIndex(index);
     m_back->setHidden(!isBackVisible());
     m_next->setText(primaryButtonTitle());
-    const QColor accent = palette().color(QPalette::Highlight);
-    QColor inactive = palette().color(QPalette::PlaceholderText);
-    inactive.setAlphaF(0.3f);
-    for (qsizetype i = 0; i < m_dots.size(); ++i) {
-        const QColor color = i == index ? accent : inactive;
-        m_dots[i]->setStyleSheet(
-            QStringLiteral("background-color: %1; border-radius: 3px;").arg(color.name(QColor::HexArgb)));
-    }
+    m_dots->setCurrentPage(index);
 }

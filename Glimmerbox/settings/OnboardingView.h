@@ -1,12 +1,14 @@
 #pragma once
 
 #include "OnboardingPage.h"
+#include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 
 #include <QWidget>
 
 #include <functional>
 
+class OnboardingPageDots;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -19,11 +21,13 @@ public:
     static constexpr QLatin1StringView completedKey{"hasCompletedOnboarding"};
 
     OnboardingView(int currentPage, std::function<void()> onComplete, QList<OnboardingPage> pages,
-                   SettingsStore& defaults = SettingsStore::standard(), QWidget* parent = nullptr);
+                   SettingsStore& defaults = SettingsStore::standard(), Clock& clock = Clock::system(),
+                   QWidget* parent = nullptr);
 
     int currentPage() const { return m_currentPage; }
     QString primaryButtonTitle() const;
     bool isBackVisible() const;
+    OnboardingPageDots& dots() const { return *m_dots; }
 
     // The footer buttons.
     void goBack();
@@ -40,5 +44,5 @@ private:
     QStackedWidget* m_stack = nullptr;
     QPushButton* m_back = nullptr;
     QPushButton* m_next = nullptr;
-    QList<QLabel*> m_dots;
+    OnboardingPageDots* m_dots = nullptr;
 };

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -45,7 +46,7 @@ SettingsForm::SettingsForm(QWidget* tab, SettingsController& controller)
 QGroupBox* SettingsForm::addSection(const QString& title) {
     auto* section = new QGroupBox(title);
     auto* form = new QFormLayout(section);
-    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     // Before the closing stretch.
     m_column->insertWidget(m_column->count() - 1, section);
@@ -115,6 +116,17 @@ QSpinBox* SettingsForm::addStepper(QGroupBox* section, const char* setting, cons
         stepper->setValue(value(setting).toInt());
     });
     return stepper;
+}
+
+QPushButton* SettingsForm::addButton(QGroupBox* section, const QString& text) {
+    auto* row = new QWidget(section);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* button = new QPushButton(text, row);
+    layout->addWidget(button);
+    layout->addStretch(1);
+    addRow(section, row);
+    return button;
 }
 
 QLabel* SettingsForm::addNote(QGroupBox* section, const QString& text) {

@@ -13,6 +13,7 @@ class QComboBox;
 class QFormLayout;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QSpinBox;
 class QTimeEdit;
 class QVBoxLayout;
@@ -46,6 +47,8 @@ public:
     QComboBox* addPicker(QGroupBox* section, const QString& label, const char* setting,
                          const QList<PickerRow>& rows);
     QSpinBox* addStepper(QGroupBox* section, const char* setting, const StepperSpec& spec);
+    // A button at its natural width.
+    QPushButton* addButton(QGroupBox* section, const QString& text);
     // A smaller, secondary line of text.
     QLabel* addNote(QGroupBox* section, const QString& text);
     // A row the caller binds itself (with follow()).

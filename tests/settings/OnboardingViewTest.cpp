@@ -1,5 +1,7 @@
+#include "ManualClock.h"
 #include "MemorySettingsStore.h"
 
+#include "settings/OnboardingPageDots.h"
 #include "settings/OnboardingView.h"
 
 #include <QPushButton>
@@ -14,7 +16,8 @@ class OnboardingViewTest : public ::testing::Test {
 protected:
     MemorySettingsStore defaults;
     int completions = 0;
-    OnboardingView view{0, [this] { ++completions; }, OnboardingPage::pages(), defaults};
+    ManualClock clock;
+    OnboardingView view{0, [this] { ++completions; }, OnboardingPage::pages(), defaults, clock};
 };
 
 TEST_F(OnboardingViewTest, NextAndBackOnlyMoveAndGetStartedRecordsThenCompletes) {
@@ -49,6 +52,21 @@ TEST_F(OnboardingViewTest, CompletionActionIsOptional) {
     OnboardingView alone(3, nullptr, OnboardingPage::pages(), defaults);
     alone.goForward();
     EXPECT_EQ(defaults.value(QStringLiteral("hasCompletedOnboarding")), QVariant(true));
+}
+
+TEST_F(OnboardingViewTest, OnlyTheCurrentPagesDotIsAccentedAndAPageChangeFadesThenStops) {
+    OnboardingPageDots& dots = view.dots();
+    EXPECT_EQ(dots.emphasis(0), 1.0);
+    EXPECT_EQ(dots.emphasis(1), 0.0);
+    view.goForward();
+    clock.advanceSeconds(0.1);
+    EXPECT_GT(dots.emphasis(1), 0.0);
+    EXPECT_LT(dots.emphasis(1), 1.0);
+    EXPECT_TRUE(dots.isAnimating());
+    clock.advanceSeconds(1.0);
+    EXPECT_EQ(dots.emphasis(0), 0.0);
+    EXPECT_EQ(dots.emphasis(1), 1.0);
+    EXPECT_FALSE(dots.isAnimating()) << "nothing ticks once the dots have settled";
 }
 
 } // namespace
