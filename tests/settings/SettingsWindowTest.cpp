@@ -8,6 +8,7 @@
 #include "settings/SettingsWindowController.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPointer>
@@ -99,6 +100,49 @@ TEST_F(SettingsWindowTest, NotificationSectionsGreyOutWhileOffAndTheThresholdFol
     preferences.setNotifyCloseGame(false);
     EXPECT_FALSE(threshold->isVisibleTo(&view));
     EXPECT_EQ(preferences.closeGameThreshold(), 7);
+}
+
+TEST_F(SettingsWindowTest, SteppersStopAtTheirBoundsAndDependentControlsFollowTheirSwitches) {
+    SettingsView view(services);
+    view.show();
+    const QMap<QString, std::tuple<int, int, int>> ranges{{"Max pinned games: ", {1, 5, 1}},
+                                                          {"Threshold: ", {1, 21, 1}},
+                                                          {"Minutes before: ", {0, 60, 5}},
+                                                          {"Cache expiration: ", {1, 168, 1}}};
+    const QList<QSpinBox*> steppers = view.findChildren<QSpinBox*>();
+    EXPECT_EQ(steppers.size(), ranges.size());
+    for (QSpinBox* stepper : steppers) {
+        EXPECT_EQ(std::tuple(stepper->minimum(), stepper->maximum(), stepper->singleStep()),
+                  ranges.value(stepper->prefix()))
+            << stepper->prefix().toStdString();
+    }
+
+    QCheckBox* expand = withText<QCheckBox>(&view, "Expand on hover");
+    preferences.setUseNotch(false);
+    EXPECT_FALSE(expand->isEnabled());
+    EXPECT_TRUE(expand->isChecked()) << "greyed, its value kept";
+
+    QCheckBox* reminders = withText<QCheckBox>(&view, "Add game reminders");
+    preferences.setCalendarSyncEnabled(true);
+    preferences.setAddGameReminders(false);
+    EXPECT_TRUE(reminders->isEnabled());
+    for (QSpinBox* stepper : steppers) {
+        if (stepper->prefix() == "Minutes before: ") {
+            EXPECT_FALSE(stepper->isEnabled());
+        }
+    }
+
+    QWidget* general = view.tabView(SettingsTab::general);
+    auto liveIntervalShown = [general] {
+        for (QComboBox* picker : general->findChildren<QComboBox*>())
+            if (picker->findText("5 seconds") >= 0)
+                return picker->isVisibleTo(general);
+        return false;
+    };
+    EXPECT_TRUE(liveIntervalShown());
+    preferences.setFasterRefreshWhenLive(false);
+    EXPECT_FALSE(liveIntervalShown());
+    EXPECT_EQ(preferences.liveRefreshInterval(), 10.0);
 }
 
 TEST_F(SettingsWindowTest, ResetRunsOnlyOnceConfirmed) {
