@@ -2,6 +2,8 @@
 #include "BenchFigures.h"
 #include "MappingRatio.h"
 
+#include <QApplication>
+
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -50,6 +52,11 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    // One application for every benchmark; the view benchmarks need widgets, off screen unless told
+    // otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
@@ -62,5 +69,7 @@ int main(int argc, char** argv) {
         std::printf("spring step ns: %.1f\n", *ns);
     const int views = 50;
     std::printf("image decodes for %d views: %d\n", views, imageDecodesForViews(views));
+    for (auto figure = benchSummary().cbegin(); figure != benchSummary().cend(); ++figure)
+        std::printf("%s: %.2f\n", qPrintable(figure.key()), figure.value());
     return 0;
 }

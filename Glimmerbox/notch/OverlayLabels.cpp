@@ -27,5 +27,10 @@ QString driverIntervalLabel(qint64 position) {
 }
 
 QString timeOfDayText(const QDateTime& date) {
-    return QLocale().toString(date.toLocalTime().time(), QLocale::ShortFormat);
+    // The locale's short time, without the seconds some locales put in it.
+    const QLocale locale;
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QStringLiteral(":ss"));
+    format.remove(QStringLiteral(".ss"));
+    return locale.toString(date.toLocalTime().time(), format);
 }

@@ -18,4 +18,5 @@ protected:
 
 private:
     QBasicTimer m_timer;
+    int m_angle = 0;
 };

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ModifierWatch.h"
+#include "PickerSections.h"
+#include "RefreshControlModel.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class AppState;
+class QScrollArea;
+class QVBoxLayout;
+class UserPreferences;
+
+// The overlay's game picker: the refresh bar, then Pinned, Live Now and one section per enabled league, in a
+// scroll area at most 400 high. Rows select through `selectGame`; pinned rows unpin in place. Each host
+// builds its own picker, so two pickers share neither refresh progress nor cool-down.
+class GamePickerView : public QWidget {
+    Q_OBJECT
+public:
+    using Select = std::function<void(const Game&)>;
+    static constexpr int maximumListHeight = 400;
+    static constexpr int paddingTop = 6;
+    static constexpr int paddingBottom = 10;
+    static constexpr int listBottomPadding = 4;
+    static constexpr int rowSpacing = 2;
+
+    GamePickerView(AppState& appState, UserPreferences& preferences, Clock& clock, Select selectGame,
+                   ModifierWatch::Query modifiers = {}, QWidget* parent = nullptr);
+    ~GamePickerView() override;
+
+    RefreshControlModel& refreshControl() { return *m_refresh; }
+    const QList<PickerSection>& sections() const { return m_sections; }
+    QScrollArea& scrollArea() const { return *m_scroll; }
+    // The rows' widgets in list order (pinned rows and game rows), for hosts and tests.
+    QList<QWidget*> rowWidgets() const;
+    // Full height of the list inside the scroll area.
+    int listHeight() const;
+
+    // Reads the state again and updates the rows: in place when the same rows remain, else rebuilt.
+    void reload();
+
+    QSize sizeHint() const override;
+
+signals:
+    // The picker's height changed.
+    void contentHeightChanged();
+
+private:
+    struct Item;
+    QList<std::pair<QString, int>> itemKeys(const QList<PickerSection>& sections) const;
+    void rebuild();
+
+    AppState& m_appState;
+    UserPreferences& m_preferences;
+    Clock& m_clock;
+    Select m_select;
+    ModifierWatch::Query m_modifiers;
+    std::unique_ptr<RefreshControlModel> m_refresh;
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_list = nullptr;
+    QVBoxLayout* m_layout = nullptr;
+    QList<PickerSection> m_sections;
+    std::vector<Item> m_items;
+};

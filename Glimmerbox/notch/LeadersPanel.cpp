@@ -1,0 +1,145 @@
+#include "LeadersPanel.h"
+
+#include "LeagueArtwork.h"
+#include "OverlayStyle.h"
+#include "TeamColors.h"
+
+#include "platform/ImageLoader.h"
+#include "platform/Spinner.h"
+
+#include <QPainter>
+
+namespace {
+
+using namespace overlaystyle;
+using namespace overlay_colors;
+using Kind = LeadersContent::Kind;
+constexpr double headshot = LeadersPanel::headshotSize;
+
+double topPadding(Kind kind) {
+    return kind == Kind::badge ? 8 : 6;
+}
+
+double bodyHeight(Kind kind) {
+    return kind == Kind::loading ? 40 : 24;
+}
+
+void paintHeadshot(QPainter& painter, const QRectF& rect, const TopScorer& scorer, const Team& team) {
+    if (scorer.headshotURL) {
+        if (const auto image = ImageLoader::shared().image(*scorer.headshotURL)) {
+            drawImage(painter, rect, *image, Qt::KeepAspectRatioByExpanding, rect.width() / 2);
+            return;
+        }
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(withOpacity(teamColorOrGrey(team.primaryColor), 0.3));
+    painter.drawEllipse(rect);
+    painter.restore();
+    drawLine(painter, rect, LeadersContent::initial(scorer.playerName), overlayFont(11, QFont::Bold),
+             white(1.0), Qt::AlignHCenter);
+}
+
+// One side: headshot at the outer edge, name and stat line beside it.
+void paintLeader(QPainter& painter, const QRectF& column, const TopScorer& scorer, const Team& team,
+                 bool home) {
+    const double textWidth = std::max(0.0, column.width() - headshot - 6);
+    const QRectF shot(home ? column.right() - headshot : column.left(), column.center().y() - headshot / 2,
+                      headshot, headshot);
+    paintHeadshot(painter, shot, scorer, team);
+    const double textLeft = home ? column.left() : column.left() + headshot + 6;
+    const Qt::Alignment align = home ? Qt::AlignRight : Qt::AlignLeft;
+    const double top = column.center().y() - 12;
+    drawLine(painter, QRectF(textLeft, top, textWidth, 12), scorer.playerName,
+             overlayFont(10, QFont::DemiBold), white(0.9), align);
+    drawLine(painter, QRectF(textLeft, top + 13, textWidth, 11), scorer.statLine,
+             overlayFont(9, QFont::Medium), adjustedForContrast(teamColorOrGrey(team.primaryColor)), align);
+}
+
+void paintBadge(QPainter& painter, const QRectF& rect, const LeadersContent::LeagueBadge& badge) {
+    using BadgeKind = LeadersContent::LeagueBadge::Kind;
+    if (badge.kind == BadgeKind::artwork) {
+        paintLeagueArtwork(painter, rect, badge.assetName);
+        return;
+    }
+    if (badge.kind == BadgeKind::remoteLogo) {
+        if (const auto image = ImageLoader::shared().image(badge.logoURL)) {
+            const QSizeF fitted = QSizeF(image->size()).scaled(rect.size(), Qt::KeepAspectRatio);
+            painter.save();
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(
+                QRectF(rect.center() - QPointF(fitted.width() / 2, fitted.height() / 2), fitted), *image);
+            painter.restore();
+            return;
+        }
+    }
+    // The abbreviation may be wider than the badge's square.
+    drawLine(painter, rect.adjusted(-20, 0, 20, 0), badge.abbreviation, overlayFont(10, QFont::Bold),
+             white(1.0), Qt::AlignHCenter);
+}
+
+} // namespace
+
+LeadersPanel::LeadersPanel(Clock& clock, QWidget* parent) : QWidget(parent), m_clock(clock) {
+    connect(&ImageLoader::shared(), &ImageLoader::finished, this, qOverload<>(&QWidget::update));
+}
+
+void LeadersPanel::setLeaders(const Game& game, bool isLoadingLeaders, const QList<TopScorer>& topScorers) {
+    m_game = game;
+    m_content = LeadersContent::make(game, isLoadingLeaders, topScorers);
+    updateSpinner();
+    updateGeometry();
+    update();
+}
+
+QSize LeadersPanel::sizeHint() const {
+    return {340, int(topPadding(m_content.kind) + bodyHeight(m_content.kind)) + bottomPadding};
+}
+
+void LeadersPanel::updateSpinner() {
+    if (m_content.kind == Kind::loading && isVisible()) {
+        if (!m_spinnerTimer)
+            m_spinnerTimer =
+                m_clock.repeating(std::chrono::milliseconds(spinnerFrameMs), this, [this] { update(); });
+    } else {
+        m_spinnerTimer.reset();
+    }
+}
+
+void LeadersPanel::showEvent(QShowEvent*) {
+    updateSpinner();
+}
+
+void LeadersPanel::hideEvent(QHideEvent*) {
+    m_spinnerTimer.reset();
+}
+
+void LeadersPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const double top = topPadding(m_content.kind);
+    const QRectF body(0, top, width(), bodyHeight(m_content.kind));
+    const QRectF centreSquare(body.center().x() - badgeSize / 2.0, body.center().y() - badgeSize / 2.0,
+                              badgeSize, badgeSize);
+    switch (m_content.kind) {
+    case Kind::loading:
+        paintSpinner(painter, QRectF(body.center() - QPointF(5, 5), QSizeF(10, 10)),
+                     spinnerTurn(m_clock.now()), white(0.6));
+        return;
+    case Kind::badge:
+        paintBadge(painter, centreSquare, m_content.badge);
+        return;
+    case Kind::columns:
+        break;
+    }
+    constexpr double paddingX = 14;
+    constexpr double badgeMargin = 8;
+    const double columnWidth = (width() - 2 * paddingX - badgeSize - 2 * badgeMargin) / 2;
+    const QRectF awayColumn(paddingX, body.top(), columnWidth, body.height());
+    const QRectF homeColumn(width() - paddingX - columnWidth, body.top(), columnWidth, body.height());
+    if (m_content.away)
+        paintLeader(painter, awayColumn, *m_content.away, m_game.awayTeam, false);
+    paintBadge(painter, centreSquare, m_content.badge);
+    if (m_content.home)
+        paintLeader(painter, homeColumn, *m_content.home, m_game.homeTeam, true);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "LeadersContent.h"
+
+#include "platform/Clock.h"
+
+#include <QWidget>
+
+// The deep card's leaders of a team game: the away leader, the league badge, the home leader; a small
+// spinner while they load; the badge alone for sports without leaders or when none came back. Heights
+// include the 10 px the overlay leaves under it.
+class LeadersPanel : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int headshotSize = 24;
+    static constexpr int badgeSize = 24;
+    static constexpr int bottomPadding = 10;
+
+    LeadersPanel(Clock& clock, QWidget* parent = nullptr);
+
+    void setLeaders(const Game& game, bool isLoadingLeaders, const QList<TopScorer>& topScorers);
+    const LeadersContent& content() const { return m_content; }
+    bool isSpinning() const { return m_spinnerTimer != nullptr; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void updateSpinner();
+
+    Clock& m_clock;
+    Game m_game;
+    LeadersContent m_content;
+    ClockTimerPtr m_spinnerTimer;
+};

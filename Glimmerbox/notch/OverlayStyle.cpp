@@ -1,0 +1,78 @@
+#include "OverlayStyle.h"
+
+#include "platform/IconFont.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace overlaystyle {
+
+QColor withOpacity(QColor color, double opacity) {
+    color.setAlphaF(float(color.alphaF() * opacity));
+    return color;
+}
+
+QFont overlayFont(int pixelSize, QFont::Weight weight) {
+    QFont font;
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+double textWidth(const QFont& font, const QString& text) {
+    return QFontMetricsF(font).horizontalAdvance(text);
+}
+
+void drawLine(QPainter& painter, const QRectF& rect, const QString& text, const QFont& font,
+              const QColor& color, Qt::Alignment alignment, double minimumScale) {
+    QFont used = font;
+    const double width = textWidth(font, text);
+    if (width > rect.width() && minimumScale < 1.0) {
+        const double scale = std::max(minimumScale, rect.width() / width);
+        used.setPixelSize(std::max(1, int(font.pixelSize() * scale)));
+    }
+    const QString shown = QFontMetricsF(used).elidedText(text, Qt::ElideRight, rect.width());
+    painter.save();
+    painter.setFont(used);
+    painter.setPen(color);
+    painter.drawText(rect, int(alignment | Qt::AlignVCenter) | Qt::TextSingleLine, shown);
+    painter.restore();
+}
+
+void drawSymbol(QPainter& painter, const QRectF& rect, const QString& symbolName, int pixelSize,
+                const QColor& color) {
+    const auto glyph = iconfont::glyph(symbolName);
+    if (!glyph)
+        return;
+    painter.save();
+    painter.setFont(iconfont::font(pixelSize));
+    painter.setPen(color);
+    painter.drawText(rect, Qt::AlignCenter, QString(*glyph));
+    painter.restore();
+}
+
+void drawImage(QPainter& painter, const QRectF& rect, const QImage& image, Qt::AspectRatioMode mode,
+               double radius) {
+    const QSizeF scaled = QSizeF(image.size()).scaled(rect.size(), mode);
+    const QRectF target(rect.center() - QPointF(scaled.width() / 2, scaled.height() / 2), scaled);
+    QPainterPath clip;
+    clip.addRoundedRect(target.intersected(rect), radius, radius);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setClipPath(clip);
+    painter.drawImage(target, image);
+    painter.restore();
+}
+
+void drawDot(QPainter& painter, const QPointF& centre, double diameter, const QColor& color) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawEllipse(centre, diameter / 2, diameter / 2);
+    painter.restore();
+}
+
+} // namespace overlaystyle

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "OverlayColors.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+// The overlay's drawing helpers: its fonts by pixel size and weight, one-line text, symbols and dots. Its
+// colours are in OverlayColors.h.
+namespace overlaystyle {
+
+// A colour at a fraction of its opacity.
+QColor withOpacity(QColor color, double opacity);
+
+// The system sans at `pixelSize` logical pixels.
+QFont overlayFont(int pixelSize, QFont::Weight weight = QFont::Normal);
+
+// The width `text` takes in `font`.
+double textWidth(const QFont& font, const QString& text);
+
+// One line of text in `rect` with `alignment` (vertically centred), shrunk down to `minimumScale` of its
+// size and then elided when it does not fit.
+void drawLine(QPainter& painter, const QRectF& rect, const QString& text, const QFont& font,
+              const QColor& color, Qt::Alignment alignment = Qt::AlignLeft, double minimumScale = 1.0);
+
+// A symbol of the icon font, centred in `rect`.
+void drawSymbol(QPainter& painter, const QRectF& rect, const QString& symbolName, int pixelSize,
+                const QColor& color);
+
+// `image` scaled into `rect` with its aspect kept (fitted, or filling and cropped with
+// Qt::KeepAspectRatioByExpanding), centred, clipped to `rect` rounded by `radius`.
+void drawImage(QPainter& painter, const QRectF& rect, const QImage& image,
+               Qt::AspectRatioMode mode = Qt::KeepAspectRatio, double radius = 0);
+
+// A filled circle of `diameter` centred at `centre`.
+void drawDot(QPainter& painter, const QPointF& centre, double diameter, const QColor& color);
+
+} // namespace overlaystyle

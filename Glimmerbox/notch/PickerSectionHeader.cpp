@@ -1,0 +1,111 @@
+#include "PickerSectionHeader.h"
+
+#include "OverlayStyle.h"
+
+#include <QPainter>
+
+namespace {
+
+using namespace overlaystyle;
+using namespace overlay_colors;
+using Kind = PickerSection::Kind;
+
+constexpr int paddingX = 16;
+
+// The count badge, right-aligned at `right`, vertically centred on `centreY`; returns its left edge.
+double paintBadge(QPainter& painter, double right, double centreY, int count, const QColor& text,
+                  const QColor& background) {
+    const QFont badgeFont = overlayFont(9, QFont::Medium);
+    const QString label = QString::number(count);
+    const double width = std::ceil(textWidth(badgeFont, label)) + 8;
+    const QRectF badge(right - width, centreY - 6.5, width, 13);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(background);
+    painter.drawRoundedRect(badge, 3, 3);
+    painter.restore();
+    drawLine(painter, badge, label, badgeFont, text, Qt::AlignHCenter);
+    return badge.left();
+}
+
+} // namespace
+
+PickerSectionHeader::PickerSectionHeader(const PickerSection& section, QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setSection(section);
+}
+
+void PickerSectionHeader::setSection(const PickerSection& section) {
+    m_kind = section.kind;
+    m_league = section.league;
+    m_badgeCount = section.badgeCount;
+    m_showsLiveDot = section.showsLiveDot;
+    updateGeometry();
+    update();
+}
+
+QString PickerSectionHeader::title() const {
+    switch (m_kind) {
+    case Kind::pinned:
+        return QStringLiteral("Pinned");
+    case Kind::liveNow:
+        return QStringLiteral("Live Now");
+    case Kind::league:
+        break;
+    }
+    return m_league ? m_league->abbreviation : QString();
+}
+
+QSize PickerSectionHeader::sizeHint() const {
+    return {380, headerHeight + (m_kind == Kind::pinned ? hintHeight : 0)};
+}
+
+void PickerSectionHeader::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const double centreY = headerHeight / 2.0;
+    const double right = width() - paddingX;
+    double x = paddingX;
+    QColor badgeText = white(0.35);
+    QColor badgeBackground = white(0.08);
+    switch (m_kind) {
+    case Kind::pinned:
+        drawSymbol(painter, QRectF(x, centreY - 6, 12, 12), QStringLiteral("pin.fill"), 9, yellow);
+        x += 12 + 6;
+        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), overlayFont(10, QFont::Bold),
+                 yellow);
+        badgeText = withOpacity(yellow, 0.6);
+        badgeBackground = withOpacity(yellow, 0.12);
+        break;
+    case Kind::liveNow:
+        drawDot(painter, QPointF(x + 3, centreY), 6, red);
+        x += 6 + 6;
+        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), overlayFont(10, QFont::Bold), red);
+        badgeText = withOpacity(red, 0.6);
+        badgeBackground = withOpacity(red, 0.12);
+        break;
+    case Kind::league:
+        if (m_league)
+            drawSymbol(painter, QRectF(x, centreY - 7, 14, 14), sfSymbolName(m_league->sport), 10,
+                       white(0.4));
+        x += 14 + 6;
+        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), overlayFont(10, QFont::DemiBold),
+                 white(0.6));
+        break;
+    }
+    const double badgeLeft = paintBadge(painter, right, centreY, m_badgeCount, badgeText, badgeBackground);
+    if (m_kind == Kind::league && m_showsLiveDot)
+        drawDot(painter, QPointF(badgeLeft - 6 - 2.5, centreY), 5, red);
+
+    if (m_kind == Kind::pinned) {
+        // The desktop's Command key is Ctrl, named in words.
+        drawLine(painter, QRectF(paddingX, headerHeight - 2, right - paddingX, hintHeight - 6),
+                 QStringLiteral("Double Tap or Ctrl to pin a game"), overlayFont(9, QFont::Medium),
+                 white(0.25));
+    }
+}
+
+void PickerSeparator::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(QRectF(12, 4, width() - 24, 0.5), overlay_colors::white(0.06));
+}

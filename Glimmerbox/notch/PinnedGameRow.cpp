@@ -1,0 +1,136 @@
+#include "PinnedGameRow.h"
+
+#include "OverlayStyle.h"
+#include "PickerRowPainter.h"
+
+#include "app/AppState.h"
+#include "platform/ImageLoader.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+void unpinFromPicker(AppState& appState, const Game& game) {
+    QList<Game> pins = appState.pinnedGames();
+    pins.removeIf([&](const Game& pinned) { return pinned.id == game.id; });
+    appState.setPinnedGames(pins);
+    appState.savePinnedGameIds();
+    appState.schedulePinnedRefresh();
+}
+
+namespace {
+
+QColor blend(const QColor& from, const QColor& to, double t) {
+    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * t),
+                            float(from.greenF() + (to.greenF() - from.greenF()) * t),
+                            float(from.blueF() + (to.blueF() - from.blueF()) * t),
+                            float(from.alphaF() + (to.alphaF() - from.alphaF()) * t));
+}
+
+constexpr double buttonGap = 4;
+
+} // namespace
+
+PinnedGameRow::PinnedGameRow(const Game& game, Select select, AppState& appState, Clock& clock,
+                             QWidget* parent)
+    : QWidget(parent), m_game(game), m_content(PickerRowContent::make(game, PickerRowContent::Form::pinned)),
+      m_select(std::move(select)), m_appState(appState), m_driver(clock) {
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setMouseTracking(true);
+    m_unpinBlend.setTolerance(0.005);
+    m_driver.track(&m_unpinBlend);
+    connect(&m_driver, &AnimationDriver::frame, this, qOverload<>(&QWidget::update));
+    connect(&ImageLoader::shared(), &ImageLoader::finished, this, qOverload<>(&QWidget::update));
+}
+
+void PinnedGameRow::setGame(const Game& game) {
+    if (game == m_game)
+        return;
+    m_game = game;
+    m_content = PickerRowContent::make(game, PickerRowContent::Form::pinned);
+    updateGeometry();
+    update();
+}
+
+void PinnedGameRow::setRowHovered(bool hovered) {
+    m_isHovered = hovered;
+    update();
+}
+
+void PinnedGameRow::setUnpinHovered(bool hovered, bool animated) {
+    if (hovered == m_unpinHovered && animated)
+        return;
+    m_unpinHovered = hovered;
+    if (animated)
+        m_driver.animate(m_unpinBlend, hovered ? 1.0 : 0.0, unpinHoverSpring);
+    else
+        m_driver.jump(m_unpinBlend, hovered ? 1.0 : 0.0);
+}
+
+double PinnedGameRow::unpinHoverBlend() const {
+    return std::clamp(m_unpinBlend.value(m_driver.now()), 0.0, 1.0);
+}
+
+QRectF PinnedGameRow::cardRect() const {
+    return QRectF(rect()).adjusted(pickerrow::outerPaddingX, 0, -pickerrow::outerPaddingX, 0);
+}
+
+QRectF PinnedGameRow::unpinButtonRect() const {
+    const QRectF card = cardRect();
+    return {card.right() - pickerrow::cardPaddingX - buttonSize, card.center().y() - buttonSize / 2.0,
+            double(buttonSize), double(buttonSize)};
+}
+
+QSize PinnedGameRow::sizeHint() const {
+    return {380, std::max(pickerrow::rowHeight(m_content), buttonSize + 2 * pickerrow::cardPaddingY)};
+}
+
+void PinnedGameRow::paintEvent(QPaintEvent*) {
+    using namespace overlaystyle;
+    using namespace overlay_colors;
+    QPainter painter(this);
+    const QRectF card = cardRect();
+    pickerrow::paintCard(painter, card, m_isHovered);
+    const QRectF button = unpinButtonRect();
+    const QRectF content(card.left() + pickerrow::cardPaddingX, card.top() + pickerrow::cardPaddingY,
+                         button.left() - buttonGap - card.left() - pickerrow::cardPaddingX,
+                         card.height() - 2 * pickerrow::cardPaddingY);
+    pickerrow::paintContent(painter, content, m_game, m_content);
+
+    const double t = unpinHoverBlend();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(blend(white(0.06), withOpacity(yellow, 0.15), t));
+    painter.drawRoundedRect(button, 5, 5);
+    painter.restore();
+    drawSymbol(painter, button, QStringLiteral("pin.slash.fill"), 9, blend(white(0.3), yellow, t));
+}
+
+void PinnedGameRow::enterEvent(QEnterEvent* event) {
+    setRowHovered(true);
+    setUnpinHovered(unpinButtonRect().contains(event->position()));
+}
+
+void PinnedGameRow::leaveEvent(QEvent*) {
+    setRowHovered(false);
+    setUnpinHovered(false);
+}
+
+void PinnedGameRow::mouseMoveEvent(QMouseEvent* event) {
+    setUnpinHovered(unpinButtonRect().contains(event->position()));
+}
+
+void PinnedGameRow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPointF at = event->position();
+    if (unpinButtonRect().contains(at)) {
+        unpinFromPicker(m_appState, m_game);
+        return;
+    }
+    const QRectF card = cardRect();
+    const QRectF gamePart(card.left(), card.top(), unpinButtonRect().left() - buttonGap - card.left(),
+                          card.height());
+    if (gamePart.contains(at))
+        m_select(m_game);
+}

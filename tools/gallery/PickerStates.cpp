@@ -1,0 +1,305 @@
+#include "GalleryRegistry.h"
+#include "GallerySamples.h"
+#include "OfflineAppState.h"
+
+#include "notch/LeadersPanel.h"
+#include "notch/OverlayNotifications.h"
+#include "notch/PickerGameRow.h"
+#include "notch/PickerHostPanel.h"
+#include "notch/PinnedGameRow.h"
+#include "notch/RacingPanel.h"
+#include "notch/RefreshControlView.h"
+
+#include "platform/ImageLoader.h"
+
+#include <QCoroSignal>
+#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace {
+
+QDateTime now() {
+    return QDateTime::currentDateTime();
+}
+
+QImage drawnBadge(const QString& text, const QColor& colour, bool round) {
+    QImage image(96, 64, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(colour);
+    painter.setPen(Qt::NoPen);
+    if (round)
+        painter.drawEllipse(QRectF(16, 0, 64, 64));
+    else
+        painter.drawRect(image.rect());
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(26);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(image.rect(), Qt::AlignCenter, text);
+    return image;
+}
+
+// An image address that the shared loader already holds.
+QUrl cachedImage(const QString& name, const QImage& image) {
+    const QUrl url(QStringLiteral("https://images.gallery.invalid/picker/%1.png").arg(name));
+    ImageLoader::shared().insert(url, image);
+    return url;
+}
+
+Game teamGame(const QString& id, const QString& league, GameStatus status, const QString& away,
+              const QString& home, int minutesFromNow = 60) {
+    Game game;
+    game.id = id;
+    game.league = League::withId(league).value_or(League{});
+    game.awayTeam = galleryTeam(away, "Away " + away, "1D428A", league);
+    game.homeTeam = galleryTeam(home, "Home " + home, "CE1141", league);
+    game.status = status;
+    game.startTime = now().addSecs(minutesFromNow * 60).toUTC();
+    if (status != GameStatus::scheduled) {
+        game.awayScore = 98;
+        game.homeScore = 102;
+    }
+    if (game.isLive()) {
+        game.period = QStringLiteral("Q4");
+        game.clock = QStringLiteral("2:31");
+    }
+    game.broadcast = QStringLiteral("ESPN");
+    return game;
+}
+
+Game race(GameStatus status, int drivers, bool missingFlag = false) {
+    static const QStringList names{"Alex Verstel", "Lena Norrin",  "Carl Lecroix",
+                                   "Oscar Piatt",  "Lewis Hamden", "George Rusk",
+                                   "Fern Alonsa",  "Yuki Tsun",    "Pierre Gasly-Moreau"};
+    Game game;
+    game.id = QStringLiteral("race");
+    game.league = *League::withId(QStringLiteral("f1"));
+    game.status = status;
+    game.startTime = now().addSecs(status == GameStatus::scheduled ? 26 * 3600 : -3600).toUTC();
+    game.venue = QStringLiteral("Autodromo Centrale");
+    if (status == GameStatus::inProgress) {
+        game.period = QStringLiteral("Lap 31/57");
+        game.clock = QStringLiteral("Lap 31/57");
+    }
+    QList<RaceDriver> standings;
+    const QColor flagColours[] = {QColor(0xAE, 0x1C, 0x28), QColor(0x00, 0x52, 0x93),
+                                  QColor(0x00, 0x92, 0x46)};
+    for (int i = 0; i < drivers; ++i) {
+        RaceDriver driver;
+        driver.id = QString::number(i + 1);
+        driver.position = i + 1;
+        driver.name = names[i % names.size()];
+        driver.shortName = driver.name.section(u' ', -1).left(3).toUpper();
+        if (!(missingFlag && i == 6))
+            driver.flagURL =
+                cachedImage("flag" + QString::number(i % 3), drawnBadge({}, flagColours[i % 3], false));
+        standings.append(driver);
+    }
+    game.raceStandings = standings;
+    return game;
+}
+
+// Panels stacked on the overlay's black, `width` wide, with a gap between them.
+QImage stack(const QList<QWidget*>& panels, int width = 340) {
+    QWidget column;
+    column.setAutoFillBackground(false);
+    auto* layout = new QVBoxLayout(&column);
+    layout->setContentsMargins(0, 8, 0, 8);
+    layout->setSpacing(12);
+    for (QWidget* panel : panels) {
+        panel->setFixedWidth(width);
+        panel->setFixedHeight(panel->sizeHint().height());
+        layout->addWidget(panel);
+    }
+    return renderWidget(column);
+}
+
+const GalleryStateRegistration racingExpanded{
+    "picker-racing-expanded", [] {
+        return stack({new RacingPanel(RacingPanel::Part::expanded, race(GameStatus::inProgress, 7), now()),
+                      new RacingPanel(RacingPanel::Part::expanded, race(GameStatus::final_, 7), now()),
+                      new RacingPanel(RacingPanel::Part::expanded, race(GameStatus::scheduled, 0), now())});
+    }};
+
+const GalleryStateRegistration racingDeep{"picker-racing-deep-list", [] {
+                                              const Game game = race(GameStatus::inProgress, 9, true);
+                                              return stack(
+                                                  {new RacingPanel(RacingPanel::Part::expanded, game, now()),
+                                                   new RacingPanel(RacingPanel::Part::deepList, game, now())},
+                                                  420);
+                                          }};
+
+const GalleryStateRegistration leaders{
+    "picker-leaders", [] {
+        const Game basketball = teamGame("g1", "nba", GameStatus::inProgress, "BOS", "LAL");
+        const TopScorer awayShot{"Jaylen Brand", "31 PTS, 8 REB",
+                                 cachedImage("away", drawnBadge("JB", Qt::darkGreen, true)), false};
+        const TopScorer homeShot{"Lebron Jameson", "27 PTS, 11 AST",
+                                 cachedImage("home", drawnBadge("LJ", QColor(0x55, 0x25, 0x83), true)), true};
+        const TopScorer awayInitial{"Derrick White-Hall", "22 PTS", std::nullopt, false};
+        const TopScorer homeInitial{"Austin Reave", "19 PTS", std::nullopt, true};
+        auto panel = [](const Game& game, bool loading, const QList<TopScorer>& scorers) {
+            auto* leadersPanel = new LeadersPanel(Clock::system());
+            leadersPanel->setLeaders(game, loading, scorers);
+            return leadersPanel;
+        };
+        // The league logo as if downloaded, so the state makes no request.
+        ImageLoader::shared().insert(*basketball.league.leagueLogoURL(),
+                                     drawnBadge("NBA", QColor(0x1D, 0x42, 0x8A), true));
+        Game ncaam = teamGame("g2", "ncaam", GameStatus::inProgress, "DUK", "UNC");
+        Game baseball = teamGame("g3", "mlb", GameStatus::inProgress, "NYY", "BOS");
+        ImageLoader::shared().insert(*baseball.league.leagueLogoURL(),
+                                     drawnBadge("MLB", QColor(0x04, 0x1E, 0x42), true));
+        return stack({panel(basketball, true, {}), panel(basketball, false, {homeShot, awayShot}),
+                      panel(basketball, false, {awayInitial, homeInitial}), panel(ncaam, false, {}),
+                      panel(baseball, false, {homeShot})});
+    }};
+
+// The picker's data: two pins (one live), live games, three leagues, one of them without games.
+void fillPickerState(OfflineAppState& app) {
+    app.preferences().setEnabledLeagues({"nba", "nhl", "f1", "epl"});
+    const Game live = teamGame("n1", "nba", GameStatus::inProgress, "BOS", "LAL", -60);
+    const Game later = teamGame("n2", "nba", GameStatus::scheduled, "NYK", "MIA", 90);
+    const Game finalGame = teamGame("h1", "nhl", GameStatus::final_, "TOR", "MTL", -240);
+    Game liveRace = race(GameStatus::inProgress, 5);
+    app.state().setGames({{"nba", {later, live}}, {"nhl", {finalGame}}, {"f1", {liveRace}}, {"epl", {}}});
+    app.state().setPinnedGames({live, finalGame});
+}
+
+// The idle panel over an application state that `fill` sets up.
+QImage idlePanelState(const std::function<void(OfflineAppState&)>& fill) {
+    OfflineAppState app;
+    fill(app);
+    OverlayNotificationCenter center;
+    PickerHostPanel panel(
+        PickerHostPanel::Kind::idle, app.state(), app.preferences(), app.clock(), [](const Game&) {}, center);
+    return renderWidget(panel, galleryDark, QSize(PickerHostPanel::panelWidth, panel.sizeHint().height()));
+}
+
+const GalleryStateRegistration idlePanel{"picker-idle-panel",
+                                         [] { return idlePanelState(&fillPickerState); }};
+
+// A league is enabled but nothing is loaded or pinned: only the header and the refresh bar.
+const GalleryStateRegistration idleEmpty{
+    "picker-idle-panel-empty", [] {
+        return idlePanelState([](OfflineAppState& app) { app.preferences().setEnabledLeagues({"nba"}); });
+    }};
+
+// A clock that moves only when the state says so, firing its live repeating timers on each step.
+class StepClock final : public Clock {
+public:
+    QDateTime now() const override { return m_now; }
+    ClockTimerPtr singleShot(std::chrono::milliseconds, QObject*, std::function<void()>) override {
+        return std::make_unique<Handle>(m_repeating, -1);
+    }
+    ClockTimerPtr repeating(std::chrono::milliseconds, QObject*, std::function<void()> callback) override {
+        m_repeating[++m_nextId] = std::move(callback);
+        return std::make_unique<Handle>(m_repeating, m_nextId);
+    }
+    void step(double seconds) {
+        m_now = m_now.addMSecs(qint64(seconds * 1000));
+        const auto callbacks = m_repeating;
+        for (const auto& [id, callback] : callbacks) {
+            if (m_repeating.contains(id))
+                callback();
+        }
+    }
+
+private:
+    using Callbacks = std::map<int, std::function<void()>>;
+    struct Handle final : ClockTimer {
+        Handle(Callbacks& callbacks, int id) : callbacks(callbacks), id(id) {}
+        ~Handle() override { cancel(); }
+        void cancel() override { callbacks.erase(id); }
+        bool isActive() const override { return callbacks.contains(id); }
+        Callbacks& callbacks;
+        int id;
+    };
+    QDateTime m_now = QDateTime::currentDateTimeUtc();
+    Callbacks m_repeating;
+    int m_nextId = 0;
+};
+
+QCoro::Task<> pendingFetch() {
+    static QTimer neverStarted;
+    co_await qCoro(&neverStarted, &QTimer::timeout);
+}
+
+QCoro::Task<> finishedFetch() {
+    co_return;
+}
+
+// The refresh control at rest, charging (half full), refreshing and cooling down.
+QImage refreshControlStates() {
+    // Declared before the views, so that they outlive them.
+    std::vector<std::unique_ptr<StepClock>> clocks;
+    std::vector<std::unique_ptr<RefreshControlModel>> models;
+    QWidget column;
+    auto* layout = new QVBoxLayout(&column);
+    layout->setContentsMargins(0, 8, 0, 8);
+    const int ticks[] = {0, 5, 11, 11};
+    for (int state = 0; state < 4; ++state) {
+        auto clock = std::make_unique<StepClock>();
+        auto model =
+            std::make_unique<RefreshControlModel>(*clock, state == 3 ? &finishedFetch : &pendingFetch);
+        auto* view = new RefreshControlView(*model, *clock);
+        view->setFixedSize(200, view->sizeHint().height());
+        layout->addWidget(view);
+        if (ticks[state] > 0)
+            model->handleRefreshHover(true);
+        for (int i = 0; i < ticks[state]; ++i)
+            clock->step(RefreshControlModel::tickSeconds);
+        clock->step(1.0); // the fill's spring settles
+        clocks.push_back(std::move(clock));
+        models.push_back(std::move(model));
+    }
+    return renderWidget(column);
+}
+
+const GalleryStateRegistration refreshStates{"picker-refresh-control", &refreshControlStates};
+
+const GalleryStateRegistration rows{"picker-rows", [] {
+                                        QList<QWidget*> widgets;
+                                        auto row = [&](const Game& game, bool hovered) {
+                                            auto* widget = new PickerGameRow(
+                                                game, [](const Game&) {}, Clock::system());
+                                            if (hovered)
+                                                widget->handleRowHover(true);
+                                            widgets.append(widget);
+                                        };
+                                        row(teamGame("a", "nba", GameStatus::inProgress, "BOS", "LAL"),
+                                            false);
+                                        row(teamGame("b", "nba", GameStatus::scheduled, "NYK", "MIA"), false);
+                                        row(teamGame("c", "nba", GameStatus::final_, "TOR", "CHI"), false);
+                                        row(teamGame("d", "nba", GameStatus::inProgress, "DEN", "PHX"), true);
+                                        row(race(GameStatus::inProgress, 3), false);
+                                        row(race(GameStatus::final_, 3), false);
+                                        row(race(GameStatus::scheduled, 0), false);
+                                        return stack(widgets, 380);
+                                    }};
+
+const GalleryStateRegistration pinnedRows{
+    "picker-pinned-rows", [] {
+        OfflineAppState app;
+        QList<QWidget*> widgets;
+        auto row = [&](const Game& game, bool rowHovered, bool unpinHovered) {
+            auto* widget = new PinnedGameRow(
+                game, [](const Game&) {}, app.state(), Clock::system());
+            widget->setRowHovered(rowHovered);
+            widget->setUnpinHovered(unpinHovered, false);
+            widgets.append(widget);
+        };
+        row(teamGame("a", "nba", GameStatus::inProgress, "BOS", "LAL"), false, false);
+        row(teamGame("b", "nba", GameStatus::scheduled, "NYK", "MIA"), true, false);
+        row(teamGame("c", "nba", GameStatus::final_, "TOR", "CHI"), true, true);
+        row(race(GameStatus::inProgress, 3), false, false);
+        return stack(widgets, 380);
+    }};
+
+} // namespace
