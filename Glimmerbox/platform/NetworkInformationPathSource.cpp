@@ -1,5 +1,7 @@
 #include "NetworkInformationPathSource.h"
 
+#include "ReachabilityWatch.h"
+
 #include <QNetworkInformation>
 
 NetworkInformationPathSource::~NetworkInformationPathSource() {
@@ -10,16 +12,12 @@ void NetworkInformationPathSource::start() {
     if (!QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability))
         return;
     QNetworkInformation* information = QNetworkInformation::instance();
-    m_reachabilityChanged = connect(information, &QNetworkInformation::reachabilityChanged, this,
-                                    &NetworkInformationPathSource::report);
-    m_transportMediumChanged = connect(information, &QNetworkInformation::transportMediumChanged, this,
-                                       &NetworkInformationPathSource::report);
+    m_reachabilityChanged = watchReachability(information, this, &NetworkInformationPathSource::report);
     report();
 }
 
 void NetworkInformationPathSource::cancel() {
     disconnect(m_reachabilityChanged);
-    disconnect(m_transportMediumChanged);
 }
 
 void NetworkInformationPathSource::report() {

@@ -5,8 +5,8 @@
 #include <QMetaObject>
 
 // Reachability from QNetworkInformation: the first backend that can tell reachability. Reports the current
-// path at start and on every change of reachability or transport medium. Without such a backend it reports
-// nothing, so the monitor keeps its initial "connected".
+// path at start and on every change of reachability. Without such a backend it reports nothing, so the
+// monitor keeps its initial "connected".
 class NetworkInformationPathSource final : public PathSource {
     Q_OBJECT
 public:
@@ -20,5 +20,4 @@ private:
     void report();
 
     QMetaObject::Connection m_reachabilityChanged;
-    QMetaObject::Connection m_transportMediumChanged;
 };
