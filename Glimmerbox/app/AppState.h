@@ -76,7 +76,7 @@ public:
     void setSelectedGame(const std::optional<Game>& game);
 
     // --- Refresh roads (never fail; failures are logged and the previous data kept) ---
-    // Empties games, previous states and the cache, then reloads every followed league.
+    // Empties the games and the cache, then reloads every followed league.
     QCoro::Task<> freshFetch();
     // Fills allTeamsList with every team of the followed leagues, one league after another.
     QCoro::Task<> loadAllTeams();
@@ -140,13 +140,18 @@ private:
     QString todayKey() const;
     QList<League> followedLeagues() const;
     QList<Game> allHeldGames() const;
-    // Empties games, previous states and the cache, and records `today` as the day of the last fetch.
+    // Empties the games and the cache, and records `today` as the day of the last fetch. The previous
+    // states stay, so that a game still listed after the reload is neither reported again nor missed.
     void startNewDay(const QString& today);
+    void forgetStatesOfGamesGone();
     void applyLeagueResult(const LeagueGames& result);
     // The common end of the fresh fetch and the league refresh: every followed league fetched at once and
-    // written as it arrives, then pins, change detection, lastRefresh, and isLoading cleared.
-    QCoro::Task<> reloadFollowedLeagues(CurrentScoreboard source);
+    // written as it arrives, then pins, change detection, lastRefresh, and isLoading cleared. After a start
+    // afresh the previous states of the games no longer held are dropped.
+    QCoro::Task<> reloadFollowedLeagues(CurrentScoreboard source, bool startedAfresh);
     void autoPinFavoriteGames(const QList<Game>& allGames);
+    // Records the moment each finished game among `games` was first seen final, for the pins' expiry.
+    void noteFinishedGames(const QList<Game>& games);
     bool isInQuietHours() const;
     void checkGame(const Game& game);
 
@@ -178,4 +183,7 @@ private:
 
     QHash<QString, Game> m_previousGameStates;
     QString m_lastFetchDay;
+    // Game id to the moment it was first seen final; kept for the day, since every copy of a finished game
+    // is stamped anew.
+    QHash<QString, QDateTime> m_firstSeenFinal;
 };

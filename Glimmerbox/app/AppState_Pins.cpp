@@ -14,7 +14,7 @@ namespace {
 // A favourite's scheduled game is followed from 30 minutes before its start until a minute after it.
 constexpr double autoFollowLeadSeconds = 1800.0;
 constexpr double autoFollowGraceSeconds = 60.0;
-// A finished pinned game goes once its last copy is this old.
+// A finished pinned game goes this long after it was first seen final.
 constexpr double finalPinLifetimeSeconds = 300.0;
 
 bool holdsGame(const QList<Game>& games, const QString& id) {
@@ -74,6 +74,13 @@ void AppState::autoPinFavoriteGames(const QList<Game>& allGames) {
     }
 }
 
+void AppState::noteFinishedGames(const QList<Game>& games) {
+    for (const Game& game : games) {
+        if (game.status == GameStatus::final_ && !m_firstSeenFinal.contains(game.id))
+            m_firstSeenFinal.insert(game.id, m_clock.now());
+    }
+}
+
 void AppState::syncPinnedGames() {
     const QList<Game> allGames = allHeldGames();
     autoPinFavoriteGames(allGames);
@@ -87,9 +94,11 @@ void AppState::syncPinnedGames() {
     }
     setPinnedGames(refreshed);
 
+    noteFinishedGames(allGames);
+    noteFinishedGames(m_pinnedGames);
     m_pinnedGames.removeIf([this](const Game& pinned) {
         return pinned.status == GameStatus::final_ &&
-               secondsBetween(pinned.lastUpdate, m_clock.now()) > finalPinLifetimeSeconds;
+               secondsBetween(m_firstSeenFinal.value(pinned.id), m_clock.now()) > finalPinLifetimeSeconds;
     });
     emit pinnedGamesChanged(m_pinnedGames);
 

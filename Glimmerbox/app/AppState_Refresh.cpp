@@ -25,9 +25,17 @@ QCoro::Task<LeagueGames> fetchLiveLeague(ScoresService& api, League league) {
 
 void AppState::startNewDay(const QString& today) {
     setGames({});
-    m_previousGameStates.clear();
     m_cache.clearAll();
+    if (today != m_lastFetchDay)
+        m_firstSeenFinal.clear();
     m_lastFetchDay = today;
+}
+
+void AppState::forgetStatesOfGamesGone() {
+    QSet<QString> held;
+    for (const Game& game : allHeldGames())
+        held.insert(game.id);
+    m_previousGameStates.removeIf([&](const auto& entry) { return !held.contains(entry.key()); });
 }
 
 void AppState::applyLeagueResult(const LeagueGames& result) {
@@ -35,12 +43,14 @@ void AppState::applyLeagueResult(const LeagueGames& result) {
         setLeagueGames(result.leagueId, *result.games);
 }
 
-QCoro::Task<> AppState::reloadFollowedLeagues(CurrentScoreboard source) {
+QCoro::Task<> AppState::reloadFollowedLeagues(CurrentScoreboard source, bool startedAfresh) {
     TaskGroup<LeagueGames> group([this](LeagueGames result) { applyLeagueResult(result); });
     for (const League& league : followedLeagues())
         group.add(fetchLeagueGames(m_apiService, m_clock, league, source));
     co_await group.waitForAll();
 
+    if (startedAfresh)
+        forgetStatesOfGamesGone();
     syncPinnedGames();
     co_await checkForGameChanges();
 
@@ -53,7 +63,7 @@ QCoro::Task<> AppState::freshFetch() {
     setError(std::nullopt);
     startNewDay(todayKey());
 
-    co_await reloadFollowedLeagues(CurrentScoreboard::uncached);
+    co_await reloadFollowedLeagues(CurrentScoreboard::uncached, true);
 
     qsizetype gameCount = 0;
     for (const QList<Game>& leagueGames : m_games)
@@ -82,7 +92,8 @@ QCoro::Task<> AppState::refreshLeagues() {
     setError(std::nullopt);
 
     const QString today = todayKey();
-    if (today != m_lastFetchDay)
+    const bool newDay = today != m_lastFetchDay;
+    if (newDay)
         startNewDay(today);
 
     const QSet<QString> enabled = m_preferences.enabledLeagues();
@@ -91,7 +102,7 @@ QCoro::Task<> AppState::refreshLeagues() {
             removeLeagueGames(leagueId);
     }
 
-    co_await reloadFollowedLeagues(CurrentScoreboard::cached);
+    co_await reloadFollowedLeagues(CurrentScoreboard::cached, newDay);
 }
 
 QCoro::Task<> AppState::refreshLeague(League league) {

@@ -108,27 +108,48 @@ TEST_F(AppStateRefreshTest, LeagueRefreshKeepsAFailedLeaguesGamesAndDropsUnfollo
         << log.messages.join('\n').toStdString();
 }
 
-TEST_F(AppStateRefreshTest, ANewDayEmptiesGamesPreviousStatesAndCache) {
+TEST_F(AppStateRefreshTest, ANewDayEmptiesGamesAndCacheAndKeepsTheStatesOfGamesStillListed) {
     preferences.setEnabledLeagues({"nba"});
-    serveAtOnce({{"nba", {withStatus(game("g"), inProgress, 1, 0)}}});
+    serveAtOnce({{"nba", {withStatus(game("g"), inProgress, 1, 0), game("yesterday")}}});
     ASSERT_TRUE(runToCompletion(state.refreshLeagues()));
     cache.set("reply", "key", 3600);
-    // Same day: no reset (which would have emptied the cache with the games and states).
+    // Same day: no reset (which would have emptied the cache with the games).
     ASSERT_TRUE(runToCompletion(state.refreshLeagues()));
     EXPECT_TRUE(cache.get("key").has_value());
-    ASSERT_EQ(state.previousGameStates().size(), 1);
+    ASSERT_EQ(state.previousGameStates().size(), 2);
 
     // Just past local midnight.
     api.gamesResponder = nullptr;
+    notifier.clear();
     clock.setNow(QDateTime(QDate(2026, 3, 15), QTime(0, 0, 1), Qt::LocalTime));
     QCoro::Task<> nextDay = state.refreshLeagues();
     EXPECT_TRUE(state.games().isEmpty());
-    EXPECT_TRUE(state.previousGameStates().isEmpty());
     EXPECT_FALSE(cache.get("key").has_value());
     EXPECT_EQ(state.lastFetchDay(), "20260315");
-    answerLeague(Kind::scoreboard, "nba", {game("today")});
+    answerLeague(Kind::scoreboard, "nba", {withStatus(game("g"), inProgress, 1, 0), game("today")});
     ASSERT_TRUE(nextDay.isReady());
-    EXPECT_EQ(idsOf(state.games().value("nba")), QStringList{"today"});
+    EXPECT_EQ(idsOf(state.games().value("nba")), (QStringList{"g", "today"}));
+    QStringList remembered = state.previousGameStates().keys();
+    remembered.sort();
+    EXPECT_EQ(remembered, (QStringList{"g", "today"}));
+    EXPECT_TRUE(notifier.log().filter(" g").isEmpty()) << "nothing new about g";
+}
+
+// The fresh fetch starts the games afresh but remembers how each game still listed was: nothing is
+// reported twice, and a game that ends across it is reported.
+TEST_F(AppStateRefreshTest, AFreshFetchReportsNothingTwiceAndStillReportsAnEnd) {
+    preferences.setEnabledLeagues({"nba"});
+    const Game overtime = withStatus(game("ot"), inProgress, 101, 99, "OT");
+    serveAtOnce({{"nba", {overtime, withStatus(game("ends"), inProgress, 80, 78), game("gone")}}});
+    ASSERT_TRUE(runToCompletion(state.freshFetch()));
+    EXPECT_EQ(notifier.log(),
+              (QStringList{"score ot", "close ot", "overtime ot", "score ends", "close ends"}));
+    notifier.clear();
+
+    serveAtOnce({{"nba", {overtime, withStatus(game("ends"), final_, 80, 78)}}});
+    ASSERT_TRUE(runToCompletion(state.freshFetch()));
+    EXPECT_EQ(notifier.log(), QStringList{"end ends"});
+    EXPECT_FALSE(state.previousGameStates().contains("gone"));
 }
 
 TEST_F(AppStateRefreshTest, RacingLooksBackDayByDayUntilItFindsFinishedRacesForSevenDaysAtMost) {

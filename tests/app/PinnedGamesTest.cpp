@@ -82,23 +82,42 @@ TEST_F(PinnedGamesTest, AutoFollowTakesLiveGamesOfFavouritesOnlyAndNeverEvicts) 
     EXPECT_TRUE(pinnedIds().isEmpty());
 }
 
-TEST_F(PinnedGamesTest, SynchronisationTakesFreshCopiesAndExpiresFinalsAfterFiveMinutes) {
+TEST_F(PinnedGamesTest, SynchronisationTakesFreshCopiesInOneChange) {
     Game live = withStatus(game("live"), inProgress, 1, 0);
-    Game justFinished = withStatus(game("just"), final_);
-    justFinished.lastUpdate = clock.now().toUTC().addSecs(-300);
-    Game longFinished = withStatus(game("long", "nfl"), final_);
-    longFinished.lastUpdate = clock.now().toUTC().addSecs(-301);
-    state.setPinnedGames({game("live"), justFinished, longFinished, game("gone")});
-    state.setLeagueGames("nba", {live, justFinished});
+    state.setPinnedGames({game("live"), game("gone")});
+    state.setLeagueGames("nba", {live});
     int changes = 0;
     QObject::connect(&state, &AppState::pinnedGamesChanged, [&] { ++changes; });
 
     state.syncPinnedGames();
 
-    EXPECT_EQ(pinnedIds(), (QStringList{"live", "just", "gone"}));
+    EXPECT_EQ(pinnedIds(), (QStringList{"live", "gone"}));
     EXPECT_EQ(state.pinnedGames().first(), live);
     EXPECT_EQ(changes, 2) << "one for the fresh copies, one for the expiry";
     EXPECT_EQ(savedIds(), pinnedIds());
+}
+
+// The scoreboard keeps listing a finished game, each copy freshly stamped: the five minutes count from the
+// first time the game was seen final, also for a pin whose league is no longer held.
+TEST_F(PinnedGamesTest, APinnedFinalGoesFiveMinutesAfterItWasFirstSeenFinal) {
+    const auto refreshedFinal = [&](const QString& id, const QString& league) {
+        return withStatus(game(id, league), final_, 100, 98);
+    };
+    state.setPinnedGames({withStatus(game("g"), inProgress, 98, 98), refreshedFinal("orphan", "nfl")});
+    state.setLeagueGames("nba", {refreshedFinal("g", "nba")});
+    state.syncPinnedGames();
+    for (int refresh = 0; refresh < 20; ++refresh) {
+        clock.advanceSeconds(15);
+        state.setLeagueGames("nba", {refreshedFinal("g", "nba")});
+        state.syncPinnedGames();
+    }
+    // 300 s exactly: both still pinned; a moment later both are gone.
+    EXPECT_EQ(pinnedIds(), (QStringList{"g", "orphan"}));
+    clock.advanceSeconds(1);
+    state.setLeagueGames("nba", {refreshedFinal("g", "nba")});
+    state.syncPinnedGames();
+    EXPECT_TRUE(pinnedIds().isEmpty());
+    EXPECT_EQ(savedIds(), QStringList{});
 }
 
 TEST_F(PinnedGamesTest, SavedIdsAreNeverReadBack) {
