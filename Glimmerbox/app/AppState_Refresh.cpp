@@ -12,6 +12,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 QCoro::Task<LeagueGames> fetchLiveLeague(ScoresService& api, League league) {
@@ -19,6 +21,19 @@ QCoro::Task<LeagueGames> fetchLiveLeague(ScoresService& api, League league) {
     if (!live.ok())
         co_return LeagueGames{league.id, std::nullopt};
     co_return LeagueGames{league.id, std::move(live).value()};
+}
+
+// The incoming games, each replaced by the held copy of the same game when that one was fetched later: a
+// slow answer, or one read from the cache, never brings back an older score. A held copy stamped ahead of
+// the clock dates from before the clock was set back and does not count.
+QList<Game> keepingFresherCopies(QList<Game> incoming, const QList<Game>& held, const QDateTime& now) {
+    for (Game& game : incoming) {
+        const auto copy = std::find_if(held.cbegin(), held.cend(),
+                                       [&](const Game& heldGame) { return heldGame.id == game.id; });
+        if (copy != held.cend() && copy->lastUpdate > game.lastUpdate && copy->lastUpdate <= now)
+            game = *copy;
+    }
+    return incoming;
 }
 
 } // namespace
@@ -39,8 +54,10 @@ void AppState::forgetStatesOfGamesGone() {
 }
 
 void AppState::applyLeagueResult(const LeagueGames& result) {
-    if (result.games)
-        setLeagueGames(result.leagueId, *result.games);
+    if (result.games) {
+        setLeagueGames(result.leagueId,
+                       keepingFresherCopies(*result.games, m_games.value(result.leagueId), m_clock.now()));
+    }
 }
 
 QCoro::Task<> AppState::reloadFollowedLeagues(CurrentScoreboard source, bool startedAfresh) {
@@ -110,7 +127,7 @@ QCoro::Task<> AppState::refreshLeague(League league) {
         co_await fetchLeagueGames(m_apiService, m_clock, league, CurrentScoreboard::cached);
     if (!result.games)
         co_return;
-    setLeagueGames(league.id, *result.games);
+    applyLeagueResult(result);
     syncPinnedGames();
     setLastRefresh(m_clock.now());
 }

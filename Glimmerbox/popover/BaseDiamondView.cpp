@@ -7,7 +7,8 @@
 
 BaseDiamondView::BaseDiamondView(std::array<bool, 3> occupied, QWidget* parent)
     : QWidget(parent), m_occupied(occupied) {
-    setFixedSize(22, 22);
+    // The bases reach a little past the 22-point frame they are laid out in; leave them room.
+    setFixedSize(30, 30);
 }
 
 void BaseDiamondView::paintEvent(QPaintEvent*) {

@@ -5,7 +5,7 @@
 #include "PopoverStyle.h"
 #include "ScoreView.h"
 #include "SituationLine.h"
-#include "TeamLogo.h"
+#include "notch/TeamLogoView.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,7 +19,7 @@ QWidget* teamColumn(const Team& team, QWidget* parent) {
     auto* column = new QWidget(parent);
     column->setFixedWidth(90);
     auto* layout = popoverstyle::vbox(column, {}, 4);
-    layout->addWidget(teamLogo(team, 48, column), 0, Qt::AlignHCenter);
+    layout->addWidget(new TeamLogoView(team, 48, column), 0, Qt::AlignHCenter);
     QLabel* name = label(team.shortName, subheadline, QFont::Medium, Tint::primary, column);
     name->setAlignment(Qt::AlignHCenter);
     name->setWordWrap(true);

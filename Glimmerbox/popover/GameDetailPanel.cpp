@@ -118,6 +118,8 @@ void GameDetailPanel::rebuildBody() {
     }
     m_bodyWidget->setFixedHeight(bodyHeight);
     m_layout->addWidget(m_bodyWidget);
+    // At once: a layout shows a child added to a visible widget only on a later turn.
+    m_bodyWidget->show();
 }
 
 QWidget* GameDetailPanel::tabContent() {

@@ -2,6 +2,7 @@
 
 #include "CapsuleLabel.h"
 #include "DotView.h"
+#include "FlagView.h"
 #include "GameDetailView.h"
 #include "GameRowContent.h"
 #include "GameStatusBadge.h"
@@ -9,8 +10,8 @@
 #include "PopoverServices.h"
 #include "PopoverStyle.h"
 #include "ScoreView.h"
-#include "TeamLogo.h"
 #include "app/AppState.h"
+#include "notch/TeamLogoView.h"
 #include "platform/IconFont.h"
 
 #include <QClipboard>
@@ -44,9 +45,9 @@ QWidget* teamColumn(const Team& team, bool isHome, QWidget* parent) {
     if (isHome) {
         layout->addStretch();
         layout->addLayout(texts);
-        layout->addWidget(teamLogo(team, 20, column));
+        layout->addWidget(new TeamLogoView(team, 20, column));
     } else {
-        layout->addWidget(teamLogo(team, 20, column));
+        layout->addWidget(new TeamLogoView(team, 20, column));
         layout->addLayout(texts);
         layout->addStretch();
     }
@@ -74,11 +75,8 @@ QWidget* centreColumn(const Game& game, QWidget* parent) {
 // "1.", the flag's place and the leader's name.
 void addLeaderLine(const RaceDriver& leader, QHBoxLayout* layout, QWidget* parent) {
     layout->addWidget(label(QStringLiteral("1."), subheadline, QFont::Bold, Tint::primary, parent));
-    if (leader.flagURL) {
-        auto* flag = new QWidget(parent);
-        flag->setFixedSize(18, 13);
-        layout->addWidget(flag);
-    }
+    if (leader.flagURL)
+        layout->addWidget(new FlagView(*leader.flagURL, parent));
     layout->addWidget(label(leader.name, subheadline, QFont::DemiBold, Tint::primary, parent));
 }
 

@@ -39,14 +39,25 @@ QString spreadText(double spread, const std::optional<QString>& favorite) {
            plainDecimal(spread);
 }
 
+namespace {
+
+// The locale's short time form without seconds (some locales' short form still carries them).
+QString shortTime(const QTime& time, const QLocale& locale) {
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QStringLiteral(":ss"));
+    return locale.toString(time, format);
+}
+
+} // namespace
+
 QString timeText(const QDateTime& moment, const QLocale& locale) {
-    return locale.toString(moment.toLocalTime().time(), QLocale::ShortFormat);
+    return shortTime(moment.toLocalTime().time(), locale);
 }
 
 QString dateTimeText(const QDateTime& moment, const QLocale& locale) {
     const QDateTime local = moment.toLocalTime();
     return locale.toString(local.date(), QStringLiteral("MMM d, yyyy")) + QStringLiteral(", ") +
-           locale.toString(local.time(), QLocale::ShortFormat);
+           shortTime(local.time(), locale);
 }
 
 QString relativeText(const QDateTime& moment, const QDateTime& now) {

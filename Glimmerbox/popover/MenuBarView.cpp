@@ -71,6 +71,8 @@ void MenuBarView::rebuild() {
     layout->addWidget(divider(m_content));
     layout->addWidget(buildFooter());
     static_cast<QVBoxLayout*>(this->layout())->addWidget(m_content);
+    // At once: a layout shows a child added to a visible widget only on a later turn.
+    m_content->show();
     m_scroll->verticalScrollBar()->setValue(scrolled);
 }
 

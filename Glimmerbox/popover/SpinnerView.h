@@ -18,5 +18,4 @@ protected:
 
 private:
     QBasicTimer m_timer;
-    int m_angle = 0;
 };

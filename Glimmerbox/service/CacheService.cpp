@@ -8,19 +8,42 @@ CacheService& CacheService::shared() {
 }
 
 std::optional<QByteArray> CacheService::get(const QString& key) {
+    std::optional<Reply> reply = lookup(key);
+    if (!reply)
+        return std::nullopt;
+    return std::move(reply->data);
+}
+
+std::optional<CacheService::Reply> CacheService::lookup(const QString& key) {
     const auto entry = m_cache.find(key);
     if (entry == m_cache.end())
         return std::nullopt;
     // A negative age (the clock was set back) still counts as fresh.
     const double age = static_cast<double>(entry->timestamp.msecsTo(m_clock.now())) / 1000.0;
     if (age < entry->expiration)
-        return entry->data;
+        return entry->reply;
     m_cache.erase(entry);
     return std::nullopt;
 }
 
-void CacheService::set(const QByteArray& data, const QString& key, double expiration) {
-    m_cache.insert(key, CacheEntry{data, m_clock.now(), expiration});
+void CacheService::set(const QByteArray& data, const QString& key, double expiration,
+                       std::optional<QDateTime> requestedAt) {
+    const QDateTime now = m_clock.now();
+    const QDateTime asOf = requestedAt.value_or(now);
+    if (newerThan(key, asOf))
+        return;
+    m_cache.insert(key, CacheEntry{Reply{data, asOf}, now, expiration});
+}
+
+std::optional<CacheService::Reply> CacheService::newerThan(const QString& key,
+                                                           const QDateTime& requestedAt) const {
+    const auto entry = m_cache.constFind(key);
+    if (entry == m_cache.cend() || entry->reply.requestedAt <= requestedAt)
+        return std::nullopt;
+    // A request time ahead of the clock dates from before the clock was set back: it proves nothing.
+    if (entry->reply.requestedAt > m_clock.now())
+        return std::nullopt;
+    return entry->reply;
 }
 
 void CacheService::clearAll() {

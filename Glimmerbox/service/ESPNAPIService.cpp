@@ -16,10 +16,10 @@ const QByteArray userAgent = QByteArrayLiteral("Glimmerbox/") + BuildInfo::versi
 
 // The body of a fetch handed to its mapping; a failed fetch passes its error through.
 template <typename T, typename Parse>
-ServiceResult<T> mapBody(const ServiceResult<QByteArray>& body, Parse&& parse) {
-    if (!body)
-        return body.error();
-    return parse(body.value());
+ServiceResult<T> mapBody(const ServiceResult<CacheService::Reply>& reply, Parse&& parse) {
+    if (!reply)
+        return reply.error();
+    return parse(reply.value().data);
 }
 
 struct ReplyDeleter {
@@ -79,12 +79,12 @@ QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchScoreboard(League l
                                                                         std::optional<QDateTime> date) {
     const QString suffix =
         date ? QStringLiteral("/scoreboard?dates=") + dayParameter(*date) : QStringLiteral("/scoreboard");
-    return fetchGames(std::move(league), suffix, scoreboardCacheLifetime);
+    return fetchGames(std::move(league), suffix, CacheUse::readAndStore);
 }
 
 QCoro::Task<ServiceResult<GameDetail>> ESPNAPIService::fetchGameDetail(QString gameId, League league) {
-    const ServiceResult<QByteArray> body =
-        co_await fetchEndpoint(league, eventQuery(gameId), summaryCacheLifetime);
+    const ServiceResult<CacheService::Reply> body =
+        co_await fetchEndpoint(league, eventQuery(gameId), summaryCacheLifetime, CacheUse::readAndStore);
     co_return mapBody<GameDetail>(
         body, [&](const QByteArray& data) { return parseSummary(data, league, gameId, m_clock.now()); });
 }
@@ -94,47 +94,63 @@ QCoro::Task<ServiceResult<QList<Team>>> ESPNAPIService::fetchTeams(League league
         co_return QList<Team>{};
     const bool college =
         league.id.contains(QLatin1String("college")) || league.id.contains(QLatin1String("ncaa"));
-    const ServiceResult<QByteArray> body = co_await fetchEndpoint(
-        league, QStringLiteral("/teams?limit=%1").arg(college ? 400 : 50), teamsCacheLifetime);
+    const ServiceResult<CacheService::Reply> body =
+        co_await fetchEndpoint(league, QStringLiteral("/teams?limit=%1").arg(college ? 400 : 50),
+                               teamsCacheLifetime, CacheUse::readAndStore);
     co_return mapBody<QList<Team>>(body, [&](const QByteArray& data) { return parseTeams(data, league); });
 }
 
 QCoro::Task<ServiceResult<QList<TopScorer>>> ESPNAPIService::fetchTopScorers(QString gameId, League league) {
     // The same URL as the game detail, so one summary serves both.
-    const ServiceResult<QByteArray> body =
-        co_await fetchEndpoint(std::move(league), eventQuery(gameId), summaryCacheLifetime);
+    const ServiceResult<CacheService::Reply> body = co_await fetchEndpoint(
+        std::move(league), eventQuery(gameId), summaryCacheLifetime, CacheUse::readAndStore);
     co_return mapBody<QList<TopScorer>>(body, [](const QByteArray& data) { return parseTopScorers(data); });
 }
 
 QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchLiveScoreboard(League league) {
-    return fetchGames(std::move(league), QStringLiteral("/scoreboard"), std::nullopt);
+    return fetchGames(std::move(league), QStringLiteral("/scoreboard"), CacheUse::storeOnly);
 }
 
 QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchGames(League league, QString suffix,
-                                                                   std::optional<double> cacheDuration) {
-    const ServiceResult<QByteArray> body = co_await fetchEndpoint(league, std::move(suffix), cacheDuration);
-    co_return mapBody<QList<Game>>(
-        body, [&](const QByteArray& data) { return parseScoreboard(data, league, m_clock.now()); });
+                                                                   CacheUse use) {
+    const ServiceResult<CacheService::Reply> reply =
+        co_await fetchEndpoint(league, std::move(suffix), scoreboardCacheLifetime, use);
+    if (!reply)
+        co_return reply.error();
+    co_return parseScoreboard(reply.value().data, league, reply.value().requestedAt);
 }
 
-QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchEndpoint(League league, QString suffix,
-                                                                     std::optional<double> cacheDuration) {
+QCoro::Task<ServiceResult<CacheService::Reply>>
+ESPNAPIService::fetchEndpoint(League league, QString suffix, double cacheDuration, CacheUse use) {
     const QUrl url(m_baseURL + u'/' + apiPath(league) + suffix, QUrl::StrictMode);
     if (!url.isValid() || url.scheme().isEmpty() || url.host().isEmpty())
         co_return APIError::invalidURL();
-    if (cacheDuration)
-        co_return co_await fetchData(url, *cacheDuration);
-    co_return co_await fetchDataUncached(url);
+    co_return co_await fetchReply(url, cacheDuration, use);
 }
 
 QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchData(QUrl url, double cacheDuration) {
+    ServiceResult<CacheService::Reply> reply =
+        co_await fetchReply(url, cacheDuration, CacheUse::readAndStore);
+    if (!reply)
+        co_return reply.error();
+    co_return std::move(reply.value().data);
+}
+
+QCoro::Task<ServiceResult<CacheService::Reply>> ESPNAPIService::fetchReply(QUrl url, double cacheDuration,
+                                                                           CacheUse use) {
     const QString key = url.toString(QUrl::FullyEncoded);
-    if (std::optional<QByteArray> cached = m_cache.get(key))
-        co_return *cached;
+    if (use == CacheUse::readAndStore) {
+        if (std::optional<CacheService::Reply> cached = m_cache.lookup(key))
+            co_return *cached;
+    }
+    const QDateTime requestedAt = m_clock.now();
     ServiceResult<QByteArray> body = co_await fetchDataUncached(url);
-    if (body)
-        m_cache.set(body.value(), key, cacheDuration);
-    co_return body;
+    if (!body)
+        co_return body.error();
+    m_cache.set(body.value(), key, cacheDuration, requestedAt);
+    if (std::optional<CacheService::Reply> newer = m_cache.newerThan(key, requestedAt))
+        co_return *newer;
+    co_return CacheService::Reply{std::move(body).value(), requestedAt};
 }
 
 QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl url) {

@@ -49,15 +49,20 @@ public:
     QCoro::Task<ServiceResult<QByteArray>> fetchDataUncached(QUrl url);
 
 private:
+    // How an endpoint uses the reply cache: the live scoreboard skips the lookup but still stores its answer,
+    // so that the cached reads of the same scoreboard never fall behind it.
+    enum class CacheUse { readAndStore, storeOnly };
+
     static QString eventQuery(const QString& gameId);
-    // The body behind a league's endpoint (base URL, API path, suffix): invalidURL without a request when the
-    // text forms no URL, else through the cache for `cacheDuration` seconds, or from the network alone when
-    // no lifetime is given.
-    QCoro::Task<ServiceResult<QByteArray>> fetchEndpoint(League league, QString suffix,
-                                                         std::optional<double> cacheDuration);
-    // A scoreboard endpoint's games.
-    QCoro::Task<ServiceResult<QList<Game>>> fetchGames(League league, QString suffix,
-                                                       std::optional<double> cacheDuration);
+    // The reply behind a league's endpoint (base URL, API path, suffix): invalidURL without a request when
+    // the text forms no URL.
+    QCoro::Task<ServiceResult<CacheService::Reply>> fetchEndpoint(League league, QString suffix,
+                                                                  double cacheDuration, CacheUse use);
+    // A GET whose 2xx body is stored for `cacheDuration` s; a reply requested later that arrived meanwhile
+    // is returned in its place.
+    QCoro::Task<ServiceResult<CacheService::Reply>> fetchReply(QUrl url, double cacheDuration, CacheUse use);
+    // A scoreboard endpoint's games, stamped with the moment their reply was requested.
+    QCoro::Task<ServiceResult<QList<Game>>> fetchGames(League league, QString suffix, CacheUse use);
 
     CacheService& m_cache;
     const Clock& m_clock;

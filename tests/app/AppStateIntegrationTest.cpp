@@ -108,3 +108,45 @@ TEST_F(AppStateIntegrationTest, GamesPinsAndNotificationsFollowTheScenario) {
     EXPECT_FALSE(state->isLoading());
     EXPECT_TRUE(standin.requestCount("/apis/site/v2/sports/football/nfl/scoreboard") > 1);
 }
+
+// Two minutes of the scenario as the application lives them: the launch's fresh fetch overlapped by the
+// network binding's league refresh, then the three timers. The league refresh reads through the reply cache
+// while the pinned refresh goes to the network; neither may bring back an older score.
+TEST_F(AppStateIntegrationTest, NoScoreGoesBackAndEachBasketIsNotifiedOnce) {
+    QCoro::Task<> launch = state->freshFetch();
+    ASSERT_TRUE(runToCompletion(state->refreshLeagues()));
+    ASSERT_TRUE(runToCompletion(std::move(launch)));
+    state->schedulePinnedRefresh();
+    state->scheduleLeagueRefresh();
+    state->scheduleFullRefresh();
+
+    // Every score the views are shown, at every change of the games or the pins.
+    QHash<QString, int> highest;
+    int second = 0;
+    const auto checkScores = [&](const QList<Game>& games) {
+        for (const Game& game : games) {
+            const int total = game.homeScore + game.awayScore;
+            EXPECT_GE(total, highest.value(game.id)) << game.id.toStdString() << " went back at " << second;
+            highest[game.id] = std::max(total, highest.value(game.id));
+        }
+    };
+    QObject::connect(state.get(), &AppState::pinnedGamesChanged, checkScores);
+    QObject::connect(state.get(), &AppState::gamesChanged, [&](const GamesByLeague& games) {
+        for (const QList<Game>& leagueGames : games)
+            checkScores(leagueGames);
+    });
+    for (second = 1; second <= 120; ++second) {
+        standin.advance(1);
+        clock.advanceSeconds(1);
+        processPendingEvents();
+        ASSERT_TRUE(spinUntil([&] { return clock.pendingCount() == 3; }));
+    }
+    // Lakers at 20 s, Boston at 40 s, Lakers at 50 s (a first sighting has nothing to compare with).
+    QStringList baskets;
+    for (const RecordingGameNotifier::Sent& sent : notifier.sent) {
+        if (sent.kind == "score" && sent.previous && sent.game.id == nbaGame)
+            baskets.append(sent.game.scoreLine());
+    }
+    EXPECT_EQ(baskets, (QStringList{"BOS 97 - 100 LAL", "BOS 100 - 100 LAL", "BOS 100 - 102 LAL"}));
+    EXPECT_EQ(highest.value(nbaGame), 202);
+}

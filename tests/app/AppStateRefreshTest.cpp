@@ -39,6 +39,23 @@ TEST_F(AppStateRefreshTest, OverlappingRefreshesBothWriteAndTheFirstToFinishClea
     EXPECT_EQ(idsOf(state.games().value("nba")), QStringList{"new"});
 }
 
+TEST_F(AppStateRefreshTest, ASlowerAnswerNeverBringsBackAnOlderCopyOfAGame) {
+    preferences.setEnabledLeagues({"nba"});
+    const Game asked = withStatus(game("g"), inProgress, 10, 8);
+    QCoro::Task<> slow = state.refreshLeagues();
+    clock.advanceSeconds(3);
+    QCoro::Task<> quick = state.refreshLeagues();
+
+    Game newer = withStatus(game("g"), inProgress, 12, 8);
+    answerLeague(Kind::scoreboard, "nba", {newer}); // the oldest waiting request answers with newer data
+    ASSERT_TRUE(slow.isReady());
+    answerLeague(Kind::scoreboard, "nba", {asked, game("other")});
+    ASSERT_TRUE(quick.isReady());
+    // The copy stamped earlier loses; the game list itself is the latest answer's.
+    EXPECT_EQ(state.games().value("nba").first().homeScore, 12);
+    EXPECT_EQ(idsOf(state.games().value("nba")), (QStringList{"g", "other"}));
+}
+
 // --- Fresh fetch ---
 
 TEST_F(AppStateRefreshTest, FreshFetchDropsAFailedLeagueButKeepsLiveGamesWhenTodaysScoreboardFails) {

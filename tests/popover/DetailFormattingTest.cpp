@@ -52,6 +52,9 @@ TEST(GameTextTest, RelativeTimeTakesTheLargestWholeUnit) {
     EXPECT_EQ(gametext::relativeText(now.addDays(-1), now), "1 day ago");
     EXPECT_EQ(gametext::relativeText(now.addDays(-3), now), "3 days ago");
     EXPECT_EQ(gametext::relativeText(now.addSecs(300), now), "in 5 min.");
+
+    // Start times never show seconds, whatever the locale's short form holds.
+    EXPECT_EQ(gametext::timeText(now, QLocale::c()).count(u':'), 1);
 }
 
 TEST(SituationLineTest, EachSportWritesItsOwnLine) {

@@ -47,7 +47,7 @@ protected:
     }
     static bool showsText(const QWidget& root, const QString& text) {
         for (const QLabel* label : root.findChildren<QLabel*>()) {
-            if (label->text() == text)
+            if (label->text() == text && label->isVisibleTo(&root))
                 return true;
         }
         return false;
@@ -61,6 +61,7 @@ protected:
 TEST_F(PopoverViewsTest, PinsHideTheLiveNowStripAndClearingBringsItBack) {
     app.state.setGames({{"nba", {game("1", GameStatus::inProgress), game("2", GameStatus::inProgress)}}});
     MenuBarView popover(services);
+    popover.show();
     EXPECT_TRUE(showsText(popover, "Live Now"));
     EXPECT_EQ(rowIds(popover), (QStringList{"1", "2", "1", "2"})); // the strip, then the league's section
 

@@ -48,3 +48,19 @@ TEST_F(CacheServiceTest, EntriesKeepTheirOwnLifetimesUntilReplacedOrCleared) {
     cache.set("again", key, 60);
     EXPECT_EQ(cache.get(key), QByteArray("again"));
 }
+
+TEST_F(CacheServiceTest, AReplyAskedForEarlierNeverReplacesOneAskedForLater) {
+    const QDateTime earlier = clock.now();
+    clock.advanceSeconds(2);
+    const QDateTime later = clock.now();
+    cache.set("later", key, 60, later);
+    cache.set("earlier", key, 60, earlier);
+    EXPECT_EQ(cache.get(key), QByteArray("later"));
+    EXPECT_EQ(cache.newerThan(key, earlier)->data, QByteArray("later"));
+    EXPECT_FALSE(cache.newerThan(key, later));
+
+    // Once the clock is set back, a request time ahead of it proves nothing: the next store wins.
+    clock.setNow(earlier.addSecs(-60));
+    cache.set("after the clock change", key, 60);
+    EXPECT_EQ(cache.get(key), QByteArray("after the clock change"));
+}

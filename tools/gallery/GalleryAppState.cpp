@@ -1,0 +1,147 @@
+#include "GalleryAppState.h"
+
+#include "app/GameNotifier.h"
+#include "platform/Clock.h"
+#include "platform/PathSource.h"
+#include "platform/SettingsStore.h"
+#include "service/CacheService.h"
+#include "service/NetworkMonitor.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+namespace {
+
+class StillClock final : public Clock {
+public:
+    QDateTime current;
+    QDateTime now() const override { return current; }
+    ClockTimerPtr singleShot(std::chrono::milliseconds, QObject*, std::function<void()>) override {
+        return std::make_unique<NeverTimer>();
+    }
+    ClockTimerPtr repeating(std::chrono::milliseconds, QObject*, std::function<void()>) override {
+        return std::make_unique<NeverTimer>();
+    }
+
+private:
+    struct NeverTimer final : ClockTimer {
+        void cancel() override {}
+        bool isActive() const override { return false; }
+    };
+};
+
+class MemoryStore final : public SettingsStore {
+public:
+    QVariant value(const QString& key) const override { return m_values.value(key); }
+    bool contains(const QString& key) const override { return m_values.contains(key); }
+    void setValue(const QString& key, const QVariant& value) override { m_values.insert(key, value); }
+    void remove(const QString& key) override { m_values.remove(key); }
+
+private:
+    QHash<QString, QVariant> m_values;
+};
+
+class OfflineScores final : public ScoresService {
+public:
+    QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League, std::optional<QDateTime>) override {
+        co_return APIError::networkUnavailable();
+    }
+    QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString, League) override {
+        co_return APIError::networkUnavailable();
+    }
+    QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League) override {
+        co_return APIError::networkUnavailable();
+    }
+    QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString, League) override {
+        co_return APIError::networkUnavailable();
+    }
+    QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League) override {
+        co_return APIError::networkUnavailable();
+    }
+};
+
+class SilentNotifier final : public GameNotifier {
+public:
+    void registerCategories() override {}
+    void sendGameStartNotification(const Game&) override {}
+    void sendGameEndNotification(const Game&) override {}
+    void sendScoreChangeNotification(const Game&, const std::optional<Game>&) override {}
+    void sendCloseGameNotification(const Game&) override {}
+    void sendOvertimeNotification(const Game&) override {}
+};
+
+class QuietPathSource final : public PathSource {
+public:
+    void start() override {}
+    void cancel() override {}
+};
+
+void settle() {
+    for (int turn = 0; turn < 5; ++turn) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace
+
+struct GalleryAppState::Parts {
+    StillClock clock;
+    MemoryStore settings;
+    CacheService cache{clock};
+    OfflineScores scores;
+    SilentNotifier notifier;
+    QuietPathSource* path = new QuietPathSource;
+    NetworkMonitor monitor{std::unique_ptr<PathSource>(path)};
+};
+
+GalleryAppState::GalleryAppState(const QDateTime& now) : m_parts(std::make_unique<Parts>()) {
+    m_parts->clock.current = now;
+    m_preferences = std::make_unique<UserPreferences>(m_parts->settings);
+    m_preferences->setEnabledLeagues({});
+    m_preferences->setNotificationsEnabled(false);
+    m_state = std::make_unique<AppState>(m_parts->scores, m_parts->cache, m_parts->notifier, m_parts->monitor,
+                                         *m_preferences, m_parts->settings, m_parts->clock);
+    // The network's first value arrives now, while no league is followed, so its refresh fetches nothing.
+    settle();
+}
+
+GalleryAppState::~GalleryAppState() {
+    m_state.reset();
+}
+
+ScoresService& GalleryAppState::scores() {
+    return m_parts->scores;
+}
+
+const QDateTime& GalleryAppState::now() const {
+    return m_parts->clock.current;
+}
+
+void GalleryAppState::show(const QSet<QString>& leagues, const QList<Game>& games) {
+    m_preferences->setEnabledLeagues(leagues);
+    GamesByLeague byLeague;
+    for (const QString& league : leagues)
+        byLeague.insert(league, {});
+    for (const Game& game : games)
+        byLeague[game.league.id].append(game);
+    m_state->setGames(byLeague);
+}
+
+void GalleryAppState::markRefreshed(qint64 secondsLater) {
+    const QSet<QString> leagues = m_preferences->enabledLeagues();
+    const GamesByLeague games = m_state->games();
+    m_preferences->setEnabledLeagues({});
+    m_state->refreshLeagues();
+    settle();
+    m_preferences->setEnabledLeagues(leagues);
+    m_state->setGames(games);
+    m_parts->clock.current = m_parts->clock.current.addSecs(secondsLater);
+}
+
+void GalleryAppState::setOnline(bool online) {
+    NetworkPath path;
+    path.satisfied = online;
+    emit m_parts->path->pathUpdated(path);
+    settle();
+}
