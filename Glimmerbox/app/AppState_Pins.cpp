@@ -109,5 +109,9 @@ void AppState::savePinnedGameIds() {
     QStringList ids;
     for (const Game& game : m_pinnedGames)
         ids.append(game.id);
+    // Every refresh lands here; rewriting an unchanged list would rewrite the settings file every few
+    // seconds.
+    if (m_settings.contains(pinnedGameIdsKey) && m_settings.value(pinnedGameIdsKey).toStringList() == ids)
+        return;
     m_settings.setValue(pinnedGameIdsKey, ids);
 }

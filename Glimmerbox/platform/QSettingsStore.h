@@ -12,7 +12,7 @@ public:
 
     QVariant value(const QString& key) const override { return m_settings.value(key); }
     bool contains(const QString& key) const override { return m_settings.contains(key); }
-    void setValue(const QString& key, const QVariant& value) override { m_settings.setValue(key, value); }
+    void setValue(const QString& key, const QVariant& value) override;
     void remove(const QString& key) override { m_settings.remove(key); }
     void sync() override { m_settings.sync(); }
 

@@ -128,3 +128,20 @@ TEST_F(PinnedGamesTest, SavedIdsAreNeverReadBack) {
     EXPECT_EQ(savedIds(), QStringList{});
     processPendingEvents();
 }
+
+TEST_F(PinnedGamesTest, IdsAreWrittenOnlyWhenTheyChange) {
+    state.pinGame(withStatus(game("live"), inProgress, 1, 0));
+    const int writesAfterPin = settings.writeCount;
+    for (int refresh = 0; refresh < 5; ++refresh)
+        state.syncPinnedGames();
+    EXPECT_EQ(settings.writeCount, writesAfterPin) << "an unchanged list is not rewritten";
+
+    state.togglePin(game("live"));
+    EXPECT_EQ(settings.writeCount, writesAfterPin + 1);
+    EXPECT_TRUE(settings.contains("pinnedGameIds"));
+    EXPECT_EQ(savedIds(), QStringList{});
+
+    settings.remove("pinnedGameIds");
+    state.syncPinnedGames();
+    EXPECT_TRUE(settings.contains("pinnedGameIds")) << "a missing entry is written, even with nothing pinned";
+}

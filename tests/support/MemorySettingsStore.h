@@ -4,16 +4,21 @@
 
 #include <QMap>
 
-// A defaults store that lives in memory only; `syncCount` tells how often a writer flushed it.
+// A defaults store that lives in memory only; `writeCount` tells how often a value was written, `syncCount`
+// how often a writer flushed it.
 class MemorySettingsStore : public SettingsStore {
 public:
     QVariant value(const QString& key) const override { return m_values.value(key); }
     bool contains(const QString& key) const override { return m_values.contains(key); }
-    void setValue(const QString& key, const QVariant& value) override { m_values.insert(key, value); }
+    void setValue(const QString& key, const QVariant& value) override {
+        ++writeCount;
+        m_values.insert(key, value);
+    }
     void remove(const QString& key) override { m_values.remove(key); }
     void sync() override { ++syncCount; }
 
     const QMap<QString, QVariant>& values() const { return m_values; }
+    int writeCount = 0;
     int syncCount = 0;
 
 private:
