@@ -153,7 +153,8 @@ QByteArray documentBytes(const QVariant& stored) {
 
 } // namespace
 
-UserPreferences::UserPreferences(SettingsStore& store, QObject* parent) : QObject(parent), m_store(store) {
+UserPreferences::UserPreferences(SettingsStore& store, const Clock& clock, QObject* parent)
+    : QObject(parent), m_store(store), m_clock(clock) {
     resetToDefaults();
     load();
 }
@@ -171,10 +172,12 @@ UserPreferences& UserPreferences::shared() {
 void UserPreferences::load() {
     if (!m_store.contains(storageKey))
         return;
-    const QJsonDocument document = QJsonDocument::fromJson(documentBytes(m_store.value(storageKey)));
+    const QVariant stored = m_store.value(storageKey);
+    const QJsonDocument document = QJsonDocument::fromJson(documentBytes(stored));
     if (!document.isObject()) {
         qCWarning(generalLogger)
             << "Stored preferences are not a JSON object; every setting keeps its default";
+        m_unreadableDocument = stored;
         return;
     }
     // Key by key, so that one unreadable value costs only its own setting.
@@ -187,7 +190,19 @@ void UserPreferences::load() {
     if (!badKeys.isEmpty()) {
         qCWarning(generalLogger).noquote() << "Stored preferences have unreadable values for"
                                            << badKeys.join(", "_L1) << "- those settings take their defaults";
+        m_unreadableDocument = stored;
     }
+}
+
+void UserPreferences::keepUnreadableDocument() {
+    if (!m_unreadableDocument)
+        return;
+    m_store.setValue(unreadableKey, *m_unreadableDocument);
+    m_store.setValue(unreadableTimeKey, m_clock.now().toUTC().toString(Qt::ISODate));
+    m_unreadableDocument.reset();
+    qCWarning(generalLogger).noquote()
+        << "Saving over stored preferences that could not be read; the old document"
+        << "is kept under" << unreadableKey;
 }
 
 QJsonObject UserPreferences::makeDocument() const {
@@ -198,6 +213,7 @@ QJsonObject UserPreferences::makeDocument() const {
 }
 
 void UserPreferences::save() {
+    keepUnreadableDocument();
     const QByteArray json = QJsonDocument(makeDocument()).toJson(QJsonDocument::Compact);
     m_store.setValue(storageKey, QString::fromUtf8(json));
     m_store.sync();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MenuBarDisplayMode.h"
+#include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 
 #include <QDateTime>
@@ -82,9 +83,14 @@ class UserPreferences : public QObject {
     Q_PROPERTY(bool debugMode READ debugMode WRITE setDebugMode NOTIFY debugModeChanged)
 public:
     static constexpr QLatin1StringView storageKey{"userPreferences"};
+    // A stored document that could not be read whole is kept here by the first save over it, with the moment
+    // (ISO 8601, UTC) under the second key, so that a torn file never costs the user's settings for good.
+    static constexpr QLatin1StringView unreadableKey{"userPreferences.unreadable"};
+    static constexpr QLatin1StringView unreadableTimeKey{"userPreferences.unreadableTime"};
 
     // Fills every setting with its default, then overlays the document stored in `store`.
-    explicit UserPreferences(SettingsStore& store, QObject* parent = nullptr);
+    explicit UserPreferences(SettingsStore& store, const Clock& clock = Clock::system(),
+                             QObject* parent = nullptr);
 
     // The application's instance, on SettingsStore::standard(); created on first use.
     static UserPreferences& shared();
@@ -217,9 +223,13 @@ private:
     template <typename T, typename Signal>
     void assign(T& member, const T& value, Signal changed);
     void load();
+    void keepUnreadableDocument();
     QJsonObject makeDocument() const;
 
     SettingsStore& m_store;
+    const Clock& m_clock;
+    // The stored document as loaded, while it could not be read whole and has not been kept yet.
+    std::optional<QVariant> m_unreadableDocument;
     bool m_launchAtLogin{};
     bool m_showInDock{};
     MenuBarDisplayMode m_menuBarDisplayMode{};

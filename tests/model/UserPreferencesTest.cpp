@@ -1,4 +1,5 @@
 #include "support/LogCapture.h"
+#include "support/ManualClock.h"
 #include "support/MemorySettingsStore.h"
 
 #include "model/UserPreferences.h"
@@ -242,4 +243,34 @@ TEST_F(UserPreferencesTest, AssignmentAnnouncesItselfBeforeStoringAndAlwaysRepor
     EXPECT_EQ(changed.at(0).at(0).toLongLong(), 3);
     EXPECT_EQ(changed.at(1).at(0).toLongLong(), 5);
     EXPECT_EQ(seenBeforeStore, (QList<qint64>{3, 3})) << "one announcement per assignment, before it";
+}
+
+TEST_F(UserPreferencesTest, FirstSaveOverATornDocumentKeepsItWithTheTimeAndSaysSoOnce) {
+    const QString torn = QStringLiteral(R"({"maxPinnedGames": 5, "useNotch": false, "enabledLea)");
+    const QString oneBadValue = QStringLiteral(R"({"maxPinnedGames": "five", "useNotch": false})");
+    for (const QString& document : {torn, oneBadValue}) {
+        store.remove(UserPreferences::unreadableKey);
+        store.setValue(key, document);
+        ManualClock clock;
+        UserPreferences preferences(store, clock);
+        EXPECT_FALSE(store.contains(UserPreferences::unreadableKey)) << "loading alone writes nothing";
+
+        LogCapture log;
+        preferences.save();
+        EXPECT_EQ(store.value(UserPreferences::unreadableKey).toString(), document);
+        EXPECT_EQ(store.value(UserPreferences::unreadableTimeKey).toString(), "2026-03-14T18:00:00Z");
+        EXPECT_EQ(log.warnings().size(), 1);
+
+        // Later saves write over the user's new settings alone.
+        clock.advanceSeconds(60);
+        store.setValue(UserPreferences::unreadableKey, u"untouched"_s);
+        preferences.save();
+        EXPECT_EQ(store.value(UserPreferences::unreadableKey).toString(), u"untouched");
+        EXPECT_EQ(log.warnings().size(), 1);
+    }
+
+    // A document that reads whole leaves no copy behind.
+    store.remove(UserPreferences::unreadableKey);
+    UserPreferences(store).save();
+    EXPECT_FALSE(store.contains(UserPreferences::unreadableKey));
 }
