@@ -6,11 +6,24 @@
 #include "SettingsStore.h"
 
 #include <QCoroNetworkReply>
+#include <QHostAddress>
 #include <QJsonDocument>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPointer>
 #include <QRegularExpression>
+
+namespace {
+
+bool isLoopback(const QUrl& url) {
+    const QString host = url.host();
+    if (host == QLatin1String("localhost"))
+        return true;
+    const QHostAddress address(host);
+    return !address.isNull() && address.isLoopback();
+}
+
+} // namespace
 
 QString UpdateCheckResult::message() const {
     switch (kind) {
@@ -130,9 +143,22 @@ UpdateCheckResult Updater::readFeed(const QByteArray& body) const {
     result.currentVersion = m_currentVersion;
     result.latestVersion = *latest;
     result.kind = *order > 0 ? UpdateCheckResult::Kind::updateAvailable : UpdateCheckResult::Kind::upToDate;
-    if (const std::optional<QString> url = json::text(document.object(), QLatin1StringView("url")))
-        result.downloadUrl = QUrl(*url);
+    if (const std::optional<QString> url = json::text(document.object(), QLatin1StringView("url"))) {
+        result.downloadUrl = QUrl(*url, QUrl::StrictMode);
+        if (!isAcceptableDownload(result.downloadUrl, m_feedUrl))
+            return failure(QStringLiteral("the update feed's download address \"%1\" is not an https address")
+                               .arg(*url));
+    }
     return result;
+}
+
+bool isAcceptableDownload(const QUrl& download, const std::optional<QUrl>& feed) {
+    if (!download.isValid() || download.host().isEmpty())
+        return false;
+    if (download.scheme() == QLatin1String("https"))
+        return true;
+    const bool localFeed = feed && (feed->isLocalFile() || isLoopback(*feed));
+    return localFeed && download.scheme() == QLatin1String("http");
 }
 
 namespace {

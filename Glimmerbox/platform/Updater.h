@@ -20,7 +20,7 @@ struct UpdateCheckResult {
     Kind kind = Kind::notConfigured;
     QString currentVersion;
     QString latestVersion; // set for upToDate and updateAvailable
-    QUrl downloadUrl;      // may be empty when the feed names none
+    QUrl downloadUrl;      // may be empty when the feed names none; https unless the feed is local
     QString error;         // set for failed
 
     bool isError() const { return kind == Kind::failed; }
@@ -30,6 +30,10 @@ struct UpdateCheckResult {
 // Compares dotted version numbers ("1.10" > "1.9"; "1.0" == "1"); a leading "v" is ignored. Nothing when
 // either is not a dotted number.
 std::optional<int> compareVersions(const QString& left, const QString& right);
+
+// Whether a feed's download address may be shown: https, or plain http when the feed itself is on this
+// machine (a file, or a server on the loopback). Any other scheme (file:, javascript:, ...) is refused.
+bool isAcceptableDownload(const QUrl& download, const std::optional<QUrl>& feed);
 
 // Checks a release feed, a small JSON document {"version": "...", "url": "..."}, for a newer version. The
 // feed address comes from GLIMMERBOX_UPDATE_FEED; without it nothing is fetched and the check says so.

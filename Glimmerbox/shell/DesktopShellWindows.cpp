@@ -1,6 +1,7 @@
 #include "DesktopShellWindows.h"
 
 #include "AboutWindowController.h"
+#include "UpdateResultBox.h"
 #include "model/UserPreferences.h"
 #include "notch/ClickThroughWindow.h"
 #include "notch/FirstMouseHostingView.h"
@@ -35,11 +36,7 @@ void DesktopShellWindows::showAbout() {
 }
 
 void DesktopShellWindows::showUpdateResult(const UpdateCheckResult& result) {
-    auto* box = new QMessageBox(result.isError() ? QMessageBox::Warning : QMessageBox::Information,
-                                QStringLiteral("Check for Updates"), result.message(), QMessageBox::Ok);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse);
-    windowplacement::present(box);
+    windowplacement::present(makeUpdateResultBox(result));
 }
 
 void DesktopShellWindows::popUpStatusMenu(QMenu* menu) {

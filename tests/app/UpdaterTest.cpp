@@ -149,3 +149,22 @@ TEST_F(UpdaterTest, AutomaticChecksRunDailyWithAFeedAndReportOnlyANewerVersion) 
 }
 
 } // namespace
+
+TEST_F(UpdaterTest, DownloadAddressMustBeHttpsOrPlainHttpFromALocalFeed) {
+    const QUrl remoteFeed("https://releases.example.invalid/feed.json");
+    const QUrl localServer("http://127.0.0.1:8080/feed.json");
+    const QUrl localFile = QUrl::fromLocalFile("/tmp/feed.json");
+    EXPECT_TRUE(isAcceptableDownload(QUrl("https://example.invalid/gb.tar.gz"), remoteFeed));
+    EXPECT_FALSE(isAcceptableDownload(QUrl("http://example.invalid/gb.tar.gz"), remoteFeed));
+    EXPECT_TRUE(isAcceptableDownload(QUrl("http://127.0.0.1:8080/gb.tar.gz"), localServer));
+    EXPECT_TRUE(isAcceptableDownload(QUrl("http://localhost/gb.tar.gz"), localFile));
+    for (const char* address :
+         {"file:///etc/passwd", "javascript:alert(1)", "ftp://example.invalid/gb", "gb"}) {
+        EXPECT_FALSE(isAcceptableDownload(QUrl(address), localServer)) << address;
+        EXPECT_FALSE(isAcceptableDownload(QUrl(address), localFile)) << address;
+    }
+
+    const UpdateCheckResult result = check(feedFile(R"({"version": "2.0", "url": "file:///etc/passwd"})"));
+    EXPECT_EQ(result.kind, UpdateCheckResult::Kind::failed);
+    EXPECT_TRUE(result.error.contains("not an https address")) << result.error.toStdString();
+}

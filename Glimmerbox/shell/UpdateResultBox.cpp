@@ -1,0 +1,14 @@
+#include "UpdateResultBox.h"
+
+#include "platform/Updater.h"
+
+#include <QMessageBox>
+
+QMessageBox* makeUpdateResultBox(const UpdateCheckResult& result) {
+    auto* box = new QMessageBox(result.isError() ? QMessageBox::Warning : QMessageBox::Information,
+                                QStringLiteral("Check for Updates"), result.message(), QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return box;
+}
