@@ -4,8 +4,10 @@
 #include "Logging.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QStandardPaths>
 
 #include <unistd.h>
@@ -15,6 +17,8 @@
 namespace {
 const QByteArray showSettingsRequest = QByteArrayLiteral("show-settings\n");
 constexpr int handshakeTimeoutMs = 2000;
+// Far longer than a take-over lasts; a lock left by a crashed launch is recognised as stale at once.
+constexpr int takeOverLockTimeoutMs = 10000;
 } // namespace
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
@@ -38,18 +42,27 @@ QString SingleInstance::defaultServerName() {
     return runtime.isEmpty() ? name : runtime + QLatin1Char('/') + name;
 }
 
+QString SingleInstance::lockFileName() const {
+    const QString path =
+        QDir::isAbsolutePath(m_serverName) ? m_serverName : QDir::temp().filePath(m_serverName);
+    return path + QStringLiteral(".lock");
+}
+
 bool SingleInstance::claim() {
+    if (notifyRunningInstance())
+        return false;
+
+    // Launches that race here, say after a crash left the socket behind, take over one at a time: each
+    // asks again under the lock, so only the first removes the dead socket and the rest hand over to it.
+    QLockFile takeOver(lockFileName());
+    if (!takeOver.tryLock(takeOverLockTimeoutMs))
+        qCWarning(generalLogger) << "Could not take the single-instance lock; starting without it";
     if (notifyRunningInstance())
         return false;
 
     m_server = new QLocalServer(this);
     if (!m_server->listen(m_serverName)) {
-        // Another launch may have started listening since we asked: hand over to it rather than remove its
-        // socket. Still nobody answering means a crashed instance left its socket behind: clear it and retry.
-        if (notifyRunningInstance()) {
-            delete std::exchange(m_server, nullptr);
-            return false;
-        }
+        // Nobody answering means a crashed instance left its socket behind: clear it and retry.
         QLocalServer::removeServer(m_serverName);
         if (!m_server->listen(m_serverName)) {
             qCWarning(generalLogger).noquote()

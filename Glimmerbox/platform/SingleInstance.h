@@ -27,6 +27,8 @@ signals:
 
 private:
     bool notifyRunningInstance();
+    // Beside the socket, in the runtime folder.
+    QString lockFileName() const;
     void acceptConnections();
 
     QString m_serverName;

@@ -3,10 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QUuid>
 
 #include <unistd.h>
+
+#include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +50,35 @@ TEST(SingleInstanceTest, NextLaunchRunsAfterAQuitAndAfterACrash) {
     SingleInstance instance(crashed);
     EXPECT_TRUE(instance.claim());
     EXPECT_FALSE(SingleInstance(crashed).claim()) << "the new instance listens";
+}
+
+TEST(SingleInstanceTest, LaunchesRacingAfterACrashLeaveExactlyOneInstance) {
+    constexpr int launches = 8;
+    for (int round = 0; round < 10; ++round) {
+        const QString crashed = uniqueName();
+        QFile stale(QDir::tempPath() + '/' + crashed);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.close();
+
+        std::vector<std::unique_ptr<QProcess>> processes;
+        for (int i = 0; i < launches; ++i) {
+            processes.push_back(std::make_unique<QProcess>());
+            processes.back()->start(QStringLiteral(GLIMMERBOX_TEST_CLAIMANT), {crashed});
+        }
+        int instances = 0;
+        for (const auto& process : processes) {
+            ASSERT_TRUE(process->waitForReadyRead(10000)) << "a launch did not decide";
+            const QByteArray answer = process->readLine().trimmed();
+            EXPECT_TRUE(answer == "instance" || answer == "handed over") << answer.toStdString();
+            instances += answer == "instance" ? 1 : 0;
+        }
+        EXPECT_EQ(instances, 1) << "round " << round;
+        for (const auto& process : processes) {
+            process->closeWriteChannel();
+            EXPECT_TRUE(process->waitForFinished(10000));
+        }
+        QFile::remove(QDir::tempPath() + '/' + crashed);
+    }
 }
 
 TEST(SingleInstanceTest, DefaultNameIsPerUserAndSettingsFolder) {
