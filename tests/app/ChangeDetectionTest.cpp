@@ -136,30 +136,19 @@ TEST_F(ChangeDetectionTest, OvertimeIsAnOvertimeWordInTheLivePeriod) {
         EXPECT_FALSE(periodNamesOvertime(period)) << period;
 }
 
-TEST_F(ChangeDetectionTest, GoingToOvertimeIsReportedOnce) {
+TEST_F(ChangeDetectionTest, GoingToOvertimeIsReportedOnceAndOnlyForALiveGame) {
     preferences.setNotifyCloseGame(false);
     preferences.setNotifyScoreChange(false);
     EXPECT_EQ(transition(gameAt(endOfPeriod, 99, 99, "4th"), gameAt(inProgress, 99, 99, "OT")),
               QStringList{"overtime g"});
     EXPECT_TRUE(passOver({gameAt(inProgress, 101, 99, "2OT")}).isEmpty());
-}
-
-TEST_F(ChangeDetectionTest, ABaseballBottomInningIsNotOvertime) {
-    preferences.setNotifyCloseGame(false);
-    preferences.setNotifyScoreChange(false);
+    // Ended in overtime after being seen live in it: the end only.
+    EXPECT_EQ(passOver({gameAt(final_, 101, 99, "Final/OT")}), QStringList{"end g"});
+    // A baseball bottom inning is no overtime.
     EXPECT_TRUE(
         transition(gameAt(inProgress, 2, 1, "Top 5th"), gameAt(inProgress, 2, 1, "Bot 5th")).isEmpty());
-}
-
-TEST_F(ChangeDetectionTest, AGameThatFinishedInOvertimeSeenAgainIsNotGoingToOvertime) {
-    // First sighting after the previous states were emptied (a fresh fetch or a new day).
-    EXPECT_TRUE(passOver({gameAt(final_, 3, 2, "Final/OT")}).isEmpty());
-    // Still live in overtime when first seen: reported.
-    preferences.setNotifyCloseGame(false);
-    preferences.setNotifyScoreChange(false);
-    Game other = withStatus(game("h"), inProgress, 1, 1, "OT");
-    EXPECT_EQ(passOver({other}), QStringList{"overtime h"});
-    // Ended in overtime after being seen live in it: the end only.
-    preferences.setNotifyGameEnd(true);
-    EXPECT_EQ(passOver({withStatus(game("h"), final_, 2, 1, "Final/OT")}), QStringList{"end h"});
+    // First sightings (a fresh fetch or a new day empties the previous states): a game that finished in
+    // overtime is not going to overtime; one still live in it is.
+    EXPECT_TRUE(passOver({withStatus(game("f"), final_, 3, 2, "Final/OT")}).isEmpty());
+    EXPECT_EQ(passOver({withStatus(game("h"), inProgress, 1, 1, "OT")}), QStringList{"overtime h"});
 }

@@ -7,6 +7,9 @@
 
 using namespace Qt::StringLiterals;
 
+// Records in tables name their leading figures only; the other fields keep their defaults on purpose.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace {
 
 // Small, fully filled values.
@@ -34,14 +37,11 @@ Game sampleGame(Sport sport, GameStatus status, std::optional<QString> period = 
     return game;
 }
 
-TeamRecord record(qint64 wins, qint64 losses, std::optional<qint64> ties,
-                  std::optional<qint64> overtimeLosses) {
-    TeamRecord record;
-    record.wins = wins;
-    record.losses = losses;
-    record.ties = ties;
-    record.overtimeLosses = overtimeLosses;
-    return record;
+// Every value of an enumeration up to `last` reads back from its raw text.
+template <typename E>
+void expectRawValuesRoundTrip(E last) {
+    for (int index = 0; index <= static_cast<int>(last); ++index)
+        EXPECT_EQ(fromRawValue<E>(rawValue(static_cast<E>(index))), static_cast<E>(index)) << index;
 }
 
 } // namespace
@@ -91,32 +91,18 @@ TEST(GameTest, BreakKindAppliesItsRulesInOrder) {
     }
 }
 
-TEST(GameTest, DelayedGamesAreNotLive) {
-    EXPECT_FALSE(sampleGame(Sport::baseball, GameStatus::delayed).isLive());
-    EXPECT_TRUE(sampleGame(Sport::baseball, GameStatus::endOfPeriod).isLive());
-}
-
-TEST(GameTest, ScoreLinePutsTheAwaySideFirst) {
-    EXPECT_EQ(sampleGame(Sport::basketball, GameStatus::final_).scoreLine(), u"BOS 102 - 99 LAL"_s);
-}
-
-TEST(GameTest, EveryFieldCountsForEqualityAndHashing) {
+TEST(GameTest, HashFollowsEveryFieldAndEqualValuesHashAlike) {
     const Game game = sampleGame(Sport::basketball, GameStatus::inProgress, u"Q3"_s);
-    Game copy = game;
-    EXPECT_EQ(copy, game);
-    EXPECT_EQ(qHash(copy), qHash(game));
-    EXPECT_EQ(std::hash<Game>{}(copy), std::hash<Game>{}(game));
-
-    copy.lastUpdate = copy.lastUpdate.addSecs(3);
-    EXPECT_NE(copy, game);
-    EXPECT_EQ(copy.id, game.id);
-    EXPECT_NE(qHash(copy), qHash(game));
+    Game later = game;
+    later.lastUpdate = later.lastUpdate.addSecs(3);
+    EXPECT_NE(later, game);
+    EXPECT_NE(qHash(later), qHash(game));
 
     GameOdds zero, negativeZero;
     zero.spread = 0.0;
     negativeZero.spread = -0.0;
     EXPECT_EQ(zero, negativeZero);
-    EXPECT_EQ(qHash(zero), qHash(negativeZero)) << "equal values hash alike";
+    EXPECT_EQ(qHash(zero), qHash(negativeZero));
 }
 
 TEST(GameTest, JsonRoundTripKeepsEveryField) {
@@ -163,23 +149,23 @@ TEST(GameTest, JsonLeavesAbsentOptionalsOutAndRequiresTheRest) {
     QJsonObject fractionalScore = json;
     fractionalScore.insert("homeScore"_L1, 1.5);
     EXPECT_EQ(Game::fromJson(fractionalScore), std::nullopt);
+    // An optional that is present must decode: a record without losses is no record.
+    QJsonObject badRecord = json;
+    QJsonObject home = json.value("homeTeam"_L1).toObject();
+    home.insert("record"_L1, QJsonObject{{"wins"_L1, 3}});
+    badRecord.insert("homeTeam"_L1, home);
+    EXPECT_EQ(Game::fromJson(badRecord), std::nullopt);
 }
 
-TEST(RawValueTest, RawValuesMatchExactly) {
-    EXPECT_EQ(fromRawValue<GameStatus>(u"in_progress"), GameStatus::inProgress);
-    EXPECT_EQ(fromRawValue<GameStatus>(u"final"), GameStatus::final_);
-    for (const char16_t* text : {u"In_Progress", u"live", u"final "})
-        EXPECT_EQ(fromRawValue<GameStatus>(text), std::nullopt);
-    EXPECT_EQ(fromRawValue<Sport>(u"mma"), Sport::mma);
-    EXPECT_EQ(fromRawValue<Sport>(u"Racing"), std::nullopt);
-    EXPECT_EQ(fromRawValue<Sport>(u""), std::nullopt);
-    EXPECT_EQ(fromRawValue<PlayEventType>(u"two_point"), PlayEventType::twoPointConversion);
-    EXPECT_EQ(fromRawValue<PlayEventType>(u"two_point_conversion"), std::nullopt);
-    EXPECT_EQ(fromRawValue<PlayEventType>(u"Touchdown"), std::nullopt);
-    EXPECT_EQ(fromRawValue<PlayEventType>(u"goal"), PlayEventType::goal);
-    EXPECT_EQ(fromRawValue<PlayEventType>(u"goal_soccer"), PlayEventType::goalSoccer);
+TEST(RawValueTest, EveryValueRoundTripsAndOnlyTheExactTextMatches) {
+    expectRawValuesRoundTrip(GameStatus::delayed);
+    expectRawValuesRoundTrip(Sport::cricket);
+    expectRawValuesRoundTrip(PlayEventType::other);
     EXPECT_EQ(rawValue(PlayEventType::twoPointConversion), u"two_point"_s);
-    EXPECT_EQ(qHash(PlayEventType::goal), qHash(u"goal"_s));
+    for (const char16_t* text : {u"In_Progress", u"live", u"final ", u""})
+        EXPECT_EQ(fromRawValue<GameStatus>(text), std::nullopt);
+    EXPECT_EQ(fromRawValue<Sport>(u"Racing"), std::nullopt);
+    EXPECT_EQ(fromRawValue<PlayEventType>(u"two_point_conversion"), std::nullopt);
 }
 
 TEST(LeagueTest, LogosExistOnlyForCatalogueIds) {
@@ -197,27 +183,14 @@ TEST(LeagueTest, LogosExistOnlyForCatalogueIds) {
 }
 
 TEST(TeamTest, FormattedRecordShowsAThirdFigureOnlyWhenItCounts) {
-    EXPECT_EQ(record(0, 0, std::nullopt, std::nullopt).formattedRecord(), u"0-0"_s);
-    EXPECT_EQ(record(12, 4, 1, std::nullopt).formattedRecord(), u"12-4-1"_s);
-    EXPECT_EQ(record(30, 20, 0, 3).formattedRecord(), u"30-20-3"_s);
-    EXPECT_EQ(record(30, 20, 2, 3).formattedRecord(), u"30-20-2"_s);
-    EXPECT_EQ(record(30, 20, 0, 0).formattedRecord(), u"30-20"_s);
-    EXPECT_EQ(record(5, -1, -2, std::nullopt).formattedRecord(), u"5--1"_s);
-}
-
-TEST(TeamTest, DecodingNeedsTheRequiredFieldsOnly) {
-    const Team team = sampleTeam(u"13"_s, u"LAL"_s, *League::withId(u"nba"_s));
-    QJsonObject json = team.toJson();
-    EXPECT_FALSE(json.contains("logoURL"_L1));
-    EXPECT_FALSE(json.contains("record"_L1));
-    EXPECT_EQ(Team::fromJson(json), team);
-
-    json.remove("primaryColor"_L1);
-    EXPECT_EQ(Team::fromJson(json), std::nullopt);
-
-    QJsonObject badRecord = team.toJson();
-    badRecord.insert("record"_L1, QJsonObject{{"wins"_L1, 3}});
-    EXPECT_EQ(Team::fromJson(badRecord), std::nullopt) << "a record without losses is no record";
+    for (const auto& [record, expected] :
+         QList<std::pair<TeamRecord, const char16_t*>>{{{0, 0}, u"0-0"},
+                                                       {{12, 4, 1}, u"12-4-1"},
+                                                       {{30, 20, 0, 3}, u"30-20-3"},
+                                                       {{30, 20, 2, 3}, u"30-20-2"},
+                                                       {{30, 20, 0, 0}, u"30-20"},
+                                                       {{5, -1, -2}, u"5--1"}})
+        EXPECT_EQ(record.formattedRecord(), QString::fromUtf16(expected));
 }
 
 TEST(PlayByPlayEventTest, OptionalFieldsMayBeMissingButPeriodMayNot) {
@@ -227,16 +200,10 @@ TEST(PlayByPlayEventTest, OptionalFieldsMayBeMissingButPeriodMayNot) {
                           std::nullopt,   std::nullopt, true,
                           false};
     const QJsonObject json = event.toJson();
-    for (const char* key : {"clock", "team", "player", "scoreHome", "scoreAway"})
-        EXPECT_FALSE(json.contains(QLatin1StringView(key))) << key;
+    EXPECT_EQ(json.keys(), QStringList({"description", "eventType", "gameId", "id", "isKeyPlay", "isScoring",
+                                        "period", "timestamp"}));
     EXPECT_EQ(json.value("eventType"_L1).toString(), u"field_goal"_s);
-
-    const std::optional<PlayByPlayEvent> decoded = PlayByPlayEvent::fromJson(json);
-    ASSERT_TRUE(decoded);
-    EXPECT_EQ(decoded->timestamp, event.timestamp);
-    EXPECT_FALSE(decoded->clock || decoded->team || decoded->player || decoded->scoreHome ||
-                 decoded->scoreAway);
-    EXPECT_TRUE(decoded->isScoring);
+    EXPECT_EQ(PlayByPlayEvent::fromJson(json).value_or(PlayByPlayEvent{}).toJson(), json);
 
     QJsonObject withoutPeriod = json;
     withoutPeriod.remove("period"_L1);

@@ -1,17 +1,17 @@
 #include "platform/Logging.h"
+#include "BuildInfo.h"
 
 #include <gtest/gtest.h>
 
 #include <latch>
 #include <thread>
 
-TEST(LoggingTest, CategoriesShareTheApplicationPrefix) {
-    const QString api = QString::fromUtf8(apiLogger().categoryName());
-    EXPECT_TRUE(api.endsWith(u".API"));
-    const QString prefix = api.chopped(3);
-    EXPECT_EQ(QString::fromUtf8(notificationsLogger().categoryName()),
-              prefix + QStringLiteral("Notifications"));
-    EXPECT_EQ(QString::fromUtf8(generalLogger().categoryName()), prefix + QStringLiteral("General"));
+// The category names are literals that must stay in step with the application id.
+TEST(LoggingTest, CategoriesAreNamedUnderTheApplicationId) {
+    const QByteArray prefix = QByteArray(BuildInfo::appId) + '.';
+    EXPECT_EQ(QByteArray(apiLogger().categoryName()), prefix + "API");
+    EXPECT_EQ(QByteArray(notificationsLogger().categoryName()), prefix + "Notifications");
+    EXPECT_EQ(QByteArray(generalLogger().categoryName()), prefix + "General");
 }
 
 TEST(LoggingTest, ConcurrentFirstUseYieldsOneLogger) {

@@ -92,9 +92,12 @@ inline QString describe(const Team& team) {
         .join(u'|');
 }
 
-// "home id|away id".
+// "home id|away id" and "home name|away name".
 inline QString sideIds(const Game& game) {
     return game.homeTeam.id + u'|' + game.awayTeam.id;
+}
+inline QString sideNames(const Game& game) {
+    return game.homeTeam.name + u'|' + game.awayTeam.name;
 }
 
 // A scoreboard reply of one event made of `keys`, for cases the recorded replies do not cover.

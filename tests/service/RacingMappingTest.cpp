@@ -25,11 +25,8 @@ TEST(RacingMappingTest, RaceSessionMakesTheGameAndFewerThanTwoDriversGivePlaceho
     EXPECT_EQ(textsOf(*monza.raceStandings,
                       [](const RaceDriver& driver) { return QString::number(driver.position); }),
               QStringList({"1", "2", "3", "4", "5"}));
-    const RaceDriver& winner = monza.raceStandings->first();
-    EXPECT_EQ(std::tuple(winner.id, winner.name, winner.shortName, winner.isWinner),
-              std::tuple(u"5498"_s, u"Max Verstappen"_s, u"M. Verstappen"_s, true));
-    EXPECT_EQ(winner.flagURL, QUrl("https://a.espncdn.com/i/teamlogos/countries/500/ned.png"));
-
+    EXPECT_TRUE(monza.raceStandings->first().isWinner);
+    // The first two drivers are the sides.
     EXPECT_EQ(sideIds(monza), u"5498|5579");
     EXPECT_EQ(describe(monza.homeTeam),
               u"Max Verstappen|M. Verstappen|M. Verstappen|Max Verstappen|FF1801/FFFFFF|"

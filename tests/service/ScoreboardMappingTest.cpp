@@ -43,13 +43,6 @@ TEST(ScoreboardMappingTest, FootballReplyMapsEveryEventInOrder) {
     EXPECT_EQ(read, expected);
 }
 
-TEST(ScoreboardMappingTest, FootballPossessionSentAsTextNamesTheTeamWithTheBall) {
-    // Without a last play the id can only come from "possession".
-    const std::optional<GameSituation> onlyPossession = situation(R"({"possession": "12"})", Sport::football);
-    EXPECT_EQ(onlyPossession->advantageTeamId, u"12");
-    EXPECT_FALSE(onlyPossession->possession);
-}
-
 TEST(ScoreboardMappingTest, SituationReadsTheFieldsOfItsSport) {
     const QList<std::tuple<Sport, QByteArray, std::optional<GameSituation>>> cases{
         {Sport::football, "{}", std::nullopt},
@@ -58,6 +51,8 @@ TEST(ScoreboardMappingTest, SituationReadsTheFieldsOfItsSport) {
         // A possession reference names the team by the end of its path.
         {Sport::football, R"({"possession": {"$ref": "http://core/v2/sports/football/teams/21"}})",
          GameSituation{.advantageTeamId = u"21"_s}},
+        // Possession sent as text is only the id of the team with the ball.
+        {Sport::football, R"({"possession": "12"})", GameSituation{.advantageTeamId = u"12"_s}},
         // Without a power play the team id is not the advantage; the last play's team is.
         {Sport::hockey, R"({"teamId": "21", "lastPlay": {"team": {"id": "10"}}})",
          GameSituation{.advantageTeamId = u"10"_s, .lastPlayTeamId = u"10"_s}},
@@ -100,25 +95,21 @@ TEST(ScoreboardMappingTest, RecordedRepliesOfEachSportGiveStateAndSituation) {
     EXPECT_EQ(nhl.at(0).homeTeam.record, (TeamRecord{9, 4, 2}));
 }
 
-TEST(ScoreboardMappingTest, FightersBecomeTheSidesOfABout) {
-    const QList<Game> games = scoreboardGames(testdata::read("scoreboard/ufc.json"), "ufc");
+TEST(ScoreboardMappingTest, FightersAndGolfersBecomeTheSides) {
+    const QList<Game> bouts = scoreboardGames(testdata::read("scoreboard/ufc.json"), "ufc");
     // The second card's main event is between two TBD fighters.
-    ASSERT_EQ(idsOf(games), QStringList({"600051440"}));
-    const Game& bout = games.at(0);
-    EXPECT_EQ(sideIds(bout), u"4332227|3955778");
-    EXPECT_EQ(describe(bout.homeTeam),
+    ASSERT_EQ(idsOf(bouts), QStringList({"600051440"}));
+    EXPECT_EQ(sideIds(bouts.at(0)), u"4332227|3955778");
+    EXPECT_EQ(describe(bouts.at(0).homeTeam),
               u"Alexandre Pantoja|Pantoja|A. Pantoja|Alexandre Pantoja|1E88E5/FFFFFF|"
               u"https://a.espncdn.com/i/teamlogos/countries/500/bra.png|29-5-0");
+
+    const Game tournament = onlyGame(testdata::read("scoreboard/pga.json"), "pga");
+    EXPECT_EQ(sideNames(tournament), u"Scottie Scheffler|Rory McIlroy");
+    EXPECT_EQ(stateOf(tournament), u"in_progress|-12:-10|Round 3 - In Progress|none");
 }
 
-TEST(ScoreboardMappingTest, GolfersBecomeTheSidesOfATournament) {
-    const Game game = onlyGame(testdata::read("scoreboard/pga.json"), "pga");
-    EXPECT_EQ(game.homeTeam.name, u"Scottie Scheffler");
-    EXPECT_EQ(game.awayTeam.name, u"Rory McIlroy");
-    EXPECT_EQ(stateOf(game), u"in_progress|-12:-10|Round 3 - In Progress|none");
-}
-
-TEST(ScoreboardMappingTest, PlaceholderTeamsAndUnreadableStartsDropTheEvent) {
+TEST(ScoreboardMappingTest, PlaceholderTeamsMissingSidesAndUnreadableStartsDropTheEvent) {
     // "TBD", "Unknown", a missing and an empty name drop; "Tbd" in mixed case passes.
     EXPECT_EQ(idsOf(scoreboardGames(testdata::read("broken/placeholder-teams.json"), "nfl")),
               QStringList({"401772904"}));
@@ -127,11 +118,9 @@ TEST(ScoreboardMappingTest, PlaceholderTeamsAndUnreadableStartsDropTheEvent) {
     const Game dated = onlyGame(testdata::read("broken/unparsable-dates.json"), "mlb");
     EXPECT_EQ(dated.id, u"401696304");
     EXPECT_EQ(dated.startTime, utc(2026, 8, 16, 20, 7));
-}
-
-TEST(ScoreboardMappingTest, CompetitorWithNeitherTeamNorAthleteDropsTheEvent) {
-    const QList<Game> games = scoreboardGames(testdata::read("broken/event-without-competitors.json"), "nba");
-    EXPECT_EQ(idsOf(games), QStringList({"401810206"}));
+    // So does a competitor with neither team nor athlete.
+    EXPECT_EQ(idsOf(scoreboardGames(testdata::read("broken/event-without-competitors.json"), "nba")),
+              QStringList({"401810206"}));
 }
 
 TEST(ScoreboardMappingTest, ScoresAreReadOnlyFromIntegerText) {
