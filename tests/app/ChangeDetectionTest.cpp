@@ -147,8 +147,7 @@ TEST_F(ChangeDetectionTest, GoingToOvertimeIsReportedOnceAndOnlyForALiveGame) {
     // A baseball bottom inning is no overtime.
     EXPECT_TRUE(
         transition(gameAt(inProgress, 2, 1, "Top 5th"), gameAt(inProgress, 2, 1, "Bot 5th")).isEmpty());
-    // First sightings (a fresh fetch or a new day empties the previous states): a game that finished in
-    // overtime is not going to overtime; one still live in it is.
+    // First sightings: a game that finished in overtime is not going to overtime; one still live in it is.
     EXPECT_TRUE(passOver({withStatus(game("f"), final_, 3, 2, "Final/OT")}).isEmpty());
     EXPECT_EQ(passOver({withStatus(game("h"), inProgress, 1, 1, "OT")}), QStringList{"overtime h"});
 }
