@@ -199,7 +199,9 @@ void NotchOverlayView::refresh() {
     const bool pickerShown = m_presentation.idlePanel || m_presentation.gamePicker;
     if (pickerShown != m_interactiveShown) {
         m_interactiveShown = pickerShown;
-        setWindowInteractive(pickerShown);
+        // Hosted pickers ask for the mouse themselves as they come and go; without them the view asks.
+        if (!m_panels)
+            setWindowInteractive(pickerShown);
     }
     if (m_pointerInUnpin && !m_presentation.actionStrip)
         unpinHover(false);

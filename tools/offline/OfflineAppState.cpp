@@ -85,3 +85,7 @@ OfflineAppState::OfflineAppState()
                                          Clock::system())) {}
 
 OfflineAppState::~OfflineAppState() = default;
+
+ScoresService& OfflineAppState::scores() {
+    return m_services->scores;
+}

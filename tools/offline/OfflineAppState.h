@@ -15,6 +15,7 @@ public:
 
     AppState& state() { return *m_state; }
     UserPreferences& preferences() { return *m_preferences; }
+    ScoresService& scores();
     Clock& clock() { return Clock::system(); }
 
 private:
