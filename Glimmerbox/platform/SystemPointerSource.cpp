@@ -1,6 +1,6 @@
 #include "platform/SystemPointerSource.h"
 
-#include "platform/XInputScrollSource.h"
+#include "platform/XInputPointerEvents.h"
 
 #include <QCursor>
 
@@ -8,7 +8,8 @@ PointerSource* PointerSource::createSystem(QObject* parent) {
     return new SystemPointerSource(parent);
 }
 
-SystemPointerSource::SystemPointerSource(QObject* parent) : PointerSource(parent) {
+SystemPointerSource::SystemPointerSource(QObject* parent)
+    : PointerSource(parent), m_throttle(Clock::system(), this, [this] { poll(); }) {
     // A coarse timer lets the system batch our wake-ups with others.
     m_timer.setTimerType(Qt::CoarseTimer);
     m_timer.setInterval(farPollMs);
@@ -19,11 +20,16 @@ SystemPointerSource::~SystemPointerSource() = default;
 
 void SystemPointerSource::start() {
     poll();
-    m_timer.start();
+    if (events())
+        m_events->setMotionTracking(true);
+    else
+        m_timer.start();
 }
 
 void SystemPointerSource::stop() {
     m_timer.stop();
+    if (m_events)
+        m_events->setMotionTracking(false);
     setScrollTracking(false);
 }
 
@@ -33,16 +39,20 @@ void SystemPointerSource::setAreaOfInterest(std::optional<QRect> area) {
 }
 
 void SystemPointerSource::setScrollTracking(bool on) {
-    if (on && !m_scroll && !m_scrollUnavailable) {
-        // Made on first use: most sessions never scroll over the overlay.
-        m_scroll = XInputScrollSource::create();
-        m_scrollUnavailable = !m_scroll;
-        if (!m_scroll)
-            return;
-        connect(m_scroll.get(), &XInputScrollSource::scrolled, this, &PointerSource::scrolled);
+    if (events())
+        m_events->setScrollTracking(on);
+}
+
+XInputPointerEvents* SystemPointerSource::events() {
+    if (!m_events && !m_eventsUnavailable) {
+        m_events = XInputPointerEvents::create();
+        m_eventsUnavailable = !m_events;
+        if (m_events) {
+            connect(m_events.get(), &XInputPointerEvents::moved, this, [this] { m_throttle.motion(); });
+            connect(m_events.get(), &XInputPointerEvents::scrolled, this, &PointerSource::scrolled);
+        }
     }
-    if (m_scroll)
-        m_scroll->setEnabled(on);
+    return m_events.get();
 }
 
 void SystemPointerSource::poll() {
@@ -63,6 +73,7 @@ int SystemPointerSource::pollPeriodFor(const QPoint& position, const std::option
 
 void SystemPointerSource::adjustPollPeriod() {
     const int period = pollPeriodFor(m_position, m_area);
+    m_throttle.setPeriod(std::chrono::milliseconds(period));
     if (m_timer.interval() != period)
         m_timer.setInterval(period);
 }

@@ -1,15 +1,17 @@
 #pragma once
 
+#include "platform/PointerMotionThrottle.h"
 #include "platform/PointerSource.h"
 
 #include <QTimer>
 
 #include <memory>
 
-class XInputScrollSource;
+class XInputPointerEvents;
 
-// Polls the cursor (quickly near the area of interest, slowly far from it) and, where the X server offers
-// them, listens for raw scroll events on the root window while scroll tracking is on.
+// Where the X server offers raw input events, reads the cursor only when the pointer moves (at most once per
+// period: quickly near the area of interest, slowly far from it) and takes scroll steps while scroll tracking
+// is on. Elsewhere it polls the cursor at those periods.
 class SystemPointerSource final : public PointerSource {
     Q_OBJECT
 public:
@@ -20,7 +22,7 @@ public:
 
     explicit SystemPointerSource(QObject* parent = nullptr);
 
-    // Quick polling within `nearMargin` of the area of interest (or everywhere without one), slow elsewhere.
+    // Quick reads within `nearMargin` of the area of interest (or everywhere without one), slow elsewhere.
     static int pollPeriodFor(const QPoint& position, const std::optional<QRect>& area);
     ~SystemPointerSource() override;
 
@@ -33,11 +35,14 @@ public:
 private:
     void poll();
     void adjustPollPeriod();
+    // The X server's raw events, made on first use; none without XInput2.
+    XInputPointerEvents* events();
 
-    QTimer m_timer;
+    QTimer m_timer; // polling, only where raw events are missing
+    PointerMotionThrottle m_throttle;
     QPoint m_position;
     bool m_hasPosition = false;
     std::optional<QRect> m_area;
-    std::unique_ptr<XInputScrollSource> m_scroll;
-    bool m_scrollUnavailable = false;
+    std::unique_ptr<XInputPointerEvents> m_events;
+    bool m_eventsUnavailable = false;
 };

@@ -1,4 +1,4 @@
-#include "platform/XInputScrollSource.h"
+#include "platform/XInputPointerEvents.h"
 
 #include "platform/ScrollValuators.h"
 
@@ -35,25 +35,23 @@ struct FreeReply {
 template <typename Reply>
 using ReplyPtr = std::unique_ptr<Reply, FreeReply<Reply>>;
 
-class XcbScrollSource final : public XInputScrollSource, public QAbstractNativeEventFilter {
+class XcbPointerEvents final : public XInputPointerEvents, public QAbstractNativeEventFilter {
 public:
-    XcbScrollSource(xcb_connection_t* connection, xcb_window_t root, uint8_t opcode)
+    XcbPointerEvents(xcb_connection_t* connection, xcb_window_t root, uint8_t opcode)
         : m_connection(connection), m_root(root), m_opcode(opcode) {}
 
-    ~XcbScrollSource() override { setEnabled(false); }
+    ~XcbPointerEvents() override {
+        setMotionTracking(false);
+        setScrollTracking(false);
+    }
 
-    void setEnabled(bool enabled) override {
-        if (enabled == m_enabled)
-            return;
-        m_enabled = enabled;
-        if (enabled) {
-            // Devices come and go; reading them at each switch-on is cheap and keeps the table current.
+    void setMotionTracking(bool on) override { setListening(on, m_scrollTracking); }
+
+    void setScrollTracking(bool on) override {
+        // Devices come and go; reading them at each switch-on is cheap and keeps the table current.
+        if (on && !m_scrollTracking)
             loadDevices();
-            QCoreApplication::instance()->installNativeEventFilter(this);
-        } else {
-            QCoreApplication::instance()->removeNativeEventFilter(this);
-        }
-        selectRawMotion(enabled);
+        setListening(m_motionTracking, on);
     }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
@@ -70,6 +68,20 @@ public:
     }
 
 private:
+    void setListening(bool motion, bool scroll) {
+        const bool wasListening = m_motionTracking || m_scrollTracking;
+        m_motionTracking = motion;
+        m_scrollTracking = scroll;
+        const bool listening = motion || scroll;
+        if (listening == wasListening)
+            return;
+        if (listening)
+            QCoreApplication::instance()->installNativeEventFilter(this);
+        else
+            QCoreApplication::instance()->removeNativeEventFilter(this);
+        selectRawMotion(listening);
+    }
+
     void selectRawMotion(bool on) {
         struct {
             xcb_input_event_mask_t header;
@@ -144,6 +156,10 @@ private:
     }
 
     void handleRawMotion(const xcb_input_raw_motion_event_t* event) {
+        if (m_motionTracking)
+            emit moved();
+        if (!m_scrollTracking)
+            return;
         auto found = m_devices.find(event->sourceid);
         if (found == m_devices.end())
             return;
@@ -161,13 +177,14 @@ private:
     xcb_connection_t* m_connection;
     xcb_window_t m_root;
     uint8_t m_opcode;
-    bool m_enabled = false;
+    bool m_motionTracking = false;
+    bool m_scrollTracking = false;
     QHash<int, ScrollValuators> m_devices;
 };
 
 } // namespace
 
-std::unique_ptr<XInputScrollSource> XInputScrollSource::create() {
+std::unique_ptr<XInputPointerEvents> XInputPointerEvents::create() {
     auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     if (!app || QGuiApplication::platformName() != u"xcb")
         return nullptr;
@@ -181,12 +198,12 @@ std::unique_ptr<XInputScrollSource> XInputScrollSource::create() {
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     if (!screen)
         return nullptr;
-    return std::make_unique<XcbScrollSource>(connection, screen->root, extension->major_opcode);
+    return std::make_unique<XcbPointerEvents>(connection, screen->root, extension->major_opcode);
 }
 
 #else
 
-std::unique_ptr<XInputScrollSource> XInputScrollSource::create() {
+std::unique_ptr<XInputPointerEvents> XInputPointerEvents::create() {
     return nullptr;
 }
 
