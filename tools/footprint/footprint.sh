@@ -3,11 +3,14 @@
 #
 #   tools/footprint/footprint.sh [BUILD_DIR]      (default: build)
 #
-# Starts glimmerbox-standin, then glimmerbox (six leagues followed, three favourite teams whose live games it
-# pins by itself) and glimmerbox-bare-tray side by side on an Xvfb display, with trayer as the tray host and
-# dunst as the notification daemon when they are installed. Prints each one's resident memory after SETTLE
-# seconds and the CPU it used over the next WINDOW seconds. A figure to read, not a test: nothing here passes
-# or fails.
+# Starts glimmerbox-standin (its timeline frozen, so live games stay live), then side by side on an Xvfb
+# display, with trayer as the tray host and dunst as the notification daemon when they are installed:
+#   - glimmerbox with nothing pinned (six leagues followed, no favourite team),
+#   - glimmerbox with three live pins (the same leagues, three favourite teams whose live games it pins),
+#   - glimmerbox-bare-tray, a bare Qt tray application.
+# Prints each one's resident memory after SETTLE seconds and the CPU it used over the next WINDOW seconds, then
+# the lines "rss ratio: R" (three live pins against the bare app), "idle cpu nothing pinned %: X" and
+# "idle cpu three live pins %: Y". A figure to read, not a test: nothing here passes or fails.
 # Environment: FOOTPRINT_SETTLE (10), FOOTPRINT_WINDOW (30).
 set -euo pipefail
 
@@ -71,61 +74,78 @@ if command -v dunst >/dev/null; then
     pids+=($!)
 fi
 
-# --- throw-away home: six leagues, three favourite teams with a live game each ---
-export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" \
-    XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$HOME" "$XDG_CONFIG_HOME/Glimmerbox" "$XDG_CACHE_HOME" "$XDG_DATA_HOME"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-preferences='{"enabledLeagues":["nba","nfl","epl","f1","atp","nhl"],"favoriteTeamIds":["2","21","363"],'
-preferences+='"autoFollowFavorites":true,"maxPinnedGames":3,"useNotch":true,"launchAtLogin":false}'
-escaped=${preferences//\\/\\\\}
-escaped=${escaped//\"/\\\"}
-cat >"$XDG_CONFIG_HOME/Glimmerbox/Glimmerbox.conf" <<CONF
-[General]
-hasCompletedOnboarding=true
-userPreferences="$escaped"
-CONF
-
 # --- the stand-in service ---
-"$standin" --port 0 >"$work/standin.out" 2>"$work/standin.log" &
+"$standin" --port 0 --speed 0 >"$work/standin.out" 2>"$work/standin.log" &
 pids+=($!)
 wait_for_file "$work/standin.out" 10 || { echo "footprint: the stand-in did not start" >&2; exit 1; }
 port=$(sed -n 's/.*listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/standin.out" | head -n1)
 [[ -n $port ]] || { echo "footprint: cannot read the stand-in's port" >&2; exit 1; }
 
-# --- the two applications, side by side ---
-GLIMMERBOX_API_BASE="http://127.0.0.1:$port/apis/site/v2/sports" GLIMMERBOX_IMAGE_BASE="http://127.0.0.1:$port" \
-    "$app" >"$work/glimmerbox.log" 2>&1 &
-app_pid=$!
-pids+=("$app_pid")
+# start_glimmerbox NAME FAVORITES: glimmerbox on a throw-away home of its own (six leagues followed, the given
+# favourite team ids); sets started_pid.
+start_glimmerbox() {
+    local home="$work/$1" preferences escaped
+    mkdir -p "$home"/{home,config/Glimmerbox,cache,data}
+    mkdir -m 700 "$home/runtime"
+    preferences='{"enabledLeagues":["nba","nfl","epl","f1","atp","nhl"],"favoriteTeamIds":['"$2"'],'
+    preferences+='"autoFollowFavorites":true,"maxPinnedGames":3,"useNotch":true,"launchAtLogin":false}'
+    escaped=${preferences//\\/\\\\}
+    escaped=${escaped//\"/\\\"}
+    printf '[General]\nhasCompletedOnboarding=true\nuserPreferences="%s"\n' "$escaped" \
+        >"$home/config/Glimmerbox/Glimmerbox.conf"
+    HOME="$home/home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" XDG_DATA_HOME="$home/data" \
+        XDG_RUNTIME_DIR="$home/runtime" GLIMMERBOX_API_BASE="http://127.0.0.1:$port/apis/site/v2/sports" \
+        GLIMMERBOX_IMAGE_BASE="http://127.0.0.1:$port" "$app" >"$work/$1.log" 2>&1 &
+    started_pid=$!
+    pids+=("$started_pid")
+}
+
+# --- the three applications, side by side ---
+start_glimmerbox unpinned ''
+unpinned_pid=$started_pid
+start_glimmerbox pinned '"2","21","363"'
+pinned_pid=$started_pid
 "$bare" >"$work/bare.log" 2>&1 &
 bare_pid=$!
 pids+=("$bare_pid")
 
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; } # utime + stime (the name holds no spaces)
+# CPU time in microseconds: the scheduler's nanosecond counts of every thread where the kernel keeps them (the
+# tick counts of /proc/PID/stat are too coarse for figures below 0.1 %), else utime + stime.
+cpu_us() {
+    if [[ -r /proc/$1/schedstat ]]; then
+        cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%d\n", ns / 1000 }'
+    else
+        awk -v hz="$(getconf CLK_TCK)" '{ printf "%d\n", ($14 + $15) * 1000000 / hz }' "/proc/$1/stat"
+    fi
+}
 alive() { kill -0 "$1" 2>/dev/null; }
 
 sleep "$settle"
-for pid in "$app_pid" "$bare_pid"; do
+for pid in "$unpinned_pid" "$pinned_pid" "$bare_pid"; do
     alive "$pid" || { echo "footprint: a process exited early; its log:" >&2; cat "$work"/*.log >&2; exit 1; }
 done
-app_rss=$(rss_kib "$app_pid")
-bare_rss=$(rss_kib "$bare_pid")
-app_ticks=$(cpu_ticks "$app_pid")
-bare_ticks=$(cpu_ticks "$bare_pid")
+declare -A rss ticks
+for pid in "$unpinned_pid" "$pinned_pid" "$bare_pid"; do
+    rss[$pid]=$(rss_kib "$pid")
+    ticks[$pid]=$(cpu_us "$pid")
+done
 sleep "$window"
-app_ticks=$(($(cpu_ticks "$app_pid") - app_ticks))
-bare_ticks=$(($(cpu_ticks "$bare_pid") - bare_ticks))
-hz=$(getconf CLK_TCK)
-pinned=$(sed -n 's/^pinnedGameIds=//p' "$XDG_CONFIG_HOME/Glimmerbox/Glimmerbox.conf" | head -n1)
+for pid in "$unpinned_pid" "$pinned_pid" "$bare_pid"; do
+    ticks[$pid]=$(($(cpu_us "$pid") - ticks[$pid]))
+done
+pinned=$(sed -n 's/^pinnedGameIds=//p' "$work/pinned/config/Glimmerbox/Glimmerbox.conf" | head -n1)
 
-awk -v ar="$app_rss" -v br="$bare_rss" -v at="$app_ticks" -v bt="$bare_ticks" -v hz="$hz" -v w="$window" \
-    -v s="$settle" -v pinned="${pinned:-none}" 'BEGIN {
+awk -v ur="${rss[$unpinned_pid]}" -v pr="${rss[$pinned_pid]}" -v br="${rss[$bare_pid]}" \
+    -v ut="${ticks[$unpinned_pid]}" -v pt="${ticks[$pinned_pid]}" -v bt="${ticks[$bare_pid]}" \
+    -v hz=1000000 -v w="$window" -v s="$settle" -v pinned="${pinned:-none}" 'BEGIN {
     printf "Footprint on a virtual display (resident memory after %d s, CPU over the next %d s)\n", s, w
-    printf "  %-22s %12s %22s\n", "", "RSS (MB)", "CPU (% of one core)"
-    printf "  %-22s %12.1f %22.2f\n", "glimmerbox", ar / 1024, 100 * at / hz / w
-    printf "  %-22s %12.1f %22.2f\n", "bare Qt tray app", br / 1024, 100 * bt / hz / w
-    printf "  RSS ratio %.2f (target <= 1.5); CPU target < 0.3 %%\n", ar / br
+    printf "  %-30s %10s %22s\n", "", "RSS (MB)", "CPU (% of one core)"
+    printf "  %-30s %10.1f %22.2f\n", "glimmerbox, nothing pinned", ur / 1024, 100 * ut / hz / w
+    printf "  %-30s %10.1f %22.2f\n", "glimmerbox, three live pins", pr / 1024, 100 * pt / hz / w
+    printf "  %-30s %10.1f %22.2f\n", "bare Qt tray app", br / 1024, 100 * bt / hz / w
     printf "  pinned games: %s\n", pinned
+    printf "rss ratio: %.2f\n", pr / br
+    printf "idle cpu nothing pinned %%: %.3f\n", 100 * ut / hz / w
+    printf "idle cpu three live pins %%: %.3f\n", 100 * pt / hz / w
 }'
