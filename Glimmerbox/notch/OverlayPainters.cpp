@@ -1,5 +1,6 @@
 #include "notch/OverlayPainters.h"
 
+#include "notch/LeagueArtwork.h"
 #include "notch/OverlayColors.h"
 #include "notch/TeamLogo.h"
 #include "platform/IconFont.h"
@@ -80,16 +81,9 @@ bool compactSide(QPainter& painter, const CompactSide& side, bool away, double a
     return loading;
 }
 
+// The racing series' own artwork, fitted into 36 x 20.
 void racingArtwork(QPainter& painter, const QRectF& rect) {
-    // The series' lettering on a red slash.
-    QPainterPath slash;
-    slash.addRoundedRect(rect.adjusted(2, 5, -2, -5), 2, 2);
-    painter.fillPath(slash, overlay_colors::red);
-    painter.setPen(Qt::white);
-    QFont lettering = font(12, QFont::Black);
-    lettering.setItalic(true);
-    painter.setFont(lettering);
-    painter.drawText(rect, Qt::AlignCenter, QStringLiteral("F1"));
+    paintLeagueArtwork(painter, rect, QStringLiteral("F1Logo"));
 }
 
 void racingStatus(QPainter& painter, const CompactRacingStatus& status, double anchor, bool alignRight,
