@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 #include <memory>
 
@@ -158,10 +159,19 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     request.setHeader(QNetworkRequest::UserAgentHeader, userAgent);
-    request.setTransferTimeout(static_cast<int>(m_timeout.count()));
 
     std::unique_ptr<QNetworkReply, ReplyDeleter> reply(m_network.get(request));
+    // A deadline from the start, not Qt's transfer time-out, which only measures silence: a reply trickling a
+    // byte now and then would otherwise never end. Real time, as the network's own.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, reply.get(), &QNetworkReply::abort);
+    deadline.start(m_timeout);
     co_await reply.get();
+    if (!deadline.isActive())
+        co_return APIError::transportError(QStringLiteral("Operation timed out"),
+                                           QNetworkReply::OperationCanceledError);
+    deadline.stop();
 
     // Qt flags 4xx and 5xx as errors too: the status decides first, and only a reply without one is a
     // transport failure (time-out, refused or dropped connection).

@@ -17,7 +17,8 @@
 // thread; requests overlap while their replies are awaited, and every result is delivered on that thread.
 class ESPNAPIService final : public ScoresService {
 public:
-    // Inactivity time-out of one request; tests pass a shorter one.
+    // Every request fails as a time-out this long after it started, however its bytes arrive; tests pass a
+    // shorter one.
     static constexpr std::chrono::milliseconds requestTimeout{15000};
 
     static constexpr double scoreboardCacheLifetime = 60;

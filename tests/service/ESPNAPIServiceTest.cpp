@@ -193,6 +193,16 @@ TEST_F(ESPNAPIServiceFaultTest, NotFoundAndServerErrorsAreHttpErrorsAndAreNotCac
     EXPECT_EQ(requestsOf("soccer/eng.1/scoreboard"), 2);
 }
 
+TEST_F(ESPNAPIServiceFaultTest, TricklingReplyEndsInATimeOutAtTheDeadlineFromItsStart) {
+    // A byte every 0.2 s never leaves the line silent for long, but the whole reply takes minutes.
+    ESPNAPIService impatient(cache, clock, standin.apiBase(), 1s);
+    const auto teams = await(impatient.fetchTeams(leagueWithId("wnba")));
+    ASSERT_FALSE(teams.ok());
+    EXPECT_EQ(teams.error().kind(), APIError::Kind::transportError);
+    EXPECT_EQ(teams.error().code(), QNetworkReply::OperationCanceledError);
+    EXPECT_FALSE(cache.get(standin.apiBase() + "/basketball/wnba/teams?limit=50").has_value());
+}
+
 TEST_F(ESPNAPIServiceFaultTest, StallEndsInATimeOutError) {
     ESPNAPIService impatient(cache, clock, standin.apiBase(), 300ms);
     const auto games = await(impatient.fetchScoreboard(leagueWithId("wnba")));

@@ -14,6 +14,7 @@ Fault Fault::fromJson(const QJsonObject& object) {
     fault.malformed = object.value(QLatin1String("malformed")).toBool();
     fault.drop = object.value(QLatin1String("drop")).toBool();
     fault.stallSeconds = object.value(QLatin1String("stallSeconds")).toDouble(0);
+    fault.trickleSeconds = object.value(QLatin1String("trickleSeconds")).toDouble(0);
     return fault;
 }
 

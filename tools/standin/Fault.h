@@ -22,6 +22,7 @@ struct Fault {
     bool malformed = false;         // cut the normal JSON body in half
     bool drop = false;              // close the connection without a reply
     double stallSeconds = 0;        // wait this long (real seconds) before replying
+    double trickleSeconds = 0;      // send the headers, then the body one byte every this many real seconds
 
     static Fault fromJson(const QJsonObject& object);
     bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds) const;

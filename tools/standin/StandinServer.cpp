@@ -60,6 +60,10 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
     if (fault)
         reply = withFault(*fault, std::move(reply));
 
+    if (fault && fault->trickleSeconds > 0) {
+        trickle(socket, reply, fault->trickleSeconds);
+        return true;
+    }
     auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
     const double delaySeconds = m_latencyMs / 1000.0 + (fault ? fault->stallSeconds : 0);
     if (delaySeconds > 0) {
@@ -177,6 +181,23 @@ StandinServer::Reply StandinServer::logo(const QString& path) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     return Reply{200, png, "image/png"};
+}
+
+void StandinServer::trickle(QTcpSocket* socket, const Reply& reply, double intervalSeconds) {
+    socket->write("HTTP/1.1 " + QByteArray::number(reply.status) +
+                  " Trickle\r\nContent-Type: " + reply.mimeType +
+                  "\r\nContent-Length: " + QByteArray::number(reply.body.size()) + "\r\n\r\n");
+    // The timer belongs to the socket: a client that gave up ends the trickle.
+    auto* timer = new QTimer(socket);
+    auto sent = std::make_shared<qsizetype>(0);
+    QObject::connect(timer, &QTimer::timeout, socket, [socket, timer, sent, body = reply.body] {
+        if (*sent >= body.size()) {
+            timer->stop();
+            return;
+        }
+        socket->write(body.mid((*sent)++, 1));
+    });
+    timer->start(static_cast<int>(intervalSeconds * 1000));
 }
 
 void StandinServer::send(QHttpServerResponder& responder, const Reply& reply) {

@@ -39,6 +39,8 @@ private:
     static Reply error(int status, const QString& message);
     static Reply logo(const QString& path);
     static void send(QHttpServerResponder& responder, const Reply& reply);
+    // Headers at once, then the body a byte at a time, `intervalSeconds` apart, until done or disconnected.
+    static void trickle(QTcpSocket* socket, const Reply& reply, double intervalSeconds);
     RenderContext renderContext() const;
 
     Scenario m_scenario;
