@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QRegularExpression>
 
 namespace {
@@ -151,13 +152,22 @@ bool hasSymbol(const QString& symbolName) {
 }
 
 QPixmap pixmap(const QString& symbolName, const QColor& color, int size, qreal dpr) {
-    QPixmap result = blankPixmap(size, dpr);
-    const std::optional<QPainterPath> path = glyphPath(symbolName, size);
-    if (!path)
+    // Views ask for the same few symbols at every paint: each is drawn once.
+    const QString key = QStringLiteral("glimmerbox-symbol:%1:%2:%3:%4")
+                            .arg(symbolName)
+                            .arg(color.rgba(), 0, 16)
+                            .arg(size)
+                            .arg(dpr);
+    QPixmap result;
+    if (QPixmapCache::find(key, &result))
         return result;
-    QPainter painter(&result);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(*path, color);
+    result = blankPixmap(size, dpr);
+    if (const std::optional<QPainterPath> path = glyphPath(symbolName, size)) {
+        QPainter painter(&result);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillPath(*path, color);
+    }
+    QPixmapCache::insert(key, result);
     return result;
 }
 

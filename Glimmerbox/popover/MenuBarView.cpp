@@ -36,6 +36,12 @@ MenuBarView::MenuBarView(PopoverServices& services, QWidget* parent) : QWidget(p
 }
 
 void MenuBarView::scheduleRebuild() {
+    // Hidden, the popover only notes that it is out of date: rebuilding it at every refresh of the pinned
+    // games was most of what the application did at rest.
+    if (!isVisible()) {
+        m_outOfDate = true;
+        return;
+    }
     // Coalesced, and never inside the handler of a button that the rebuild replaces.
     if (m_rebuildPending)
         return;
@@ -51,8 +57,15 @@ void MenuBarView::setSectionExpanded(const QString& leagueId, bool isExpanded) {
     scheduleRebuild();
 }
 
+void MenuBarView::showEvent(QShowEvent* event) {
+    if (m_outOfDate)
+        rebuild();
+    QWidget::showEvent(event);
+}
+
 void MenuBarView::rebuild() {
     m_rebuildPending = false;
+    m_outOfDate = false;
     const int scrolled = m_scroll ? m_scroll->verticalScrollBar()->value() : 0;
     delete m_content;
     m_content = new QWidget(this);

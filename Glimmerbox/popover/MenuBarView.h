@@ -9,7 +9,8 @@ struct PopoverServices;
 
 // The popover's content: header with refresh and settings, the pinned games, the "Live Now" strip, one
 // section per enabled league and a footer with the last refresh and the network state. Rebuilt from the
-// application state whenever it publishes; the sections' open or closed state survives the rebuilds.
+// application state whenever it publishes (while hidden, once it is shown again); the sections' open or
+// closed state survives the rebuilds.
 class MenuBarView : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +22,9 @@ public:
     // Rebuilds at once (the application state's changes rebuild on the next turn).
     void rebuild();
     void setSectionExpanded(const QString& leagueId, bool isExpanded);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void scheduleRebuild();
@@ -34,4 +38,5 @@ private:
     QWidget* m_content = nullptr;
     QScrollArea* m_scroll = nullptr;
     bool m_rebuildPending = false;
+    bool m_outOfDate = false;
 };

@@ -92,8 +92,22 @@ TEST_F(PopoverViewsTest, SectionsFollowTheCatalogueSayWhenEmptyAndStayClosedAcro
     popover.setSectionExpanded("nba", false);
     app.state.setGames({{"nba", {game("1"), game("2")}}});
     processPendingEvents();
+    popover.show();
     EXPECT_TRUE(rowIds(popover).isEmpty());
     EXPECT_TRUE(showsText(popover, "2"));
+}
+
+TEST_F(PopoverViewsTest, AHiddenPopoverBuildsNothingUntilItIsShown) {
+    MenuBarView popover(services);
+    app.state.setGames({{"nba", {game("1")}}});
+    processPendingEvents();
+    EXPECT_TRUE(rowIds(popover).isEmpty()) << "no rebuild while hidden";
+    popover.show();
+    EXPECT_EQ(rowIds(popover), QStringList{"1"}) << "current as soon as it shows";
+    const GameRowView* shown = all<GameRowView>(popover).first();
+    popover.hide();
+    popover.show();
+    EXPECT_EQ(all<GameRowView>(popover).first(), shown) << "nothing changed: nothing rebuilt";
 }
 
 TEST_F(PopoverViewsTest, RowMenuPinsCopiesAndOffersAnInertBroadcastEntry) {
