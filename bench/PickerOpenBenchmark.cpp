@@ -3,7 +3,7 @@
 
 #include "BenchFigures.h"
 
-#include "OfflineAppState.h"
+#include "GalleryAppState.h"
 
 #include "notch/GamePickerView.h"
 
@@ -15,10 +15,10 @@
 
 namespace {
 
-void fillSixLeagues(OfflineAppState& app) {
+void fillSixLeagues(GalleryAppState& app) {
     const QStringList leagues{"nfl", "nba", "mlb", "nhl", "mls", "epl"};
     app.preferences().setEnabledLeagues(QSet<QString>(leagues.cbegin(), leagues.cend()));
-    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const QDateTime now = app.now();
     GamesByLeague games;
     for (const QString& id : leagues) {
         const League league = *League::withId(id);
@@ -42,13 +42,13 @@ void fillSixLeagues(OfflineAppState& app) {
 }
 
 void BM_PickerOpen(benchmark::State& state) {
-    OfflineAppState app;
+    GalleryAppState app;
     fillSixLeagues(app);
     double totalMs = 0;
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        GamePickerView picker(app.state(), app.preferences(), app.clock(), [](const Game&) {});
+        GamePickerView picker(app.state(), app.preferences(), app.state().clock(), [](const Game&) {});
         picker.setAttribute(Qt::WA_DontShowOnScreen);
         picker.resize(380, picker.sizeHint().height());
         picker.show();

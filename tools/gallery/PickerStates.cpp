@@ -1,6 +1,6 @@
+#include "GalleryAppState.h"
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
-#include "OfflineAppState.h"
 
 #include "notch/LeadersPanel.h"
 #include "notch/OverlayNotifications.h"
@@ -21,8 +21,9 @@
 
 namespace {
 
+// What the gallery application state's clock reads.
 QDateTime now() {
-    return QDateTime::currentDateTime();
+    return QDateTime(QDate(2026, 3, 14), QTime(19, 30), Qt::LocalTime);
 }
 
 QImage drawnBadge(const QString& text, const QColor& colour, bool round) {
@@ -162,7 +163,7 @@ const GalleryStateRegistration leaders{
     }};
 
 // The picker's data: two pins (one live), live games, three leagues, one of them without games.
-void fillPickerState(OfflineAppState& app) {
+void fillPickerState(GalleryAppState& app) {
     app.preferences().setEnabledLeagues({"nba", "nhl", "f1", "epl"});
     const Game live = teamGame("n1", "nba", GameStatus::inProgress, "BOS", "LAL", -60);
     const Game later = teamGame("n2", "nba", GameStatus::scheduled, "NYK", "MIA", 90);
@@ -173,12 +174,13 @@ void fillPickerState(OfflineAppState& app) {
 }
 
 // The idle panel over an application state that `fill` sets up.
-QImage idlePanelState(const std::function<void(OfflineAppState&)>& fill) {
-    OfflineAppState app;
+QImage idlePanelState(const std::function<void(GalleryAppState&)>& fill) {
+    GalleryAppState app;
     fill(app);
     OverlayNotificationCenter center;
     PickerHostPanel panel(
-        PickerHostPanel::Kind::idle, app.state(), app.preferences(), app.clock(), [](const Game&) {}, center);
+        PickerHostPanel::Kind::idle, app.state(), app.preferences(), app.state().clock(), [](const Game&) {},
+        center);
     return renderWidget(panel, galleryDark, QSize(PickerHostPanel::panelWidth, panel.sizeHint().height()));
 }
 
@@ -188,7 +190,7 @@ const GalleryStateRegistration idlePanel{"picker-idle-panel",
 // A league is enabled but nothing is loaded or pinned: only the header and the refresh bar.
 const GalleryStateRegistration idleEmpty{
     "picker-idle-panel-empty", [] {
-        return idlePanelState([](OfflineAppState& app) { app.preferences().setEnabledLeagues({"nba"}); });
+        return idlePanelState([](GalleryAppState& app) { app.preferences().setEnabledLeagues({"nba"}); });
     }};
 
 // A clock that moves only when the state says so, firing its live repeating timers on each step.
@@ -286,7 +288,7 @@ const GalleryStateRegistration rows{"picker-rows", [] {
 
 const GalleryStateRegistration pinnedRows{
     "picker-pinned-rows", [] {
-        OfflineAppState app;
+        GalleryAppState app;
         QList<QWidget*> widgets;
         auto row = [&](const Game& game, bool rowHovered, bool unpinHovered) {
             auto* widget = new PinnedGameRow(
