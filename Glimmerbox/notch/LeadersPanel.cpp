@@ -94,7 +94,7 @@ void LeadersPanel::setLeaders(const Game& game, bool isLoadingLeaders, const QLi
 }
 
 QSize LeadersPanel::sizeHint() const {
-    return {340, int(topPadding(m_content.kind) + bodyHeight(m_content.kind)) + bottomPadding};
+    return {340, int(topPadding(m_content.kind) + bodyHeight(m_content.kind))};
 }
 
 void LeadersPanel::updateSpinner() {

@@ -7,14 +7,12 @@
 #include <QWidget>
 
 // The deep card's leaders of a team game: the away leader, the league badge, the home leader; a small
-// spinner while they load; the badge alone for sports without leaders or when none came back. Heights
-// include the 10 px the overlay leaves under it.
+// spinner while they load; the badge alone for sports without leaders or when none came back.
 class LeadersPanel : public QWidget {
     Q_OBJECT
 public:
     static constexpr int headshotSize = 24;
     static constexpr int badgeSize = 24;
-    static constexpr int bottomPadding = 10;
 
     LeadersPanel(Clock& clock, QWidget* parent = nullptr);
 

@@ -126,6 +126,13 @@ void NotchOverlayView::setWindowInteractive(bool interactive) {
     m_center.postSetInteractive(interactive);
 }
 
+bool NotchOverlayView::event(QEvent* event) {
+    // A hosted panel changed its size (its updateGeometry() lands here): measure the panel again.
+    if (event->type() == QEvent::LayoutRequest)
+        scheduleRefresh(hoverSpring);
+    return QWidget::event(event);
+}
+
 // --- State ---
 
 void NotchOverlayView::scheduleRefresh(ChangeAnimation animation) {

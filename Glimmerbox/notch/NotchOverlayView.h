@@ -80,6 +80,7 @@ signals:
     void pointerMoved(QPoint globalPosition);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;

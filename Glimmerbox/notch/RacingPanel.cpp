@@ -132,11 +132,10 @@ void RacingPanel::setGame(const Game& game, const QDateTime& now) {
 
 QSize RacingPanel::sizeHint() const {
     if (m_part == Part::expanded)
-        return {340, headerHeight + columnTitlesHeight + int(m_content.expandedRows.size()) * rowHeight +
-                         bottomPadding};
+        return {340, headerHeight + columnTitlesHeight + int(m_content.expandedRows.size()) * rowHeight};
     if (!m_content.showsDeepList())
         return {340, 0};
-    return {340, hairlineHeight + int(m_content.deepRows.size()) * rowHeight + bottomPadding};
+    return {340, hairlineHeight + int(m_content.deepRows.size()) * rowHeight};
 }
 
 void RacingPanel::paintEvent(QPaintEvent*) {

@@ -6,7 +6,7 @@
 
 // The racing panels: the expanded one (header with the series artwork and the race state, column titles,
 // the first five drivers) and the deep list (a hairline and the drivers from sixth place on, nothing with
-// five drivers or fewer). Heights include the 10 px the overlay leaves under each.
+// five drivers or fewer).
 class RacingPanel : public QWidget {
     Q_OBJECT
 public:
@@ -15,7 +15,6 @@ public:
     static constexpr int columnTitlesHeight = 13;
     static constexpr int rowHeight = 24;
     static constexpr int hairlineHeight = 9;
-    static constexpr int bottomPadding = 10;
     static constexpr int paddingX = 16;
 
     RacingPanel(Part part, const Game& game, const QDateTime& now, QWidget* parent = nullptr);

@@ -25,7 +25,8 @@
 
 DesktopShellWindows::DesktopShellWindows(AppState& appState)
     : m_appState(appState), m_popoverServices{appState, ESPNAPIService::shared(), UserPreferences::shared(),
-                                              [this] { showSettings(); }} {}
+                                              [this] { showSettings(); }},
+      m_ownOverlayPanels(UserPreferences::shared(), Clock::system()) {}
 
 void DesktopShellWindows::showSettings() {
     SettingsWindowController::shared().showSettings(m_appState);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ShellWindows.h"
+#include "notch/OverlayPanels.h"
 #include "popover/PopoverServices.h"
 
 class AppState;
-class OverlayPanelFactory;
 
 // The real windows: settings and About through their controllers, the popover, the overlay window and the
 // onboarding window, and the update check's answer in a message box.
@@ -22,11 +22,13 @@ public:
                                                  bool hasPhysicalNotch) override;
     std::unique_ptr<QWidget> createOnboardingWindow(std::function<void()> onComplete) override;
 
-    // The panels the overlay hosts (racing, leaders, idle picker, game picker, SELECT); none by default.
+    // The panels the overlay hosts (racing, leaders, idle picker, game picker, SELECT); the overlay's own by
+    // default.
     void setOverlayPanels(OverlayPanelFactory* panels) { m_overlayPanels = panels; }
 
 private:
     AppState& m_appState;
     PopoverServices m_popoverServices;
-    OverlayPanelFactory* m_overlayPanels = nullptr;
+    OverlayPanels m_ownOverlayPanels;
+    OverlayPanelFactory* m_overlayPanels = &m_ownOverlayPanels;
 };

@@ -3,10 +3,12 @@
 #include "TestGames.h"
 
 #include "notch/GamePickerView.h"
+#include "notch/IdlePanel.h"
+#include "notch/NotchOverlayView.h"
 #include "notch/NotchViewModel.h"
 #include "notch/OverlayNotifications.h"
+#include "notch/OverlayPanels.h"
 #include "notch/PickerGameRow.h"
-#include "notch/PickerHostPanel.h"
 #include "notch/PinnedGameRow.h"
 #include "notch/SelectControl.h"
 
@@ -149,18 +151,42 @@ TEST_F(PickerWidgetsTest, UnpinHoverEasesTheButtonColoursInAboutAQuarterSecond) 
     EXPECT_NEAR(row.unpinHoverBlend(), 1.0, 0.01);
 }
 
-TEST_F(PickerWidgetsTest, APickerHostTakesTheMouseWhileShown) {
+TEST_F(PickerWidgetsTest, TheIdlePanelTakesTheMouseAndAChosenGameStaysShown) {
+    const Game chosen = game("chosen", "nba", GameStatus::inProgress);
+    state.setGames({{"nba", {chosen}}});
     OverlayNotificationCenter center;
     QList<bool> posted;
     QObject::connect(&center, &OverlayNotificationCenter::setInteractive, [&](const QVariantMap& info) {
         posted.append(info.value(OverlayNotificationName::interactiveKey).toBool());
     });
-    PickerHostPanel panel(
-        PickerHostPanel::Kind::idle, state, preferences, clock, [](const Game&) {}, center);
-    panel.setAttribute(Qt::WA_DontShowOnScreen);
-    panel.show();
-    panel.hide();
-    EXPECT_EQ(posted, (QList<bool>{true, false}));
+    OverlayPanels panels(preferences, clock);
+    NotchOverlayView overlay(false, new NotchViewModel(state, api, preferences, clock), state, clock, center,
+                             &panels);
+    overlay.setAttribute(Qt::WA_DontShowOnScreen);
+    overlay.resize(440, 680);
+    overlay.show();
+    processPendingEvents();
+
+    overlay.handleMouseEntered();
+    processPendingEvents();
+    auto* idle = qobject_cast<IdlePanel*>(overlay.hostedPanel(OverlaySlot::idlePanel));
+    ASSERT_TRUE(idle && idle->isVisible());
+    EXPECT_EQ(posted, QList<bool>{true});
+    EXPECT_EQ(overlay.presentation().width, IdlePanel::panelWidth);
+
+    // A click on the game's row shows it, and later pinned refreshes keep it shown.
+    auto* row = static_cast<PickerGameRow*>(idle->picker().rowWidgets().first());
+    QTest::mouseClick(row, Qt::LeftButton, {}, QPoint(row->width() / 2, row->height() / 2));
+    processPendingEvents();
+    ASSERT_TRUE(overlay.viewModel().displayedGame());
+    EXPECT_EQ(overlay.viewModel().displayedGame()->id, "chosen");
+    state.setPinnedGames(state.pinnedGames());
+    processPendingEvents();
+    EXPECT_EQ(overlay.viewModel().displayedGame()->id, "chosen");
+    EXPECT_EQ(posted.last(), false) << "the idle panel left the screen";
+
+    overlay.handleMouseExited();
+    EXPECT_EQ(posted.last(), false);
 }
 
 TEST_F(PickerWidgetsTest, SelectHoverOpensTheJumboPickerOnlyAfterHalfASecond) {

@@ -2,16 +2,20 @@
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
 
+#include "notch/GamePickerView.h"
+#include "notch/IdlePanel.h"
 #include "notch/LeadersPanel.h"
 #include "notch/OverlayNotifications.h"
+#include "notch/OverlayPanelFrame.h"
 #include "notch/PickerGameRow.h"
-#include "notch/PickerHostPanel.h"
 #include "notch/PinnedGameRow.h"
 #include "notch/RacingPanel.h"
 #include "notch/RefreshControlView.h"
+#include "notch/SelectPill.h"
 
 #include "platform/ImageLoader.h"
 
+#include <QApplication>
 #include <QCoroSignal>
 #include <QPainter>
 #include <QTimer>
@@ -177,11 +181,8 @@ void fillPickerState(GalleryAppState& app) {
 QImage idlePanelState(const std::function<void(GalleryAppState&)>& fill) {
     GalleryAppState app;
     fill(app);
-    OverlayNotificationCenter center;
-    PickerHostPanel panel(
-        PickerHostPanel::Kind::idle, app.state(), app.preferences(), app.state().clock(), [](const Game&) {},
-        center);
-    return renderWidget(panel, galleryDark, QSize(PickerHostPanel::panelWidth, panel.sizeHint().height()));
+    IdlePanel panel(app.state(), app.preferences(), app.state().clock(), [](const Game&) {});
+    return renderWidget(panel, galleryDark, QSize(IdlePanel::panelWidth, panel.sizeHint().height()));
 }
 
 const GalleryStateRegistration idlePanel{"picker-idle-panel",
@@ -303,5 +304,95 @@ const GalleryStateRegistration pinnedRows{
         row(race(GameStatus::inProgress, 3), false, false);
         return stack(widgets, 380);
     }};
+
+} // namespace
+
+namespace {
+
+// The whole overlay panel at rest with this folder's panels placed in their slots, over a desktop colour.
+QImage overlayWithPanels(const OverlayInputs& inputs, const std::map<OverlaySlot, QWidget*>& panels) {
+    OverlayPanelFrame frame = OverlayPanelFrame::atRest(inputs, std::nullopt, now());
+    const auto slotSize = [&](OverlaySlot slot) {
+        const auto found = panels.find(slot);
+        return found == panels.end() ? QSizeF() : QSizeF(found->second->sizeHint());
+    };
+    const OverlaySections sections = overlaySections(frame.presentation, frame.card, frame.width, slotSize);
+    frame.height = sections.height;
+    const auto placed = [&](OverlaySlot slot) {
+        switch (slot) {
+        case OverlaySlot::idlePanel:
+            return sections.idle;
+        case OverlaySlot::racingExpanded:
+            return sections.expandedSlot;
+        case OverlaySlot::raceStandings:
+        case OverlaySlot::leaders:
+            return sections.deepSlot;
+        case OverlaySlot::gamePicker:
+            return sections.picker;
+        case OverlaySlot::selectPill:
+            return sections.selectPill;
+        }
+        return QRectF();
+    };
+    return renderPainted(
+        QSize(440, int(frame.height) + 16), QColor(0x5a, 0x6b, 0x7c), [&](QPainter& painter) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.translate(220, 0);
+            paintOverlayPanel(painter, frame, sections, 0);
+            for (const auto& [slot, widget] : panels) {
+                const QRect rect = placed(slot).translated(-frame.width / 2, 0).toAlignedRect();
+                widget->setAttribute(Qt::WA_DontShowOnScreen);
+                widget->resize(rect.size());
+                widget->show();
+                QApplication::processEvents();
+                widget->render(&painter, rect.topLeft(), QRegion(), QWidget::DrawChildren);
+            }
+        });
+}
+
+OverlayInputs deepInputs(const Game& game, bool jumbo) {
+    OverlayInputs inputs;
+    inputs.displayedGame = game;
+    inputs.isBarVisible = true;
+    inputs.isHovered = true;
+    inputs.isDeepExpanded = true;
+    inputs.isJumboExpanded = jumbo;
+    return inputs;
+}
+
+QImage jumboState() {
+    GalleryAppState app;
+    fillPickerState(app);
+    const Game shown = app.state().pinnedGames().first();
+    GamePickerView picker(app.state(), app.preferences(), app.state().clock(), [](const Game&) {});
+    return overlayWithPanels(deepInputs(shown, true), {{OverlaySlot::gamePicker, &picker}});
+}
+
+QImage deepLeadersState() {
+    const Game game = teamGame("g1", "nba", GameStatus::inProgress, "BOS", "LAL");
+    ImageLoader::shared().insert(*game.league.leagueLogoURL(),
+                                 drawnBadge("NBA", QColor(0x1D, 0x42, 0x8A), true));
+    LeadersPanel leaders(Clock::system());
+    leaders.setLeaders(game, false,
+                       {{"Jaylen Brand", "31 PTS, 8 REB", std::nullopt, false},
+                        {"Lebron Jameson", "27 PTS, 11 AST", std::nullopt, true}});
+    SelectPill select([] {}, [] {});
+    return overlayWithPanels(deepInputs(game, false),
+                             {{OverlaySlot::leaders, &leaders}, {OverlaySlot::selectPill, &select}});
+}
+
+QImage deepRacingState() {
+    const Game game = race(GameStatus::inProgress, 8, true);
+    RacingPanel expanded(RacingPanel::Part::expanded, game, now());
+    RacingPanel standings(RacingPanel::Part::deepList, game, now());
+    SelectPill select([] {}, [] {});
+    return overlayWithPanels(deepInputs(game, false), {{OverlaySlot::racingExpanded, &expanded},
+                                                       {OverlaySlot::raceStandings, &standings},
+                                                       {OverlaySlot::selectPill, &select}});
+}
+
+const GalleryStateRegistration jumbo{"picker-jumbo", &jumboState};
+const GalleryStateRegistration deepLeaders{"picker-deep-leaders-with-select", &deepLeadersState};
+const GalleryStateRegistration deepRacing{"picker-deep-racing", &deepRacingState};
 
 } // namespace
