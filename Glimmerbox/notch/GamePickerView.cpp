@@ -20,9 +20,11 @@ struct GamePickerView::Item {
 
 namespace {
 
+// The list is opaque black like the panel behind it: on a translucent window a transparent scroll area
+// would punch a hole through the panel.
 const char* const scrollStyle =
-    "QScrollArea { background: transparent; border: none; }"
-    "QScrollBar:vertical { background: transparent; width: 6px; margin: 2px 0; }"
+    "QScrollArea, QScrollArea > QWidget, QScrollArea > QWidget > QWidget { background: black; border: none; }"
+    "QScrollBar:vertical { background: black; width: 6px; margin: 2px 0; }"
     "QScrollBar::handle:vertical { background: rgba(255,255,255,70); "
     "border-radius: 3px; min-height: 20px; }"
     "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
@@ -48,8 +50,6 @@ GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences,
       m_select(std::move(selectGame)), m_modifiers(std::move(modifiers)),
       m_refresh(std::make_unique<RefreshControlModel>(clock, [&appState] { return appState.freshFetch(); })) {
     m_list = new QWidget;
-    m_list->setAttribute(Qt::WA_TranslucentBackground);
-    m_list->setAutoFillBackground(false);
     m_layout = new QVBoxLayout(m_list);
     m_layout->setContentsMargins(0, 0, 0, listBottomPadding);
     // Sections stand 2 apart (the separator ends each one); rows inside a section touch.
@@ -64,7 +64,6 @@ GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences,
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scroll->setWidgetResizable(true);
-    m_scroll->viewport()->setAutoFillBackground(false);
     m_scroll->setWidget(m_list);
 
     auto* outer = new QVBoxLayout(this);
@@ -121,8 +120,13 @@ void GamePickerView::reload() {
 }
 
 void GamePickerView::rebuild() {
-    for (Item& item : m_items)
-        delete item.widget;
+    // A row may be rebuilt away from inside its own click (choosing or unpinning a game changes the pins),
+    // so the old widgets go once that event has returned.
+    for (Item& item : m_items) {
+        m_layout->removeWidget(item.widget);
+        item.widget->hide();
+        item.widget->deleteLater();
+    }
     m_items.clear();
     int position = 2; // after the refresh bar and its spacing
     const auto insert = [&](const QString& key, QWidget* widget) {

@@ -206,9 +206,8 @@ void NotchOverlayView::refresh() {
     const bool pickerShown = m_presentation.idlePanel || m_presentation.gamePicker;
     if (pickerShown != m_interactiveShown) {
         m_interactiveShown = pickerShown;
-        // Hosted pickers ask for the mouse themselves as they come and go; without them the view asks.
-        if (!m_panels)
-            setWindowInteractive(pickerShown);
+        // The view asks for the mouse while a picker (idle panel or jumbo) is on screen, hosted or not.
+        setWindowInteractive(pickerShown);
     }
     if (m_pointerInUnpin && !m_presentation.actionStrip)
         unpinHover(false);
