@@ -341,8 +341,12 @@ void NotchOverlayView::frame() {
     place(OverlaySlot::leaders, s.deepSlot);
     place(OverlaySlot::gamePicker, s.picker);
     place(OverlaySlot::selectPill, s.selectPill);
-    updateMask();
-    update();
+    // Only what was painted last frame or is painted now needs repainting: the rest of the window is clear.
+    const QRegion painted = paintedRegion();
+    update(painted.united(m_lastPainted).boundingRect().adjusted(-1, -1, 1, 1));
+    if (painted != m_lastPainted)
+        updateMask();
+    m_lastPainted = painted;
 }
 
 bool NotchOverlayView::paintPanel(QPainter& painter, double turn) {

@@ -148,7 +148,8 @@ private:
     Spring m_playTextOpacity;
     Spring m_transition; // 0 to 1 while one game's panel replaces another's
 
-    QPixmap m_outgoing; // the leaving panel, as last painted
+    QRegion m_lastPainted; // what the last frame painted, to repaint and mask only what changes
+    QPixmap m_outgoing;    // the leaving panel, as last painted
     QRectF m_outgoingRect;
     SwipeDirection m_transitionDirection = SwipeDirection::none;
 
