@@ -2,6 +2,23 @@
 
 #include "model/League.h"
 
+#include <tuple>
+
+bool OverlayInputs::operator==(const OverlayInputs& other) const {
+    const auto flags = [](const OverlayInputs& in) {
+        return std::tie(in.isHovered, in.isExpanded, in.isScoreChangeExpanded, in.celebrationPhase,
+                        in.hasScoreEvent, in.isDeepExpanded, in.isJumboExpanded, in.isBarVisible,
+                        in.hasPhysicalNotch);
+    };
+    if (flags(*this) != flags(other) || displayedGame.has_value() != other.displayedGame.has_value())
+        return false;
+    if (!displayedGame)
+        return true;
+    Game restamped = *other.displayedGame;
+    restamped.lastUpdate = displayedGame->lastUpdate;
+    return *displayedGame == restamped;
+}
+
 bool OverlayPresentation::shows(OverlaySlot slot) const {
     switch (slot) {
     case OverlaySlot::idlePanel:

@@ -27,7 +27,9 @@ struct OverlayInputs {
     bool isBarVisible = false;
     bool hasPhysicalNotch = false;
 
-    bool operator==(const OverlayInputs&) const = default;
+    // The moment a copy of the game was fetched shows nowhere: the same game brought again by a refresh
+    // changes nothing on screen.
+    bool operator==(const OverlayInputs& other) const;
 };
 
 // The panel for one moment: its state, target width, bottom radius, fixed height (none: as tall as its
