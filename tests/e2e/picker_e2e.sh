@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# End-to-end check of the overlay's idle picker: with nothing pinned, the pointer in the top strip opens the
-# idle panel and the overlay takes clicks; a click on a game row shows that game, which stays shown across
-# the next pinned refreshes; once the pointer has left, clicks below the panel reach the window underneath.
+# End-to-end check of the overlay's pickers: with nothing pinned, the pointer in the top strip opens the idle
+# panel and the overlay takes clicks; a click on a game row shows that game, which stays shown across the
+# next pinned refreshes; resting on its SELECT pill opens the jumbo picker; once the pointer has left, clicks
+# below the panel reach the window underneath.
 #
 # Usage: picker_e2e.sh GLIMMERBOX STANDIN OUTPUT_DIR      (exit 77 = skipped: a desktop tool is missing)
 source "$(dirname "$0")/e2e_lib.sh"
@@ -22,6 +23,8 @@ xmessage -geometry +660+420 -buttons "Below" "under the overlay" >/dev/null 2>&1
 pids+=($!)
 below_window() { xdotool search --onlyvisible --name "^xmessage\$" 2>/dev/null | head -n1; }
 wait_for 10 has_output below_window || fail "the window below did not open"
+xdotool windowraise "$overlay" # no window manager keeps the overlay above: put it there
+below=$(below_window)
 
 # The window X reports under the pointer at (x, y), as a decimal id.
 window_at() {
@@ -39,13 +42,20 @@ glide_away() {
     for _ in 1 2 3 4 5 6; do xdotool mousemove_relative -- 0 100; sleep 0.1; done
 }
 
+# Whether X finds the window below (or its button) under the overlay's lower part.
+pointer_reaches_below() {
+    local w
+    w=$(window_at 720 450)
+    [ "$w" = "$below" ] || xwininfo -children -id "$below" | grep -q "$(printf '0x%x ' "$w")"
+}
+
 # The painted panel's width and height: the extents of the overlay window's shape.
 panel() {
     xwininfo -id "$overlay" -shape 2>/dev/null | grep -i -A2 'window shape extents' |
         grep -o -m1 '[0-9]*x[0-9]*[+-][0-9]*[+-][0-9]*' | sed 's/x/ /; s/[+-].*//'
 }
 
-[ "$(window_at 720 450)" != "$overlay" ] || fail "the overlay took the pointer with nothing shown"
+pointer_reaches_below || fail "the overlay took the pointer with nothing shown"
 echo "ok: nothing pinned, the overlay lets the pointer through"
 
 # Into the top strip: the idle panel opens and the overlay takes clicks over it.
@@ -73,6 +83,22 @@ pinned || fail "the chosen game was dropped from the pins"
 screenshot picker-shown
 echo "ok: the chosen game stays shown"
 
+# Resting on the shown game opens the deep card after 2 s; resting on its SELECT pill (followed through the
+# tracked pointer, the window still lets clicks through) opens the jumbo picker 0.5 s later.
+glide_to_top
+deep_open() { local size; size=$(panel); [ "${size% *}" = 340 ] && [ "${size#* }" -gt 120 ]; }
+wait_for 5 deep_open || { screenshot picker-deep-failed; fail "no deep card after resting (panel: $(panel))"; }
+for _ in 1 2 3 4 5 6 7; do xdotool mousemove_relative -- 5 20; sleep 0.1; done
+jumbo_open() { [ "$(panel | awk '{print $1}')" = 380 ]; }
+wait_for 3 jumbo_open || { screenshot picker-select-failed; fail "no jumbo picker after resting on SELECT"; }
+sleep 0.5
+screenshot picker-jumbo
+echo "ok: SELECT opened the jumbo picker"
+glide_away
+back_to_bar() { [ "$(panel)" = "340 34" ]; }
+wait_for 5 back_to_bar || fail "the jumbo picker did not close when the pointer left (panel: $(panel))"
+
 # Click-through again: a click below the panel reaches the window underneath.
-[ "$(window_at 720 450)" != "$overlay" ] || fail "the overlay still takes clicks after the pointer left"
+pointer_reaches_below || fail "the overlay still takes clicks after the pointer left"
+[ "$(window_at 720 17)" != "$overlay" ] || fail "the compact bar takes clicks after the pointer left"
 echo "ok: clicks below the panel reach the window underneath"
