@@ -1,9 +1,8 @@
 #include "GalleryAppState.h"
 
-#include "app/GameNotifier.h"
+#include "QuietServices.h"
+
 #include "platform/Clock.h"
-#include "platform/PathSource.h"
-#include "platform/SettingsStore.h"
 #include "service/CacheService.h"
 #include "service/NetworkMonitor.h"
 
@@ -30,17 +29,6 @@ private:
     };
 };
 
-class MemoryStore final : public SettingsStore {
-public:
-    QVariant value(const QString& key) const override { return m_values.value(key); }
-    bool contains(const QString& key) const override { return m_values.contains(key); }
-    void setValue(const QString& key, const QVariant& value) override { m_values.insert(key, value); }
-    void remove(const QString& key) override { m_values.remove(key); }
-
-private:
-    QHash<QString, QVariant> m_values;
-};
-
 class OfflineScores final : public ScoresService {
 public:
     QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League, std::optional<QDateTime>) override {
@@ -60,22 +48,6 @@ public:
     }
 };
 
-class SilentNotifier final : public GameNotifier {
-public:
-    void registerCategories() override {}
-    void sendGameStartNotification(const Game&) override {}
-    void sendGameEndNotification(const Game&) override {}
-    void sendScoreChangeNotification(const Game&, const std::optional<Game>&) override {}
-    void sendCloseGameNotification(const Game&) override {}
-    void sendOvertimeNotification(const Game&) override {}
-};
-
-class QuietPathSource final : public PathSource {
-public:
-    void start() override {}
-    void cancel() override {}
-};
-
 void settle() {
     for (int turn = 0; turn < 5; ++turn) {
         QCoreApplication::sendPostedEvents();
@@ -87,11 +59,11 @@ void settle() {
 
 struct GalleryAppState::Parts {
     StillClock clock;
-    MemoryStore settings;
+    quiet::MemoryStore settings;
     CacheService cache{clock};
     OfflineScores scores;
-    SilentNotifier notifier;
-    QuietPathSource* path = new QuietPathSource;
+    quiet::SilentNotifier notifier;
+    quiet::QuietPathSource* path = new quiet::QuietPathSource;
     NetworkMonitor monitor{std::unique_ptr<PathSource>(path)};
 };
 

@@ -1,14 +1,12 @@
 #include "OfflineAppState.h"
 
-#include "app/GameNotifier.h"
-#include "platform/PathSource.h"
-#include "platform/SettingsStore.h"
+#include "QuietServices.h"
+
 #include "service/CacheService.h"
 #include "service/NetworkMonitor.h"
 #include "service/ScoresService.h"
 
 #include <QCoroSignal>
-#include <QMap>
 #include <QTimer>
 
 namespace {
@@ -39,42 +37,14 @@ public:
     }
 };
 
-class SilentNotifier : public GameNotifier {
-public:
-    void registerCategories() override {}
-    void sendGameStartNotification(const Game&) override {}
-    void sendGameEndNotification(const Game&) override {}
-    void sendScoreChangeNotification(const Game&, const std::optional<Game>&) override {}
-    void sendCloseGameNotification(const Game&) override {}
-    void sendOvertimeNotification(const Game&) override {}
-};
-
-// Never reports, so the state never starts a refresh.
-class SilentPathSource : public PathSource {
-public:
-    void start() override {}
-    void cancel() override {}
-};
-
-class MemoryStore : public SettingsStore {
-public:
-    QVariant value(const QString& key) const override { return m_values.value(key); }
-    bool contains(const QString& key) const override { return m_values.contains(key); }
-    void setValue(const QString& key, const QVariant& value) override { m_values.insert(key, value); }
-    void remove(const QString& key) override { m_values.remove(key); }
-
-private:
-    QMap<QString, QVariant> m_values;
-};
-
 } // namespace
 
 struct OfflineAppState::Services {
     SilentScores scores;
-    SilentNotifier notifier;
-    MemoryStore settings;
+    quiet::SilentNotifier notifier;
+    quiet::MemoryStore settings;
     CacheService cache{Clock::system()};
-    NetworkMonitor monitor{std::make_unique<SilentPathSource>()};
+    NetworkMonitor monitor{std::make_unique<quiet::QuietPathSource>()};
 };
 
 OfflineAppState::OfflineAppState()

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/GameNotifier.h"
+#include "platform/PathSource.h"
+#include "platform/SettingsStore.h"
+
+#include <QHash>
+#include <QVariant>
+
+// The quiet parts of the offline application states: settings kept in memory, notifications that go
+// nowhere, and a reachability source that never reports (so the state never starts a refresh of its own).
+namespace quiet {
+
+class MemoryStore final : public SettingsStore {
+public:
+    QVariant value(const QString& key) const override { return m_values.value(key); }
+    bool contains(const QString& key) const override { return m_values.contains(key); }
+    void setValue(const QString& key, const QVariant& value) override { m_values.insert(key, value); }
+    void remove(const QString& key) override { m_values.remove(key); }
+
+private:
+    QHash<QString, QVariant> m_values;
+};
+
+class SilentNotifier final : public GameNotifier {
+public:
+    void registerCategories() override {}
+    void sendGameStartNotification(const Game&) override {}
+    void sendGameEndNotification(const Game&) override {}
+    void sendScoreChangeNotification(const Game&, const std::optional<Game>&) override {}
+    void sendCloseGameNotification(const Game&) override {}
+    void sendOvertimeNotification(const Game&) override {}
+};
+
+class QuietPathSource final : public PathSource {
+public:
+    void start() override {}
+    void cancel() override {}
+};
+
+} // namespace quiet
