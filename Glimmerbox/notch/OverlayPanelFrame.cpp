@@ -102,12 +102,14 @@ bool paintOverlayPanel(QPainter& painter, const OverlayPanelFrame& f, const Over
         painter.setOpacity(base * f.compactOpacity);
         loading = overlay_paint::compactRow(painter, s.compact.translated(-w / 2, 0), f.compact,
                                             f.hasPhysicalNotch, turn);
+        // The card and the strip come in from under the bar as they fade in.
         painter.setOpacity(base * f.sectionOpacity);
+        const double drop = -(1 - f.sectionOpacity) * s.card.height();
         if (p.scoreCard)
             loading =
-                overlay_paint::scoreCard(painter, s.card.translated(-w / 2, 0), f.card, turn) || loading;
+                overlay_paint::scoreCard(painter, s.card.translated(-w / 2, drop), f.card, turn) || loading;
         if (p.actionStrip)
-            overlay_paint::unpinPill(painter, s.unpinPill.translated(-w / 2, 0));
+            overlay_paint::unpinPill(painter, s.unpinPill.translated(-w / 2, drop));
         if (p.gamePicker)
             painter.fillRect(s.divider.translated(-w / 2, 0), QColor(255, 255, 255, 26));
     }
