@@ -2,6 +2,7 @@
 
 #include "notch/LeagueArtwork.h"
 #include "notch/OverlayColors.h"
+#include "notch/OverlayStyle.h"
 #include "notch/TeamLogo.h"
 #include "platform/IconFont.h"
 
@@ -33,9 +34,7 @@ void advantageMarker(QPainter& painter, const QPointF& centre, bool pointsRight)
     painter.fillPath(triangle, overlay_colors::green);
 }
 
-double textWidth(const QFont& font, const QString& text) {
-    return QFontMetricsF(font).horizontalAdvance(text);
-}
+using overlaystyle::textWidth;
 
 // One side of the compact bar laid out from `edge` towards the centre (away: left to right) or from the
 // centre outwards; `alignRight` places the group's right edge at `anchor`, else its left edge.
@@ -148,10 +147,10 @@ void fittedText(QPainter& painter, const QRectF& rect, int flags, QFont textFont
                 double minimumScale) {
     const int full = textFont.pixelSize();
     const int smallest = std::max(1, qRound(full * minimumScale));
-    while (textFont.pixelSize() > smallest && QFontMetricsF(textFont).horizontalAdvance(text) > rect.width())
+    while (textFont.pixelSize() > smallest && textWidth(textFont, text) > rect.width())
         textFont.setPixelSize(textFont.pixelSize() - 1);
     painter.setFont(textFont);
-    const QString shown = QFontMetricsF(textFont).elidedText(text, Qt::ElideRight, rect.width());
+    const QString shown = overlaystyle::elidedToFit(textFont, text, rect.width());
     painter.drawText(rect, flags, shown);
 }
 

@@ -3,10 +3,25 @@
 #include "platform/IconFont.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace overlaystyle {
+
+namespace {
+
+struct MeasuredText {
+    QFont font;
+    QString text;
+    bool operator==(const MeasuredText&) const = default;
+};
+
+size_t qHash(const MeasuredText& key, size_t seed = 0) {
+    return qHashMulti(seed, key.font, key.text);
+}
+
+} // namespace
 
 QColor withOpacity(QColor color, double opacity) {
     color.setAlphaF(float(color.alphaF() * opacity));
@@ -21,7 +36,22 @@ QFont overlayFont(int pixelSize, QFont::Weight weight) {
 }
 
 double textWidth(const QFont& font, const QString& text) {
-    return QFontMetricsF(font).horizontalAdvance(text);
+    // The overlay lays out the same few texts on every animation frame; shaping them again each time was a
+    // tenth of its CPU while three live games rotate.
+    thread_local QHash<MeasuredText, double> widths;
+    MeasuredText key{font, text};
+    if (const auto found = widths.constFind(key); found != widths.cend())
+        return *found;
+    if (widths.size() >= 512)
+        widths.clear();
+    const double width = QFontMetricsF(font).horizontalAdvance(text);
+    widths.insert(std::move(key), width);
+    return width;
+}
+
+QString elidedToFit(const QFont& font, const QString& text, double width) {
+    return textWidth(font, text) <= width ? text
+                                          : QFontMetricsF(font).elidedText(text, Qt::ElideRight, width);
 }
 
 void drawLine(QPainter& painter, const QRectF& rect, const QString& text, const QFont& font,
@@ -32,7 +62,7 @@ void drawLine(QPainter& painter, const QRectF& rect, const QString& text, const 
         const double scale = std::max(minimumScale, rect.width() / width);
         used.setPixelSize(std::max(1, int(font.pixelSize() * scale)));
     }
-    const QString shown = QFontMetricsF(used).elidedText(text, Qt::ElideRight, rect.width());
+    const QString shown = elidedToFit(used, text, rect.width());
     painter.save();
     painter.setFont(used);
     painter.setPen(color);

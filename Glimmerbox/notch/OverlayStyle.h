@@ -20,8 +20,11 @@ QColor withOpacity(QColor color, double opacity);
 // The system sans at `pixelSize` logical pixels.
 QFont overlayFont(int pixelSize, QFont::Weight weight = QFont::Normal);
 
-// The width `text` takes in `font`.
+// The width `text` takes in `font` (remembered: painting asks for the same texts on every frame).
 double textWidth(const QFont& font, const QString& text);
+
+// `text`, elided at its end where it is wider than `width` in `font`.
+QString elidedToFit(const QFont& font, const QString& text, double width);
 
 // One line of text in `rect` with `alignment` (vertically centred), shrunk down to `minimumScale` of its
 // size and then elided when it does not fit.
