@@ -26,15 +26,8 @@ struct PickerSection {
 // several sections at once: a pinned live game is under Pinned, Live Now and its league.
 namespace PickerSections {
 
-// The catalogue leagues whose id is enabled, in catalogue order.
-QList<League> enabledLeagues(const QSet<QString>& enabledIds);
-
 // The live games among the relevant games of each enabled league, league by league in catalogue order.
 QList<Game> liveGames(const QList<League>& leagues, const GamesByLeague& games, const QDateTime& now);
-
-// Live games in input order, then scheduled ones by start time, then finals in input order; postponed,
-// cancelled and delayed games are left out.
-QList<Game> gamesOrderedByStatus(const QList<Game>& games);
 
 // Pinned (when anything is pinned), Live Now (when anything is live), then one section per enabled league
 // that has relevant games, in catalogue order.

@@ -1,5 +1,7 @@
 #include "LeagueSectionView.h"
 
+#include "app/GameListing.h"
+
 #include "CapsuleLabel.h"
 #include "DotView.h"
 #include "GameRowView.h"
@@ -50,7 +52,7 @@ LeagueSectionView::LeagueSectionView(const League& league, bool isExpanded, Popo
         return;
     }
     const QList<Game>& pinned = services.appState.pinnedGames();
-    for (const Game& game : popovercontent::orderedGames(games))
+    for (const Game& game : gamelisting::liveThenScheduledThenFinal(games))
         layout->addWidget(new GameRowView(game, popovercontent::isPinned(game, pinned), services, this));
 }
 

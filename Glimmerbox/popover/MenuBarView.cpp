@@ -1,5 +1,7 @@
 #include "MenuBarView.h"
 
+#include "app/GameListing.h"
+
 #include "DotView.h"
 #include "GameRowView.h"
 #include "LeagueSectionView.h"
@@ -142,7 +144,8 @@ QWidget* MenuBarView::buildSections() {
     m_scroll->setMaximumHeight(320);
     auto* sections = new QWidget(m_scroll);
     auto* layout = popoverstyle::vbox(sections, {}, 0);
-    for (const League& league : popovercontent::visibleLeagues(m_services.preferences.enabledLeagues())) {
+    for (const League& league :
+         gamelisting::enabledLeaguesInCatalogueOrder(m_services.preferences.enabledLeagues())) {
         auto* section =
             new LeagueSectionView(league, !m_collapsedLeagues.contains(league.id), m_services, sections);
         connect(section, &LeagueSectionView::expandedToggled, this, &MenuBarView::setSectionExpanded);

@@ -6,32 +6,6 @@
 
 namespace popovercontent {
 
-QList<League> visibleLeagues(const QSet<QString>& enabledLeagues) {
-    QList<League> visible;
-    for (const League& league : League::allLeagues()) {
-        if (enabledLeagues.contains(league.id))
-            visible.append(league);
-    }
-    return visible;
-}
-
-QList<Game> orderedGames(const QList<Game>& games) {
-    QList<Game> live;
-    QList<Game> scheduled;
-    QList<Game> finals;
-    for (const Game& game : games) {
-        if (game.isLive())
-            live.append(game);
-        else if (game.status == GameStatus::scheduled)
-            scheduled.append(game);
-        else if (game.status == GameStatus::final_)
-            finals.append(game);
-    }
-    std::stable_sort(scheduled.begin(), scheduled.end(),
-                     [](const Game& a, const Game& b) { return a.startTime < b.startTime; });
-    return live + scheduled + finals;
-}
-
 QList<Game> liveNowGames(const QList<Game>& liveGames, const QList<Game>& pinnedGames) {
     if (!pinnedGames.isEmpty())
         return {};

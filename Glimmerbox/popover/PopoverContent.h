@@ -14,13 +14,6 @@
 // strip, each section's header and the footer's time.
 namespace popovercontent {
 
-// The catalogue's leagues, in catalogue order, that the user has enabled.
-QList<League> visibleLeagues(const QSet<QString>& enabledLeagues);
-
-// A section's games: the live ones as given, the scheduled ones by start time (ties keep their order),
-// then the final ones as given; no other status is listed.
-QList<Game> orderedGames(const QList<Game>& games);
-
 // The "Live Now" strip: the first three live games, and none at all while any game is pinned.
 QList<Game> liveNowGames(const QList<Game>& liveGames, const QList<Game>& pinnedGames);
 

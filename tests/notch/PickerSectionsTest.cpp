@@ -71,13 +71,3 @@ TEST(PickerSectionsTest, LeagueSectionsListRelevantGamesOrderedByStatusAndCountT
     EXPECT_EQ(finalsOnly[0].badgeCount, 1);
     EXPECT_FALSE(finalsOnly[0].showsLiveDot);
 }
-
-TEST(PickerSectionsTest, StatusOrderKeepsInputOrderOfLiveAndFinalGames) {
-    const QList<Game> input{
-        gameAt("f1", "nba", GameStatus::final_),        gameAt("l1", "nba", GameStatus::endOfPeriod),
-        gameAt("s2", "nba", GameStatus::scheduled, 90), gameAt("f2", "nba", GameStatus::final_),
-        gameAt("l2", "nba", GameStatus::inProgress),    gameAt("s1", "nba", GameStatus::scheduled, 10),
-        gameAt("c", "nba", GameStatus::cancelled)};
-    EXPECT_EQ(idsOf(PickerSections::gamesOrderedByStatus(input)),
-              (QStringList{"l1", "l2", "s1", "s2", "f1", "f2"}));
-}

@@ -2,6 +2,7 @@
 // copy and browser entries produce.
 #include "TestGames.h"
 
+#include "app/GameListing.h"
 #include "popover/GameRowContent.h"
 #include "popover/PopoverContent.h"
 
@@ -30,16 +31,16 @@ QStringList menuTexts(const QList<gamerow::MenuEntry>& entries) {
 
 TEST(PopoverContentTest, LeaguesFollowTheCatalogueAndGamesGoLiveScheduledFinal) {
     QStringList ids;
-    for (const League& league : popovercontent::visibleLeagues({"epl", "nba", "f1", "unknown"}))
+    for (const League& league : gamelisting::enabledLeaguesInCatalogueOrder({"epl", "nba", "f1", "unknown"}))
         ids.append(league.id);
     EXPECT_EQ(ids, (QStringList{"nba", "epl", "f1"}));
-    EXPECT_TRUE(popovercontent::visibleLeagues({}).isEmpty());
+    EXPECT_TRUE(gamelisting::enabledLeaguesInCatalogueOrder({}).isEmpty());
 
     const QList<Game> games{
         game("final", GameStatus::final_), startingAt("late", 3600), game("live", GameStatus::inProgress),
         startingAt("early", 600),          startingAt("tie", 3600),  game("postponed", GameStatus::postponed),
         game("half", GameStatus::halftime)};
-    EXPECT_EQ(idsOf(popovercontent::orderedGames(games)),
+    EXPECT_EQ(idsOf(gamelisting::liveThenScheduledThenFinal(games)),
               (QStringList{"live", "half", "early", "late", "tie", "final"}));
 
     popovercontent::SectionHeader header = popovercontent::sectionHeader({});
