@@ -16,6 +16,8 @@ QString APIError::errorDescription() const {
         return QStringLiteral("Network unavailable");
     case Kind::transportError:
         return m_message;
+    case Kind::responseTooLarge:
+        return QStringLiteral("Response too large");
     }
     return {};
 }

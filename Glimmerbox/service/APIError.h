@@ -13,7 +13,8 @@ public:
         parsingError,
         noData,
         networkUnavailable,
-        transportError
+        transportError,
+        responseTooLarge
     };
 
     static APIError httpError(int statusCode) { return APIError(Kind::httpError, statusCode, {}); }
@@ -22,6 +23,8 @@ public:
     static APIError parsingError() { return APIError(Kind::parsingError, 0, {}); }
     static APIError noData() { return APIError(Kind::noData, 0, {}); }
     static APIError networkUnavailable() { return APIError(Kind::networkUnavailable, 0, {}); }
+    // A reply body beyond what the client reads.
+    static APIError responseTooLarge() { return APIError(Kind::responseTooLarge, 0, {}); }
     // `code` is the QNetworkReply::NetworkError value, kept for callers that tell time-outs apart.
     static APIError transportError(const QString& message, int code) {
         return APIError(Kind::transportError, code, message);

@@ -1,6 +1,7 @@
 #include "ESPNAPIService.h"
 
 #include "BuildInfo.h"
+#include "Logging.h"
 #include "ScoresMapping.h"
 
 #include <QCoroNetworkReply>
@@ -15,14 +16,6 @@ namespace {
 
 const QByteArray userAgent = QByteArrayLiteral("Glimmerbox/") + BuildInfo::version;
 
-// The body of a fetch handed to its mapping; a failed fetch passes its error through.
-template <typename T, typename Parse>
-ServiceResult<T> mapBody(const ServiceResult<CacheService::Reply>& reply, Parse&& parse) {
-    if (!reply)
-        return reply.error();
-    return parse(reply.value().data);
-}
-
 struct ReplyDeleter {
     void operator()(QNetworkReply* reply) const { reply->deleteLater(); }
 };
@@ -32,6 +25,13 @@ struct ReplyDeleter {
 ESPNAPIService::ESPNAPIService(CacheService& cache, const Clock& clock, QString baseURL,
                                std::chrono::milliseconds timeout)
     : m_cache(cache), m_clock(clock), m_baseURL(std::move(baseURL)), m_timeout(timeout) {}
+
+template <typename T, typename Parse>
+ServiceResult<T> ESPNAPIService::mapBody(const ServiceResult<CacheService::Reply>& reply, Parse parse) {
+    if (!reply)
+        return reply.error();
+    return parse(reply.value());
+}
 
 ESPNAPIService& ESPNAPIService::shared() {
     static auto* service = new ESPNAPIService(CacheService::shared(), Clock::system());
@@ -84,10 +84,12 @@ QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchScoreboard(League l
 }
 
 QCoro::Task<ServiceResult<GameDetail>> ESPNAPIService::fetchGameDetail(QString gameId, League league) {
-    const ServiceResult<CacheService::Reply> body =
+    ServiceResult<CacheService::Reply> reply =
         co_await fetchEndpoint(league, eventQuery(gameId), summaryCacheLifetime, CacheUse::readAndStore);
-    co_return mapBody<GameDetail>(
-        body, [&](const QByteArray& data) { return parseSummary(data, league, gameId, m_clock.now()); });
+    co_return mapBody<GameDetail>(std::move(reply),
+                                  [league, gameId, now = m_clock.now()](const CacheService::Reply& body) {
+                                      return parseSummary(body.data, league, gameId, now);
+                                  });
 }
 
 QCoro::Task<ServiceResult<QList<Team>>> ESPNAPIService::fetchTeams(League league) {
@@ -95,17 +97,20 @@ QCoro::Task<ServiceResult<QList<Team>>> ESPNAPIService::fetchTeams(League league
         co_return QList<Team>{};
     const bool college =
         league.id.contains(QLatin1String("college")) || league.id.contains(QLatin1String("ncaa"));
-    const ServiceResult<CacheService::Reply> body =
+    ServiceResult<CacheService::Reply> reply =
         co_await fetchEndpoint(league, QStringLiteral("/teams?limit=%1").arg(college ? 400 : 50),
                                teamsCacheLifetime, CacheUse::readAndStore);
-    co_return mapBody<QList<Team>>(body, [&](const QByteArray& data) { return parseTeams(data, league); });
+    co_return mapBody<QList<Team>>(std::move(reply), [league](const CacheService::Reply& body) {
+        return parseTeams(body.data, league);
+    });
 }
 
 QCoro::Task<ServiceResult<QList<TopScorer>>> ESPNAPIService::fetchTopScorers(QString gameId, League league) {
     // The same URL as the game detail, so one summary serves both.
-    const ServiceResult<CacheService::Reply> body = co_await fetchEndpoint(
+    ServiceResult<CacheService::Reply> reply = co_await fetchEndpoint(
         std::move(league), eventQuery(gameId), summaryCacheLifetime, CacheUse::readAndStore);
-    co_return mapBody<QList<TopScorer>>(body, [](const QByteArray& data) { return parseTopScorers(data); });
+    co_return mapBody<QList<TopScorer>>(
+        std::move(reply), [](const CacheService::Reply& body) { return parseTopScorers(body.data); });
 }
 
 QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchLiveScoreboard(League league) {
@@ -114,11 +119,11 @@ QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchLiveScoreboard(Leag
 
 QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchGames(League league, QString suffix,
                                                                    CacheUse use) {
-    const ServiceResult<CacheService::Reply> reply =
+    ServiceResult<CacheService::Reply> reply =
         co_await fetchEndpoint(league, std::move(suffix), scoreboardCacheLifetime, use);
-    if (!reply)
-        co_return reply.error();
-    co_return parseScoreboard(reply.value().data, league, reply.value().requestedAt);
+    co_return mapBody<QList<Game>>(std::move(reply), [league](const CacheService::Reply& body) {
+        return parseScoreboard(body.data, league, body.requestedAt);
+    });
 }
 
 QCoro::Task<ServiceResult<CacheService::Reply>>
@@ -161,6 +166,21 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
     request.setHeader(QNetworkRequest::UserAgentHeader, userAgent);
 
     std::unique_ptr<QNetworkReply, ReplyDeleter> reply(m_network.get(request));
+    // Stop at the limit rather than read a reply of any size into memory. The handlers own what they use: the
+    // reply may still signal after this frame is gone.
+    auto tooLarge = std::make_shared<bool>(false);
+    const auto stopBeyondLimit = [tooLarge, limit = m_bodyLimit, raw = reply.get()](qint64 bytes) {
+        if (bytes <= limit || *tooLarge)
+            return;
+        *tooLarge = true;
+        raw->abort();
+    };
+    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(),
+                     [stopBeyondLimit, raw = reply.get()] {
+                         stopBeyondLimit(raw->header(QNetworkRequest::ContentLengthHeader).toLongLong());
+                     });
+    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, reply.get(),
+                     [stopBeyondLimit](qint64 received, qint64) { stopBeyondLimit(received); });
     // A deadline from the start, not Qt's transfer time-out, which only measures silence: a reply trickling a
     // byte now and then would otherwise never end. Real time, as the network's own.
     QTimer deadline;
@@ -168,6 +188,11 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
     QObject::connect(&deadline, &QTimer::timeout, reply.get(), &QNetworkReply::abort);
     deadline.start(m_timeout);
     co_await reply.get();
+    if (*tooLarge) {
+        qCWarning(apiLogger).noquote() << "Response too large:" << url.toString() << "is over" << m_bodyLimit
+                                       << "bytes; reading stopped there";
+        co_return APIError::responseTooLarge();
+    }
     if (!deadline.isActive())
         co_return APIError::transportError(QStringLiteral("Operation timed out"),
                                            QNetworkReply::OperationCanceledError);

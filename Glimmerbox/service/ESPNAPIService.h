@@ -21,6 +21,9 @@ public:
     // shorter one.
     static constexpr std::chrono::milliseconds requestTimeout{15000};
 
+    // The most of a reply body the client reads; a larger reply fails with APIError::responseTooLarge.
+    static constexpr qint64 defaultBodyLimit = 16 * 1024 * 1024;
+
     static constexpr double scoreboardCacheLifetime = 60;
     static constexpr double summaryCacheLifetime = 30;
     static constexpr double teamsCacheLifetime = 86400;
@@ -37,6 +40,9 @@ public:
     QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League league) override;
     QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) override;
     QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League league) override;
+
+    // Tests lower the body limit rather than serve a reply of many megabytes.
+    void setBodyLimit(qint64 bytes) { m_bodyLimit = bytes; }
 
     // The path below the base URL for a league id ("basketball/nba"); unknown ids fall back to
     // "football/nfl".
@@ -65,9 +71,14 @@ private:
     // A scoreboard endpoint's games, stamped with the moment their reply was requested.
     QCoro::Task<ServiceResult<QList<Game>>> fetchGames(League league, QString suffix, CacheUse use);
 
+    // Runs `parse` over a fetched body; a failed fetch passes its error through.
+    template <typename T, typename Parse>
+    static ServiceResult<T> mapBody(const ServiceResult<CacheService::Reply>& reply, Parse parse);
+
     CacheService& m_cache;
     const Clock& m_clock;
     QString m_baseURL;
     std::chrono::milliseconds m_timeout;
+    qint64 m_bodyLimit = defaultBodyLimit;
     QNetworkAccessManager m_network;
 };

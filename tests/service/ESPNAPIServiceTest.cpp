@@ -1,5 +1,6 @@
 #include "service/ESPNAPIService.h"
 #include "BuildInfo.h"
+#include "LogCapture.h"
 #include "ManualClock.h"
 #include "MappingTestSupport.h"
 #include "StandinProcess.h"
@@ -191,6 +192,20 @@ TEST_F(ESPNAPIServiceFaultTest, NotFoundAndServerErrorsAreHttpErrorsAndAreNotCac
     EXPECT_TRUE(scoreboard("epl").ok());
     EXPECT_TRUE(scoreboard("epl").ok());
     EXPECT_EQ(requestsOf("soccer/eng.1/scoreboard"), 2);
+}
+
+TEST_F(ESPNAPIServiceTest, ReplyBeyondTheBodyLimitIsAnErrorOfItsOwnLoggedAndNotCached) {
+    service->setBodyLimit(1000);
+    LogCapture log;
+    const auto games = scoreboard("nba");
+    ASSERT_FALSE(games.ok());
+    EXPECT_EQ(games.error(), APIError::responseTooLarge());
+    EXPECT_EQ(games.error().errorDescription(), u"Response too large");
+    EXPECT_EQ(log.warnings().size(), 1);
+    EXPECT_FALSE(cache.lookup(standin.apiBase() + "/basketball/nba/scoreboard").has_value());
+
+    service->setBodyLimit(ESPNAPIService::defaultBodyLimit);
+    EXPECT_TRUE(scoreboard("nba").ok());
 }
 
 TEST_F(ESPNAPIServiceFaultTest, TricklingReplyEndsInATimeOutAtTheDeadlineFromItsStart) {
