@@ -24,13 +24,18 @@ struct ReplyDeleter {
 
 ESPNAPIService::ESPNAPIService(CacheService& cache, const Clock& clock, QString baseURL,
                                std::chrono::milliseconds timeout)
-    : m_cache(cache), m_clock(clock), m_baseURL(std::move(baseURL)), m_timeout(timeout) {}
+    : m_cache(cache), m_clock(clock), m_baseURL(std::move(baseURL)), m_timeout(timeout) {
+    m_mappingThread.setMaxThreadCount(1);
+}
 
 template <typename T, typename Parse>
-ServiceResult<T> ESPNAPIService::mapBody(const ServiceResult<CacheService::Reply>& reply, Parse parse) {
-    if (!reply)
-        return reply.error();
-    return parse(reply.value());
+OffThread<ServiceResult<T>> ESPNAPIService::mapBody(const ServiceResult<CacheService::Reply>& reply,
+                                                    const Parse& parse) {
+    return OffThread<ServiceResult<T>>(m_mappingThread, m_network, [reply, parse] {
+        if (!reply)
+            return ServiceResult<T>(reply.error());
+        return ServiceResult<T>(parse(reply.value()));
+    });
 }
 
 ESPNAPIService& ESPNAPIService::shared() {
@@ -86,10 +91,12 @@ QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchScoreboard(League l
 QCoro::Task<ServiceResult<GameDetail>> ESPNAPIService::fetchGameDetail(QString gameId, League league) {
     ServiceResult<CacheService::Reply> reply =
         co_await fetchEndpoint(league, eventQuery(gameId), summaryCacheLifetime, CacheUse::readAndStore);
-    co_return mapBody<GameDetail>(std::move(reply),
-                                  [league, gameId, now = m_clock.now()](const CacheService::Reply& body) {
-                                      return parseSummary(body.data, league, gameId, now);
-                                  });
+    const auto parse = [league, gameId, now = m_clock.now()](const CacheService::Reply& body) {
+        return parseSummary(body.data, league, gameId, now);
+    };
+    OffThread<ServiceResult<GameDetail>> mapped = mapBody<GameDetail>(reply, parse);
+    co_await mapped;
+    co_return mapped.take();
 }
 
 QCoro::Task<ServiceResult<QList<Team>>> ESPNAPIService::fetchTeams(League league) {
@@ -100,17 +107,20 @@ QCoro::Task<ServiceResult<QList<Team>>> ESPNAPIService::fetchTeams(League league
     ServiceResult<CacheService::Reply> reply =
         co_await fetchEndpoint(league, QStringLiteral("/teams?limit=%1").arg(college ? 400 : 50),
                                teamsCacheLifetime, CacheUse::readAndStore);
-    co_return mapBody<QList<Team>>(std::move(reply), [league](const CacheService::Reply& body) {
-        return parseTeams(body.data, league);
-    });
+    const auto parse = [league](const CacheService::Reply& body) { return parseTeams(body.data, league); };
+    OffThread<ServiceResult<QList<Team>>> mapped = mapBody<QList<Team>>(reply, parse);
+    co_await mapped;
+    co_return mapped.take();
 }
 
 QCoro::Task<ServiceResult<QList<TopScorer>>> ESPNAPIService::fetchTopScorers(QString gameId, League league) {
     // The same URL as the game detail, so one summary serves both.
     ServiceResult<CacheService::Reply> reply = co_await fetchEndpoint(
         std::move(league), eventQuery(gameId), summaryCacheLifetime, CacheUse::readAndStore);
-    co_return mapBody<QList<TopScorer>>(
-        std::move(reply), [](const CacheService::Reply& body) { return parseTopScorers(body.data); });
+    const auto parse = [](const CacheService::Reply& body) { return parseTopScorers(body.data); };
+    OffThread<ServiceResult<QList<TopScorer>>> mapped = mapBody<QList<TopScorer>>(reply, parse);
+    co_await mapped;
+    co_return mapped.take();
 }
 
 QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchLiveScoreboard(League league) {
@@ -121,9 +131,12 @@ QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchGames(League league
                                                                    CacheUse use) {
     ServiceResult<CacheService::Reply> reply =
         co_await fetchEndpoint(league, std::move(suffix), scoreboardCacheLifetime, use);
-    co_return mapBody<QList<Game>>(std::move(reply), [league](const CacheService::Reply& body) {
+    const auto parse = [league](const CacheService::Reply& body) {
         return parseScoreboard(body.data, league, body.requestedAt);
-    });
+    };
+    OffThread<ServiceResult<QList<Game>>> mapped = mapBody<QList<Game>>(reply, parse);
+    co_await mapped;
+    co_return mapped.take();
 }
 
 QCoro::Task<ServiceResult<CacheService::Reply>>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CacheService.h"
+#include "OffThread.h"
 #include "ScoresService.h"
 #include "platform/Clock.h"
 #include "platform/Hosts.h"
@@ -71,9 +72,10 @@ private:
     // A scoreboard endpoint's games, stamped with the moment their reply was requested.
     QCoro::Task<ServiceResult<QList<Game>>> fetchGames(League league, QString suffix, CacheUse use);
 
-    // Runs `parse` over a fetched body; a failed fetch passes its error through.
+    // `parse` over a fetched body, run on the mapping thread and awaited on the GUI thread; a failed fetch
+    // passes its error through.
     template <typename T, typename Parse>
-    static ServiceResult<T> mapBody(const ServiceResult<CacheService::Reply>& reply, Parse parse);
+    OffThread<ServiceResult<T>> mapBody(const ServiceResult<CacheService::Reply>& reply, const Parse& parse);
 
     CacheService& m_cache;
     const Clock& m_clock;
@@ -81,4 +83,7 @@ private:
     std::chrono::milliseconds m_timeout;
     qint64 m_bodyLimit = defaultBodyLimit;
     QNetworkAccessManager m_network;
+    // One thread: replies map one at a time, off the GUI thread. Declared last, so that a running mapping
+    // finishes before the rest goes away.
+    QThreadPool m_mappingThread;
 };
