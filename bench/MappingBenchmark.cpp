@@ -1,4 +1,5 @@
 // The scoreboard mapping against the bare JSON parse it starts with, on a generated reply of 320 live games.
+#include "GeneratedEvents.h"
 #include "MappingRatio.h"
 #include "model/League.h"
 #include "service/ScoresMapping.h"
@@ -158,6 +159,10 @@ void ratioBenchmark(benchmark::State& state) {
 }
 
 } // namespace
+
+QByteArray generatedScoreboardEvent(int index) {
+    return event(index);
+}
 
 BENCHMARK(fromJsonBenchmark)->Name("ScoreboardMapping/fromJson")->Unit(benchmark::kMillisecond);
 BENCHMARK(parseScoreboardBenchmark)->Name("ScoreboardMapping/parseScoreboard")->Unit(benchmark::kMillisecond);

@@ -1,0 +1,103 @@
+// How long the GUI thread stays away from its event loop while the client fetches and maps a scoreboard of
+// 5,000 events from the stand-in. A 1 ms timer probes the loop; the longest gap between its ticks is the
+// figure "gui stall ms 5000 events" printed after the table. Asserts nothing.
+#include "BenchApplication.h"
+#include "BenchFigures.h"
+#include "GeneratedEvents.h"
+#include "service/ESPNAPIService.h"
+
+#include <QCoreApplication>
+#include <QCoroTask>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int eventCount = 5000;
+
+QString writeScenario(const QTemporaryDir& dir) {
+    QByteArray events;
+    for (int i = 0; i < eventCount; ++i)
+        events += (i ? ",\n" : "") + generatedScoreboardEvent(i);
+    const QString path = dir.filePath(QStringLiteral("five-thousand.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(
+        R"({"description": "One league of 5000 live events.", "leagues": {"football/nfl": {"events": [)" +
+        events + "]}}}");
+    return path;
+}
+
+// The stand-in on `scenario`: $GLIMMERBOX_STANDIN, else the one built beside this program; the API base,
+// or nothing when it did not start.
+QString startStandin(QProcess& process, const QString& scenario) {
+    QString program = qEnvironmentVariable("GLIMMERBOX_STANDIN");
+    if (program.isEmpty())
+        program =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/standin/glimmerbox-standin");
+    process.start(program, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--speed"),
+                            QStringLiteral("0"), QStringLiteral("--scenario"), scenario});
+    while (process.waitForReadyRead(30000)) {
+        const QByteArray line = process.readLine().trimmed();
+        if (line.startsWith("listening on "))
+            return QStringLiteral("http://") + QString::fromLatin1(line.mid(13)) +
+                   QStringLiteral("/apis/site/v2/sports");
+    }
+    return {};
+}
+
+QCoro::Task<> fetchLarge(ESPNAPIService& service, bool& done) {
+    const ServiceResult<QList<Game>> games =
+        co_await service.fetchLiveScoreboard(League::withId("nfl").value());
+    done = true;
+    if (!games.ok() || games.value().size() != eventCount)
+        qWarning("the 5000-event scoreboard did not map: %s",
+                 games.ok() ? qPrintable(QString::number(games.value().size()))
+                            : qPrintable(games.error().errorDescription()));
+}
+
+void BM_GuiStallWhileMappingALargeScoreboard(benchmark::State& state) {
+    ensureBenchApplication();
+    QTemporaryDir dir;
+    QProcess standin;
+    const QString apiBase = startStandin(standin, writeScenario(dir));
+    if (apiBase.isEmpty()) {
+        state.SkipWithError("the stand-in did not start");
+        return;
+    }
+    CacheService cache;
+    ESPNAPIService service(cache, Clock::system(), apiBase);
+    // These generated events are richer than the service's: 5000 of them pass the usual body limit.
+    service.setBodyLimit(ESPNAPIService::defaultBodyLimit * 4);
+    double longest = 0;
+    for (auto _ : state) {
+        bool done = false;
+        QElapsedTimer sinceTick;
+        QTimer probe;
+        probe.setInterval(1);
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            longest = std::max(longest, static_cast<double>(sinceTick.nsecsElapsed()) / 1e6);
+            sinceTick.restart();
+        });
+        sinceTick.start();
+        probe.start();
+        fetchLarge(service, done);
+        while (!done)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    state.counters["longest_gui_stall_ms"] = longest;
+    benchSummary()[QStringLiteral("gui stall ms %1 events").arg(eventCount)] = longest;
+    standin.kill();
+    standin.waitForFinished();
+}
+
+} // namespace
+
+BENCHMARK(BM_GuiStallWhileMappingALargeScoreboard)->Iterations(3)->Unit(benchmark::kMillisecond);
