@@ -1,6 +1,7 @@
 #include "GlimmerboxApp.h"
 
 #include "BuildInfo.h"
+#include "LazyApplicationIcon.h"
 #include "app/AppState.h"
 #include "app/NotificationService.h"
 #include "model/UserPreferences.h"
@@ -9,14 +10,13 @@
 #include "service/ESPNAPIService.h"
 
 #include <QApplication>
-#include <QIcon>
 
 void GlimmerboxApp::configure(QApplication& application) {
     QApplication::setApplicationName(QStringLiteral("Glimmerbox"));
     QApplication::setOrganizationName(QStringLiteral("Glimmerbox"));
     QApplication::setApplicationVersion(QString::fromLatin1(BuildInfo::version));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::appId));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/glimmerbox/icons/glimmerbox.svg")));
+    new LazyApplicationIcon(QStringLiteral(":/glimmerbox/icons/glimmerbox.svg"), &application);
     application.setQuitOnLastWindowClosed(false);
 }
 
