@@ -10,11 +10,22 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
 
 const QByteArray userAgent = QByteArrayLiteral("Glimmerbox/") + BuildInfo::version;
+
+void appendAvailable(QIODevice& device, QByteArray& body) {
+    const qint64 available = device.bytesAvailable();
+    if (available <= 0)
+        return;
+    const qsizetype start = body.size();
+    body.resize(start + available);
+    const qint64 read = device.read(body.data() + start, available);
+    body.resize(start + std::max<qint64>(read, 0));
+}
 
 struct ReplyDeleter {
     void operator()(QNetworkReply* reply) const { reply->deleteLater(); }
@@ -188,10 +199,18 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
         *tooLarge = true;
         raw->abort();
     };
+    // The body is taken out of the reply as it arrives, into room reserved once: reading a large reply in one
+    // piece at the end would hold the GUI thread for a copy of all of it.
+    auto body = std::make_shared<QByteArray>();
     QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(),
-                     [stopBeyondLimit, raw = reply.get()] {
-                         stopBeyondLimit(raw->header(QNetworkRequest::ContentLengthHeader).toLongLong());
+                     [stopBeyondLimit, body, limit = m_bodyLimit, raw = reply.get()] {
+                         const qint64 length = raw->header(QNetworkRequest::ContentLengthHeader).toLongLong();
+                         stopBeyondLimit(length);
+                         if (length > 0 && length <= limit)
+                             body->reserve(length);
                      });
+    QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(),
+                     [body, raw = reply.get()] { appendAvailable(*raw, *body); });
     QObject::connect(reply.get(), &QNetworkReply::downloadProgress, reply.get(),
                      [stopBeyondLimit](qint64 received, qint64) { stopBeyondLimit(received); });
     // A deadline from the start, not Qt's transfer time-out, which only measures silence: a reply trickling a
@@ -225,5 +244,6 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
     // A 2xx whose body broke off is not a reply: never hand it on or cache it.
     if (reply->error() != QNetworkReply::NoError)
         co_return APIError::transportError(reply->errorString(), reply->error());
-    co_return reply->readAll();
+    appendAvailable(*reply, *body);
+    co_return std::move(*body);
 }
