@@ -37,3 +37,11 @@ private:
     std::function<R()> m_job;
     std::shared_ptr<std::optional<R>> m_result;
 };
+
+// Hands `value` to `pool`, whose thread destroys it: freeing a large result (thousands of games) takes tens
+// of milliseconds, which its last owner need not spend on the GUI thread.
+template <typename T>
+void releaseOn(QThreadPool& pool, T value) {
+    auto owned = std::make_shared<T>(std::move(value));
+    pool.start([owned = std::move(owned)]() mutable { owned.reset(); });
+}
