@@ -10,9 +10,8 @@
 #include "service/CacheService.h"
 #include "service/ScoresService.h"
 
+#include <QHash>
 #include <QSet>
-
-#include <algorithm>
 
 namespace {
 
@@ -27,10 +26,17 @@ QCoro::Task<LeagueGames> fetchLiveLeague(ScoresService& api, League league) {
 // slow answer, or one read from the cache, never brings back an older score. A held copy stamped ahead of
 // the clock dates from before the clock was set back and does not count.
 QList<Game> keepingFresherCopies(QList<Game> incoming, const QList<Game>& held, const QDateTime& now) {
+    // Indexed by id, the first copy of each winning, so that a league of thousands of games is matched in
+    // linear time.
+    QHash<QString, const Game*> heldById;
+    heldById.reserve(held.size());
+    for (const Game& heldGame : held) {
+        if (!heldById.contains(heldGame.id))
+            heldById.insert(heldGame.id, &heldGame);
+    }
     for (Game& game : incoming) {
-        const auto copy = std::find_if(held.cbegin(), held.cend(),
-                                       [&](const Game& heldGame) { return heldGame.id == game.id; });
-        if (copy != held.cend() && copy->lastUpdate > game.lastUpdate && copy->lastUpdate <= now)
+        const Game* copy = heldById.value(game.id);
+        if (copy && copy->lastUpdate > game.lastUpdate && copy->lastUpdate <= now)
             game = *copy;
     }
     return incoming;
