@@ -110,14 +110,25 @@ bare_pid=$!
 pids+=("$bare_pid")
 
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
-# CPU time in microseconds: the scheduler's nanosecond counts of every thread where the kernel keeps them (the
-# tick counts of /proc/PID/stat are too coarse for figures below 0.1 %), else utime + stime.
-cpu_us() {
+# CPU time in microseconds, one "TID MICROSECONDS" line per thread: the scheduler's nanosecond counts where the
+# kernel keeps them (the tick counts of /proc/PID/stat are too coarse for figures below 0.1 %), else
+# utime + stime of the whole process under the pseudo thread 0.
+thread_cpu_us() {
     if [[ -r /proc/$1/schedstat ]]; then
-        cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1 } END { printf "%d\n", ns / 1000 }'
+        local task
+        for task in /proc/"$1"/task/*; do
+            [[ -r $task/schedstat ]] && echo "${task##*/} $(awk '{ printf "%d", $1 / 1000 }' "$task/schedstat" 2>/dev/null)"
+        done
     else
-        awk -v hz="$(getconf CLK_TCK)" '{ printf "%d\n", ($14 + $15) * 1000000 / hz }' "/proc/$1/stat"
+        awk -v hz="$(getconf CLK_TCK)" '{ printf "0 %d\n", ($14 + $15) * 1000000 / hz }' "/proc/$1/stat"
     fi
+}
+# The CPU a process used between two thread_cpu_us samples: each thread alive at the end counts from its
+# first sample (or from zero when it started meanwhile); a thread that ended meanwhile drops out instead of
+# taking its earlier time away from the total.
+cpu_us_between() {
+    awk 'NR == FNR { before[$1] = $2; next } { total += $2 - ($1 in before ? before[$1] : 0) } END { printf "%d\n", total }' \
+        <(echo "$1") <(echo "$2")
 }
 alive() { kill -0 "$1" 2>/dev/null; }
 
@@ -128,11 +139,11 @@ done
 declare -A rss ticks
 for pid in "$unpinned_pid" "$pinned_pid" "$bare_pid"; do
     rss[$pid]=$(rss_kib "$pid")
-    ticks[$pid]=$(cpu_us "$pid")
+    ticks[$pid]=$(thread_cpu_us "$pid")
 done
 sleep "$window"
 for pid in "$unpinned_pid" "$pinned_pid" "$bare_pid"; do
-    ticks[$pid]=$(($(cpu_us "$pid") - ticks[$pid]))
+    ticks[$pid]=$(cpu_us_between "${ticks[$pid]}" "$(thread_cpu_us "$pid")")
 done
 pinned=$(sed -n 's/^pinnedGameIds=//p' "$work/pinned/config/Glimmerbox/Glimmerbox.conf" | head -n1)
 
