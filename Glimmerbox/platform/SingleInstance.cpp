@@ -5,10 +5,12 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <unistd.h>
 
@@ -19,6 +21,20 @@ const QByteArray showSettingsRequest = QByteArrayLiteral("show-settings\n");
 constexpr int handshakeTimeoutMs = 2000;
 // Far longer than a take-over lasts; a lock left by a crashed launch is recognised as stale at once.
 constexpr int takeOverLockTimeoutMs = 10000;
+
+// QLockFile::tryLock(timeout) sleeps twice as long after each failed try, up to seconds at a time, so the
+// last of several launches could sleep past the whole timeout while the lock sat free. A take-over lasts
+// milliseconds: try again every few.
+bool lockWithin(QLockFile& lock, int timeoutMs) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || waited.hasExpired(timeoutMs))
+            return false;
+        QThread::msleep(5);
+    }
+    return true;
+}
 } // namespace
 
 SingleInstance::SingleInstance(QString serverName, QObject* parent)
@@ -55,7 +71,7 @@ bool SingleInstance::claim() {
     // Launches that race here, say after a crash left the socket behind, take over one at a time: each
     // asks again under the lock, so only the first removes the dead socket and the rest hand over to it.
     QLockFile takeOver(lockFileName());
-    if (!takeOver.tryLock(takeOverLockTimeoutMs))
+    if (!lockWithin(takeOver, takeOverLockTimeoutMs))
         qCWarning(generalLogger) << "Could not take the single-instance lock; starting without it";
     if (notifyRunningInstance())
         return false;
