@@ -1,4 +1,5 @@
 #include "IdlePanel.h"
+#include "platform/PixelFont.h"
 
 #include "OverlayStyle.h"
 
@@ -29,5 +30,5 @@ void IdlePanel::paintEvent(QPaintEvent*) {
     drawSymbol(painter, QRectF(paddingX, centreY - 6, 12, 12), QStringLiteral("sportscourt.fill"), 10,
                white(0.5));
     drawLine(painter, QRectF(paddingX + 12 + 6, 0, width() - 2 * paddingX - 18, headerHeight),
-             QStringLiteral("Games"), overlayFont(12, QFont::DemiBold), white(0.7));
+             QStringLiteral("Games"), pixelFont(12, QFont::DemiBold), white(0.7));
 }

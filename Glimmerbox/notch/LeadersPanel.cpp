@@ -1,4 +1,5 @@
 #include "LeadersPanel.h"
+#include "platform/PixelFont.h"
 
 #include "LeagueArtwork.h"
 #include "OverlayStyle.h"
@@ -37,7 +38,7 @@ void paintHeadshot(QPainter& painter, const QRectF& rect, const TopScorer& score
     painter.setBrush(withOpacity(teamColorOrGrey(team.primaryColor), 0.3));
     painter.drawEllipse(rect);
     painter.restore();
-    drawLine(painter, rect, LeadersContent::initial(scorer.playerName), overlayFont(11, QFont::Bold),
+    drawLine(painter, rect, LeadersContent::initial(scorer.playerName), pixelFont(11, QFont::Bold),
              white(1.0), Qt::AlignHCenter);
 }
 
@@ -51,10 +52,10 @@ void paintLeader(QPainter& painter, const QRectF& column, const TopScorer& score
     const double textLeft = home ? column.left() : column.left() + headshot + 6;
     const Qt::Alignment align = home ? Qt::AlignRight : Qt::AlignLeft;
     const double top = column.center().y() - 12;
-    drawLine(painter, QRectF(textLeft, top, textWidth, 12), scorer.playerName,
-             overlayFont(10, QFont::DemiBold), white(0.9), align);
-    drawLine(painter, QRectF(textLeft, top + 13, textWidth, 11), scorer.statLine,
-             overlayFont(9, QFont::Medium), adjustedForContrast(teamColorOrGrey(team.primaryColor)), align);
+    drawLine(painter, QRectF(textLeft, top, textWidth, 12), scorer.playerName, pixelFont(10, QFont::DemiBold),
+             white(0.9), align);
+    drawLine(painter, QRectF(textLeft, top + 13, textWidth, 11), scorer.statLine, pixelFont(9, QFont::Medium),
+             adjustedForContrast(teamColorOrGrey(team.primaryColor)), align);
 }
 
 void paintBadge(QPainter& painter, const QRectF& rect, const LeadersContent::LeagueBadge& badge) {
@@ -75,7 +76,7 @@ void paintBadge(QPainter& painter, const QRectF& rect, const LeadersContent::Lea
         }
     }
     // The abbreviation may be wider than the badge's square.
-    drawLine(painter, rect.adjusted(-20, 0, 20, 0), badge.abbreviation, overlayFont(10, QFont::Bold),
+    drawLine(painter, rect.adjusted(-20, 0, 20, 0), badge.abbreviation, pixelFont(10, QFont::Bold),
              white(1.0), Qt::AlignHCenter);
 }
 

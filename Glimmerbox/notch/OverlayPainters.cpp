@@ -5,6 +5,7 @@
 #include "notch/OverlayStyle.h"
 #include "notch/TeamLogo.h"
 #include "platform/IconFont.h"
+#include "platform/PixelFont.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -40,9 +41,9 @@ using overlaystyle::textWidth;
 // centre outwards; `alignRight` places the group's right edge at `anchor`, else its left edge.
 bool compactSide(QPainter& painter, const CompactSide& side, bool away, double anchor, bool alignRight,
                  double centreY, double turn) {
-    const QFont valueFont = side.textIsScore
-                                ? font(CompactRowContent::textScorePixelSize, QFont::Bold, Design::rounded)
-                                : font(CompactRowContent::textAbbreviationPixelSize, QFont::DemiBold);
+    const QFont valueFont =
+        side.textIsScore ? pixelFont(CompactRowContent::textScorePixelSize, QFont::Bold, FontDesign::rounded)
+                         : pixelFont(CompactRowContent::textAbbreviationPixelSize, QFont::DemiBold);
     const QColor valueColor = side.textIsScore ? QColor(Qt::white) : overlay_colors::white(0.55);
     const double spacing = 4;
     const double valueWidth = textWidth(valueFont, side.text);
@@ -93,7 +94,7 @@ void racingStatus(QPainter& painter, const CompactRacingStatus& status, double a
     case Kind::nothing:
         return;
     case Kind::live: {
-        const QFont periodFont = font(11, QFont::Bold, Design::monospaced);
+        const QFont periodFont = pixelFont(11, QFont::Bold, FontDesign::monospaced);
         const double total = 5 + (status.text.isEmpty() ? 0 : spacing + textWidth(periodFont, status.text));
         const double x = alignRight ? anchor - total : anchor;
         painter.setPen(Qt::NoPen);
@@ -106,7 +107,7 @@ void racingStatus(QPainter& painter, const CompactRacingStatus& status, double a
         return;
     }
     case Kind::place: {
-        const QFont placeFont = font(11, QFont::DemiBold);
+        const QFont placeFont = pixelFont(11, QFont::DemiBold);
         const double width = std::min(maxWidth, textWidth(placeFont, status.text) + 1);
         painter.setPen(overlay_colors::white(0.55));
         fittedText(painter, QRectF(alignRight ? anchor - width : anchor, centreY - 10, width, 20),
@@ -115,7 +116,7 @@ void racingStatus(QPainter& painter, const CompactRacingStatus& status, double a
         return;
     }
     case Kind::leader: {
-        const QFont nameFont = font(11, QFont::DemiBold);
+        const QFont nameFont = pixelFont(11, QFont::DemiBold);
         const double nameWidth = std::min(maxWidth - 12, textWidth(nameFont, status.text) + 1);
         const double total = 8 + spacing + nameWidth;
         const double x = alignRight ? anchor - total : anchor;
@@ -134,14 +135,6 @@ void racingStatus(QPainter& painter, const CompactRacingStatus& status, double a
 }
 
 } // namespace
-
-QFont font(double pixelSize, QFont::Weight weight, Design design) {
-    QFont result =
-        design == Design::monospaced ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QFont();
-    result.setPixelSize(std::max(1, qRound(pixelSize)));
-    result.setWeight(weight);
-    return result;
-}
 
 void fittedText(QPainter& painter, const QRectF& rect, int flags, QFont textFont, const QString& text,
                 double minimumScale) {
@@ -183,8 +176,8 @@ constexpr double lastScoreBottom = 4;
 constexpr double centreWidth = 90;
 
 bool cardColumn(QPainter& painter, const QRectF& column, const ScoreCardSide& side, bool away, double turn) {
-    const QFont scoreFont = font(28, QFont::Bold, Design::rounded);
-    const QFont abbreviationFont = font(11, QFont::Medium);
+    const QFont scoreFont = pixelFont(28, QFont::Bold, FontDesign::rounded);
+    const QFont abbreviationFont = pixelFont(11, QFont::Medium);
     const double spacing = 10;
     const double textW =
         std::max(textWidth(scoreFont, side.score), textWidth(abbreviationFont, side.team.abbreviation));
@@ -236,17 +229,17 @@ void centreColumn(QPainter& painter, const QRectF& column, const QList<ScoreCard
     const auto lookOf = [](const ScoreCardCentreLine& line) -> Look {
         switch (line.style) {
         case Style::badge:
-            return {font(9, QFont::Black), line.color, 12};
+            return {pixelFont(9, QFont::Black), line.color, 12};
         case Style::period:
-            return {font(11, QFont::Medium), overlay_colors::white(0.5), 14};
+            return {pixelFont(11, QFont::Medium), overlay_colors::white(0.5), 14};
         case Style::clock:
-            return {font(13, QFont::DemiBold, Design::monospaced), Qt::white, 16};
+            return {pixelFont(13, QFont::DemiBold, FontDesign::monospaced), Qt::white, 16};
         case Style::scheduled:
-            return {font(12, QFont::Bold), overlay_colors::white(0.55), 15};
+            return {pixelFont(12, QFont::Bold), overlay_colors::white(0.55), 15};
         case Style::startTime:
-            return {font(10, QFont::Medium), overlay_colors::white(0.35), 26};
+            return {pixelFont(10, QFont::Medium), overlay_colors::white(0.35), 26};
         case Style::status:
-            return {font(13, QFont::Bold), overlay_colors::white(0.55), 16};
+            return {pixelFont(13, QFont::Bold), overlay_colors::white(0.55), 16};
         }
         return {};
     };
@@ -294,7 +287,7 @@ bool scoreCard(QPainter& painter, const QRectF& card, const ScoreCardContent& co
         cardColumn(painter, QRectF(row.right() - sideWidth, row.top(), sideWidth, row.height()), content.home,
                    false, turn);
     if (content.lastScoreText) {
-        const QFont lineFont = font(11, QFont::DemiBold);
+        const QFont lineFont = pixelFont(11, QFont::DemiBold);
         const double maxText = card.width() - 40 - 12;
         const double w = std::min(maxText, textWidth(lineFont, *content.lastScoreText) + 1);
         const double y = row.bottom() + cardSpacing;
@@ -318,7 +311,7 @@ bool celebration(QPainter& painter, const QRectF& block, const CelebrationConten
     const bool textShown = !content.playText.isEmpty() &&
                            (phase == CelebrationPhase::logoOnly || phase == CelebrationPhase::logoAndPoints ||
                             phase == CelebrationPhase::logoReturn);
-    const QFont textFont = font(10, QFont::DemiBold);
+    const QFont textFont = pixelFont(10, QFont::DemiBold);
     const double textWidthMax = std::min(300.0, block.width() - 20);
     const QRectF textBounds = QFontMetricsF(textFont).boundingRect(
         QRectF(0, 0, textWidthMax, 40), Qt::AlignHCenter | Qt::TextWordWrap, content.playText);
@@ -326,7 +319,7 @@ bool celebration(QPainter& painter, const QRectF& block, const CelebrationConten
     const double stack = logoSize + (textShown ? 8 + textHeight : 0);
     const double top = block.center().y() - stack / 2;
 
-    const QFont pointsFont = font(44, QFont::Bold, Design::rounded);
+    const QFont pointsFont = pixelFont(44, QFont::Bold, FontDesign::rounded);
     const double pointsWidth = textWidth(pointsFont, content.pointsText);
     const double rowWidth = withPoints ? logoSize + 10 + pointsWidth : logoSize;
     const double rowLeft = block.center().x() - rowWidth / 2;
@@ -376,7 +369,8 @@ bool celebration(QPainter& painter, const QRectF& block, const CelebrationConten
 }
 
 QSizeF unpinPillSize() {
-    const double text = textWidth(font(9, QFont::DemiBold, Design::rounded), QStringLiteral("UNPIN"));
+    const double text =
+        textWidth(pixelFont(9, QFont::DemiBold, FontDesign::rounded), QStringLiteral("UNPIN"));
     return {10 + 9 + 4 + text + 10, 20};
 }
 
@@ -391,7 +385,7 @@ void unpinPill(QPainter& painter, const QRectF& pill) {
         painter.drawText(QRectF(x, pill.top(), 9, pill.height()), Qt::AlignCenter, QString(*glyph));
     }
     x += 9 + 4;
-    painter.setFont(font(9, QFont::DemiBold, Design::rounded));
+    painter.setFont(pixelFont(9, QFont::DemiBold, FontDesign::rounded));
     painter.setPen(overlay_colors::white(0.4));
     painter.drawText(QRectF(x, pill.top(), pill.right() - x, pill.height()), Qt::AlignLeft | Qt::AlignVCenter,
                      QStringLiteral("UNPIN"));

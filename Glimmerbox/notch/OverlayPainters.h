@@ -15,9 +15,6 @@ class QPainter;
 // loading, so the caller keeps its spinner ticking only then.
 namespace overlay_paint {
 
-enum class Design { standard, rounded, monospaced };
-QFont font(double pixelSize, QFont::Weight weight, Design design = Design::standard);
-
 // Text in `rect` with `flags`, shrunk down to `minimumScale` of its size and elided after that, never
 // clipped.
 void fittedText(QPainter& painter, const QRectF& rect, int flags, QFont font, const QString& text,

@@ -28,13 +28,6 @@ QColor withOpacity(QColor color, double opacity) {
     return color;
 }
 
-QFont overlayFont(int pixelSize, QFont::Weight weight) {
-    QFont font;
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    return font;
-}
-
 double textWidth(const QFont& font, const QString& text) {
     // The overlay lays out the same few texts on every animation frame; shaping them again each time was a
     // tenth of its CPU while three live games rotate.

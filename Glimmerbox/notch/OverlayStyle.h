@@ -17,9 +17,6 @@ namespace overlaystyle {
 // A colour at a fraction of its opacity.
 QColor withOpacity(QColor color, double opacity);
 
-// The system sans at `pixelSize` logical pixels.
-QFont overlayFont(int pixelSize, QFont::Weight weight = QFont::Normal);
-
 // The width `text` takes in `font` (remembered: painting asks for the same texts on every frame).
 double textWidth(const QFont& font, const QString& text);
 

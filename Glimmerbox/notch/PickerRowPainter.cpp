@@ -1,4 +1,5 @@
 #include "PickerRowPainter.h"
+#include "platform/PixelFont.h"
 
 #include "OverlayStyle.h"
 #include "TeamLogo.h"
@@ -31,7 +32,7 @@ double centreHeight(const PickerRowContent::TeamCentre& centre) {
 }
 
 void paintTeamBlock(QPainter& painter, const QRectF& block, const Team& team, bool away) {
-    const QFont font = overlaystyle::overlayFont(12, QFont::Medium);
+    const QFont font = pixelFont(12, QFont::Medium);
     const double y = block.center().y() - logoSize / 2;
     const double textWidth = block.width() - logoSize - blockSpacing;
     if (away) {
@@ -80,28 +81,28 @@ void paintTeamCentre(QPainter& painter, const QRectF& column, const PickerRowCon
     const double x = column.center().x();
     if (!centre.showsScore) {
         drawLine(painter, QRectF(column.left(), top, column.width(), startLine), centre.startTime,
-                 overlayFont(12, QFont::Medium), white(0.5), Qt::AlignHCenter);
+                 pixelFont(12, QFont::Medium), white(0.5), Qt::AlignHCenter);
         if (centre.broadcast)
             drawLine(painter,
                      QRectF(column.left(), top + startLine + centreSpacing, column.width(), detailLine),
-                     *centre.broadcast, overlayFont(8), white(0.3), Qt::AlignHCenter);
+                     *centre.broadcast, pixelFont(8), white(0.3), Qt::AlignHCenter);
         return;
     }
-    const QFont scoreFont = overlayFont(13, QFont::Bold);
+    const QFont scoreFont = pixelFont(13, QFont::Bold);
     paintCentredRow({textPiece(painter, top, scoreLine, centre.awayScore, scoreFont, white(1.0)),
-                     textPiece(painter, top, scoreLine, QStringLiteral("-"), overlayFont(10), white(0.4)),
+                     textPiece(painter, top, scoreLine, QStringLiteral("-"), pixelFont(10), white(0.4)),
                      textPiece(painter, top, scoreLine, centre.homeScore, scoreFont, white(1.0))},
                     4, x);
     const double lineTop = top + scoreLine + centreSpacing;
     if (centre.showsFinal) {
         drawLine(painter, QRectF(column.left(), lineTop, column.width(), detailLine), QStringLiteral("Final"),
-                 overlayFont(9), white(0.35), Qt::AlignHCenter);
+                 pixelFont(9), white(0.35), Qt::AlignHCenter);
         return;
     }
     QList<Piece> line{dotPiece(painter, lineTop + detailLine / 2)};
     for (const auto& text : {centre.period, centre.clock}) {
         if (text)
-            line.append(textPiece(painter, lineTop, detailLine, *text, overlayFont(8), red));
+            line.append(textPiece(painter, lineTop, detailLine, *text, pixelFont(8), red));
     }
     paintCentredRow(line, 3, x);
 }
@@ -116,7 +117,7 @@ void paintRace(QPainter& painter, const QRectF& rect, const RaceLine& race) {
     // Right side first, so the left side takes what is left.
     double rightWidth = 0;
     if (race.status == RaceLine::Status::live) {
-        const QFont markerFont = overlayFont(9, QFont::DemiBold);
+        const QFont markerFont = pixelFont(9, QFont::DemiBold);
         rightWidth = 4 + 3 + std::ceil(textWidth(markerFont, race.statusText));
         drawDot(painter, QPointF(rect.right() - rightWidth + 2, rect.center().y()), 4, red);
         drawLine(painter,
@@ -124,13 +125,13 @@ void paintRace(QPainter& painter, const QRectF& rect, const RaceLine& race) {
                  race.statusText, markerFont, red);
     } else {
         const bool isFinal = race.status == RaceLine::Status::final_;
-        const QFont statusFont = isFinal ? overlayFont(9) : overlayFont(10);
+        const QFont statusFont = isFinal ? pixelFont(9) : pixelFont(10);
         rightWidth = std::ceil(textWidth(statusFont, race.statusText));
         drawLine(painter, QRectF(rect.right() - rightWidth - 1, rect.top(), rightWidth + 1, rect.height()),
                  race.statusText, statusFont, isFinal ? white(0.35) : white(0.5), Qt::AlignRight);
     }
     const double leftLimit = rect.right() - rightWidth - raceSpacing;
-    const QFont nameFont = overlayFont(11, QFont::Medium);
+    const QFont nameFont = pixelFont(11, QFont::Medium);
     if (race.venue) {
         drawLine(painter, QRectF(rect.left(), rect.top(), leftLimit - rect.left(), rect.height()),
                  *race.venue, nameFont, white(1.0));
@@ -138,7 +139,7 @@ void paintRace(QPainter& painter, const QRectF& rect, const RaceLine& race) {
     }
     if (!race.leader)
         return;
-    const QFont placeFont = overlayFont(11, QFont::Bold);
+    const QFont placeFont = pixelFont(11, QFont::Bold);
     const QString place = QStringLiteral("1.");
     double x = rect.left();
     const double placeWidth = std::ceil(textWidth(placeFont, place));

@@ -1,4 +1,5 @@
 #include "PickerSectionHeader.h"
+#include "platform/PixelFont.h"
 
 #include "OverlayStyle.h"
 
@@ -15,7 +16,7 @@ constexpr int paddingX = 16;
 // The count badge, right-aligned at `right`, vertically centred on `centreY`; returns its left edge.
 double paintBadge(QPainter& painter, double right, double centreY, int count, const QColor& text,
                   const QColor& background) {
-    const QFont badgeFont = overlayFont(9, QFont::Medium);
+    const QFont badgeFont = pixelFont(9, QFont::Medium);
     const QString label = QString::number(count);
     const double width = std::ceil(textWidth(badgeFont, label)) + 8;
     const QRectF badge(right - width, centreY - 6.5, width, 13);
@@ -72,15 +73,14 @@ void PickerSectionHeader::paintEvent(QPaintEvent*) {
     case Kind::pinned:
         drawSymbol(painter, QRectF(x, centreY - 6, 12, 12), QStringLiteral("pin.fill"), 9, yellow);
         x += 12 + 6;
-        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), overlayFont(10, QFont::Bold),
-                 yellow);
+        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), pixelFont(10, QFont::Bold), yellow);
         badgeText = withOpacity(yellow, 0.6);
         badgeBackground = withOpacity(yellow, 0.12);
         break;
     case Kind::liveNow:
         drawDot(painter, QPointF(x + 3, centreY), 6, red);
         x += 6 + 6;
-        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), overlayFont(10, QFont::Bold), red);
+        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), pixelFont(10, QFont::Bold), red);
         badgeText = withOpacity(red, 0.6);
         badgeBackground = withOpacity(red, 0.12);
         break;
@@ -89,7 +89,7 @@ void PickerSectionHeader::paintEvent(QPaintEvent*) {
             drawSymbol(painter, QRectF(x, centreY - 7, 14, 14), sfSymbolName(m_league->sport), 10,
                        white(0.4));
         x += 14 + 6;
-        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), overlayFont(10, QFont::DemiBold),
+        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), pixelFont(10, QFont::DemiBold),
                  white(0.6));
         break;
     }
@@ -100,7 +100,7 @@ void PickerSectionHeader::paintEvent(QPaintEvent*) {
     if (m_kind == Kind::pinned) {
         // The desktop's Command key is Ctrl, named in words.
         drawLine(painter, QRectF(paddingX, headerHeight - 2, right - paddingX, hintHeight - 6),
-                 QStringLiteral("Double Tap or Ctrl to pin a game"), overlayFont(9, QFont::Medium),
+                 QStringLiteral("Double Tap or Ctrl to pin a game"), pixelFont(9, QFont::Medium),
                  white(0.25));
     }
 }

@@ -1,4 +1,5 @@
 #include "RacingPanel.h"
+#include "platform/PixelFont.h"
 
 #include "LeagueArtwork.h"
 #include "OverlayStyle.h"
@@ -27,18 +28,18 @@ void paintRoundedFill(QPainter& painter, const QRectF& rect, double radius, cons
 // Pieces laid out from the right edge leftwards; returns the left edge of the last one.
 double paintRaceState(QPainter& painter, const Header& header, double right, double centreY) {
     if (header.kind == Header::Kind::startTime) {
-        const QFont timeFont = overlayFont(10, QFont::Medium);
+        const QFont timeFont = pixelFont(10, QFont::Medium);
         const double width = std::ceil(textWidth(timeFont, header.timeLabel));
         drawLine(painter, QRectF(right - width - 1, centreY - 8, width + 1, 16), header.timeLabel, timeFont,
                  white(0.4), Qt::AlignRight);
         return right - width;
     }
     if (header.kind == Header::Kind::winner) {
-        const QFont nameFont = overlayFont(11, QFont::DemiBold);
+        const QFont nameFont = pixelFont(11, QFont::DemiBold);
         const double nameWidth = std::ceil(textWidth(nameFont, header.winnerShortName));
         drawLine(painter, QRectF(right - nameWidth - 1, centreY - 8, nameWidth + 1, 16),
                  header.winnerShortName, nameFont, white(1.0), Qt::AlignRight);
-        const QFont pillFont = overlayFont(9, QFont::Black);
+        const QFont pillFont = pixelFont(9, QFont::Black);
         const QString pill = QStringLiteral("P1");
         const double pillWidth = std::ceil(textWidth(pillFont, pill)) + 8;
         const QRectF pillRect(right - nameWidth - 4 - pillWidth, centreY - 6.5, pillWidth, 13);
@@ -48,13 +49,13 @@ double paintRaceState(QPainter& painter, const Header& header, double right, dou
     }
     double x = right;
     if (header.period) {
-        const QFont periodFont = overlayFont(10, QFont::Medium);
+        const QFont periodFont = pixelFont(10, QFont::Medium);
         const double width = std::ceil(textWidth(periodFont, *header.period));
         drawLine(painter, QRectF(x - width - 1, centreY - 8, width + 1, 16), *header.period, periodFont,
                  white(0.5), Qt::AlignRight);
         x -= width + 4;
     }
-    const QFont liveFont = overlayFont(9, QFont::Black);
+    const QFont liveFont = pixelFont(9, QFont::Black);
     const QString live = QStringLiteral("LIVE");
     const double liveWidth = std::ceil(textWidth(liveFont, live));
     drawLine(painter, QRectF(x - liveWidth - 1, centreY - 8, liveWidth + 1, 16), live, liveFont, red,
@@ -71,11 +72,11 @@ void paintHeader(QPainter& painter, double width, const Header& header) {
     const double stateLeft = paintRaceState(painter, header, right, centreY);
     const double titleLeft = paddingX + 32.4 + 6;
     drawLine(painter, QRectF(titleLeft, centreY - 9, std::max(0.0, stateLeft - 6 - titleLeft), 18),
-             QStringLiteral("Standings"), overlayFont(13, QFont::Bold), white(1.0));
+             QStringLiteral("Standings"), pixelFont(13, QFont::Bold), white(1.0));
 }
 
 void paintColumnTitles(QPainter& painter, double top, double width) {
-    const QFont titleFont = overlayFont(9, QFont::Medium);
+    const QFont titleFont = pixelFont(9, QFont::Medium);
     const QRectF line(paddingX, top, width - 2 * paddingX, RacingPanel::columnTitlesHeight - 2);
     drawLine(painter, QRectF(line.left(), line.top(), 26, line.height()), QStringLiteral("#"), titleFont,
              white(0.35));
@@ -98,11 +99,11 @@ void paintDriverRow(QPainter& painter, const QRectF& row, const RaceStandingsCon
     if (driver.isPodium) {
         const QRectF badge(x, centreY - 9, 20, 18);
         paintRoundedFill(painter, badge, 4, positionBadgeColor(int(driver.driver.position)));
-        drawLine(painter, badge, driver.positionText, overlayFont(11, QFont::Bold), Qt::black,
+        drawLine(painter, badge, driver.positionText, pixelFont(11, QFont::Bold), Qt::black,
                  Qt::AlignHCenter);
     } else {
         drawLine(painter, QRectF(x, row.top(), 20, row.height()), driver.positionText,
-                 overlayFont(12, QFont::Medium), white(0.5), Qt::AlignHCenter);
+                 pixelFont(12, QFont::Medium), white(0.5), Qt::AlignHCenter);
     }
     x += 20 + 6;
     if (driver.driver.flagURL) {
@@ -111,9 +112,9 @@ void paintDriverRow(QPainter& painter, const QRectF& row, const RaceStandingsCon
     }
     const double intervalLeft = row.right() - paddingX - 70;
     drawLine(painter, QRectF(intervalLeft, row.top(), 70, row.height()), driver.intervalText,
-             overlayFont(10, QFont::Medium), white(0.4), Qt::AlignRight);
+             pixelFont(10, QFont::Medium), white(0.4), Qt::AlignRight);
     drawLine(painter, QRectF(x, row.top(), std::max(0.0, intervalLeft - 4 - x), row.height()),
-             driver.driver.name, overlayFont(13, driver.isPodium ? QFont::DemiBold : QFont::Normal),
+             driver.driver.name, pixelFont(13, driver.isPodium ? QFont::DemiBold : QFont::Normal),
              driver.isPodium ? white(1.0) : white(0.7), Qt::AlignLeft, 0.75);
 }
 

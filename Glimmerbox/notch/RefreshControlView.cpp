@@ -1,4 +1,5 @@
 #include "RefreshControlView.h"
+#include "platform/PixelFont.h"
 
 #include "OverlayStyle.h"
 
@@ -71,7 +72,7 @@ void RefreshControlView::paintEvent(QPaintEvent*) {
     }
 
     const QColor colour = white(m_model.labelOpacity());
-    const QFont labelFont = overlayFont(9, QFont::DemiBold);
+    const QFont labelFont = pixelFont(9, QFont::DemiBold);
     const QString label = m_model.labelText();
     const double labelWidth = std::ceil(textWidth(labelFont, label));
     const double total = 10 + 4 + labelWidth;

@@ -1,4 +1,5 @@
 #include "SelectControl.h"
+#include "platform/PixelFont.h"
 
 #include "OverlayStyle.h"
 
@@ -11,7 +12,7 @@ constexpr double chevronWidth = 8;
 constexpr double spacing = 3;
 
 QFont labelFont() {
-    return overlaystyle::overlayFont(9, QFont::DemiBold);
+    return pixelFont(9, QFont::DemiBold);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "CapsuleLabel.h"
+#include "platform/PixelFont.h"
 
 #include "PopoverStyle.h"
 
@@ -7,7 +8,7 @@
 CapsuleLabel::CapsuleLabel(const QString& text, int pixelSize, QMargins padding, Tint textTint,
                            QWidget* parent)
     : QLabel(text, parent) {
-    setFont(popoverstyle::font(pixelSize));
+    setFont(pixelFont(pixelSize));
     setContentsMargins(padding);
     popoverstyle::setTint(this, textTint);
 }

@@ -1,4 +1,5 @@
 #include "DetailTabBar.h"
+#include "platform/PixelFont.h"
 
 #include "PopoverStyle.h"
 
@@ -12,7 +13,7 @@ class TabButton : public QWidget {
 public:
     TabButton(DetailTab tab, bool selected, std::function<void(DetailTab)> choose, QWidget* parent)
         : QWidget(parent), m_tab(tab), m_selected(selected), m_choose(std::move(choose)) {
-        setFont(popoverstyle::font(popoverstyle::subheadline, selected ? QFont::DemiBold : QFont::Normal));
+        setFont(pixelFont(popoverstyle::subheadline, selected ? QFont::DemiBold : QFont::Normal));
         setFixedHeight(fontMetrics().height() + 4 + 2 + 8);
         setCursor(Qt::PointingHandCursor);
     }

@@ -1,4 +1,5 @@
 #include "PinnedGamesView.h"
+#include "platform/PixelFont.h"
 
 #include "GameRowView.h"
 #include "PopoverServices.h"
@@ -21,7 +22,7 @@ PinnedGamesView::PinnedGamesView(PopoverServices& services, QWidget* parent) : Q
     auto* clear = new QPushButton(QStringLiteral("Clear"), this);
     clear->setFlat(true);
     clear->setCursor(Qt::PointingHandCursor);
-    clear->setFont(popoverstyle::font(caption));
+    clear->setFont(pixelFont(caption));
     clear->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; color: %1; }")
                              .arg(color(Tint::accent, palette()).name()));
     // Queued: clearing rebuilds the popover, this button included.

@@ -1,4 +1,5 @@
 #include "PopoverStyle.h"
+#include "platform/PixelFont.h"
 
 #include "platform/IconFont.h"
 
@@ -10,13 +11,6 @@
 #include <QVBoxLayout>
 
 namespace popoverstyle {
-
-QFont font(int pixelSize, QFont::Weight weight) {
-    QFont result;
-    result.setPixelSize(pixelSize);
-    result.setWeight(weight);
-    return result;
-}
 
 QColor color(Tint tint, const QPalette& palette) {
     switch (tint) {
@@ -56,7 +50,7 @@ void setTint(QLabel* label, Tint tint) {
 
 QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent) {
     auto* result = new QLabel(text, parent);
-    result->setFont(font(pixelSize, weight));
+    result->setFont(pixelFont(pixelSize, weight));
     setTint(result, tint);
     return result;
 }

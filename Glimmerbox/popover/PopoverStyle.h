@@ -25,7 +25,6 @@ constexpr int caption2 = 10;
 constexpr int title3 = 15;
 constexpr int largeTitle = 26;
 
-QFont font(int pixelSize, QFont::Weight weight = QFont::Normal);
 QColor color(Tint tint, const QPalette& palette);
 // `tint` at `opacity` (0 to 1).
 QColor color(Tint tint, const QPalette& palette, double opacity);
