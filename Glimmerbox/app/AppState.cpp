@@ -2,6 +2,7 @@
 
 #include "model/UserPreferences.h"
 #include "service/NetworkMonitor.h"
+#include "service/ScoresService.h"
 
 #include <QSet>
 
@@ -21,18 +22,30 @@ AppState::~AppState() = default;
 // --- Published state ---
 
 void AppState::setGames(const GamesByLeague& games) {
+    GamesByLeague replaced = m_games;
     m_games = games;
     emit gamesChanged(m_games);
+    for (QList<Game>& leagueGames : replaced)
+        release(std::move(leagueGames));
 }
 
 void AppState::setLeagueGames(const QString& leagueId, const QList<Game>& games) {
-    m_games.insert(leagueId, games);
+    QList<Game>& held = m_games[leagueId];
+    QList<Game> replaced = held;
+    held = games;
     emit gamesChanged(m_games);
+    release(std::move(replaced));
 }
 
 void AppState::removeLeagueGames(const QString& leagueId) {
-    m_games.remove(leagueId);
+    QList<Game> removed = m_games.take(leagueId);
     emit gamesChanged(m_games);
+    release(std::move(removed));
+}
+
+void AppState::release(QList<Game> games) {
+    if (!games.isEmpty())
+        m_apiService.release(std::move(games));
 }
 
 void AppState::setPinnedGames(const QList<Game>& pinnedGames) {

@@ -136,6 +136,8 @@ private:
     void setLastRefresh(const std::optional<QDateTime>& lastRefresh);
     void setIsNetworkAvailable(bool isNetworkAvailable);
     void setAllTeamsList(const QList<Team>& teams);
+    // Hands a list this state drops to the service, which frees it off the GUI thread.
+    void release(QList<Game> games);
 
     QString todayKey() const;
     QList<League> followedLeagues() const;

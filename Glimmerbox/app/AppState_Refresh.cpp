@@ -34,10 +34,12 @@ QList<Game> keepingFresherCopies(QList<Game> incoming, const QList<Game>& held, 
         if (!heldById.contains(heldGame.id))
             heldById.insert(heldGame.id, &heldGame);
     }
-    for (Game& game : incoming) {
-        const Game* copy = heldById.value(game.id);
-        if (copy && copy->lastUpdate > game.lastUpdate && copy->lastUpdate <= now)
-            game = *copy;
+    // Written through an index only where a held copy wins: the list still shares its games with the
+    // answer, and a detach would copy all of them.
+    for (qsizetype i = 0; i < incoming.size(); ++i) {
+        const Game* copy = heldById.value(incoming.at(i).id);
+        if (copy && copy->lastUpdate > incoming.at(i).lastUpdate && copy->lastUpdate <= now)
+            incoming[i] = *copy;
     }
     return incoming;
 }

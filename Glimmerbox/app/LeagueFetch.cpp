@@ -72,8 +72,11 @@ QCoro::Task<LeagueGames> fetchLeagueGames(ScoresService& api, const Clock& clock
     QList<Game> games = std::move(current).value();
 
     auto today = co_await api.fetchScoreboard(league, clock.now());
-    if (today.ok())
+    if (today.ok()) {
         games = appendMissingGames(std::move(games), today.value());
+        // Mostly the same games as the current scoreboard, mapped a second time: as costly to free.
+        api.release(std::move(today).value());
+    }
 
     if (league.sport == Sport::racing)
         games = co_await appendLatestFinishedRace(api, clock, league, std::move(games));

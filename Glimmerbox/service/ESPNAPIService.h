@@ -43,7 +43,7 @@ public:
     QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League league) override;
 
     // Frees `games` on the mapping thread, after the replies already waiting there.
-    void release(QList<Game> games) { releaseOn(m_mappingThread, std::move(games)); }
+    void release(QList<Game> games) override { releaseOn(m_mappingThread, std::move(games)); }
 
     // Tests lower the body limit rather than serve a reply of many megabytes.
     void setBodyLimit(qint64 bytes) { m_bodyLimit = bytes; }

@@ -31,4 +31,8 @@ public:
     virtual QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) = 0;
     // The current scoreboard, never from the cache.
     virtual QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League league) = 0;
+
+    // Takes a list its holder drops. Freeing thousands of games takes tens of milliseconds, so the real
+    // service frees them on its mapping thread; this default frees them here.
+    virtual void release(QList<Game> games) { Q_UNUSED(games); }
 };

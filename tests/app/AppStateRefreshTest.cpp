@@ -125,6 +125,33 @@ TEST_F(AppStateRefreshTest, LeagueRefreshKeepsAFailedLeaguesGamesAndDropsUnfollo
         << log.messages.join('\n').toStdString();
 }
 
+TEST_F(AppStateRefreshTest, EveryGameListTheStateDropsIsHandedToTheServiceToFree) {
+    preferences.setEnabledLeagues({"nba"});
+    state.setLeagueGames("nhl", {game("unfollowed", "nhl")});
+    const auto releasedIds = [&] {
+        QList<QStringList> ids;
+        for (const QList<Game>& games : api.released)
+            ids.append(idsOf(games));
+        return ids;
+    };
+
+    QCoro::Task<> first = state.refreshLeagues();
+    answerLeague(Kind::scoreboard, "nba", {game("a")}, {game("a"), game("b")});
+    ASSERT_TRUE(first.isReady());
+    // The removed league, then today's scoreboard once merged.
+    EXPECT_EQ(releasedIds(), (QList<QStringList>{{"unfollowed"}, {"a", "b"}}));
+
+    api.released.clear();
+    QCoro::Task<> second = state.refreshLeagues();
+    answerLeague(Kind::scoreboard, "nba", {game("c")}, {game("c")});
+    ASSERT_TRUE(second.isReady());
+    EXPECT_EQ(releasedIds(), (QList<QStringList>{{"c"}, {"a", "b"}})) << "the list the answer replaced";
+
+    api.released.clear();
+    state.setGames({});
+    EXPECT_EQ(releasedIds(), QList<QStringList>{{"c"}});
+}
+
 TEST_F(AppStateRefreshTest, ANewDayEmptiesGamesAndCacheAndKeepsTheStatesOfGamesStillListed) {
     preferences.setEnabledLeagues({"nba"});
     serveAtOnce({{"nba", {withStatus(game("g"), inProgress, 1, 0), game("yesterday")}}});

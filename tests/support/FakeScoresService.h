@@ -56,6 +56,10 @@ public:
     QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) override;
     QCoro::Task<GamesResult> fetchLiveScoreboard(League league) override;
 
+    // Every list handed over to be freed, kept here instead, in order.
+    void release(QList<Game> games) override { released.append(std::move(games)); }
+    QList<QList<Game>> released;
+
 private:
     // Requests still waiting when the fake goes away are abandoned: their callers never resume.
     template <typename Result>
