@@ -1,8 +1,30 @@
 #include "FakeScoresService.h"
 
+#include <QNetworkReply>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+FakeScoresService::FakeScoresService() = default;
+
+FakeScoresService::~FakeScoresService() {
+    cancelPending();
+}
+
+APIError FakeScoresService::cancelled() {
+    return APIError::transportError(QStringLiteral("Operation canceled"),
+                                    QNetworkReply::OperationCanceledError);
+}
+
+void FakeScoresService::cancelPending() {
+    // Answering one kind may start a request of another.
+    for (int round = 0; pendingCount() > 0 && round < 100; ++round) {
+        m_pendingGames.answerAll(cancelled());
+        m_pendingTeams.answerAll(cancelled());
+        m_pendingLeaders.answerAll(cancelled());
+    }
+}
 
 int FakeScoresService::requestCount(Kind kind) const {
     return static_cast<int>(std::count_if(m_requests.cbegin(), m_requests.cend(),
@@ -11,21 +33,16 @@ int FakeScoresService::requestCount(Kind kind) const {
 
 template <typename Result>
 bool FakeScoresService::resolve(Queue<Result>& queue, Kind kind, const QString& key, const Result& result) {
-    const auto found = std::find_if(queue.begin(), queue.end(), [&](const auto& entry) {
-        const Request& request = entry->request;
-        return request.kind == kind && (kind == Kind::topScorers ? request.gameId : request.league.id) == key;
-    });
-    if (found == queue.end()) {
+    const bool answered = queue.answerFirst(
+        [&](const Request& request) {
+            return request.kind == kind &&
+                   (kind == Kind::topScorers ? request.gameId : request.league.id) == key;
+        },
+        result);
+    if (!answered)
         ADD_FAILURE() << "no waiting request of kind " << static_cast<int>(kind) << " for "
                       << key.toStdString();
-        return false;
-    }
-    const std::shared_ptr<Pending<Result>> entry = *found;
-    queue.erase(found);
-    entry->result = result;
-    if (entry->waiter)
-        entry->waiter.resume();
-    return true;
+    return answered;
 }
 
 bool FakeScoresService::answer(Kind kind, const QString& leagueId, const GamesResult& result) {
@@ -48,10 +65,7 @@ QCoro::Task<Result> FakeScoresService::enqueue(Queue<Result>& queue, const Respo
         if (auto immediate = responder(request))
             co_return std::move(*immediate);
     }
-    auto entry = std::make_shared<Pending<Result>>();
-    entry->request = std::move(request);
-    queue.push_back(entry);
-    co_return co_await Answered<Result>(entry);
+    co_return co_await queue.wait(std::move(request));
 }
 
 QCoro::Task<FakeScoresService::GamesResult>

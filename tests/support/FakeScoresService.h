@@ -1,20 +1,23 @@
 #pragma once
 
+#include "WaitingRequests.h"
+
 #include "service/ScoresService.h"
 
 #include <QCoroTask>
 
-#include <coroutine>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
 // A scores service whose requests wait until the test answers them, in any order it likes; a responder
 // can answer some or all of them at once instead. Everything runs on the GUI thread: answering a request
-// resumes its caller right there.
+// resumes its caller right there. Requests still waiting when the fake goes away fail as cancelled.
 class FakeScoresService : public ScoresService {
 public:
+    FakeScoresService();
+    ~FakeScoresService() override;
+
     enum class Kind { scoreboard, datedScoreboard, liveScoreboard, teams, topScorers };
     struct Request {
         Kind kind = Kind::scoreboard;
@@ -38,8 +41,12 @@ public:
     int requestCount(Kind kind) const;
     void clearRequests() { m_requests.clear(); }
     int pendingCount() const {
-        return static_cast<int>(m_pendingGames.size() + m_pendingTeams.size() + m_pendingLeaders.size());
+        return m_pendingGames.size() + m_pendingTeams.size() + m_pendingLeaders.size();
     }
+    // Fails every waiting request, and those that failing them makes, as a cancelled transfer would. For
+    // owners of callers that must not outlive them: the callers finish before the owner goes.
+    void cancelPending();
+    static APIError cancelled();
 
     // Answer the oldest waiting request of this kind and league; false (and a test failure) when none waits.
     bool answer(Kind kind, const QString& leagueId, const GamesResult& result);
@@ -61,25 +68,8 @@ public:
     QList<QList<Game>> released;
 
 private:
-    // Requests still waiting when the fake goes away are abandoned: their callers never resume.
     template <typename Result>
-    struct Pending {
-        Request request;
-        std::optional<Result> result;
-        std::coroutine_handle<> waiter;
-    };
-    // QCoro copies what it awaits, so the awaiter holds the entry rather than being it. The constructor is
-    // not decoration: g++ 12 destroys a brace-initialised aggregate awaited in a co_return twice.
-    template <typename Result>
-    struct Answered {
-        explicit Answered(std::shared_ptr<Pending<Result>> entry) : pending(std::move(entry)) {}
-        std::shared_ptr<Pending<Result>> pending;
-        bool await_ready() const noexcept { return pending->result.has_value(); }
-        void await_suspend(std::coroutine_handle<> waiter) noexcept { pending->waiter = waiter; }
-        Result await_resume() { return std::move(*pending->result); }
-    };
-    template <typename Result>
-    using Queue = std::vector<std::shared_ptr<Pending<Result>>>;
+    using Queue = WaitingRequests<Request, Result>;
 
     template <typename Result>
     QCoro::Task<Result> enqueue(Queue<Result>& queue, const Responder<Result>& responder, Request request);
@@ -87,7 +77,7 @@ private:
     static bool resolve(Queue<Result>& queue, Kind kind, const QString& key, const Result& result);
 
     std::vector<Request> m_requests;
-    Queue<GamesResult> m_pendingGames;
-    Queue<TeamsResult> m_pendingTeams;
-    Queue<LeadersResult> m_pendingLeaders;
+    Queue<GamesResult> m_pendingGames{cancelled()};
+    Queue<TeamsResult> m_pendingTeams{cancelled()};
+    Queue<LeadersResult> m_pendingLeaders{cancelled()};
 };

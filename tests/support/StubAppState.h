@@ -17,6 +17,8 @@
 // timer fires unless the clock (at 18:00 local time) is advanced, and no league is followed.
 struct StubAppState {
     StubAppState() { preferences.setEnabledLeagues({}); }
+    // The state's refreshes don't survive it: they end while it is still here.
+    ~StubAppState() { api.cancelPending(); }
 
     ManualClock clock{QDateTime(QDate(2026, 3, 14), QTime(18, 0), Qt::LocalTime)};
     MemorySettingsStore settings;

@@ -16,7 +16,8 @@
 #include "platform/ImageLoader.h"
 
 #include <QApplication>
-#include <QCoroSignal>
+#include <QCoroTimer>
+#include <QEventLoop>
 #include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -229,9 +230,9 @@ private:
     int m_nextId = 0;
 };
 
-QCoro::Task<> pendingFetch() {
-    static QTimer neverStarted;
-    co_await qCoro(&neverStarted, &QTimer::timeout);
+// A fetch still running when the picture is taken; it ends when `end` times out.
+QCoro::Task<> fetchUntil(QTimer* end) {
+    co_await end;
 }
 
 QCoro::Task<> finishedFetch() {
@@ -240,6 +241,10 @@ QCoro::Task<> finishedFetch() {
 
 // The refresh control at rest, charging (half full), refreshing and cooling down.
 QImage refreshControlStates() {
+    // Ends the running fetch once the picture is taken. Running from the start: a stopped timer is no wait.
+    QTimer fetchEnd;
+    fetchEnd.setSingleShot(true);
+    fetchEnd.start(std::chrono::hours(1));
     // Declared before the views, so that they outlive them.
     std::vector<std::unique_ptr<StepClock>> clocks;
     std::vector<std::unique_ptr<RefreshControlModel>> models;
@@ -249,8 +254,10 @@ QImage refreshControlStates() {
     const int ticks[] = {0, 5, 11, 11};
     for (int state = 0; state < 4; ++state) {
         auto clock = std::make_unique<StepClock>();
-        auto model =
-            std::make_unique<RefreshControlModel>(*clock, state == 3 ? &finishedFetch : &pendingFetch);
+        RefreshControlModel::Fetch fetch = &finishedFetch;
+        if (state != 3)
+            fetch = [&fetchEnd] { return fetchUntil(&fetchEnd); };
+        auto model = std::make_unique<RefreshControlModel>(*clock, fetch);
         auto* view = new RefreshControlView(*model, *clock);
         view->setFixedSize(200, view->sizeHint().height());
         layout->addWidget(view);
@@ -262,7 +269,13 @@ QImage refreshControlStates() {
         clocks.push_back(std::move(clock));
         models.push_back(std::move(model));
     }
-    return renderWidget(column);
+    const QImage picture = renderWidget(column);
+    // The running fetch ends before the models go, so that its coroutine finishes and frees itself.
+    QEventLoop ended;
+    QObject::connect(&fetchEnd, &QTimer::timeout, &ended, &QEventLoop::quit, Qt::QueuedConnection);
+    fetchEnd.start(0);
+    ended.exec();
+    return picture;
 }
 
 const GalleryStateRegistration refreshStates{"picker-refresh-control", &refreshControlStates};
