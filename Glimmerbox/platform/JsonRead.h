@@ -10,24 +10,43 @@
 #include <optional>
 
 // Typed reads from untyped JSON: a value of another kind counts as missing, exactly like a missing key.
+// Values are read in place through the object's iterator: the mappings read tens of thousands of keys per
+// reply, and a QJsonValue for each would cost more than the read.
 namespace json {
 
-inline std::optional<QString> text(const QJsonObject& object, QLatin1StringView key) {
-    const QJsonValue value = object.value(key);
-    if (!value.isString())
+// The value under `key`, or nothing; valid while `object` lives and is not changed.
+inline std::optional<QJsonValueConstRef> find(const QJsonObject& object, QLatin1StringView key) {
+    const QJsonObject::const_iterator found = object.constFind(key);
+    if (found == object.constEnd())
         return std::nullopt;
-    return value.toString();
+    return *found;
+}
+
+inline std::optional<QJsonValueConstRef> find(const QJsonObject& object, QLatin1StringView key,
+                                              QJsonValue::Type type) {
+    std::optional<QJsonValueConstRef> value = find(object, key);
+    if (!value || value->type() != type)
+        return std::nullopt;
+    return value;
+}
+
+inline std::optional<QString> text(const QJsonObject& object, QLatin1StringView key) {
+    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::String);
+    if (!value)
+        return std::nullopt;
+    return value->toString();
 }
 
 inline QString text(const QJsonObject& object, QLatin1StringView key, const QString& fallback) {
-    return text(object, key).value_or(fallback);
+    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::String);
+    return value ? value->toString() : fallback;
 }
 
 inline std::optional<double> number(const QJsonObject& object, QLatin1StringView key) {
-    const QJsonValue value = object.value(key);
-    if (!value.isDouble())
+    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::Double);
+    if (!value)
         return std::nullopt;
-    return value.toDouble();
+    return value->toDouble();
 }
 
 // A whole JSON number inside the 64-bit range; fractions, infinities and out-of-range values count as
@@ -42,31 +61,34 @@ inline std::optional<qint64> integer(const QJsonObject& object, QLatin1StringVie
 }
 
 inline std::optional<bool> boolean(const QJsonObject& object, QLatin1StringView key) {
-    const QJsonValue value = object.value(key);
-    if (!value.isBool())
+    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::Bool);
+    if (!value)
         return std::nullopt;
-    return value.toBool();
+    return value->toBool();
 }
 
 inline std::optional<QJsonObject> object(const QJsonObject& object, QLatin1StringView key) {
-    const QJsonValue value = object.value(key);
-    if (!value.isObject())
+    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::Object);
+    if (!value)
         return std::nullopt;
-    return value.toObject();
+    return value->toObject();
 }
 
 inline std::optional<QJsonArray> array(const QJsonObject& object, QLatin1StringView key) {
-    const QJsonValue value = object.value(key);
-    if (!value.isArray())
+    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::Array);
+    if (!value)
         return std::nullopt;
-    return value.toArray();
+    return value->toArray();
 }
 
 // The dictionary at index `index` of an array, when there is one.
 inline std::optional<QJsonObject> objectAt(const QJsonArray& array, qsizetype index) {
-    if (index < 0 || index >= array.size() || !array.at(index).isObject())
+    if (index < 0 || index >= array.size())
         return std::nullopt;
-    return array.at(index).toObject();
+    const QJsonValueConstRef element = array.constBegin()[index];
+    if (!element.isObject())
+        return std::nullopt;
+    return element.toObject();
 }
 
 } // namespace json

@@ -44,7 +44,7 @@ std::optional<QString> teamIdOf(const QJsonObject& object) {
 }
 
 // The yard line as the service sends it: text unchanged, a number in decimal, anything else in JSON form.
-QString anyValueText(const QJsonValue& value) {
+QString anyValueText(QJsonValueConstRef value) {
     switch (value.type()) {
     case QJsonValue::String:
         return value.toString();
@@ -72,10 +72,12 @@ QString lastPathPiece(const QString& ref) {
 void readFootball(const QJsonObject& object, GameSituation& situation) {
     situation.down = json::integer(object, "down"_L1);
     situation.distance = json::integer(object, "distance"_L1);
-    const QJsonValue yardLine = object.value("yardLine"_L1);
-    if (!yardLine.isUndefined())
-        situation.yardLine = anyValueText(yardLine);
-    const QJsonValue possession = object.value("possession"_L1);
+    if (const std::optional<QJsonValueConstRef> yardLine = json::find(object, "yardLine"_L1))
+        situation.yardLine = anyValueText(*yardLine);
+    const std::optional<QJsonValueConstRef> found = json::find(object, "possession"_L1);
+    if (!found)
+        return;
+    const QJsonValueConstRef possession = *found;
     if (possession.isString()) {
         // Scoreboards send the id of the team with the ball as plain text.
         situation.advantageTeamId = possession.toString();
@@ -91,11 +93,11 @@ void readFootball(const QJsonObject& object, GameSituation& situation) {
 
 void readBasketball(const QJsonObject& object, GameSituation& situation) {
     situation.bonus = json::boolean(object, "bonus"_L1);
-    const QJsonValue possession = object.value("possession"_L1);
-    if (possession.isString())
-        situation.advantageTeamId = possession.toString();
-    else if (possession.isObject())
-        situation.advantageTeamId = json::text(possession.toObject(), "id"_L1);
+    const std::optional<QJsonValueConstRef> possession = json::find(object, "possession"_L1);
+    if (possession && possession->isString())
+        situation.advantageTeamId = possession->toString();
+    else if (possession && possession->isObject())
+        situation.advantageTeamId = json::text(possession->toObject(), "id"_L1);
 }
 
 void readBaseball(const QJsonObject& object, GameSituation& situation) {
@@ -166,10 +168,11 @@ std::optional<Game> parseEvent(const QJsonObject& event, const League& league, c
     if (!competitors || competitors->size() < 2)
         return std::nullopt;
 
-    std::optional<Side> home = parseSide(*mapping::competitorMarked(*competitors, u"home", 0), league);
+    const mapping::HomeAndAway sides = mapping::homeAndAway(*competitors);
+    std::optional<Side> home = parseSide(*sides.home, league);
     if (!home)
         return std::nullopt;
-    std::optional<Side> away = parseSide(*mapping::competitorMarked(*competitors, u"away", 1), league);
+    std::optional<Side> away = parseSide(*sides.away, league);
     if (!away)
         return std::nullopt;
 

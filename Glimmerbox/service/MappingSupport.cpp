@@ -7,6 +7,7 @@
 #include <QJsonParseError>
 #include <QUuid>
 
+#include <algorithm>
 #include <limits>
 
 using namespace Qt::Literals::StringLiterals;
@@ -21,33 +22,33 @@ std::optional<QJsonObject> topLevelObject(const QByteArray& body) {
     return document.object();
 }
 
+namespace {
+
+// Every element of `list` is of `type`; read without building a QJsonValue for each.
+bool allOfType(const QJsonArray& list, QJsonValue::Type type) {
+    return std::all_of(list.constBegin(), list.constEnd(),
+                       [type](QJsonValueConstRef element) { return element.type() == type; });
+}
+
+} // namespace
+
 std::optional<QJsonArray> objectList(const QJsonObject& object, QLatin1StringView key) {
     std::optional<QJsonArray> list = json::array(object, key);
-    if (!list)
+    if (!list || !allOfType(*list, QJsonValue::Object))
         return std::nullopt;
-    for (const QJsonValue& element : std::as_const(*list)) {
-        if (!element.isObject())
-            return std::nullopt;
-    }
     return list;
 }
 
 std::optional<QJsonObject> firstObject(const QJsonObject& object, QLatin1StringView key) {
     const std::optional<QJsonArray> list = objectList(object, key);
-    if (!list || list->isEmpty())
-        return std::nullopt;
-    return list->first().toObject();
+    return list ? json::objectAt(*list, 0) : std::nullopt;
 }
 
 std::optional<QString> firstText(const QJsonObject& object, QLatin1StringView key) {
     const std::optional<QJsonArray> list = json::array(object, key);
-    if (!list || list->isEmpty())
+    if (!list || list->isEmpty() || !allOfType(*list, QJsonValue::String))
         return std::nullopt;
-    for (const QJsonValue& element : *list) {
-        if (!element.isString())
-            return std::nullopt;
-    }
-    return list->first().toString();
+    return (*list->constBegin()).toString();
 }
 
 std::optional<QJsonObject> objectAtPath(const QJsonObject& object,
@@ -101,14 +102,23 @@ std::optional<QString> firstBroadcastName(const QJsonObject& competition) {
     return broadcast ? firstText(*broadcast, "names"_L1) : std::nullopt;
 }
 
-std::optional<QJsonObject> competitorMarked(const QJsonArray& competitors, QStringView mark,
-                                            qsizetype fallback) {
-    for (const QJsonValue& value : competitors) {
-        const QJsonObject competitor = value.toObject();
-        if (json::text(competitor, "homeAway"_L1) == mark)
-            return competitor;
+HomeAndAway homeAndAway(const QJsonArray& competitors) {
+    qsizetype home = -1;
+    qsizetype away = -1;
+    for (qsizetype i = 0; i < competitors.size() && (home < 0 || away < 0); ++i) {
+        const QJsonValueConstRef element = competitors.constBegin()[i];
+        if (!element.isObject())
+            continue;
+        const std::optional<QString> mark = json::text(element.toObject(), "homeAway"_L1);
+        if (!mark)
+            continue;
+        if (home < 0 && *mark == "home"_L1)
+            home = i;
+        else if (away < 0 && *mark == "away"_L1)
+            away = i;
     }
-    return json::objectAt(competitors, fallback);
+    return {json::objectAt(competitors, home < 0 ? 0 : home),
+            json::objectAt(competitors, away < 0 ? 1 : away)};
 }
 
 std::optional<qint64> integerText(QStringView text) {

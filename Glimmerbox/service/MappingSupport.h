@@ -58,9 +58,13 @@ StatusTexts readStatus(const QJsonObject& competition);
 // The first name of the first broadcast entry of a competition.
 std::optional<QString> firstBroadcastName(const QJsonObject& competition);
 
-// The first competitor whose "homeAway" is `mark`, else the one at `fallback`, when there is one.
-std::optional<QJsonObject> competitorMarked(const QJsonArray& competitors, QStringView mark,
-                                            qsizetype fallback);
+// The first competitor whose "homeAway" is "home", else the one at 0, and the first whose "homeAway" is
+// "away", else the one at 1, when there are such; each competitor's mark is read once.
+struct HomeAndAway {
+    std::optional<QJsonObject> home;
+    std::optional<QJsonObject> away;
+};
+HomeAndAway homeAndAway(const QJsonArray& competitors);
 
 // An optional sign followed by one or more decimal digits, inside the signed 64-bit range; nothing else.
 std::optional<qint64> integerText(QStringView text);

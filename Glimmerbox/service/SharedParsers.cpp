@@ -1,5 +1,8 @@
 #include "SharedParsers.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace {
 
 // Reads the fixed-width parts of the service's time stamps left to right; every read checks its bounds.
@@ -135,6 +138,42 @@ std::optional<QDateTime> parseForm(QStringView text, DateForm form) {
     return QDateTime(date, time, Qt::UTC).addSecs(-offset);
 }
 
+// The rules read the status texts in lower case. These are short ASCII from the service, and are lowered
+// on the stack; any other text is lowered in full, as Unicode has it.
+class LowerText {
+public:
+    explicit LowerText(QStringView text) {
+        m_ascii = text.size() <= qsizetype(sizeof(m_buffer)) &&
+                  std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+        if (m_ascii) {
+            std::transform(text.begin(), text.end(), m_buffer, [](QChar c) {
+                const char ascii = char(c.unicode());
+                return ascii >= 'A' && ascii <= 'Z' ? char(ascii - 'A' + 'a') : ascii;
+            });
+            m_view = std::string_view(m_buffer, size_t(text.size()));
+        } else {
+            m_lowered = text.toString().toLower();
+        }
+    }
+
+    bool equals(std::string_view lower) const {
+        return m_ascii ? m_view == lower : m_lowered == toLatin1(lower);
+    }
+    bool contains(std::string_view lower) const {
+        return m_ascii ? m_view.find(lower) != std::string_view::npos : m_lowered.contains(toLatin1(lower));
+    }
+
+private:
+    static QLatin1StringView toLatin1(std::string_view text) {
+        return QLatin1StringView(text.data(), text.size());
+    }
+
+    bool m_ascii = false;
+    char m_buffer[64];
+    std::string_view m_view;
+    QString m_lowered;
+};
+
 } // namespace
 
 std::optional<QDateTime> parseDate(QStringView text) {
@@ -147,18 +186,18 @@ std::optional<QDateTime> parseDate(QStringView text) {
 }
 
 GameStatus mapGameStatus(QStringView state, std::optional<QStringView> detail) {
-    const QString lowerState = state.toString().toLower();
-    if (lowerState == u"in") {
+    const LowerText lowerState(state);
+    if (lowerState.equals("in")) {
         if (!detail)
             return GameStatus::inProgress;
-        const QString lowerDetail = detail->toString().toLower();
-        if (lowerDetail.contains(u"halftime") || lowerDetail.contains(u"half time"))
+        const LowerText lowerDetail(*detail);
+        if (lowerDetail.contains("halftime") || lowerDetail.contains("half time"))
             return GameStatus::halftime;
-        if (lowerDetail.contains(u"end of") || lowerDetail.contains(u"intermission"))
+        if (lowerDetail.contains("end of") || lowerDetail.contains("intermission"))
             return GameStatus::endOfPeriod;
         return GameStatus::inProgress;
     }
-    if (lowerState == u"post")
+    if (lowerState.equals("post"))
         return GameStatus::final_;
     return GameStatus::scheduled;
 }

@@ -73,8 +73,9 @@ Team sideTeam(const QJsonObject& competitor, const League& league) {
 Game summaryGame(const QJsonObject& competition, const League& league, const QString& gameId,
                  const QDateTime& now) {
     const QJsonArray competitors = mapping::objectList(competition, "competitors"_L1).value_or(QJsonArray());
-    const QJsonObject home = mapping::competitorMarked(competitors, u"home", 0).value_or(QJsonObject());
-    const QJsonObject away = mapping::competitorMarked(competitors, u"away", 1).value_or(QJsonObject());
+    const mapping::HomeAndAway sides = mapping::homeAndAway(competitors);
+    const QJsonObject home = sides.home.value_or(QJsonObject());
+    const QJsonObject away = sides.away.value_or(QJsonObject());
 
     Game game;
     game.id = gameId;

@@ -3,6 +3,8 @@
 #include "MappingSupport.h"
 #include "platform/JsonRead.h"
 
+#include <array>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -77,21 +79,28 @@ bool isPlaceholderAthlete(const QJsonObject& competitor) {
 std::optional<TeamRecord> parseRecords(const std::optional<QJsonArray>& records) {
     if (!records)
         return std::nullopt;
-    for (const QJsonValue& value : *records) {
+    for (const QJsonValueConstRef value : *records) {
         const QJsonObject record = value.toObject();
         if (json::text(record, "type"_L1) != u"total"_s && json::text(record, "name"_L1) != u"overall"_s)
             continue;
         const std::optional<QString> summary = json::text(record, "summary"_L1);
         if (!summary)
             return std::nullopt;
-        const QList<QStringView> pieces = QStringView(*summary).split(u'-', Qt::SkipEmptyParts);
-        if (pieces.size() < 2)
+        // The first three non-empty pieces between dashes, and how many there are.
+        std::array<QStringView, 3> pieces;
+        qsizetype count = 0;
+        for (const QStringView piece : QStringView(*summary).tokenize(u'-', Qt::SkipEmptyParts)) {
+            if (count < qsizetype(pieces.size()))
+                pieces[count] = piece;
+            ++count;
+        }
+        if (count < 2)
             return std::nullopt;
-        const auto figure = [&](qsizetype i) { return mapping::integerText(pieces.at(i)).value_or(0); };
+        const auto figure = [&](qsizetype i) { return mapping::integerText(pieces[i]).value_or(0); };
         TeamRecord result;
         result.wins = figure(0);
         result.losses = figure(1);
-        if (pieces.size() > 2)
+        if (count > 2)
             result.ties = figure(2);
         return result;
     }

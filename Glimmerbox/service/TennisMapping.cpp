@@ -63,8 +63,9 @@ std::optional<Game> parseMatch(const QJsonObject& match, const QJsonObject& even
         if (isPlaceholderAthlete(competitor.toObject()))
             return std::nullopt;
     }
-    const QJsonObject home = *mapping::competitorMarked(*competitors, u"home", 0);
-    const QJsonObject away = *mapping::competitorMarked(*competitors, u"away", 1);
+    const mapping::HomeAndAway sides = mapping::homeAndAway(*competitors);
+    const QJsonObject& home = *sides.home;
+    const QJsonObject& away = *sides.away;
 
     Game game;
     game.homeTeam = parseAthleteTeam(home, league);

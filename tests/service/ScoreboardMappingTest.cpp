@@ -142,6 +142,28 @@ TEST(ScoreboardMappingTest, OverallRecordIsTheFirstMatchingOne) {
               (TeamRecord{5, 4}));
     EXPECT_FALSE(homeRecord(R"([{"type": "total"}, {"name": "overall", "summary": "5-4"}])"));
     EXPECT_FALSE(homeRecord(R"([{"type": "total", "summary": "12"}])"));
+    // Empty pieces between dashes don't count; a fourth piece is ignored.
+    EXPECT_EQ(homeRecord(R"([{"type": "total", "summary": "-7--2-"}])"), (TeamRecord{7, 2}));
+    EXPECT_EQ(homeRecord(R"([{"type": "total", "summary": "3-2-1-9"}])"), (TeamRecord{3, 2, 1}));
+}
+
+TEST(ScoreboardMappingTest, SidesAreTheFirstMarkedHomeAndAwayElseTheFirstTwo) {
+    const auto sides = [](const QByteArray& marks) {
+        QByteArray competitors;
+        const QList<QByteArray> list = marks.split(' ');
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            const QByteArray mark = list.at(i) == "-" ? "" : R"("homeAway": ")" + list.at(i) + R"(", )";
+            competitors += (i ? ", {" : "{") + mark + R"("team": {"id": ")" + QByteArray::number(i) +
+                           R"(", "displayName": "T"}})";
+        }
+        return sideIds(onlyGame(oneCompetition(R"({"competitors": [)" + competitors + "]}"), "nfl"));
+    };
+    EXPECT_EQ(sides("away home"), u"1|0");
+    EXPECT_EQ(sides("- -"), u"0|1");
+    EXPECT_EQ(sides("- away home"), u"2|1");
+    // Two marked home: the second still stands in for the missing away side, by its place.
+    EXPECT_EQ(sides("home home -"), u"0|1");
+    EXPECT_EQ(sides("away away"), u"0|0");
 }
 
 TEST(ScoreboardMappingTest, TeamDefaultsAndFreshIdsForMissingKeys) {

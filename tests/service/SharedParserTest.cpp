@@ -1,6 +1,8 @@
 #include "MappingTestSupport.h"
 #include "service/SharedParsers.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 TEST(ParseDateTest, ReadsTheServiceFormsAsUtc) {
     const QList<std::pair<const char16_t*, QDateTime>> forms{
         {u"2026-09-13T17:00:05.250Z", utc(2026, 9, 13, 17, 0, 5, 250)},
@@ -46,7 +48,12 @@ TEST(MapGameStatusTest, FollowsStateThenDetail) {
         {"in", "STATUS_END_PERIOD", GameStatus::inProgress},
         {"Post", "STATUS_HALFTIME", GameStatus::final_},
         {"", std::nullopt, GameStatus::scheduled},
-        {"inprogress", std::nullopt, GameStatus::scheduled}};
+        {"inprogress", std::nullopt, GameStatus::scheduled},
+        // Text beyond plain ASCII, or long, is lowered as Unicode has it: a dotless ı is no i.
+        {"In", u"Pause — HALFTIME"_s, GameStatus::halftime},
+        {u"ın"_s, std::nullopt, GameStatus::scheduled},
+        {"in", "A status detail long enough to run past sixty-four characters: END OF 2nd",
+         GameStatus::endOfPeriod}};
     for (const auto& [state, detail, expected] : rules)
         EXPECT_EQ(mapGameStatus(state, detail), expected)
             << state.toStdString() << " " << detail.value_or("-").toStdString();
