@@ -102,3 +102,4 @@ wait_for 5 back_to_bar || fail "the jumbo picker did not close when the pointer 
 pointer_reaches_below || fail "the overlay still takes clicks after the pointer left"
 [ "$(window_at 720 17)" != "$overlay" ] || fail "the compact bar takes clicks after the pointer left"
 echo "ok: clicks below the panel reach the window underneath"
+e2e_quit_app

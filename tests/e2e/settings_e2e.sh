@@ -48,9 +48,11 @@ sleep 0.5
 xdotool key Down Down Down Down Down Return
 app_gone() { ! kill -0 "$app_pid" 2>/dev/null; }
 wait_for 10 app_gone || fail "Quit did not end the application"
+wait "$app_pid" || fail "Quit ended the application with status $?"
 nfl_before=$(scoreboard_requests football/nfl) f1_before=$(scoreboard_requests racing/f1)
 e2e_start_app
 wait_for 20 f1_fetched || fail "after a restart Formula 1 is not fetched"
 sleep 1
 [ "$(scoreboard_requests football/nfl)" -eq "$nfl_before" ] || fail "after a restart the NFL is fetched again"
 echo "ok: the choice stayed after a restart"
+e2e_quit_app
