@@ -37,12 +37,14 @@ NotchOverlayView::NotchOverlayView(bool hasPhysicalNotch, NotchViewModel* viewMo
                          &m_pointsScale, &m_pointsOpacity, &m_playTextOpacity, &m_transition})
         fade->setTolerance(fadeTolerance);
     m_transition.jump(1);
-    for (Spring* spring :
-         {&m_width, &m_height, &m_compactOpacity, &m_sectionOpacity, &m_idleOpacity, &m_logoScale,
-          &m_logoOpacity, &m_logoOffset, &m_pointsScale, &m_pointsOpacity, &m_playTextOpacity, &m_transition})
+    for (Spring* spring : panelSprings())
         m_driver.track(spring);
+    m_driver.track(&m_transition);
     connect(&m_driver, &AnimationDriver::frame, this, &NotchOverlayView::frame);
-    connect(&ImageLoader::shared(), &ImageLoader::finished, this, [this] { update(); });
+    connect(&ImageLoader::shared(), &ImageLoader::finished, this, [this] {
+        m_incoming = QPixmap();
+        update();
+    });
     connect(&m_center, &OverlayNotificationCenter::mouseEntered, this, &NotchOverlayView::handleMouseEntered);
     connect(&m_center, &OverlayNotificationCenter::mouseExited, this, &NotchOverlayView::handleMouseExited);
     connect(&m_center, &OverlayNotificationCenter::swipeLeft, this,
@@ -182,6 +184,7 @@ void NotchOverlayView::refresh() {
     if (!identityChanged && inputs == m_inputs && sameScoreEvent && contentHeight() == m_height.target())
         return;
     m_inputs = inputs;
+    m_incoming = QPixmap();
 
     const CelebrationPhase oldPhase = m_phase;
     const bool hadGame = m_game.has_value();
@@ -306,8 +309,7 @@ QRectF NotchOverlayView::unpinPillRect() const {
 QRegion NotchOverlayView::paintedRegion() const {
     const QRectF panel = panelRect();
     QRegion region;
-    const double p = m_transition.value(m_driver.now());
-    const bool inTransition = p < 1 - fadeTolerance;
+    const bool inTransition = this->inTransition();
     if (!panel.isEmpty()) {
         if (inTransition) {
             // Moving or scaling: the rectangle the panel may sweep through on this frame, widened by its
@@ -329,6 +331,10 @@ QRegion NotchOverlayView::paintedRegion() const {
 // --- Frames and painting ---
 
 void NotchOverlayView::frame() {
+    // Past the threshold the panels are painted at rest, whatever the transition's spring still does (its
+    // overshoot and way back would only repaint the same picture): it ends here.
+    if (!inTransition())
+        m_transition.jump(1);
     const QRectF panel = panelRect();
     const OverlaySections s = sections(panel.width());
     const auto place = [&](OverlaySlot slot, const QRectF& rect) {
@@ -347,6 +353,40 @@ void NotchOverlayView::frame() {
     if (painted != m_lastPainted)
         updateMask();
     m_lastPainted = painted;
+    if (!inTransition()) {
+        m_outgoing = QPixmap();
+        m_incoming = QPixmap();
+    }
+}
+
+std::array<Spring*, 11> NotchOverlayView::panelSprings() {
+    return {&m_width,       &m_height,        &m_compactOpacity, &m_sectionOpacity,
+            &m_idleOpacity, &m_logoScale,     &m_logoOpacity,    &m_logoOffset,
+            &m_pointsScale, &m_pointsOpacity, &m_playTextOpacity};
+}
+
+bool NotchOverlayView::inTransition() const {
+    return m_transition.value(m_driver.now()) < 1 - fadeTolerance;
+}
+
+bool NotchOverlayView::paintIncoming(QPainter& painter) {
+    // While only the transition moves it, the panel is painted once and then moved as a picture, like the
+    // leaving one: a frame then costs a copy instead of laying out its texts again.
+    const double t = m_driver.now();
+    const auto panel = panelSprings();
+    if (!std::all_of(panel.begin(), panel.end(), [t](const Spring* s) { return s->isSettled(t); })) {
+        m_incoming = QPixmap();
+        return paintPanel(painter, spinnerTurn(m_clock.now()));
+    }
+    if (m_incoming.isNull()) {
+        bool loading = false;
+        QPixmap pixmap = snapshotPanel(&loading);
+        if (loading) // a spinner turns on every frame
+            return paintPanel(painter, spinnerTurn(m_clock.now()));
+        m_incoming = std::move(pixmap);
+    }
+    painter.drawPixmap(QPointF(-panelRect().width() / 2, 0), m_incoming);
+    return false;
 }
 
 bool NotchOverlayView::paintPanel(QPainter& painter, double turn) {
@@ -379,7 +419,7 @@ bool NotchOverlayView::paintPanel(QPainter& painter, double turn) {
     return loading;
 }
 
-QPixmap NotchOverlayView::snapshotPanel() {
+QPixmap NotchOverlayView::snapshotPanel(bool* loading) {
     const QRectF panel = panelRect();
     if (panel.isEmpty())
         return {};
@@ -390,7 +430,9 @@ QPixmap NotchOverlayView::snapshotPanel() {
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(panel.width() / 2, 0);
-    paintPanel(painter, spinnerTurn(m_clock.now()));
+    const bool stillLoading = paintPanel(painter, spinnerTurn(m_clock.now()));
+    if (loading)
+        *loading = stillLoading;
     return pixmap;
 }
 
@@ -399,7 +441,7 @@ void NotchOverlayView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const double p = m_transition.value(m_driver.now());
-    const bool inTransition = p < 1 - fadeTolerance;
+    const bool inTransition = this->inTransition();
     const double cx = width() / 2.0;
 
     const auto place = [&](bool incoming, double panelWidth) {
@@ -430,11 +472,13 @@ void NotchOverlayView::paintEvent(QPaintEvent*) {
     bool loading = false;
     if (!panelRect().isEmpty()) {
         painter.save();
-        if (inTransition)
+        if (inTransition) {
             place(true, panelRect().width());
-        else
+            loading = paintIncoming(painter);
+        } else {
             painter.translate(cx, 0);
-        loading = paintPanel(painter, spinnerTurn(m_clock.now()));
+            loading = paintPanel(painter, spinnerTurn(m_clock.now()));
+        }
         painter.restore();
     }
     // Logos that are still loading turn their spinners; nothing ticks once none is.

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QRegion>
 #include <QWidget>
+#include <array>
 #include <map>
 
 #include <optional>
@@ -105,7 +106,13 @@ private:
     OverlaySections sections(double panelWidth) const;
     // Paints the current panel (not the outgoing one) with its top centre at the origin.
     bool paintPanel(QPainter& painter, double turn);
-    QPixmap snapshotPanel();
+    // The same into a pixmap of the panel's size; `loading` tells whether a logo in it is still loading.
+    QPixmap snapshotPanel(bool* loading = nullptr);
+    // The current panel while a transition moves it, with its top centre at the origin.
+    bool paintIncoming(QPainter& painter);
+    bool inTransition() const;
+    // Every spring of the panel's own shape and contents: all but the transition's.
+    std::array<Spring*, 11> panelSprings();
 
     bool m_hasPhysicalNotch;
     NotchViewModel* m_viewModel;
@@ -150,6 +157,7 @@ private:
 
     QRegion m_lastPainted; // what the last frame painted, to repaint and mask only what changes
     QPixmap m_outgoing;    // the leaving panel, as last painted
+    QPixmap m_incoming;    // the entering panel, while nothing but the transition moves it
     QRectF m_outgoingRect;
     SwipeDirection m_transitionDirection = SwipeDirection::none;
 

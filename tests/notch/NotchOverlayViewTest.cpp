@@ -180,3 +180,18 @@ TEST_F(NotchOverlayViewTest, RotationTransitionEndsWithTheDriverStopped) {
     EXPECT_EQ(view.panelRect().size(), QSizeF(340, 34));
     EXPECT_FALSE(view.animationDriver().isTicking());
 }
+
+TEST_F(NotchOverlayViewTest, RotationStopsTickingOnceTheEnteringPanelPaintsAtRest) {
+    pin({hockeyGame("a", 2, 1), hockeyGame("b", 0, 0)});
+    settle(9.9);
+    for (int step = 0; step < 20 && view.viewModel().displayedGame()->id == "a"; ++step)
+        settle(0.016);
+    ASSERT_EQ(view.viewModel().displayedGame()->id, "b");
+    ASSERT_GT(view.paintedRegion().boundingRect().width(), 340) << "the panels slide through three widths";
+    for (int frames = 0; frames < 60 && view.paintedRegion().boundingRect().width() > 340; ++frames)
+        settle(0.016);
+    // The spring still overshoots and comes back, but that would only repaint the panel where it rests.
+    settle(0.016);
+    EXPECT_FALSE(view.animationDriver().isTicking());
+    EXPECT_EQ(view.panelRect().size(), QSizeF(340, 34));
+}
