@@ -2,8 +2,7 @@
 
 #include "model/UserPreferences.h"
 
-#include <QRegularExpression>
-
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -16,6 +15,18 @@ std::optional<int> minuteOfDay(const QDateTime& dateTime) {
     return time.hour() * 60 + time.minute();
 }
 
+// "ot", "2ot", "ot2", "overtime": digits, then "ot", then digits; or the whole word.
+bool isOvertimeWord(const QList<uint>& word) {
+    static const QList<uint> overtime = QStringLiteral("overtime").toUcs4();
+    if (word == overtime)
+        return true;
+    const auto isDigit = [](uint codePoint) { return QChar::isDigit(codePoint); };
+    const auto marker = std::find_if_not(word.cbegin(), word.cend(), isDigit);
+    if (word.cend() - marker < 2 || marker[0] != u'o' || marker[1] != u't')
+        return false;
+    return std::all_of(marker + 2, word.cend(), isDigit);
+}
+
 } // namespace
 
 bool involvesTeam(const Game& game, const QSet<QString>& teamIds) {
@@ -26,15 +37,20 @@ bool isCloseLiveGame(const Game& game) {
     return game.isLive() && std::abs(game.homeScore - game.awayScore) <= closeGameMargin;
 }
 
+// Walked by hand: this runs at every refresh, and a regular expression would keep the pages of its engine in
+// memory for this alone.
 bool periodNamesOvertime(const QString& period) {
-    static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{N}]+"));
-    static const QRegularExpression overtimeToken(QStringLiteral("^(\\d*ot\\d*|overtime)$"));
-    const QStringList words = period.toLower().split(separators, Qt::SkipEmptyParts);
-    for (const QString& word : words) {
-        if (overtimeToken.match(word).hasMatch())
+    QList<uint> word;
+    for (const uint codePoint : period.toLower().toUcs4()) {
+        if (QChar::isLetter(codePoint) || QChar::isNumber(codePoint)) {
+            word.append(codePoint);
+            continue;
+        }
+        if (isOvertimeWord(word))
             return true;
+        word.clear();
     }
-    return false;
+    return isOvertimeWord(word);
 }
 
 bool isLiveInOvertime(const Game& game) {

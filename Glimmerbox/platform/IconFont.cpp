@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
-#include <QRegularExpression>
 
 namespace {
 
@@ -88,9 +87,13 @@ QPixmap blankPixmap(int size, qreal dpr) {
 // "k.circle", "3.circle.fill": the font has no circled letters or digits, so they are drawn: a ring with
 // the character inside, or a disc with the character cut out.
 std::optional<QPainterPath> letteredCirclePath(const QString& symbolName, int size) {
-    static const QRegularExpression pattern(QStringLiteral("^([a-z0-9])\\.circle(\\.fill)?$"));
-    const QRegularExpressionMatch match = pattern.match(symbolName);
-    if (!match.hasMatch())
+    if (symbolName.isEmpty())
+        return std::nullopt;
+    const QChar letter = symbolName.front();
+    const QStringView rest = QStringView(symbolName).sliced(1);
+    const bool filled = rest == u".circle.fill";
+    if ((!filled && rest != u".circle") ||
+        !((letter >= u'a' && letter <= u'z') || (letter >= u'0' && letter <= u'9')))
         return std::nullopt;
     const double margin = size / 12.0;
     const QRectF bounds(margin, margin, size - 2 * margin, size - 2 * margin);
@@ -100,9 +103,9 @@ std::optional<QPainterPath> letteredCirclePath(const QString& symbolName, int si
     font.setPixelSize(std::max(1, qRound(size * 0.55)));
     font.setBold(true);
     QPainterPath character;
-    character.addText(0, 0, font, match.captured(1).toUpper());
+    character.addText(0, 0, font, QString(letter.toUpper()));
     character.translate(bounds.center() - character.boundingRect().center());
-    if (!match.captured(2).isEmpty())
+    if (filled)
         return disc.subtracted(character);
     QPainterPath hole;
     const double ring = std::max(1.0, size / 12.0);

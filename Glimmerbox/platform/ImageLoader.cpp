@@ -17,13 +17,28 @@ bool isFetchable(const QUrl& url) {
            (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
+// The format named by the picture's first bytes, for the usual ones. Told the format and not to guess, the
+// reader goes straight to its decoder; guessing, it asks every image plug-in, loading each one for the rest
+// of the process's life.
+QByteArray formatFromSignature(const QByteArray& body) {
+    if (body.startsWith("\x89PNG\r\n\x1a\n"))
+        return QByteArrayLiteral("png");
+    if (body.startsWith("\xff\xd8\xff"))
+        return QByteArrayLiteral("jpeg");
+    if (body.startsWith("GIF87a") || body.startsWith("GIF89a"))
+        return QByteArrayLiteral("gif");
+    return {};
+}
+
 // Runs on a worker thread. Reads the header first so that a small file claiming a huge picture is refused
 // before any pixel memory is allocated.
 QImage decodeCapped(const QByteArray& body, const ImageLoader::Limits& limits) {
     QBuffer buffer;
     buffer.setData(body);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    const QByteArray format = formatFromSignature(body);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(format.isEmpty());
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > limits.maxSourceSize.width() ||
         size.height() > limits.maxSourceSize.height())
