@@ -60,6 +60,8 @@ TEST(IconFontTest, SymbolsRenderInTheirColoursAndUnknownNamesStayBlank) {
     EXPECT_GT(countPixels(symbol.toImage(), inked), 0);
     EXPECT_EQ(countPixels(iconfont::pixmap("no.such.symbol", Qt::red, 32).toImage(), inked), 0);
     EXPECT_FALSE(iconfont::glyph("no.such.symbol"));
+    for (const char* name : {"K.circle", "kk.circle", "k.circle.fil", ".circle", "k.circlefill", ""})
+        EXPECT_FALSE(iconfont::hasSymbol(name)) << name;
 
     // The outlined symbol carries both colours.
     const QImage outlined = iconfont::outlinedPixmap("sportscourt.fill", Qt::white, Qt::black, 48).toImage();

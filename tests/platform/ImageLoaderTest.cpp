@@ -11,14 +11,18 @@
 
 namespace {
 
-QByteArray pngOf(QSize size, QColor color = Qt::red) {
-    QImage image(size, QImage::Format_ARGB32);
+QByteArray encoded(QSize size, const char* format, QColor color = Qt::red) {
+    QImage image(size, QImage::Format_RGB32);
     image.fill(color);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    image.save(&buffer, format);
     return bytes;
+}
+
+QByteArray pngOf(QSize size, QColor color = Qt::red) {
+    return encoded(size, "PNG", color);
 }
 
 // Serves a handful of images on 127.0.0.1 and counts the requests per path.
@@ -31,6 +35,8 @@ public:
         serve("/bomb.png", pngOf({5000, 8})); // a small file of a picture too large to decode
         serve("/huge.png", QByteArray(3000, 'x'));
         serve("/garbage.png", QByteArray("this is not an image"));
+        serve("/photo.png", encoded({40, 30}, "JPEG")); // the name and type say PNG, the bytes say JPEG
+        serve("/plain.png", encoded({20, 10}, "BMP"));  // a format left for the reader to recognise
         m_server.route("/missing.png", [this] {
             ++m_counts["/missing.png"];
             return QHttpServerResponse(QHttpServerResponse::StatusCode::NotFound);
@@ -86,6 +92,16 @@ TEST(ImageLoaderTest, ManyCallersShareOneRequestAndOneDecode) {
         EXPECT_EQ(loader.image(logo)->size(), QSize(512, 512));
     EXPECT_EQ(server.count("/logo.png"), 1);
     EXPECT_EQ(loader.decodeCount(), 1);
+
+    // Other formats decode by their content, whatever the name says.
+    for (const auto& [path, size] :
+         {std::pair{"/photo.png", QSize(40, 30)}, std::pair{"/plain.png", QSize(20, 10)}}) {
+        const QUrl url = server.url(path);
+        loader.load(url);
+        waitFor(loader, url);
+        ASSERT_EQ(loader.state(url), ImageLoader::State::Loaded) << path;
+        EXPECT_EQ(loader.image(url)->size(), size) << path;
+    }
 
     // Large pictures are kept scaled down to fit, their shape kept.
     const QUrl wide = server.url("/wide.png");
