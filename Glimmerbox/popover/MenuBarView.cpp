@@ -34,7 +34,8 @@ MenuBarView::MenuBarView(PopoverServices& services, QWidget* parent) : QWidget(p
     connect(&state, &AppState::isLoadingChanged, this, later);
     connect(&state, &AppState::lastRefreshChanged, this, later);
     connect(&state, &AppState::isNetworkAvailableChanged, this, later);
-    rebuild();
+    // Built when first shown: a popover that is never opened costs no widgets.
+    m_outOfDate = true;
 }
 
 void MenuBarView::scheduleRebuild() {

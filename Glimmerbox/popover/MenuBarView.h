@@ -8,9 +8,9 @@ class QVBoxLayout;
 struct PopoverServices;
 
 // The popover's content: header with refresh and settings, the pinned games, the "Live Now" strip, one
-// section per enabled league and a footer with the last refresh and the network state. Rebuilt from the
-// application state whenever it publishes (while hidden, once it is shown again); the sections' open or
-// closed state survives the rebuilds.
+// section per enabled league and a footer with the last refresh and the network state. Built when first
+// shown, then rebuilt from the application state whenever it publishes (while hidden, once it is shown
+// again); the sections' open or closed state survives the rebuilds.
 class MenuBarView : public QWidget {
     Q_OBJECT
 public:

@@ -81,6 +81,7 @@ TEST_F(PopoverViewsTest, PinsHideTheLiveNowStripAndClearingBringsItBack) {
 TEST_F(PopoverViewsTest, SectionsFollowTheCatalogueSayWhenEmptyAndStayClosedAcrossRebuilds) {
     app.state.setGames({{"nba", {game("1")}}});
     MenuBarView popover(services);
+    popover.show();
     QList<LeagueSectionView*> sections = all<LeagueSectionView>(popover);
     ASSERT_EQ(sections.size(), 2);
     EXPECT_EQ(sections[0]->league().id, "nba");
@@ -89,6 +90,7 @@ TEST_F(PopoverViewsTest, SectionsFollowTheCatalogueSayWhenEmptyAndStayClosedAcro
     EXPECT_FALSE(showsText(popover, "Offline"));
     EXPECT_FALSE(showsText(popover, "Updated 0 sec. ago"));
 
+    popover.hide();
     popover.setSectionExpanded("nba", false);
     app.state.setGames({{"nba", {game("1"), game("2")}}});
     processPendingEvents();
@@ -99,6 +101,7 @@ TEST_F(PopoverViewsTest, SectionsFollowTheCatalogueSayWhenEmptyAndStayClosedAcro
 
 TEST_F(PopoverViewsTest, AHiddenPopoverBuildsNothingUntilItIsShown) {
     MenuBarView popover(services);
+    EXPECT_TRUE(all<LeagueSectionView>(popover).isEmpty()) << "not even once before it is first shown";
     app.state.setGames({{"nba", {game("1")}}});
     processPendingEvents();
     EXPECT_TRUE(rowIds(popover).isEmpty()) << "no rebuild while hidden";
