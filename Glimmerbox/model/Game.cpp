@@ -47,6 +47,13 @@ std::optional<GameStatus> fromRawValue<GameStatus>(QStringView raw) {
     return std::nullopt;
 }
 
+Game::Game() = default;
+Game::Game(const Game& other) = default;
+Game::Game(Game&& other) noexcept = default;
+Game& Game::operator=(const Game& other) = default;
+Game& Game::operator=(Game&& other) noexcept = default;
+Game::~Game() = default;
+
 bool Game::isLive() const {
     return status == GameStatus::inProgress || status == GameStatus::halftime ||
            status == GameStatus::endOfPeriod;

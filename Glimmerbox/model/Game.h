@@ -95,6 +95,15 @@ struct Game {
     QDateTime lastUpdate; // UTC
     std::optional<QList<RaceDriver>> raceStandings;
 
+    // Defined once, out of line: inlined, copying or moving a game is several kilobytes of code in every
+    // place that does it.
+    Game();
+    Game(const Game& other);
+    Game(Game&& other) noexcept;
+    Game& operator=(const Game& other);
+    Game& operator=(Game&& other) noexcept;
+    ~Game();
+
     bool operator==(const Game&) const = default;
 
     // In progress, at halftime or at the end of a period.

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
+#include <QResource>
 
 namespace {
 
@@ -59,20 +60,26 @@ const QHash<QString, char16_t>& glyphTable() {
     return table;
 }
 
+// The font as it lies in the binary: read in place instead of copied. Loaded by its resource name, the font
+// database and the font engine would each keep a copy of the whole file on the heap.
+QByteArray resourceFontData(const QString& path) {
+    const QResource resource(path);
+    if (!resource.isValid())
+        return {};
+    if (resource.compressionAlgorithm() != QResource::NoCompression)
+        return resource.uncompressedData();
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
+}
+
 QString loadFamily() {
     // The build copies the font into the resources; the system copy serves binaries built without them.
-    const QStringList candidates{
-        QStringLiteral(":/glimmerbox/fonts/MaterialIcons-Regular.ttf"),
-        QStringLiteral("/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf"),
-    };
-    for (const QString& path : candidates) {
-        const int id = QFontDatabase::addApplicationFont(path);
-        if (id < 0)
-            continue;
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        if (!families.isEmpty())
-            return families.first();
-    }
+    int id = QFontDatabase::addApplicationFontFromData(
+        resourceFontData(QStringLiteral(":/glimmerbox/fonts/MaterialIcons-Regular.ttf")));
+    if (id < 0)
+        id = QFontDatabase::addApplicationFont(QStringLiteral(
+            "/usr/share/fonts/truetype/material-design-icons-iconfont/MaterialIcons-Regular.ttf"));
+    if (const QStringList families = QFontDatabase::applicationFontFamilies(id); !families.isEmpty())
+        return families.first();
     qCWarning(generalLogger) << "The icon font could not be loaded; symbols will be blank";
     return {};
 }
