@@ -5,6 +5,7 @@
 #include "ScoresMapping.h"
 
 #include <QCoroNetworkReply>
+#include <QCoroTimer>
 #include <QHash>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -17,14 +18,41 @@ namespace {
 
 const QByteArray userAgent = QByteArrayLiteral("Glimmerbox/") + BuildInfo::version;
 
-void appendAvailable(QIODevice& device, QByteArray& body) {
-    const qint64 available = device.bytesAvailable();
+// The most of a reply body taken out of it in one go. A reply arrives in pieces of several megabytes while
+// the GUI thread is busy, and copying such a piece at once holds that thread for milliseconds: the rest waits
+// for a later turn of its event loop.
+constexpr qint64 readSlice = 1024 * 1024;
+
+// A body as it is read out of its reply, a slice at a time.
+struct Download {
+    QByteArray body;
+    bool sliceQueued = false;
+};
+
+// Moves up to a slice of what `device` holds to the end of `body`; whether more is left.
+bool appendSlice(QIODevice& device, QByteArray& body) {
+    const qint64 available = std::min(device.bytesAvailable(), readSlice);
     if (available <= 0)
-        return;
+        return false;
     const qsizetype start = body.size();
     body.resize(start + available);
     const qint64 read = device.read(body.data() + start, available);
     body.resize(start + std::max<qint64>(read, 0));
+    return read > 0 && device.bytesAvailable() > 0;
+}
+
+// Reads a slice now and queues the next while more is left; one queued at a time. Dropped with the reply.
+void readInSlices(QNetworkReply* reply, const std::shared_ptr<Download>& download) {
+    if (download->sliceQueued || !appendSlice(*reply, download->body))
+        return;
+    download->sliceQueued = true;
+    QMetaObject::invokeMethod(
+        reply,
+        [reply, download] {
+            download->sliceQueued = false;
+            readInSlices(reply, download);
+        },
+        Qt::QueuedConnection);
 }
 
 struct ReplyDeleter {
@@ -199,18 +227,18 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
         *tooLarge = true;
         raw->abort();
     };
-    // The body is taken out of the reply as it arrives, into room reserved once: reading a large reply in one
-    // piece at the end would hold the GUI thread for a copy of all of it.
-    auto body = std::make_shared<QByteArray>();
+    // The body is taken out of the reply as it arrives, a slice per turn, into room reserved once: reading a
+    // large reply in one piece at the end would hold the GUI thread for a copy of all of it.
+    auto download = std::make_shared<Download>();
     QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(),
-                     [stopBeyondLimit, body, limit = m_bodyLimit, raw = reply.get()] {
+                     [stopBeyondLimit, download, limit = m_bodyLimit, raw = reply.get()] {
                          const qint64 length = raw->header(QNetworkRequest::ContentLengthHeader).toLongLong();
                          stopBeyondLimit(length);
                          if (length > 0 && length <= limit)
-                             body->reserve(length);
+                             download->body.reserve(length);
                      });
     QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(),
-                     [body, raw = reply.get()] { appendAvailable(*raw, *body); });
+                     [download, raw = reply.get()] { readInSlices(raw, download); });
     QObject::connect(reply.get(), &QNetworkReply::downloadProgress, reply.get(),
                      [stopBeyondLimit](qint64 received, qint64) { stopBeyondLimit(received); });
     // A deadline from the start, not Qt's transfer time-out, which only measures silence: a reply trickling a
@@ -244,6 +272,12 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
     // A 2xx whose body broke off is not a reply: never hand it on or cache it.
     if (reply->error() != QNetworkReply::NoError)
         co_return APIError::transportError(reply->errorString(), reply->error());
-    appendAvailable(*reply, *body);
-    co_return std::move(*body);
+    // What is left, a slice per turn as well.
+    while (appendSlice(*reply, download->body)) {
+        QTimer nextTurn;
+        nextTurn.setSingleShot(true);
+        nextTurn.start(0);
+        co_await nextTurn;
+    }
+    co_return std::move(download->body);
 }

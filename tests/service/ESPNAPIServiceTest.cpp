@@ -7,8 +7,10 @@
 #include "TaskRunner.h"
 
 #include <QCoroTask>
+#include <QFile>
 #include <QLocale>
 #include <QNetworkReply>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -206,6 +208,37 @@ TEST_F(ESPNAPIServiceTest, ReplyBeyondTheBodyLimitIsAnErrorOfItsOwnLoggedAndNotC
 
     service->setBodyLimit(ESPNAPIService::defaultBodyLimit);
     EXPECT_TRUE(scoreboard("nba").ok());
+}
+
+TEST(ESPNAPIServiceLargeReplyTest, AReplyOfManySlicesIsReadWholeAndInOrder) {
+    // About 3 MB, so that the body is taken out of the reply in several pieces.
+    constexpr int eventCount = 3000;
+    QByteArray events;
+    const QByteArray padding(1000, 'x');
+    for (int i = 0; i < eventCount; ++i) {
+        events += (i ? R"(,{"id": ")" : R"({"id": ")") + QByteArray::number(i) + R"(", "padding": ")" +
+                  padding +
+                  R"(", "date": "2026-09-13T17:00Z", "competitions": [{"competitors": [
+            {"homeAway": "home", "team": {"id": "1", "displayName": "Home"}},
+            {"homeAway": "away", "team": {"id": "2", "displayName": "Away"}}]}]})";
+    }
+    QTemporaryDir directory;
+    QFile scenario(directory.filePath("large.json"));
+    ASSERT_TRUE(scenario.open(QIODevice::WriteOnly));
+    scenario.write(R"({"description": "One large league.", "leagues": {"football/nfl": {"events": [)" +
+                   events + "]}}}");
+    scenario.close();
+    StandinProcess standin(scenario.fileName());
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    CacheService cache{clock};
+    ESPNAPIService service(cache, clock, standin.apiBase(), 10s);
+
+    const auto games = await(service.fetchLiveScoreboard(leagueWithId("nfl")));
+    ASSERT_TRUE(games.ok()) << games.error().errorDescription().toStdString();
+    ASSERT_EQ(games.value().size(), eventCount);
+    for (int i = 0; i < eventCount; ++i)
+        ASSERT_EQ(games.value().at(i).id, QString::number(i));
 }
 
 TEST_F(ESPNAPIServiceFaultTest, TricklingReplyEndsInATimeOutAtTheDeadlineFromItsStart) {
