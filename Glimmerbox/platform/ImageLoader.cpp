@@ -1,6 +1,7 @@
 #include "ImageLoader.h"
 
 #include "Logging.h"
+#include "SharedNetworkAccess.h"
 
 #include <QBuffer>
 #include <QFutureWatcher>
@@ -50,11 +51,9 @@ QImage decodeCapped(const QByteArray& body, const ImageLoader::Limits& limits) {
 
 } // namespace
 
-ImageLoader::ImageLoader(Clock& clock, Limits limits, QObject* parent)
-    : QObject(parent), m_clock(clock), m_limits(limits), m_network(new QNetworkAccessManager(this)),
-      m_cache(limits.cacheCapacity) {
-    m_network->setTransferTimeout(static_cast<int>(m_limits.timeout.count()));
-}
+ImageLoader::ImageLoader(Clock& clock, Limits limits, QObject* parent, QNetworkAccessManager* network)
+    : QObject(parent), m_clock(clock), m_limits(limits),
+      m_network(network ? network : new QNetworkAccessManager(this)), m_cache(limits.cacheCapacity) {}
 
 ImageLoader::~ImageLoader() {
     for (auto it = m_bodies.cbegin(); it != m_bodies.cend(); ++it) {
@@ -64,7 +63,8 @@ ImageLoader::~ImageLoader() {
 }
 
 ImageLoader& ImageLoader::shared() {
-    static ImageLoader* instance = new ImageLoader(); // lives as long as the process, like its views
+    // Lives as long as the process, like its views.
+    static ImageLoader* instance = new ImageLoader(Clock::system(), {}, nullptr, &sharedNetworkAccess());
     return *instance;
 }
 
@@ -102,6 +102,7 @@ void ImageLoader::load(const QUrl& url) {
     }
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setTransferTimeout(static_cast<int>(m_limits.timeout.count()));
     QNetworkReply* reply = m_network->get(request);
     m_inFlight.insert(url);
     m_bodies.insert(reply, {});

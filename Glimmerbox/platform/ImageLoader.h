@@ -35,7 +35,9 @@ public:
     enum class State { Idle, Loading, Loaded, Failed };
     using Limits = ImageLoaderLimits;
 
-    explicit ImageLoader(Clock& clock = Clock::system(), Limits limits = {}, QObject* parent = nullptr);
+    // Downloads through `network` when given (it must outlive the loader), else through a manager of its own.
+    explicit ImageLoader(Clock& clock = Clock::system(), Limits limits = {}, QObject* parent = nullptr,
+                         QNetworkAccessManager* network = nullptr);
     ~ImageLoader() override;
 
     // The one instance the application's views share.

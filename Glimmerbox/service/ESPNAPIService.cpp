@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "Logging.h"
 #include "ScoresMapping.h"
+#include "platform/SharedNetworkAccess.h"
 
 #include <QCoroNetworkReply>
 #include <QCoroTimer>
@@ -62,15 +63,17 @@ struct ReplyDeleter {
 } // namespace
 
 ESPNAPIService::ESPNAPIService(CacheService& cache, const Clock& clock, QString baseURL,
-                               std::chrono::milliseconds timeout)
-    : m_cache(cache), m_clock(clock), m_baseURL(std::move(baseURL)), m_timeout(timeout) {
+                               std::chrono::milliseconds timeout, QNetworkAccessManager* network)
+    : m_cache(cache), m_clock(clock), m_baseURL(std::move(baseURL)), m_timeout(timeout),
+      m_ownNetwork(network ? nullptr : std::make_unique<QNetworkAccessManager>()),
+      m_network(network ? *network : *m_ownNetwork) {
     m_mappingThread.setMaxThreadCount(1);
 }
 
 template <typename T, typename Parse>
 OffThread<ServiceResult<T>> ESPNAPIService::mapBody(const ServiceResult<CacheService::Reply>& reply,
                                                     const Parse& parse) {
-    return OffThread<ServiceResult<T>>(m_mappingThread, m_network, [reply, parse] {
+    return OffThread<ServiceResult<T>>(m_mappingThread, m_replyContext, [reply, parse] {
         if (!reply)
             return ServiceResult<T>(reply.error());
         return ServiceResult<T>(parse(reply.value()));
@@ -78,7 +81,8 @@ OffThread<ServiceResult<T>> ESPNAPIService::mapBody(const ServiceResult<CacheSer
 }
 
 ESPNAPIService& ESPNAPIService::shared() {
-    static auto* service = new ESPNAPIService(CacheService::shared(), Clock::system());
+    static auto* service = new ESPNAPIService(CacheService::shared(), Clock::system(), hosts::apiBaseURL(),
+                                              requestTimeout, &sharedNetworkAccess());
     return *service;
 }
 

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include <chrono>
+#include <memory>
 
 // The client of the scores web service: one URL per request, a GET that bypasses Qt's HTTP cache, the
 // status check, the response cache with a lifetime per endpoint, and the JSON mappings. Lives on the GUI
@@ -29,10 +30,14 @@ public:
     static constexpr double summaryCacheLifetime = 30;
     static constexpr double teamsCacheLifetime = 86400;
 
+    // Requests go through `network` when given (it must outlive the service), else through a manager of its
+    // own.
     ESPNAPIService(CacheService& cache, const Clock& clock, QString baseURL = hosts::apiBaseURL(),
-                   std::chrono::milliseconds timeout = requestTimeout);
+                   std::chrono::milliseconds timeout = requestTimeout,
+                   QNetworkAccessManager* network = nullptr);
 
-    // The one instance, over CacheService::shared(); created on first use, never released.
+    // The one instance, over CacheService::shared() and the shared network manager; created on first use,
+    // never released.
     static ESPNAPIService& shared();
 
     QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League league,
@@ -85,7 +90,10 @@ private:
     QString m_baseURL;
     std::chrono::milliseconds m_timeout;
     qint64 m_bodyLimit = defaultBodyLimit;
-    QNetworkAccessManager m_network;
+    std::unique_ptr<QNetworkAccessManager> m_ownNetwork;
+    QNetworkAccessManager& m_network;
+    // Mapped replies come back on this object's thread, and never once the service is gone.
+    QObject m_replyContext;
     // One thread: replies map one at a time, off the GUI thread. Declared last, so that a running mapping
     // finishes before the rest goes away.
     QThreadPool m_mappingThread;

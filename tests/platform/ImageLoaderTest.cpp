@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QHttpServer>
 #include <QHttpServerResponse>
+#include <QNetworkAccessManager>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -108,6 +109,27 @@ TEST(ImageLoaderTest, ManyCallersShareOneRequestAndOneDecode) {
     loader.load(wide);
     waitFor(loader, wide);
     EXPECT_EQ(loader.image(wide)->size(), QSize(512, 128));
+}
+
+TEST(ImageLoaderTest, DownloadsThroughTheManagerItIsGivenAndOutlivesNone) {
+    ImageServer server;
+    ManualClock clock;
+    QNetworkAccessManager network;
+    QSignalSpy transfers(&network, &QNetworkAccessManager::finished);
+    const QUrl logo = server.url("/logo.png");
+    {
+        ImageLoader loader(clock, {}, nullptr, &network);
+        loader.load(logo);
+        waitFor(loader, logo);
+        EXPECT_EQ(loader.state(logo), ImageLoader::State::Loaded);
+        EXPECT_EQ(transfers.count(), 1);
+        loader.load(server.url("/other.png")); // still loading when the loader goes
+    }
+    // The manager stays usable once the loader that borrowed it is gone.
+    ImageLoader next(clock, {}, nullptr, &network);
+    next.load(logo);
+    waitFor(next, logo);
+    EXPECT_EQ(next.state(logo), ImageLoader::State::Loaded);
 }
 
 TEST(ImageLoaderTest, RefusesWhatItShouldNotFetchOrDecode) {

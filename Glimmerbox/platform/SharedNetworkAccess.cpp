@@ -1,0 +1,8 @@
+#include "SharedNetworkAccess.h"
+
+#include <QNetworkAccessManager>
+
+QNetworkAccessManager& sharedNetworkAccess() {
+    static auto* manager = new QNetworkAccessManager();
+    return *manager;
+}
