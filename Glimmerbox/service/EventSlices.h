@@ -18,6 +18,8 @@ struct EventSlices {
 // eventSliceDepthLimit. The scan only finds where things are: `rest` and each event still have to parse.
 // Nothing for any other text, which the caller then parses whole.
 std::optional<EventSlices> sliceEvents(const QByteArray& body);
+// The events are views into the body, which must outlive them.
+std::optional<EventSlices> sliceEvents(QByteArray&& body) = delete;
 
 // Far below the JSON parser's own nesting limit, so that an event that parses alone also parses inside
 // the reply.

@@ -82,7 +82,8 @@ TEST(EventSlicesTest, EveryReplyMapsAsItsWholeParseDoes) {
 TEST(EventSlicesTest, OnlyThePlainShapeIsSliced) {
     const auto sliced = [](const QByteArray& body) { return sliceEvents(body).has_value(); };
     EXPECT_TRUE(sliced(R"({"a": "x\\", "events": [{"b": "]\""}, {}], "c": [[]]})"));
-    const std::optional<EventSlices> slices = sliceEvents(R"({"a": 1, "events": [ {"b": 2} ,{} ], "c": 3})");
+    const QByteArray body = R"({"a": 1, "events": [ {"b": 2} ,{} ], "c": 3})";
+    const std::optional<EventSlices> slices = sliceEvents(body);
     ASSERT_TRUE(slices);
     EXPECT_EQ(slices->rest, R"({"a": 1, "events": [], "c": 3})");
     EXPECT_EQ(slices->events, (QList<QByteArrayView>{R"({"b": 2})", "{}"}));
