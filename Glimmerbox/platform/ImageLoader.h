@@ -20,8 +20,10 @@ struct ImageLoaderLimits {
     int cacheCapacity = 200;               // images kept, least recently used dropped first
     qint64 maxBodyBytes = 2 * 1024 * 1024; // a longer download is abandoned
     QSize maxSourceSize{4096, 4096};       // larger pictures are refused before decoding
-    int maxSide = 512;                     // larger ones are decoded scaled down to fit this
-    std::chrono::seconds retryAfter{60};   // a failed address is tried again after this
+    // Larger ones are decoded scaled down to fit this: twice the largest view (60 px), as a 512 px logo
+    // kept whole costs a megabyte of memory where it is drawn at 20.
+    int maxSide = 128;
+    std::chrono::seconds retryAfter{60}; // a failed address is tried again after this
     std::chrono::milliseconds timeout{15000};
 };
 
