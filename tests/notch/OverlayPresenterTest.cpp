@@ -245,15 +245,3 @@ TEST(CelebrationContentTest, EachPhaseShowsItsPartsAndThePlayTextOnlyWithTheLogo
     event.playText = "";
     EXPECT_EQ(at(CelebrationPhase::logoOnly).playTextOpacity, 0);
 }
-
-TEST(OverlayPresenterTest, TheSameGameFetchedAgainChangesNothingOnScreen) {
-    const OverlayInputs before = shown(teamGame());
-    Game refetched = teamGame();
-    refetched.lastUpdate = now.addSecs(3);
-    EXPECT_EQ(shown(refetched), before);
-    refetched.homeScore += 1;
-    EXPECT_NE(shown(refetched), before);
-    OverlayInputs hovered = before;
-    hovered.isHovered = true;
-    EXPECT_NE(hovered, before);
-}
