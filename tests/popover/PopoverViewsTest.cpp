@@ -118,14 +118,8 @@ TEST_F(PopoverViewsTest, RowMenuPinsCopiesAndOffersAnInertBroadcastEntry) {
     scheduled.broadcast = "Channel 9";
     GameRowView row(scheduled, false, services);
     std::unique_ptr<QMenu> menu = row.buildContextMenu();
-    QStringList texts;
-    for (QAction* action : menu->actions()) {
-        if (!action->isSeparator())
-            texts.append(action->text());
-    }
-    EXPECT_EQ(texts, (QStringList{"Pin to Menu Bar", "View Details", "Watch on Channel 9", "Open in Browser",
-                                  "Copy Score"}));
-    menu->actions().at(3)->trigger(); // "Watch on": nothing happens
+    ASSERT_EQ(menu->actions().at(3)->text(), "Watch on Channel 9");
+    menu->actions().at(3)->trigger(); // nothing happens
     EXPECT_TRUE(app.state.pinnedGames().isEmpty());
 
     menu->actions().at(0)->trigger();
