@@ -54,9 +54,8 @@ TEST(PickerSectionsTest, LeagueSectionsListRelevantGamesOrderedByStatusAndCountT
     const Game late = gameAt("late", "nhl", GameStatus::scheduled, 300);
     const Game live = gameAt("live", "nhl", GameStatus::halftime, -60);
     const Game early = gameAt("early", "nhl", GameStatus::scheduled, 30);
-    const Game postponed = gameAt("postponed", "nhl", GameStatus::postponed, 30);
     const Game tomorrow = gameAt("tomorrow", "nhl", GameStatus::scheduled, 60 * 30);
-    GamesByLeague games{{"nhl", {late, live, postponed, early, tomorrow}}};
+    GamesByLeague games{{"nhl", {late, live, early, tomorrow}}};
 
     const auto sections = PickerSections::build({}, games, {"nhl"}, now);
     ASSERT_EQ(sections.size(), 2);
@@ -64,7 +63,7 @@ TEST(PickerSectionsTest, LeagueSectionsListRelevantGamesOrderedByStatusAndCountT
     EXPECT_EQ(sections[1].badgeCount, 3);
 
     // With nothing live or upcoming, a league keeps only its latest final, and its badge reads 1.
-    games["nhl"] = {finalOne, postponed};
+    games["nhl"] = {finalOne, gameAt("older", "nhl", GameStatus::final_, -600)};
     const auto finalsOnly = PickerSections::build({}, games, {"nhl"}, now);
     ASSERT_EQ(finalsOnly.size(), 1);
     EXPECT_EQ(idsOf(finalsOnly[0].games), QStringList{"final"});
