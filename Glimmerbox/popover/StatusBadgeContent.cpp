@@ -15,15 +15,6 @@ StatusBadgeContent StatusBadgeContent::of(const Game& game) {
     case GameStatus::scheduled:
         content = {false, {}, QStringLiteral("Scheduled"), Tint::blue};
         break;
-    case GameStatus::inProgress:
-        content = {false, {}, QStringLiteral("Live"), Tint::red};
-        break;
-    case GameStatus::halftime:
-        content = {false, {}, QStringLiteral("Halftime"), Tint::orange};
-        break;
-    case GameStatus::endOfPeriod:
-        content = {false, {}, QStringLiteral("End of Period"), Tint::orange};
-        break;
     case GameStatus::final_:
         content = {false, {}, QStringLiteral("Final"), Tint::secondary};
         break;
@@ -35,6 +26,10 @@ StatusBadgeContent StatusBadgeContent::of(const Game& game) {
         break;
     case GameStatus::delayed:
         content = {false, {}, QStringLiteral("Delayed"), Tint::orange};
+        break;
+    case GameStatus::inProgress: // live: written above
+    case GameStatus::halftime:
+    case GameStatus::endOfPeriod:
         break;
     }
     return content;
