@@ -7,8 +7,6 @@
 
 #include <QPointer>
 
-#include <algorithm>
-
 namespace {
 
 // Keeps the logo and colours of the same team in `known` where `team` has none. The team is found by id,
@@ -40,15 +38,13 @@ Game GameDetailViewModel::withKnownTeamLooks(Game summaryGame, const Game& known
 }
 
 std::optional<Game> GameDetailViewModel::findCurrentGame() const {
-    QList<Game> games = m_appState.enabledLeagueGames();
-    // Stable, so that of two games with the same id and start the first listed is taken.
-    std::stable_sort(games.begin(), games.end(),
-                     [](const Game& a, const Game& b) { return a.startTime < b.startTime; });
-    const auto found =
-        std::find_if(games.cbegin(), games.cend(), [this](const Game& game) { return game.id == m_gameId; });
-    if (found == games.cend())
-        return std::nullopt;
-    return *found;
+    // Of two games with the same id the earlier start is taken, and of equal starts the first listed.
+    std::optional<Game> found;
+    for (const Game& game : m_appState.enabledLeagueGames()) {
+        if (game.id == m_gameId && (!found || game.startTime < found->startTime))
+            found = game;
+    }
+    return found;
 }
 
 QCoro::Task<> GameDetailViewModel::loadGameDetail() {
