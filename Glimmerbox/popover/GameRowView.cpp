@@ -197,10 +197,10 @@ std::unique_ptr<QMenu> GameRowView::buildContextMenu() {
         QAction* action = menu->addAction(icon, entry.text);
         switch (entry.action) {
         case Action::togglePin:
-            connect(action, &QAction::triggered, this, [this] { m_services.appState.togglePin(m_game); });
+            connect(action, &QAction::triggered, this, &GameRowView::togglePin);
             break;
         case Action::viewDetails:
-            connect(action, &QAction::triggered, this, [this] { showDetail(); });
+            connect(action, &QAction::triggered, this, &GameRowView::showDetail);
             break;
         case Action::openInBrowser:
             connect(action, &QAction::triggered, this, &GameRowView::openInBrowser);
@@ -216,7 +216,7 @@ std::unique_ptr<QMenu> GameRowView::buildContextMenu() {
     return menu;
 }
 
-QWidget* GameRowView::showDetail() {
+void GameRowView::showDetail() {
     auto* sheet = new QDialog(window());
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     sheet->setModal(true);
@@ -224,7 +224,6 @@ QWidget* GameRowView::showDetail() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(new GameDetailView(m_game.id, m_services.appState, m_services.scores, sheet));
     sheet->show();
-    return sheet;
 }
 
 void GameRowView::togglePin() {

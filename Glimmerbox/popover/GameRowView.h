@@ -26,7 +26,7 @@ public:
     // The context menu, owned by the caller.
     std::unique_ptr<QMenu> buildContextMenu();
     // The detail sheet: a modal dialog over the row's window, deleted once closed.
-    QWidget* showDetail();
+    void showDetail();
     void togglePin();
     void copyScore();
     void openInBrowser();
