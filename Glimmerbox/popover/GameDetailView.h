@@ -15,7 +15,6 @@ public:
     GameDetailView(QString gameId, AppState& appState, ScoresService& scores, QWidget* parent = nullptr);
 
     const QString& gameId() const;
-    GameDetailViewModel& viewModel() const { return *m_viewModel; }
     GameDetailPanel& panel() const { return *m_panel; }
 
 protected:

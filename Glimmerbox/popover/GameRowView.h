@@ -20,7 +20,6 @@ public:
     GameRowView(const Game& game, bool isPinned, PopoverServices& services, QWidget* parent = nullptr);
 
     const Game& game() const { return m_game; }
-    bool isHovered() const { return m_isHovered; }
     void setHovered(bool hovered);
 
     // The context menu, owned by the caller.

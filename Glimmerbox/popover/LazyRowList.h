@@ -14,8 +14,6 @@ public:
 
     LazyRowList(int count, RowFactory makeRow, QWidget* parent = nullptr);
 
-    int builtRows() const { return m_built; }
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

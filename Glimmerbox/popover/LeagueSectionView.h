@@ -18,7 +18,6 @@ public:
                       QWidget* parent = nullptr);
 
     const League& league() const { return m_league; }
-    bool isExpanded() const { return m_isExpanded; }
 
 signals:
     void expandedToggled(const QString& leagueId, bool isExpanded);

@@ -8,8 +8,6 @@ class SpinnerView : public QWidget {
 public:
     explicit SpinnerView(int diameter, QWidget* parent = nullptr);
 
-    bool isSpinning() const { return m_timer.isActive(); }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
