@@ -1,5 +1,6 @@
 #include "LazyRowList.h"
 
+#include "EmptyTabText.h"
 #include "PopoverStyle.h"
 
 #include <QScrollBar>
@@ -41,4 +42,14 @@ void LazyRowList::buildWhileNeeded() {
         if (!isVisible())
             break;
     }
+}
+
+void addRowsOrEmptyText(QVBoxLayout* layout, int count, LazyRowList::RowFactory makeRow,
+                        const QString& emptyText) {
+    if (count == 0) {
+        layout->addWidget(emptyTabText(emptyText, layout->parentWidget()));
+        layout->addStretch();
+        return;
+    }
+    layout->addWidget(new LazyRowList(count, std::move(makeRow)));
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QString;
 class QVBoxLayout;
 
 // A vertical scroll list that builds its rows in batches as they come near the visible area, so that a
@@ -25,3 +26,8 @@ private:
     RowFactory m_makeRow;
     QVBoxLayout* m_rows = nullptr;
 };
+
+// Adds a tab's list to `layout`: the `count` rows as a LazyRowList, or `emptyText` at the top when there are
+// none.
+void addRowsOrEmptyText(QVBoxLayout* layout, int count, LazyRowList::RowFactory makeRow,
+                        const QString& emptyText);

@@ -1,7 +1,6 @@
 #include "PlayerStatsView.h"
 
 #include "DetailSections.h"
-#include "EmptyTabText.h"
 #include "LazyRowList.h"
 #include "PopoverStyle.h"
 
@@ -48,13 +47,8 @@ QWidget* playerRow(const PlayerStats& player, QWidget* parent) {
 } // namespace
 
 PlayerStatsView::PlayerStatsView(const QList<PlayerStats>& stats, QWidget* parent) : QWidget(parent) {
-    auto* layout = popoverstyle::vbox(this, {});
-    if (stats.isEmpty()) {
-        layout->addWidget(emptyTabText(QStringLiteral("No stats available"), this));
-        layout->addStretch();
-        return;
-    }
-    layout->addWidget(new LazyRowList(static_cast<int>(stats.size()), [stats](int index, QWidget* rowParent) {
-        return playerRow(stats.at(index), rowParent);
-    }));
+    addRowsOrEmptyText(
+        popoverstyle::vbox(this, {}), static_cast<int>(stats.size()),
+        [stats](int index, QWidget* rowParent) { return playerRow(stats.at(index), rowParent); },
+        QStringLiteral("No stats available"));
 }
