@@ -20,10 +20,8 @@ ErrorView::ErrorView(const QString& errorDescription, std::function<void()> retr
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignHCenter);
     layout->addWidget(description);
-    if (retryAction) {
-        auto* retry = new QPushButton(QStringLiteral("Retry"), this);
-        connect(retry, &QPushButton::clicked, this, std::move(retryAction));
-        layout->addWidget(retry, 0, Qt::AlignHCenter);
-    }
+    auto* retry = new QPushButton(QStringLiteral("Retry"), this);
+    connect(retry, &QPushButton::clicked, this, std::move(retryAction));
+    layout->addWidget(retry, 0, Qt::AlignHCenter);
     layout->addStretch();
 }

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-// A failed load: the warning symbol, "Something went wrong", the error's text and, when given, "Retry".
+// A failed load: the warning symbol, "Something went wrong", the error's text and "Retry".
 class ErrorView : public QWidget {
 public:
     ErrorView(const QString& errorDescription, std::function<void()> retryAction, QWidget* parent = nullptr);
