@@ -26,7 +26,7 @@
 DesktopShellWindows::DesktopShellWindows(AppState& appState)
     : m_appState(appState), m_popoverServices{appState, ESPNAPIService::shared(), UserPreferences::shared(),
                                               [this] { showSettings(); }},
-      m_ownOverlayPanels(UserPreferences::shared(), Clock::system()) {}
+      m_overlayPanels(UserPreferences::shared(), Clock::system()) {}
 
 void DesktopShellWindows::showSettings() {
     SettingsWindowController::shared().showSettings(m_appState);
@@ -66,7 +66,7 @@ std::unique_ptr<QWidget> DesktopShellWindows::createOverlayWindow(const OverlayG
     auto* viewModel =
         new NotchViewModel(m_appState, ESPNAPIService::shared(), UserPreferences::shared(), Clock::system());
     auto* view = new NotchOverlayView(hasPhysicalNotch, viewModel, m_appState, Clock::system(),
-                                      OverlayNotificationCenter::shared(), m_overlayPanels);
+                                      OverlayNotificationCenter::shared(), &m_overlayPanels);
     QObject::connect(window.get(), &ClickThroughWindow::pointerMoved, view,
                      &NotchOverlayView::pointerMovedTo);
     window->setContentView(new FirstMouseHostingView(view));

@@ -22,13 +22,9 @@ public:
                                                  bool hasPhysicalNotch) override;
     std::unique_ptr<QWidget> createOnboardingWindow(std::function<void()> onComplete) override;
 
-    // The panels the overlay hosts (racing, leaders, idle picker, game picker, SELECT); the overlay's own by
-    // default.
-    void setOverlayPanels(OverlayPanelFactory* panels) { m_overlayPanels = panels; }
-
 private:
     AppState& m_appState;
     PopoverServices m_popoverServices;
-    OverlayPanels m_ownOverlayPanels;
-    OverlayPanelFactory* m_overlayPanels = &m_ownOverlayPanels;
+    // The panels the overlay hosts: racing, leaders, idle picker, game picker, SELECT.
+    OverlayPanels m_overlayPanels;
 };
