@@ -46,7 +46,8 @@ void AppDelegate::applicationDidFinishLaunching() {
 }
 
 void AppDelegate::setupStatusItemAndWindows() {
-    m_statusItem = std::make_unique<QSystemTrayIcon>();
+    // The icon is the same whatever the pins or the network, so it is set once here.
+    m_statusItem = std::make_unique<QSystemTrayIcon>(StatusIcon::icon());
     m_statusItem->setToolTip(QStringLiteral("Glimmerbox"));
     connect(m_statusItem.get(), &QSystemTrayIcon::activated, this, &AppDelegate::handleStatusItemClick);
     updateStatusItem();
@@ -101,16 +102,8 @@ void AppDelegate::onboardingFinished() {
 }
 
 void AppDelegate::updateStatusItem() {
-    if (!m_statusItem)
-        return;
-    // The icon is the same whatever the pins or the network; re-applying an identical one would only make
-    // the tray host redraw.
-    const QIcon icon = StatusIcon::icon();
-    if (icon.cacheKey() != m_statusIconKey) {
-        m_statusItem->setIcon(icon);
-        m_statusIconKey = icon.cacheKey();
-    }
-    m_statusItem->show();
+    if (m_statusItem)
+        m_statusItem->show();
 }
 
 void AppDelegate::handleStatusItemClick(QSystemTrayIcon::ActivationReason reason) {

@@ -77,5 +77,4 @@ private:
     std::unique_ptr<QWidget> m_notchWindow;
     std::unique_ptr<QWidget> m_onboardingWindow;
     QPointer<QMenu> m_statusMenu;
-    qint64 m_statusIconKey = 0;
 };
