@@ -17,7 +17,7 @@ const QColor starYellow(0xFF, 0xD6, 0x0A);
 
 FavoriteTeamRow::FavoriteTeamRow(const Team& team, bool isFavorite, std::function<void()> onToggle,
                                  QWidget* parent)
-    : QWidget(parent), m_isFavorite(isFavorite), m_onToggle(std::move(onToggle)) {
+    : QWidget(parent), m_onToggle(std::move(onToggle)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->addWidget(new TeamLogoView(team, logoSize, this));

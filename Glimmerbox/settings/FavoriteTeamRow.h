@@ -14,12 +14,9 @@ public:
     FavoriteTeamRow(const Team& team, bool isFavorite, std::function<void()> onToggle,
                     QWidget* parent = nullptr);
 
-    bool isFavorite() const { return m_isFavorite; }
-
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool m_isFavorite;
     std::function<void()> m_onToggle;
 };

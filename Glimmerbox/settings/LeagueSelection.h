@@ -17,7 +17,6 @@ public:
 
     LeagueSelection(UserPreferences& prefs, AppState& appState, int maxLeagues = defaultMaxLeagues);
 
-    int maxLeagues() const { return m_maxLeagues; }
     bool isEnabled(const League& league) const;
     qsizetype enabledCount() const;
     // The counter, "4/6"; shown in the warning style at or past the limit.

@@ -65,8 +65,6 @@ LeagueSettingsView::LeagueSettingsView(SettingsController& controller, QWidget* 
     m_form->addRow(buttons, buttonRow);
     connect(enableFirst, &QPushButton::clicked, this, [this] { m_selection.enableFirstLeagues(); });
     connect(disableAll, &QPushButton::clicked, this, [this] { m_selection.disableAll(); });
-    // The keyboard starts on the first league.
-    setFocusProxy(m_toggles.first());
 
     m_form->refresh();
 }
@@ -88,7 +86,9 @@ QWidget* LeagueSettingsView::makeRow(const League& league, QWidget* parent) {
     layout->addStretch(1);
     layout->addWidget(country);
     layout->addWidget(toggle);
-    m_toggles.append(toggle);
+    // The keyboard starts on the first league.
+    if (!focusProxy())
+        setFocusProxy(toggle);
 
     connect(toggle, &QCheckBox::clicked, this,
             [this, league](bool on) { m_selection.setEnabled(league, on); });
@@ -107,10 +107,4 @@ QWidget* LeagueSettingsView::makeRow(const League& league, QWidget* parent) {
                 iconfont::pixmap(sfSymbolName(league.sport), palette().color(tone), 16, devicePixelRatioF()));
         });
     return row;
-}
-
-QCheckBox* LeagueSettingsView::toggleFor(const QString& leagueId) const {
-    const QList<League>& catalogue = League::allLeagues();
-    const auto found = std::ranges::find(catalogue, leagueId, &League::id);
-    return found == catalogue.end() ? nullptr : m_toggles.at(found - catalogue.begin());
 }

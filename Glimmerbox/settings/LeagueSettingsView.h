@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-class QCheckBox;
 class SettingsController;
 class SettingsForm;
 
@@ -14,13 +13,9 @@ class LeagueSettingsView : public QWidget {
 public:
     explicit LeagueSettingsView(SettingsController& controller, QWidget* parent = nullptr);
 
-    // The switch of a catalogue league.
-    QCheckBox* toggleFor(const QString& leagueId) const;
-
 private:
     QWidget* makeRow(const League& league, QWidget* parent);
 
     LeagueSelection m_selection;
     SettingsForm* m_form;
-    QList<QCheckBox*> m_toggles; // in catalogue order
 };

@@ -63,8 +63,6 @@ public:
     static void setRowVisible(QWidget* field, bool visible);
     static QFormLayout* formOf(QGroupBox* section);
 
-    SettingsController& controller() const { return m_controller; }
-
 private:
     QVariant value(const char* setting) const;
 
