@@ -8,21 +8,22 @@
 #include <QPushButton>
 
 AdvancedSettingsView::AdvancedSettingsView(SettingsController& controller, QWidget* parent)
-    : QWidget(parent), m_controller(controller), m_form(new SettingsForm(this, controller)) {
-    QGroupBox* cache = m_form->addSection(QStringLiteral("Cache"));
-    m_form->addStepper(cache, "cacheExpirationHours",
-                       {QStringLiteral("Cache expiration: "), QStringLiteral(" hours"), 1, 168});
-    QPushButton* clear = m_form->addButton(cache, QStringLiteral("Clear Cache Now"));
+    : QWidget(parent), m_controller(controller) {
+    auto* form = new SettingsForm(this, controller);
+    QGroupBox* cache = form->addSection(QStringLiteral("Cache"));
+    form->addStepper(cache, "cacheExpirationHours",
+                     {QStringLiteral("Cache expiration: "), QStringLiteral(" hours"), 1, 168});
+    QPushButton* clear = form->addButton(cache, QStringLiteral("Clear Cache Now"));
     connect(clear, &QPushButton::clicked, &controller, &SettingsController::clearCache);
 
-    QGroupBox* debug = m_form->addSection(QStringLiteral("Debug"));
-    m_form->addToggle(debug, QStringLiteral("Debug mode (verbose logging)"), "debugMode");
+    QGroupBox* debug = form->addSection(QStringLiteral("Debug"));
+    form->addToggle(debug, QStringLiteral("Debug mode (verbose logging)"), "debugMode");
 
-    QGroupBox* data = m_form->addSection(QStringLiteral("Data"));
-    QPushButton* reset = m_form->addButton(data, QStringLiteral("Reset All Preferences"));
+    QGroupBox* data = form->addSection(QStringLiteral("Data"));
+    QPushButton* reset = form->addButton(data, QStringLiteral("Reset All Preferences"));
     reset->setStyleSheet(QStringLiteral("color: #FF453A;"));
     connect(reset, &QPushButton::clicked, this, [this] { confirmReset()->open(); });
-    m_form->refresh();
+    form->refresh();
 }
 
 QMessageBox* AdvancedSettingsView::confirmReset() {

@@ -4,7 +4,6 @@
 
 class QMessageBox;
 class SettingsController;
-class SettingsForm;
 
 // Cache expiration and clearing, the debug switch, and resetting every setting after a confirmation.
 class AdvancedSettingsView : public QWidget {
@@ -18,5 +17,4 @@ public:
 
 private:
     SettingsController& m_controller;
-    SettingsForm* m_form;
 };

@@ -3,14 +3,10 @@
 #include <QWidget>
 
 class SettingsController;
-class SettingsForm;
 
 // Display options for teams and for the overlay bar at the top of the screen.
 class AppearanceSettingsView : public QWidget {
     Q_OBJECT
 public:
     explicit AppearanceSettingsView(SettingsController& controller, QWidget* parent = nullptr);
-
-private:
-    SettingsForm* m_form;
 };

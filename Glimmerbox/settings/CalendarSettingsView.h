@@ -3,14 +3,10 @@
 #include <QWidget>
 
 class SettingsController;
-class SettingsForm;
 
 // Calendar sync and game reminders: stored choices and the access request, nothing written to a calendar.
 class CalendarSettingsView : public QWidget {
     Q_OBJECT
 public:
     explicit CalendarSettingsView(SettingsController& controller, QWidget* parent = nullptr);
-
-private:
-    SettingsForm* m_form;
 };

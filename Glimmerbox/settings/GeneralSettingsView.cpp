@@ -38,60 +38,60 @@ const QList<PickerRow> liveIntervals{
 
 } // namespace
 
-GeneralSettingsView::GeneralSettingsView(SettingsController& controller, QWidget* parent)
-    : QWidget(parent), m_form(new SettingsForm(this, controller)) {
+GeneralSettingsView::GeneralSettingsView(SettingsController& controller, QWidget* parent) : QWidget(parent) {
+    auto* form = new SettingsForm(this, controller);
     UserPreferences& prefs = controller.prefs();
 
     // "Show in Dock" has no counterpart: a tray application has no taskbar entry of its own.
-    QGroupBox* startup = m_form->addSection(QStringLiteral("Startup"));
-    m_form->addToggle(startup, QStringLiteral("Launch at login"), "launchAtLogin");
-    QLabel* loginProblem = m_form->addNote(startup, {});
+    QGroupBox* startup = form->addSection(QStringLiteral("Startup"));
+    form->addToggle(startup, QStringLiteral("Launch at login"), "launchAtLogin");
+    QLabel* loginProblem = form->addNote(startup, {});
     loginProblem->setForegroundRole(QPalette::NoRole);
     loginProblem->setStyleSheet(QStringLiteral("color: #FF453A;"));
-    m_form->follow([this, loginProblem, &controller] {
+    form->follow([loginProblem, &controller] {
         loginProblem->setText(controller.launchAtLoginProblem());
         SettingsForm::setRowVisible(loginProblem, !controller.launchAtLoginProblem().isEmpty());
     });
-    connect(&controller, &SettingsController::launchAtLoginProblemChanged, m_form, &SettingsForm::refresh);
+    connect(&controller, &SettingsController::launchAtLoginProblemChanged, form, &SettingsForm::refresh);
 
-    QGroupBox* updates = m_form->addSection(QStringLiteral("Updates"));
+    QGroupBox* updates = form->addSection(QStringLiteral("Updates"));
     auto* automatic = new QCheckBox(QStringLiteral("Automatically check for updates"), updates);
-    m_form->addRow(updates, automatic);
+    form->addRow(updates, automatic);
     connect(automatic, &QCheckBox::clicked, &controller,
             &SettingsController::setAutomaticallyChecksForUpdates);
-    connect(&controller, &SettingsController::automaticallyChecksForUpdatesChanged, m_form,
+    connect(&controller, &SettingsController::automaticallyChecksForUpdatesChanged, form,
             &SettingsForm::refresh);
-    m_form->follow([automatic, &controller] {
+    form->follow([automatic, &controller] {
         const QSignalBlocker quiet(automatic);
         automatic->setChecked(controller.automaticallyChecksForUpdates());
     });
-    QPushButton* check = m_form->addButton(updates, QStringLiteral("Check for Updates…"));
+    QPushButton* check = form->addButton(updates, QStringLiteral("Check for Updates…"));
     connect(check, &QPushButton::clicked, &controller, &SettingsController::checkForUpdates);
 
-    QGroupBox* menuBar = m_form->addSection(QStringLiteral("Menu Bar"));
-    m_form->addPicker(menuBar, QStringLiteral("Display mode"), "menuBarDisplayMode", displayModeRows());
-    m_form->addToggle(menuBar, QStringLiteral("Hide when no games"), "hideWhenNoGames");
-    m_form->addStepper(menuBar, "maxPinnedGames", {QStringLiteral("Max pinned games: "), {}, 1, 5});
+    QGroupBox* menuBar = form->addSection(QStringLiteral("Menu Bar"));
+    form->addPicker(menuBar, QStringLiteral("Display mode"), "menuBarDisplayMode", displayModeRows());
+    form->addToggle(menuBar, QStringLiteral("Hide when no games"), "hideWhenNoGames");
+    form->addStepper(menuBar, "maxPinnedGames", {QStringLiteral("Max pinned games: "), {}, 1, 5});
 
-    QGroupBox* autoFollow = m_form->addSection(QStringLiteral("Auto-Follow"));
-    m_form->addToggle(autoFollow, QStringLiteral("Auto-follow favorite teams"), "autoFollowFavorites")
+    QGroupBox* autoFollow = form->addSection(QStringLiteral("Auto-Follow"));
+    form->addToggle(autoFollow, QStringLiteral("Auto-follow favorite teams"), "autoFollowFavorites")
         ->setToolTip(QStringLiteral("Automatically pin live games featuring your favorite teams"));
 
-    QGroupBox* busy = m_form->addSection(QStringLiteral("Busy Mode"));
-    m_form->addToggle(busy, QStringLiteral("Enable busy mode"), "busyMode")
+    QGroupBox* busy = form->addSection(QStringLiteral("Busy Mode"));
+    form->addToggle(busy, QStringLiteral("Enable busy mode"), "busyMode")
         ->setToolTip(
             QStringLiteral("No popups or celebrations. Shows only the idle notch bar. No auto-rotate — "
                            "swipe manually to switch games."));
-    QLabel* busyHint = m_form->addNote(
+    QLabel* busyHint = form->addNote(
         busy, QStringLiteral("Popups, celebrations, and auto-rotate are suppressed. Swipe to switch games."));
-    m_form->follow([busyHint, &prefs] { SettingsForm::setRowVisible(busyHint, prefs.busyMode()); });
+    form->follow([busyHint, &prefs] { SettingsForm::setRowVisible(busyHint, prefs.busyMode()); });
 
-    QGroupBox* refresh = m_form->addSection(QStringLiteral("Refresh"));
-    m_form->addPicker(refresh, QStringLiteral("Normal interval"), "refreshInterval", normalIntervals);
-    m_form->addToggle(refresh, QStringLiteral("Faster refresh for live games"), "fasterRefreshWhenLive");
+    QGroupBox* refresh = form->addSection(QStringLiteral("Refresh"));
+    form->addPicker(refresh, QStringLiteral("Normal interval"), "refreshInterval", normalIntervals);
+    form->addToggle(refresh, QStringLiteral("Faster refresh for live games"), "fasterRefreshWhenLive");
     QComboBox* live =
-        m_form->addPicker(refresh, QStringLiteral("Live interval"), "liveRefreshInterval", liveIntervals);
-    m_form->follow([live, &prefs] { SettingsForm::setRowVisible(live, prefs.fasterRefreshWhenLive()); });
+        form->addPicker(refresh, QStringLiteral("Live interval"), "liveRefreshInterval", liveIntervals);
+    form->follow([live, &prefs] { SettingsForm::setRowVisible(live, prefs.fasterRefreshWhenLive()); });
 
-    m_form->refresh();
+    form->refresh();
 }

@@ -3,14 +3,10 @@
 #include <QWidget>
 
 class SettingsController;
-class SettingsForm;
 
 // Start-up, updates, the menu-bar display, auto-follow, busy mode and the refresh choices.
 class GeneralSettingsView : public QWidget {
     Q_OBJECT
 public:
     explicit GeneralSettingsView(SettingsController& controller, QWidget* parent = nullptr);
-
-private:
-    SettingsForm* m_form;
 };

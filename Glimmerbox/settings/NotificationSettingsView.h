@@ -3,14 +3,10 @@
 #include <QWidget>
 
 class SettingsController;
-class SettingsForm;
 
 // The master switch, which game events notify, the favourites filter and quiet hours.
 class NotificationSettingsView : public QWidget {
     Q_OBJECT
 public:
     explicit NotificationSettingsView(SettingsController& controller, QWidget* parent = nullptr);
-
-private:
-    SettingsForm* m_form;
 };
