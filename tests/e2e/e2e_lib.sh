@@ -158,6 +158,15 @@ overlay_x=$(((e2e_width - 440) / 2))
 has_overlay() { app_windows | grep -q " $overlay_x 0 440 680$"; }
 overlay_id() { app_windows | awk -v x=$overlay_x '$2 == x && $3 == 0 && $4 == 440 && $5 == 680 {print $1; exit}'; }
 
+# The overlay's painted panel (set overlay=$(overlay_id) first): the extents of the window's shape,
+# "WxH+X+Y" inside the window; its width and height, "W H"; and whether those are W and H.
+panel_shape() {
+    xwininfo -id "$overlay" -shape 2>/dev/null | grep -i -A2 'window shape extents' |
+        grep -o -m1 '[0-9]*x[0-9]*[+-][0-9]*[+-][0-9]*'
+}
+panel() { panel_shape | sed 's/x/ /; s/[+-].*//'; }
+panel_is() { [ "$(panel)" = "$1 $2" ]; }
+
 # The tray icon: the application's small window embedded in the tray at the bottom right.
 tray_icon() { app_windows | awk -v h=$e2e_height '$4 <= 64 && $5 <= 64 && $3 > h - 64 {print; exit}'; }
 

@@ -18,15 +18,8 @@ e2e_start_app
 wait_for 20 has_overlay || { app_windows; fail "no 440 x 680 overlay window at ($overlay_x, 0)"; }
 overlay=$(overlay_id)
 
-# The painted panel: the extents of the window's shape, "WxH+X+Y" inside the window.
-shape() {
-    xwininfo -id "$overlay" -shape 2>/dev/null | grep -i -A2 'window shape extents' |
-        grep -o -m1 '[0-9]*x[0-9]*[+-][0-9]*[+-][0-9]*'
-}
-panel() { shape | sed 's/x/ /; s/[+-].*//'; }
-panel_is() { [ "$(panel)" = "$1 $2" ]; }
 wait_for 20 panel_is 340 34 || { xwininfo -id "$overlay" -shape; fail "no 340 x 34 bar at rest (panel: $(panel))"; }
-[ "$(shape)" = "340x34+50+0" ] || fail "the bar is not at the top centre ($(shape) in the window)"
+[ "$(panel_shape)" = "340x34+50+0" ] || fail "the bar is not at the top centre ($(panel_shape) in the window)"
 echo "ok: compact bar 340 x 34 at the top centre"
 import -window root -crop 440x60+${overlay_x}+0 "$out/overlay-compact.png"
 

@@ -49,12 +49,6 @@ pointer_reaches_below() {
     [ "$w" = "$below" ] || xwininfo -children -id "$below" | grep -q "$(printf '0x%x ' "$w")"
 }
 
-# The painted panel's width and height: the extents of the overlay window's shape.
-panel() {
-    xwininfo -id "$overlay" -shape 2>/dev/null | grep -i -A2 'window shape extents' |
-        grep -o -m1 '[0-9]*x[0-9]*[+-][0-9]*[+-][0-9]*' | sed 's/x/ /; s/[+-].*//'
-}
-
 pointer_reaches_below || fail "the overlay took the pointer with nothing shown"
 echo "ok: nothing pinned, the overlay lets the pointer through"
 
