@@ -125,10 +125,12 @@ e2e_start_app() {
     pids+=($app_pid)
 }
 
+# Whether the application's process has ended.
+app_gone() { ! kill -0 "$app_pid" 2>/dev/null; }
+
 # Sends SIGTERM and waits for a clean exit.
 e2e_quit_app() {
     kill -TERM "$app_pid"
-    app_gone() { ! kill -0 "$app_pid" 2>/dev/null; }
     wait_for 10 app_gone || fail "the application ignored SIGTERM"
     wait "$app_pid"
     local status=$?

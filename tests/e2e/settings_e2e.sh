@@ -6,6 +6,7 @@
 # Usage: settings_e2e.sh GLIMMERBOX STANDIN OUTPUT_DIR      (exit 77 = skipped: a desktop tool is missing)
 source "$(dirname "$0")/e2e_lib.sh"
 e2e_begin "$@"
+command -v curl >/dev/null || { echo "SKIP: curl is not installed"; exit 77; }
 
 e2e_start_desktop
 e2e_start_standin --scenario default.json
@@ -18,7 +19,6 @@ scoreboard_requests() {
     curl -s "http://127.0.0.1:$port/__stats" | grep -o "\"/apis/site/v2/sports/$1/scoreboard[^\"]*\":[0-9]*" |
         awk -F: '{n += $NF} END {print n + 0}'
 }
-command -v curl >/dev/null || { echo "SKIP: curl is not installed"; exit 77; }
 
 # The first fetch has run once the six leagues' scoreboards were asked for.
 first_fetch_done() { [ "$(scoreboard_requests soccer/eng.1)" -gt 0 ] && [ "$(scoreboard_requests football/nfl)" -gt 0 ]; }
@@ -46,7 +46,6 @@ echo "ok: a seventh league was fetched and the NFL made room"
 click_tray_icon 3
 sleep 0.5
 xdotool key Down Down Down Down Down Return
-app_gone() { ! kill -0 "$app_pid" 2>/dev/null; }
 wait_for 10 app_gone || fail "Quit did not end the application"
 wait "$app_pid" || fail "Quit ended the application with status $?"
 nfl_before=$(scoreboard_requests football/nfl) f1_before=$(scoreboard_requests racing/f1)
