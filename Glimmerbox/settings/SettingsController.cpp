@@ -1,6 +1,7 @@
 #include "SettingsController.h"
 
 #include "CalendarService.h"
+#include "LaunchAtLogin.h"
 #include "app/AppState.h"
 #include "model/UserPreferences.h"
 #include "platform/Autostart.h"
@@ -64,12 +65,11 @@ QDateTime SettingsController::withTimeOfDay(const QDateTime& stored, QTime time)
 
 void SettingsController::applyLaunchAtLogin() {
     const bool wanted = prefs().launchAtLogin();
-    const std::optional<QString> failure = m_services.autostart.setEnabled(wanted);
+    const std::optional<QString> failure = setLaunchAtLogin(m_services.autostart, wanted);
     if (!failure) {
         setLaunchAtLoginProblem({});
         return;
     }
-    qCCritical(generalLogger).noquote() << "Failed to update launch at login: " + *failure;
     // Show and keep what is true on disk, so that the toggle never claims a login item that is not there.
     prefs().setLaunchAtLogin(m_services.autostart.isRegistered());
     save();

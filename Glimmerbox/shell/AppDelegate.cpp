@@ -4,10 +4,9 @@
 #include "ShellWindows.h"
 #include "StatusIcon.h"
 #include "model/UserPreferences.h"
-#include "platform/Autostart.h"
-#include "platform/Logging.h"
 #include "platform/SettingsStore.h"
 #include "platform/Updater.h"
+#include "settings/LaunchAtLogin.h"
 #include "settings/OnboardingView.h"
 
 #include <QMenu>
@@ -176,10 +175,8 @@ void AppDelegate::quitApp() {
 }
 
 void AppDelegate::syncLaunchAtLogin() {
-    const std::optional<QString> failure =
-        m_services.autostart.setEnabled(m_services.preferences.launchAtLogin());
-    if (failure)
-        qCCritical(generalLogger).noquote() << "Failed to update launch at login: " + *failure;
+    // A failure is only logged: the setting stays as it is.
+    setLaunchAtLogin(m_services.autostart, m_services.preferences.launchAtLogin());
 }
 
 void AppDelegate::applicationWillTerminate() {

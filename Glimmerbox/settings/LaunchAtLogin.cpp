@@ -1,0 +1,11 @@
+#include "LaunchAtLogin.h"
+
+#include "platform/Autostart.h"
+#include "platform/Logging.h"
+
+std::optional<QString> setLaunchAtLogin(Autostart& autostart, bool enabled) {
+    std::optional<QString> failure = autostart.setEnabled(enabled);
+    if (failure)
+        qCCritical(generalLogger).noquote() << "Failed to update launch at login: " + *failure;
+    return failure;
+}
