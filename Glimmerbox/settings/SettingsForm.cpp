@@ -97,18 +97,22 @@ QComboBox* SettingsForm::addPicker(QGroupBox* section, const QString& label, con
     return picker;
 }
 
-QSpinBox* SettingsForm::addStepper(QGroupBox* section, const char* setting, const StepperSpec& spec) {
+void SettingsForm::addAtNaturalWidth(QGroupBox* section, QWidget* field) {
     auto* row = new QWidget(section);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* stepper = new QSpinBox(row);
+    layout->addWidget(field);
+    layout->addStretch(1);
+    addRow(section, row);
+}
+
+QSpinBox* SettingsForm::addStepper(QGroupBox* section, const char* setting, const StepperSpec& spec) {
+    auto* stepper = new QSpinBox(section);
     stepper->setPrefix(spec.prefix);
     stepper->setSuffix(spec.suffix);
     stepper->setRange(spec.minimum, spec.maximum);
     stepper->setSingleStep(spec.step);
-    layout->addWidget(stepper);
-    layout->addStretch(1);
-    addRow(section, row);
+    addAtNaturalWidth(section, stepper);
     connect(stepper, &QSpinBox::valueChanged, this,
             [this, setting](int changed) { m_controller.edit(setting, changed); });
     follow([this, stepper, setting] {
@@ -119,13 +123,8 @@ QSpinBox* SettingsForm::addStepper(QGroupBox* section, const char* setting, cons
 }
 
 QPushButton* SettingsForm::addButton(QGroupBox* section, const QString& text) {
-    auto* row = new QWidget(section);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* button = new QPushButton(text, row);
-    layout->addWidget(button);
-    layout->addStretch(1);
-    addRow(section, row);
+    auto* button = new QPushButton(text, section);
+    addAtNaturalWidth(section, button);
     return button;
 }
 

@@ -65,6 +65,8 @@ public:
 
 private:
     QVariant value(const char* setting) const;
+    // The field in a row of its own, at its natural width on the left.
+    void addAtNaturalWidth(QGroupBox* section, QWidget* field);
 
     SettingsController& m_controller;
     QVBoxLayout* m_column = nullptr;
