@@ -90,7 +90,7 @@ void NotchOverlayView::handleMouseExited() {
 }
 
 void NotchOverlayView::handleSwipe(SwipeDirection direction) {
-    if (m_isHovered || m_viewModel->isExpanded() || m_viewModel->isScoreChangeExpanded())
+    if (showsExpanded(m_isHovered, m_viewModel->isExpanded(), m_viewModel->isScoreChangeExpanded()))
         m_viewModel->navigate(direction);
 }
 
