@@ -63,8 +63,7 @@ void NotchViewModel::navigateLeague(const Game& current, SwipeDirection directio
     const Game game = games[steppedIndex(index, static_cast<int>(games.size()), direction)];
     setSwipeDirection(direction);
     // A single pin walks through its league: pin the neighbour, then drop the game it replaces.
-    if (indexOfGame(m_appState.pinnedGames(), game.id) < 0)
-        m_appState.pinGame(game);
+    m_appState.pinGame(game);
     removePin(current.id);
     animate(showGameSpring, [&] { setDisplayedGame(game); });
     if (m_isDeepExpanded) {
@@ -160,8 +159,7 @@ void NotchViewModel::collapseJumbo() {
 // --- Selection and unpinning ---
 
 void NotchViewModel::selectGame(const Game& game) {
-    if (indexOfGame(m_appState.pinnedGames(), game.id) < 0)
-        m_appState.pinGame(game);
+    m_appState.pinGame(game); // leaves a game already pinned alone
     // The next pinned-list change shows pinned[cycleIndex mod n]: point it at the chosen game so it stays.
     const int index = indexOfGame(m_appState.pinnedGames(), game.id);
     if (index >= 0)
