@@ -138,6 +138,8 @@ private:
     void startCycling();
     void cycleTick();
     void navigateLeague(const Game& current, SwipeDirection direction);
+    // After a swipe with the deep panel open: empties the leaders and loads those of `game`.
+    void reloadDeepLeaders(const Game& game);
     void deepExpandFired();
     QCoro::Task<> fetchLeaders(Game game);
     bool isBusy() const;

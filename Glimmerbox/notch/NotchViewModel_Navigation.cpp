@@ -46,10 +46,7 @@ void NotchViewModel::navigate(SwipeDirection direction) {
     setCycleIndex(next);
     // The new game is shown before its leaders load, so a result arriving at once finds it displayed.
     animate(showGameSpring, [&] { setDisplayedGame(pinned[next]); });
-    if (m_isDeepExpanded) {
-        setTopScorers({});
-        loadLeaders(pinned[next]);
-    }
+    reloadDeepLeaders(pinned[next]);
     startCycling();
 }
 
@@ -66,10 +63,14 @@ void NotchViewModel::navigateLeague(const Game& current, SwipeDirection directio
     m_appState.pinGame(game);
     removePin(current.id);
     animate(showGameSpring, [&] { setDisplayedGame(game); });
-    if (m_isDeepExpanded) {
-        setTopScorers({});
-        loadLeaders(game);
-    }
+    reloadDeepLeaders(game);
+}
+
+void NotchViewModel::reloadDeepLeaders(const Game& game) {
+    if (!m_isDeepExpanded)
+        return;
+    setTopScorers({});
+    loadLeaders(game);
 }
 
 void NotchViewModel::removePin(const QString& gameId) {
