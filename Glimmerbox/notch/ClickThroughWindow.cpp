@@ -57,17 +57,9 @@ ClickThroughWindow::~ClickThroughWindow() {
         m_pointer->disconnect(this);
 }
 
-std::optional<QRect> ClickThroughWindow::hoverZone() const {
-    return m_tracker->hoverZone();
-}
-
 void ClickThroughWindow::setHoverZone(std::optional<QRect> zone) {
     m_tracker->setHoverZone(zone);
     updatePointerInterest();
-}
-
-std::optional<QRect> ClickThroughWindow::expandedZone() const {
-    return m_tracker->expandedZone();
 }
 
 void ClickThroughWindow::setExpandedZone(std::optional<QRect> zone) {

@@ -27,10 +27,8 @@ public:
     ~ClickThroughWindow() override;
 
     // Where the pointer must be to count as entering; none means the window's frame.
-    std::optional<QRect> hoverZone() const;
     void setHoverZone(std::optional<QRect> zone);
     // Where the pointer may be to count as still inside; none means the window's frame.
-    std::optional<QRect> expandedZone() const;
     void setExpandedZone(std::optional<QRect> zone);
 
     // Hosts the content (a FirstMouseHostingView) over the whole window.

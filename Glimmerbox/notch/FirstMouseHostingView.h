@@ -9,10 +9,4 @@ class FirstMouseHostingView : public QWidget {
     Q_OBJECT
 public:
     explicit FirstMouseHostingView(QWidget* rootView, QWidget* parent = nullptr);
-
-    QWidget* rootView() const { return m_rootView; }
-    bool acceptsFirstMouse() const { return true; }
-
-private:
-    QWidget* m_rootView;
 };

@@ -20,11 +20,8 @@ public:
 
     explicit OverlayPointerTracker(const QRect& frame = {}) : m_frame(frame) {}
 
-    QRect frame() const { return m_frame; }
     void setFrame(const QRect& frame) { m_frame = frame; }
-    std::optional<QRect> hoverZone() const { return m_hoverZone; }
     void setHoverZone(std::optional<QRect> zone) { m_hoverZone = zone; }
-    std::optional<QRect> expandedZone() const { return m_expandedZone; }
     void setExpandedZone(std::optional<QRect> zone) { m_expandedZone = zone; }
 
     bool isMouseInside() const { return m_isMouseInside; }

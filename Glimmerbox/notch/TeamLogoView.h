@@ -14,7 +14,6 @@ public:
 
     void setTeam(const Team& team);
     const Team& team() const { return m_team; }
-    int logoSize() const { return m_size; }
     bool isSpinning() const { return m_spinnerTimer != nullptr; }
 
     QSize sizeHint() const override { return {m_size, m_size}; }
