@@ -1,5 +1,7 @@
 #include "TeamColors.h"
 
+#include "OverlayColors.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -69,7 +71,7 @@ std::optional<QColor> colorFromHex(const QString& text) {
 }
 
 QColor teamColorOrGrey(const QString& hexText) {
-    return colorFromHex(hexText).value_or(QColor(0x8e, 0x8e, 0x93));
+    return colorFromHex(hexText).value_or(overlay_colors::grey);
 }
 
 QColor adjustedForContrast(const QColor& color) {
@@ -85,7 +87,7 @@ QColor adjustedForContrast(const QColor& color) {
 QColor positionBadgeColor(int position) {
     switch (position) {
     case 1:
-        return QColor::fromRgbF(1.0f, 0.84f, 0.0f);
+        return overlay_colors::gold;
     case 2:
         return QColor::fromRgbF(0.75f, 0.75f, 0.78f);
     case 3:

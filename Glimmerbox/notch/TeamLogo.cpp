@@ -1,5 +1,6 @@
 #include "TeamLogo.h"
 
+#include "OverlayColors.h"
 #include "TeamColors.h"
 #include "model/UserPreferences.h"
 #include "platform/Spinner.h"
@@ -66,7 +67,7 @@ void paintTeamLogo(QPainter& painter, const QRectF& rect, const Team& team, cons
         const double side = std::min(32.0, square.width()) * 0.5;
         QRectF spinner(0, 0, side, side);
         spinner.moveCenter(square.center());
-        paintSpinner(painter, spinner, spinnerTurn, QColor(0x8e, 0x8e, 0x93));
+        paintSpinner(painter, spinner, spinnerTurn, overlay_colors::grey);
         break;
     }
     case TeamLogoLook::Phase::Initial:
