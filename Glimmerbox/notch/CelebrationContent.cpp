@@ -8,9 +8,7 @@ CelebrationContent CelebrationContent::make(CelebrationPhase phase, const ScoreE
     content.playText = event.playText.value_or(QString());
     content.accent = adjustedForContrast(event.teamColor);
     content.pointsFirst = event.isHomeTeam;
-    const bool logoShown = phase == CelebrationPhase::logoOnly || phase == CelebrationPhase::logoAndPoints ||
-                           phase == CelebrationPhase::logoReturn;
-    if (logoShown) {
+    if (showsLogo(phase)) {
         content.logoScale = 1;
         content.logoOpacity = 1;
         content.playTextOpacity = content.playText.isEmpty() ? 0 : 1;
@@ -25,4 +23,9 @@ CelebrationContent CelebrationContent::make(CelebrationPhase phase, const ScoreE
         content.logoOffsetY = flushUpOffset;
     }
     return content;
+}
+
+bool CelebrationContent::showsLogo(CelebrationPhase phase) {
+    return phase == CelebrationPhase::logoOnly || phase == CelebrationPhase::logoAndPoints ||
+           phase == CelebrationPhase::logoReturn;
 }

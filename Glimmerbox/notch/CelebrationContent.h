@@ -27,4 +27,6 @@ struct CelebrationContent {
     QColor accent;      // the team colour made readable on black
 
     static CelebrationContent make(CelebrationPhase phase, const ScoreEvent& event);
+    // The steps that show the logo at rest, and the play's text under it when there is one.
+    static bool showsLogo(CelebrationPhase phase);
 };

@@ -308,9 +308,7 @@ bool celebration(QPainter& painter, const QRectF& block, const CelebrationConten
                  double turn) {
     const double logoSize = CelebrationContent::logoSize;
     const bool withPoints = phase == CelebrationPhase::logoAndPoints || frame.pointsOpacity > 0.01;
-    const bool textShown = !content.playText.isEmpty() &&
-                           (phase == CelebrationPhase::logoOnly || phase == CelebrationPhase::logoAndPoints ||
-                            phase == CelebrationPhase::logoReturn);
+    const bool textShown = !content.playText.isEmpty() && CelebrationContent::showsLogo(phase);
     const QFont textFont = pixelFont(10, QFont::DemiBold);
     const double textWidthMax = std::min(300.0, block.width() - 20);
     const QRectF textBounds = QFontMetricsF(textFont).boundingRect(
