@@ -151,19 +151,20 @@ void NotchOverlayView::refresh() {
     m_refreshPending = false;
     const NotchViewModel& vm = *m_viewModel;
     const std::optional<Game>& game = vm.displayedGame();
+    const std::optional<Game>& painted = m_inputs.displayedGame;
     const bool identityChanged =
-        (m_game.has_value() != game.has_value()) || (m_game && m_game->id != game->id);
+        (painted.has_value() != game.has_value()) || (painted && painted->id != game->id);
     const SpringSpec spring = animation.value_or(identitySpring);
     const bool animated = animation.has_value() || identityChanged;
 
     if (identityChanged) {
         // The leaving panel goes as it was last painted; the new one enters with the transition of the swipe.
-        m_outgoing = m_game ? snapshotPanel() : QPixmap();
+        m_outgoing = painted ? snapshotPanel() : QPixmap();
         m_outgoingRect = panelRect();
-        m_transitionDirection = m_game && game ? vm.swipeDirection() : SwipeDirection::none;
+        m_transitionDirection = painted && game ? vm.swipeDirection() : SwipeDirection::none;
         m_driver.jump(m_transition, 0);
         m_driver.animate(m_transition, 1, spring);
-        if (!m_game || !game)
+        if (!painted || !game)
             m_isBarVisible = false; // a first panel opens from the hidden bar
     }
     OverlayInputs inputs;
@@ -183,28 +184,27 @@ void NotchOverlayView::refresh() {
                                                    vm.scoreEvent()->playText == m_scoreEvent->playText));
     if (!identityChanged && inputs == m_inputs && sameScoreEvent && contentHeight() == m_height.target())
         return;
+    const CelebrationPhase oldPhase = m_inputs.celebrationPhase;
+    const bool hadGame = painted.has_value();
     m_inputs = inputs;
     m_incoming = QPixmap();
 
-    const CelebrationPhase oldPhase = m_phase;
-    const bool hadGame = m_game.has_value();
-    m_game = game;
+    const CelebrationPhase phase = inputs.celebrationPhase;
     m_scoreEvent = vm.scoreEvent();
-    m_phase = vm.celebrationPhase();
     m_presentation = presentOverlay(inputs);
-    if (m_game) {
-        m_compact = CompactRowContent::make(*m_game, m_presentation.showsExpanded);
-        m_card = ScoreCardContent::make(*m_game, m_scoreEvent, m_phase, m_clock.now());
+    if (inputs.displayedGame) {
+        m_compact = CompactRowContent::make(*inputs.displayedGame, m_presentation.showsExpanded);
+        m_card = ScoreCardContent::make(*inputs.displayedGame, m_scoreEvent, phase, m_clock.now());
     }
     if (m_scoreEvent)
-        m_celebration = CelebrationContent::make(m_phase, *m_scoreEvent);
+        m_celebration = CelebrationContent::make(phase, *m_scoreEvent);
 
     syncHostedPanels();
     // A first panel, and the idle panel, appear in place at their size; everything else moves.
     const bool appearsInPlace = (identityChanged && !hadGame) || m_presentation.state == OverlayState::Idle;
     retargetSprings(spring, animated, appearsInPlace);
-    if (m_phase != oldPhase && m_scoreEvent)
-        retargetCelebration(spring, m_phase == CelebrationPhase::flushDown);
+    if (phase != oldPhase && m_scoreEvent)
+        retargetCelebration(spring, phase == CelebrationPhase::flushDown);
 
     const bool pickerShown = m_presentation.idlePanel || m_presentation.gamePicker;
     if (pickerShown != m_interactiveShown) {
@@ -214,7 +214,7 @@ void NotchOverlayView::refresh() {
     }
     if (m_pointerInUnpin && !m_presentation.actionStrip)
         unpinHover(false);
-    if (m_game && !m_isBarVisible)
+    if (inputs.displayedGame && !m_isBarVisible)
         showBar();
     frame();
 }
@@ -292,8 +292,9 @@ OverlaySections NotchOverlayView::sections(double width) const {
 
 QRectF NotchOverlayView::panelRect() const {
     const double t = m_driver.now();
-    const bool idleFading = !m_game && m_idleOpacity.value(t) > fadeTolerance;
-    if (!m_game && !idleFading)
+    const bool hasGame = m_inputs.displayedGame.has_value();
+    const bool idleFading = !hasGame && m_idleOpacity.value(t) > fadeTolerance;
+    if (!hasGame && !idleFading)
         return {};
     const double w = m_width.value(t);
     return QRectF(width() / 2.0 - w / 2, 0, w, std::max(0.0, m_height.value(t)));
@@ -401,20 +402,21 @@ bool NotchOverlayView::paintPanel(QPainter& painter, double turn) {
     f.compact = m_compact;
     f.card = m_card;
     f.celebration = m_celebration;
-    f.phase = m_phase;
+    f.phase = m_inputs.celebrationPhase;
     if (m_scoreEvent)
         f.scoringTeam = m_scoreEvent->scoringTeam;
     f.celebrationFrame = {
         m_logoScale.value(t),   clamp01(m_logoOpacity.value(t)),   m_logoOffset.value(t),
         m_pointsScale.value(t), clamp01(m_pointsOpacity.value(t)), clamp01(m_playTextOpacity.value(t))};
-    if (!m_game) {
+    const bool idle = !m_inputs.displayedGame;
+    if (idle) {
         // The idle panel: its background, fading; the hosted panel paints the rest.
         f.presentation.celebration = f.presentation.compactRow = false;
         painter.save();
         painter.setOpacity(painter.opacity() * clamp01(m_idleOpacity.value(t)));
     }
     const bool loading = paintOverlayPanel(painter, f, sections(f.width), turn);
-    if (!m_game)
+    if (idle)
         painter.restore();
     return loading;
 }

@@ -129,11 +129,10 @@ private:
     bool m_pointerInUnpin = false;
     bool m_interactiveShown = false;
 
-    // What is painted: the view model's values as of the last refresh.
-    std::optional<Game> m_game;
-    std::optional<ScoreEvent> m_scoreEvent;
-    CelebrationPhase m_phase = CelebrationPhase::none;
+    // What is painted: the view model's values as of the last refresh (the game and the celebration's step
+    // are those of m_inputs).
     OverlayInputs m_inputs;
+    std::optional<ScoreEvent> m_scoreEvent;
     OverlayPresentation m_presentation;
     CompactRowContent m_compact;
     ScoreCardContent m_card;
