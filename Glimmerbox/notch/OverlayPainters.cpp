@@ -298,7 +298,7 @@ bool scoreCard(QPainter& painter, const QRectF& card, const ScoreCardContent& co
         painter.setPen(content.lastScoreColor);
         painter.setFont(lineFont);
         painter.drawText(QRectF(x + 12, y, w, lastScoreHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         QFontMetricsF(lineFont).elidedText(*content.lastScoreText, Qt::ElideRight, w));
+                         overlaystyle::elidedToFit(lineFont, *content.lastScoreText, w));
     }
     return awayLoading || homeLoading;
 }
