@@ -79,12 +79,15 @@ void drawImage(QPainter& painter, const QRectF& rect, const QImage& image, Qt::A
                double radius) {
     const QSizeF scaled = QSizeF(image.size()).scaled(rect.size(), mode);
     const QRectF target(rect.center() - QPointF(scaled.width() / 2, scaled.height() / 2), scaled);
-    QPainterPath clip;
-    clip.addRoundedRect(target.intersected(rect), radius, radius);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.setClipPath(clip);
+    // Square corners on an image inside `rect` need no clip.
+    if (radius > 0 || !rect.contains(target)) {
+        QPainterPath clip;
+        clip.addRoundedRect(target.intersected(rect), radius, radius);
+        painter.setClipPath(clip);
+    }
     painter.drawImage(target, image);
     painter.restore();
 }

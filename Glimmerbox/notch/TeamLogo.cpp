@@ -1,6 +1,7 @@
 #include "TeamLogo.h"
 
 #include "OverlayColors.h"
+#include "OverlayStyle.h"
 #include "TeamColors.h"
 #include "model/UserPreferences.h"
 #include "platform/Spinner.h"
@@ -33,14 +34,6 @@ void paintInitial(QPainter& painter, const QRectF& square, const Team& team) {
     painter.drawText(square, Qt::AlignCenter, team.abbreviation.left(graphemes.toNextBoundary()));
 }
 
-void paintImage(QPainter& painter, const QRectF& square, const QImage& image) {
-    QSizeF fitted = QSizeF(image.size()).scaled(square.size(), Qt::KeepAspectRatio);
-    QRectF target(QPointF(), fitted);
-    target.moveCenter(square.center());
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, image);
-}
-
 } // namespace
 
 TeamLogoLook teamLogoLook(const Team& team, bool showLogos, ImageLoader& loader) {
@@ -60,7 +53,7 @@ void paintTeamLogo(QPainter& painter, const QRectF& rect, const Team& team, cons
     painter.setRenderHint(QPainter::Antialiasing);
     switch (look.phase) {
     case TeamLogoLook::Phase::Image:
-        paintImage(painter, square, look.image);
+        overlaystyle::drawImage(painter, square, look.image);
         break;
     case TeamLogoLook::Phase::Loading: {
         // The spinner at half scale: its usual 32 px, or the logo's side when that is smaller.
