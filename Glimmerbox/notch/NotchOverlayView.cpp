@@ -411,7 +411,6 @@ bool NotchOverlayView::paintPanel(QPainter& painter, double turn) {
     const bool idle = !m_inputs.displayedGame;
     if (idle) {
         // The idle panel: its background, fading; the hosted panel paints the rest.
-        f.presentation.celebration = f.presentation.compactRow = false;
         painter.save();
         painter.setOpacity(painter.opacity() * clamp01(m_idleOpacity.value(t)));
     }
