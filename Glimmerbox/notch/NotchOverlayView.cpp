@@ -191,28 +191,22 @@ void NotchOverlayView::refresh() {
 
     const CelebrationPhase phase = inputs.celebrationPhase;
     m_scoreEvent = vm.scoreEvent();
-    m_presentation = presentOverlay(inputs);
-    if (inputs.displayedGame) {
-        m_compact = CompactRowContent::make(*inputs.displayedGame, m_presentation.showsExpanded);
-        m_card = ScoreCardContent::make(*inputs.displayedGame, m_scoreEvent, phase, m_clock.now());
-    }
-    if (m_scoreEvent)
-        m_celebration = CelebrationContent::make(phase, *m_scoreEvent);
+    m_rest = OverlayPanelFrame::atRest(inputs, m_scoreEvent, m_clock.now());
 
     syncHostedPanels();
     // A first panel, and the idle panel, appear in place at their size; everything else moves.
-    const bool appearsInPlace = (identityChanged && !hadGame) || m_presentation.state == OverlayState::Idle;
+    const bool appearsInPlace = (identityChanged && !hadGame) || presentation().state == OverlayState::Idle;
     retargetSprings(spring, animated, appearsInPlace);
     if (phase != oldPhase && m_scoreEvent)
         retargetCelebration(spring, phase == CelebrationPhase::flushDown);
 
-    const bool pickerShown = m_presentation.idlePanel || m_presentation.gamePicker;
+    const bool pickerShown = presentation().idlePanel || presentation().gamePicker;
     if (pickerShown != m_interactiveShown) {
         m_interactiveShown = pickerShown;
         // The view asks for the mouse while a picker (idle panel or jumbo) is on screen, hosted or not.
         setWindowInteractive(pickerShown);
     }
-    if (m_pointerInUnpin && !m_presentation.actionStrip)
+    if (m_pointerInUnpin && !presentation().actionStrip)
         unpinHover(false);
     if (inputs.displayedGame && !m_isBarVisible)
         showBar();
@@ -233,14 +227,14 @@ void NotchOverlayView::retargetSprings(SpringSpec spring, bool animated, bool si
         else
             m_driver.jump(s, target);
     };
-    const bool empty = m_presentation.state == OverlayState::Empty;
+    const bool empty = presentation().state == OverlayState::Empty;
     if (!empty) {
-        set(m_width, m_presentation.width, sizeInPlace);
+        set(m_width, presentation().width, sizeInPlace);
         set(m_height, contentHeight(), sizeInPlace);
     }
     set(m_compactOpacity, m_isBarVisible ? 1 : 0);
-    set(m_sectionOpacity, m_presentation.scoreCard || m_presentation.expandedSlot ? 1 : 0);
-    set(m_idleOpacity, m_presentation.idlePanel ? 1 : 0);
+    set(m_sectionOpacity, presentation().scoreCard || presentation().expandedSlot ? 1 : 0);
+    set(m_idleOpacity, presentation().idlePanel ? 1 : 0);
 }
 
 void NotchOverlayView::retargetCelebration(SpringSpec spring, bool restart) {
@@ -253,7 +247,7 @@ void NotchOverlayView::retargetCelebration(SpringSpec spring, bool restart) {
         m_pointsOpacity.jump(0);
         m_playTextOpacity.jump(0);
     }
-    const CelebrationContent& c = m_celebration;
+    const CelebrationContent& c = m_rest.celebration;
     m_driver.animate(m_logoScale, c.logoScale, spring);
     m_driver.animate(m_logoOpacity, c.logoOpacity, spring);
     m_driver.animate(m_logoOffset, c.logoOffsetY, spring);
@@ -268,7 +262,7 @@ void NotchOverlayView::syncHostedPanels() {
     for (const OverlaySlot slot :
          {OverlaySlot::idlePanel, OverlaySlot::racingExpanded, OverlaySlot::raceStandings,
           OverlaySlot::leaders, OverlaySlot::gamePicker, OverlaySlot::selectPill}) {
-        const bool shown = m_presentation.shows(slot);
+        const bool shown = presentation().shows(slot);
         QPointer<QWidget>& panel = m_hosted[slot];
         if (shown && !panel)
             panel = m_panels->createPanel(slot, *m_viewModel, m_appState, this);
@@ -280,11 +274,11 @@ void NotchOverlayView::syncHostedPanels() {
 // --- Geometry ---
 
 double NotchOverlayView::contentHeight() const {
-    return sections(m_presentation.width).height;
+    return sections(presentation().width).height;
 }
 
 OverlaySections NotchOverlayView::sections(double width) const {
-    return overlaySections(m_presentation, m_card, width, [this](OverlaySlot slot) {
+    return overlaySections(presentation(), m_rest.card, width, [this](OverlaySlot slot) {
         const QWidget* panel = hostedPanel(slot);
         return panel ? QSizeF(panel->sizeHint()) : QSizeF();
     });
@@ -301,7 +295,7 @@ QRectF NotchOverlayView::panelRect() const {
 }
 
 QRectF NotchOverlayView::unpinPillRect() const {
-    if (!m_presentation.actionStrip)
+    if (!presentation().actionStrip)
         return {};
     const QRectF panel = panelRect();
     return sections(panel.width()).unpinPill.translated(panel.topLeft());
@@ -320,7 +314,7 @@ QRegion NotchOverlayView::paintedRegion() const {
                                      : panel.adjusted(-panel.width(), 0, panel.width(), 0);
             region += swept.toAlignedRect();
         } else {
-            region += QRegion(notchBarPath(panel, m_presentation.bottomRadius).toFillPolygon().toPolygon());
+            region += QRegion(notchBarPath(panel, presentation().bottomRadius).toFillPolygon().toPolygon());
         }
     }
     if (inTransition && !m_outgoing.isNull())
@@ -392,19 +386,11 @@ bool NotchOverlayView::paintIncoming(QPainter& painter) {
 
 bool NotchOverlayView::paintPanel(QPainter& painter, double turn) {
     const double t = m_driver.now();
-    OverlayPanelFrame f;
-    f.presentation = m_presentation;
-    f.hasPhysicalNotch = m_hasPhysicalNotch;
+    OverlayPanelFrame f = m_rest;
     f.width = m_width.value(t);
     f.height = m_height.value(t);
     f.compactOpacity = clamp01(m_compactOpacity.value(t));
     f.sectionOpacity = clamp01(m_sectionOpacity.value(t));
-    f.compact = m_compact;
-    f.card = m_card;
-    f.celebration = m_celebration;
-    f.phase = m_inputs.celebrationPhase;
-    if (m_scoreEvent)
-        f.scoringTeam = m_scoreEvent->scoringTeam;
     f.celebrationFrame = {
         m_logoScale.value(t),   clamp01(m_logoOpacity.value(t)),   m_logoOffset.value(t),
         m_pointsScale.value(t), clamp01(m_pointsOpacity.value(t)), clamp01(m_playTextOpacity.value(t))};

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "notch/CelebrationContent.h"
-#include "notch/CompactRowContent.h"
 #include "notch/NotchViewModel.h"
 #include "notch/OverlayPanelFrame.h"
 #include "notch/OverlayPresenter.h"
-#include "notch/ScoreCardContent.h"
 #include "notch/SwipeDirection.h"
 
 #include "platform/AnimationDriver.h"
@@ -57,7 +54,7 @@ public:
     NotchViewModel& viewModel() const { return *m_viewModel; }
     bool isHovered() const { return m_isHovered; }
     bool isBarVisible() const { return m_isBarVisible; }
-    const OverlayPresentation& presentation() const { return m_presentation; }
+    const OverlayPresentation& presentation() const { return m_rest.presentation; }
     AnimationDriver& animationDriver() { return m_driver; }
 
     // The panel as it stands on this frame, in the view's coordinates; empty when nothing is shown.
@@ -133,10 +130,7 @@ private:
     // are those of m_inputs).
     OverlayInputs m_inputs;
     std::optional<ScoreEvent> m_scoreEvent;
-    OverlayPresentation m_presentation;
-    CompactRowContent m_compact;
-    ScoreCardContent m_card;
-    CelebrationContent m_celebration;
+    OverlayPanelFrame m_rest; // the panel's parts as they stand once every spring has settled
 
     bool m_refreshPending = false;
     ChangeAnimation m_pendingAnimation;
