@@ -81,11 +81,6 @@ bool compactSide(QPainter& painter, const CompactSide& side, bool away, double a
     return loading;
 }
 
-// The racing series' own artwork, fitted into 36 x 20.
-void racingArtwork(QPainter& painter, const QRectF& rect) {
-    paintLeagueArtwork(painter, rect, QStringLiteral("F1Logo"));
-}
-
 void racingStatus(QPainter& painter, const CompactRacingStatus& status, double anchor, bool alignRight,
                   double centreY, double maxWidth) {
     using Kind = CompactRacingStatus::Kind;
@@ -154,8 +149,9 @@ bool compactRow(QPainter& painter, const QRectF& row, const CompactRowContent& c
     const double leftAnchor = hasPhysicalNotch ? row.center().x() - 90 - 8 : row.left() + 14;
     const double rightAnchor = hasPhysicalNotch ? row.center().x() + 90 + 8 : row.right() - 14;
     if (content.racing) {
+        // The racing series' own artwork, fitted into 36 x 20.
         const QRectF art(hasPhysicalNotch ? leftAnchor - 36 : leftAnchor, centreY - 10, 36, 20);
-        racingArtwork(painter, art);
+        paintLeagueArtwork(painter, art, QStringLiteral("F1Logo"));
         const double maxWidth = row.width() / 2 - (hasPhysicalNotch ? 98 : 34);
         racingStatus(painter, content.racingStatus, rightAnchor, !hasPhysicalNotch, centreY, maxWidth);
         return false;
