@@ -45,6 +45,5 @@ bool celebration(QPainter& painter, const QRectF& block, const CelebrationConten
 QSizeF unpinPillSize();
 void unpinPill(QPainter& painter, const QRectF& pill);
 inline constexpr double pillRadius = 8;
-inline constexpr double actionStripBottomPadding = 6;
 
 } // namespace overlay_paint

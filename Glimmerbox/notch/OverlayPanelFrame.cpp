@@ -7,6 +7,7 @@ namespace {
 constexpr double panelBottomPadding = 10; // below the racing and deep panels
 constexpr double stripHeight = 20;
 constexpr double stripSpacing = 8;
+constexpr double stripBottomPadding = 6;
 } // namespace
 
 overlay_paint::CelebrationFrame OverlayPanelFrame::restingCelebration(const CelebrationContent& c) {
@@ -72,7 +73,7 @@ OverlaySections overlaySections(const OverlayPresentation& p, const ScoreCardCon
         s.unpinPill = QRectF(left, y, unpin.width(), stripHeight);
         if (selectWidth > 0)
             s.selectPill = QRectF(s.unpinPill.right() + stripSpacing, y, select.width(), stripHeight);
-        y += stripHeight + overlay_paint::actionStripBottomPadding;
+        y += stripHeight + stripBottomPadding;
     }
     if (p.gamePicker) {
         s.divider = QRectF(12, y, w - 24, 0.5);
