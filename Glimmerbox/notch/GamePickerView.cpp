@@ -12,12 +12,6 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-// One widget of the list with what it shows: a header, a row of a section, or a separator.
-struct GamePickerView::Item {
-    QString key;
-    QWidget* widget;
-};
-
 namespace {
 
 // The list is opaque black like the panel behind it: on a translucent window a transparent scroll area
@@ -40,6 +34,19 @@ QString sectionKey(const PickerSection& section) {
         break;
     }
     return QStringLiteral("league:") + section.league->id;
+}
+
+// One key per widget of the list, in list order: each section's header, its rows, its separator.
+QStringList itemKeys(const QList<PickerSection>& sections) {
+    QStringList keys;
+    for (const PickerSection& section : sections) {
+        const QString key = sectionKey(section);
+        keys.append(key + QStringLiteral("/header"));
+        for (const Game& game : section.games)
+            keys.append(key + QStringLiteral("/game:") + game.id);
+        keys.append(key + QStringLiteral("/end"));
+    }
+    return keys;
 }
 
 } // namespace
@@ -76,38 +83,21 @@ GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences,
     reload();
 }
 
-GamePickerView::~GamePickerView() = default;
-
-QList<std::pair<QString, int>> GamePickerView::itemKeys(const QList<PickerSection>& sections) const {
-    QList<std::pair<QString, int>> keys;
-    for (int s = 0; s < sections.size(); ++s) {
-        const QString key = sectionKey(sections[s]);
-        keys.append({key + QStringLiteral("/header"), s});
-        for (const Game& game : sections[s].games)
-            keys.append({key + QStringLiteral("/game:") + game.id, s});
-        keys.append({key + QStringLiteral("/end"), s});
-    }
-    return keys;
-}
-
 void GamePickerView::reload() {
-    const QList<PickerSection> sections = PickerSections::build(
-        m_appState.pinnedGames(), m_appState.games(), m_preferences.enabledLeagues(), m_clock.now());
-    const auto keys = itemKeys(sections);
-    bool same = keys.size() == qsizetype(m_items.size());
-    for (qsizetype i = 0; same && i < keys.size(); ++i)
-        same = keys[i].first == m_items[size_t(i)].key;
-    m_sections = sections;
-    if (!same) {
+    m_sections = PickerSections::build(m_appState.pinnedGames(), m_appState.games(),
+                                       m_preferences.enabledLeagues(), m_clock.now());
+    QStringList keys = itemKeys(m_sections);
+    if (keys != m_keys) {
+        m_keys = std::move(keys);
         rebuild();
         return;
     }
     // Same rows: hand each its fresh values, keeping hover state and scroll position.
-    size_t index = 0;
+    qsizetype index = 0;
     for (const PickerSection& section : m_sections) {
-        static_cast<PickerSectionHeader*>(m_items[index++].widget)->setSection(section);
+        static_cast<PickerSectionHeader*>(m_widgets[index++])->setSection(section);
         for (const Game& game : section.games) {
-            QWidget* widget = m_items[index++].widget;
+            QWidget* widget = m_widgets[index++];
             if (auto* pinned = qobject_cast<PinnedGameRow*>(widget))
                 pinned->setGame(game);
             else
@@ -122,29 +112,26 @@ void GamePickerView::reload() {
 void GamePickerView::rebuild() {
     // A row may be rebuilt away from inside its own click (choosing or unpinning a game changes the pins),
     // so the old widgets go once that event has returned.
-    for (Item& item : m_items) {
-        m_layout->removeWidget(item.widget);
-        item.widget->hide();
-        item.widget->deleteLater();
+    for (QWidget* widget : std::as_const(m_widgets)) {
+        m_layout->removeWidget(widget);
+        widget->hide();
+        widget->deleteLater();
     }
-    m_items.clear();
+    m_widgets.clear();
     int position = 2; // after the refresh bar and its spacing
-    const auto insert = [&](const QString& key, QWidget* widget) {
+    const auto insert = [&](QWidget* widget) {
         m_layout->insertWidget(position++, widget);
-        m_items.push_back({key, widget});
+        m_widgets.append(widget);
     };
     for (const PickerSection& section : m_sections) {
-        const QString key = sectionKey(section);
-        insert(key + QStringLiteral("/header"), new PickerSectionHeader(section));
+        insert(new PickerSectionHeader(section));
         for (const Game& game : section.games) {
-            QWidget* row = nullptr;
             if (section.kind == PickerSection::Kind::pinned)
-                row = new PinnedGameRow(game, m_select, m_appState, m_clock);
+                insert(new PinnedGameRow(game, m_select, m_appState, m_clock));
             else
-                row = new PickerGameRow(game, m_select, m_clock, m_modifiers);
-            insert(key + QStringLiteral("/game:") + game.id, row);
+                insert(new PickerGameRow(game, m_select, m_clock, m_modifiers));
         }
-        insert(key + QStringLiteral("/end"), new PickerSeparator);
+        insert(new PickerSeparator);
     }
     updateGeometry();
     emit contentHeightChanged();
@@ -152,9 +139,9 @@ void GamePickerView::rebuild() {
 
 QList<QWidget*> GamePickerView::rowWidgets() const {
     QList<QWidget*> rows;
-    for (const Item& item : m_items) {
-        if (qobject_cast<PickerGameRow*>(item.widget) || qobject_cast<PinnedGameRow*>(item.widget))
-            rows.append(item.widget);
+    for (QWidget* widget : m_widgets) {
+        if (qobject_cast<PickerGameRow*>(widget) || qobject_cast<PinnedGameRow*>(widget))
+            rows.append(widget);
     }
     return rows;
 }

@@ -4,11 +4,11 @@
 #include "PickerSections.h"
 #include "RefreshControlModel.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 class AppState;
 class QScrollArea;
@@ -30,7 +30,6 @@ public:
 
     GamePickerView(AppState& appState, UserPreferences& preferences, Clock& clock, Select selectGame,
                    ModifierWatch::Query modifiers = {}, QWidget* parent = nullptr);
-    ~GamePickerView() override;
 
     RefreshControlModel& refreshControl() { return *m_refresh; }
     const QList<PickerSection>& sections() const { return m_sections; }
@@ -50,8 +49,6 @@ signals:
     void contentHeightChanged();
 
 private:
-    struct Item;
-    QList<std::pair<QString, int>> itemKeys(const QList<PickerSection>& sections) const;
     void rebuild();
 
     AppState& m_appState;
@@ -64,5 +61,8 @@ private:
     QWidget* m_list = nullptr;
     QVBoxLayout* m_layout = nullptr;
     QList<PickerSection> m_sections;
-    std::vector<Item> m_items;
+    // The list's widgets below the refresh bar and what each stands for, so that a reload showing the same
+    // items updates them in place.
+    QList<QWidget*> m_widgets;
+    QStringList m_keys;
 };
