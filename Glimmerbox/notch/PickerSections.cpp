@@ -2,20 +2,7 @@
 
 #include "app/GameListing.h"
 
-#include <algorithm>
-
 namespace PickerSections {
-
-QList<Game> liveGames(const QList<League>& leagues, const GamesByLeague& games, const QDateTime& now) {
-    QList<Game> live;
-    for (const League& league : leagues) {
-        for (const Game& game : AppState::relevantGames(games.value(league.id), now)) {
-            if (game.isLive())
-                live.append(game);
-        }
-    }
-    return live;
-}
 
 QList<PickerSection> build(const QList<Game>& pinnedGames, const GamesByLeague& games,
                            const QSet<QString>& enabledIds, const QDateTime& now) {
@@ -24,20 +11,27 @@ QList<PickerSection> build(const QList<Game>& pinnedGames, const GamesByLeague& 
         sections.append(
             {PickerSection::Kind::pinned, std::nullopt, int(pinnedGames.size()), false, pinnedGames});
 
-    const QList<League> leagues = gamelisting::enabledLeaguesInCatalogueOrder(enabledIds);
-    const QList<Game> live = liveGames(leagues, games, now);
-    if (!live.isEmpty())
-        sections.append({PickerSection::Kind::liveNow, std::nullopt, int(live.size()), false, live});
-
-    for (const League& league : leagues) {
+    // Each league's relevant games, worked out once: Live Now takes the live ones league by league in
+    // catalogue order, and each league with any gets its own section after it.
+    QList<Game> live;
+    QList<PickerSection> leagueSections;
+    for (const League& league : gamelisting::enabledLeaguesInCatalogueOrder(enabledIds)) {
         const QList<Game> leagueGames = AppState::relevantGames(games.value(league.id), now);
         if (leagueGames.isEmpty())
             continue;
-        const bool anyLive = std::any_of(leagueGames.cbegin(), leagueGames.cend(),
-                                         [](const Game& game) { return game.isLive(); });
-        sections.append({PickerSection::Kind::league, league, int(leagueGames.size()), anyLive,
-                         gamelisting::liveThenScheduledThenFinal(leagueGames)});
+        bool anyLive = false;
+        for (const Game& game : leagueGames) {
+            if (game.isLive()) {
+                live.append(game);
+                anyLive = true;
+            }
+        }
+        leagueSections.append({PickerSection::Kind::league, league, int(leagueGames.size()), anyLive,
+                               gamelisting::liveThenScheduledThenFinal(leagueGames)});
     }
+    if (!live.isEmpty())
+        sections.append({PickerSection::Kind::liveNow, std::nullopt, int(live.size()), false, live});
+    sections.append(leagueSections);
     return sections;
 }
 

@@ -22,12 +22,9 @@ struct PickerSection {
     QList<Game> games;
 };
 
-// What the picker lists, derived afresh from the application state on every redraw. A game may stand in
+// What the picker lists, derived afresh from the application state on every reload. A game may stand in
 // several sections at once: a pinned live game is under Pinned, Live Now and its league.
 namespace PickerSections {
-
-// The live games among the relevant games of each enabled league, league by league in catalogue order.
-QList<Game> liveGames(const QList<League>& leagues, const GamesByLeague& games, const QDateTime& now);
 
 // Pinned (when anything is pinned), Live Now (when anything is live), then one section per enabled league
 // that has relevant games, in catalogue order.
