@@ -96,13 +96,8 @@ void GamePickerView::reload() {
     qsizetype index = 0;
     for (const PickerSection& section : m_sections) {
         static_cast<PickerSectionHeader*>(m_widgets[index++])->setSection(section);
-        for (const Game& game : section.games) {
-            QWidget* widget = m_widgets[index++];
-            if (auto* pinned = qobject_cast<PinnedGameRow*>(widget))
-                pinned->setGame(game);
-            else
-                static_cast<PickerGameRow*>(widget)->setGame(game);
-        }
+        for (const Game& game : section.games)
+            static_cast<PickerCardRow*>(m_widgets[index++])->setGame(game);
         ++index; // separator
     }
     updateGeometry();
@@ -140,7 +135,7 @@ void GamePickerView::rebuild() {
 QList<QWidget*> GamePickerView::rowWidgets() const {
     QList<QWidget*> rows;
     for (QWidget* widget : m_widgets) {
-        if (qobject_cast<PickerGameRow*>(widget) || qobject_cast<PinnedGameRow*>(widget))
+        if (qobject_cast<PickerCardRow*>(widget))
             rows.append(widget);
     }
     return rows;

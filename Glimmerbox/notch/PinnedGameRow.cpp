@@ -4,7 +4,6 @@
 #include "PickerRowPainter.h"
 
 #include "app/AppState.h"
-#include "platform/ImageLoader.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -32,28 +31,12 @@ constexpr double buttonGap = 4;
 
 PinnedGameRow::PinnedGameRow(const Game& game, Select select, AppState& appState, Clock& clock,
                              QWidget* parent)
-    : QWidget(parent), m_game(game), m_content(PickerRowContent::make(game, PickerRowContent::Form::pinned)),
-      m_select(std::move(select)), m_appState(appState), m_driver(clock) {
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    : PickerCardRow(game, PickerRowContent::Form::pinned, std::move(select), buttonSize + buttonGap, parent),
+      m_appState(appState), m_driver(clock) {
     setMouseTracking(true);
     m_unpinBlend.setTolerance(0.005);
     m_driver.track(&m_unpinBlend);
     connect(&m_driver, &AnimationDriver::frame, this, qOverload<>(&QWidget::update));
-    connect(&ImageLoader::shared(), &ImageLoader::finished, this, qOverload<>(&QWidget::update));
-}
-
-void PinnedGameRow::setGame(const Game& game) {
-    if (game == m_game)
-        return;
-    m_game = game;
-    m_content = PickerRowContent::make(game, PickerRowContent::Form::pinned);
-    updateGeometry();
-    update();
-}
-
-void PinnedGameRow::setRowHovered(bool hovered) {
-    m_isHovered = hovered;
-    update();
 }
 
 void PinnedGameRow::setUnpinHovered(bool hovered, bool animated) {
@@ -70,10 +53,6 @@ double PinnedGameRow::unpinHoverBlend() const {
     return std::clamp(m_unpinBlend.value(m_driver.now()), 0.0, 1.0);
 }
 
-QRectF PinnedGameRow::cardRect() const {
-    return QRectF(rect()).adjusted(pickerrow::outerPaddingX, 0, -pickerrow::outerPaddingX, 0);
-}
-
 QRectF PinnedGameRow::unpinButtonRect() const {
     const QRectF card = cardRect();
     return {card.right() - pickerrow::cardPaddingX - buttonSize, card.center().y() - buttonSize / 2.0,
@@ -81,21 +60,15 @@ QRectF PinnedGameRow::unpinButtonRect() const {
 }
 
 QSize PinnedGameRow::sizeHint() const {
-    return {380, std::max(pickerrow::rowHeight(m_content), buttonSize + 2 * pickerrow::cardPaddingY)};
+    return {380, std::max(PickerCardRow::sizeHint().height(), buttonSize + 2 * pickerrow::cardPaddingY)};
 }
 
 void PinnedGameRow::paintEvent(QPaintEvent*) {
     using namespace overlaystyle;
     using namespace overlay_colors;
     QPainter painter(this);
-    const QRectF card = cardRect();
-    pickerrow::paintCard(painter, card, m_isHovered);
+    paintRow(painter);
     const QRectF button = unpinButtonRect();
-    const QRectF content(card.left() + pickerrow::cardPaddingX, card.top() + pickerrow::cardPaddingY,
-                         button.left() - buttonGap - card.left() - pickerrow::cardPaddingX,
-                         card.height() - 2 * pickerrow::cardPaddingY);
-    pickerrow::paintContent(painter, content, m_game, m_content);
-
     const double t = unpinHoverBlend();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -125,12 +98,12 @@ void PinnedGameRow::mouseReleaseEvent(QMouseEvent* event) {
         return;
     const QPointF at = event->position();
     if (unpinButtonRect().contains(at)) {
-        unpinFromPicker(m_appState, m_game);
+        unpinFromPicker(m_appState, game());
         return;
     }
     const QRectF card = cardRect();
     const QRectF gamePart(card.left(), card.top(), unpinButtonRect().left() - buttonGap - card.left(),
                           card.height());
     if (gamePart.contains(at))
-        m_select(m_game);
+        select();
 }

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "PickerRowContent.h"
+#include "PickerCardRow.h"
 
 #include "platform/AnimationDriver.h"
 #include "platform/Spring.h"
-
-#include <QWidget>
-
-#include <functional>
 
 class AppState;
 
@@ -18,21 +14,17 @@ void unpinFromPicker(AppState& appState, const Game& game);
 
 // A pinned game in the picker: the game part selects it on a click, the trailing button unpins it. It has
 // no Ctrl selection.
-class PinnedGameRow : public QWidget {
+class PinnedGameRow : public PickerCardRow {
     Q_OBJECT
 public:
-    using Select = std::function<void(const Game&)>;
     static constexpr int buttonSize = 22;
     static constexpr SpringSpec unpinHoverSpring{0.15, 1.0}; // the button's colours ease over about 0.15 s
 
     PinnedGameRow(const Game& game, Select select, AppState& appState, Clock& clock,
                   QWidget* parent = nullptr);
 
-    const Game& game() const { return m_game; }
-    void setGame(const Game& game);
-    bool isHovered() const { return m_isHovered; }
+    using PickerCardRow::setRowHovered;
     bool unpinHovered() const { return m_unpinHovered; }
-    void setRowHovered(bool hovered);
     // Eases the button's colours over 0.15 s, or sets them at once.
     void setUnpinHovered(bool hovered, bool animated = true);
     // Where the unpin button sits, in the row's coordinates.
@@ -50,14 +42,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QRectF cardRect() const;
-
-    Game m_game;
-    PickerRowContent m_content;
-    Select m_select;
     AppState& m_appState;
     AnimationDriver m_driver;
     Spring m_unpinBlend;
-    bool m_isHovered = false;
     bool m_unpinHovered = false;
 };
