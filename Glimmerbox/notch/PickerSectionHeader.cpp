@@ -67,32 +67,30 @@ void PickerSectionHeader::paintEvent(QPaintEvent*) {
     const double centreY = headerHeight / 2.0;
     const double right = width() - paddingX;
     double x = paddingX;
-    QColor badgeText = white(0.35);
-    QColor badgeBackground = white(0.08);
+    // Pinned and Live Now are drawn in their accent colour; a league's header in greys.
+    std::optional<QColor> accent;
     switch (m_kind) {
     case Kind::pinned:
         drawSymbol(painter, QRectF(x, centreY - 6, 12, 12), QStringLiteral("pin.fill"), 9, yellow);
         x += 12 + 6;
-        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), pixelFont(10, QFont::Bold), yellow);
-        badgeText = withOpacity(yellow, 0.6);
-        badgeBackground = withOpacity(yellow, 0.12);
+        accent = yellow;
         break;
     case Kind::liveNow:
         drawDot(painter, QPointF(x + 3, centreY), 6, red);
         x += 6 + 6;
-        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), pixelFont(10, QFont::Bold), red);
-        badgeText = withOpacity(red, 0.6);
-        badgeBackground = withOpacity(red, 0.12);
+        accent = red;
         break;
     case Kind::league:
         if (m_league)
             drawSymbol(painter, QRectF(x, centreY - 7, 14, 14), sfSymbolName(m_league->sport), 10,
                        white(0.4));
         x += 14 + 6;
-        drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(), pixelFont(10, QFont::DemiBold),
-                 white(0.6));
         break;
     }
+    drawLine(painter, QRectF(x, 0, right - x, headerHeight), title(),
+             pixelFont(10, accent ? QFont::Bold : QFont::DemiBold), accent.value_or(white(0.6)));
+    const QColor badgeText = accent ? withOpacity(*accent, 0.6) : white(0.35);
+    const QColor badgeBackground = accent ? withOpacity(*accent, 0.12) : white(0.08);
     const double badgeLeft = paintBadge(painter, right, centreY, m_badgeCount, badgeText, badgeBackground);
     if (m_kind == Kind::league && m_showsLiveDot)
         drawDot(painter, QPointF(badgeLeft - 6 - 2.5, centreY), 5, red);
