@@ -66,12 +66,7 @@ void paintBadge(QPainter& painter, const QRectF& rect, const LeadersContent::Lea
     }
     if (badge.kind == BadgeKind::remoteLogo) {
         if (const auto image = ImageLoader::shared().image(badge.logoURL)) {
-            const QSizeF fitted = QSizeF(image->size()).scaled(rect.size(), Qt::KeepAspectRatio);
-            painter.save();
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            painter.drawImage(
-                QRectF(rect.center() - QPointF(fitted.width() / 2, fitted.height() / 2), fitted), *image);
-            painter.restore();
+            drawImage(painter, rect, *image);
             return;
         }
     }
