@@ -31,8 +31,6 @@ public:
     GamePickerView(AppState& appState, UserPreferences& preferences, Clock& clock, Select selectGame,
                    ModifierWatch::Query modifiers = {}, QWidget* parent = nullptr);
 
-    RefreshControlModel& refreshControl() { return *m_refresh; }
-    const QList<PickerSection>& sections() const { return m_sections; }
     QScrollArea& scrollArea() const { return *m_scroll; }
     // The rows' widgets in list order (pinned rows and game rows), for hosts and tests.
     QList<QWidget*> rowWidgets() const;

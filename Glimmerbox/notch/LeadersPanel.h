@@ -17,8 +17,6 @@ public:
     LeadersPanel(Clock& clock, QWidget* parent = nullptr);
 
     void setLeaders(const Game& game, bool isLoadingLeaders, const QList<TopScorer>& topScorers);
-    const LeadersContent& content() const { return m_content; }
-    bool isSpinning() const { return m_spinnerTimer != nullptr; }
 
     QSize sizeHint() const override;
 

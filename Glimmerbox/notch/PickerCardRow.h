@@ -17,7 +17,6 @@ public:
 
     const Game& game() const { return m_game; }
     void setGame(const Game& game);
-    bool isHovered() const { return m_isHovered; }
 
     QSize sizeHint() const override;
 
@@ -26,6 +25,7 @@ protected:
     PickerCardRow(const Game& game, PickerRowContent::Form form, Select select, double trailingSpace,
                   QWidget* parent);
 
+    bool isHovered() const { return m_isHovered; }
     void setRowHovered(bool hovered);
     void select() { m_select(m_game); }
     // The highlight's rectangle: the row less its side margins.

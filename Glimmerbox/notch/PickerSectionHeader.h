@@ -15,7 +15,6 @@ public:
     explicit PickerSectionHeader(const PickerSection& section, QWidget* parent = nullptr);
 
     void setSection(const PickerSection& section);
-    QString title() const;
 
     QSize sizeHint() const override;
 
@@ -23,6 +22,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QString title() const;
+
     PickerSection::Kind m_kind;
     std::optional<League> m_league;
     int m_badgeCount;

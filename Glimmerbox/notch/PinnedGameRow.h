@@ -24,7 +24,6 @@ public:
                   QWidget* parent = nullptr);
 
     using PickerCardRow::setRowHovered;
-    bool unpinHovered() const { return m_unpinHovered; }
     // Eases the button's colours over 0.15 s, or sets them at once.
     void setUnpinHovered(bool hovered, bool animated = true);
     // Where the unpin button sits, in the row's coordinates.

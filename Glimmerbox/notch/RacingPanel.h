@@ -20,8 +20,6 @@ public:
     RacingPanel(Part part, const Game& game, const QDateTime& now, QWidget* parent = nullptr);
 
     void setGame(const Game& game, const QDateTime& now);
-    const RaceStandingsContent& content() const { return m_content; }
-    Part part() const { return m_part; }
 
     QSize sizeHint() const override;
 

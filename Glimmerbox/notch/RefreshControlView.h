@@ -20,9 +20,6 @@ public:
 
     RefreshControlView(RefreshControlModel& model, Clock& clock, QWidget* parent = nullptr);
 
-    QRectF controlRect() const;
-    double fillFraction() const;
-
     QSize sizeHint() const override { return {380, controlHeight + 2 * barPaddingY}; }
 
 protected:
@@ -32,6 +29,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    QRectF controlRect() const;
+    double fillFraction() const;
     void setPointerOver(bool over);
     void progressChanged(double progress, RefreshControlModel::ProgressMotion motion);
     void updateSpinner();

@@ -16,7 +16,6 @@ class SelectControl {
 public:
     SelectControl(std::function<void()> scheduleJumboExpand, std::function<void()> cancelJumboExpand);
 
-    bool isHovered() const { return m_isHovered; }
     // The pointer is over the control (true) or not; only changes act.
     void handleSelectHover(bool hovering);
     // The tracked pointer (none when unknown or outside the overlay) against the pill's rectangle, both in

@@ -15,7 +15,6 @@ public:
     SelectPill(std::function<void()> scheduleJumboExpand, std::function<void()> cancelJumboExpand,
                QWidget* parent = nullptr);
 
-    const SelectControl& control() const { return m_control; }
     // A tracked pointer position, in global coordinates.
     void pointerMoved(const QPoint& globalPosition);
 
