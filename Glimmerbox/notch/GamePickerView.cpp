@@ -55,13 +55,13 @@ GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences,
                                Select selectGame, ModifierWatch::Query modifiers, QWidget* parent)
     : QWidget(parent), m_appState(appState), m_preferences(preferences), m_clock(clock),
       m_select(std::move(selectGame)), m_modifiers(std::move(modifiers)),
-      m_refresh(std::make_unique<RefreshControlModel>(clock, [&appState] { return appState.freshFetch(); })) {
-    m_list = new QWidget;
-    m_layout = new QVBoxLayout(m_list);
+      m_refresh(clock, [&appState] { return appState.freshFetch(); }) {
+    auto* list = new QWidget;
+    m_layout = new QVBoxLayout(list);
     m_layout->setContentsMargins(0, 0, 0, listBottomPadding);
     // Sections stand 2 apart (the separator ends each one); rows inside a section touch.
     m_layout->setSpacing(0);
-    m_layout->addWidget(new RefreshControlView(*m_refresh, clock));
+    m_layout->addWidget(new RefreshControlView(m_refresh, clock));
     m_layout->addSpacing(rowSpacing);
     m_layout->addStretch(1);
 
@@ -71,7 +71,7 @@ GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences,
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scroll->setWidgetResizable(true);
-    m_scroll->setWidget(m_list);
+    m_scroll->setWidget(list);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, paddingTop, 0, paddingBottom);

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 class AppState;
 class QScrollArea;
@@ -54,9 +53,8 @@ private:
     Clock& m_clock;
     Select m_select;
     ModifierWatch::Query m_modifiers;
-    std::unique_ptr<RefreshControlModel> m_refresh;
+    RefreshControlModel m_refresh;
     QScrollArea* m_scroll = nullptr;
-    QWidget* m_list = nullptr;
     QVBoxLayout* m_layout = nullptr;
     QList<PickerSection> m_sections;
     // The list's widgets below the refresh bar and what each stands for, so that a reload showing the same
