@@ -4,6 +4,7 @@
 #include "JsonRead.h"
 #include "Logging.h"
 #include "SettingsStore.h"
+#include "SharedNetworkAccess.h"
 
 #include <QCoroNetworkReply>
 #include <QHostAddress>
@@ -76,8 +77,7 @@ std::optional<int> compareVersions(const QString& left, const QString& right) {
 Updater::Updater(std::optional<QUrl> feedUrl, QString currentVersion, SettingsStore* store, Clock& clock,
                  QObject* parent)
     : QObject(parent), m_feedUrl(std::move(feedUrl)), m_currentVersion(std::move(currentVersion)),
-      m_store(store), m_clock(clock), m_network(new QNetworkAccessManager(this)) {
-    m_network->setTransferTimeout(15000);
+      m_store(store), m_clock(clock) {
     if (m_store) {
         m_automaticChecks = m_store->value(automaticChecksKey).toBool();
         m_lastAutomaticCheck = m_store->value(lastAutomaticCheckKey).toDateTime();
@@ -118,7 +118,11 @@ QCoro::Task<UpdateCheckResult> Updater::check() {
 
     QNetworkRequest request(*m_feedUrl);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    std::unique_ptr<QNetworkReply> reply(co_await m_network->get(request));
+    request.setTransferTimeout(15000);
+    QNetworkReply* pending = sharedNetworkAccess().get(request);
+    // Owned by the updater while it runs: a check still waiting when the updater goes ends with it.
+    pending->setParent(this);
+    std::unique_ptr<QNetworkReply> reply(co_await pending);
 
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))

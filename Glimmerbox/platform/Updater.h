@@ -9,7 +9,6 @@
 
 #include <optional>
 
-class QNetworkAccessManager;
 class SettingsStore;
 
 // The outcome of one update check, worded for the user. Only a feed that names a newer version than ours
@@ -82,7 +81,6 @@ private:
     QString m_currentVersion;
     SettingsStore* m_store;
     Clock& m_clock;
-    QNetworkAccessManager* m_network = nullptr;
     bool m_automaticChecks = false;
     QDateTime m_lastAutomaticCheck;
     ClockTimerPtr m_automaticCheckTimer;
