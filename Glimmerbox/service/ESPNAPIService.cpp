@@ -190,14 +190,6 @@ ESPNAPIService::fetchEndpoint(League league, QString suffix, double cacheDuratio
     co_return co_await fetchReply(url, cacheDuration, use);
 }
 
-QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchData(QUrl url, double cacheDuration) {
-    ServiceResult<CacheService::Reply> reply =
-        co_await fetchReply(url, cacheDuration, CacheUse::readAndStore);
-    if (!reply)
-        co_return reply.error();
-    co_return std::move(reply.value().data);
-}
-
 QCoro::Task<ServiceResult<CacheService::Reply>> ESPNAPIService::fetchReply(QUrl url, double cacheDuration,
                                                                            CacheUse use) {
     const QString key = url.toString(QUrl::FullyEncoded);

@@ -59,11 +59,6 @@ public:
     // The local calendar day of `date` as Gregorian yyyyMMdd in ASCII digits, whatever the user's locale.
     static QString dayParameter(const QDateTime& date);
 
-    // A cached reply younger than its lifetime, else one GET whose 2xx body is stored for `cacheDuration` s.
-    QCoro::Task<ServiceResult<QByteArray>> fetchData(QUrl url, double cacheDuration);
-    // One GET with the same checks; the cache is neither read nor written.
-    QCoro::Task<ServiceResult<QByteArray>> fetchDataUncached(QUrl url);
-
 private:
     // How an endpoint uses the reply cache: the live scoreboard skips the lookup but still stores its answer,
     // so that the cached reads of the same scoreboard never fall behind it.
@@ -77,6 +72,8 @@ private:
     // A GET whose 2xx body is stored for `cacheDuration` s; a reply requested later that arrived meanwhile
     // is returned in its place.
     QCoro::Task<ServiceResult<CacheService::Reply>> fetchReply(QUrl url, double cacheDuration, CacheUse use);
+    // One GET: its status checked, its body read up to the limit and the deadline; no cache.
+    QCoro::Task<ServiceResult<QByteArray>> fetchDataUncached(QUrl url);
     // A scoreboard endpoint's games, stamped with the moment their reply was requested.
     QCoro::Task<ServiceResult<QList<Game>>> fetchGames(League league, QString suffix, CacheUse use);
 
