@@ -1,5 +1,6 @@
 #include "AppState.h"
 
+#include "GameListing.h"
 #include "model/UserPreferences.h"
 #include "service/NetworkMonitor.h"
 #include "service/ScoresService.h"
@@ -90,13 +91,7 @@ QString AppState::todayKey() const {
 }
 
 QList<League> AppState::followedLeagues() const {
-    const QSet<QString>& enabled = m_preferences.enabledLeagues();
-    QList<League> leagues;
-    for (const League& league : League::allLeagues()) {
-        if (enabled.contains(league.id))
-            leagues.append(league);
-    }
-    return leagues;
+    return gamelisting::enabledLeaguesInCatalogueOrder(m_preferences.enabledLeagues());
 }
 
 QList<Game> AppState::allHeldGames() const {
