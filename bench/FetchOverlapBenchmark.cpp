@@ -2,7 +2,6 @@
 // each wait a fixed latency as over a real network, compared with the same six fetched one after another.
 // Prints the figures; asserts nothing.
 
-#include "BenchApplication.h"
 #include "service/ESPNAPIService.h"
 
 #include <QCoreApplication>
@@ -72,7 +71,6 @@ double millisecondsOf(QCoro::Task<> task) {
 }
 
 void BM_FetchOverlapSixLeagues(benchmark::State& state) {
-    ensureBenchApplication();
     Standin standin;
     if (standin.apiBase().isEmpty()) {
         state.SkipWithError("the stand-in did not start");

@@ -1,7 +1,6 @@
 // How long the GUI thread stays away from its event loop while the client fetches and maps a scoreboard of
 // 5,000 events from the stand-in. A 1 ms timer probes the loop; the longest gap between its ticks is the
 // figure "gui stall ms 5000 events" printed after the table. Asserts nothing.
-#include "BenchApplication.h"
 #include "BenchFigures.h"
 #include "GeneratedEvents.h"
 #include "service/ESPNAPIService.h"
@@ -67,7 +66,6 @@ QCoro::Task<> fetchLarge(ESPNAPIService& service, bool& done) {
 }
 
 void BM_GuiStallWhileMappingALargeScoreboard(benchmark::State& state) {
-    ensureBenchApplication();
     QTemporaryDir dir;
     QProcess standin;
     const QString apiBase = startStandin(standin, writeScenario(dir));

@@ -1,5 +1,4 @@
 // Many views showing one 512 x 512 logo: the loader must fetch and decode it once.
-#include "BenchApplication.h"
 #include "BenchFigures.h"
 #include "platform/ImageLoader.h"
 
@@ -25,7 +24,6 @@ QByteArray logoPng() {
 } // namespace
 
 int imageDecodesForViews(int views) {
-    ensureBenchApplication();
     QHttpServer server;
     const QByteArray png = logoPng();
     server.route("/logo.png", [png] { return QHttpServerResponse("image/png", png); });
