@@ -2,12 +2,11 @@
 // each wait a fixed latency as over a real network, compared with the same six fetched one after another.
 // Prints the figures; asserts nothing.
 
+#include "BenchStandin.h"
 #include "service/ESPNAPIService.h"
 
-#include <QCoreApplication>
 #include <QCoroTask>
 #include <QElapsedTimer>
-#include <QProcess>
 
 #include <benchmark/benchmark.h>
 
@@ -19,37 +18,6 @@ constexpr int replyLatencyMs = 50;
 
 const QStringList sixLeagues{QStringLiteral("nba"), QStringLiteral("nfl"), QStringLiteral("nhl"),
                              QStringLiteral("epl"), QStringLiteral("f1"),  QStringLiteral("atp")};
-
-// The stand-in: $GLIMMERBOX_STANDIN, else the one built beside this program.
-class Standin {
-public:
-    Standin() {
-        QString program = qEnvironmentVariable("GLIMMERBOX_STANDIN");
-        if (program.isEmpty())
-            program = QCoreApplication::applicationDirPath() +
-                      QStringLiteral("/../tools/standin/glimmerbox-standin");
-        m_process.start(program,
-                        {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--speed"),
-                         QStringLiteral("0"), QStringLiteral("--latency"), QString::number(replyLatencyMs)});
-        while (m_process.waitForReadyRead(10000)) {
-            const QByteArray line = m_process.readLine().trimmed();
-            if (line.startsWith("listening on ")) {
-                m_apiBase = QStringLiteral("http://") + QString::fromLatin1(line.mid(13)) +
-                            QStringLiteral("/apis/site/v2/sports");
-                return;
-            }
-        }
-    }
-    ~Standin() {
-        m_process.kill();
-        m_process.waitForFinished();
-    }
-    const QString& apiBase() const { return m_apiBase; }
-
-private:
-    QProcess m_process;
-    QString m_apiBase;
-};
 
 QCoro::Task<> fetchTogether(ESPNAPIService& service, const QList<League>& leagues) {
     std::vector<QCoro::Task<ServiceResult<QList<Game>>>> fetches;
@@ -71,7 +39,7 @@ double millisecondsOf(QCoro::Task<> task) {
 }
 
 void BM_FetchOverlapSixLeagues(benchmark::State& state) {
-    Standin standin;
+    BenchStandin standin({QStringLiteral("--latency"), QString::number(replyLatencyMs)});
     if (standin.apiBase().isEmpty()) {
         state.SkipWithError("the stand-in did not start");
         return;

@@ -2,13 +2,13 @@
 // 5,000 events from the stand-in. A 1 ms timer probes the loop; the longest gap between its ticks is the
 // figure "gui stall ms 5000 events" printed after the table. Asserts nothing.
 #include "BenchFigures.h"
+#include "BenchStandin.h"
 #include "GeneratedEvents.h"
 #include "service/ESPNAPIService.h"
 
 #include <QCoreApplication>
 #include <QCoroTask>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -34,24 +34,6 @@ QString writeScenario(const QTemporaryDir& dir) {
     return path;
 }
 
-// The stand-in on `scenario`: $GLIMMERBOX_STANDIN, else the one built beside this program; the API base,
-// or nothing when it did not start.
-QString startStandin(QProcess& process, const QString& scenario) {
-    QString program = qEnvironmentVariable("GLIMMERBOX_STANDIN");
-    if (program.isEmpty())
-        program =
-            QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/standin/glimmerbox-standin");
-    process.start(program, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--speed"),
-                            QStringLiteral("0"), QStringLiteral("--scenario"), scenario});
-    while (process.waitForReadyRead(30000)) {
-        const QByteArray line = process.readLine().trimmed();
-        if (line.startsWith("listening on "))
-            return QStringLiteral("http://") + QString::fromLatin1(line.mid(13)) +
-                   QStringLiteral("/apis/site/v2/sports");
-    }
-    return {};
-}
-
 QCoro::Task<> fetchLarge(ESPNAPIService& service, bool& done) {
     ServiceResult<QList<Game>> games = co_await service.fetchLiveScoreboard(League::withId("nfl").value());
     done = true;
@@ -67,8 +49,8 @@ QCoro::Task<> fetchLarge(ESPNAPIService& service, bool& done) {
 
 void BM_GuiStallWhileMappingALargeScoreboard(benchmark::State& state) {
     QTemporaryDir dir;
-    QProcess standin;
-    const QString apiBase = startStandin(standin, writeScenario(dir));
+    const BenchStandin standin({QStringLiteral("--scenario"), writeScenario(dir)});
+    const QString& apiBase = standin.apiBase();
     if (apiBase.isEmpty()) {
         state.SkipWithError("the stand-in did not start");
         return;
@@ -95,8 +77,6 @@ void BM_GuiStallWhileMappingALargeScoreboard(benchmark::State& state) {
     }
     state.counters["longest_gui_stall_ms"] = longest;
     benchSummary()[QStringLiteral("gui stall ms %1 events").arg(eventCount)] = longest;
-    standin.kill();
-    standin.waitForFinished();
 }
 
 } // namespace
