@@ -62,6 +62,15 @@ protected:
 class ESPNAPIServiceFaultTest : public ESPNAPIServiceTest {
 protected:
     ESPNAPIServiceFaultTest() : ESPNAPIServiceTest(QStringLiteral("faults.json")) {}
+
+    // A request that ran past its deadline fails as a cancelled transfer, and nothing is cached for `path`.
+    template <typename T>
+    void expectTimedOutAndUncached(const ServiceResult<T>& result, const QString& path) {
+        ASSERT_FALSE(result.ok());
+        EXPECT_EQ(result.error().kind(), APIError::Kind::transportError);
+        EXPECT_EQ(result.error().code(), QNetworkReply::OperationCanceledError);
+        EXPECT_FALSE(cache.get(standin.apiBase() + path).has_value());
+    }
 };
 
 } // namespace
@@ -244,18 +253,12 @@ TEST(ESPNAPIServiceLargeReplyTest, AReplyOfManySlicesIsReadWholeAndInOrder) {
 TEST_F(ESPNAPIServiceFaultTest, TricklingReplyEndsInATimeOutAtTheDeadlineFromItsStart) {
     // A byte every 0.2 s never leaves the line silent for long, but the whole reply takes minutes.
     ESPNAPIService impatient(cache, clock, standin.apiBase(), 1s);
-    const auto teams = await(impatient.fetchTeams(leagueWithId("wnba")));
-    ASSERT_FALSE(teams.ok());
-    EXPECT_EQ(teams.error().kind(), APIError::Kind::transportError);
-    EXPECT_EQ(teams.error().code(), QNetworkReply::OperationCanceledError);
-    EXPECT_FALSE(cache.get(standin.apiBase() + "/basketball/wnba/teams?limit=50").has_value());
+    expectTimedOutAndUncached(await(impatient.fetchTeams(leagueWithId("wnba"))),
+                              "/basketball/wnba/teams?limit=50");
 }
 
 TEST_F(ESPNAPIServiceFaultTest, StallEndsInATimeOutError) {
     ESPNAPIService impatient(cache, clock, standin.apiBase(), 300ms);
-    const auto games = await(impatient.fetchScoreboard(leagueWithId("wnba")));
-    ASSERT_FALSE(games.ok());
-    EXPECT_EQ(games.error().kind(), APIError::Kind::transportError);
-    EXPECT_EQ(games.error().code(), QNetworkReply::OperationCanceledError);
-    EXPECT_FALSE(cache.get(standin.apiBase() + "/basketball/wnba/scoreboard").has_value());
+    expectTimedOutAndUncached(await(impatient.fetchScoreboard(leagueWithId("wnba"))),
+                              "/basketball/wnba/scoreboard");
 }
