@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 // Typed reads from untyped JSON: a value of another kind counts as missing, exactly like a missing key.
 // Values are read in place through the object's iterator: the mappings read tens of thousands of keys per
@@ -30,11 +31,17 @@ inline std::optional<QJsonValueConstRef> find(const QJsonObject& object, QLatin1
     return value;
 }
 
+// The value under `key` read by `read` when it is of `type`; nothing otherwise.
+template <typename Read>
+auto typed(const QJsonObject& object, QLatin1StringView key, QJsonValue::Type type, Read read)
+    -> std::optional<std::invoke_result_t<Read, QJsonValueConstRef>> {
+    if (const std::optional<QJsonValueConstRef> value = find(object, key, type))
+        return read(*value);
+    return std::nullopt;
+}
+
 inline std::optional<QString> text(const QJsonObject& object, QLatin1StringView key) {
-    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::String);
-    if (!value)
-        return std::nullopt;
-    return value->toString();
+    return typed(object, key, QJsonValue::String, [](QJsonValueConstRef value) { return value.toString(); });
 }
 
 inline QString text(const QJsonObject& object, QLatin1StringView key, const QString& fallback) {
@@ -43,10 +50,7 @@ inline QString text(const QJsonObject& object, QLatin1StringView key, const QStr
 }
 
 inline std::optional<double> number(const QJsonObject& object, QLatin1StringView key) {
-    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::Double);
-    if (!value)
-        return std::nullopt;
-    return value->toDouble();
+    return typed(object, key, QJsonValue::Double, [](QJsonValueConstRef value) { return value.toDouble(); });
 }
 
 // A whole JSON number inside the 64-bit range; fractions, infinities and out-of-range values count as
@@ -61,24 +65,15 @@ inline std::optional<qint64> integer(const QJsonObject& object, QLatin1StringVie
 }
 
 inline std::optional<bool> boolean(const QJsonObject& object, QLatin1StringView key) {
-    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::Bool);
-    if (!value)
-        return std::nullopt;
-    return value->toBool();
+    return typed(object, key, QJsonValue::Bool, [](QJsonValueConstRef value) { return value.toBool(); });
 }
 
 inline std::optional<QJsonObject> object(const QJsonObject& object, QLatin1StringView key) {
-    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::Object);
-    if (!value)
-        return std::nullopt;
-    return value->toObject();
+    return typed(object, key, QJsonValue::Object, [](QJsonValueConstRef value) { return value.toObject(); });
 }
 
 inline std::optional<QJsonArray> array(const QJsonObject& object, QLatin1StringView key) {
-    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::Array);
-    if (!value)
-        return std::nullopt;
-    return value->toArray();
+    return typed(object, key, QJsonValue::Array, [](QJsonValueConstRef value) { return value.toArray(); });
 }
 
 // The dictionary at index `index` of an array, when there is one.
