@@ -67,8 +67,8 @@ public:
     bool isNetworkAvailable() const { return m_isNetworkAvailable; }
     const QList<Team>& allTeamsList() const { return m_allTeamsList; }
 
-    // Writers for the views. The overlay's unpin actions and the popover's clear button change the pins
-    // with setPinnedGames() and then call savePinnedGameIds() and schedulePinnedRefresh() themselves.
+    // Writers for the views. A view that changes the pins goes through the pin operations below, which
+    // also store the ids and reschedule the pinned refresh.
     void setGames(const GamesByLeague& games);
     void setLeagueGames(const QString& leagueId, const QList<Game>& games); // one in-place change
     void removeLeagueGames(const QString& leagueId);                        // one in-place change
@@ -95,6 +95,8 @@ public:
     // --- Pinned games ---
     void pinGame(const Game& game);
     void togglePin(const Game& game);
+    void unpin(const QString& gameId); // publishes the pins even when the id was not among them
+    void clearPins();
     void syncPinnedGames();
     void savePinnedGameIds();
 

@@ -54,7 +54,18 @@ void AppState::togglePin(const Game& game) {
         pinGame(game);
         return;
     }
-    m_pinnedGames.removeIf([&](const Game& pinned) { return pinned.id == game.id; });
+    unpin(game.id);
+}
+
+void AppState::unpin(const QString& gameId) {
+    m_pinnedGames.removeIf([&](const Game& pinned) { return pinned.id == gameId; });
+    emit pinnedGamesChanged(m_pinnedGames);
+    savePinnedGameIds();
+    schedulePinnedRefresh();
+}
+
+void AppState::clearPins() {
+    m_pinnedGames.clear();
     emit pinnedGamesChanged(m_pinnedGames);
     savePinnedGameIds();
     schedulePinnedRefresh();

@@ -74,11 +74,7 @@ void NotchViewModel::reloadDeepLeaders(const Game& game) {
 }
 
 void NotchViewModel::removePin(const QString& gameId) {
-    QList<Game> pinned = m_appState.pinnedGames();
-    pinned.removeIf([&gameId](const Game& game) { return game.id == gameId; });
-    m_appState.setPinnedGames(pinned);
-    m_appState.savePinnedGameIds();
-    m_appState.schedulePinnedRefresh();
+    m_appState.unpin(gameId);
 }
 
 // --- Leaders ---

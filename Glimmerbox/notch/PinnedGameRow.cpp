@@ -8,14 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-void unpinFromPicker(AppState& appState, const Game& game) {
-    QList<Game> pins = appState.pinnedGames();
-    pins.removeIf([&](const Game& pinned) { return pinned.id == game.id; });
-    appState.setPinnedGames(pins);
-    appState.savePinnedGameIds();
-    appState.schedulePinnedRefresh();
-}
-
 namespace {
 
 QColor blend(const QColor& from, const QColor& to, double t) {
@@ -98,7 +90,7 @@ void PinnedGameRow::mouseReleaseEvent(QMouseEvent* event) {
         return;
     const QPointF at = event->position();
     if (unpinButtonRect().contains(at)) {
-        unpinFromPicker(m_appState, game());
+        m_appState.unpin(game().id);
         return;
     }
     const QRectF card = cardRect();

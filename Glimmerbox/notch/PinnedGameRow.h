@@ -7,11 +7,6 @@
 
 class AppState;
 
-// Takes `game` out of the pins at once (one change of the list), stores the remaining ids and re-arms the
-// pinned refresh, which the view model then follows through its subscription. Ids and refresh are handled
-// even when the game was already gone.
-void unpinFromPicker(AppState& appState, const Game& game);
-
 // A pinned game in the picker: the game part selects it on a click, the trailing button unpins it. It has
 // no Ctrl selection.
 class PinnedGameRow : public PickerCardRow {

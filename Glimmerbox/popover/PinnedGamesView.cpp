@@ -36,7 +36,5 @@ PinnedGamesView::PinnedGamesView(PopoverServices& services, QWidget* parent) : Q
 }
 
 void PinnedGamesView::clearPinnedGames(PopoverServices& services) {
-    services.appState.setPinnedGames({});
-    services.appState.savePinnedGameIds();
-    services.appState.schedulePinnedRefresh();
+    services.appState.clearPins();
 }

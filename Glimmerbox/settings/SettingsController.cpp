@@ -113,9 +113,7 @@ void SettingsController::resetAllPreferences() {
     prefs().resetToDefaults();
     save();
     AppState& state = appState();
-    state.setPinnedGames({});
-    state.savePinnedGameIds();
-    state.schedulePinnedRefresh();
+    state.clearPins();
     // What the changed settings drive follows at once, as after the user's own change of each.
     applyLaunchAtLogin();
     copyDebugFlag();

@@ -135,7 +135,7 @@ TEST_F(PickerWidgetsTest, UnpinButtonRemovesInPlaceWithoutSelecting) {
     EXPECT_EQ(selected, QStringList{"two"});
 
     // The last pin: an empty id list is stored and no pinned refresh stays armed.
-    unpinFromPicker(state, second);
+    state.unpin(second.id);
     EXPECT_TRUE(state.pinnedGames().isEmpty());
     EXPECT_EQ(settings.value(QString(AppState::pinnedGameIdsKey)).toStringList(), QStringList{});
     EXPECT_EQ(clock.pendingCount(), 0);
