@@ -4,18 +4,12 @@
 #include "PickerRowPainter.h"
 
 #include "app/AppState.h"
+#include "platform/ColorMix.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
-
-QColor blend(const QColor& from, const QColor& to, double t) {
-    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * t),
-                            float(from.greenF() + (to.greenF() - from.greenF()) * t),
-                            float(from.blueF() + (to.blueF() - from.blueF()) * t),
-                            float(from.alphaF() + (to.alphaF() - from.alphaF()) * t));
-}
 
 constexpr double buttonGap = 4;
 
@@ -65,10 +59,10 @@ void PinnedGameRow::paintEvent(QPaintEvent*) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(blend(white(0.06), withOpacity(yellow, 0.15), t));
+    painter.setBrush(mixedColor(white(0.06), withOpacity(yellow, 0.15), t));
     painter.drawRoundedRect(button, 5, 5);
     painter.restore();
-    drawSymbol(painter, button, QStringLiteral("pin.slash.fill"), 9, blend(white(0.3), yellow, t));
+    drawSymbol(painter, button, QStringLiteral("pin.slash.fill"), 9, mixedColor(white(0.3), yellow, t));
 }
 
 void PinnedGameRow::enterEvent(QEnterEvent* event) {

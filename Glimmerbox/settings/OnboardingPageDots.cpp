@@ -1,16 +1,12 @@
 #include "OnboardingPageDots.h"
 
+#include "platform/ColorMix.h"
+
 #include <QPainter>
 
 namespace {
 // The page change's ease: a critically damped spring of the same length as an ease-in-out.
 constexpr SpringSpec dotEase{0.35, 1.0};
-
-QColor mixed(const QColor& from, const QColor& to, double amount) {
-    auto channel = [amount](float a, float b) { return a + (b - a) * static_cast<float>(amount); };
-    return QColor::fromRgbF(channel(from.redF(), to.redF()), channel(from.greenF(), to.greenF()),
-                            channel(from.blueF(), to.blueF()), channel(from.alphaF(), to.alphaF()));
-}
 } // namespace
 
 OnboardingPageDots::OnboardingPageDots(int count, int currentPage, Clock& clock, QWidget* parent)
@@ -46,7 +42,7 @@ void OnboardingPageDots::paintEvent(QPaintEvent*) {
     QColor faint = palette().color(QPalette::PlaceholderText);
     faint.setAlphaF(0.3f);
     for (std::size_t index = 0; index < m_springs.size(); ++index) {
-        painter.setBrush(mixed(faint, accent, emphasis(static_cast<int>(index))));
+        painter.setBrush(mixedColor(faint, accent, emphasis(static_cast<int>(index))));
         painter.drawEllipse(QRectF(static_cast<double>(index) * (dotSize + spacing), 0, dotSize, dotSize));
     }
 }
