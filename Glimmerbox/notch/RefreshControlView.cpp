@@ -101,6 +101,11 @@ void RefreshControlView::leaveEvent(QEvent*) {
     setPointerOver(false);
 }
 
+// A picker shown again while its refresh still runs turns the spinner again.
+void RefreshControlView::showEvent(QShowEvent*) {
+    updateSpinner();
+}
+
 void RefreshControlView::hideEvent(QHideEvent*) {
     setPointerOver(false);
     m_spinnerTimer.reset();

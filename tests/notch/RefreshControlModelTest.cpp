@@ -1,4 +1,5 @@
 #include "notch/RefreshControlModel.h"
+#include "notch/RefreshControlView.h"
 
 #include "ControlledFetch.h"
 #include "ManualClock.h"
@@ -99,4 +100,20 @@ TEST_F(RefreshControlModelTest, TwoControlsShareNeitherChargeNorCooldown) {
     EXPECT_FALSE(other.refreshCooldown());
     other.handleRefreshHover(true);
     EXPECT_EQ(other.state(), State::charging);
+}
+
+TEST_F(RefreshControlModelTest, TheBarsSpinnerTurnsOnlyWhileShownAndAgainWhenShownMidRefresh) {
+    RefreshControlView bar(control, clock);
+    bar.setAttribute(Qt::WA_DontShowOnScreen);
+    bar.show();
+    control.handleRefreshHover(true);
+    tick(11);
+    ASSERT_EQ(control.state(), State::refreshing);
+    clock.advanceSeconds(1); // the bar's fill settles; the fetch still runs
+    EXPECT_EQ(clock.pendingCount(), 1);
+
+    bar.hide();
+    EXPECT_EQ(clock.pendingCount(), 0);
+    bar.show();
+    EXPECT_EQ(clock.pendingCount(), 1);
 }
