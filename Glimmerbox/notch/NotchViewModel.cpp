@@ -1,7 +1,5 @@
 #include "notch/NotchViewModel.h"
 
-#include "notch/TeamColors.h"
-
 #include "app/AppState.h"
 #include "model/UserPreferences.h"
 
@@ -21,19 +19,6 @@ constexpr CelebrationStep celebrationSteps[] = {
     {1.8, {0.4, 0.65}, CelebrationPhase::logoReturn},   {2.3, flushSpring, CelebrationPhase::flushUp},
     {2.6, {0.35, 0.8}, CelebrationPhase::showExpanded}, {3.1, {0.35, 0.8}, CelebrationPhase::none},
 };
-
-ScoreEvent scoreEventFor(const Game& game, bool home, qint64 points) {
-    const Team& team = home ? game.homeTeam : game.awayTeam;
-    ScoreEvent event;
-    event.teamName = team.abbreviation;
-    event.teamColor = teamColorOrGrey(team.primaryColor);
-    event.points = points;
-    if (game.situations)
-        event.playText = game.situations->lastPlayText;
-    event.scoringTeam = team;
-    event.isHomeTeam = home;
-    return event;
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Game.h"
 #include "model/Team.h"
 
 #include <QColor>
@@ -22,3 +23,6 @@ struct ScoreEvent {
         return a.teamName == b.teamName && a.points == b.points && a.isHomeTeam == b.isHomeTeam;
     }
 };
+
+// `points` scored by the home (`home`) or away side of `game`, with the play text of its situation.
+ScoreEvent scoreEventFor(const Game& game, bool home, qint64 points);

@@ -52,17 +52,6 @@ Game raceGame(GameStatus status) {
     return game;
 }
 
-ScoreEvent scoreEvent(const Game& game, bool home, qint64 points, std::optional<QString> playText) {
-    ScoreEvent event;
-    event.scoringTeam = home ? game.homeTeam : game.awayTeam;
-    event.teamName = event.scoringTeam.abbreviation;
-    event.teamColor = teamColorOrGrey(event.scoringTeam.primaryColor);
-    event.points = points;
-    event.playText = std::move(playText);
-    event.isHomeTeam = home;
-    return event;
-}
-
 OverlayInputs shown(const Game& game) {
     OverlayInputs inputs;
     inputs.displayedGame = game;
@@ -91,11 +80,10 @@ QImage hovered(const Game& game) {
 
 QImage celebration(bool home, CelebrationPhase phase) {
     const Game game = teamGame(GameStatus::inProgress, home ? 2 : 3, home ? 4 : 3);
-    const ScoreEvent event =
-        home ? scoreEvent(game, true, 2, std::nullopt)
-             : scoreEvent(game, false, 1,
-                          QStringLiteral(
-                              "Goal by J. Harbour from the left circle, assisted by M. Quay and T. Dock"));
+    ScoreEvent event = scoreEventFor(game, home, home ? 2 : 1);
+    if (!home)
+        event.playText =
+            QStringLiteral("Goal by J. Harbour from the left circle, assisted by M. Quay and T. Dock");
     OverlayInputs inputs = shown(game);
     inputs.isScoreChangeExpanded = true;
     inputs.hasScoreEvent = true;
@@ -183,8 +171,7 @@ const GalleryStateRegistration expandedPostponed{
     "expanded-postponed", [] { return expanded(teamGame(GameStatus::postponed, 0, 0)); }};
 const GalleryStateRegistration expandedLastScore{"expanded-last-score", [] {
                                                      const Game game = teamGame(GameStatus::inProgress, 3, 3);
-                                                     return expanded(
-                                                         game, scoreEvent(game, false, 1, std::nullopt));
+                                                     return expanded(game, scoreEventFor(game, false, 1));
                                                  }};
 const GalleryStateRegistration deepStrip{"deep-action-strip", [] {
                                              OverlayInputs inputs = shown(teamGame());
