@@ -1,7 +1,8 @@
 #include "PopoverStyle.h"
-#include "platform/PixelFont.h"
 
 #include "platform/IconFont.h"
+#include "platform/PixelFont.h"
+#include "platform/SystemColors.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -24,13 +25,13 @@ QColor color(Tint tint, const QPalette& palette) {
     case Tint::accent:
         return palette.color(QPalette::Highlight);
     case Tint::red:
-        return QColor(0xFF, 0x45, 0x3A);
+        return system_colors::red;
     case Tint::orange:
-        return QColor(0xFF, 0x9F, 0x0A);
+        return system_colors::orange;
     case Tint::blue:
-        return QColor(0x0A, 0x84, 0xFF);
+        return system_colors::blue;
     case Tint::yellow:
-        return QColor(0xFF, 0xD6, 0x0A);
+        return system_colors::yellow;
     }
     return palette.color(QPalette::WindowText);
 }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QColor>
+
+// The dark-appearance system colours that every view draws its accents with.
+namespace system_colors {
+inline const QColor red{0xFF, 0x45, 0x3A};
+inline const QColor orange{0xFF, 0x9F, 0x0A};
+inline const QColor yellow{0xFF, 0xD6, 0x0A};
+inline const QColor green{0x32, 0xD7, 0x4B};
+inline const QColor blue{0x0A, 0x84, 0xFF};
+inline const QColor grey{0x8E, 0x8E, 0x93};
+} // namespace system_colors
