@@ -1,7 +1,8 @@
 #include "IdlePanel.h"
-#include "platform/PixelFont.h"
 
 #include "OverlayStyle.h"
+
+#include "platform/PixelFont.h"
 
 #include <QPainter>
 #include <QVBoxLayout>

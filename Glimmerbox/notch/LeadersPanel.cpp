@@ -1,11 +1,11 @@
 #include "LeadersPanel.h"
-#include "platform/PixelFont.h"
 
 #include "LeagueArtwork.h"
 #include "OverlayStyle.h"
 #include "TeamColors.h"
 
 #include "platform/ImageLoader.h"
+#include "platform/PixelFont.h"
 #include "platform/Spinner.h"
 
 #include <QPainter>

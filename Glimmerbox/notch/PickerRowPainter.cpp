@@ -1,10 +1,10 @@
 #include "PickerRowPainter.h"
-#include "platform/PixelFont.h"
 
 #include "OverlayStyle.h"
 #include "TeamLogo.h"
 
 #include "platform/ImageLoader.h"
+#include "platform/PixelFont.h"
 
 #include <QPainter>
 

@@ -1,7 +1,8 @@
 #include "PickerSectionHeader.h"
-#include "platform/PixelFont.h"
 
 #include "OverlayStyle.h"
+
+#include "platform/PixelFont.h"
 
 #include <QPainter>
 

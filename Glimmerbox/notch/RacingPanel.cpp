@@ -1,11 +1,11 @@
 #include "RacingPanel.h"
-#include "platform/PixelFont.h"
 
 #include "LeagueArtwork.h"
 #include "OverlayStyle.h"
 #include "TeamColors.h"
 
 #include "platform/ImageLoader.h"
+#include "platform/PixelFont.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 #include "RefreshControlView.h"
-#include "platform/PixelFont.h"
 
 #include "OverlayStyle.h"
 
+#include "platform/PixelFont.h"
 #include "platform/Spinner.h"
 
 #include <QMouseEvent>

@@ -1,7 +1,8 @@
 #include "SelectControl.h"
-#include "platform/PixelFont.h"
 
 #include "OverlayStyle.h"
+
+#include "platform/PixelFont.h"
 
 #include <QPainter>
 

@@ -1,7 +1,8 @@
 #include "CapsuleLabel.h"
-#include "platform/PixelFont.h"
 
 #include "PopoverStyle.h"
+
+#include "platform/PixelFont.h"
 
 #include <QPainter>
 

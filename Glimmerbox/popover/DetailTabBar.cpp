@@ -1,7 +1,8 @@
 #include "DetailTabBar.h"
-#include "platform/PixelFont.h"
 
 #include "PopoverStyle.h"
+
+#include "platform/PixelFont.h"
 
 #include <QHBoxLayout>
 #include <QMouseEvent>

@@ -1,10 +1,10 @@
 #include "PinnedGamesView.h"
-#include "platform/PixelFont.h"
 
 #include "GameRowView.h"
 #include "PopoverServices.h"
 #include "PopoverStyle.h"
 #include "app/AppState.h"
+#include "platform/PixelFont.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
