@@ -94,13 +94,7 @@ QSize LeadersPanel::sizeHint() const {
 }
 
 void LeadersPanel::updateSpinner() {
-    if (m_content.kind == Kind::loading && isVisible()) {
-        if (!m_spinnerTimer)
-            m_spinnerTimer =
-                m_clock.repeating(std::chrono::milliseconds(spinnerFrameMs), this, [this] { update(); });
-    } else {
-        m_spinnerTimer.reset();
-    }
+    keepSpinnerTurning(m_spinnerTimer, m_content.kind == Kind::loading && isVisible(), m_clock, this);
 }
 
 void LeadersPanel::showEvent(QShowEvent*) {

@@ -469,11 +469,7 @@ void NotchOverlayView::paintEvent(QPaintEvent*) {
         painter.restore();
     }
     // Logos that are still loading turn their spinners; nothing ticks once none is.
-    if (loading && !m_spinnerTimer)
-        m_spinnerTimer =
-            m_clock.repeating(std::chrono::milliseconds(spinnerFrameMs), this, [this] { update(); });
-    else if (!loading)
-        m_spinnerTimer.reset();
+    keepSpinnerTurning(m_spinnerTimer, loading, m_clock, this);
 }
 
 void NotchOverlayView::resizeEvent(QResizeEvent*) {

@@ -45,13 +45,7 @@ void RefreshControlView::progressChanged(double progress, RefreshControlModel::P
 }
 
 void RefreshControlView::updateSpinner() {
-    if (m_model.isRefreshing() && isVisible()) {
-        if (!m_spinnerTimer)
-            m_spinnerTimer =
-                m_clock.repeating(std::chrono::milliseconds(spinnerFrameMs), this, [this] { update(); });
-    } else {
-        m_spinnerTimer.reset();
-    }
+    keepSpinnerTurning(m_spinnerTimer, m_model.isRefreshing() && isVisible(), m_clock, this);
     update();
 }
 

@@ -34,9 +34,5 @@ void TeamLogoView::hideEvent(QHideEvent* event) {
 }
 
 void TeamLogoView::setSpinning(bool spinning) {
-    if (!spinning)
-        m_spinnerTimer.reset();
-    else if (!m_spinnerTimer)
-        m_spinnerTimer =
-            Clock::system().repeating(std::chrono::milliseconds(spinnerFrameMs), this, [this] { update(); });
+    keepSpinnerTurning(m_spinnerTimer, spinning, Clock::system(), this);
 }

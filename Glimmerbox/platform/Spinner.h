@@ -1,10 +1,13 @@
 #pragma once
 
+#include "Clock.h"
+
 #include <QColor>
 #include <QDateTime>
 #include <QRectF>
 
 class QPainter;
+class QWidget;
 
 // The busy indicator: an arc that turns once a second. Views repaint it from a timer that runs only while
 // something is loading.
@@ -15,3 +18,6 @@ double spinnerTurn(const QDateTime& now);
 
 // How often a visible spinner repaints.
 inline constexpr int spinnerFrameMs = 50;
+
+// Repaints `widget` at the spinner's pace through `timer` while `turning`, and stops the timer otherwise.
+void keepSpinnerTurning(ClockTimerPtr& timer, bool turning, Clock& clock, QWidget* widget);

@@ -5,7 +5,6 @@
 #include "platform/Spinner.h"
 
 #include <QPainter>
-#include <QTimerEvent>
 
 SpinnerView::SpinnerView(int diameter, QWidget* parent) : QWidget(parent) {
     setFixedSize(diameter, diameter);
@@ -18,14 +17,9 @@ void SpinnerView::paintEvent(QPaintEvent*) {
 }
 
 void SpinnerView::showEvent(QShowEvent*) {
-    m_timer.start(spinnerFrameMs, this);
+    keepSpinnerTurning(m_timer, true, Clock::system(), this);
 }
 
 void SpinnerView::hideEvent(QHideEvent*) {
-    m_timer.stop();
-}
-
-void SpinnerView::timerEvent(QTimerEvent* event) {
-    if (event->timerId() == m_timer.timerId())
-        update();
+    keepSpinnerTurning(m_timer, false, Clock::system(), this);
 }

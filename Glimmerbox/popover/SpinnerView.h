@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QBasicTimer>
+#include "platform/Clock.h"
+
 #include <QWidget>
 
 // An indeterminate progress mark: a rotating arc. Its timer runs only while the spinner is shown.
@@ -12,8 +13,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
 
 private:
-    QBasicTimer m_timer;
+    ClockTimerPtr m_timer;
 };
