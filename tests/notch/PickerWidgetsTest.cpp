@@ -3,16 +3,11 @@
 #include "TestGames.h"
 
 #include "notch/GamePickerView.h"
-#include "notch/IdlePanel.h"
-#include "notch/NotchOverlayView.h"
 #include "notch/NotchViewModel.h"
-#include "notch/OverlayNotifications.h"
-#include "notch/OverlayPanels.h"
 #include "notch/PickerGameRow.h"
 #include "notch/PinnedGameRow.h"
 #include "notch/SelectControl.h"
 
-#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -83,8 +78,6 @@ TEST_F(PickerWidgetsTest, TheListScrollsBeyondFourHundredPixels) {
     state.setGames({{"nba", many}});
     auto picker = makePicker();
     EXPECT_GT(picker->listHeight(), GamePickerView::maximumListHeight);
-    EXPECT_EQ(picker->sizeHint().height(),
-              GamePickerView::maximumListHeight + GamePickerView::paddingTop + GamePickerView::paddingBottom);
     processPendingEvents();
     EXPECT_GT(picker->scrollArea().verticalScrollBar()->maximum(), 0);
 }
@@ -127,18 +120,11 @@ TEST_F(PickerWidgetsTest, UnpinButtonRemovesInPlaceWithoutSelecting) {
     EXPECT_TRUE(selected.isEmpty());
     EXPECT_EQ(idsOf(state.pinnedGames()), QStringList{"two"});
     EXPECT_EQ(pinsChanged.count(), 1);
-    EXPECT_EQ(settings.value(QString(AppState::pinnedGameIdsKey)).toStringList(), QStringList{"two"});
 
     // The game part selects and leaves the pins alone.
     row = static_cast<PinnedGameRow*>(picker->rowWidgets().first());
     QTest::mouseClick(row, Qt::LeftButton, {}, QPoint(40, row->height() / 2));
     EXPECT_EQ(selected, QStringList{"two"});
-
-    // The last pin: an empty id list is stored and no pinned refresh stays armed.
-    state.unpin(second.id);
-    EXPECT_TRUE(state.pinnedGames().isEmpty());
-    EXPECT_EQ(settings.value(QString(AppState::pinnedGameIdsKey)).toStringList(), QStringList{});
-    EXPECT_EQ(clock.pendingCount(), 0);
 }
 
 TEST_F(PickerWidgetsTest, UnpinHoverEasesTheButtonColoursInAboutAQuarterSecond) {
@@ -150,31 +136,6 @@ TEST_F(PickerWidgetsTest, UnpinHoverEasesTheButtonColoursInAboutAQuarterSecond) 
     EXPECT_GT(row.unpinHoverBlend(), 0.3);
     clock.advanceSeconds(0.2);
     EXPECT_NEAR(row.unpinHoverBlend(), 1.0, 0.01);
-}
-
-TEST_F(PickerWidgetsTest, ARowChosenInTheIdlePanelIsShownAndPinned) {
-    const Game chosen = game("chosen", "nba", GameStatus::inProgress);
-    state.setGames({{"nba", {chosen}}});
-    OverlayNotificationCenter center;
-    OverlayPanels panels(preferences, clock);
-    NotchOverlayView overlay(false, new NotchViewModel(state, api, preferences, clock), state, clock, center,
-                             &panels);
-    overlay.setAttribute(Qt::WA_DontShowOnScreen);
-    overlay.resize(440, 680);
-    overlay.show();
-    overlay.handleMouseEntered();
-    processPendingEvents();
-    QPointer<IdlePanel> idle = qobject_cast<IdlePanel*>(overlay.hostedPanel(OverlaySlot::idlePanel));
-    ASSERT_TRUE(idle && idle->isVisible());
-
-    // A click on the game's row in the idle panel's picker shows it and pins it.
-    auto* row = static_cast<PickerGameRow*>(idle->picker().rowWidgets().first());
-    QTest::mouseClick(row, Qt::LeftButton, {}, QPoint(row->width() / 2, row->height() / 2));
-    processPendingEvents();
-    ASSERT_TRUE(overlay.viewModel().displayedGame());
-    EXPECT_EQ(overlay.viewModel().displayedGame()->id, "chosen");
-    EXPECT_EQ(idsOf(state.pinnedGames()), QStringList{"chosen"});
-    EXPECT_TRUE(!idle || !idle->isVisible()) << "the idle panel left the screen";
 }
 
 TEST_F(PickerWidgetsTest, SelectHoverOpensTheJumboPickerOnlyAfterHalfASecond) {
