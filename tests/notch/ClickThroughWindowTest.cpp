@@ -42,15 +42,12 @@ protected:
 TEST_F(ClickThroughWindowTest, TrackingLetsClicksThroughAndTurnsPointerEventsIntoNotifications) {
     window->show();
     window->startTracking();
-    EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(isClickThrough());
     EXPECT_TRUE(pointer.started);
     EXPECT_EQ(pointer.areaOfInterest, geo::hoverStrip); // outside, only the strip matters
     QSignalSpy entered(&center, &OverlayNotificationCenter::mouseEntered);
     QSignalSpy exited(&center, &OverlayNotificationCenter::mouseExited);
     QSignalSpy right(&center, &OverlayNotificationCenter::swipeRight);
-    pointer.moveTo(geo::belowStripInWindow);
-    EXPECT_EQ(entered.count(), 0);
     EXPECT_FALSE(pointer.scrollTracking);
     pointer.moveTo(geo::inStrip);
     EXPECT_EQ(pointer.areaOfInterest, geo::window.united(geo::hoverStrip));
@@ -74,8 +71,6 @@ TEST_F(ClickThroughWindowTest, SetInteractiveIsAppliedLaterAndOnlyForABool) {
     QSignalSpy right(&center, &OverlayNotificationCenter::swipeRight);
     QSignalSpy exited(&center, &OverlayNotificationCenter::mouseExited);
     pointer.moveTo(geo::inStrip);
-    EXPECT_FALSE(window->canBecomeKeyWindow());
-    EXPECT_FALSE(window->canBecomeMainWindow());
 
     center.postSetInteractive(true);
     EXPECT_FALSE(window->isInteractive()); // not yet: the switch waits for the event loop
