@@ -25,7 +25,19 @@ using State = RefreshControlModel::State;
 
 } // namespace
 
-TEST_F(RefreshControlModelTest, FiresOnTheEleventhTickNotTheTenth) {
+TEST_F(RefreshControlModelTest, LeavingWhileChargingEasesBackAndTheNextChargeFiresOnTheEleventhTick) {
+    std::optional<RefreshControlModel::ProgressMotion> lastMotion;
+    QObject::connect(&control, &RefreshControlModel::refreshHoverProgressChanged,
+                     [&](double, RefreshControlModel::ProgressMotion motion) { lastMotion = motion; });
+    control.handleRefreshHover(true);
+    tick(10);
+    control.handleRefreshHover(false);
+    EXPECT_EQ(control.refreshHoverProgress(), 0);
+    EXPECT_EQ(lastMotion, RefreshControlModel::ProgressMotion::easeBack);
+    tick(20);
+    EXPECT_EQ(fetch.calls, 0);
+    EXPECT_EQ(control.state(), State::idle);
+
     control.handleRefreshHover(true);
     EXPECT_EQ(control.state(), State::charging);
     tick(10);
@@ -41,21 +53,7 @@ TEST_F(RefreshControlModelTest, FiresOnTheEleventhTickNotTheTenth) {
     EXPECT_EQ(clock.pendingCount(), 0); // the charge timer is gone
 }
 
-TEST_F(RefreshControlModelTest, LeavingWhileChargingEasesBackAndStartsNothing) {
-    std::optional<RefreshControlModel::ProgressMotion> lastMotion;
-    QObject::connect(&control, &RefreshControlModel::refreshHoverProgressChanged,
-                     [&](double, RefreshControlModel::ProgressMotion motion) { lastMotion = motion; });
-    control.handleRefreshHover(true);
-    tick(10);
-    control.handleRefreshHover(false);
-    EXPECT_EQ(control.refreshHoverProgress(), 0);
-    EXPECT_EQ(lastMotion, RefreshControlModel::ProgressMotion::easeBack);
-    tick(20);
-    EXPECT_EQ(fetch.calls, 0);
-    EXPECT_EQ(control.state(), State::idle);
-}
-
-TEST_F(RefreshControlModelTest, CoolsDownForThirtySecondsAfterTheFetchReturnsIgnoringThePointer) {
+TEST_F(RefreshControlModelTest, CoolsDownAloneForThirtySecondsAfterTheFetchReturnsIgnoringThePointer) {
     control.handleRefreshHover(true);
     tick(11);
     // While the fetch runs, the pointer changes nothing.
@@ -69,6 +67,11 @@ TEST_F(RefreshControlModelTest, CoolsDownForThirtySecondsAfterTheFetchReturnsIgn
     EXPECT_EQ(control.state(), State::coolingDown);
     EXPECT_EQ(control.labelText(), "Wait");
     EXPECT_DOUBLE_EQ(control.labelOpacity(), 0.2);
+    // Another control has a cool-down of its own.
+    RefreshControlModel other{clock, [this] { return fetch.run(); }};
+    other.handleRefreshHover(true);
+    EXPECT_EQ(other.state(), State::charging);
+    other.handleRefreshHover(false);
 
     // Entering during the cool-down shows no fill and starts no timer; leaving does nothing either.
     control.handleRefreshHover(true);
@@ -88,18 +91,6 @@ TEST_F(RefreshControlModelTest, CoolsDownForThirtySecondsAfterTheFetchReturnsIgn
     control.handleRefreshHover(true);
     tick(11);
     EXPECT_EQ(fetch.calls, 2);
-}
-
-TEST_F(RefreshControlModelTest, TwoControlsShareNeitherChargeNorCooldown) {
-    RefreshControlModel other{clock, [this] { return fetch.run(); }};
-    control.handleRefreshHover(true);
-    tick(11);
-    fetch.finish();
-    processPendingEvents();
-    EXPECT_TRUE(control.refreshCooldown());
-    EXPECT_FALSE(other.refreshCooldown());
-    other.handleRefreshHover(true);
-    EXPECT_EQ(other.state(), State::charging);
 }
 
 TEST_F(RefreshControlModelTest, TheBarsSpinnerTurnsOnlyWhileShownAndAgainWhenShownMidRefresh) {
