@@ -23,11 +23,6 @@ QList<PickerSection::Kind> kindsOf(const QList<PickerSection>& sections) {
 
 } // namespace
 
-TEST(PickerSectionsTest, NothingPinnedLiveOrLoadedGivesNoSectionsAtAll) {
-    GamesByLeague games{{"nba", {}}};
-    EXPECT_TRUE(PickerSections::build({}, games, {"nba", "nfl"}, now).isEmpty());
-}
-
 TEST(PickerSectionsTest, SectionsComePinnedThenLiveThenLeaguesInCatalogueOrder) {
     const Game liveNba = gameAt("n1", "nba", GameStatus::inProgress, -30);
     const Game laterNfl = gameAt("f1", "nfl", GameStatus::scheduled);
@@ -69,4 +64,7 @@ TEST(PickerSectionsTest, LeagueSectionsListRelevantGamesOrderedByStatusAndCountT
     EXPECT_EQ(idsOf(finalsOnly[0].games), QStringList{"final"});
     EXPECT_EQ(finalsOnly[0].badgeCount, 1);
     EXPECT_FALSE(finalsOnly[0].showsLiveDot);
+
+    games["nhl"] = {};
+    EXPECT_TRUE(PickerSections::build({}, games, {"nhl", "nfl"}, now).isEmpty()) << "no empty sections";
 }

@@ -26,7 +26,7 @@ TopScorer scorer(const QString& name, bool isHome) {
 
 } // namespace
 
-TEST(RaceStandingsContentTest, FirstFiveInTheCardTheRestInTheDeepList) {
+TEST(RaceStandingsContentTest, FirstFiveInTheCardTheRestInTheDeepListWithPodiumBadgesAndIntervals) {
     const auto seven = RaceStandingsContent::make(raceWith(7, GameStatus::inProgress), now);
     EXPECT_EQ(seven.expandedRows.size(), 5);
     ASSERT_EQ(seven.deepRows.size(), 2);
@@ -40,9 +40,7 @@ TEST(RaceStandingsContentTest, FirstFiveInTheCardTheRestInTheDeepList) {
     Game none = raceWith(0, GameStatus::scheduled);
     none.raceStandings.reset();
     EXPECT_TRUE(RaceStandingsContent::make(none, now).expandedRows.isEmpty());
-}
 
-TEST(RaceStandingsContentTest, PodiumBadgesAndIntervals) {
     const auto leader = RaceStandingsContent::makeRow({"a", 1, "A", "A", {}, false});
     EXPECT_TRUE(leader.isPodium);
     EXPECT_EQ(leader.intervalText, "Leader");
@@ -82,7 +80,7 @@ TEST(OverlayLabelsTest, GameTimeLabelByDay) {
     EXPECT_TRUE(gameTimeLabel(now.addDays(2), now).contains(" @ "));
 }
 
-TEST(LeadersContentTest, PicksTheFirstLeaderOfEachSide) {
+TEST(LeadersContentTest, FirstLeaderOfEachSideASpinnerWhileLoadingOrTheBadge) {
     const Game game = testGame("g", "nba", now);
     const auto content = LeadersContent::make(
         game, false, {scorer("Home One", true), scorer("Home Two", true), scorer("Away One", false)});
@@ -93,12 +91,10 @@ TEST(LeadersContentTest, PicksTheFirstLeaderOfEachSide) {
     const auto homeOnly = LeadersContent::make(game, false, {scorer("Home One", true)});
     EXPECT_FALSE(homeOnly.away);
     EXPECT_EQ(homeOnly.kind, LeadersContent::Kind::columns);
-}
 
-TEST(LeadersContentTest, SpinnerWhileLoadingBadgeWithoutLeadersOrForSportsWithoutThem) {
-    const Game basketball = testGame("g", "nba", now);
-    EXPECT_EQ(LeadersContent::make(basketball, true, {}).kind, LeadersContent::Kind::loading);
-    EXPECT_EQ(LeadersContent::make(basketball, false, {}).kind, LeadersContent::Kind::badge);
+    // A spinner while loading, the league's badge with no leaders or for sports without them.
+    EXPECT_EQ(LeadersContent::make(game, true, {}).kind, LeadersContent::Kind::loading);
+    EXPECT_EQ(LeadersContent::make(game, false, {}).kind, LeadersContent::Kind::badge);
     for (const char* league : {"mlb", "pga", "atp", "ufc"}) {
         // Whatever the model holds, these sports show only the league's badge.
         const auto content = LeadersContent::make(testGame("g", league, now), true, {scorer("X", true)});
