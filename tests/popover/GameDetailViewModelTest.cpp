@@ -1,5 +1,4 @@
 // The detail model's loads: what it publishes and in which order, quiet not-found, failures, overlaps.
-#include "FakeDetailService.h"
 #include "LogCapture.h"
 #include "StubAppState.h"
 #include "TestGames.h"
@@ -47,7 +46,7 @@ protected:
     }
 
     StubAppState app;
-    FakeDetailService service;
+    FakeScoresService service;
     QStringList published;
 };
 
@@ -58,8 +57,8 @@ TEST_F(GameDetailViewModelTest, ALoadShowsTheHeldGameAtOnceThenTheSummarysGameAn
     model.loadGameDetail();
 
     ASSERT_EQ(service.waitingDetails(), 1);
-    EXPECT_EQ(service.detailRequests()[0].gameId, "401");
-    EXPECT_EQ(service.detailRequests()[0].league.id, "nba");
+    EXPECT_EQ(service.requests()[0].gameId, "401");
+    EXPECT_EQ(service.requests()[0].league.id, "nba");
     EXPECT_TRUE(model.isLoading());
     ASSERT_TRUE(model.game());
     EXPECT_EQ(model.game()->homeScore, 0);
@@ -90,7 +89,7 @@ TEST_F(GameDetailViewModelTest, AGameOutsideTheCurrentGamesEndsQuietlyWithoutARe
         EXPECT_FALSE(model.gameDetail());
         EXPECT_FALSE(model.error());
     }
-    EXPECT_TRUE(service.detailRequests().empty());
+    EXPECT_TRUE(service.requests().empty());
 
     GameDetailViewModel latest("latest", app.state, service);
     latest.loadGameDetail();

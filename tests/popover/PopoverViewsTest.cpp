@@ -1,6 +1,5 @@
 // The widgets wired to their models: the popover's strips and sections, a row's menu and copy, and the
 // detail view across a load.
-#include "FakeDetailService.h"
 #include "StubAppState.h"
 #include "TaskRunner.h"
 #include "TestGames.h"
@@ -54,7 +53,7 @@ protected:
     }
 
     StubAppState app;
-    FakeDetailService detailService;
+    FakeScoresService detailService;
     PopoverServices services{app.state, detailService, app.preferences, {}};
 };
 
@@ -159,7 +158,7 @@ TEST_F(PopoverViewsTest, DetailViewLoadsWhenShownAndShowsTheErrorWithRetry) {
     view.hide();
     view.show();
     processPendingEvents();
-    EXPECT_EQ(detailService.detailRequests().size(), 2u);
+    EXPECT_EQ(detailService.requestCount(FakeScoresService::Kind::gameDetail), 2);
 }
 
 TEST_F(PopoverViewsTest, ClickingARowOpensTheDetailSheetForItsGame) {

@@ -23,6 +23,7 @@ void FakeScoresService::cancelPending() {
         m_pendingGames.answerAll(cancelled());
         m_pendingTeams.answerAll(cancelled());
         m_pendingLeaders.answerAll(cancelled());
+        m_pendingDetails.answerAll(cancelled());
     }
 }
 
@@ -82,8 +83,9 @@ QCoro::Task<FakeScoresService::TeamsResult> FakeScoresService::fetchTeams(League
     return enqueue(m_pendingTeams, teamsResponder, Request{Kind::teams, std::move(league), {}, {}});
 }
 
-QCoro::Task<ServiceResult<GameDetail>> FakeScoresService::fetchGameDetail(QString, League) {
-    co_return APIError::noData();
+QCoro::Task<FakeScoresService::DetailResult> FakeScoresService::fetchGameDetail(QString gameId,
+                                                                                League league) {
+    return enqueue(m_pendingDetails, {}, Request{Kind::gameDetail, std::move(league), {}, std::move(gameId)});
 }
 
 QCoro::Task<FakeScoresService::LeadersResult> FakeScoresService::fetchTopScorers(QString gameId,

@@ -18,16 +18,17 @@ public:
     FakeScoresService();
     ~FakeScoresService() override;
 
-    enum class Kind { scoreboard, datedScoreboard, liveScoreboard, teams, topScorers };
+    enum class Kind { scoreboard, datedScoreboard, liveScoreboard, teams, topScorers, gameDetail };
     struct Request {
         Kind kind = Kind::scoreboard;
         League league;
         std::optional<QDateTime> date;
-        QString gameId; // top scorers only
+        QString gameId; // top scorers and game details only
     };
     using GamesResult = ServiceResult<QList<Game>>;
     using TeamsResult = ServiceResult<QList<Team>>;
     using LeadersResult = ServiceResult<QList<TopScorer>>;
+    using DetailResult = ServiceResult<GameDetail>;
     template <typename Result>
     using Responder = std::function<std::optional<Result>(const Request&)>;
 
@@ -41,7 +42,8 @@ public:
     int requestCount(Kind kind) const;
     void clearRequests() { m_requests.clear(); }
     int pendingCount() const {
-        return m_pendingGames.size() + m_pendingTeams.size() + m_pendingLeaders.size();
+        return m_pendingGames.size() + m_pendingTeams.size() + m_pendingLeaders.size() +
+               m_pendingDetails.size();
     }
     // Fails every waiting request, and those that failing them makes, as a cancelled transfer would. For
     // owners of callers that must not outlive them: the callers finish before the owner goes.
@@ -56,9 +58,12 @@ public:
     bool answerTeams(const QString& leagueId, const TeamsResult& result);
     // Top scorers are answered by game id.
     bool answerTopScorers(const QString& gameId, const LeadersResult& result);
+    int waitingDetails() const { return m_pendingDetails.size(); }
+    // Answers the waiting game detail request at `index` (0 = the oldest still waiting).
+    void answerDetail(int index, const DetailResult& result) { m_pendingDetails.answerAt(index, result); }
 
     QCoro::Task<GamesResult> fetchScoreboard(League league, std::optional<QDateTime> date = {}) override;
-    QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString gameId, League league) override;
+    QCoro::Task<DetailResult> fetchGameDetail(QString gameId, League league) override;
     QCoro::Task<TeamsResult> fetchTeams(League league) override;
     QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) override;
     QCoro::Task<GamesResult> fetchLiveScoreboard(League league) override;
@@ -80,4 +85,5 @@ private:
     Queue<GamesResult> m_pendingGames{cancelled()};
     Queue<TeamsResult> m_pendingTeams{cancelled()};
     Queue<LeadersResult> m_pendingLeaders{cancelled()};
+    Queue<DetailResult> m_pendingDetails{cancelled()};
 };
