@@ -86,6 +86,7 @@ TEST_F(AppDelegateTest, StatusItemShowsTheSymbolWithoutTextAndThePopoverIsBuiltB
 
 TEST_F(AppDelegateTest, TheUnconnectedToggleShowsThePopoverWithAFreshFetchAndClosesIt) {
     AppDelegate& shell = launch();
+    EXPECT_FALSE(log.contains("createOnboardingWindow")) << "onboarding was completed before";
     log.clear();
     shell.togglePopover();
     EXPECT_TRUE(shell.popover()->isVisible());
@@ -129,11 +130,7 @@ TEST_F(AppDelegateTest, NoOverlayWithoutUseNotchAndTurningItOnLaterChangesNothin
 }
 
 TEST_F(AppDelegateTest, OnboardingShowsUntilFinishedAndFinishingClosesIt) {
-    launch();
-    EXPECT_FALSE(log.contains("createOnboardingWindow")) << "completed before";
-
     defaults.remove("hasCompletedOnboarding");
-    delegate.reset();
     AppDelegate& shell = launch();
     ASSERT_NE(shell.onboardingWindow(), nullptr);
     ASSERT_TRUE(windows.completeOnboarding);
@@ -194,18 +191,15 @@ TEST_F(AppDelegateTest, QuitSavesPreferencesEvenWhenNothingChanged) {
     EXPECT_TRUE(preferencesStore.contains(QString(UserPreferences::storageKey)));
 }
 
-TEST_F(AppDelegateTest, LaunchAtLoginWritesOrRemovesTheAutostartEntry) {
+TEST_F(AppDelegateTest, LaunchAtLoginWritesOrRemovesTheEntryAndAFailureIsLoggedAndLaunchGoesOn) {
     preferences.setLaunchAtLogin(true);
     launch();
     EXPECT_TRUE(autostart.isRegistered());
-
     preferences.setLaunchAtLogin(false);
     delegate.reset();
     launch();
     EXPECT_FALSE(autostart.isRegistered());
-}
 
-TEST_F(AppDelegateTest, LaunchAtLoginFailureIsLoggedAndLaunchGoesOn) {
     // A file where the autostart folder should be makes registration fail.
     QFile blocker(autostartDir.path() + "/blocked");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
@@ -214,6 +208,8 @@ TEST_F(AppDelegateTest, LaunchAtLoginFailureIsLoggedAndLaunchGoesOn) {
     preferences.setLaunchAtLogin(true);
 
     LogCapture capture;
+    log.clear();
+    delegate.reset();
     launch(&failing);
     // The log line carries the autostart's own description of the failure.
     EXPECT_EQ(capture.matching("^critical General: Failed to update launch at login: \\S").size(), 1)
