@@ -80,7 +80,7 @@ QCoro::Task<FakeScoresService::GamesResult> FakeScoresService::fetchLiveScoreboa
 }
 
 QCoro::Task<FakeScoresService::TeamsResult> FakeScoresService::fetchTeams(League league) {
-    return enqueue(m_pendingTeams, teamsResponder, Request{Kind::teams, std::move(league), {}, {}});
+    return enqueue(m_pendingTeams, {}, Request{Kind::teams, std::move(league), {}, {}});
 }
 
 QCoro::Task<FakeScoresService::DetailResult> FakeScoresService::fetchGameDetail(QString gameId,
@@ -90,6 +90,5 @@ QCoro::Task<FakeScoresService::DetailResult> FakeScoresService::fetchGameDetail(
 
 QCoro::Task<FakeScoresService::LeadersResult> FakeScoresService::fetchTopScorers(QString gameId,
                                                                                  League league) {
-    return enqueue(m_pendingLeaders, leadersResponder,
-                   Request{Kind::topScorers, std::move(league), {}, std::move(gameId)});
+    return enqueue(m_pendingLeaders, {}, Request{Kind::topScorers, std::move(league), {}, std::move(gameId)});
 }

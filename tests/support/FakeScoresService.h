@@ -32,10 +32,8 @@ public:
     template <typename Result>
     using Responder = std::function<std::optional<Result>(const Request&)>;
 
-    // Return a value to answer at once; nothing leaves the request waiting.
+    // Return a value to answer a scoreboard request at once; nothing leaves it waiting.
     Responder<GamesResult> gamesResponder;
-    Responder<TeamsResult> teamsResponder;
-    Responder<LeadersResult> leadersResponder;
 
     // Every request made, in order.
     const std::vector<Request>& requests() const { return m_requests; }

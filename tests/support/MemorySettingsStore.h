@@ -17,7 +17,6 @@ public:
     void remove(const QString& key) override { m_values.remove(key); }
     void sync() override { ++syncCount; }
 
-    const QMap<QString, QVariant>& values() const { return m_values; }
     int writeCount = 0;
     int syncCount = 0;
 

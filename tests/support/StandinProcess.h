@@ -19,8 +19,7 @@ public:
     bool isRunning() const { return m_port != 0; }
     QString startupError() const { return m_startupError; }
 
-    QString baseURL() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
-    QString apiBase() const { return baseURL() + QStringLiteral("/apis/site/v2/sports"); }
+    QString apiBase() const { return QStringLiteral("http://127.0.0.1:%1/apis/site/v2/sports").arg(m_port); }
 
     // How often a path (with its query, exactly as sent: "/apis/.../summary?event=1") was requested.
     int requestCount(const QString& target) const { return stats().value("requests")[target].toInt(0); }
