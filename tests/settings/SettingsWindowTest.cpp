@@ -16,6 +16,8 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 class SettingsWindowTest : public SettingsFixture {
@@ -125,11 +127,10 @@ TEST_F(SettingsWindowTest, SteppersStopAtTheirBoundsAndDependentControlsFollowTh
     preferences.setCalendarSyncEnabled(true);
     preferences.setAddGameReminders(false);
     EXPECT_TRUE(reminders->isEnabled());
-    for (QSpinBox* stepper : steppers) {
-        if (stepper->prefix() == "Minutes before: ") {
-            EXPECT_FALSE(stepper->isEnabled());
-        }
-    }
+    const auto minutesBefore =
+        std::ranges::find(steppers, QStringLiteral("Minutes before: "), &QSpinBox::prefix);
+    ASSERT_NE(minutesBefore, steppers.end());
+    EXPECT_FALSE((*minutesBefore)->isEnabled());
 
     QWidget* general = view.tabView(SettingsTab::general);
     auto liveIntervalShown = [general] {
