@@ -23,8 +23,9 @@ protected:
         defaults.setValue("hasCompletedOnboarding", true);
     }
 
-    // The launch callback alone; launch() also runs what it queued.
+    // The launch callback alone, in place of any earlier shell; launch() also runs what it queued.
     AppDelegate& start(Autostart* otherAutostart = nullptr) {
+        delegate.reset();
         delegate = std::make_unique<AppDelegate>(
             AppDelegateServices{core, preferences, defaults, otherAutostart ? *otherAutostart : autostart,
                                 updater, windows, [this] { log.append("quit"); }});
@@ -113,7 +114,6 @@ TEST_F(AppDelegateTest, OverlayHangsFromTheTopCentreOfThePrimaryScreenOrSitsAtTh
 
     // Without a screen: at the origin, without a hover zone.
     windows.screen.reset();
-    delegate.reset();
     launch();
     EXPECT_EQ(windows.overlayGeometry->window, QRect(0, 0, 440, 680));
     EXPECT_FALSE(windows.overlayGeometry->hoverZone);
@@ -184,19 +184,11 @@ TEST_F(AppDelegateTest, RightClickOpensMenuLeftClickOpensSettingsEvenAfterTheMen
     EXPECT_EQ(log, (QStringList{"popUpStatusMenu", "showSettings", "showSettings"}));
 }
 
-TEST_F(AppDelegateTest, QuitSavesPreferencesEvenWhenNothingChanged) {
-    AppDelegate& shell = launch();
-    preferencesStore.remove(QString(UserPreferences::storageKey));
-    shell.applicationWillTerminate();
-    EXPECT_TRUE(preferencesStore.contains(QString(UserPreferences::storageKey)));
-}
-
 TEST_F(AppDelegateTest, LaunchAtLoginWritesOrRemovesTheEntryAndAFailureIsLoggedAndLaunchGoesOn) {
     preferences.setLaunchAtLogin(true);
     launch();
     EXPECT_TRUE(autostart.isRegistered());
     preferences.setLaunchAtLogin(false);
-    delegate.reset();
     launch();
     EXPECT_FALSE(autostart.isRegistered());
 
@@ -209,7 +201,6 @@ TEST_F(AppDelegateTest, LaunchAtLoginWritesOrRemovesTheEntryAndAFailureIsLoggedA
 
     LogCapture capture;
     log.clear();
-    delegate.reset();
     launch(&failing);
     // The log line carries the autostart's own description of the failure.
     EXPECT_EQ(capture.matching("^critical General: Failed to update launch at login: \\S").size(), 1)
