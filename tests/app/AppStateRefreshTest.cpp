@@ -6,7 +6,7 @@ using AppStateRefreshTest = AppStateFixture;
 
 // --- Completion order and overlap ---
 
-TEST_F(AppStateRefreshTest, FreshFetchWritesEachLeagueAsItsAnswerArrives) {
+TEST_F(AppStateRefreshTest, FreshFetchWritesEachLeagueAsItsAnswerArrivesTodaysGamesAfterTheLiveOnes) {
     preferences.setEnabledLeagues({"nba", "nfl"});
     std::vector<QStringList> written;
     QObject::connect(&state, &AppState::gamesChanged,
@@ -16,42 +16,34 @@ TEST_F(AppStateRefreshTest, FreshFetchWritesEachLeagueAsItsAnswerArrives) {
     // Both leagues were asked at once, before either answered.
     EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 2);
     answerLeague(Kind::liveScoreboard, "nfl", {game("f1", "nfl")});
-    answerLeague(Kind::liveScoreboard, "nba", {game("b1")});
+    const Game liveCopy = withStatus(game("shared"), inProgress, 10, 8);
+    answerLeague(Kind::liveScoreboard, "nba", {game("a"), liveCopy}, {game("z"), game("shared"), game("z")});
 
     ASSERT_TRUE(fetch.isReady());
     EXPECT_EQ(written, (std::vector<QStringList>{{}, {"nfl"}, {"nba", "nfl"}}));
+    const QList<Game> games = state.games().value("nba");
+    EXPECT_EQ(idsOf(games), (QStringList{"a", "shared", "z", "z"}));
+    EXPECT_EQ(games[1], liveCopy);
 }
 
-TEST_F(AppStateRefreshTest, OverlappingRefreshesBothWriteAndTheFirstToFinishClearsLoading) {
+// The first request to go out answers last with a copy stamped after the second was asked: that copy stays,
+// while the game list itself is the latest answer's.
+TEST_F(AppStateRefreshTest, OverlappingRefreshesBothWriteTheFirstToFinishClearsLoadingAndNoOlderCopyReturns) {
     preferences.setEnabledLeagues({"nba"});
+    const Game asked = withStatus(game("g"), inProgress, 10, 8);
     QCoro::Task<> first = state.refreshLeagues();
+    clock.advanceSeconds(3);
     QCoro::Task<> second = state.refreshLeagues();
     EXPECT_EQ(api.requestCount(Kind::scoreboard), 2);
     EXPECT_TRUE(state.isLoading());
 
-    answerLeague(Kind::scoreboard, "nba", {game("old")});
+    answerLeague(Kind::scoreboard, "nba", {withStatus(game("g"), inProgress, 12, 8)});
     EXPECT_TRUE(first.isReady());
     EXPECT_FALSE(second.isReady());
     EXPECT_FALSE(state.isLoading());
 
-    answerLeague(Kind::scoreboard, "nba", {game("new")});
-    EXPECT_TRUE(second.isReady());
-    EXPECT_EQ(idsOf(state.games().value("nba")), QStringList{"new"});
-}
-
-TEST_F(AppStateRefreshTest, ASlowerAnswerNeverBringsBackAnOlderCopyOfAGame) {
-    preferences.setEnabledLeagues({"nba"});
-    const Game asked = withStatus(game("g"), inProgress, 10, 8);
-    QCoro::Task<> slow = state.refreshLeagues();
-    clock.advanceSeconds(3);
-    QCoro::Task<> quick = state.refreshLeagues();
-
-    Game newer = withStatus(game("g"), inProgress, 12, 8);
-    answerLeague(Kind::scoreboard, "nba", {newer}); // the oldest waiting request answers with newer data
-    ASSERT_TRUE(slow.isReady());
     answerLeague(Kind::scoreboard, "nba", {asked, game("other")});
-    ASSERT_TRUE(quick.isReady());
-    // The copy stamped earlier loses; the game list itself is the latest answer's.
+    EXPECT_TRUE(second.isReady());
     EXPECT_EQ(state.games().value("nba").first().homeScore, 12);
     EXPECT_EQ(idsOf(state.games().value("nba")), (QStringList{"g", "other"}));
 }
@@ -75,18 +67,6 @@ TEST_F(AppStateRefreshTest, FreshFetchDropsAFailedLeagueButKeepsLiveGamesWhenTod
     EXPECT_TRUE(log.contains("critical API: Error fresh-fetching NBA: HTTP error: 500"))
         << log.messages.join('\n').toStdString();
     EXPECT_TRUE(log.contains("info API: Fresh fetch complete — 2 games loaded"));
-}
-
-TEST_F(AppStateRefreshTest, FreshFetchMergesTodaysGamesAfterTheLiveOnes) {
-    preferences.setEnabledLeagues({"nba"});
-    Game liveCopy = withStatus(game("shared"), inProgress, 10, 8);
-    QCoro::Task<> fetch = state.freshFetch();
-    answerLeague(Kind::liveScoreboard, "nba", {game("a"), liveCopy}, {game("z"), game("shared"), game("z")});
-
-    ASSERT_TRUE(fetch.isReady());
-    const QList<Game> games = state.games().value("nba");
-    EXPECT_EQ(idsOf(games), (QStringList{"a", "shared", "z", "z"}));
-    EXPECT_EQ(games[1], liveCopy);
 }
 
 TEST_F(AppStateRefreshTest, FreshFetchWithNoLeagueStillResetsEverything) {
