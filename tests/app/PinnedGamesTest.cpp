@@ -16,10 +16,28 @@ protected:
     }
 };
 
-TEST_F(PinnedGamesTest, PinningBeyondTheBoundEvictsTheOldestPin) {
-    for (const char* id : {"a", "b", "c", "d"})
+TEST_F(PinnedGamesTest, PinningEvictsTheOldestBeyondTheBoundAgainChangesNothingAndTogglingPinsAtTheEnd) {
+    for (const char* id : {"x", "y", "z", "a"})
         state.pinGame(game(id));
-    EXPECT_EQ(pinnedIds(), (QStringList{"b", "c", "d"}));
+    EXPECT_EQ(pinnedIds(), (QStringList{"y", "z", "a"}));
+    EXPECT_EQ(savedIds(), pinnedIds());
+
+    clock.advanceSeconds(5);
+    int changes = 0;
+    QObject::connect(&state, &AppState::pinnedGamesChanged, [&] { ++changes; });
+    state.pinGame(withStatus(game("a"), inProgress, 1, 0));
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(state.pinnedGames().last().status, scheduled);
+    EXPECT_EQ(clock.pendingDelays(), std::vector{std::chrono::milliseconds(10000)})
+        << "the timer was not re-armed";
+
+    state.togglePin(game("y"));
+    state.togglePin(game("a"));
+    EXPECT_EQ(pinnedIds(), QStringList{"z"});
+    EXPECT_EQ(savedIds(), QStringList{"z"});
+    state.pinGame(game("c"));
+    state.togglePin(game("a"));
+    EXPECT_EQ(pinnedIds(), (QStringList{"z", "c", "a"}));
     EXPECT_EQ(savedIds(), pinnedIds());
 
     preferences.setMaxPinnedGames(0);
@@ -27,50 +45,24 @@ TEST_F(PinnedGamesTest, PinningBeyondTheBoundEvictsTheOldestPin) {
     EXPECT_EQ(pinnedIds(), QStringList{"e"}) << "a bound below one still pins the new game alone";
 }
 
-TEST_F(PinnedGamesTest, PinningAgainChangesNothingTogglingRemovesAPinAndPinsItAgainAtTheEnd) {
-    state.pinGame(game("a"));
-    clock.advanceSeconds(5);
-    int changes = 0;
-    QObject::connect(&state, &AppState::pinnedGamesChanged, [&] { ++changes; });
-    state.pinGame(withStatus(game("a"), inProgress, 1, 0));
-    EXPECT_EQ(changes, 0);
-    EXPECT_EQ(state.pinnedGames().first().status, scheduled);
-    EXPECT_EQ(clock.pendingDelays(), std::vector{std::chrono::milliseconds(10000)})
-        << "the timer was not re-armed";
-
-    state.pinGame(game("b"));
-    state.togglePin(game("a"));
-    EXPECT_EQ(pinnedIds(), QStringList{"b"});
-    EXPECT_EQ(savedIds(), QStringList{"b"});
-    state.pinGame(game("c"));
-    state.togglePin(game("a"));
-    EXPECT_EQ(pinnedIds(), (QStringList{"b", "c", "a"}));
-    EXPECT_EQ(savedIds(), pinnedIds());
-}
-
-TEST_F(PinnedGamesTest, AutoFollowWindowIsExclusive) {
+// A favourite's scheduled game is followed from 30 minutes before its start until a minute after it.
+TEST_F(PinnedGamesTest, AutoFollowTakesLiveOrStartingGamesOfFavouritesOnlyAndNeverEvicts) {
     preferences.setFavoriteTeamIds({"fav"});
     preferences.setMaxPinnedGames(5);
-    state.setLeagueGames("nba",
-                         {favouriteGameStartingIn("in-1799", 1799), favouriteGameStartingIn("in-1800", 1800),
-                          favouriteGameStartingIn("ago-59", -59), favouriteGameStartingIn("ago-60", -60)});
-    state.syncPinnedGames();
-    EXPECT_EQ(pinnedIds(), (QStringList{"in-1799", "ago-59"}));
-}
-
-TEST_F(PinnedGamesTest, AutoFollowTakesLiveGamesOfFavouritesOnlyAndNeverEvicts) {
-    preferences.setFavoriteTeamIds({"fav"});
     Game awayFavourite = withStatus(game("away-fav"), halftime);
     awayFavourite.awayTeam.id = "fav";
-    QList<Game> games{withStatus(favouriteGameStartingIn("postponed", 60), postponed),
-                      withStatus(favouriteGameStartingIn("delayed", 60), delayed),
-                      withStatus(favouriteGameStartingIn("final", -600), final_),
-                      withStatus(game("other"), inProgress), awayFavourite};
-    state.setLeagueGames("nba", games);
+    state.setLeagueGames("nba",
+                         {favouriteGameStartingIn("in-1799", 1799), favouriteGameStartingIn("in-1800", 1800),
+                          favouriteGameStartingIn("ago-59", -59), favouriteGameStartingIn("ago-60", -60),
+                          withStatus(favouriteGameStartingIn("postponed", 60), postponed),
+                          withStatus(favouriteGameStartingIn("delayed", 60), delayed),
+                          withStatus(favouriteGameStartingIn("final", -600), final_),
+                          withStatus(game("other"), inProgress), awayFavourite});
     state.syncPinnedGames();
-    EXPECT_EQ(pinnedIds(), QStringList{"away-fav"});
+    EXPECT_EQ(pinnedIds(), (QStringList{"in-1799", "ago-59", "away-fav"}));
 
     // Full: a further live favourite game waits for a free place.
+    preferences.setMaxPinnedGames(3);
     state.setPinnedGames({game("x"), game("y"), game("z")});
     state.syncPinnedGames();
     EXPECT_EQ(pinnedIds(), (QStringList{"x", "y", "z"}));
@@ -80,21 +72,6 @@ TEST_F(PinnedGamesTest, AutoFollowTakesLiveGamesOfFavouritesOnlyAndNeverEvicts) 
     state.setPinnedGames({});
     state.syncPinnedGames();
     EXPECT_TRUE(pinnedIds().isEmpty());
-}
-
-TEST_F(PinnedGamesTest, SynchronisationTakesFreshCopiesInOneChange) {
-    Game live = withStatus(game("live"), inProgress, 1, 0);
-    state.setPinnedGames({game("live"), game("gone")});
-    state.setLeagueGames("nba", {live});
-    int changes = 0;
-    QObject::connect(&state, &AppState::pinnedGamesChanged, [&] { ++changes; });
-
-    state.syncPinnedGames();
-
-    EXPECT_EQ(pinnedIds(), (QStringList{"live", "gone"}));
-    EXPECT_EQ(state.pinnedGames().first(), live);
-    EXPECT_EQ(changes, 2) << "one for the fresh copies, one for the expiry";
-    EXPECT_EQ(savedIds(), pinnedIds());
 }
 
 // The scoreboard keeps listing a finished game, each copy freshly stamped: the five minutes count from the
