@@ -50,9 +50,11 @@ TEST_F(AppStateRefreshTest, OverlappingRefreshesBothWriteTheFirstToFinishClearsL
 
 // --- Fresh fetch ---
 
-TEST_F(AppStateRefreshTest, FreshFetchDropsAFailedLeagueButKeepsLiveGamesWhenTodaysScoreboardFails) {
+TEST_F(AppStateRefreshTest,
+       FreshFetchEmptiesAllDropsAFailedLeagueAndKeepsLiveGamesWhenTodaysScoreboardFails) {
     preferences.setEnabledLeagues({"nba", "nfl"});
     state.setLeagueGames("nba", {game("stale")});
+    cache.set("reply", "https://example.invalid/x", 60);
     LogCapture log;
 
     QCoro::Task<> fetch = state.freshFetch();
@@ -67,17 +69,15 @@ TEST_F(AppStateRefreshTest, FreshFetchDropsAFailedLeagueButKeepsLiveGamesWhenTod
     EXPECT_TRUE(log.contains("critical API: Error fresh-fetching NBA: HTTP error: 500"))
         << log.messages.join('\n').toStdString();
     EXPECT_TRUE(log.contains("info API: Fresh fetch complete — 2 games loaded"));
-}
+    EXPECT_FALSE(cache.get("https://example.invalid/x").has_value());
+    EXPECT_EQ(state.lastRefresh(), clock.now());
 
-TEST_F(AppStateRefreshTest, FreshFetchWithNoLeagueStillResetsEverything) {
-    state.setLeagueGames("nba", {game("g")});
-    cache.set("reply", "https://example.invalid/x", 60);
+    // With no league followed it still starts afresh.
+    preferences.setEnabledLeagues({});
     clock.advanceSeconds(86400);
-    LogCapture log;
-
+    api.clearRequests();
     ASSERT_TRUE(runToCompletion(state.freshFetch()));
     EXPECT_TRUE(state.games().isEmpty());
-    EXPECT_FALSE(cache.get("https://example.invalid/x").has_value());
     EXPECT_EQ(state.lastFetchDay(), "20260315");
     EXPECT_EQ(state.lastRefresh(), clock.now());
     EXPECT_TRUE(log.contains("info API: Fresh fetch complete — 0 games loaded"));
