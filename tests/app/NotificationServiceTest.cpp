@@ -122,7 +122,8 @@ TEST_F(NotificationServiceTest, ScoreChangeNamesTheTeamWhoseScoreRoseAndIgnoresC
     EXPECT_EQ(notifier.requests[1].title, "LAL Scores!");
 }
 
-TEST_F(DesktopNotificationTest, NotificationCarriesActionsHintsAndApplicationNameWithTheBodyEscaped) {
+TEST_F(DesktopNotificationTest,
+       NotificationCarriesActionsHintsAndTheEscapedBodyAndBringsBackTheChosenAction) {
     Game aggies = game();
     aggies.awayTeam.name = "Texas A&M <Aggies>";
     service.sendGameStartNotification(aggies);
@@ -135,13 +136,23 @@ TEST_F(DesktopNotificationTest, NotificationCarriesActionsHintsAndApplicationNam
     EXPECT_FALSE(start.hints.value("desktop-entry").toString().isEmpty());
     EXPECT_FALSE(start.hints.value("sound-name").toString().isEmpty());
 
+    // The chosen action comes back with the user info, once the notifier has the server's answer and so
+    // knows the id.
+    QSignalSpy chosen(&notifier, &Notifier::actionInvoked);
+    const uint startId = start.id;
+    roundTrip();
+    daemon.invokeAction(startId, "PIN_GAME");
+    ASSERT_TRUE(spinUntil([&] { return chosen.count() > 0; }));
+    EXPECT_EQ(chosen.at(0).at(0).toString(), "PIN_GAME");
+    EXPECT_EQ(chosen.at(0).at(1).value<UserInfo>(), userInfo);
+
     service.sendGameEndNotification(game());
     service.sendOvertimeNotification(game());
     EXPECT_EQ(waitForNotification(2).actions, (QStringList{"OPEN_GAME", "View Details"}));
     EXPECT_TRUE(waitForNotification(3).actions.isEmpty());
 }
 
-TEST_F(DesktopNotificationTest, SameIdentifierReplacesTheEarlierNotification) {
+TEST_F(DesktopNotificationTest, SameIdentifierReplacesTheEarlierNotificationUnlessItWasDismissed) {
     service.sendCloseGameNotification(game(99, 102, "Q4"));
     service.sendCloseGameNotification(game(101, 102, "Q4")); // sent before the first is answered
     Game other = game();
@@ -161,14 +172,13 @@ TEST_F(DesktopNotificationTest, SameIdentifierReplacesTheEarlierNotification) {
     EXPECT_EQ(std::count_if(notifications.begin(), notifications.end(),
                             [](const auto& n) { return n.replacesId == 0; }),
               2);
-}
 
-TEST_F(DesktopNotificationTest, ADismissedNotificationIsNotReplacedButShownAnew) {
-    service.sendGameStartNotification(game());
-    daemon.close(waitForNotification(1).id);
+    // A dismissed notification is not replaced but shown anew.
+    const uint shownId = first.id;
+    daemon.close(shownId);
     roundTrip();
-    service.sendGameStartNotification(game());
-    EXPECT_EQ(waitForNotification(2).replacesId, 0u);
+    service.sendCloseGameNotification(game(103, 102, "Q4"));
+    EXPECT_EQ(waitForNotification(4).replacesId, 0u);
 }
 
 TEST(DesktopNotifierTest, BodiesStayPlainForAServerWithoutMarkup) {
@@ -190,15 +200,4 @@ TEST_F(DesktopNotificationTest, RefusedDeliveryIsLoggedAndNothingElse) {
     EXPECT_EQ(
         log.messages,
         QStringList{"critical Notifications: Failed to send notification: Notifications are turned off"});
-}
-
-TEST_F(DesktopNotificationTest, ChosenActionComesBackWithTheUserInfo) {
-    QSignalSpy chosen(&notifier, &Notifier::actionInvoked);
-    service.sendGameStartNotification(game());
-    const uint id = waitForNotification(1).id;
-    roundTrip(); // the notifier has the server's answer, so it knows the id
-    daemon.invokeAction(id, "PIN_GAME");
-    ASSERT_TRUE(spinUntil([&] { return chosen.count() > 0; }));
-    EXPECT_EQ(chosen.at(0).at(0).toString(), "PIN_GAME");
-    EXPECT_EQ(chosen.at(0).at(1).value<UserInfo>(), userInfo);
 }
