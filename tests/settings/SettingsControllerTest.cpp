@@ -126,6 +126,7 @@ TEST_F(SettingsControllerTest, FailedRemovalKeepsTheToggleOnBecauseTheEntryIsSti
     EXPECT_TRUE(preferences.launchAtLogin());
     EXPECT_TRUE(UserPreferences(settings).launchAtLogin());
     EXPECT_TRUE(controller.launchAtLoginProblem().startsWith("Could not turn off launch at login: "));
+    EXPECT_EQ(log.matching("^critical General: Failed to update launch at login: ").size(), 1);
 }
 
 TEST_F(SettingsControllerTest, ResetPutsEverySettingBackSavesItAndClearsThePins) {

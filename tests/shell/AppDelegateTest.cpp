@@ -78,7 +78,7 @@ TEST_F(AppDelegateTest, StatusItemShowsTheSymbolWithoutTextAndThePopoverIsBuiltB
     ASSERT_NE(shell.popover(), nullptr);
     EXPECT_FALSE(shell.popover()->isVisible());
 
-    // Pins and network changes re-apply the same icon.
+    // Pins and network changes leave the icon as it is.
     emit core.pinnedGamesChanged();
     emit core.isNetworkAvailableChanged();
     processPendingEvents();
