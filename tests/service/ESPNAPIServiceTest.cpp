@@ -91,17 +91,6 @@ TEST_F(ESPNAPIServiceTest, CachedScoreboardAnswersWithoutRequestUntilItExpires) 
     EXPECT_EQ(requestsOf("basketball/nba/scoreboard"), 2);
 }
 
-TEST_F(ESPNAPIServiceTest, LiveScoreboardAlwaysGoesToTheNetworkAndFollowsTheTimeline) {
-    const auto before = await(service->fetchLiveScoreboard(leagueWithId("nba")));
-    standin.advance(25);
-    const auto after = await(service->fetchLiveScoreboard(leagueWithId("nba")));
-    ASSERT_TRUE(before.ok() && after.ok());
-    EXPECT_EQ(requestsOf("basketball/nba/scoreboard"), 2);
-    EXPECT_EQ(before.value().first().homeScore, 98);
-    EXPECT_EQ(after.value().first().homeScore, 100);
-    EXPECT_EQ(after.value().first().clock, u"1:12");
-}
-
 TEST_F(ESPNAPIServiceTest, DefaultScenarioMapsIntoGamesForEveryLeague) {
     for (const auto& [id, count] : QList<std::pair<QString, qsizetype>>{
              {"nba", 3}, {"nfl", 2}, {"nhl", 1}, {"epl", 2}, {"f1", 1}, {"atp", 2}}) {
@@ -120,8 +109,6 @@ TEST_F(ESPNAPIServiceTest, SummaryFetchedForTheDetailServesTheTopScorers) {
     ASSERT_TRUE(scorers.ok());
     ASSERT_EQ(scorers.value().size(), 2);
     EXPECT_EQ(scorers.value().at(0).playerName, u"LeBron James");
-    EXPECT_TRUE(scorers.value().at(0).isHome);
-    EXPECT_EQ(scorers.value().at(1).playerName, u"Jayson Tatum");
     EXPECT_EQ(requestsOf("basketball/nba/summary?event=401810001"), 1);
 }
 
