@@ -79,19 +79,13 @@ TEST(EventSlicesTest, EveryReplyMapsAsItsWholeParseDoes) {
     }
 }
 
+// The shapes the split refuses are in the table above; this checks that the plain one does take the split.
 TEST(EventSlicesTest, OnlyThePlainShapeIsSliced) {
-    const auto sliced = [](const QByteArray& body) { return sliceEvents(body).has_value(); };
-    EXPECT_TRUE(sliced(R"({"a": "x\\", "events": [{"b": "]\""}, {}], "c": [[]]})"));
-    const QByteArray body = R"({"a": 1, "events": [ {"b": 2} ,{} ], "c": 3})";
+    const QByteArray body = R"({"a": "x\\", "events": [ {"b": "]\""} ,{} ], "c": [[]]})";
     const std::optional<EventSlices> slices = sliceEvents(body);
     ASSERT_TRUE(slices);
-    EXPECT_EQ(slices->rest, R"({"a": 1, "events": [], "c": 3})");
-    EXPECT_EQ(slices->events, (QList<QByteArrayView>{R"({"b": 2})", "{}"}));
-
-    EXPECT_FALSE(sliced(R"({"events": [], "events": []})"));
-    EXPECT_FALSE(sliced(R"({"ev\u0065nts": []})"));
-    EXPECT_FALSE(sliced(R"({"events": {}})"));
-    EXPECT_FALSE(sliced(R"({"events": [1,]})"));
-    EXPECT_FALSE(sliced("{\"events\": [" + QByteArray(eventSliceDepthLimit + 1, '[') +
-                        QByteArray(eventSliceDepthLimit + 1, ']') + "]}"));
+    EXPECT_EQ(slices->rest, R"({"a": "x\\", "events": [], "c": [[]]})");
+    EXPECT_EQ(slices->events, (QList<QByteArrayView>{R"({"b": "]\""})", "{}"}));
+    EXPECT_FALSE(sliceEvents("{\"events\": [" + QByteArray(eventSliceDepthLimit + 1, '[') +
+                             QByteArray(eventSliceDepthLimit + 1, ']') + "]}"));
 }
