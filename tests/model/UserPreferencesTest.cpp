@@ -69,19 +69,6 @@ QVariant changedValue(const QMetaProperty& property, const QVariant& current) {
 
 } // namespace
 
-TEST_F(UserPreferencesTest, FirstLaunchUsesTheDefaults) {
-    const UserPreferences preferences(store);
-    EXPECT_EQ(preferences.enabledLeagues(), ids({"nfl", "nba", "mlb", "nhl", "mls", "epl"}));
-    EXPECT_EQ(preferences.maxPinnedGames(), 3);
-    EXPECT_FALSE(preferences.notifyScoreChange());
-    EXPECT_FALSE(preferences.quietHoursEnabled());
-    EXPECT_EQ(preferences.quietHoursStart().toLocalTime().time(), QTime(22, 0));
-    EXPECT_EQ(preferences.quietHoursEnd().toLocalTime().time(), QTime(8, 0));
-    EXPECT_EQ(preferences.menuBarDisplayMode(), MenuBarDisplayMode::scoreOnly);
-    EXPECT_FALSE(preferences.calendarIdentifier().has_value());
-    EXPECT_FALSE(store.contains(key)) << "loading alone writes nothing";
-}
-
 TEST(UserPreferencesFileTest, SaveAndReloadThroughTheSettingsFileReproducesEverySetting) {
     QTemporaryDir directory;
     ASSERT_TRUE(directory.isValid());
@@ -149,13 +136,33 @@ TEST_F(UserPreferencesTest, NullMissingAndUnknownKeysLeaveDefaults) {
     EXPECT_TRUE(log.warnings().isEmpty()) << log.warnings().join(u'\n').toStdString();
 }
 
-TEST_F(UserPreferencesTest, BadValuesDefaultOnlyTheirOwnSettingsAndAreNamedInOneWarning) {
-    storeDocument(R"({"enabledLeagues": ["nba", 7], "quietHoursEnd": "08:00", "maxPinnedGames": 2.5,
-                      "useNotch": 0, "calendarIdentifier": 12, "showInDock": true, "closeGameThreshold": 10,
-                      "menuBarDisplayMode": "Score_Only", "notifyScoreChange": true, "refreshInterval": 45.5,
-                      "favoriteTeamIds": ["12", "34"]})");
+TEST_F(UserPreferencesTest, OneBadValueDefaultsOnlyItsOwnSetting) {
+    storeDocument(R"({"maxPinnedGames": "5", "busyMode": true, "closeGameThreshold": 10,
+                      "menuBarDisplayMode": "icon_only", "favoriteTeamIds": ["12", "34"]})");
     LogCapture log;
     UserPreferences preferences(store);
+    EXPECT_EQ(preferences.maxPinnedGames(), 3);
+    EXPECT_TRUE(preferences.busyMode());
+    EXPECT_EQ(preferences.closeGameThreshold(), 10);
+    EXPECT_EQ(preferences.menuBarDisplayMode(), MenuBarDisplayMode::iconOnly);
+    EXPECT_EQ(preferences.favoriteTeamIds(), ids({"12", "34"}));
+    ASSERT_EQ(log.warnings().size(), 1);
+    EXPECT_TRUE(log.warnings().first().contains("maxPinnedGames"_L1)) << log.warnings().first().toStdString();
+    EXPECT_TRUE(log.warnings().first().startsWith("warning General: "_L1))
+        << log.warnings().first().toStdString();
+
+    // The next save keeps what the user had rather than overwriting it with defaults.
+    preferences.save();
+    EXPECT_TRUE(storedDocument().value("busyMode"_L1).toBool());
+    EXPECT_EQ(storedDocument().value("maxPinnedGames"_L1).toInteger(), 3);
+}
+
+TEST_F(UserPreferencesTest, BadValuesOfEveryKindAreNamedInOneWarning) {
+    storeDocument(R"({"enabledLeagues": ["nba", 7], "quietHoursEnd": "08:00", "maxPinnedGames": 2.5,
+                      "useNotch": 0, "calendarIdentifier": 12, "showInDock": true,
+                      "menuBarDisplayMode": "Score_Only", "notifyScoreChange": true, "refreshInterval": 45.5})");
+    LogCapture log;
+    const UserPreferences preferences(store);
     EXPECT_EQ(preferences.enabledLeagues(), ids({"nfl", "nba", "mlb", "nhl", "mls", "epl"}));
     EXPECT_EQ(preferences.quietHoursEnd().toLocalTime().time(), QTime(8, 0));
     EXPECT_EQ(preferences.maxPinnedGames(), 3);
@@ -165,19 +172,11 @@ TEST_F(UserPreferencesTest, BadValuesDefaultOnlyTheirOwnSettingsAndAreNamedInOne
     EXPECT_EQ(preferences.menuBarDisplayMode(), MenuBarDisplayMode::scoreOnly);
     EXPECT_TRUE(preferences.notifyScoreChange());
     EXPECT_EQ(preferences.refreshInterval(), 45.5);
-    EXPECT_EQ(preferences.closeGameThreshold(), 10);
-    EXPECT_EQ(preferences.favoriteTeamIds(), ids({"12", "34"}));
     ASSERT_EQ(log.warnings().size(), 1);
-    EXPECT_TRUE(log.warnings().first().startsWith("warning General: "_L1));
     for (const char* name : {"enabledLeagues", "quietHoursEnd", "maxPinnedGames", "useNotch",
                              "calendarIdentifier", "menuBarDisplayMode"})
         EXPECT_TRUE(log.warnings().first().contains(QLatin1StringView(name))) << name;
     EXPECT_FALSE(log.warnings().first().contains("showInDock"_L1));
-
-    // The next save keeps what the user had rather than overwriting it with defaults.
-    preferences.save();
-    EXPECT_TRUE(storedDocument().value("showInDock"_L1).toBool());
-    EXPECT_EQ(storedDocument().value("closeGameThreshold"_L1).toInteger(), 10);
 }
 
 TEST_F(UserPreferencesTest, DocumentThatIsNotAnObjectLeavesDefaultsAndStays) {
