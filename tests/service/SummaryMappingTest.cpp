@@ -20,22 +20,34 @@ QStringList names(const QList<LeaderCategory>& leaders) {
 
 } // namespace
 
-TEST(SummaryMappingTest, LiveSummaryMapsTheGameAndEachTeamsLeaders) {
-    const GameDetail detail = summaryOf(testdata::read("summary/nfl-live.json"));
-    const Game& game = detail.game;
+TEST(SummaryMappingTest, LiveSummaryMapsTheGame) {
+    const Game game = summaryOf(testdata::read("summary/nfl-live.json")).game;
     EXPECT_EQ(game.id, u"401772830");
     EXPECT_EQ(game.league.id, u"nfl");
     EXPECT_EQ(sideNames(game), u"Buffalo Bills|Kansas City Chiefs");
     EXPECT_EQ(stateOf(game), u"in_progress|17:14|8:32 - 3rd|8:32");
     EXPECT_EQ(game.lastUpdate, mappingNow());
-    EXPECT_EQ(game.startTime, utc(2026, 9, 13, 17, 0));
+}
+
+TEST(SummaryMappingTest, StartTimeIsTheScheduledDateNotTheMomentOfMapping) {
+    EXPECT_EQ(summaryOf(testdata::read("summary/nfl-live.json")).game.startTime, utc(2026, 9, 13, 17, 0));
+    EXPECT_EQ(summaryOf(summaryWith(R"("date": "2026-09-13T17:00:00.000Z")")).game.startTime,
+              utc(2026, 9, 13, 17, 0));
+    EXPECT_EQ(summaryOf(summaryWith(R"("date": "Sunday")")).game.startTime, mappingNow());
+    EXPECT_EQ(summaryOf(summaryWith(R"("id": "1")")).game.startTime, mappingNow());
+}
+
+TEST(SummaryMappingTest, TeamBlockLeadersGoToTheirTeamsSide) {
+    const GameDetail detail = summaryOf(testdata::read("summary/nfl-live.json"));
     ASSERT_TRUE(detail.leaders);
     EXPECT_EQ(names(detail.leaders->homeLeaders),
               QStringList({"Passing Yards:Josh Allen:18/25, 231 YDS, 2 TD",
                            "Rushing Yards:James Cook:14 CAR, 66 YDS",
                            "Receiving Yards:Khalil Shakir:6 REC, 84 YDS"}));
-    EXPECT_EQ(names(detail.leaders->awayLeaders).first(),
-              u"Passing Yards:Patrick Mahomes:15/24, 178 YDS, 2 TD");
+    EXPECT_EQ(names(detail.leaders->awayLeaders),
+              QStringList({"Passing Yards:Patrick Mahomes:15/24, 178 YDS, 2 TD",
+                           "Rushing Yards:Isiah Pacheco:9 CAR, 31 YDS",
+                           "Receiving Yards:Travis Kelce:5 REC, 61 YDS"}));
 }
 
 TEST(SummaryMappingTest, TeamBlocksAreSidedByTeamIdWhateverTheirOrder) {
@@ -61,13 +73,10 @@ TEST(SummaryMappingTest, LeadersNeedTheirKeyAndPlaysNeedTheDrivesStructure) {
                         .playByPlay.isEmpty());
 }
 
-TEST(SummaryMappingTest, BareSummaryHasUnknownSidesAndStartsAtTheMomentOfMapping) {
+TEST(SummaryMappingTest, BareSummaryHasUnknownSides) {
     const GameDetail bare = summaryOf(summaryWith(R"("status": {"type": {"state": "post"}})"));
     EXPECT_EQ(sideNames(bare.game), u"Unknown|Unknown");
     EXPECT_EQ(stateOf(bare.game), u"final|0:0|none|none");
-    // Only a readable date is the start; the moment of mapping stands in for none.
-    EXPECT_EQ(bare.game.startTime, mappingNow());
-    EXPECT_EQ(summaryOf(summaryWith(R"("date": "Sunday")")).game.startTime, mappingNow());
 }
 
 TEST(SummaryMappingTest, FightersAreTheSidesOfABoutSummary) {
