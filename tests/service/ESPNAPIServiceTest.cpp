@@ -171,7 +171,7 @@ TEST_F(ESPNAPIServiceFaultTest, FailuresAreErrorValuesWithTheirKindAndCode) {
         ASSERT_FALSE(games.ok()) << id.toStdString();
         EXPECT_EQ(games.error().kind(), kind) << id.toStdString();
         EXPECT_EQ(games.error().code(), code) << id.toStdString();
-        // A transport failure keeps Qt's own text.
+        // Every failure says what went wrong.
         EXPECT_FALSE(games.error().errorDescription().isEmpty()) << id.toStdString();
     }
 }

@@ -68,7 +68,15 @@ TEST(SummaryMappingTest, TeamBlocksAreSidedByTeamIdWhateverTheirOrder) {
 TEST(SummaryMappingTest, LeadersNeedTheirKeyAndPlaysNeedTheDrivesStructure) {
     EXPECT_FALSE(summaryOf(testdata::read("summary/nhl-final-boxscore.json"), "nhl").leaders);
 
-    for (const char* drives : {R"({"previous": [{"plays": []}, 3]})", "[]"})
+    EXPECT_EQ(
+        summaryOf(summaryWith(R"("id": "1")",
+                              R"(, "drives": {"previous": [{"plays": [{"id": "p", "text": "a play"}]}]})"))
+            .playByPlay.size(),
+        1);
+    // The same play under drives that are not an object of previous drives, or beside a drive that is not
+    // an object.
+    for (const char* drives : {R"({"previous": [{"plays": [{"id": "p", "text": "a play"}]}, 3]})",
+                               R"([{"plays": [{"id": "p", "text": "a play"}]}])"})
         EXPECT_TRUE(summaryOf(summaryWith(R"("id": "1")", R"(, "drives": )" + QByteArray(drives)))
                         .playByPlay.isEmpty());
 }
