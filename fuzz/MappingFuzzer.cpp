@@ -1,5 +1,7 @@
 // Feeds one input to every reply mapping and to the shared parsers. A crash, a hang, a sanitizer report or
-// an out-of-bounds read on any input is a fault.
+// an out-of-bounds read on any input is a fault, and so is a scoreboard that maps event by event otherwise
+// than its whole parse does.
+#include "WholeScoreboardParse.h"
 #include "model/League.h"
 #include "service/ScoresMapping.h"
 #include "service/SharedParsers.h"
@@ -7,6 +9,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QUuid>
 
 #include <cstddef>
 #include <cstdint>
@@ -24,6 +27,29 @@ const QList<League>& leaguesOfEverySport() {
     return leagues;
 }
 
+// A team sent without an id is given a random one; two mappings of it can only agree on the rest.
+QList<Game> withoutMadeUpIds(QList<Game> games) {
+    for (Game& game : games) {
+        for (Team* team : {&game.homeTeam, &game.awayTeam}) {
+            if (!QUuid::fromString(team->id).isNull())
+                team->id.clear();
+        }
+    }
+    return games;
+}
+
+// Mapping event by event must give exactly what parsing the whole reply gives, games or error.
+void checkSlicedAgainstWhole(const QByteArray& body, const QDateTime& now) {
+    static const League league = League::withId(QStringLiteral("nfl")).value();
+    const ServiceResult<QList<Game>> mapped = parseScoreboard(body, league, now);
+    const ServiceResult<QList<Game>> whole = scoreboardParsedWhole(body, league, now);
+    const bool same = mapped.ok() == whole.ok() &&
+                      (whole.ok() ? withoutMadeUpIds(mapped.value()) == withoutMadeUpIds(whole.value())
+                                  : mapped.error() == whole.error());
+    if (!same)
+        __builtin_trap();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -32,6 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const League& league : leaguesOfEverySport())
         (void)parseScoreboard(body, league, now);
+    checkSlicedAgainstWhole(body, now);
     (void)parseSummary(body, leaguesOfEverySport().first(), QStringLiteral("401772830"), now);
     (void)parseTopScorers(body);
     (void)parseTeams(body, leaguesOfEverySport().first());

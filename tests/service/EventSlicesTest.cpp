@@ -3,31 +3,9 @@
 #include "service/EventSlices.h"
 
 #include "MappingTestSupport.h"
-#include "service/EventMapping.h"
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "WholeScoreboardParse.h"
 
 namespace {
-
-// The scoreboard as the whole reply parses.
-ServiceResult<QList<Game>> parsedWhole(const QByteArray& body, const League& league) {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(body, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
-        return APIError::parsingError();
-    const QJsonValue events = document.object().value(QLatin1StringView("events"));
-    QList<Game> games;
-    for (const QJsonValue event : events.toArray()) {
-        if (!event.isObject())
-            return APIError::parsingError();
-        if (std::optional<Game> game = parseEvent(event.toObject(), league, mappingNow()))
-            games.append(*game);
-    }
-    if (!events.isArray())
-        return APIError::parsingError();
-    return games;
-}
 
 QByteArray event(int id, const QByteArray& extra = {}) {
     return R"({"id": ")" + QByteArray::number(id) + R"(", "date": "2026-09-13T17:00Z", )" + extra +
@@ -70,7 +48,7 @@ TEST(EventSlicesTest, EveryReplyMapsAsItsWholeParseDoes) {
     const League league = leagueWithId("nfl");
     for (const QByteArray& body : bodies) {
         const ServiceResult<QList<Game>> mapped = parseScoreboard(body, league, mappingNow());
-        const ServiceResult<QList<Game>> whole = parsedWhole(body, league);
+        const ServiceResult<QList<Game>> whole = scoreboardParsedWhole(body, league, mappingNow());
         ASSERT_EQ(mapped.ok(), whole.ok()) << body.left(200).toStdString();
         if (whole.ok())
             EXPECT_EQ(mapped.value(), whole.value()) << body.left(200).toStdString();
