@@ -78,10 +78,15 @@ TEST(SingleInstanceTest, LaunchesRacingAfterACrashLeaveExactlyOneInstance) {
 TEST(SingleInstanceTest, DefaultNameIsPerUserAndSettingsFolder) {
     const QString name = SingleInstance::defaultServerName();
     EXPECT_TRUE(name.contains('-' + QString::number(::getuid()) + '-'));
+    const bool wasSet = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
     const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", "/tmp/glimmerbox-elsewhere");
     EXPECT_NE(SingleInstance::defaultServerName(), name);
-    qputenv("XDG_CONFIG_HOME", saved);
+    // Put back as it was: an unset variable must not come back set and empty.
+    if (wasSet)
+        qputenv("XDG_CONFIG_HOME", saved);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
 }
 
 } // namespace
