@@ -154,6 +154,8 @@ private:
     // afresh the previous states of the games no longer held are dropped.
     QCoro::Task<> reloadFollowedLeagues(CurrentScoreboard source, bool startedAfresh);
     void autoPinFavoriteGames(const QList<Game>& allGames);
+    // The end of every pin change the user makes: publish the pins, store their ids, re-arm their refresh.
+    void publishUserPinChange();
     // Records the moment each finished game among `games` was first seen final, for the pins' expiry.
     void noteFinishedGames(const QList<Game>& games);
     bool isInQuietHours() const;

@@ -44,9 +44,7 @@ void AppState::pinGame(const Game& game) {
         emit pinnedGamesChanged(m_pinnedGames);
     }
     m_pinnedGames.append(game);
-    emit pinnedGamesChanged(m_pinnedGames);
-    savePinnedGameIds();
-    schedulePinnedRefresh();
+    publishUserPinChange();
 }
 
 void AppState::togglePin(const Game& game) {
@@ -59,13 +57,15 @@ void AppState::togglePin(const Game& game) {
 
 void AppState::unpin(const QString& gameId) {
     m_pinnedGames.removeIf([&](const Game& pinned) { return pinned.id == gameId; });
-    emit pinnedGamesChanged(m_pinnedGames);
-    savePinnedGameIds();
-    schedulePinnedRefresh();
+    publishUserPinChange();
 }
 
 void AppState::clearPins() {
     m_pinnedGames.clear();
+    publishUserPinChange();
+}
+
+void AppState::publishUserPinChange() {
     emit pinnedGamesChanged(m_pinnedGames);
     savePinnedGameIds();
     schedulePinnedRefresh();
