@@ -2,7 +2,7 @@
 // each wait a fixed latency as over a real network, compared with the same six fetched one after another.
 // Prints the figures; asserts nothing.
 
-#include "BenchStandin.h"
+#include "StandinProcess.h"
 #include "service/ESPNAPIService.h"
 
 #include <QCoroTask>
@@ -39,8 +39,9 @@ double millisecondsOf(QCoro::Task<> task) {
 }
 
 void BM_FetchOverlapSixLeagues(benchmark::State& state) {
-    BenchStandin standin({QStringLiteral("--latency"), QString::number(replyLatencyMs)});
-    if (standin.apiBase().isEmpty()) {
+    const StandinProcess standin(QStringLiteral("default.json"), 0,
+                                 {QStringLiteral("--latency"), QString::number(replyLatencyMs)});
+    if (!standin.isRunning()) {
         state.SkipWithError("the stand-in did not start");
         return;
     }

@@ -2,11 +2,10 @@
 // 5,000 events from the stand-in. A 1 ms timer probes the loop; the longest gap between its ticks is the
 // figure "gui stall ms 5000 events" printed after the table. Asserts nothing.
 #include "BenchFigures.h"
-#include "BenchStandin.h"
 #include "GeneratedEvents.h"
+#include "StandinProcess.h"
 #include "service/ESPNAPIService.h"
 
-#include <QCoreApplication>
 #include <QCoroTask>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -34,9 +33,8 @@ QString writeScenario(const QTemporaryDir& dir) {
     return path;
 }
 
-QCoro::Task<> fetchLarge(ESPNAPIService& service, bool& done) {
+QCoro::Task<> fetchLarge(ESPNAPIService& service) {
     ServiceResult<QList<Game>> games = co_await service.fetchLiveScoreboard(League::withId("nfl").value());
-    done = true;
     if (!games.ok() || games.value().size() != eventCount)
         qWarning("the 5000-event scoreboard did not map: %s",
                  games.ok() ? qPrintable(QString::number(games.value().size()))
@@ -49,19 +47,17 @@ QCoro::Task<> fetchLarge(ESPNAPIService& service, bool& done) {
 
 void BM_GuiStallWhileMappingALargeScoreboard(benchmark::State& state) {
     QTemporaryDir dir;
-    const BenchStandin standin({QStringLiteral("--scenario"), writeScenario(dir)});
-    const QString& apiBase = standin.apiBase();
-    if (apiBase.isEmpty()) {
+    const StandinProcess standin(writeScenario(dir));
+    if (!standin.isRunning()) {
         state.SkipWithError("the stand-in did not start");
         return;
     }
     CacheService cache;
-    ESPNAPIService service(cache, Clock::system(), apiBase);
+    ESPNAPIService service(cache, Clock::system(), standin.apiBase());
     // These generated events are richer than the service's: 5000 of them pass the usual body limit.
     service.setBodyLimit(ESPNAPIService::defaultBodyLimit * 4);
     double longest = 0;
     for (auto _ : state) {
-        bool done = false;
         QElapsedTimer sinceTick;
         QTimer probe;
         probe.setInterval(1);
@@ -71,9 +67,7 @@ void BM_GuiStallWhileMappingALargeScoreboard(benchmark::State& state) {
         });
         sinceTick.start();
         probe.start();
-        fetchLarge(service, done);
-        while (!done)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoro::waitFor(fetchLarge(service));
     }
     state.counters["longest_gui_stall_ms"] = longest;
     benchSummary()[QStringLiteral("gui stall ms %1 events").arg(eventCount)] = longest;

@@ -3,10 +3,9 @@
 // scoreboard. The stand-in runs in a process of its own, so its time is not counted. Prints "small scoreboard
 // reply cpu ms" after the table; asserts nothing.
 #include "BenchFigures.h"
-#include "BenchStandin.h"
+#include "StandinProcess.h"
 #include "service/ESPNAPIService.h"
 
-#include <QCoreApplication>
 #include <QCoroTask>
 
 #include <benchmark/benchmark.h>
@@ -21,28 +20,22 @@ double processCpuMs() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-QCoro::Task<> fetchSmall(ESPNAPIService& service, bool& done) {
-    const ServiceResult<QList<Game>> games =
-        co_await service.fetchLiveScoreboard(League::withId("nba").value());
-    done = true;
+QCoro::Task<> fetchSmall(ESPNAPIService& service, const League& league) {
+    const ServiceResult<QList<Game>> games = co_await service.fetchLiveScoreboard(league);
     if (!games.ok() || games.value().isEmpty())
         qWarning("the stand-in's scoreboard did not map");
 }
 
 void BM_SmallScoreboardReply(benchmark::State& state) {
-    const BenchStandin standin({});
-    if (standin.apiBase().isEmpty()) {
+    const StandinProcess standin;
+    if (!standin.isRunning()) {
         state.SkipWithError("the stand-in did not start");
         return;
     }
     CacheService cache;
     ESPNAPIService service(cache, Clock::system(), standin.apiBase());
-    const auto fetchOnce = [&service] {
-        bool done = false;
-        fetchSmall(service, done);
-        while (!done)
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    };
+    const League nba = League::withId("nba").value();
+    const auto fetchOnce = [&] { QCoro::waitFor(fetchSmall(service, nba)); };
     fetchOnce(); // the connection and the mapping thread are set up once, as in a running application
     const double cpuBefore = processCpuMs();
     for (auto _ : state)

@@ -13,7 +13,6 @@ void setDefault(const char* name, const char* value) {
 int main(int argc, char* argv[]) {
     setDefault("QT_QPA_PLATFORM", "offscreen");
     setDefault("GLIMMERBOX_TEST_DATA", GLIMMERBOX_DEFAULT_TEST_DATA);
-    setDefault("GLIMMERBOX_STANDIN", GLIMMERBOX_DEFAULT_STANDIN);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

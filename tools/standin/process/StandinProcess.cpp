@@ -5,20 +5,17 @@
 #include <QTcpSocket>
 
 namespace {
-constexpr int startupTimeoutMs = 10000;
+// Generous: a scenario of thousands of events takes a while to load.
+constexpr int startupTimeoutMs = 30000;
 const QByteArray readyPrefix = "listening on 127.0.0.1:";
 } // namespace
 
-StandinProcess::StandinProcess(const QString& scenario, double speed) {
-    // The test main() points GLIMMERBOX_STANDIN at the stand-in of this build unless it is set already.
-    const QString program = qEnvironmentVariable("GLIMMERBOX_STANDIN");
-    if (program.isEmpty()) {
-        m_startupError = QStringLiteral("GLIMMERBOX_STANDIN is not set");
-        return;
-    }
+StandinProcess::StandinProcess(const QString& scenario, double speed, const QStringList& moreArguments) {
     m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(program, {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--scenario"),
-                              scenario, QStringLiteral("--speed"), QString::number(speed)});
+    m_process.start(QStringLiteral(GLIMMERBOX_BUILT_STANDIN),
+                    QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--scenario"),
+                                scenario, QStringLiteral("--speed"), QString::number(speed)} +
+                        moreArguments);
     if (!m_process.waitForStarted(startupTimeoutMs)) {
         m_startupError = m_process.errorString();
         return;

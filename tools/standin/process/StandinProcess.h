@@ -3,14 +3,18 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
-// Runs the stand-in scores service ($GLIMMERBOX_STANDIN) on an ephemeral port for the lifetime of the object:
+// Runs this build's stand-in scores service on an ephemeral port for the lifetime of the object:
 //   StandinProcess standin("default.json");
 //   ESPNAPIService service(cache, clock, standin.apiBase());
-// The timeline stands still unless a speed is given; advance() moves it on deterministically.
+// `scenario` is a built-in scenario's name or a file's path; `moreArguments` go to the program as they are
+// (faults such as "--latency 50"). The timeline stands still unless a speed is given; advance() moves it on
+// deterministically.
 class StandinProcess {
 public:
-    explicit StandinProcess(const QString& scenario = QStringLiteral("default.json"), double speed = 0);
+    explicit StandinProcess(const QString& scenario = QStringLiteral("default.json"), double speed = 0,
+                            const QStringList& moreArguments = {});
     ~StandinProcess();
     StandinProcess(const StandinProcess&) = delete;
     StandinProcess& operator=(const StandinProcess&) = delete;
