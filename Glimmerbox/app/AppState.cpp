@@ -8,6 +8,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 AppState::AppState(ScoresService& apiService, CacheService& cache, GameNotifier& notificationService,
                    NetworkMonitor& networkMonitor, UserPreferences& preferences, SettingsStore& settings,
@@ -23,17 +24,14 @@ AppState::~AppState() = default;
 // --- Published state ---
 
 void AppState::setGames(const GamesByLeague& games) {
-    GamesByLeague replaced = m_games;
-    m_games = games;
+    GamesByLeague replaced = std::exchange(m_games, games);
     emit gamesChanged(m_games);
     for (QList<Game>& leagueGames : replaced)
         release(std::move(leagueGames));
 }
 
 void AppState::setLeagueGames(const QString& leagueId, const QList<Game>& games) {
-    QList<Game>& held = m_games[leagueId];
-    QList<Game> replaced = held;
-    held = games;
+    QList<Game> replaced = std::exchange(m_games[leagueId], games);
     emit gamesChanged(m_games);
     release(std::move(replaced));
 }

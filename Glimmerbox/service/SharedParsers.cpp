@@ -155,6 +155,9 @@ public:
             m_lowered = text.toString().toLower();
         }
     }
+    // The view points into the object's own buffer.
+    LowerText(const LowerText&) = delete;
+    LowerText& operator=(const LowerText&) = delete;
 
     bool equals(std::string_view lower) const {
         return m_ascii ? m_view == lower : m_lowered == toLatin1(lower);
