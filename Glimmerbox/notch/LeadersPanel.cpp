@@ -84,25 +84,13 @@ LeadersPanel::LeadersPanel(Clock& clock, QWidget* parent) : QWidget(parent), m_c
 void LeadersPanel::setLeaders(const Game& game, bool isLoadingLeaders, const QList<TopScorer>& topScorers) {
     m_game = game;
     m_content = LeadersContent::make(game, isLoadingLeaders, topScorers);
-    updateSpinner();
+    m_spinner.setTurning(m_content.kind == Kind::loading);
     updateGeometry();
     update();
 }
 
 QSize LeadersPanel::sizeHint() const {
     return {340, int(topPadding(m_content.kind) + bodyHeight(m_content.kind))};
-}
-
-void LeadersPanel::updateSpinner() {
-    keepSpinnerTurning(m_spinnerTimer, m_content.kind == Kind::loading && isVisible(), m_clock, this);
-}
-
-void LeadersPanel::showEvent(QShowEvent*) {
-    updateSpinner();
-}
-
-void LeadersPanel::hideEvent(QHideEvent*) {
-    m_spinnerTimer.reset();
 }
 
 void LeadersPanel::paintEvent(QPaintEvent*) {

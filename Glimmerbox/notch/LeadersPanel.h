@@ -3,6 +3,7 @@
 #include "LeadersContent.h"
 
 #include "platform/Clock.h"
+#include "platform/SpinnerTicker.h"
 
 #include <QWidget>
 
@@ -22,14 +23,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
-    void updateSpinner();
-
     Clock& m_clock;
     Game m_game;
     LeadersContent m_content;
-    ClockTimerPtr m_spinnerTimer;
+    SpinnerTicker m_spinner{this, m_clock};
 };

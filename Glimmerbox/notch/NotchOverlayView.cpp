@@ -469,7 +469,7 @@ void NotchOverlayView::paintEvent(QPaintEvent*) {
         painter.restore();
     }
     // Logos that are still loading turn their spinners; nothing ticks once none is.
-    keepSpinnerTurning(m_spinnerTimer, loading, m_clock, this);
+    m_spinner.setTurning(loading);
 }
 
 void NotchOverlayView::resizeEvent(QResizeEvent*) {

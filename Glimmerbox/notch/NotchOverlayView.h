@@ -7,6 +7,7 @@
 
 #include "platform/AnimationDriver.h"
 #include "platform/Clock.h"
+#include "platform/SpinnerTicker.h"
 #include "platform/Spring.h"
 
 #include <QPixmap>
@@ -155,6 +156,5 @@ private:
     SwipeDirection m_transitionDirection = SwipeDirection::none;
 
     std::map<OverlaySlot, QPointer<QWidget>> m_hosted;
-    bool m_logoLoading = false;
-    ClockTimerPtr m_spinnerTimer;
+    SpinnerTicker m_spinner{this, m_clock};
 };

@@ -18,7 +18,10 @@ RefreshControlView::RefreshControlView(RefreshControlModel& model, Clock& clock,
     connect(&m_driver, &AnimationDriver::frame, this, qOverload<>(&QWidget::update));
     connect(&model, &RefreshControlModel::refreshHoverProgressChanged, this,
             &RefreshControlView::progressChanged);
-    connect(&model, &RefreshControlModel::isRefreshingChanged, this, [this] { updateSpinner(); });
+    connect(&model, &RefreshControlModel::isRefreshingChanged, this, [this] {
+        m_spinner.setTurning(m_model.isRefreshing());
+        update();
+    });
     connect(&model, &RefreshControlModel::refreshCooldownChanged, this, qOverload<>(&QWidget::update));
 }
 
@@ -42,11 +45,6 @@ void RefreshControlView::progressChanged(double progress, RefreshControlModel::P
         m_driver.animate(m_fill, progress, easeBackSpring);
         break;
     }
-}
-
-void RefreshControlView::updateSpinner() {
-    keepSpinnerTurning(m_spinnerTimer, m_model.isRefreshing() && isVisible(), m_clock, this);
-    update();
 }
 
 void RefreshControlView::paintEvent(QPaintEvent*) {
@@ -95,12 +93,6 @@ void RefreshControlView::leaveEvent(QEvent*) {
     setPointerOver(false);
 }
 
-// A picker shown again while its refresh still runs turns the spinner again.
-void RefreshControlView::showEvent(QShowEvent*) {
-    updateSpinner();
-}
-
 void RefreshControlView::hideEvent(QHideEvent*) {
     setPointerOver(false);
-    m_spinnerTimer.reset();
 }

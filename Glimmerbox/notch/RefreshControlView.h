@@ -3,6 +3,7 @@
 #include "RefreshControlModel.h"
 
 #include "platform/AnimationDriver.h"
+#include "platform/SpinnerTicker.h"
 #include "platform/Spring.h"
 
 #include <QWidget>
@@ -26,7 +27,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -34,12 +34,11 @@ private:
     double fillFraction() const;
     void setPointerOver(bool over);
     void progressChanged(double progress, RefreshControlModel::ProgressMotion motion);
-    void updateSpinner();
 
     RefreshControlModel& m_model;
     Clock& m_clock;
     AnimationDriver m_driver;
     Spring m_fill;
-    ClockTimerPtr m_spinnerTimer;
+    SpinnerTicker m_spinner{this, m_clock};
     bool m_pointerOver = false;
 };

@@ -6,7 +6,7 @@
 #include <QPainter>
 
 TeamLogoView::TeamLogoView(const Team& team, int size, QWidget* parent)
-    : QWidget(parent), m_team(team), m_size(size) {
+    : QWidget(parent), m_team(team), m_size(size), m_spinner(this, Clock::system()) {
     setFixedSize(size, size);
     setAttribute(Qt::WA_TranslucentBackground);
     connect(&ImageLoader::shared(), &ImageLoader::finished, this, [this](const QUrl& url) {
@@ -25,14 +25,5 @@ void TeamLogoView::setTeam(const Team& team) {
 void TeamLogoView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool loading = paintTeamLogo(painter, QRectF(rect()), m_team, spinnerTurn(Clock::system().now()));
-    setSpinning(loading);
-}
-
-void TeamLogoView::hideEvent(QHideEvent* event) {
-    setSpinning(false);
-    QWidget::hideEvent(event);
-}
-
-void TeamLogoView::setSpinning(bool spinning) {
-    keepSpinnerTurning(m_spinnerTimer, spinning, Clock::system(), this);
+    m_spinner.setTurning(loading);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Team.h"
-#include "platform/Clock.h"
+#include "platform/SpinnerTicker.h"
 
 #include <QWidget>
 
@@ -14,18 +14,15 @@ public:
 
     void setTeam(const Team& team);
     const Team& team() const { return m_team; }
-    bool isSpinning() const { return m_spinnerTimer != nullptr; }
+    bool isSpinning() const { return m_spinner.isTicking(); }
 
     QSize sizeHint() const override { return {m_size, m_size}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
-    void setSpinning(bool spinning);
-
     Team m_team;
     int m_size;
-    ClockTimerPtr m_spinnerTimer;
+    SpinnerTicker m_spinner;
 };

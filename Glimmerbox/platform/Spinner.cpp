@@ -1,7 +1,6 @@
 #include "Spinner.h"
 
 #include <QPainter>
-#include <QWidget>
 
 #include <algorithm>
 
@@ -28,12 +27,4 @@ void paintSpinner(QPainter& painter, const QRectF& rect, double turn, const QCol
 
 double spinnerTurn(const QDateTime& now) {
     return static_cast<double>(now.toMSecsSinceEpoch() % 1000) / 1000.0;
-}
-
-void keepSpinnerTurning(ClockTimerPtr& timer, bool turning, Clock& clock, QWidget* widget) {
-    if (!turning)
-        timer.reset();
-    else if (!timer)
-        timer = clock.repeating(std::chrono::milliseconds(spinnerFrameMs), widget,
-                                [widget] { widget->update(); });
 }

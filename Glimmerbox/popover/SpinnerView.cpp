@@ -6,20 +6,13 @@
 
 #include <QPainter>
 
-SpinnerView::SpinnerView(int diameter, QWidget* parent) : QWidget(parent) {
+SpinnerView::SpinnerView(int diameter, QWidget* parent) : QWidget(parent), m_ticker(this, Clock::system()) {
     setFixedSize(diameter, diameter);
+    m_ticker.setTurning(true);
 }
 
 void SpinnerView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintSpinner(painter, QRectF(rect()), spinnerTurn(Clock::system().now()),
                  popoverstyle::color(Tint::secondary, palette()));
-}
-
-void SpinnerView::showEvent(QShowEvent*) {
-    keepSpinnerTurning(m_timer, true, Clock::system(), this);
-}
-
-void SpinnerView::hideEvent(QHideEvent*) {
-    keepSpinnerTurning(m_timer, false, Clock::system(), this);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clock.h"
+#include "platform/SpinnerTicker.h"
 
 #include <QWidget>
 
@@ -11,9 +11,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
-    ClockTimerPtr m_timer;
+    SpinnerTicker m_ticker;
 };

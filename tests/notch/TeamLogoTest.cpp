@@ -63,6 +63,8 @@ TEST(TeamLogoTest, ViewSpinsOnlyWhileItsLogoLoads) {
     UserPreferences::shared().setShowTeamLogos(true);
     const QUrl unreachable("http://127.0.0.1:9/logo.png"); // refused: fails after a moment
     TeamLogoView view(teamWithLogo(unreachable), 32);
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.show();
     view.grab();
     EXPECT_TRUE(view.isSpinning());
 
