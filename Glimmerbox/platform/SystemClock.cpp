@@ -11,7 +11,9 @@ public:
                  std::function<void()> callback)
         : m_timer(new QTimer(context)) {
         m_timer->setSingleShot(!repeating);
-        m_timer->setTimerType(Qt::CoarseTimer);
+        // A coarse timer may fire 5 % early: fine for a period, not for a delay that must hold (a rest on a
+        // control, the steps of a timeline).
+        m_timer->setTimerType(repeating ? Qt::CoarseTimer : Qt::PreciseTimer);
         QObject::connect(m_timer, &QTimer::timeout, m_timer, std::move(callback));
         m_timer->start(interval);
     }
