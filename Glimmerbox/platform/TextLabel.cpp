@@ -1,7 +1,14 @@
 #include "TextLabel.h"
 
+QLabel* makePlainTextLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
 QLabel* makeCentredLabel(const QString& text, int pixelSize, bool bold, TextTone tone, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+    QLabel* label = makePlainTextLabel(text, parent);
     QFont font = label->font();
     font.setPixelSize(pixelSize);
     font.setBold(bold);
@@ -10,4 +17,8 @@ QLabel* makeCentredLabel(const QString& text, int pixelSize, bool bold, TextTone
     if (tone == TextTone::secondary)
         label->setForegroundRole(QPalette::PlaceholderText);
     return label;
+}
+
+QString literalMenuText(QString text) {
+    return text.replace(u'&', QStringLiteral("&&"));
 }

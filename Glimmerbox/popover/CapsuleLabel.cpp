@@ -8,7 +8,9 @@
 
 CapsuleLabel::CapsuleLabel(const QString& text, int pixelSize, QMargins padding, Tint textTint,
                            QWidget* parent)
-    : QLabel(text, parent) {
+    : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setText(text);
     setFont(pixelFont(pixelSize));
     setContentsMargins(padding);
     popoverstyle::setTint(this, textTint);

@@ -13,6 +13,7 @@
 #include "app/AppState.h"
 #include "notch/TeamLogoView.h"
 #include "platform/IconFont.h"
+#include "platform/TextLabel.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -194,7 +195,7 @@ std::unique_ptr<QMenu> GameRowView::buildContextMenu() {
         }
         const QIcon icon(
             iconfont::pixmap(entry.symbol, color(Tint::primary, palette()), 14, devicePixelRatioF()));
-        QAction* action = menu->addAction(icon, entry.text);
+        QAction* action = menu->addAction(icon, literalMenuText(entry.text));
         switch (entry.action) {
         case Action::togglePin:
             connect(action, &QAction::triggered, this, &GameRowView::togglePin);

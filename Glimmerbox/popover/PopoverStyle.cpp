@@ -3,6 +3,7 @@
 #include "platform/IconFont.h"
 #include "platform/PixelFont.h"
 #include "platform/SystemColors.h"
+#include "platform/TextLabel.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -50,7 +51,7 @@ void setTint(QLabel* label, Tint tint) {
 }
 
 QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent) {
-    auto* result = new QLabel(text, parent);
+    QLabel* result = makePlainTextLabel(text, parent);
     result->setFont(pixelFont(pixelSize, weight));
     setTint(result, tint);
     return result;

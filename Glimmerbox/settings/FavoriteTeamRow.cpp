@@ -3,6 +3,7 @@
 #include "SettingsForm.h"
 #include "notch/TeamLogoView.h"
 #include "platform/IconFont.h"
+#include "platform/TextLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,9 +25,9 @@ FavoriteTeamRow::FavoriteTeamRow(const Team& team, bool isFavorite, std::functio
 
     auto* names = new QVBoxLayout;
     names->setSpacing(1);
-    auto* name = new QLabel(team.name, this);
+    auto* name = makePlainTextLabel(team.name, this);
     name->setFont(pixelFont(name, 11));
-    auto* league = new QLabel(team.league.abbreviation, this);
+    auto* league = makePlainTextLabel(team.league.abbreviation, this);
     league->setFont(pixelFont(league, 10));
     league->setForegroundRole(QPalette::PlaceholderText);
     names->addWidget(name);

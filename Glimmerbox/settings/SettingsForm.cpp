@@ -3,6 +3,7 @@
 #include "SettingsController.h"
 #include "SettingsObserver.h"
 #include "model/UserPreferences.h"
+#include "platform/TextLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -129,7 +130,7 @@ QPushButton* SettingsForm::addButton(QGroupBox* section, const QString& text) {
 }
 
 QLabel* SettingsForm::addNote(QGroupBox* section, const QString& text) {
-    auto* note = new QLabel(text, section);
+    QLabel* note = makePlainTextLabel(text, section);
     note->setWordWrap(true);
     note->setFont(pixelFont(note, 10));
     note->setForegroundRole(QPalette::PlaceholderText);
