@@ -28,6 +28,9 @@ void centerOnScreen(QWidget* window) {
 }
 
 void present(QWidget* window) {
+    // A minimised window still counts as visible: it comes back in the state it had before.
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

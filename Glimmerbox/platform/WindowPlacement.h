@@ -18,7 +18,7 @@ void makeTitledWindow(QWidget* window, const QString& title, QSize contentSize, 
 // Centres the window on the primary screen's available area.
 void centerOnScreen(QWidget* window);
 
-// Shows the window, brings it to the front and gives it the keyboard focus.
+// Shows the window (restoring it when minimised), brings it to the front and asks for the keyboard focus.
 void present(QWidget* window);
 
 // A new titled window (see makeTitledWindow) whose whole area is `content`, centred on the screen, not yet

@@ -65,6 +65,15 @@ TEST_F(SettingsWindowTest, OneWindowAtATimeEachNewOneOnLeaguesWithEveryTabInView
     windows.showSettings(state);
     EXPECT_EQ(windows.window(), window);
 
+    // A minimised window still counts as open: it comes back as it was.
+    window->showMinimized();
+    processPendingEvents();
+    ASSERT_TRUE(window->isMinimized());
+    windows.showSettings(state);
+    EXPECT_EQ(windows.window(), window);
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_EQ(view->selectedTab(), SettingsTab::advanced);
+
     window->close();
     processPendingEvents();
     QPointer<QWidget> closed = window;
