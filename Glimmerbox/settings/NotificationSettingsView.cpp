@@ -2,6 +2,7 @@
 
 #include "SettingsController.h"
 #include "SettingsForm.h"
+#include "WheelNeedsFocus.h"
 #include "model/UserPreferences.h"
 
 #include <QGroupBox>
@@ -36,6 +37,7 @@ NotificationSettingsView::NotificationSettingsView(SettingsController& controlle
                                          std::pair{QStringLiteral("To"), "quietHoursEnd"}}) {
         auto* picker = new QTimeEdit(quiet);
         picker->setDisplayFormat(QStringLiteral("HH:mm"));
+        wheelNeedsFocus(picker);
         form->addRow(quiet, picker, label);
         connect(picker, &QTimeEdit::timeChanged, this, [&controller, setting](QTime time) {
             const QDateTime stored = controller.prefs().property(setting).toDateTime();

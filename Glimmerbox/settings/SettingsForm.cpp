@@ -2,6 +2,7 @@
 
 #include "SettingsController.h"
 #include "SettingsObserver.h"
+#include "WheelNeedsFocus.h"
 #include "model/UserPreferences.h"
 #include "platform/TextLabel.h"
 
@@ -16,6 +17,13 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
+
+int StepperSpec::nearestAllowed(int typed) const {
+    const int steps = (std::clamp(typed, minimum, maximum) - minimum + step / 2) / step;
+    return std::min(minimum + steps * step, maximum);
+}
 
 QFont pixelFont(const QWidget* widget, int pixelSize, QFont::Weight weight) {
     QFont font = widget->font();
@@ -86,6 +94,7 @@ QComboBox* SettingsForm::addPicker(QGroupBox* section, const QString& label, con
     for (const PickerRow& row : rows)
         picker->addItem(row.text, row.value);
     picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    wheelNeedsFocus(picker);
     addRow(section, picker, label);
     connect(picker, &QComboBox::activated, this,
             [this, picker, setting](int index) { m_controller.edit(setting, picker->itemData(index)); });
@@ -113,9 +122,18 @@ QSpinBox* SettingsForm::addStepper(QGroupBox* section, const char* setting, cons
     stepper->setSuffix(spec.suffix);
     stepper->setRange(spec.minimum, spec.maximum);
     stepper->setSingleStep(spec.step);
+    // A typed value counts once it is complete (Return or leaving the field), not at every keystroke.
+    stepper->setKeyboardTracking(false);
+    wheelNeedsFocus(stepper);
     addAtNaturalWidth(section, stepper);
-    connect(stepper, &QSpinBox::valueChanged, this,
-            [this, setting](int changed) { m_controller.edit(setting, changed); });
+    connect(stepper, &QSpinBox::valueChanged, this, [this, stepper, setting, spec](int changed) {
+        const int allowed = spec.nearestAllowed(changed);
+        if (allowed != changed) {
+            const QSignalBlocker quiet(stepper);
+            stepper->setValue(allowed);
+        }
+        m_controller.edit(setting, allowed);
+    });
     follow([this, stepper, setting] {
         const QSignalBlocker quiet(stepper);
         stepper->setValue(value(setting).toInt());

@@ -33,6 +33,9 @@ struct StepperSpec {
     int minimum = 0;
     int maximum = 0;
     int step = 1;
+
+    // The value on the stepper's own steps (counted from the minimum) nearest to a typed one, within range.
+    int nearestAllowed(int typed) const;
 };
 
 // Builds a settings tab as a scrolling column of sections. Each control shows the setting it is bound to

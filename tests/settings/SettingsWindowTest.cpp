@@ -1,20 +1,27 @@
 #include "SettingsFixture.h"
 
 #include "settings/AdvancedSettingsView.h"
+#include "settings/CalendarSettingsView.h"
 #include "settings/NotificationSettingsView.h"
 #include "settings/SettingsController.h"
 #include "settings/SettingsTabBar.h"
 #include "settings/SettingsView.h"
 #include "settings/SettingsWindowController.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
+#include <QTest>
+#include <QTimeEdit>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -37,6 +44,22 @@ Widget* withText(QWidget* parent, const QString& text) {
             return widget;
         }
     }
+    return nullptr;
+}
+
+// One notch of the wheel towards the user over the middle of `control`.
+void turnWheelOver(QWidget* control) {
+    const QPoint centre = control->rect().center();
+    QWheelEvent wheel(centre, control->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &wheel);
+}
+
+// The picker that offers this row.
+QComboBox* pickerWith(QWidget* parent, const QString& row) {
+    for (QComboBox* picker : parent->findChildren<QComboBox*>())
+        if (picker->findText(row) >= 0)
+            return picker;
     return nullptr;
 }
 
@@ -152,6 +175,82 @@ TEST_F(SettingsWindowTest, SteppersStopAtTheirBoundsAndDependentControlsFollowTh
     preferences.setFasterRefreshWhenLive(false);
     EXPECT_FALSE(liveIntervalShown());
     EXPECT_EQ(preferences.liveRefreshInterval(), 10.0);
+}
+
+TEST_F(SettingsWindowTest, TheWheelScrollsThePageUntilTheUserFocusesAControl) {
+    SettingsView view(services);
+    view.resize(SettingsWindowController::windowWidth, SettingsWindowController::windowHeight);
+    view.selectTab(SettingsTab::general);
+    view.show();
+    QWidget* general = view.tabView(SettingsTab::general);
+    QScrollBar* page = general->findChild<QScrollArea*>()->verticalScrollBar();
+    ASSERT_GT(page->maximum(), 0) << "the tab is taller than its view";
+    QComboBox* displayMode = pickerWith(general, "Compact");
+    QComboBox* normalInterval = pickerWith(general, "5 minutes");
+    QSpinBox* maxPinned = general->findChild<QSpinBox*>();
+    const MenuBarDisplayMode mode = preferences.menuBarDisplayMode();
+    const double interval = preferences.refreshInterval();
+    const qint64 pins = preferences.maxPinnedGames();
+
+    int scrolled = page->value();
+    for (QWidget* control : {static_cast<QWidget*>(displayMode), static_cast<QWidget*>(maxPinned),
+                             static_cast<QWidget*>(normalInterval)}) {
+        turnWheelOver(control);
+        EXPECT_GT(page->value(), scrolled) << control->metaObject()->className();
+        scrolled = page->value();
+    }
+    EXPECT_EQ(preferences.menuBarDisplayMode(), mode);
+    EXPECT_EQ(preferences.refreshInterval(), interval);
+    EXPECT_EQ(preferences.maxPinnedGames(), pins);
+    EXPECT_FALSE(hasSavedDocument());
+
+    // Once the user has chosen the control, the wheel is its own.
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    normalInterval->setFocus(Qt::TabFocusReason);
+    turnWheelOver(normalInterval);
+    EXPECT_EQ(page->value(), scrolled);
+    EXPECT_NE(preferences.refreshInterval(), interval);
+    EXPECT_TRUE(hasSavedDocument());
+
+    // The quiet-hours times and the threshold likewise.
+    preferences.setQuietHoursEnabled(true);
+    view.selectTab(SettingsTab::notifications);
+    QWidget* notifications = view.tabView(SettingsTab::notifications);
+    QScrollBar* notificationsPage = notifications->findChild<QScrollArea*>()->verticalScrollBar();
+    const QDateTime from = preferences.quietHoursStart();
+    const qint64 threshold = preferences.closeGameThreshold();
+    turnWheelOver(notifications->findChild<QSpinBox*>());
+    turnWheelOver(notifications->findChild<QTimeEdit*>());
+    EXPECT_GT(notificationsPage->value(), 0);
+    EXPECT_EQ(preferences.closeGameThreshold(), threshold);
+    EXPECT_EQ(preferences.quietHoursStart(), from);
+}
+
+TEST_F(SettingsWindowTest, TypedStepperValuesKeepTheStepAndTheRange) {
+    preferences.setCalendarSyncEnabled(true);
+    preferences.setAddGameReminders(true);
+    CalendarSettingsView view(controller);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    auto* minutes = view.findChild<QSpinBox*>();
+    auto type = [minutes](const QString& text) {
+        minutes->setFocus(Qt::TabFocusReason);
+        minutes->selectAll();
+        QTest::keyClicks(minutes, text);
+        QTest::keyClick(minutes, Qt::Key_Return);
+    };
+
+    type("7");
+    EXPECT_EQ(preferences.reminderMinutesBefore(), 5);
+    EXPECT_EQ(minutes->text(), "Minutes before: 5");
+    type("58");
+    EXPECT_EQ(preferences.reminderMinutesBefore(), 60);
+    QTest::keyClick(minutes, Qt::Key_Up);
+    EXPECT_EQ(preferences.reminderMinutesBefore(), 60) << "the top of the range";
+    QTest::keyClick(minutes, Qt::Key_Down);
+    EXPECT_EQ(preferences.reminderMinutesBefore(), 55);
 }
 
 TEST_F(SettingsWindowTest, ResetRunsOnlyOnceConfirmed) {
