@@ -13,8 +13,9 @@ const QList<OnboardingPage>& OnboardingPage::pages() {
              "Get notified when games start, end, or get close. You control exactly what matters to "
              "you.")},
         {QStringLiteral("checkmark.circle.fill"), QStringLiteral("You're Ready!"),
-         QStringLiteral("Glimmerbox is set up and ready to track scores. Click the tray icon anytime to see "
-                        "live scores.")},
+         QStringLiteral(
+             "Glimmerbox is set up and ready to track scores. Live scores sit in the bar at the top "
+             "of your screen: point at it to pick the games to show.")},
     };
     return table;
 }

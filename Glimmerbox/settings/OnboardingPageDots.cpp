@@ -7,6 +7,8 @@
 namespace {
 // The page change's ease: a critically damped spring of the same length as an ease-in-out.
 constexpr SpringSpec dotEase{0.35, 1.0};
+constexpr float secondaryOpacity = 0.55f;
+constexpr float idleOpacity = 0.3f;
 } // namespace
 
 OnboardingPageDots::OnboardingPageDots(int count, int currentPage, Clock& clock, QWidget* parent)
@@ -39,8 +41,9 @@ void OnboardingPageDots::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     const QColor accent = palette().color(QPalette::Highlight);
-    QColor faint = palette().color(QPalette::PlaceholderText);
-    faint.setAlphaF(0.3f);
+    // The secondary colour (the text colour at 0.55) at opacity 0.3.
+    QColor faint = palette().color(QPalette::WindowText);
+    faint.setAlphaF(faint.alphaF() * secondaryOpacity * idleOpacity);
     for (std::size_t index = 0; index < m_springs.size(); ++index) {
         painter.setBrush(mixedColor(faint, accent, emphasis(static_cast<int>(index))));
         painter.drawEllipse(QRectF(static_cast<double>(index) * (dotSize + spacing), 0, dotSize, dotSize));

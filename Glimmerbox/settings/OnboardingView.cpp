@@ -20,6 +20,17 @@ QLabel* makeText(const QString& text, int pixelSize, bool bold, QWidget* parent)
     return label;
 }
 
+// The bordered-prominent look: filled with the accent colour, its label in the colour that reads on it.
+void makeProminent(QPushButton* button) {
+    const QPalette& palette = button->palette();
+    const QColor accent = palette.color(QPalette::Highlight);
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { background: %1; color: %2; border: none; border-radius: 6px;"
+                       " padding: 5px 14px; }"
+                       "QPushButton:pressed { background: %3; }")
+            .arg(accent.name(), palette.color(QPalette::HighlightedText).name(), accent.darker(120).name()));
+}
+
 } // namespace
 
 OnboardingView::OnboardingView(int currentPage, std::function<void()> onComplete, QList<OnboardingPage> pages,
@@ -47,6 +58,7 @@ OnboardingView::OnboardingView(int currentPage, std::function<void()> onComplete
     footer->addStretch(1);
     m_next = new QPushButton(this);
     m_next->setDefault(true);
+    makeProminent(m_next);
     connect(m_next, &QPushButton::clicked, this, &OnboardingView::goForward);
     footer->addWidget(m_next);
     layout->addLayout(footer);
@@ -69,7 +81,12 @@ QWidget* OnboardingView::makePage(const OnboardingPage& page) {
     // A wrapped label only takes its full width when given one.
     description->setFixedWidth(340);
     description->setForegroundRole(QPalette::PlaceholderText);
-    layout->addWidget(description, 0, Qt::AlignHCenter);
+    // Centred by stretches, not by an alignment flag, which would keep the label at its one-line height.
+    auto* centred = new QHBoxLayout;
+    centred->addStretch(1);
+    centred->addWidget(description);
+    centred->addStretch(1);
+    layout->addLayout(centred);
     layout->addStretch(1);
     return widget;
 }

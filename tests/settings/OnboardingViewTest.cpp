@@ -4,6 +4,7 @@
 #include "settings/OnboardingPageDots.h"
 #include "settings/OnboardingView.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
@@ -18,6 +19,16 @@ protected:
     int completions = 0;
     ManualClock clock;
     OnboardingView view{0, [this] { ++completions; }, OnboardingPage::pages(), defaults, clock};
+
+    QPushButton* button(const QString& text) const {
+        const QList<QPushButton*> buttons = view.findChildren<QPushButton*>();
+        const auto found = std::ranges::find(buttons, text, &QPushButton::text);
+        return found == buttons.end() ? nullptr : *found;
+    }
+    // The colour painted at a point of a widget.
+    static QColor pixelAt(QWidget& widget, QPoint point) {
+        return widget.grab().toImage().pixelColor(point * widget.devicePixelRatioF());
+    }
 };
 
 TEST_F(OnboardingViewTest, NextAndBackOnlyMoveAndGetStartedRecordsThenCompletes) {
@@ -28,8 +39,12 @@ TEST_F(OnboardingViewTest, NextAndBackOnlyMoveAndGetStartedRecordsThenCompletes)
     view.goForward();
     EXPECT_EQ(view.currentPage(), 1);
     EXPECT_TRUE(view.isBackVisible());
-    view.goBack();
+    // The Back button itself, as the user presses it.
+    QPushButton* back = button("Back");
+    ASSERT_NE(back, nullptr);
+    back->click();
     EXPECT_EQ(view.currentPage(), 0);
+    EXPECT_FALSE(view.isBackVisible());
     EXPECT_FALSE(defaults.contains(QString(OnboardingView::completedKey)));
     EXPECT_EQ(completions, 0);
 
@@ -39,11 +54,9 @@ TEST_F(OnboardingViewTest, NextAndBackOnlyMoveAndGetStartedRecordsThenCompletes)
     EXPECT_EQ(view.primaryButtonTitle(), QStringLiteral("Get Started"));
     EXPECT_EQ(completions, 0);
 
-    // The button itself, as the user presses it.
-    const QList<QPushButton*> buttons = view.findChildren<QPushButton*>();
-    const auto getStarted = std::ranges::find(buttons, QStringLiteral("Get Started"), &QPushButton::text);
-    ASSERT_NE(getStarted, buttons.end());
-    (*getStarted)->click();
+    QPushButton* getStarted = button("Get Started");
+    ASSERT_NE(getStarted, nullptr);
+    getStarted->click();
     EXPECT_EQ(defaults.value(QStringLiteral("hasCompletedOnboarding")), QVariant(true));
     EXPECT_EQ(completions, 1);
 
@@ -67,6 +80,45 @@ TEST_F(OnboardingViewTest, OnlyTheCurrentPagesDotIsAccentedAndAPageChangeFadesTh
     EXPECT_EQ(dots.emphasis(0), 0.0);
     EXPECT_EQ(dots.emphasis(1), 1.0);
     EXPECT_FALSE(dots.isAnimating()) << "nothing ticks once the dots have settled";
+}
+
+TEST_F(OnboardingViewTest, NextIsFilledWithTheAccentAndIdleDotsAreTheSecondaryColourAtThreeTenths) {
+    view.resize(500, 500);
+    view.show();
+    QPushButton* next = button("Next");
+    ASSERT_NE(next, nullptr);
+    const QColor accent = view.palette().color(QPalette::Highlight);
+    // Beside the label, inside the button's rounded outline.
+    EXPECT_EQ(pixelAt(*next, QPoint(6, next->height() / 2)), accent);
+
+    // An idle dot over white: the secondary colour (the text colour at 0.55) at 0.3, so 0.165 of the text.
+    OnboardingPageDots dots(2, 0);
+    QPalette palette = dots.palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    dots.setPalette(palette);
+    dots.setAutoFillBackground(true);
+    const int centre = OnboardingPageDots::dotSize / 2;
+    const QColor idle =
+        pixelAt(dots, QPoint(OnboardingPageDots::dotSize + OnboardingPageDots::spacing + centre, centre));
+    EXPECT_NEAR(idle.red(), qRound(255 * (1 - 0.55 * 0.3)), 2);
+}
+
+TEST_F(OnboardingViewTest, TheLastPageSaysWhereTheScoresAreAndEveryDescriptionShowsInFull) {
+    const QString last = OnboardingPage::pages().last().description;
+    EXPECT_FALSE(last.contains("tray icon")) << "its click opens the settings, which show no scores";
+    EXPECT_TRUE(last.contains("bar at the top of your screen"));
+
+    view.resize(500, 500);
+    view.show();
+    for (const OnboardingPage& page : OnboardingPage::pages()) {
+        const QList<QLabel*> labels = view.findChildren<QLabel*>();
+        const auto description = std::ranges::find(labels, page.description, &QLabel::text);
+        ASSERT_NE(description, labels.end());
+        EXPECT_GE((*description)->height(), (*description)->heightForWidth((*description)->width()))
+            << page.title.toStdString();
+        view.goForward();
+    }
 }
 
 } // namespace
