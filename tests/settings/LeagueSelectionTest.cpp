@@ -22,14 +22,29 @@ protected:
     LeagueSelection selection{preferences, state};
 };
 
-TEST_F(LeagueSelectionTest, AtTheLimitTheHighestCatalogueLeagueMakesRoom) {
+TEST_F(LeagueSelectionTest,
+       AtTheLimitTheHighestCatalogueLeagueMakesRoomItsGamesGoingBeforeTheNewOneIsFetched) {
     preferences.setEnabledLeagues(firstSix);
+    state.setLeagueGames("nfl", {testGame("1", "nfl", clock.now())});
+    std::optional<bool> evictedGamesLeftAtFetch;
+    api.gamesResponder = [&](const FakeScoresService::Request& request) {
+        if (request.league.id == "wta")
+            evictedGamesLeftAtFetch = state.games().contains("nfl");
+        return std::optional<FakeScoresService::GamesResult>();
+    };
+
     selection.setEnabled(league("wta"), true);
     EXPECT_EQ(preferences.enabledLeagues(), (QSet<QString>{"nba", "mlb", "nhl", "mls", "epl", "wta"}));
     EXPECT_EQ(settings.syncCount, 1) << "saved once";
     EXPECT_EQ(selection.counterText(), "6/6");
     EXPECT_TRUE(selection.isAtLimit());
+    EXPECT_TRUE(api.requests().empty()) << "the follow-ups run later";
+
     processPendingEvents();
+    EXPECT_FALSE(state.games().contains("nfl"));
+    ASSERT_TRUE(evictedGamesLeftAtFetch.has_value()) << "the new league is fetched";
+    EXPECT_FALSE(*evictedGamesLeftAtFetch);
+    EXPECT_EQ(requestedLeagues(Kind::scoreboard), QSet<QString>{"wta"});
 }
 
 TEST_F(LeagueSelectionTest, SwitchingOffBelowTheLimitUndimsEveryRow) {
