@@ -89,10 +89,27 @@ const GalleryStateRegistration generalBusy{
         });
     }};
 
+const GalleryStateRegistration generalLiveIntervalOff{
+    "settings-general-faster-refresh-off", [] {
+        return renderSettings(SettingsTab::general, [](GallerySettings& settings, SettingsView& view) {
+            settings.app.preferences().setFasterRefreshWhenLive(false);
+            scrollToEnd(view, SettingsTab::general);
+        });
+    }};
+
 const GalleryStateRegistration leagues{
     "settings-leagues", [] {
         return renderSettings(SettingsTab::leagues, [](GallerySettings& settings, SettingsView&) {
             settings.app.preferences().setEnabledLeagues({"nfl", "nba", "mlb", "nhl", "mls", "epl"});
+        });
+    }};
+
+// Below the limit, scrolled down to the two buttons.
+const GalleryStateRegistration leaguesBelowLimit{
+    "settings-leagues-below-limit", [] {
+        return renderSettings(SettingsTab::leagues, [](GallerySettings& settings, SettingsView& view) {
+            settings.app.preferences().setEnabledLeagues({"nba", "nhl", "epl", "wta"});
+            scrollToEnd(view, SettingsTab::leagues);
         });
     }};
 
@@ -130,11 +147,33 @@ const GalleryStateRegistration notificationsOff{
         });
     }};
 
+const GalleryStateRegistration notificationsCloseGamesOff{
+    "settings-notifications-close-games-off", [] {
+        return renderSettings(SettingsTab::notifications, [](GallerySettings& settings, SettingsView&) {
+            settings.app.preferences().setNotificationsEnabled(true);
+            settings.app.preferences().setNotifyCloseGame(false);
+        });
+    }};
+
 const GalleryStateRegistration appearance{"settings-appearance",
                                           [] { return renderSettings(SettingsTab::appearance); }};
 
+const GalleryStateRegistration appearanceOverlayOff{
+    "settings-appearance-overlay-off", [] {
+        return renderSettings(SettingsTab::appearance, [](GallerySettings& settings, SettingsView&) {
+            settings.app.preferences().setUseNotch(false);
+        });
+    }};
+
 const GalleryStateRegistration calendar{"settings-calendar",
                                         [] { return renderSettings(SettingsTab::calendar); }};
+
+const GalleryStateRegistration calendarSyncOn{
+    "settings-calendar-sync-on", [] {
+        return renderSettings(SettingsTab::calendar, [](GallerySettings& settings, SettingsView&) {
+            settings.app.preferences().setCalendarSyncEnabled(true);
+        });
+    }};
 
 const GalleryStateRegistration advanced{"settings-advanced",
                                         [] { return renderSettings(SettingsTab::advanced); }};
