@@ -3,13 +3,14 @@
 #include "PickerRowPainter.h"
 
 #include "platform/ImageLoader.h"
+#include "platform/Spinner.h"
 
 #include <QPainter>
 
 PickerCardRow::PickerCardRow(const Game& game, PickerRowContent::Form form, Select select,
-                             double trailingSpace, QWidget* parent)
+                             double trailingSpace, Clock& clock, QWidget* parent)
     : QWidget(parent), m_game(game), m_content(PickerRowContent::make(game, form)),
-      m_select(std::move(select)), m_trailingSpace(trailingSpace) {
+      m_select(std::move(select)), m_trailingSpace(trailingSpace), m_clock(clock) {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     connect(&ImageLoader::shared(), &ImageLoader::finished, this, qOverload<>(&QWidget::update));
 }
@@ -36,14 +37,15 @@ QRectF PickerCardRow::cardRect() const {
     return QRectF(rect()).adjusted(pickerrow::outerPaddingX, 0, -pickerrow::outerPaddingX, 0);
 }
 
-void PickerCardRow::paintRow(QPainter& painter) const {
+void PickerCardRow::paintRow(QPainter& painter) {
     const QRectF card = cardRect();
     pickerrow::paintCard(painter, card, m_isHovered);
-    pickerrow::paintContent(painter,
-                            card.adjusted(pickerrow::cardPaddingX, pickerrow::cardPaddingY,
-                                          -pickerrow::cardPaddingX - m_trailingSpace,
-                                          -pickerrow::cardPaddingY),
-                            m_game, m_content);
+    const bool loading = pickerrow::paintContent(
+        painter,
+        card.adjusted(pickerrow::cardPaddingX, pickerrow::cardPaddingY,
+                      -pickerrow::cardPaddingX - m_trailingSpace, -pickerrow::cardPaddingY),
+        m_game, m_content, spinnerTurn(m_clock.now()));
+    m_spinner.setTurning(loading);
 }
 
 void PickerCardRow::paintEvent(QPaintEvent*) {

@@ -4,7 +4,7 @@
 
 PickerGameRow::PickerGameRow(const Game& game, Select select, Clock& clock, ModifierWatch::Query modifiers,
                              QWidget* parent)
-    : PickerCardRow(game, PickerRowContent::Form::picker, std::move(select), 0, parent),
+    : PickerCardRow(game, PickerRowContent::Form::picker, std::move(select), 0, clock, parent),
       m_modifiers(clock, std::move(modifiers)) {
     connect(&m_modifiers, &ModifierWatch::modifiersChanged, this, &PickerGameRow::modifiersChanged);
 }

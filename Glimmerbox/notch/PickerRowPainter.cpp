@@ -19,6 +19,8 @@ using RaceLine = PickerRowContent::RaceLine;
 constexpr double logoSize = 16;
 constexpr double blockSpacing = 5;
 constexpr double raceSpacing = 6;
+// A spacer that is given no minimum keeps the platform's standard gap between views.
+constexpr double spacerDefaultMinimum = 8;
 constexpr double scoreLine = 16;  // 13 bold
 constexpr double detailLine = 11; // 8 and 9 px lines
 constexpr double startLine = 15;  // 12 medium
@@ -31,20 +33,20 @@ double centreHeight(const PickerRowContent::TeamCentre& centre) {
     return centre.broadcast ? startLine + centreSpacing + detailLine : startLine;
 }
 
-void paintTeamBlock(QPainter& painter, const QRectF& block, const Team& team, bool away) {
+// Returns true while the logo is loading.
+bool paintTeamBlock(QPainter& painter, const QRectF& block, const Team& team, bool away, double turn) {
     const QFont font = pixelFont(12, QFont::Medium);
     const double y = block.center().y() - logoSize / 2;
     const double textWidth = block.width() - logoSize - blockSpacing;
     if (away) {
-        paintTeamLogo(painter, QRectF(block.left(), y, logoSize, logoSize), team, 0);
         drawLine(painter,
                  QRectF(block.left() + logoSize + blockSpacing, block.top(), textWidth, block.height()),
                  team.abbreviation, font, white(1.0));
-    } else {
-        paintTeamLogo(painter, QRectF(block.right() - logoSize, y, logoSize, logoSize), team, 0);
-        drawLine(painter, QRectF(block.left(), block.top(), textWidth, block.height()), team.abbreviation,
-                 font, white(1.0), Qt::AlignRight);
+        return paintTeamLogo(painter, QRectF(block.left(), y, logoSize, logoSize), team, turn);
     }
+    drawLine(painter, QRectF(block.left(), block.top(), textWidth, block.height()), team.abbreviation, font,
+             white(1.0), Qt::AlignRight);
+    return paintTeamLogo(painter, QRectF(block.right() - logoSize, y, logoSize, logoSize), team, turn);
 }
 
 // A row of pieces centred on `centreX`: each piece is a width and a painter taking its left edge.
@@ -130,7 +132,8 @@ void paintRace(QPainter& painter, const QRectF& rect, const RaceLine& race) {
         drawLine(painter, QRectF(rect.right() - rightWidth - 1, rect.top(), rightWidth + 1, rect.height()),
                  race.statusText, statusFont, isFinal ? white(0.35) : white(0.5), Qt::AlignRight);
     }
-    const double leftLimit = rect.right() - rightWidth - raceSpacing;
+    // The stack's spacing on both sides of the spacer between the two sides.
+    const double leftLimit = rect.right() - rightWidth - raceSpacing - spacerDefaultMinimum - raceSpacing;
     const QFont nameFont = pixelFont(11, QFont::Medium);
     if (race.venue) {
         drawLine(painter, QRectF(rect.left(), rect.top(), leftLimit - rect.left(), rect.height()),
@@ -176,20 +179,24 @@ void paintCard(QPainter& painter, const QRectF& card, bool hovered) {
     painter.restore();
 }
 
-void paintContent(QPainter& painter, const QRectF& rect, const Game& game, const PickerRowContent& content) {
+bool paintContent(QPainter& painter, const QRectF& rect, const Game& game, const PickerRowContent& content,
+                  double spinnerTurn) {
     if (content.layout == PickerRowContent::Layout::racing) {
         paintRace(painter, rect, content.race);
-        return;
+        return false;
     }
     const double block = content.teamBlockWidth;
-    paintTeamBlock(painter, QRectF(rect.left(), rect.top(), block, rect.height()), game.awayTeam, true);
-    paintTeamBlock(painter, QRectF(rect.right() - block, rect.top(), block, rect.height()), game.homeTeam,
-                   false);
+    const bool awayLoading = paintTeamBlock(painter, QRectF(rect.left(), rect.top(), block, rect.height()),
+                                            game.awayTeam, true, spinnerTurn);
+    const bool homeLoading =
+        paintTeamBlock(painter, QRectF(rect.right() - block, rect.top(), block, rect.height()), game.homeTeam,
+                       false, spinnerTurn);
     const double gap = content.spacerMinimum;
     paintTeamCentre(
         painter,
         QRectF(rect.left() + block + gap, rect.top(), rect.width() - 2 * (block + gap), rect.height()),
         content.centre);
+    return awayLoading || homeLoading;
 }
 
 } // namespace pickerrow

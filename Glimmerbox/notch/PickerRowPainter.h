@@ -23,7 +23,9 @@ int rowHeight(const PickerRowContent& content);
 // The highlight behind a hovered card.
 void paintCard(QPainter& painter, const QRectF& card, bool hovered);
 
-// The layout inside `rect`. Flags and logos come from the shared image loader; repaint on its finished().
-void paintContent(QPainter& painter, const QRectF& rect, const Game& game, const PickerRowContent& content);
+// The layout inside `rect`, a loading logo as a spinner at `spinnerTurn`. Flags and logos come from the
+// shared image loader; repaint on its finished(). Returns true while a logo is loading.
+bool paintContent(QPainter& painter, const QRectF& rect, const Game& game, const PickerRowContent& content,
+                  double spinnerTurn);
 
 } // namespace pickerrow

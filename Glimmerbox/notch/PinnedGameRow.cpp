@@ -17,7 +17,8 @@ constexpr double buttonGap = 4;
 
 PinnedGameRow::PinnedGameRow(const Game& game, Select select, AppState& appState, Clock& clock,
                              QWidget* parent)
-    : PickerCardRow(game, PickerRowContent::Form::pinned, std::move(select), buttonSize + buttonGap, parent),
+    : PickerCardRow(game, PickerRowContent::Form::pinned, std::move(select), buttonSize + buttonGap, clock,
+                    parent),
       m_appState(appState), m_driver(clock) {
     setMouseTracking(true);
     m_unpinBlend.setTolerance(0.005);
@@ -87,9 +88,12 @@ void PinnedGameRow::mouseReleaseEvent(QMouseEvent* event) {
         m_appState.unpin(game().id);
         return;
     }
+    // Only the game part takes the click: the card's padding around it and the button has none.
     const QRectF card = cardRect();
-    const QRectF gamePart(card.left(), card.top(), unpinButtonRect().left() - buttonGap - card.left(),
-                          card.height());
+    const double left = card.left() + pickerrow::cardPaddingX;
+    const double height = pickerrow::contentHeight(content());
+    const QRectF gamePart(left, card.center().y() - height / 2, unpinButtonRect().left() - buttonGap - left,
+                          height);
     if (gamePart.contains(at))
         select();
 }

@@ -156,3 +156,95 @@ TEST_F(PickerWidgetsTest, SelectHoverOpensTheJumboPickerOnlyAfterHalfASecond) {
     select.pointerMoved(std::nullopt, pill);
     EXPECT_TRUE(model.isJumboExpanded());
 }
+
+namespace {
+
+// The row alone, laid out at the picker's width and painted off screen.
+template <typename Row>
+void showRow(Row& row) {
+    row.setAttribute(Qt::WA_DontShowOnScreen);
+    QPalette black = row.palette();
+    black.setColor(QPalette::Window, Qt::black); // the overlay's black behind the row
+    row.setPalette(black);
+    row.resize(380, row.sizeHint().height());
+    row.show();
+}
+
+// The widest run of unlit columns between the first and the last lit one, across the row's middle band.
+int widestDarkGap(const QImage& image) {
+    const int top = image.height() / 3;
+    const int bottom = 2 * image.height() / 3;
+    const auto lit = [&](int x) {
+        for (int y = top; y < bottom; ++y) {
+            if (qGray(image.pixel(x, y)) > 60)
+                return true;
+        }
+        return false;
+    };
+    int widest = 0;
+    int lastLit = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        if (!lit(x))
+            continue;
+        if (lastLit >= 0)
+            widest = std::max(widest, x - lastLit - 1);
+        lastLit = x;
+    }
+    return widest;
+}
+
+} // namespace
+
+TEST_F(PickerWidgetsTest, APinnedRowSelectsFromItsGamePartOnlyNotFromItsPadding) {
+    PinnedGameRow row(
+        game("a", "nba", GameStatus::scheduled), [this](const Game& chosen) { selected.append(chosen.id); },
+        state, clock);
+    showRow(row);
+    const int middle = row.height() / 2;
+    QTest::mouseClick(&row, Qt::LeftButton, {}, QPoint(6 + 8, middle));      // the card's side padding
+    QTest::mouseClick(&row, Qt::LeftButton, {}, QPoint(row.width() / 2, 3)); // above the game
+    QTest::mouseClick(&row, Qt::LeftButton, {}, QPoint(row.width() / 2, row.height() - 3)); // below it
+    EXPECT_TRUE(selected.isEmpty());
+    QTest::mouseClick(&row, Qt::LeftButton, {}, QPoint(6 + 16 + 4, middle));
+    EXPECT_EQ(selected, QStringList{"a"});
+}
+
+TEST_F(PickerWidgetsTest, RowLogosTurnTheirSpinnerWhileTheyLoad) {
+    UserPreferences::shared().setShowTeamLogos(true);
+    Game loading = game("a", "nba", GameStatus::scheduled);
+    loading.awayTeam.logoURL = QUrl("http://127.0.0.1:9/picker-row-logo.png"); // pending until events run
+    PickerGameRow row(
+        loading, [](const Game&) {}, clock);
+    showRow(row);
+    const QRect logo(6 + 16, 0, 16, row.height());
+    const QImage before = row.grab().toImage().copy(logo);
+    EXPECT_TRUE(row.isSpinning());
+    clock.advanceSeconds(0.25);
+    EXPECT_NE(row.grab().toImage().copy(logo), before) << "the arc moved on";
+
+    Game plain = loading;
+    plain.awayTeam.logoURL.reset();
+    row.setGame(plain);
+    row.grab();
+    EXPECT_FALSE(row.isSpinning());
+}
+
+TEST_F(PickerWidgetsTest, ARaceRowKeepsSixASpacerAndSixBetweenItsSides) {
+    Game race = game("r", "f1", GameStatus::scheduled);
+    race.venue = QStringLiteral("Autodromo Internazionale del Mugello e della Toscana Centrale");
+    for (auto form : {0, 1}) {
+        std::unique_ptr<PickerCardRow> row;
+        if (form == 0)
+            row = std::make_unique<PickerGameRow>(
+                race, [](const Game&) {}, clock);
+        else
+            row = std::make_unique<PinnedGameRow>(
+                race, [](const Game&) {}, state, clock);
+        showRow(*row);
+        QImage image = row->grab().toImage();
+        if (form == 1) // leave the unpin button out
+            image = image.copy(0, 0, static_cast<PinnedGameRow*>(row.get())->unpinButtonRect().left() - 1,
+                               image.height());
+        EXPECT_GE(widestDarkGap(image), 6 + 8 + 6) << form;
+    }
+}
