@@ -33,7 +33,12 @@ NotchViewModel::~NotchViewModel() = default;
 // --- Setters: store, then publish with the spring of the change in progress ---
 
 void NotchViewModel::setDisplayedGame(const std::optional<Game>& game) {
+    const auto idOf = [](const std::optional<Game>& shown) { return shown ? shown->id : QString(); };
+    const bool otherGame =
+        idOf(m_displayedGame) != idOf(game) || m_displayedGame.has_value() != game.has_value();
     publish(m_displayedGame, game, &NotchViewModel::displayedGameChanged);
+    if (otherGame)
+        shownGameChanged();
 }
 
 void NotchViewModel::setCycleIndex(int index) {

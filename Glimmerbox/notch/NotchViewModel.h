@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -75,9 +76,11 @@ public:
     // --- Operations for the overlay's views ---
     // A horizontal swipe: between the pins with two or more, else through the shown game's league.
     void navigate(SwipeDirection direction);
-    // Fills topScorers for `game`, from the cache or the scores service.
+    // Fills topScorers for `game`, from the cache or the scores service. Whenever the shown game changes to
+    // another while the deep panel is open, the players are emptied and the new game's are loaded.
     void loadLeaders(const Game& game);
-    // Pointer entered the overlay: the deep panel opens 2 s later (never in busy mode or mid-celebration).
+    // Pointer entered the overlay: the deep panel opens 2 s later (never in busy mode, mid-celebration or
+    // while no game is shown).
     void scheduleDeepExpand();
     // Pointer left the overlay: cancels the deep delay and closes the jumbo and deep panels.
     void collapseDeep();
@@ -138,8 +141,10 @@ private:
     void startCycling();
     void cycleTick();
     void navigateLeague(const Game& current, SwipeDirection direction);
-    // After a swipe with the deep panel open: empties the leaders and loads those of `game`.
-    void reloadDeepLeaders(const Game& game);
+    // The shown game's id changed: the open card's leaders follow it, the card closes without a game.
+    void shownGameChanged();
+    // isLoadingLeaders: whether a fetch for the shown game is outstanding.
+    void updateLoadingLeaders();
     void deepExpandFired();
     QCoro::Task<> fetchLeaders(Game game);
     bool isBusy() const;
@@ -169,6 +174,7 @@ private:
     QHash<QString, bool> m_wasInBreak;
     ClockTimerPtr m_resumeTimer;
     QHash<QString, QList<TopScorer>> m_leadersCache;
+    QSet<QString> m_leadersInFlight; // ids of the games whose leaders are being fetched
     ClockTimerPtr m_jumboExpandTimer;
     ClockTimerPtr m_deepExpandTimer;
     int m_lastPinnedCount = 0;

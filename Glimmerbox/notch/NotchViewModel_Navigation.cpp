@@ -44,9 +44,7 @@ void NotchViewModel::navigate(SwipeDirection direction) {
     const int next = steppedIndex(index, count, direction);
     setSwipeDirection(direction);
     setCycleIndex(next);
-    // The new game is shown before its leaders load, so a result arriving at once finds it displayed.
     animate(showGameSpring, [&] { setDisplayedGame(pinned[next]); });
-    reloadDeepLeaders(pinned[next]);
     startCycling();
 }
 
@@ -63,14 +61,6 @@ void NotchViewModel::navigateLeague(const Game& current, SwipeDirection directio
     m_appState.pinGame(game);
     removePin(current.id);
     animate(showGameSpring, [&] { setDisplayedGame(game); });
-    reloadDeepLeaders(game);
-}
-
-void NotchViewModel::reloadDeepLeaders(const Game& game) {
-    if (!m_isDeepExpanded)
-        return;
-    setTopScorers({});
-    loadLeaders(game);
 }
 
 void NotchViewModel::removePin(const QString& gameId) {
@@ -79,21 +69,36 @@ void NotchViewModel::removePin(const QString& gameId) {
 
 // --- Leaders ---
 
+void NotchViewModel::shownGameChanged() {
+    // Published at once, not inside the spring that moves the games.
+    const ChangeAnimation outer = std::exchange(m_animation, std::nullopt);
+    if (!m_displayedGame) {
+        collapseDeep(); // no deep card without a game, so a game shown later does not open it at once
+    } else if (m_isDeepExpanded) {
+        setTopScorers({});
+        loadLeaders(*m_displayedGame);
+    }
+    updateLoadingLeaders();
+    m_animation = outer;
+}
+
+void NotchViewModel::updateLoadingLeaders() {
+    const bool loading = m_displayedGame && m_leadersInFlight.contains(m_displayedGame->id);
+    if (loading != m_isLoadingLeaders)
+        setIsLoadingLeaders(loading);
+}
+
 void NotchViewModel::loadLeaders(const Game& game) {
     const auto cached = m_leadersCache.constFind(game.id);
-    if (cached != m_leadersCache.cend()) {
+    if (cached != m_leadersCache.cend())
         setTopScorers(*cached);
-        // A fetch still running for a game shown earlier must not leave this one's spinner on.
-        if (m_displayedGame && m_displayedGame->id == game.id)
-            setIsLoadingLeaders(false);
-        return;
-    }
-    if (!LeadersContent::sportHasLeaders(game.league.sport)) {
+    else if (!LeadersContent::sportHasLeaders(game.league.sport))
         setTopScorers({});
-        return;
+    else if (!m_leadersInFlight.contains(game.id)) {
+        m_leadersInFlight.insert(game.id);
+        fetchLeaders(game); // detached; QCoro frees the task when it finishes
     }
-    setIsLoadingLeaders(true);
-    fetchLeaders(game); // detached; QCoro frees the task when it finishes
+    updateLoadingLeaders();
 }
 
 QCoro::Task<> NotchViewModel::fetchLeaders(Game game) {
@@ -101,14 +106,14 @@ QCoro::Task<> NotchViewModel::fetchLeaders(Game game) {
     auto result = co_await m_scores.fetchTopScorers(game.id, game.league);
     if (!self)
         co_return;
+    m_leadersInFlight.remove(game.id);
     if (result)
         m_leadersCache.insert(game.id, result.value());
-    // Published only for the game still shown, so a swipe during the fetch never shows another game's
-    // players.
-    if (!m_displayedGame || m_displayedGame->id != game.id)
-        co_return;
-    setTopScorers(result ? result.value() : QList<TopScorer>());
-    setIsLoadingLeaders(false);
+    // Published only for the game still shown, so a change of game during the fetch never shows another
+    // game's players.
+    if (m_displayedGame && m_displayedGame->id == game.id)
+        setTopScorers(result ? result.value() : QList<TopScorer>());
+    updateLoadingLeaders();
 }
 
 // --- Deep and jumbo panels ---
@@ -121,10 +126,10 @@ void NotchViewModel::scheduleDeepExpand() {
 }
 
 void NotchViewModel::deepExpandFired() {
-    if (m_celebrationPhase != CelebrationPhase::none)
-        return; // not retried
-    if (m_displayedGame)
-        loadLeaders(*m_displayedGame);
+    // Not retried: neither during a celebration nor with no game (then only the idle picker shows).
+    if (m_celebrationPhase != CelebrationPhase::none || !m_displayedGame)
+        return;
+    loadLeaders(*m_displayedGame);
     animate(openPanelSpring, [this] { setIsDeepExpanded(true); });
 }
 

@@ -276,3 +276,83 @@ TEST_F(NotchViewModelTest, UnpinningShowsTheFirstRemainingPinAndTheLastLeavesNot
     EXPECT_FALSE(model.isJumboExpanded());
     EXPECT_TRUE(state.pinnedGames().isEmpty());
 }
+
+TEST_F(NotchViewModelTest, APickWithTheCardOpenBringsThePickedGamesLeaders) {
+    using Kind = FakeScoresService::Kind;
+    pin({liveGame("a", 0, 0), liveGame("b", 0, 0), liveGame("c", 0, 0)});
+    model.scheduleDeepExpand();
+    clock.advanceSeconds(2.0);
+    ASSERT_TRUE(model.isLoadingLeaders());
+
+    // Picked while a's fetch runs: b's leaders are asked for, and a's answer shows nowhere.
+    model.selectGame(liveGame("b", 0, 0));
+    EXPECT_EQ(api.requestCount(Kind::topScorers), 2);
+    api.answerTopScorers("a", scorers("Player A"));
+    EXPECT_TRUE(model.topScorers().isEmpty());
+    EXPECT_TRUE(model.isLoadingLeaders());
+    api.answerTopScorers("b", scorers("Player B"));
+    ASSERT_EQ(model.topScorers().size(), 1);
+    EXPECT_EQ(model.topScorers().first().playerName, "Player B");
+    EXPECT_FALSE(model.isLoadingLeaders());
+
+    // From b's players to c, not yet fetched: b's players leave at once and the spinner shows.
+    model.selectGame(liveGame("c", 0, 0));
+    EXPECT_TRUE(model.topScorers().isEmpty());
+    EXPECT_TRUE(model.isLoadingLeaders());
+    // Back to a, cached: its players at once, no request, no spinner, though c's fetch still runs.
+    model.selectGame(liveGame("a", 0, 0));
+    ASSERT_EQ(model.topScorers().size(), 1);
+    EXPECT_EQ(model.topScorers().first().playerName, "Player A");
+    EXPECT_FALSE(model.isLoadingLeaders());
+    EXPECT_EQ(api.requestCount(Kind::topScorers), 3);
+    // A race has no leaders: nothing to wait for.
+    model.selectGame(liveGame("f", 0, 0, "f1"));
+    EXPECT_TRUE(model.topScorers().isEmpty());
+    EXPECT_FALSE(model.isLoadingLeaders());
+}
+
+TEST_F(NotchViewModelTest, APinnedListThatSwapsTheShownGameUnderTheOpenCardLoadsItsLeaders) {
+    using Kind = FakeScoresService::Kind;
+    const Game a = liveGame("a", 0, 0), b = liveGame("b", 0, 0), c = liveGame("c", 0, 0);
+    pin({a, b, c});
+    model.navigate(SwipeDirection::right);
+    model.scheduleDeepExpand();
+    clock.advanceSeconds(2.0);
+    ASSERT_EQ(shownId(), "c");
+    ASSERT_TRUE(model.isLoadingLeaders());
+
+    pin({b, c}); // index 2 of two pins is the first: b
+    ASSERT_EQ(shownId(), "b");
+    ASSERT_EQ(api.requestCount(Kind::topScorers), 2);
+    EXPECT_EQ(api.requests().back().gameId, "b");
+    api.answerTopScorers("c", scorers("Player C"));
+    EXPECT_TRUE(model.isLoadingLeaders()) << "b's fetch still runs";
+    EXPECT_TRUE(model.topScorers().isEmpty());
+    api.answerTopScorers("b", scorers("Player B"));
+    EXPECT_FALSE(model.isLoadingLeaders());
+    EXPECT_EQ(model.topScorers().first().playerName, "Player B");
+
+    // A republished list keeping b asks for nothing more.
+    pin({b, c});
+    EXPECT_EQ(api.requestCount(Kind::topScorers), 2);
+    EXPECT_EQ(model.topScorers().first().playerName, "Player B");
+}
+
+TEST_F(NotchViewModelTest, TheDeepCardNeverOpensWithoutAGame) {
+    model.scheduleDeepExpand();
+    clock.advanceSeconds(2.0);
+    EXPECT_FALSE(model.isDeepExpanded()) << "nothing pinned, nothing shown";
+    model.selectGame(liveGame("a", 0, 0)); // a pick in the idle panel
+    processPendingEvents();
+    EXPECT_FALSE(model.isDeepExpanded());
+
+    // The last pin leaving with the card open closes it, so a later pick does not open it at once.
+    model.scheduleDeepExpand();
+    clock.advanceSeconds(2.0);
+    ASSERT_TRUE(model.isDeepExpanded());
+    pin({});
+    EXPECT_FALSE(model.isDeepExpanded());
+    model.selectGame(liveGame("b", 0, 0));
+    processPendingEvents();
+    EXPECT_FALSE(model.isDeepExpanded());
+}
