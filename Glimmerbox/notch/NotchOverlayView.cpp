@@ -101,17 +101,14 @@ void NotchOverlayView::setHovered(bool hovered) {
 
 void NotchOverlayView::pointerMovedTo(const QPoint& globalPosition) {
     emit pointerMoved(globalPosition);
-    const bool inside = unpinPillRect().contains(mapFromGlobal(QPointF(globalPosition)));
-    if (inside != m_pointerInUnpin)
-        unpinHover(inside);
+    followUnpinHover(m_unpinHover.pointerMoved(mapFromGlobal(QPointF(globalPosition)), unpinPillRect()));
 }
 
-void NotchOverlayView::unpinHover(bool inside) {
-    m_pointerInUnpin = inside;
-    if (!inside) {
+void NotchOverlayView::followUnpinHover(PillHover::Change change) {
+    if (change == PillHover::Change::left)
         m_unpinHoverTimer.reset();
+    if (change != PillHover::Change::entered)
         return;
-    }
     // The pill acts on a rest of half a second; the unpin itself runs on the next turn of the event loop.
     m_unpinHoverTimer = m_clock.singleShot(secondsToMilliseconds(unpinHoverDelay), this, [this] {
         QMetaObject::invokeMethod(
@@ -206,8 +203,6 @@ void NotchOverlayView::refresh() {
         // The view asks for the mouse while a picker (idle panel or jumbo) is on screen, hosted or not.
         setWindowInteractive(pickerShown);
     }
-    if (m_pointerInUnpin && !presentation().actionStrip)
-        unpinHover(false);
     if (inputs.displayedGame && !m_isBarVisible)
         showBar();
     frame();
@@ -342,6 +337,8 @@ void NotchOverlayView::frame() {
     place(OverlaySlot::leaders, s.deepSlot);
     place(OverlaySlot::gamePicker, s.picker);
     place(OverlaySlot::selectPill, s.selectPill);
+    // The UNPIN pill moving or going away from under a still pointer ends its hover (but never starts one).
+    followUnpinHover(m_unpinHover.pillMoved(unpinPillRect()));
     // Only what was painted last frame or is painted now needs repainting: the rest of the window is clear.
     const QRegion painted = paintedRegion();
     update(painted.united(m_lastPainted).boundingRect().adjusted(-1, -1, 1, 1));

@@ -3,6 +3,7 @@
 #include "notch/NotchViewModel.h"
 #include "notch/OverlayPanelFrame.h"
 #include "notch/OverlayPresenter.h"
+#include "notch/PillHover.h"
 #include "notch/SwipeDirection.h"
 
 #include "platform/AnimationDriver.h"
@@ -96,7 +97,8 @@ private:
     void retargetCelebration(SpringSpec spring, bool restart);
     void syncHostedPanels();
     void setWindowInteractive(bool interactive);
-    void unpinHover(bool inside);
+    // Arms or disarms the UNPIN rest after a change of its hover.
+    void followUnpinHover(PillHover::Change change);
     void frame();
     void updateMask();
 
@@ -124,7 +126,7 @@ private:
     bool m_isHovered = false;
     bool m_isBarVisible = false;
     ClockTimerPtr m_unpinHoverTimer;
-    bool m_pointerInUnpin = false;
+    PillHover m_unpinHover;
     bool m_interactiveShown = false;
 
     // What is painted: the view model's values as of the last refresh (the game and the celebration's step

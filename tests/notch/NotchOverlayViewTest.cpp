@@ -93,7 +93,7 @@ TEST_F(NotchOverlayViewTest, PhysicalNotchHidesTheBarBehindTheHousingWidth) {
         EXPECT_EQ(image.pixel(x, 17), qRgb(0, 0, 0)) << x - centre;
 }
 
-TEST_F(NotchOverlayViewTest, RestingOnUnpinForHalfASecondUnpinsTheShownGame) {
+TEST_F(NotchOverlayViewTest, UnpinActsOnAHalfSecondRestOfAPointerThatMovedOntoIt) {
     pin({hockeyGame("a", 2, 1), hockeyGame("b", 0, 0)});
     settle();
     view.handleMouseEntered();
@@ -102,13 +102,28 @@ TEST_F(NotchOverlayViewTest, RestingOnUnpinForHalfASecondUnpinsTheShownGame) {
     const QRectF pill = view.unpinPillRect();
     ASSERT_FALSE(pill.isEmpty());
     const QPoint onPill = view.mapToGlobal(pill.center().toPoint());
+    const QPoint belowPill = onPill + QPoint(0, 200);
 
+    // The card opening under a pointer that already stands where the pill comes: the pill never acts, not
+    // on the same position read again nor on a small move that stays on it.
+    view.handleMouseExited();
+    settle();
+    view.handleMouseEntered();
     view.pointerMovedTo(onPill);
-    settle(0.49);
-    view.pointerMovedTo(onPill + QPoint(0, 200));
+    settle(2.5);
+    ASSERT_EQ(view.unpinPillRect(), pill);
+    view.pointerMovedTo(onPill);
+    view.pointerMovedTo(onPill + QPoint(1, 0));
     settle(1.0);
     EXPECT_EQ(idsOf(state.pinnedGames()), (QStringList{"a", "b"}));
 
+    // Moved onto it: leaving after 0.49 s unpins nothing; resting 0.5 s unpins.
+    view.pointerMovedTo(belowPill);
+    view.pointerMovedTo(onPill);
+    settle(0.49);
+    view.pointerMovedTo(belowPill);
+    settle(1.0);
+    EXPECT_EQ(idsOf(state.pinnedGames()), (QStringList{"a", "b"}));
     view.pointerMovedTo(onPill);
     settle(0.5);
     EXPECT_EQ(idsOf(state.pinnedGames()), QStringList{"b"});
