@@ -136,6 +136,11 @@ void ClickThroughWindow::checkMousePosition() {
         m_center.post(notificationName(event));
 }
 
+void ClickThroughWindow::readPointerNow() {
+    if (m_pointer)
+        m_pointer->readNow();
+}
+
 void ClickThroughWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     frameChanged();

@@ -49,6 +49,8 @@ public:
     // A pointer move and a scroll step from the pointer source.
     void checkMousePosition();
     void handleScroll(const ScrollDelta& delta);
+    // Reads the pointer at once; a move it finds is reported like any other.
+    void readPointerNow();
 
 signals:
     // Every polled pointer position (global), for content that reacts to hover while the mouse falls through.

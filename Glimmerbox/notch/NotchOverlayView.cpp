@@ -1,5 +1,6 @@
 #include "notch/NotchOverlayView.h"
 
+#include "notch/ClickThroughWindow.h"
 #include "notch/NotchViewModel.h"
 #include "notch/OverlayNotifications.h"
 #include "notch/OverlayPainters.h"
@@ -104,16 +105,26 @@ void NotchOverlayView::pointerMovedTo(const QPoint& globalPosition) {
     followUnpinHover(m_unpinHover.pointerMoved(mapFromGlobal(QPointF(globalPosition)), unpinPillRect()));
 }
 
+void NotchOverlayView::followPointerOf(ClickThroughWindow& window) {
+    connect(&window, &ClickThroughWindow::pointerMoved, this, &NotchOverlayView::pointerMovedTo);
+    connect(this, &NotchOverlayView::pointerReadWanted, &window, &ClickThroughWindow::readPointerNow);
+}
+
 void NotchOverlayView::followUnpinHover(PillHover::Change change) {
     if (change == PillHover::Change::left)
         m_unpinHoverTimer.reset();
     if (change != PillHover::Change::entered)
         return;
-    // The pill acts on a rest of half a second; the unpin itself runs on the next turn of the event loop.
+    // The pill acts on a rest of half a second; the unpin itself runs on the next turn of the event loop,
+    // once a fresh read of the pointer has confirmed the rest (the last read may be a few frames old, and the
+    // pointer may have left since).
     m_unpinHoverTimer = m_clock.singleShot(secondsToMilliseconds(unpinHoverDelay), this, [this] {
         QMetaObject::invokeMethod(
             this,
             [this] {
+                emit pointerReadWanted();
+                if (!m_unpinHover.isHovered())
+                    return;
                 if (const std::optional<Game> game = m_viewModel->displayedGame())
                     m_viewModel->unpinGame(*game);
             },

@@ -21,6 +21,7 @@
 #include <optional>
 
 class AppState;
+class ClickThroughWindow;
 class OverlayNotificationCenter;
 
 // Builds the panels the root view hosts but does not paint itself (racing panels, leaders, idle panel,
@@ -70,6 +71,8 @@ public:
 
     // The pointer at a global position, followed while the window lets the mouse through.
     void pointerMovedTo(const QPoint& globalPosition);
+    // Follows the pointer that `window` tracks, and has it read afresh when a decision needs it.
+    void followPointerOf(ClickThroughWindow& window);
     // The window's hover and swipe notifications (also reachable through the notification centre).
     void handleMouseEntered();
     void handleMouseExited();
@@ -78,6 +81,8 @@ public:
 signals:
     // Re-emitted pointer positions, for hosted panels that react to hover while the window ignores the mouse.
     void pointerMoved(QPoint globalPosition);
+    // A decision is due that needs the pointer where it is now (a read answers through pointerMovedTo).
+    void pointerReadWanted();
 
 protected:
     bool event(QEvent* event) override;

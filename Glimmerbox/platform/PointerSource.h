@@ -30,6 +30,9 @@ public:
     // Scroll steps are only wanted while the pointer is over our window; listening costs wake-ups on every
     // pointer motion, so callers switch it on only then.
     virtual void setScrollTracking(bool on) = 0;
+    // Reads the position at once, not waiting for the next poll or throttled read, and reports a move when
+    // it changed: for a decision that must see where the pointer is now.
+    virtual void readNow() = 0;
 
     // The real source for this display (cursor polling plus XInput2 raw scroll events on X11).
     static PointerSource* createSystem(QObject* parent = nullptr);

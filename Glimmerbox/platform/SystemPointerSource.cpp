@@ -65,15 +65,26 @@ void SystemPointerSource::poll() {
     emit moved(position);
 }
 
+namespace {
+
+bool isNear(const QPoint& position, const std::optional<QRect>& area) {
+    const int margin = SystemPointerSource::nearMargin;
+    return !area || area->adjusted(-margin, -margin, margin, margin).contains(position);
+}
+
+} // namespace
+
 int SystemPointerSource::pollPeriodFor(const QPoint& position, const std::optional<QRect>& area) {
-    const bool near =
-        !area || area->adjusted(-nearMargin, -nearMargin, nearMargin, nearMargin).contains(position);
-    return near ? nearPollMs : farPollMs;
+    return isNear(position, area) ? nearPollMs : farPollMs;
+}
+
+int SystemPointerSource::motionReadPeriodFor(const QPoint& position, const std::optional<QRect>& area) {
+    return isNear(position, area) ? nearMotionReadMs : farPollMs;
 }
 
 void SystemPointerSource::adjustPollPeriod() {
+    m_throttle.setPeriod(std::chrono::milliseconds(motionReadPeriodFor(m_position, m_area)));
     const int period = pollPeriodFor(m_position, m_area);
-    m_throttle.setPeriod(std::chrono::milliseconds(period));
     if (m_timer.interval() != period)
         m_timer.setInterval(period);
 }

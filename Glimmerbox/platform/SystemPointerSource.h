@@ -17,6 +17,9 @@ class SystemPointerSource final : public PointerSource {
 public:
     static constexpr int nearPollMs = 80;
     static constexpr int farPollMs = 250;
+    // Raw motion costs nothing while the pointer is still, so near the overlay a moving pointer is read every
+    // frame: its pills act on a half-second rest that must hold to a few milliseconds.
+    static constexpr int nearMotionReadMs = 16;
     // How far around the area of interest the quick polling reaches.
     static constexpr int nearMargin = 120;
 
@@ -24,6 +27,8 @@ public:
 
     // Quick reads within `nearMargin` of the area of interest (or everywhere without one), slow elsewhere.
     static int pollPeriodFor(const QPoint& position, const std::optional<QRect>& area);
+    // The same for the reads that raw motion events start: every frame near the area, slowly elsewhere.
+    static int motionReadPeriodFor(const QPoint& position, const std::optional<QRect>& area);
     ~SystemPointerSource() override;
 
     QPoint position() const override { return m_position; }
@@ -31,6 +36,7 @@ public:
     void stop() override;
     void setAreaOfInterest(std::optional<QRect> area) override;
     void setScrollTracking(bool on) override;
+    void readNow() override { poll(); }
 
 private:
     void poll();

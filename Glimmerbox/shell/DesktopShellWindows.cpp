@@ -67,8 +67,7 @@ std::unique_ptr<QWidget> DesktopShellWindows::createOverlayWindow(const OverlayG
         new NotchViewModel(m_appState, ESPNAPIService::shared(), UserPreferences::shared(), Clock::system());
     auto* view = new NotchOverlayView(hasPhysicalNotch, viewModel, m_appState, Clock::system(),
                                       OverlayNotificationCenter::shared(), &m_overlayPanels);
-    QObject::connect(window.get(), &ClickThroughWindow::pointerMoved, view,
-                     &NotchOverlayView::pointerMovedTo);
+    view->followPointerOf(*window);
     window->setContentView(new FirstMouseHostingView(view));
     window->setHoverZone(geometry.hoverZone);
     window->setExpandedZone(geometry.expandedZone);

@@ -16,7 +16,14 @@ public:
 
     void moveTo(const QPoint& position) {
         m_position = position;
+        m_unread = position;
         emit moved(position);
+    }
+    // The pointer moves, but no read notices it until the next readNow().
+    void moveUnread(const QPoint& position) { m_unread = position; }
+    void readNow() override {
+        if (m_unread != m_position)
+            moveTo(m_unread);
     }
     void scroll(double dx, double dy, bool precise = true) { emit scrolled(ScrollDelta{dx, dy, precise}); }
 
@@ -26,4 +33,5 @@ public:
 
 private:
     QPoint m_position;
+    QPoint m_unread;
 };

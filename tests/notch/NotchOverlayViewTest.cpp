@@ -129,6 +129,35 @@ TEST_F(NotchOverlayViewTest, UnpinActsOnAHalfSecondRestOfAPointerThatMovedOntoIt
     EXPECT_EQ(idsOf(state.pinnedGames()), QStringList{"b"});
 }
 
+TEST_F(NotchOverlayViewTest, UnpinReadsThePointerAgainBeforeActing) {
+    FakePointerSource pointer;
+    ClickThroughWindow window(overlay_geometry::window, &pointer, &clock, &center);
+    auto* root =
+        new NotchOverlayView(false, new NotchViewModel(state, api, preferences, clock), state, clock, center);
+    window.setContentView(new FirstMouseHostingView(root));
+    root->followPointerOf(window);
+    window.show();
+    window.startTracking();
+    pin({hockeyGame("a", 2, 1), hockeyGame("b", 0, 0)});
+    settle();
+    pointer.moveTo(overlay_geometry::inStrip);
+    settle(2.5);
+    ASSERT_EQ(root->presentation().state, OverlayState::Deep);
+    const QPoint onPill = root->mapToGlobal(root->unpinPillRect().center().toPoint());
+
+    // Off the pill after 0.49 s, in a motion that no read has reported yet when the half second is up.
+    pointer.moveTo(onPill);
+    settle(0.49);
+    pointer.moveUnread(onPill + QPoint(0, 60));
+    settle(0.2);
+    EXPECT_EQ(idsOf(state.pinnedGames()), (QStringList{"a", "b"}));
+    EXPECT_EQ(root->presentation().state, OverlayState::Deep);
+
+    pointer.moveTo(onPill);
+    settle(0.5);
+    EXPECT_EQ(idsOf(state.pinnedGames()), QStringList{"b"});
+}
+
 TEST_F(NotchOverlayViewTest, IdlePanelTakesTheMouseWhileShownAndSwipesNeedHover) {
     QSignalSpy interactive(&center, &OverlayNotificationCenter::setInteractive);
     view.handleMouseEntered();

@@ -64,4 +64,8 @@ TEST(PointerPollingTest, PollsQuicklyOnlyNearTheAreaOfInterest) {
               SystemPointerSource::nearPollMs);
     EXPECT_EQ(SystemPointerSource::pollPeriodFor({960, 540}, strip), SystemPointerSource::farPollMs);
     EXPECT_EQ(SystemPointerSource::pollPeriodFor({960, 540}, std::nullopt), SystemPointerSource::nearPollMs);
+
+    // A pointer that moves near the overlay is read every frame, so a half-second rest starts on time.
+    EXPECT_LE(SystemPointerSource::motionReadPeriodFor({960, 10}, strip), 17);
+    EXPECT_EQ(SystemPointerSource::motionReadPeriodFor({960, 540}, strip), SystemPointerSource::farPollMs);
 }
