@@ -7,7 +7,8 @@ AnimationDriver::AnimationDriver(Clock& clock, QObject* parent) : QObject(parent
 AnimationDriver::~AnimationDriver() = default;
 
 double AnimationDriver::now() const {
-    return static_cast<double>(m_clock.now().toMSecsSinceEpoch()) / 1000.0;
+    // Monotonic: a wall clock set back would leave every spring waiting for a start hours ahead.
+    return std::chrono::duration<double>(m_clock.monotonicNow().time_since_epoch()).count();
 }
 
 void AnimationDriver::track(Spring* spring) {

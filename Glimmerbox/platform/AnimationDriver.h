@@ -16,7 +16,7 @@ public:
     explicit AnimationDriver(Clock& clock = Clock::system(), QObject* parent = nullptr);
     ~AnimationDriver() override;
 
-    // Seconds on the driver's clock, the time base of every spring it drives.
+    // Seconds on the driver's monotonic clock, the time base of every spring it drives.
     double now() const;
 
     // Registers a spring (the caller keeps it alive until untrack() or the driver's end).

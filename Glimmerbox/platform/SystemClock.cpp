@@ -32,6 +32,7 @@ private:
 class SystemClock final : public Clock {
 public:
     QDateTime now() const override { return QDateTime::currentDateTimeUtc(); }
+    MonotonicTime monotonicNow() const override { return std::chrono::steady_clock::now(); }
 
     ClockTimerPtr singleShot(std::chrono::milliseconds delay, QObject* context,
                              std::function<void()> callback) override {

@@ -18,9 +18,10 @@ std::optional<CacheService::Reply> CacheService::lookup(const QString& key) {
     const auto entry = m_cache.find(key);
     if (entry == m_cache.end())
         return std::nullopt;
-    // A negative age (the clock was set back) still counts as fresh.
-    const double age = static_cast<double>(entry->timestamp.msecsTo(m_clock.now())) / 1000.0;
-    if (age < entry->expiration)
+    // Aged on the monotonic clock: a wall clock set back would keep an entry fresh for hours, one set
+    // forward would expire it at once.
+    const std::chrono::duration<double> age = m_clock.monotonicNow() - entry->timestamp;
+    if (age.count() < entry->expiration)
         return entry->reply;
     m_cache.erase(entry);
     return std::nullopt;
@@ -28,11 +29,10 @@ std::optional<CacheService::Reply> CacheService::lookup(const QString& key) {
 
 void CacheService::set(const QByteArray& data, const QString& key, double expiration,
                        std::optional<QDateTime> requestedAt) {
-    const QDateTime now = m_clock.now();
-    const QDateTime asOf = requestedAt.value_or(now);
+    const QDateTime asOf = requestedAt.value_or(m_clock.now());
     if (newerThan(key, asOf))
         return;
-    m_cache.insert(key, CacheEntry{Reply{data, asOf}, now, expiration});
+    m_cache.insert(key, CacheEntry{Reply{data, asOf}, m_clock.monotonicNow(), expiration});
 }
 
 std::optional<CacheService::Reply> CacheService::newerThan(const QString& key,

@@ -36,7 +36,7 @@ public:
 private:
     struct CacheEntry {
         Reply reply;
-        QDateTime timestamp;
+        MonotonicTime timestamp; // when it was stored
         double expiration = 0;
     };
 

@@ -122,3 +122,26 @@ TEST(AnimationDriverTest, TicksOnlyWhileASpringMoves) {
     clock.advance(std::chrono::milliseconds(40));
     EXPECT_FALSE(driver.isTicking());
 }
+
+TEST(AnimationDriverTest, SpringsRunOnWhenTheWallClockIsSetBackOrForward) {
+    for (const auto step : {std::chrono::hours(-2), std::chrono::hours(2)}) {
+        ManualClock clock;
+        AnimationDriver driver(clock);
+        Spring width(60.0);
+        driver.animate(width, 340.0, {0.35, 1.0});
+        clock.advance(std::chrono::milliseconds(96));
+        const double before = width.value(driver.now());
+        ASSERT_GT(before, 60.0);
+        ASSERT_LT(before, 340.0);
+
+        clock.stepWallClock(step);
+        // Neither frozen at the start nor snapped to the end: the motion goes on from where it was.
+        EXPECT_EQ(width.value(driver.now()), before) << step.count();
+        clock.advance(std::chrono::milliseconds(48));
+        EXPECT_GT(width.value(driver.now()), before) << step.count();
+        EXPECT_TRUE(driver.isTicking()) << step.count();
+        clock.advanceSeconds(2.0);
+        EXPECT_EQ(width.value(driver.now()), 340.0) << step.count();
+        EXPECT_FALSE(driver.isTicking()) << step.count();
+    }
+}

@@ -16,13 +16,13 @@ private:
 
 ClockTimerPtr ManualClock::arm(std::chrono::milliseconds delay, std::chrono::milliseconds interval,
                                QObject* context, std::function<void()> callback) {
-    m_timers.emplace(++m_nextId, std::make_shared<Entry>(Entry{m_now.addMSecs(delay.count()), interval,
-                                                               context, std::move(callback)}));
+    m_timers.emplace(++m_nextId, std::make_shared<Entry>(
+                                     Entry{m_monotonic + delay, interval, context, std::move(callback)}));
     return std::make_unique<Handle>(this, m_nextId);
 }
 
 void ManualClock::advance(std::chrono::milliseconds by) {
-    const QDateTime target = m_now.addMSecs(by.count());
+    const MonotonicTime target = m_monotonic + by;
     for (;;) {
         auto next = m_timers.end();
         for (auto it = m_timers.begin(); it != m_timers.end(); ++it) {
@@ -32,21 +32,27 @@ void ManualClock::advance(std::chrono::milliseconds by) {
         if (next == m_timers.end())
             break;
         const std::shared_ptr<Entry> entry = next->second;
-        m_now = std::max(m_now, entry->due);
+        moveTo(std::max(m_monotonic, entry->due));
         if (entry->interval.count() > 0)
-            entry->due = entry->due.addMSecs(entry->interval.count());
+            entry->due += entry->interval;
         else
             m_timers.erase(next);
         if (entry->context)
             entry->callback();
     }
-    m_now = target;
+    moveTo(target);
+}
+
+void ManualClock::moveTo(MonotonicTime monotonic) {
+    m_now = m_now.addMSecs(
+        std::chrono::duration_cast<std::chrono::milliseconds>(monotonic - m_monotonic).count());
+    m_monotonic = monotonic;
 }
 
 std::vector<std::chrono::milliseconds> ManualClock::pendingDelays() const {
     std::vector<std::chrono::milliseconds> delays;
     for (const auto& [id, entry] : m_timers)
-        delays.emplace_back(m_now.msecsTo(entry->due));
+        delays.emplace_back(std::chrono::duration_cast<std::chrono::milliseconds>(entry->due - m_monotonic));
     std::sort(delays.begin(), delays.end());
     return delays;
 }

@@ -8,13 +8,17 @@
 #include <memory>
 
 // A clock that stands still until a test advances it; due timers fire in time order as it passes them.
+// advance() moves the wall clock and the monotonic clock together; setNow() and stepWallClock() set the wall
+// clock alone, as a user or time synchronisation does, while the monotonic clock and the timers stay put.
 class ManualClock final : public Clock {
 public:
     explicit ManualClock(QDateTime start = QDateTime(QDate(2026, 3, 14), QTime(18, 0), Qt::UTC))
         : m_now(std::move(start)) {}
 
     QDateTime now() const override { return m_now; }
+    MonotonicTime monotonicNow() const override { return m_monotonic; }
     void setNow(const QDateTime& now) { m_now = now; }
+    void stepWallClock(std::chrono::milliseconds by) { m_now = m_now.addMSecs(by.count()); }
 
     ClockTimerPtr singleShot(std::chrono::milliseconds delay, QObject* context,
                              std::function<void()> callback) override {
@@ -34,7 +38,7 @@ public:
 
 private:
     struct Entry {
-        QDateTime due;
+        MonotonicTime due;
         std::chrono::milliseconds interval; // 0 for one-shot timers
         QPointer<QObject> context;
         std::function<void()> callback;
@@ -42,8 +46,12 @@ private:
     class Handle;
     ClockTimerPtr arm(std::chrono::milliseconds delay, std::chrono::milliseconds interval, QObject* context,
                       std::function<void()> callback);
+    // Moves both clocks forward to `monotonic`.
+    void moveTo(MonotonicTime monotonic);
 
     QDateTime m_now;
+    // Far from zero, so that code taking the origin for "never" shows up.
+    MonotonicTime m_monotonic{std::chrono::hours(1000)};
     quint64 m_nextId = 0;
     // Shared so that a callback survives its timer being cancelled while it runs.
     std::map<quint64, std::shared_ptr<Entry>> m_timers;

@@ -199,6 +199,7 @@ const GalleryStateRegistration idleEmpty{
 class StepClock final : public Clock {
 public:
     QDateTime now() const override { return m_now; }
+    MonotonicTime monotonicNow() const override { return m_monotonic; }
     ClockTimerPtr singleShot(std::chrono::milliseconds, QObject*, std::function<void()>) override {
         return std::make_unique<Handle>(m_repeating, -1);
     }
@@ -207,7 +208,9 @@ public:
         return std::make_unique<Handle>(m_repeating, m_nextId);
     }
     void step(double seconds) {
-        m_now = m_now.addMSecs(qint64(seconds * 1000));
+        const std::chrono::milliseconds by = secondsToMilliseconds(seconds);
+        m_now = m_now.addMSecs(by.count());
+        m_monotonic += by;
         const auto callbacks = m_repeating;
         for (const auto& [id, callback] : callbacks) {
             if (m_repeating.contains(id))
@@ -226,6 +229,7 @@ private:
         int id;
     };
     QDateTime m_now = QDateTime::currentDateTimeUtc();
+    MonotonicTime m_monotonic;
     Callbacks m_repeating;
     int m_nextId = 0;
 };

@@ -15,6 +15,7 @@ class StillClock final : public Clock {
 public:
     QDateTime current;
     QDateTime now() const override { return current; }
+    MonotonicTime monotonicNow() const override { return {}; }
     ClockTimerPtr singleShot(std::chrono::milliseconds, QObject*, std::function<void()>) override {
         return std::make_unique<NeverTimer>();
     }
