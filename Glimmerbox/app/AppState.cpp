@@ -127,8 +127,8 @@ QList<Team> AppState::uniqueTeams(const QList<Team>& teams) {
     QSet<QString> seen;
     QList<Team> unique;
     for (const Team& team : teams) {
-        if (!seen.contains(team.id)) {
-            seen.insert(team.id);
+        if (!seen.contains(team.leagueTeamId())) {
+            seen.insert(team.leagueTeamId());
             unique.append(team);
         }
     }

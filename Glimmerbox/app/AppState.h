@@ -110,7 +110,7 @@ public:
     // Live games and scheduled games starting within the next 86400 s, in input order; else the latest
     // final alone. Reads no state, so the game picker calls it on lists of its own.
     static QList<Game> relevantGames(const QList<Game>& games, const QDateTime& now);
-    // The first team of each id, in input order.
+    // The first team of each league and id, in input order.
     static QList<Team> uniqueTeams(const QList<Team>& teams);
 
     // The clock this state reads; views pass clock().now() to relevantGames().

@@ -30,7 +30,7 @@ bool isOvertimeWord(const QList<uint>& word) {
 } // namespace
 
 bool involvesTeam(const Game& game, const QSet<QString>& teamIds) {
-    return teamIds.contains(game.homeTeam.id) || teamIds.contains(game.awayTeam.id);
+    return namesTeam(teamIds, game.homeTeam) || namesTeam(teamIds, game.awayTeam);
 }
 
 bool isCloseLiveGame(const Game& game) {

@@ -14,8 +14,8 @@ class UserPreferences;
 // is not consulted).
 inline constexpr qint64 closeGameMargin = 7;
 
-// Whether the home or the away team is one of `teamIds` (the favourites filter of notifications and of
-// automatic pinning).
+// Whether `teamIds` names the home or the away team (namesTeam; the favourites filter of notifications
+// and of automatic pinning).
 bool involvesTeam(const Game& game, const QSet<QString>& teamIds);
 
 // Live and within closeGameMargin.

@@ -15,6 +15,14 @@ QString TeamRecord::formattedRecord() const {
     return text;
 }
 
+QString Team::leagueTeamId() const {
+    return league.id + u':' + id;
+}
+
+bool namesTeam(const QSet<QString>& teamIds, const Team& team) {
+    return teamIds.contains(team.leagueTeamId()) || teamIds.contains(team.id);
+}
+
 // Every field of TeamRecord in declaration order: its JSON keys and its hash follow this one list.
 constexpr auto teamRecordFields = [](auto& record, auto&& field) {
     field("wins"_L1, record.wins);

@@ -3,6 +3,7 @@
 #include "League.h"
 
 #include <QJsonObject>
+#include <QSet>
 #include <QString>
 #include <QUrl>
 
@@ -46,9 +47,17 @@ struct Team {
 
     bool operator==(const Team&) const = default;
 
+    // The team among the teams of every league: "<league id>:<team id>". The service's team ids are unique
+    // only within a league (2 is Boston's basketball team and Buffalo's football team).
+    QString leagueTeamId() const;
+
     QJsonObject toJson() const;
     static std::optional<Team> fromJson(const QJsonObject& object);
 };
+
+// Whether `teamIds` names the team: by its league team id, or by a plain team id as stored before teams
+// were told apart by league, which names the team of that id in every league.
+bool namesTeam(const QSet<QString>& teamIds, const Team& team);
 
 size_t qHash(const TeamRecord& record, size_t seed = 0);
 size_t qHash(const Team& team, size_t seed = 0);

@@ -15,14 +15,14 @@ QList<Team> sortedTeams(const QList<Team>& allTeams, QList<Game> games, const QS
         for (const Game& game : std::as_const(games))
             source << game.homeTeam << game.awayTeam;
     }
-    QHash<QString, Team> byId;
+    QHash<QString, Team> byLeagueTeamId;
     for (const Team& team : std::as_const(source))
-        byId.insert(team.id, team);
+        byLeagueTeamId.insert(team.leagueTeamId(), team);
 
-    QList<Team> teams = byId.values();
+    QList<Team> teams = byLeagueTeamId.values();
     std::ranges::sort(teams, [&favorites](const Team& left, const Team& right) {
-        const bool leftFavorite = favorites.contains(left.id);
-        if (leftFavorite != favorites.contains(right.id))
+        const bool leftFavorite = namesTeam(favorites, left);
+        if (leftFavorite != namesTeam(favorites, right))
             return leftFavorite;
         return left.name < right.name;
     });
@@ -40,10 +40,19 @@ QList<Team> filteredTeams(const QList<Team>& sorted, const QString& searchText) 
     return matches;
 }
 
-void toggleFavorite(UserPreferences& prefs, const QString& teamId) {
+void toggleFavorite(UserPreferences& prefs, const Team& team, const QList<Team>& listed) {
     QSet<QString> ids = prefs.favoriteTeamIds();
-    if (!ids.remove(teamId))
-        ids.insert(teamId);
+    if (!namesTeam(ids, team)) {
+        ids.insert(team.leagueTeamId());
+    } else {
+        ids.remove(team.leagueTeamId());
+        if (ids.remove(team.id)) {
+            for (const Team& other : listed) {
+                if (other.id == team.id && other.leagueTeamId() != team.leagueTeamId())
+                    ids.insert(other.leagueTeamId());
+            }
+        }
+    }
     prefs.setFavoriteTeamIds(ids);
     prefs.save();
 }

@@ -72,18 +72,22 @@ bool FavoriteTeamsView::showsPlaceholder() const {
     return m_pages->currentIndex() == 0;
 }
 
-void FavoriteTeamsView::refresh() {
+QList<Team> FavoriteTeamsView::sortedTeams() const {
     const AppState& state = m_controller.appState();
+    return favoriteteams::sortedTeams(state.allTeamsList(), state.enabledLeagueGames(),
+                                      m_controller.prefs().favoriteTeamIds());
+}
+
+void FavoriteTeamsView::refresh() {
     const QSet<QString>& favorites = m_controller.prefs().favoriteTeamIds();
-    const QList<Team> sorted =
-        favoriteteams::sortedTeams(state.allTeamsList(), state.enabledLeagueGames(), favorites);
+    const QList<Team> sorted = sortedTeams();
     // The placeholder is for no teams at all; a search that matches nothing shows an empty list.
     m_pages->setCurrentIndex(sorted.isEmpty() ? 0 : 1);
     QList<Team> shown = favoriteteams::filteredTeams(sorted, m_search->text());
     QSet<QString> shownFavorites;
     for (const Team& team : std::as_const(shown)) {
-        if (favorites.contains(team.id))
-            shownFavorites.insert(team.id);
+        if (namesTeam(favorites, team))
+            shownFavorites.insert(team.leagueTeamId());
     }
     // Most changes of the settings leave the list as it is: keep the rows then.
     if (shown == m_shown && shownFavorites == m_shownFavorites)
@@ -101,13 +105,14 @@ void FavoriteTeamsView::rebuildRows() {
     }
     for (const Team& team : std::as_const(m_shown)) {
         // Toggled on a later turn: the row that was clicked is replaced by the rebuild the change starts.
-        auto toggle = [this, id = team.id] {
+        auto toggle = [this, team] {
             QMetaObject::invokeMethod(
-                this, [this, id] { favoriteteams::toggleFavorite(m_controller.prefs(), id); },
+                this,
+                [this, team] { favoriteteams::toggleFavorite(m_controller.prefs(), team, sortedTeams()); },
                 Qt::QueuedConnection);
         };
         m_rowsLayout->insertWidget(
             m_rowsLayout->count() - 1,
-            new FavoriteTeamRow(team, m_shownFavorites.contains(team.id), toggle, m_rows));
+            new FavoriteTeamRow(team, m_shownFavorites.contains(team.leagueTeamId()), toggle, m_rows));
     }
 }

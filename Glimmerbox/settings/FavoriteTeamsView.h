@@ -21,6 +21,7 @@ public:
     bool showsPlaceholder() const;
 
 private:
+    QList<Team> sortedTeams() const;
     void refresh();
     void rebuildRows();
 
@@ -30,5 +31,5 @@ private:
     QWidget* m_rows;
     QVBoxLayout* m_rowsLayout;
     QList<Team> m_shown;
-    QSet<QString> m_shownFavorites;
+    QSet<QString> m_shownFavorites; // league team ids
 };

@@ -255,7 +255,7 @@ TEST_F(AppStateRefreshTest, PinnedRefreshAsksEachPinnedLeagueOnceWithoutTheCache
 
 // --- Teams ---
 
-TEST_F(AppStateRefreshTest, TeamLoadingAsksOneLeagueAtATimeAndKeepsTheFirstCopyOfEachTeam) {
+TEST_F(AppStateRefreshTest, TeamLoadingAsksOneLeagueAtATimeAndKeepsTheFirstCopyOfEachTeamOfEachLeague) {
     preferences.setEnabledLeagues({"nfl", "nba", "not-a-league"});
     LogCapture log;
     QCoro::Task<> load = state.loadAllTeams();
@@ -263,15 +263,19 @@ TEST_F(AppStateRefreshTest, TeamLoadingAsksOneLeagueAtATimeAndKeepsTheFirstCopyO
     // Catalogue order (nfl before nba), one request at a time.
     ASSERT_EQ(api.pendingCount(), 1);
     EXPECT_EQ(api.requests().back().league.id, "nfl");
-    api.answerTeams("nfl", QList<Team>{testTeam("t1", "nfl"), testTeam("t2", "nfl")});
+    Team renamed = testTeam("t1", "nfl");
+    renamed.name = "Renamed";
+    api.answerTeams("nfl", QList<Team>{testTeam("t1", "nfl"), testTeam("t2", "nfl"), renamed});
     ASSERT_EQ(api.pendingCount(), 1);
     api.answerTeams("nba", QList<Team>{testTeam("t2", "nba"), testTeam("t3", "nba")});
 
     ASSERT_TRUE(load.isReady());
     const QList<Team> teams = state.allTeamsList();
-    ASSERT_EQ(teams.size(), 3);
-    EXPECT_EQ(teams[1].id, "t2");
-    EXPECT_EQ(teams[1].league.id, "nfl");
+    QStringList listed;
+    for (const Team& team : teams)
+        listed.append(team.leagueTeamId() + " " + team.name);
+    // An id repeated in one league is one team; in two leagues, two teams.
+    EXPECT_EQ(listed, (QStringList{"nfl:t1 Team t1", "nfl:t2 Team t2", "nba:t2 Team t2", "nba:t3 Team t3"}));
 
     QCoro::Task<> failing = state.loadAllTeams();
     api.answerTeams("nfl", APIError::httpError(500));

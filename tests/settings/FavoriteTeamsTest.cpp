@@ -1,9 +1,13 @@
+#include "RecordedScoreboards.h"
 #include "SettingsFixture.h"
 #include "TestGames.h"
 
+#include "settings/FavoriteTeamRow.h"
 #include "settings/FavoriteTeams.h"
 #include "settings/FavoriteTeamsView.h"
 #include "settings/SettingsController.h"
+
+#include <QTest>
 
 namespace {
 
@@ -51,11 +55,40 @@ TEST(FavoriteTeamsTest, SearchMatchesNameOrAbbreviationIgnoringCaseAndKeepsSpace
 
 class FavoriteTeamsViewTest : public SettingsFixture {
 protected:
+    // Clicks the row of the shown team named `name`, as the user would.
+    void click(FavoriteTeamsView& view, const QString& name) {
+        const qsizetype index = names(view.shownTeams()).indexOf(name);
+        const QList<FavoriteTeamRow*> rows = view.findChildren<FavoriteTeamRow*>();
+        ASSERT_GE(index, 0) << qPrintable(name);
+        ASSERT_EQ(rows.size(), view.shownTeams().size());
+        QTest::mouseClick(rows[index], Qt::LeftButton);
+        processPendingEvents();
+    }
+    // The starred teams at the top of the list.
+    QStringList starred(const FavoriteTeamsView& view) const {
+        QStringList result;
+        for (const Team& shown : view.shownTeams()) {
+            if (namesTeam(preferences.favoriteTeamIds(), shown))
+                result.append(shown.name);
+        }
+        return result;
+    }
+    QSet<QString> storedFavorites() { return UserPreferences(settings).favoriteTeamIds(); }
+    // The teams of the recorded NFL, NBA, MLB and NHL scoreboards, loaded as at launch.
+    void loadRecordedTeams() {
+        preferences.setEnabledLeagues({recorded::sharedIdLeagues.begin(), recorded::sharedIdLeagues.end()});
+        QCoro::Task<> load = state.loadAllTeams();
+        for (const QString& leagueId : recorded::sharedIdLeagues)
+            api.answerTeams(leagueId, recorded::teamsOf(recorded::scoreboard(leagueId, clock.now())));
+        ASSERT_TRUE(load.isReady());
+    }
+
     SettingsController controller{services};
 };
 
-TEST_F(FavoriteTeamsViewTest, PlaceholderOnlyWithoutTeamsAndAStarMovesATeamUpAndIsSavedAtOnce) {
+TEST_F(FavoriteTeamsViewTest, PlaceholderOnlyWithoutTeamsAndAClickedStarMovesATeamUpAndIsSavedAtOnce) {
     FavoriteTeamsView view(controller);
+    view.show();
     EXPECT_TRUE(view.showsPlaceholder());
 
     preferences.setEnabledLeagues({"nba"});
@@ -71,12 +104,40 @@ TEST_F(FavoriteTeamsViewTest, PlaceholderOnlyWithoutTeamsAndAStarMovesATeamUpAnd
     EXPECT_TRUE(view.shownTeams().isEmpty());
     view.setSearchText("");
 
-    favoriteteams::toggleFavorite(preferences, "z");
-    EXPECT_TRUE(hasSavedDocument());
+    click(view, "Zulu");
+    EXPECT_EQ(storedFavorites(), QSet<QString>{"nba:z"});
     EXPECT_EQ(names(view.shownTeams()), (QStringList{"Zulu", "Alpha"}));
-    favoriteteams::toggleFavorite(preferences, "z");
+    click(view, "Zulu");
     EXPECT_EQ(names(view.shownTeams()), (QStringList{"Alpha", "Zulu"}));
-    EXPECT_TRUE(UserPreferences(settings).favoriteTeamIds().isEmpty());
+    EXPECT_TRUE(storedFavorites().isEmpty());
+}
+
+TEST_F(FavoriteTeamsViewTest, EveryRecordedTeamHasItsRowAndAStarMarksThatTeamAlone) {
+    FavoriteTeamsView view(controller);
+    view.show();
+    loadRecordedTeams();
+    EXPECT_EQ(view.shownTeams().size(), 22);
+    for (const char* sharingId2 : {"Boston Celtics", "Buffalo Bills", "Boston Red Sox"})
+        EXPECT_TRUE(names(view.shownTeams()).contains(sharingId2)) << sharingId2;
+
+    click(view, "Boston Celtics");
+    EXPECT_EQ(starred(view), QStringList{"Boston Celtics"});
+    EXPECT_EQ(storedFavorites(), QSet<QString>{"nba:2"});
+    click(view, "Boston Celtics");
+    EXPECT_TRUE(starred(view).isEmpty());
+}
+
+TEST_F(FavoriteTeamsViewTest, APlainIdStoredEarlierKeepsItsStarsAndUnstarringOneKeepsTheOthers) {
+    preferences.setFavoriteTeamIds({"2", "nfl:9"});
+    FavoriteTeamsView view(controller);
+    view.show();
+    loadRecordedTeams();
+    EXPECT_EQ(starred(view),
+              (QStringList{"Boston Celtics", "Boston Red Sox", "Buffalo Bills", "Green Bay Packers"}));
+
+    click(view, "Buffalo Bills");
+    EXPECT_EQ(starred(view), (QStringList{"Boston Celtics", "Boston Red Sox", "Green Bay Packers"}));
+    EXPECT_EQ(storedFavorites(), (QSet<QString>{"nba:2", "mlb:2", "nfl:9"}));
 }
 
 } // namespace
