@@ -8,9 +8,13 @@
 #include "app/AppState.h"
 #include "model/UserPreferences.h"
 
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -130,6 +134,26 @@ void GamePickerView::rebuild() {
     }
     updateGeometry();
     emit contentHeightChanged();
+    QMetaObject::invokeMethod(this, &GamePickerView::hoverRowUnderPointer, Qt::QueuedConnection);
+}
+
+void GamePickerView::hoverRowUnderPointer() {
+    if (!isVisible())
+        return;
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QWidget* top = window();
+    QWindow* handle = top->windowHandle();
+    const QPoint global = QCursor::pos();
+    const QPoint local = top->mapFromGlobal(global);
+    QWidget* under = top->childAt(local);
+    while (under && !m_widgets.contains(under))
+        under = under->parentWidget();
+    auto* row = qobject_cast<PickerCardRow*>(under);
+    if (!handle || !row || row->isHovered())
+        return;
+    QMouseEvent move(QEvent::MouseMove, local, local, global, Qt::NoButton, QGuiApplication::mouseButtons(),
+                     QGuiApplication::keyboardModifiers());
+    QCoreApplication::sendEvent(handle, &move);
 }
 
 QList<QWidget*> GamePickerView::rowWidgets() const {

@@ -31,6 +31,7 @@ public:
                    ModifierWatch::Query modifiers = {}, QWidget* parent = nullptr);
 
     QScrollArea& scrollArea() const { return *m_scroll; }
+    RefreshControlModel& refreshControl() { return m_refresh; }
     // The rows' widgets in list order (pinned rows and game rows), for hosts and tests.
     QList<QWidget*> rowWidgets() const;
     // Full height of the list inside the scroll area.
@@ -47,6 +48,9 @@ signals:
 
 private:
     void rebuild();
+    // New rows get no enter event until the pointer moves: once they are laid out, a still pointer is
+    // played to the window as a move, so that the row under it is hovered and the next move leaves it.
+    void hoverRowUnderPointer();
 
     AppState& m_appState;
     UserPreferences& m_preferences;

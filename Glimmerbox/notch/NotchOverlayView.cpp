@@ -272,6 +272,14 @@ void NotchOverlayView::syncHostedPanels() {
         QPointer<QWidget>& panel = m_hosted[slot];
         if (shown && !panel)
             panel = m_panels->createPanel(slot, *m_viewModel, m_appState, this);
+        if (panel && !shown && (slot == OverlaySlot::idlePanel || slot == OverlaySlot::gamePicker)) {
+            // A picker's view state (refresh cool-down, scroll, rows) lives only while it is shown: the next
+            // one starts idle, and none rebuilds its rows on data changes while hidden. It may be going from
+            // inside one of its rows' clicks, hence later.
+            panel->hide();
+            panel->deleteLater();
+            panel = nullptr;
+        }
         if (panel)
             panel->setVisible(shown);
     }

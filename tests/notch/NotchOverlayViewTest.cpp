@@ -8,10 +8,15 @@
 
 #include "notch/ClickThroughWindow.h"
 #include "notch/FirstMouseHostingView.h"
+#include "notch/IdlePanel.h"
 #include "notch/OverlayNotifications.h"
+#include "notch/OverlayPanels.h"
+#include "notch/PickerCardRow.h"
 
 #include <QCoreApplication>
 #include <QImage>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -223,4 +228,64 @@ TEST_F(NotchOverlayViewTest, RotationStopsTickingOnceTheEnteringPanelPaintsAtRes
     settle(0.016);
     EXPECT_FALSE(view.animationDriver().isTicking());
     EXPECT_EQ(view.panelRect().size(), QSizeF(340, 34));
+}
+
+TEST_F(NotchOverlayViewTest, APickerShownAgainStartsIdleAndAHiddenOneBuildsNothing) {
+    preferences.setEnabledLeagues({"nba"});
+    QList<Game> games;
+    for (int i = 0; i < 20; ++i)
+        games.append(testGame(QString::number(i), "nba", clock.now()));
+    state.setGames({{"nba", games}});
+    // The refresh's fetches come back at once with the same games.
+    api.gamesResponder = [&](const FakeScoresService::Request&) {
+        return std::optional(FakeScoresService::GamesResult(games));
+    };
+    OverlayPanels panels(preferences, clock);
+    NotchOverlayView hosting{false,  new NotchViewModel(state, api, preferences, clock), state, clock, center,
+                             &panels};
+    hosting.setAttribute(Qt::WA_DontShowOnScreen);
+    hosting.resize(overlay_geometry::window.size());
+    hosting.show();
+    const auto shownPicker = [&]() -> GamePickerView* {
+        auto* idle = qobject_cast<IdlePanel*>(hosting.hostedPanel(OverlaySlot::idlePanel));
+        return idle && idle->isVisible() ? &idle->picker() : nullptr;
+    };
+
+    hosting.handleMouseEntered();
+    settle();
+    GamePickerView* picker = shownPicker();
+    ASSERT_TRUE(picker);
+    picker->refreshControl().handleRefreshHover(true);
+    settle(1.0);
+    ASSERT_EQ(picker->refreshControl().labelText(), "Wait");
+    QScrollBar& scroll = *picker->scrollArea().verticalScrollBar();
+    ASSERT_GT(scroll.maximum(), 0);
+    scroll.setValue(scroll.maximum());
+    QList<QPointer<PickerCardRow>> firstRows;
+    for (PickerCardRow* row : hosting.findChildren<PickerCardRow*>())
+        firstRows.append(row);
+
+    // Hidden, the picker builds nothing when the games change.
+    hosting.handleMouseExited();
+    settle();
+    games.removeLast();
+    state.setGames({{"nba", games}});
+    settle();
+    const QList<PickerCardRow*> rowsNow = hosting.findChildren<PickerCardRow*>();
+    EXPECT_EQ(std::count_if(rowsNow.begin(), rowsNow.end(),
+                            [&](PickerCardRow* row) { return !firstRows.contains(row); }),
+              0)
+        << "rows built while hidden";
+
+    // Shown again, within the cool-down: idle, at the top, with rows of its own.
+    hosting.handleMouseEntered();
+    settle();
+    picker = shownPicker();
+    ASSERT_TRUE(picker);
+    EXPECT_EQ(picker->refreshControl().state(), RefreshControlModel::State::idle);
+    EXPECT_EQ(picker->refreshControl().labelText(), "Refresh");
+    EXPECT_EQ(picker->scrollArea().verticalScrollBar()->value(), 0);
+    ASSERT_EQ(picker->rowWidgets().size(), 19);
+    for (QWidget* row : picker->rowWidgets())
+        EXPECT_FALSE(firstRows.contains(static_cast<PickerCardRow*>(row)));
 }

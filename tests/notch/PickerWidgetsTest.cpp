@@ -25,11 +25,12 @@ protected:
         return withStatus(testGame(id, league, clock.now()), status);
     }
 
-    std::unique_ptr<GamePickerView> makePicker() {
+    // `onScreen`: a real (offscreen) window that receives mouse events.
+    std::unique_ptr<GamePickerView> makePicker(bool onScreen = false) {
         auto picker = std::make_unique<GamePickerView>(
             state, preferences, clock, [this](const Game& chosen) { selected.append(chosen.id); },
             [this] { return modifiers; });
-        picker->setAttribute(Qt::WA_DontShowOnScreen);
+        picker->setAttribute(Qt::WA_DontShowOnScreen, !onScreen);
         picker->resize(380, picker->sizeHint().height());
         picker->show();
         return picker;
@@ -247,4 +248,30 @@ TEST_F(PickerWidgetsTest, ARaceRowKeepsSixASpacerAndSixBetweenItsSides) {
                                image.height());
         EXPECT_GE(widestDarkGap(image), 6 + 8 + 6) << form;
     }
+}
+
+TEST_F(PickerWidgetsTest, ARebuildHoversTheRowThatComesUnderThePointer) {
+    state.setGames(
+        {{"nba", {game("a", "nba", GameStatus::scheduled), game("b", "nba", GameStatus::scheduled)}}});
+    auto picker = makePicker(true);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(picker.get()));
+    processPendingEvents();
+    auto* second = static_cast<PickerGameRow*>(picker->rowWidgets().at(1));
+    QCursor::setPos(second->mapToGlobal(second->rect().center()));
+    QTest::mouseMove(second, second->rect().center());
+    ASSERT_TRUE(second->isHovered());
+
+    // A pin adds a section above: other rows now stand under the pointer.
+    state.setPinnedGames({game("p", "nba", GameStatus::scheduled)});
+    processPendingEvents();
+    QWidget* under = picker->childAt(picker->mapFromGlobal(QCursor::pos()));
+    while (under && !qobject_cast<PickerCardRow*>(under))
+        under = under->parentWidget();
+    ASSERT_TRUE(under);
+    EXPECT_NE(under, second);
+    int hovered = 0;
+    for (QWidget* row : picker->rowWidgets())
+        hovered += static_cast<PickerCardRow*>(row)->isHovered() ? 1 : 0;
+    EXPECT_TRUE(static_cast<PickerCardRow*>(under)->isHovered());
+    EXPECT_EQ(hovered, 1);
 }
