@@ -20,8 +20,10 @@ ErrorView::ErrorView(const QString& errorDescription, std::function<void()> retr
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignHCenter);
     layout->addWidget(description);
-    auto* retry = new QPushButton(QStringLiteral("Retry"), this);
-    connect(retry, &QPushButton::clicked, this, std::move(retryAction));
-    layout->addWidget(retry, 0, Qt::AlignHCenter);
+    if (retryAction) {
+        auto* retry = new QPushButton(QStringLiteral("Retry"), this);
+        connect(retry, &QPushButton::clicked, this, std::move(retryAction));
+        layout->addWidget(retry, 0, Qt::AlignHCenter);
+    }
     layout->addStretch();
 }

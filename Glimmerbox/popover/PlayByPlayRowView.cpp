@@ -28,7 +28,7 @@ protected:
         painter.setBrush(m_isScoring ? color(Tint::accent, palette(), 0.15)
                                      : color(Tint::secondary, palette(), 0.1));
         painter.drawEllipse(rect());
-        const int glyph = popoverstyle::caption + 2;
+        const int glyph = PlayByPlayRowView::symbolSize;
         const QPixmap pixmap =
             iconfont::pixmap(m_symbol, color(m_isScoring ? Tint::accent : Tint::secondary, palette()), glyph,
                              devicePixelRatioF());

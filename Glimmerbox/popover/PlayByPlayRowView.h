@@ -8,6 +8,9 @@
 // play's row is tinted.
 class PlayByPlayRowView : public QWidget {
 public:
+    // The side of the play's symbol inside its 28-point circle.
+    static constexpr int symbolSize = 16;
+
     explicit PlayByPlayRowView(const PlayByPlayEvent& play, QWidget* parent = nullptr);
 
 protected:

@@ -26,6 +26,8 @@ QWidget* playerRow(const PlayerStats& player, QWidget* parent) {
         role->addWidget(label(text, caption2, QFont::Normal, Tint::secondary, row));
     role->addStretch();
     names->addLayout(role);
+    // Top-aligned: the shorter column keeps its lines together at the top of the row.
+    names->setAlignment(Qt::AlignTop);
     layout->addLayout(names);
     layout->addStretch();
     auto* stats = new QVBoxLayout;
@@ -38,6 +40,7 @@ QWidget* playerRow(const PlayerStats& player, QWidget* parent) {
         stat->addWidget(label(value, caption, QFont::DemiBold, Tint::primary, row));
         stats->addLayout(stat);
     }
+    stats->setAlignment(Qt::AlignTop);
     layout->addLayout(stats);
     outer->addLayout(layout);
     outer->addWidget(divider(row));
