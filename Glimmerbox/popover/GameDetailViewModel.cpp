@@ -9,9 +9,9 @@
 
 namespace {
 
-// Keeps the logo and colours of the same team in `known` where `team` has none. The team is found by id,
-// else by its side (a summary without team ids still lists the same sides).
-void keepKnownLooks(Team& team, const Team& sameSide, const Game& known) {
+// Keeps the logo, colours and record of the same team in `known` where `team` has none. The team is found
+// by id, else by its side (a summary without team ids still lists the same sides).
+void keepKnownTeam(Team& team, const Team& sameSide, const Game& known) {
     const Team* match = &sameSide;
     for (const Team* candidate : {&known.homeTeam, &known.awayTeam}) {
         if (candidate->id == team.id)
@@ -23,6 +23,14 @@ void keepKnownLooks(Team& team, const Team& sameSide, const Game& known) {
         team.primaryColor = match->primaryColor;
         team.secondaryColor = match->secondaryColor;
     }
+    if (!team.record)
+        team.record = match->record;
+}
+
+template <typename Value>
+void keepIfAbsent(std::optional<Value>& value, const std::optional<Value>& known) {
+    if (!value)
+        value = known;
 }
 
 } // namespace
@@ -31,9 +39,15 @@ GameDetailViewModel::GameDetailViewModel(QString gameId, AppState& appState, Sco
                                          QObject* parent)
     : QObject(parent), m_gameId(std::move(gameId)), m_appState(appState), m_apiService(apiService) {}
 
-Game GameDetailViewModel::withKnownTeamLooks(Game summaryGame, const Game& known) {
-    keepKnownLooks(summaryGame.homeTeam, known.homeTeam, known);
-    keepKnownLooks(summaryGame.awayTeam, known.awayTeam, known);
+Game GameDetailViewModel::withKnownDetails(Game summaryGame, const Game& known) {
+    keepKnownTeam(summaryGame.homeTeam, known.homeTeam, known);
+    keepKnownTeam(summaryGame.awayTeam, known.awayTeam, known);
+    keepIfAbsent(summaryGame.venue, known.venue);
+    keepIfAbsent(summaryGame.broadcast, known.broadcast);
+    keepIfAbsent(summaryGame.odds, known.odds);
+    // A situation describes play in progress: one that the summary reports over keeps none.
+    if (summaryGame.isLive())
+        keepIfAbsent(summaryGame.situations, known.situations);
     return summaryGame;
 }
 
@@ -65,7 +79,7 @@ QCoro::Task<> GameDetailViewModel::loadGameDetail() {
         co_return;
     if (result) {
         GameDetail detail = result.value();
-        detail.game = withKnownTeamLooks(detail.game, *found);
+        detail.game = withKnownDetails(detail.game, *found);
         setGameDetail(detail);
         setGame(detail.game);
         setPlayByPlay(detail.playByPlay);

@@ -38,9 +38,10 @@ public:
     // Starts loadGameDetail() without waiting for it.
     void refresh();
 
-    // The summary's game, with the logo and colours of `known` kept for a side whose summary team lacks
-    // them (summaries often carry their teams bare).
-    static Game withKnownTeamLooks(Game summaryGame, const Game& known);
+    // The summary's game, with what only `known` holds kept where the summary lacks it: each team's logo,
+    // colours and record (summaries often carry their teams bare), the venue, the broadcast, the odds and,
+    // while the game is live, its situation.
+    static Game withKnownDetails(Game summaryGame, const Game& known);
 
 signals:
     void gameChanged(const std::optional<Game>& game);

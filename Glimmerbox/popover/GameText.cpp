@@ -1,5 +1,7 @@
 #include "GameText.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -48,6 +50,16 @@ QString shortTime(const QTime& time, const QLocale& locale) {
     return locale.toString(time, format);
 }
 
+// The locale's abbreviated date: its long form without the weekday and with the month's short name
+// ("Mar 14, 2026", "14. März 2026", "14 mars 2026").
+QString abbreviatedDate(const QDate& date, const QLocale& locale) {
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    static const QRegularExpression weekday(QStringLiteral("^dddd[,\\s]*|[,\\s]*dddd$"));
+    format.remove(weekday);
+    format.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
+    return locale.toString(date, format.trimmed());
+}
+
 } // namespace
 
 QString timeText(const QDateTime& moment, const QLocale& locale) {
@@ -56,8 +68,7 @@ QString timeText(const QDateTime& moment, const QLocale& locale) {
 
 QString dateTimeText(const QDateTime& moment, const QLocale& locale) {
     const QDateTime local = moment.toLocalTime();
-    return locale.toString(local.date(), QStringLiteral("MMM d, yyyy")) + QStringLiteral(", ") +
-           shortTime(local.time(), locale);
+    return abbreviatedDate(local.date(), locale) + QStringLiteral(", ") + shortTime(local.time(), locale);
 }
 
 QString relativeText(const QDateTime& moment, const QDateTime& now) {

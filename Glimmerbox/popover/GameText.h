@@ -23,7 +23,8 @@ QString spreadText(double spread, const std::optional<QString>& favorite);
 // The start time alone, in the local time zone and the locale's short time form ("7:30 PM").
 QString timeText(const QDateTime& moment, const QLocale& locale = QLocale());
 
-// Abbreviated date and short time, local time zone ("Mar 14, 2026, 7:30 PM").
+// The locale's abbreviated date and short time, local time zone ("Mar 14, 2026, 7:30 PM",
+// "14. März 2026, 19:30").
 QString dateTimeText(const QDateTime& moment, const QLocale& locale = QLocale());
 
 // How long ago (or how far ahead) `moment` is from `now`, in the largest whole unit, abbreviated:

@@ -55,6 +55,16 @@ TEST(GameTextTest, RelativeTimeTakesTheLargestWholeUnit) {
     EXPECT_EQ(gametext::timeText(now, QLocale::c()).count(u':'), 1);
 }
 
+TEST(GameTextTest, TheDateTakesTheLocalesAbbreviatedForm) {
+    const QDateTime evening(QDate(2026, 3, 14), QTime(19, 30), Qt::LocalTime);
+    EXPECT_EQ(gametext::dateTimeText(evening, QLocale(QLocale::German, QLocale::Germany)),
+              "14. März 2026, 19:30");
+    EXPECT_EQ(gametext::dateTimeText(evening, QLocale(QLocale::French, QLocale::France)),
+              "14 mars 2026, 19:30");
+    EXPECT_TRUE(gametext::dateTimeText(evening, QLocale(QLocale::English, QLocale::UnitedStates))
+                    .startsWith("Mar 14, 2026, 7:30"));
+}
+
 TEST(SituationLineTest, EachSportWritesItsOwnLine) {
     GameSituation football;
     football.down = 3;

@@ -173,7 +173,47 @@ TEST_F(GameDetailViewModelTest, SummaryTeamsWithoutLogoOrColourKeepThoseOfTheGam
     Game swapped = summary;
     std::swap(swapped.homeTeam, swapped.awayTeam);
     swapped.awayTeam.logoURL.reset();
-    EXPECT_EQ(GameDetailViewModel::withKnownTeamLooks(swapped, held).awayTeam.logoURL, held.homeTeam.logoURL);
+    EXPECT_EQ(GameDetailViewModel::withKnownDetails(swapped, held).awayTeam.logoURL, held.homeTeam.logoURL);
+}
+
+TEST_F(GameDetailViewModelTest, TheSummaryKeepsWhatOnlyTheGameOpenedKnows) {
+    TeamRecord record;
+    record.wins = 41;
+    record.losses = 17;
+    Game held = withStatus(game("401"), GameStatus::inProgress, 3, 1);
+    held.venue = "Harbor Arena";
+    held.broadcast = "Channel 9";
+    held.situations = GameSituation{};
+    held.situations->powerPlay = "PP 1:12";
+    held.odds = GameOdds{};
+    held.odds->overUnder = 5.5;
+    held.homeTeam.record = record;
+    held.awayTeam.record = record;
+    hold({held});
+
+    // The summary carries neither venue, broadcast, situation, odds nor records.
+    Game summary = withStatus(game("401"), GameStatus::inProgress, 4, 1);
+    // Where it has a record of its own, that one stays.
+    summary.awayTeam.record = TeamRecord{};
+    summary.awayTeam.record->wins = 42;
+    GameDetailViewModel model("401", app.state, service);
+    model.loadGameDetail();
+    service.answerDetail(0, detailOf(summary, 0));
+
+    ASSERT_TRUE(model.game());
+    EXPECT_EQ(model.game()->homeScore, 4);
+    EXPECT_EQ(model.game()->venue, "Harbor Arena");
+    EXPECT_EQ(model.game()->broadcast, "Channel 9");
+    EXPECT_EQ(model.game()->situations, held.situations);
+    EXPECT_EQ(model.game()->odds, held.odds);
+    EXPECT_EQ(model.game()->homeTeam.record, record);
+    EXPECT_EQ(model.game()->awayTeam.record->wins, 42);
+
+    // A game that the summary says is over keeps no situation from while it was live.
+    model.refresh();
+    service.answerDetail(0, detailOf(withStatus(game("401"), GameStatus::final_, 4, 2), 0));
+    EXPECT_FALSE(model.game()->situations);
+    EXPECT_EQ(model.game()->venue, "Harbor Arena");
 }
 
 TEST(DetailTabTest, RawValuesAndTitles) {
