@@ -15,6 +15,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -66,13 +67,32 @@ void MenuBarView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+QMenu* MenuBarView::openRowMenu() const {
+    if (!m_content)
+        return nullptr;
+    for (QMenu* menu : m_content->findChildren<QMenu*>()) {
+        if (menu->isVisible())
+            return menu;
+    }
+    return nullptr;
+}
+
 void MenuBarView::rebuild() {
     m_rebuildPending = false;
+    // A row owns its context menu: replacing the rows now would take an open menu away from under the
+    // pointer. The rebuild waits for the menu to close (after its chosen action has run).
+    if (QMenu* menu = openRowMenu()) {
+        connect(menu, &QMenu::aboutToHide, this, &MenuBarView::scheduleRebuild, Qt::UniqueConnection);
+        return;
+    }
     m_outOfDate = false;
     const int scrolled = m_scroll ? m_scroll->verticalScrollBar()->value() : 0;
     delete m_content;
     m_content = new QWidget(this);
     auto* layout = popoverstyle::vbox(m_content, {}, 0);
+    // The scroll area takes what room there is, up to its limit; what is left stays around the content,
+    // not inside the header's or the footer's padding.
+    layout->addStretch();
     layout->addWidget(buildHeader());
     layout->addWidget(divider(m_content));
     if (!m_services.appState.pinnedGames().isEmpty()) {
@@ -86,6 +106,7 @@ void MenuBarView::rebuild() {
     layout->addWidget(buildSections(), 1);
     layout->addWidget(divider(m_content));
     layout->addWidget(buildFooter());
+    layout->addStretch();
     static_cast<QVBoxLayout*>(this->layout())->addWidget(m_content);
     // At once: a layout shows a child added to a visible widget only on a later turn.
     m_content->show();
@@ -94,6 +115,7 @@ void MenuBarView::rebuild() {
 
 QWidget* MenuBarView::buildHeader() {
     auto* header = new QWidget(m_content);
+    header->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = popoverstyle::hbox(header, QMargins(12, 10, 12, 10), 8);
     layout->addWidget(symbol(QStringLiteral("sportscourt.fill"), headline, Tint::accent, header));
     layout->addWidget(label(QStringLiteral("Glimmerbox"), headline, QFont::Bold, Tint::primary, header));
@@ -161,6 +183,7 @@ QWidget* MenuBarView::buildSections() {
 QWidget* MenuBarView::buildFooter() {
     const AppState& state = m_services.appState;
     auto* footer = new QWidget(m_content);
+    footer->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = popoverstyle::hbox(footer, QMargins(12, 8, 12, 8));
     if (const std::optional<QString> updated =
             popovercontent::updatedText(state.lastRefresh(), state.clock().now()))

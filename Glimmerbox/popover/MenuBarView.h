@@ -3,6 +3,7 @@
 #include <QSet>
 #include <QWidget>
 
+class QMenu;
 class QScrollArea;
 class QVBoxLayout;
 struct PopoverServices;
@@ -10,7 +11,8 @@ struct PopoverServices;
 // The popover's content: header with refresh and settings, the pinned games, the "Live Now" strip, one
 // section per enabled league and a footer with the last refresh and the network state. Built when first
 // shown, then rebuilt from the application state whenever it publishes (while hidden, once it is shown
-// again); the sections' open or closed state survives the rebuilds.
+// again); the sections' open or closed state survives the rebuilds, and a rebuild waits while a row's
+// context menu is open.
 class MenuBarView : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +30,8 @@ protected:
 
 private:
     void scheduleRebuild();
+    // The context menu of a row that is open now, if any.
+    QMenu* openRowMenu() const;
     QWidget* buildHeader();
     QWidget* buildLiveNow();
     QWidget* buildSections();

@@ -18,6 +18,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -105,6 +106,24 @@ TEST_F(PopoverViewsTest, SectionsFollowTheCatalogueSayWhenEmptyAndAClickedHeader
     EXPECT_EQ(rowIds(popover), (QStringList{"1", "2"}));
 }
 
+TEST_F(PopoverViewsTest, RoomToSpareStaysOutOfTheHeaderAndFooter) {
+    app.pathSource.report(false);
+    processPendingEvents();
+    MenuBarView popover(services); // no league: the sections take little room
+    popover.resize(MenuBarView::popoverWidth, MenuBarView::popoverHeight);
+    popover.show();
+    processPendingEvents();
+    for (const QString text : {"Glimmerbox", "Offline"}) {
+        const QWidget* bar = nullptr;
+        for (const QLabel* label : popover.findChildren<QLabel*>()) {
+            if (label->text() == text)
+                bar = label->parentWidget();
+        }
+        ASSERT_NE(bar, nullptr) << text.toStdString();
+        EXPECT_EQ(bar->height(), bar->sizeHint().height()) << text.toStdString();
+    }
+}
+
 TEST_F(PopoverViewsTest, AHiddenPopoverBuildsNothingUntilItIsShown) {
     MenuBarView popover(services);
     EXPECT_TRUE(all<LeagueSectionView>(popover).isEmpty()) << "not even once before it is first shown";
@@ -133,6 +152,29 @@ TEST_F(PopoverViewsTest, RowMenuPinsCopiesAndOffersAnInertBroadcastEntry) {
 
     row.copyScore();
     EXPECT_EQ(QApplication::clipboard()->text(), "Team away-401 vs Team home-401: AWA 0 - 0 HOM");
+}
+
+TEST_F(PopoverViewsTest, ARowsOpenMenuOutlivesTheRepublishedPinsAndTheRebuildFollowsItsClosing) {
+    app.state.setGames({{"nba", {game("1", GameStatus::inProgress)}}});
+    app.state.setPinnedGames({game("1", GameStatus::inProgress)});
+    MenuBarView popover(services);
+    popover.show();
+    GameRowView* row = all<GameRowView>(popover).first();
+    emit row->customContextMenuRequested(QPoint(5, 5));
+    QPointer<QMenu> menu = row->findChild<QMenu*>();
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(menu->isVisible());
+
+    // The pinned refresh publishes the pins again, with a new score.
+    app.state.setGames({{"nba", {withStatus(game("1"), GameStatus::inProgress, 7, 5)}}});
+    app.state.setPinnedGames({withStatus(game("1"), GameStatus::inProgress, 7, 5)});
+    processPendingEvents();
+    ASSERT_TRUE(menu) << "the menu went with its row";
+    EXPECT_TRUE(menu->isVisible());
+
+    menu->hide();
+    processPendingEvents();
+    EXPECT_EQ(all<GameRowView>(popover).first()->game().homeScore, 7) << "rebuilt once the menu closed";
 }
 
 TEST_F(PopoverViewsTest, DetailViewLoadsWhenShownAndShowsTheErrorWithRetry) {
