@@ -3,6 +3,7 @@
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
 
+#include "popover/ErrorView.h"
 #include "popover/GameDetailPanel.h"
 #include "popover/GameRowView.h"
 #include "popover/MenuBarView.h"
@@ -123,6 +124,21 @@ const GalleryStateRegistration popoverCollapsed{
         return renderPopover(app, [](MenuBarView& view) { view.setSectionExpanded("nba", false); });
     }};
 
+const GalleryStateRegistration popoverLoading{
+    "popover-loading", [] {
+        GalleryAppState app;
+        app.show({"nba", "nhl"}, {liveBasketball(), scheduledBasketball("g-nba-2", 90), finalHockey()});
+        app.markRefreshed(300);
+        app.startUnfinishedRefresh();
+        return renderPopover(app);
+    }};
+
+const GalleryStateRegistration popoverNoLeague{"popover-no-league", [] {
+                                                   GalleryAppState app;
+                                                   app.markRefreshed(60);
+                                                   return renderPopover(app);
+                                               }};
+
 const GalleryStateRegistration rowKinds{"popover-rows-live-scheduled-final-racing", [] {
                                             Game upcomingRace = liveRace();
                                             upcomingRace.id = "g-f1-2";
@@ -224,6 +240,18 @@ const GalleryStateRegistration detailLoading{
 const GalleryStateRegistration detailError{
     "detail-error-with-retry", [] {
         return renderPanel({liveBasketball(), std::nullopt, {}, false, APIError::httpError(503)});
+    }};
+
+const GalleryStateRegistration detailNotFound{
+    "detail-game-not-found", [] {
+        return renderPanel({std::nullopt, std::nullopt, {}, false, std::nullopt});
+    }};
+
+const GalleryStateRegistration errorWithoutRetry{
+    "detail-error-view-without-retry", [] {
+        ErrorView view(APIError::networkUnavailable().errorDescription(), {});
+        view.setFixedWidth(GameDetailPanel::panelWidth);
+        return renderWidget(view, galleryLight, QSize(GameDetailPanel::panelWidth, 300));
     }};
 
 const GalleryStateRegistration detailSummary{"detail-summary",

@@ -7,6 +7,7 @@
 #include "service/NetworkMonitor.h"
 
 #include <QCoreApplication>
+#include <QCoroSignal>
 #include <QHash>
 
 namespace {
@@ -30,9 +31,28 @@ private:
     };
 };
 
+// Opens once: whatever waits for it goes on.
+class Gate : public QObject {
+    Q_OBJECT
+signals:
+    void opened();
+};
+
 class OfflineScores final : public ScoresService {
 public:
+    // While held, scoreboards wait for release(), so that a refresh stays under way.
+    void hold() { m_holding = true; }
+    void release() {
+        if (!m_holding)
+            return;
+        m_holding = false;
+        // On the next turn: the waiting requests go on from the event loop, not from inside this call.
+        QMetaObject::invokeMethod(&m_gate, &Gate::opened, Qt::QueuedConnection);
+    }
+
     QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League, std::optional<QDateTime>) override {
+        if (m_holding)
+            co_await qCoro(&m_gate, &Gate::opened);
         co_return APIError::networkUnavailable();
     }
     QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString, League) override {
@@ -47,6 +67,10 @@ public:
     QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League) override {
         co_return APIError::networkUnavailable();
     }
+
+private:
+    bool m_holding = false;
+    Gate m_gate;
 };
 
 void settle() {
@@ -80,6 +104,9 @@ GalleryAppState::GalleryAppState(const QDateTime& now) : m_parts(std::make_uniqu
 }
 
 GalleryAppState::~GalleryAppState() {
+    // A refresh still under way ends before the state goes.
+    m_parts->scores.release();
+    settle();
     m_state.reset();
 }
 
@@ -112,9 +139,20 @@ void GalleryAppState::markRefreshed(qint64 secondsLater) {
     m_parts->clock.current = m_parts->clock.current.addSecs(secondsLater);
 }
 
+void GalleryAppState::startUnfinishedRefresh() {
+    const GamesByLeague games = m_state->games();
+    m_parts->scores.hold();
+    m_state->refreshLeagues();
+    settle();
+    // The refresh starts by emptying the day's games; the state keeps showing these meanwhile.
+    m_state->setGames(games);
+}
+
 void GalleryAppState::setOnline(bool online) {
     NetworkPath path;
     path.satisfied = online;
     emit m_parts->path->pathUpdated(path);
     settle();
 }
+
+#include "GalleryAppState.moc"

@@ -29,6 +29,9 @@ public:
     // then moves the clock on by `secondsLater`.
     void markRefreshed(qint64 secondsLater);
     void setOnline(bool online);
+    // Starts a league refresh whose scoreboards have not arrived when the state is rendered: the state is
+    // loading, with the games it holds.
+    void startUnfinishedRefresh();
 
 private:
     struct Parts;
