@@ -15,6 +15,8 @@ Fault Fault::fromJson(const QJsonObject& object) {
     fault.drop = object.value(QLatin1String("drop")).toBool();
     fault.stallSeconds = object.value(QLatin1String("stallSeconds")).toDouble(0);
     fault.trickleSeconds = object.value(QLatin1String("trickleSeconds")).toDouble(0);
+    fault.streamSeconds = object.value(QLatin1String("streamSeconds")).toDouble(0);
+    fault.hugePicture = object.value(QLatin1String("hugePicture")).toBool();
     return fault;
 }
 

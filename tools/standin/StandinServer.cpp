@@ -1,6 +1,7 @@
 #include "StandinServer.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QImage>
@@ -62,6 +63,10 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
 
     if (fault && fault->trickleSeconds > 0) {
         trickle(socket, reply, fault->trickleSeconds);
+        return true;
+    }
+    if (fault && fault->streamSeconds > 0) {
+        stream(socket, reply, fault->streamSeconds);
         return true;
     }
     auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
@@ -131,6 +136,7 @@ StandinServer::Reply StandinServer::control(const QString& path, const QUrlQuery
         return json(QJsonObject{{QStringLiteral("total"), m_totalRequests},
                                 {QStringLiteral("requests"), requests},
                                 {QStringLiteral("elapsed"), m_clock.elapsedSeconds()},
+                                {QStringLiteral("streamedBytes"), static_cast<double>(m_streamedBytes)},
                                 {QStringLiteral("userAgent"), m_lastUserAgent}});
     }
     if (path == QLatin1String("/__advance")) {
@@ -147,6 +153,10 @@ StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
     }
     if (fault.malformed)
         reply.body.truncate(reply.body.size() / 2);
+    if (fault.hugePicture) {
+        reply.body = hugePicture();
+        reply.mimeType = "image/png";
+    }
     if (fault.body)
         reply.body = *fault.body;
     if (fault.status != 0) {
@@ -183,6 +193,19 @@ StandinServer::Reply StandinServer::logo(const QString& path) {
     return Reply{200, png, "image/png"};
 }
 
+QByteArray StandinServer::hugePicture() {
+    static const QByteArray png = [] {
+        QImage image(4096, 4096, QImage::Format_RGBA64);
+        image.fill(QColor(200, 40, 40));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        return bytes;
+    }();
+    return png;
+}
+
 void StandinServer::trickle(QTcpSocket* socket, const Reply& reply, double intervalSeconds) {
     socket->write("HTTP/1.1 " + QByteArray::number(reply.status) +
                   " Trickle\r\nContent-Type: " + reply.mimeType +
@@ -198,6 +221,36 @@ void StandinServer::trickle(QTcpSocket* socket, const Reply& reply, double inter
         socket->write(body.mid((*sent)++, 1));
     });
     timer->start(static_cast<int>(intervalSeconds * 1000));
+}
+
+void StandinServer::stream(QTcpSocket* socket, const Reply& reply, double seconds) {
+    socket->write("HTTP/1.1 " + QByteArray::number(reply.status) +
+                  " Stream\r\nContent-Type: " + reply.mimeType + "\r\nTransfer-Encoding: chunked\r\n\r\n");
+    static const QByteArray filler = "10000\r\n" + QByteArray(0x10000, ' ') + "\r\n";
+    const QByteArray last = QByteArray::number(reply.body.size(), 16) + "\r\n" + reply.body + "\r\n0\r\n\r\n";
+    auto done = std::make_shared<bool>(false);
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    const qint64 durationMs = static_cast<qint64>(seconds * 1000);
+    // Only a few chunks wait in the socket at a time: a client that stops reading stops the stream.
+    const auto fill = [socket, done, started, durationMs, last] {
+        if (*done)
+            return;
+        if (started->hasExpired(durationMs)) {
+            *done = true;
+            socket->write(last);
+            return;
+        }
+        while (socket->bytesToWrite() < 4 * filler.size())
+            socket->write(filler);
+    };
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, [this, fill](qint64 bytes) {
+        m_streamedBytes += bytes;
+        fill();
+    });
+    // Ends on time even while the client reads nothing.
+    QTimer::singleShot(durationMs, socket, fill);
+    fill();
 }
 
 void StandinServer::send(QHttpServerResponder& responder, const Reply& reply) {

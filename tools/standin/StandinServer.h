@@ -12,7 +12,8 @@
 class QHttpServerResponder;
 
 // Answers the scores service's paths from a scenario, injects the scenario's faults, counts requests and
-// serves two control paths for tests: /__stats (request counts) and /__advance?seconds=N (scenario time).
+// serves two control paths for tests: /__stats (request counts, bytes streamed) and /__advance?seconds=N
+// (scenario time).
 class StandinServer final : public QAbstractHttpServer {
 public:
     StandinServer(Scenario scenario, double speed, int latencyMs, bool verbose);
@@ -38,9 +39,14 @@ private:
     static Reply json(const QJsonObject& object, int status = 200);
     static Reply error(int status, const QString& message);
     static Reply logo(const QString& path);
+    // A few hundred kilobytes of PNG that decode to 4096 x 4096 pixels of 16 bits per channel; made once.
+    static QByteArray hugePicture();
     static void send(QHttpServerResponder& responder, const Reply& reply);
     // Headers at once, then the body a byte at a time, `intervalSeconds` apart, until done or disconnected.
     static void trickle(QTcpSocket* socket, const Reply& reply, double intervalSeconds);
+    // Headers without a length, then chunks of filler as fast as the client takes them for `seconds`, then
+    // the body and the end, unless the client hangs up first.
+    void stream(QTcpSocket* socket, const Reply& reply, double seconds);
     RenderContext renderContext() const;
 
     Scenario m_scenario;
@@ -50,5 +56,6 @@ private:
     QString m_baseURL;
     QHash<QString, int> m_requestCounts;
     int m_totalRequests = 0;
+    qint64 m_streamedBytes = 0; // what streams handed to the network so far
     QString m_lastUserAgent;
 };

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QHostAddress>
+#include <QJsonDocument>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
@@ -28,7 +29,13 @@ int main(int argc, char* argv[]) {
         QStringLiteral("ms"), QStringLiteral("0"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Log every request to stderr."));
-    parser.addOptions({portOption, scenarioOption, speedOption, latencyOption, verboseOption});
+    const QCommandLineOption faultOption(
+        QStringLiteral("fault"),
+        QStringLiteral(
+            "A fault as a JSON object, as in a scenario's list, checked before the scenario's own; "
+            "may be repeated."),
+        QStringLiteral("json"));
+    parser.addOptions({portOption, scenarioOption, speedOption, latencyOption, verboseOption, faultOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -47,6 +54,16 @@ int main(int argc, char* argv[]) {
     if (!scenario) {
         err << "glimmerbox-standin: " << error << Qt::endl;
         return 2;
+    }
+
+    const QStringList extraFaults = parser.values(faultOption);
+    for (auto it = extraFaults.crbegin(); it != extraFaults.crend(); ++it) {
+        const QJsonDocument fault = QJsonDocument::fromJson(it->toUtf8());
+        if (!fault.isObject()) {
+            err << "glimmerbox-standin: --fault is not a JSON object: " << *it << Qt::endl;
+            return 2;
+        }
+        scenario->faults().prepend(Fault::fromJson(fault.object()));
     }
 
     StandinServer server(std::move(*scenario), speed, latencyMs, parser.isSet(verboseOption));

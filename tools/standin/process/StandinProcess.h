@@ -28,6 +28,8 @@ public:
     // How often a path (with its query, exactly as sent: "/apis/.../summary?event=1") was requested.
     int requestCount(const QString& target) const { return stats().value("requests")[target].toInt(0); }
     int totalRequests() const { return stats().value("total").toInt(0); }
+    // What the replies of the streamSeconds fault handed to the network so far.
+    qint64 streamedBytes() const { return stats().value("streamedBytes").toInteger(0); }
     QJsonObject stats() const { return controlRequest(QStringLiteral("/__stats")); }
     // Moves the scenario's timeline forward.
     void advance(double seconds) const {
