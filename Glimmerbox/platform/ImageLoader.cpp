@@ -10,6 +10,8 @@
 #include <QNetworkReply>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+
 namespace {
 
 bool isFetchable(const QUrl& url) {
@@ -31,6 +33,19 @@ QByteArray formatFromSignature(const QByteArray& body) {
     return {};
 }
 
+// What decoding a picture of `size` in `pixelFormat` allocates at its largest. Pictures scaled down pass
+// through 32-bit pixels at full size, so no format counts for less. A JPEG decoder reduces by up to eight
+// per side while it decodes, when told the size wanted.
+qint64 decodeCost(QSize size, QImage::Format pixelFormat, const QByteArray& format, QSize scaledSize) {
+    const qint64 bytesPerPixel = std::max<qint64>(
+        4, pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel() / 8);
+    qint64 pixels = qint64(size.width()) * size.height();
+    if (format == "jpeg" && scaledSize.isValid())
+        pixels = std::max(qint64(scaledSize.width()) * scaledSize.height(),
+                          qint64((size.width() + 7) / 8) * ((size.height() + 7) / 8));
+    return pixels * bytesPerPixel;
+}
+
 // Runs on a worker thread. Reads the header first so that a small file claiming a huge picture is refused
 // before any pixel memory is allocated.
 QImage decodeCapped(const QByteArray& body, const ImageLoader::Limits& limits) {
@@ -46,19 +61,28 @@ QImage decodeCapped(const QByteArray& body, const ImageLoader::Limits& limits) {
         return {};
     if (size.width() > limits.maxSide || size.height() > limits.maxSide)
         reader.setScaledSize(size.scaled(limits.maxSide, limits.maxSide, Qt::KeepAspectRatio));
+    if (decodeCost(size, reader.imageFormat(), reader.format(), reader.scaledSize()) > limits.maxDecodedBytes)
+        return {};
     return reader.read();
 }
+
+// What a reply holds before it is read: the network stops reading while it is full, so that a reply
+// arriving faster than the GUI thread takes it waits in the socket instead of in memory.
+constexpr qint64 readBufferBytes = 64 * 1024;
 
 } // namespace
 
 ImageLoader::ImageLoader(Clock& clock, Limits limits, QObject* parent, QNetworkAccessManager* network)
     : QObject(parent), m_clock(clock), m_limits(limits),
-      m_network(network ? network : new QNetworkAccessManager(this)), m_cache(limits.cacheCapacity) {}
+      m_network(network ? network : new QNetworkAccessManager(this)), m_cache(limits.cacheCapacity) {
+    m_decodePool.setMaxThreadCount(std::max(1, limits.maxDecodes));
+}
 
 ImageLoader::~ImageLoader() {
-    for (auto it = m_bodies.cbegin(); it != m_bodies.cend(); ++it) {
-        it.key()->disconnect(this);
-        it.key()->abort();
+    for (auto& [reply, download] : m_downloads) {
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
     }
 }
 
@@ -100,12 +124,27 @@ void ImageLoader::load(const QUrl& url) {
         store(url, {});
         return;
     }
+    m_inFlight.insert(url);
+    m_waiting.append(url);
+    startWaiting();
+}
+
+void ImageLoader::startWaiting() {
+    while (!m_waiting.isEmpty() && std::ssize(m_downloads) < std::max(1, m_limits.maxDownloads))
+        download(m_waiting.takeFirst());
+}
+
+void ImageLoader::download(const QUrl& url) {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setTransferTimeout(static_cast<int>(m_limits.timeout.count()));
     QNetworkReply* reply = m_network->get(request);
-    m_inFlight.insert(url);
-    m_bodies.insert(reply, {});
+    reply->setReadBufferSize(readBufferBytes);
+    // Aborted on a later turn: the abort ends the download, and with it this timer, which must not be
+    // destroyed while it fires.
+    m_downloads[reply] =
+        Download{{}, m_clock.singleShot(m_limits.timeout, reply, [reply] {
+                     QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
+                 })};
     connect(reply, &QNetworkReply::readyRead, this, [this, reply] { onReadyRead(reply); });
     connect(reply, &QNetworkReply::finished, this, [this, reply, url] { onFinished(reply, url); });
 }
@@ -115,7 +154,7 @@ void ImageLoader::insert(const QUrl& url, const QImage& image) {
 }
 
 void ImageLoader::onReadyRead(QNetworkReply* reply) {
-    QByteArray& body = m_bodies[reply];
+    QByteArray& body = m_downloads[reply].body;
     const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
     if (announced > m_limits.maxBodyBytes || body.size() + reply->bytesAvailable() > m_limits.maxBodyBytes) {
         qCWarning(apiLogger) << "Image larger than" << m_limits.maxBodyBytes
@@ -128,7 +167,10 @@ void ImageLoader::onReadyRead(QNetworkReply* reply) {
 
 void ImageLoader::onFinished(QNetworkReply* reply, const QUrl& url) {
     reply->deleteLater();
-    QByteArray body = m_bodies.take(reply);
+    const auto download = m_downloads.find(reply);
+    QByteArray body = std::move(download->second.body);
+    m_downloads.erase(download);
+    startWaiting();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError || status < 200 || status >= 300) {
         store(url, {});
@@ -149,7 +191,7 @@ void ImageLoader::decode(const QUrl& url, const QByteArray& body) {
         store(url, watcher->result());
     });
     ++m_decodeCount;
-    watcher->setFuture(QtConcurrent::run(decodeCapped, body, m_limits));
+    watcher->setFuture(QtConcurrent::run(&m_decodePool, decodeCapped, body, m_limits));
 }
 
 void ImageLoader::store(const QUrl& url, const QImage& image) {

@@ -8,8 +8,10 @@
 #include <QObject>
 #include <QSet>
 #include <QSize>
+#include <QThreadPool>
 #include <QUrl>
 
+#include <map>
 #include <optional>
 
 class QNetworkAccessManager;
@@ -23,14 +25,22 @@ struct ImageLoaderLimits {
     // Larger ones are decoded scaled down to fit this: twice the largest view (60 px), as a 512 px logo
     // kept whole costs a megabyte of memory where it is drawn at 20.
     int maxSide = 128;
+    // What one decode may allocate, judged from the size and pixel format the header declares before any
+    // pixel is decoded: sixteen times a 512 px logo, while a small file can declare gigabytes.
+    qint64 maxDecodedBytes = 16 * 1024 * 1024;
+    int maxDecodes = 2;                  // decodes running at once
     std::chrono::seconds retryAfter{60}; // a failed address is tried again after this
+    // A download is abandoned this long after it started, however its bytes arrive.
     std::chrono::milliseconds timeout{15000};
+    // Downloads at once; the rest wait their turn. Below the six connections per host Qt opens, so that
+    // pictures from the scores' host never hold up a scores request.
+    int maxDownloads = 4;
 };
 
 // Images named by addresses inside service replies (team logos, headshots, flags), fetched once and kept in
 // a bounded memory cache that every view shares. The addresses are not ours, so only http and https are
-// fetched, the body and the decoded size are capped, and every failure is a plain "failed" that views answer
-// with their fallback.
+// fetched; the body is capped while it arrives, the download's time and the decode's memory are capped, and
+// every failure is a plain "failed" that views answer with their fallback.
 class ImageLoader : public QObject {
     Q_OBJECT
 public:
@@ -67,7 +77,13 @@ private:
         QImage image; // null when the load failed
         QDateTime failedAt;
     };
+    struct Download {
+        QByteArray body;
+        ClockTimerPtr deadline;
+    };
     bool shouldStart(const QUrl& url) const;
+    void startWaiting();
+    void download(const QUrl& url);
     void onReadyRead(QNetworkReply* reply);
     void onFinished(QNetworkReply* reply, const QUrl& url);
     void decode(const QUrl& url, const QByteArray& body);
@@ -77,7 +93,10 @@ private:
     Limits m_limits;
     QNetworkAccessManager* m_network;
     QCache<QUrl, Entry> m_cache;
-    QSet<QUrl> m_inFlight; // downloading or decoding
-    QHash<QNetworkReply*, QByteArray> m_bodies;
+    QSet<QUrl> m_inFlight; // waiting, downloading or decoding
+    QList<QUrl> m_waiting; // for a download to end, oldest first
+    std::map<QNetworkReply*, Download> m_downloads;
     int m_decodeCount = 0;
+    // Declared last: destroying it waits for running decodes, before the rest goes away.
+    QThreadPool m_decodePool;
 };

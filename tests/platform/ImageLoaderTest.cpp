@@ -1,12 +1,15 @@
 #include "platform/ImageLoader.h"
 
 #include "ManualClock.h"
+#include "StandinProcess.h"
+#include "TaskRunner.h"
 
 #include <QBuffer>
 #include <QHttpServer>
 #include <QHttpServerResponse>
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -50,13 +53,14 @@ public:
     }
     int count(const QString& path) const { return m_counts.value(path); }
 
-private:
     void serve(const QString& path, QByteArray body) {
         m_server.route(path, [this, path, body] {
             ++m_counts[path];
             return QHttpServerResponse("image/png", body);
         });
     }
+
+private:
     QHttpServer m_server;
     quint16 m_port = 0;
     QHash<QString, int> m_counts;
@@ -180,4 +184,104 @@ TEST(ImageLoaderTest, CacheDropsTheLeastRecentlyUsed) {
     EXPECT_EQ(loader.state(b), ImageLoader::State::Idle);
     EXPECT_EQ(loader.state(a), ImageLoader::State::Loaded);
     EXPECT_EQ(loader.state(d), ImageLoader::State::Loaded);
+}
+
+TEST(ImageLoaderTest, PhotoDecodesReducedWithinABudgetThatRefusesTheSamePngWhole) {
+    ImageServer server;
+    server.serve("/big.jpg", encoded({2048, 2048}, "JPEG"));
+    server.serve("/big.png", pngOf({2048, 2048}));
+    ManualClock clock;
+    ImageLoader::Limits limits;
+    limits.maxDecodedBytes = 1024 * 1024; // a sixteenth of either picture decoded whole
+    ImageLoader loader(clock, limits);
+    const QUrl photo = server.url("/big.jpg");
+    const QUrl png = server.url("/big.png");
+    loader.load(photo);
+    loader.load(png);
+    waitFor(loader, photo);
+    waitFor(loader, png);
+    ASSERT_EQ(loader.state(photo), ImageLoader::State::Loaded);
+    EXPECT_EQ(loader.image(photo)->size(), QSize(128, 128));
+    EXPECT_EQ(loader.state(png), ImageLoader::State::Failed);
+}
+
+TEST(ImageLoaderTest, PicturesBeyondTheDownloadsAtOnceWaitTheirTurn) {
+    ImageServer server;
+    ManualClock clock;
+    ImageLoader::Limits oneAtATime;
+    oneAtATime.maxDownloads = 1;
+    ImageLoader loader(clock, oneAtATime);
+    const QList<QUrl> urls{server.url("/logo.png"), server.url("/other.png"), server.url("/wide.png")};
+    for (const QUrl& url : urls)
+        loader.load(url);
+    for (const QUrl& url : urls)
+        EXPECT_EQ(loader.state(url), ImageLoader::State::Loading);
+    for (const QUrl& url : urls) {
+        waitFor(loader, url);
+        EXPECT_EQ(loader.state(url), ImageLoader::State::Loaded);
+    }
+}
+
+namespace {
+
+// The stand-in's base address, where the logos live.
+QUrl pictureAt(const StandinProcess& standin, const QString& path) {
+    return QUrl(standin.apiBase().section(QStringLiteral("/apis/"), 0, 0) + path);
+}
+
+// A stand-in whose pictures below /i/bad/ all fail in the way `fault` (a JSON object's members) says.
+QStringList badPictures(const QString& fault) {
+    return {QStringLiteral("--fault"), QStringLiteral(R"({"path": "/i/bad/*", %1})").arg(fault)};
+}
+
+} // namespace
+
+TEST(ImageLoaderStandinTest, PictureCostlierToDecodeThanTheBudgetIsRefusedFromItsHeader) {
+    // A few hundred kilobytes that would decode to 4096 x 4096 pixels of eight bytes each.
+    StandinProcess standin(QStringLiteral("default.json"), 0, badPictures(R"("hugePicture": true)"));
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    ImageLoader loader(clock);
+    const QUrl huge = pictureAt(standin, "/i/bad/huge.png");
+    const QUrl good = pictureAt(standin, "/i/teamlogos/nba/500/bos.png");
+    loader.load(huge);
+    loader.load(good);
+    waitFor(loader, huge);
+    waitFor(loader, good);
+    EXPECT_EQ(loader.state(huge), ImageLoader::State::Failed);
+    ASSERT_EQ(loader.state(good), ImageLoader::State::Loaded);
+    EXPECT_EQ(loader.image(good)->size(), QSize(64, 64));
+}
+
+TEST(ImageLoaderStandinTest, BodyWithoutALengthIsCutOffAtTheCapEvenWhileTheLoopIsBusy) {
+    StandinProcess standin(QStringLiteral("default.json"), 0, badPictures(R"("streamSeconds": 30)"));
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    ImageLoader loader(clock);
+    const QUrl endless = pictureAt(standin, "/i/bad/endless.png");
+    loader.load(endless);
+    // The GUI thread busy elsewhere meanwhile: the network must not read on without it.
+    QThread::msleep(500);
+    waitFor(loader, endless);
+    EXPECT_EQ(loader.state(endless), ImageLoader::State::Failed);
+    // The 2 MB cap, a small read buffer and the sockets' own buffers: far less than what the stand-in could
+    // send in that time.
+    EXPECT_LT(standin.streamedBytes(), 24 * 1024 * 1024);
+}
+
+TEST(ImageLoaderStandinTest, TricklingPictureFailsAtTheDeadlineFromItsStart) {
+    // A byte every 0.2 s: never silent for long, but minutes for the whole picture.
+    StandinProcess standin(QStringLiteral("default.json"), 0, badPictures(R"("trickleSeconds": 0.2)"));
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    ImageLoader loader(clock);
+    const QUrl slow = pictureAt(standin, "/i/bad/slow.png");
+    loader.load(slow);
+    spinUntil([] { return false; }, std::chrono::milliseconds(600)); // a few bytes arrive
+    clock.advanceSeconds(14.9);
+    processPendingEvents();
+    EXPECT_EQ(loader.state(slow), ImageLoader::State::Loading);
+    clock.advanceSeconds(0.1);
+    EXPECT_TRUE(
+        spinUntil([&] { return loader.state(slow) == ImageLoader::State::Failed; }, std::chrono::seconds(3)));
 }
