@@ -3,8 +3,10 @@
 #include "BuildInfo.h"
 #include "Logging.h"
 #include "ScoresMapping.h"
+#include "platform/FreedMemory.h"
 #include "platform/SharedNetworkAccess.h"
 
+#include <QCoreApplication>
 #include <QCoroNetworkReply>
 #include <QCoroTimer>
 #include <QHash>
@@ -21,7 +23,8 @@ const QByteArray userAgent = QByteArrayLiteral("Glimmerbox/") + BuildInfo::versi
 
 // The most of a reply body taken out of it in one go. A reply arrives in pieces of several megabytes while
 // the GUI thread is busy, and copying such a piece at once holds that thread for milliseconds: the rest waits
-// for a later turn of its event loop.
+// for a later turn of its event loop. The reply holds at most a slice: the network stops reading while it is
+// full, so that a reply arriving faster than the GUI thread takes it waits in the socket, not in memory.
 constexpr qint64 readSlice = 1024 * 1024;
 
 // A body as it is read out of its reply, a slice at a time.
@@ -214,6 +217,7 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
     request.setHeader(QNetworkRequest::UserAgentHeader, userAgent);
 
     std::unique_ptr<QNetworkReply, ReplyDeleter> reply(m_network.get(request));
+    reply->setReadBufferSize(readSlice);
     // Stop at the limit rather than read a reply of any size into memory. The handlers own what they use: the
     // reply may still signal after this frame is gone.
     auto tooLarge = std::make_shared<bool>(false);
@@ -233,8 +237,12 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
                          if (length > 0 && length <= limit)
                              download->body.reserve(length);
                      });
+    // Counted as it arrives, whether a length was announced or not.
     QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(),
-                     [download, raw = reply.get()] { readInSlices(raw, download); });
+                     [stopBeyondLimit, download, raw = reply.get()] {
+                         readInSlices(raw, download);
+                         stopBeyondLimit(download->body.size() + raw->bytesAvailable());
+                     });
     QObject::connect(reply.get(), &QNetworkReply::downloadProgress, reply.get(),
                      [stopBeyondLimit](qint64 received, qint64) { stopBeyondLimit(received); });
     // A deadline from the start, not Qt's transfer time-out, which only measures silence: a reply trickling a
@@ -247,6 +255,11 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
     if (*tooLarge) {
         qCWarning(apiLogger).noquote() << "Response too large:" << url.toString() << "is over" << m_bodyLimit
                                        << "bytes; reading stopped there";
+        // Up to the limit was read for nothing: once the reply and its body are gone, on a later turn, their
+        // memory goes back to the system.
+        QObject::connect(reply.get(), &QObject::destroyed, [] {
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &returnFreedMemory, Qt::QueuedConnection);
+        });
         co_return APIError::responseTooLarge();
     }
     if (!deadline.isActive())

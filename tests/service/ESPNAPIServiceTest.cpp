@@ -5,12 +5,14 @@
 #include "MappingTestSupport.h"
 #include "StandinProcess.h"
 #include "TaskRunner.h"
+#include "platform/ImageLoader.h"
 
 #include <QCoroTask>
 #include <QFile>
 #include <QLocale>
 #include <QNetworkReply>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <memory>
 
@@ -248,4 +250,43 @@ TEST_F(ESPNAPIServiceFaultTest, StallEndsInATimeOutError) {
     ESPNAPIService impatient(cache, clock, standin.apiBase(), 300ms);
     expectTimedOutAndUncached(await(impatient.fetchScoreboard(leagueWithId("wnba"))),
                               "/basketball/wnba/scoreboard");
+}
+
+TEST(ESPNAPIServiceStreamTest, ReplyWithoutALengthIsCutOffAtTheLimitEvenWhileTheLoopIsBusy) {
+    StandinProcess standin(
+        QStringLiteral("default.json"), 0,
+        {"--fault", R"({"path": "/apis/site/v2/sports/basketball/nba/scoreboard", "streamSeconds": 30})"});
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    CacheService cache{clock};
+    ESPNAPIService service(cache, clock, standin.apiBase(), 10s);
+    service.setBodyLimit(1024 * 1024);
+    LogCapture log;
+    auto fetch = service.fetchScoreboard(leagueWithId("nba"));
+    // The GUI thread busy elsewhere meanwhile: the network must not read on without it.
+    QThread::msleep(500);
+    const auto games = await(std::move(fetch));
+    ASSERT_FALSE(games.ok());
+    EXPECT_EQ(games.error(), APIError::responseTooLarge());
+    // The limit, a small read buffer and the sockets' own buffers: far less than what the stand-in could
+    // send in that time.
+    EXPECT_LT(standin.streamedBytes(), 24 * 1024 * 1024);
+}
+
+TEST(ESPNAPIServiceStreamTest, ScoresGetThroughWhileEveryPictureOfTheirHostTrickles) {
+    StandinProcess standin(QStringLiteral("default.json"), 0,
+                           {"--fault", R"({"path": "/i/*", "trickleSeconds": 1})"});
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    CacheService cache{clock};
+    QNetworkAccessManager network;
+    ImageLoader pictures(clock, {}, nullptr, &network);
+    const QString host = standin.apiBase().section(QStringLiteral("/apis/"), 0, 0);
+    for (int logo = 0; logo < 12; ++logo)
+        pictures.load(QUrl(host + QStringLiteral("/i/teamlogos/%1.png").arg(logo)));
+    ESPNAPIService service(cache, clock, standin.apiBase(), 3s, &network);
+    for (const char* id : {"nba", "nfl", "nhl"}) {
+        const auto games = await(service.fetchScoreboard(leagueWithId(id)));
+        EXPECT_TRUE(games.ok()) << id;
+    }
 }
