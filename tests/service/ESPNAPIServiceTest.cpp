@@ -102,6 +102,32 @@ TEST_F(ESPNAPIServiceTest, DefaultScenarioMapsIntoGamesForEveryLeague) {
     }
 }
 
+// The offline run's scores: each scripted basket or kick comes with a last play of the side that scored, so a
+// celebration's caption names the right team.
+TEST_F(ESPNAPIServiceTest, ScriptedScoresComeWithAPlayOfTheTeamThatScored) {
+    const auto lastPlayTeam = [&](const QString& leagueId, const QString& gameId) -> QString {
+        clock.advanceSeconds(61); // past the cached reply
+        const auto games = scoreboard(leagueId);
+        if (!games.ok())
+            return QStringLiteral("no scoreboard");
+        for (const Game& game : games.value()) {
+            if (game.id == gameId && game.situations && game.situations->lastPlayTeamId)
+                return *game.situations->lastPlayTeamId;
+        }
+        return QStringLiteral("no last play");
+    };
+    // Boston ("2") at the Lakers ("13"): Lakers at 20 s, Boston at 40 s, Lakers at 50 s.
+    double elapsed = 0;
+    for (const auto& [at, team] : QList<std::pair<double, QString>>{{20, "13"}, {40, "2"}, {50, "13"}}) {
+        standin.advance(at - elapsed);
+        elapsed = at;
+        EXPECT_EQ(lastPlayTeam("nba", "401810001"), team) << at;
+    }
+    // Dallas ("6") kicks the winning field goal in overtime at 75 s.
+    standin.advance(75 - elapsed);
+    EXPECT_EQ(lastPlayTeam("nfl", "401820001"), "6");
+}
+
 TEST_F(ESPNAPIServiceTest, SummaryFetchedForTheDetailServesTheTopScorers) {
     const auto detail = await(service->fetchGameDetail("401810001", leagueWithId("nba")));
     ASSERT_TRUE(detail.ok());

@@ -30,6 +30,12 @@ QJsonObject applyFrame(QJsonObject competition, const QJsonObject& frame) {
     if (frame.contains(QLatin1String("away")))
         setScore(competitors, QStringLiteral("away"), frame.value(QLatin1String("away")));
     competition.insert(QLatin1String("competitors"), competitors);
+    if (frame.contains(QLatin1String("lastPlay"))) {
+        // A scripted score names its play, so the situation never shows the other side's last basket.
+        QJsonObject situation = competition.value(QLatin1String("situation")).toObject();
+        situation.insert(QLatin1String("lastPlay"), frame.value(QLatin1String("lastPlay")));
+        competition.insert(QLatin1String("situation"), situation);
+    }
 
     QJsonObject status = competition.value(QLatin1String("status")).toObject();
     QJsonObject type = status.value(QLatin1String("type")).toObject();
