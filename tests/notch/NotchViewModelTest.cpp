@@ -55,11 +55,11 @@ TEST_F(NotchViewModelTest, PinnedGamesArriveOnALaterTurnOfTheEventLoop) {
 }
 
 TEST_F(NotchViewModelTest, CelebrationRunsItsTimelineWithItsSpringsAndRestartsOnANewScore) {
-    pin({liveGame("a", 0, 0)});
-    pin({liveGame("a", 0, 0)});
-    EXPECT_TRUE(phases.empty()) << "first sight never celebrates";
+    pin({liveGame("a", 2, 1)});
+    pin({liveGame("a", 2, 1)});
+    EXPECT_TRUE(phases.empty()) << "first sight of a game already scoring never celebrates";
 
-    pin({liveGame("a", 0, 3)});
+    pin({liveGame("a", 2, 4)});
     ASSERT_TRUE(model.scoreEvent());
     EXPECT_FALSE(model.scoreEvent()->isHomeTeam);
     EXPECT_EQ(model.scoreEvent()->points, 3);
@@ -75,12 +75,12 @@ TEST_F(NotchViewModelTest, CelebrationRunsItsTimelineWithItsSpringsAndRestartsOn
     EXPECT_FALSE(model.isScoreChangeExpanded());
 
     // Both sides rising between two checks celebrates the home side's points; 1 s in, a new score restarts.
-    pin({liveGame("a", 2, 5)});
+    pin({liveGame("a", 4, 7)});
     EXPECT_TRUE(model.scoreEvent()->isHomeTeam);
     EXPECT_EQ(model.scoreEvent()->points, 2);
     clock.advanceSeconds(1.0);
     EXPECT_EQ(model.celebrationPhase(), Phase::logoAndPoints);
-    pin({liveGame("a", 3, 5)});
+    pin({liveGame("a", 5, 7)});
     EXPECT_EQ(model.celebrationPhase(), Phase::flushDown);
     EXPECT_EQ(model.scoreEvent()->points, 1);
     clock.advanceSeconds(2.2);
@@ -90,9 +90,9 @@ TEST_F(NotchViewModelTest, CelebrationRunsItsTimelineWithItsSpringsAndRestartsOn
     pin({});
     clock.advanceSeconds(1.0);
     EXPECT_EQ(model.celebrationPhase(), Phase::none);
-    pin({liveGame("a", 4, 5)});
+    pin({liveGame("a", 6, 7)});
     EXPECT_EQ(model.celebrationPhase(), Phase::none) << "a game pinned again starts without memory";
-    pin({liveGame("a", 3, 5)});
+    pin({liveGame("a", 5, 7)});
     EXPECT_EQ(model.celebrationPhase(), Phase::none);
 }
 
