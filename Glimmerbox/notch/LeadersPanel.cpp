@@ -3,6 +3,7 @@
 #include "LeagueArtwork.h"
 #include "OverlayStyle.h"
 #include "TeamColors.h"
+#include "TeamLogo.h"
 
 #include "platform/ImageLoader.h"
 #include "platform/PixelFont.h"
@@ -42,20 +43,23 @@ void paintHeadshot(QPainter& painter, const QRectF& rect, const TopScorer& score
              white(1.0), Qt::AlignHCenter);
 }
 
-// One side: headshot at the outer edge, name and stat line beside it.
+QFont nameFont() {
+    return pixelFont(10, QFont::DemiBold);
+}
+
+QFont statFont() {
+    return pixelFont(9, QFont::Medium, FontDesign::rounded);
+}
+
 void paintLeader(QPainter& painter, const QRectF& column, const TopScorer& scorer, const Team& team,
                  bool home) {
-    const double textWidth = std::max(0.0, column.width() - headshot - 6);
-    const QRectF shot(home ? column.right() - headshot : column.left(), column.center().y() - headshot / 2,
-                      headshot, headshot);
-    paintHeadshot(painter, shot, scorer, team);
-    const double textLeft = home ? column.left() : column.left() + headshot + 6;
-    const Qt::Alignment align = home ? Qt::AlignRight : Qt::AlignLeft;
-    const double top = column.center().y() - 12;
-    drawLine(painter, QRectF(textLeft, top, textWidth, 12), scorer.playerName, pixelFont(10, QFont::DemiBold),
-             white(0.9), align);
-    drawLine(painter, QRectF(textLeft, top + 13, textWidth, 11), scorer.statLine, pixelFont(9, QFont::Medium),
-             adjustedForContrast(teamColorOrGrey(team.primaryColor)), align);
+    const LeadersPanel::RowLayout layout = LeadersPanel::rowLayout(column, scorer, home);
+    paintHeadshot(painter, layout.headshot, scorer, team);
+    const QRectF& text = layout.text;
+    drawLine(painter, QRectF(text.left(), text.top(), text.width(), 12), scorer.playerName, nameFont(),
+             white(0.9), layout.alignment);
+    drawLine(painter, QRectF(text.left(), text.top() + 13, text.width(), 11), scorer.statLine, statFont(),
+             adjustedForContrast(teamColorOrGrey(team.primaryColor)), layout.alignment);
 }
 
 void paintBadge(QPainter& painter, const QRectF& rect, const LeadersContent::LeagueBadge& badge) {
@@ -76,6 +80,21 @@ void paintBadge(QPainter& painter, const QRectF& rect, const LeadersContent::Lea
 }
 
 } // namespace
+
+LeadersPanel::RowLayout LeadersPanel::rowLayout(const QRectF& column, const TopScorer& scorer, bool home) {
+    // Headshot, then the two lines as wide as the wider of them: from the outer edge of the away column,
+    // towards the outer edge of the home column.
+    constexpr double spacing = 6;
+    const double natural = std::ceil(std::max(overlaystyle::textWidth(nameFont(), scorer.playerName),
+                                              overlaystyle::textWidth(statFont(), scorer.statLine)));
+    const double textWidth = std::clamp(natural, 0.0, std::max(0.0, column.width() - headshot - spacing));
+    const double rowWidth = headshot + spacing + textWidth;
+    const double left = home ? column.right() - rowWidth : column.left();
+    const double top = column.center().y();
+    return {QRectF(left, top - headshot / 2, headshot, headshot),
+            QRectF(left + headshot + spacing, top - 12, textWidth, 24),
+            home ? Qt::AlignRight : Qt::AlignLeft};
+}
 
 LeadersPanel::LeadersPanel(Clock& clock, QWidget* parent) : QWidget(parent), m_clock(clock) {
     connect(&ImageLoader::shared(), &ImageLoader::finished, this, qOverload<>(&QWidget::update));
@@ -101,8 +120,7 @@ void LeadersPanel::paintEvent(QPaintEvent*) {
                               badgeSize, badgeSize);
     switch (m_content.kind) {
     case Kind::loading:
-        paintSpinner(painter, QRectF(body.center() - QPointF(5, 5), QSizeF(10, 10)),
-                     spinnerTurn(m_clock.now()), white(0.6));
+        paintLogoSpinner(painter, body, spinnerTurn(m_clock.now()));
         return;
     case Kind::badge:
         paintBadge(painter, centreSquare, m_content.badge);

@@ -15,6 +15,14 @@ public:
     static constexpr int headshotSize = 24;
     static constexpr int badgeSize = 24;
 
+    // Where one leader's headshot and two text lines sit in the column of their side.
+    struct RowLayout {
+        QRectF headshot;
+        QRectF text;
+        Qt::Alignment alignment;
+    };
+    static RowLayout rowLayout(const QRectF& column, const TopScorer& scorer, bool home);
+
     LeadersPanel(Clock& clock, QWidget* parent = nullptr);
 
     void setLeaders(const Game& game, bool isLoadingLeaders, const QList<TopScorer>& topScorers);

@@ -2,11 +2,11 @@
 
 #include <QLocale>
 
-QString gameTimeLabel(const QDateTime& date, const QDateTime& now) {
-    const QLocale locale;
-    const QDateTime local = date.toLocalTime();
+QString gameTimeLabel(const QDateTime& date, const QDateTime& now, const QTimeZone& zone,
+                      const QLocale& locale) {
+    const QDateTime local = date.toTimeZone(zone);
     const QDate day = local.date();
-    const QDate today = now.toLocalTime().date();
+    const QDate today = now.toTimeZone(zone).date();
     const QString time = locale.toString(local.time(), QStringLiteral("h:mm AP"));
     if (day == today)
         return QStringLiteral("Today @ ") + time;
@@ -18,6 +18,12 @@ QString gameTimeLabel(const QDateTime& date, const QDateTime& now) {
     if (date < now)
         return dayText;
     return dayText + QStringLiteral(" @ ") + time;
+}
+
+std::chrono::milliseconds untilNextDay(const QDateTime& now, const QTimeZone& zone) {
+    const QDateTime there = now.toTimeZone(zone);
+    const QDateTime nextDay(there.date().addDays(1), QTime(0, 0), zone);
+    return std::chrono::milliseconds(std::max<qint64>(1, there.msecsTo(nextDay)));
 }
 
 QString driverIntervalLabel(qint64 position) {

@@ -14,6 +14,9 @@ class QPainter;
 // colours are in OverlayColors.h.
 namespace overlaystyle {
 
+// The weight the overlay's badges and pills call heavy: one step below black.
+inline constexpr QFont::Weight heavy = QFont::ExtraBold;
+
 // A colour at a fraction of its opacity.
 QColor withOpacity(QColor color, double opacity);
 

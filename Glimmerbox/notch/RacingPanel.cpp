@@ -39,7 +39,7 @@ double paintRaceState(QPainter& painter, const Header& header, double right, dou
         const double nameWidth = std::ceil(textWidth(nameFont, header.winnerShortName));
         drawLine(painter, QRectF(right - nameWidth - 1, centreY - 8, nameWidth + 1, 16),
                  header.winnerShortName, nameFont, white(1.0), Qt::AlignRight);
-        const QFont pillFont = pixelFont(9, QFont::Black);
+        const QFont pillFont = pixelFont(9, heavy);
         const QString pill = QStringLiteral("P1");
         const double pillWidth = std::ceil(textWidth(pillFont, pill)) + 8;
         const QRectF pillRect(right - nameWidth - 4 - pillWidth, centreY - 6.5, pillWidth, 13);
@@ -55,7 +55,7 @@ double paintRaceState(QPainter& painter, const Header& header, double right, dou
                  white(0.5), Qt::AlignRight);
         x -= width + 4;
     }
-    const QFont liveFont = pixelFont(9, QFont::Black);
+    const QFont liveFont = pixelFont(9, heavy);
     const QString live = QStringLiteral("LIVE");
     const double liveWidth = std::ceil(textWidth(liveFont, live));
     drawLine(painter, QRectF(x - liveWidth - 1, centreY - 8, liveWidth + 1, 16), live, liveFont, red,

@@ -5,6 +5,8 @@
 #include "notch/OverlayPresenter.h"
 #include "notch/TeamColors.h"
 
+#include <algorithm>
+
 namespace {
 
 using Line = ScoreCardCentreLine;
@@ -56,6 +58,11 @@ ScoreCardContent ScoreCardContent::make(const Game& game, const std::optional<Sc
         card.lastScoreColor = adjustedForContrast(scoreEvent->teamColor);
     }
     return card;
+}
+
+bool ScoreCardContent::namesTheDay() const {
+    return std::any_of(centre.begin(), centre.end(),
+                       [](const ScoreCardCentreLine& line) { return line.style == Line::Style::startTime; });
 }
 
 QList<ScoreCardCentreLine> ScoreCardContent::centreLines(const Game& game, const QDateTime& now) {

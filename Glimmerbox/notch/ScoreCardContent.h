@@ -44,6 +44,9 @@ struct ScoreCardContent {
     std::optional<QString> lastScoreText;
     QColor lastScoreColor;
 
+    // Whether a text in it names the day relative to today ("Today @ …"), so it changes at midnight.
+    bool namesTheDay() const;
+
     static ScoreCardContent make(const Game& game, const std::optional<ScoreEvent>& scoreEvent,
                                  CelebrationPhase phase, const QDateTime& now);
     static QList<ScoreCardCentreLine> centreLines(const Game& game, const QDateTime& now);

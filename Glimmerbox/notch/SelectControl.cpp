@@ -10,7 +10,7 @@ namespace {
 
 const QString selectText = QStringLiteral("SELECT");
 constexpr double chevronWidth = 8;
-constexpr double spacing = 3;
+constexpr double spacing = 4;
 
 QFont labelFont() {
     return pixelFont(9, QFont::DemiBold);

@@ -36,6 +36,14 @@ void paintInitial(QPainter& painter, const QRectF& square, const Team& team) {
 
 } // namespace
 
+void paintLogoSpinner(QPainter& painter, const QRectF& rect, double spinnerTurn) {
+    // The spinner at half scale: its usual 32 px, or the smaller side of `rect` when that is smaller.
+    const double side = std::min({32.0, rect.width(), rect.height()}) * 0.5;
+    QRectF spinner(0, 0, side, side);
+    spinner.moveCenter(rect.center());
+    paintSpinner(painter, spinner, spinnerTurn, overlay_colors::grey);
+}
+
 TeamLogoLook teamLogoLook(const Team& team, bool showLogos, ImageLoader& loader) {
     if (!showLogos || !team.logoURL)
         return {};
@@ -55,14 +63,9 @@ void paintTeamLogo(QPainter& painter, const QRectF& rect, const Team& team, cons
     case TeamLogoLook::Phase::Image:
         overlaystyle::drawImage(painter, square, look.image);
         break;
-    case TeamLogoLook::Phase::Loading: {
-        // The spinner at half scale: its usual 32 px, or the logo's side when that is smaller.
-        const double side = std::min(32.0, square.width()) * 0.5;
-        QRectF spinner(0, 0, side, side);
-        spinner.moveCenter(square.center());
-        paintSpinner(painter, spinner, spinnerTurn, overlay_colors::grey);
+    case TeamLogoLook::Phase::Loading:
+        paintLogoSpinner(painter, square, spinnerTurn);
         break;
-    }
     case TeamLogoLook::Phase::Initial:
         paintInitial(painter, square, team);
         break;

@@ -25,6 +25,9 @@ TeamLogoLook teamLogoLook(const Team& team, bool showLogos, ImageLoader& loader)
 void paintTeamLogo(QPainter& painter, const QRectF& rect, const Team& team, const TeamLogoLook& look,
                    double spinnerTurn);
 
+// The busy indicator of a loading logo, at half scale, centred in `rect`; the leaders panel shows the same.
+void paintLogoSpinner(QPainter& painter, const QRectF& rect, double spinnerTurn);
+
 // Both at once for views that paint many logos in one pass (the overlay panels), reading the logo setting
 // and the shared loader. Returns true while the logo is loading: the caller keeps a spinner timer running
 // until no logo it paints is loading, and repaints on ImageLoader::finished.

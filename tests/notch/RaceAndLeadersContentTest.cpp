@@ -1,4 +1,5 @@
 #include "notch/LeadersContent.h"
+#include "notch/LeadersPanel.h"
 #include "notch/OverlayLabels.h"
 #include "notch/RaceStandingsContent.h"
 
@@ -72,12 +73,29 @@ TEST(RaceStandingsContentTest, HeaderShowsLiveWinnerOrStartTime) {
     EXPECT_TRUE(header.timeLabel.startsWith("Today @ "));
 }
 
-TEST(OverlayLabelsTest, GameTimeLabelByDay) {
-    EXPECT_TRUE(gameTimeLabel(now.addSecs(-3600), now).startsWith("Today @ "));
-    EXPECT_TRUE(gameTimeLabel(now.addDays(1), now).startsWith("Tomorrow @ "));
-    EXPECT_EQ(gameTimeLabel(now.addDays(-1), now), "Yesterday");
-    EXPECT_EQ(gameTimeLabel(now.addDays(-2), now), QLocale().toString(now.addDays(-2).date(), "MMM d"));
-    EXPECT_TRUE(gameTimeLabel(now.addDays(2), now).contains(" @ "));
+// Days are Berlin's, an hour ahead of UTC in March: around midnight there the UTC day is still the other one.
+TEST(OverlayLabelsTest, GameTimeLabelCountsDaysInTheGivenZoneAcrossMidnight) {
+    const QTimeZone berlin("Europe/Berlin");
+    ASSERT_TRUE(berlin.isValid());
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const auto at = [&](int day, int hour, int minute) {
+        return QDateTime(QDate(2026, 3, day), QTime(hour, minute), berlin);
+    };
+    const auto label = [&](const QDateTime& date, const QDateTime& now) {
+        return gameTimeLabel(date, now, berlin, english);
+    };
+    const QDateTime lateEvening = at(14, 23, 30);
+    EXPECT_EQ(label(at(14, 22, 30), lateEvening), "Today @ 10:30 PM");
+    EXPECT_EQ(label(at(15, 0, 15), lateEvening), "Tomorrow @ 12:15 AM");
+    EXPECT_EQ(label(at(16, 0, 15), lateEvening), "Mar 16 @ 12:15 AM");
+    EXPECT_EQ(label(at(12, 19, 0), lateEvening), "Mar 12");
+    EXPECT_EQ(label(at(16, 20, 0), lateEvening), "Mar 16 @ 8:00 PM");
+
+    const QDateTime pastMidnight = at(15, 0, 20);
+    EXPECT_EQ(label(at(14, 23, 50), pastMidnight), "Yesterday");
+    EXPECT_EQ(label(at(15, 0, 5), pastMidnight), "Today @ 12:05 AM");
+    EXPECT_EQ(label(at(15, 19, 30), pastMidnight), "Today @ 7:30 PM");
+    EXPECT_EQ(label(at(13, 23, 50), pastMidnight), "Mar 13");
 }
 
 TEST(LeadersContentTest, FirstLeaderOfEachSideASpinnerWhileLoadingOrTheBadge) {
@@ -117,4 +135,26 @@ TEST(LeadersContentTest, BadgePrefersArtworkThenLogoThenAbbreviation) {
     EXPECT_EQ(LeadersContent::initial("J"), "J");
     EXPECT_EQ(LeadersContent::initial(""), "");
     EXPECT_EQ(LeadersContent::initial("Élan"), "É");
+}
+
+TEST(LeadersPanelTest, EachSideShowsHeadshotThenTextTheHomeSideHuggingItsOuterEdge) {
+    const QRectF away(14, 6, 130, 24);
+    const QRectF home(196, 6, 130, 24);
+    const auto awayRow = LeadersPanel::rowLayout(away, scorer("Al", false), false);
+    EXPECT_EQ(awayRow.headshot.left(), away.left());
+    EXPECT_NEAR(awayRow.text.left(), awayRow.headshot.right() + 6, 0.01);
+    EXPECT_TRUE(awayRow.alignment & Qt::AlignLeft);
+
+    // Home: spacer, headshot, then the text aligned trailing at the column's outer edge.
+    const auto homeRow = LeadersPanel::rowLayout(home, scorer("Al", true), true);
+    EXPECT_NEAR(homeRow.text.right(), home.right(), 0.01);
+    EXPECT_NEAR(homeRow.headshot.right() + 6, homeRow.text.left(), 0.01);
+    EXPECT_GT(homeRow.headshot.left(), home.left() + 40) << "a short name leaves the space on the inside";
+    EXPECT_TRUE(homeRow.alignment & Qt::AlignRight);
+
+    // A long name takes the column, the headshot staying inside it.
+    const auto longRow =
+        LeadersPanel::rowLayout(home, scorer("Bartholomew Fitzgerald-Montgomery", true), true);
+    EXPECT_NEAR(longRow.headshot.left(), home.left(), 0.01);
+    EXPECT_NEAR(longRow.text.right(), home.right(), 0.01);
 }
