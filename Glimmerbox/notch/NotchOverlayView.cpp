@@ -2,6 +2,7 @@
 
 #include "notch/ClickThroughWindow.h"
 #include "notch/NotchViewModel.h"
+#include "notch/OverlayLabels.h"
 #include "notch/OverlayNotifications.h"
 #include "notch/OverlayPainters.h"
 #include "notch/OverlayPanelFrame.h"
@@ -34,8 +35,7 @@ NotchOverlayView::NotchOverlayView(bool hasPhysicalNotch, NotchViewModel* viewMo
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
     m_viewModel->setParent(this);
-    for (Spring* fade : {&m_compactOpacity, &m_sectionOpacity, &m_idleOpacity, &m_logoScale, &m_logoOpacity,
-                         &m_pointsScale, &m_pointsOpacity, &m_playTextOpacity, &m_transition})
+    for (Spring* fade : {&m_compactOpacity, &m_sectionOpacity, &m_idleOpacity, &m_transition})
         fade->setTolerance(fadeTolerance);
     m_transition.jump(1);
     for (Spring* spring : panelSprings())
@@ -202,11 +202,14 @@ void NotchOverlayView::refresh() {
     m_rest = OverlayPanelFrame::atRest(inputs, m_scoreEvent, m_clock.now());
 
     syncHostedPanels();
+    armDayChange();
     // A first panel, and the idle panel, appear in place at their size; everything else moves.
     const bool appearsInPlace = (identityChanged && !hadGame) || presentation().state == OverlayState::Idle;
     retargetSprings(spring, animated, appearsInPlace);
-    if (phase != oldPhase && m_scoreEvent)
-        retargetCelebration(spring, phase == CelebrationPhase::flushDown);
+    if (phase != oldPhase && m_scoreEvent) {
+        m_celebration.enter(phase, m_rest.celebration, spring, m_driver.now());
+        m_driver.wake();
+    }
 
     const bool pickerShown = presentation().idlePanel || presentation().gamePicker;
     if (pickerShown != m_interactiveShown) {
@@ -243,23 +246,17 @@ void NotchOverlayView::retargetSprings(SpringSpec spring, bool animated, bool si
     set(m_idleOpacity, presentation().idlePanel ? 1 : 0);
 }
 
-void NotchOverlayView::retargetCelebration(SpringSpec spring, bool restart) {
-    if (restart) {
-        // A new celebration brings its logo in from small and transparent.
-        m_logoScale.jump(CelebrationContent::logoEntryScale);
-        m_logoOpacity.jump(0);
-        m_logoOffset.jump(0);
-        m_pointsScale.jump(CelebrationContent::pointsEntryScale);
-        m_pointsOpacity.jump(0);
-        m_playTextOpacity.jump(0);
+void NotchOverlayView::armDayChange() {
+    if (!presentation().scoreCard || !m_rest.card.namesTheDay()) {
+        m_dayChangeTimer.reset();
+        return;
     }
-    const CelebrationContent& c = m_rest.celebration;
-    m_driver.animate(m_logoScale, c.logoScale, spring);
-    m_driver.animate(m_logoOpacity, c.logoOpacity, spring);
-    m_driver.animate(m_logoOffset, c.logoOffsetY, spring);
-    m_driver.animate(m_pointsScale, c.pointsScale, spring);
-    m_driver.animate(m_pointsOpacity, c.pointsOpacity, spring);
-    m_driver.animate(m_playTextOpacity, c.playTextOpacity, spring);
+    m_dayChangeTimer = m_clock.singleShot(untilNextDay(m_clock.now()), this, [this] {
+        m_rest = OverlayPanelFrame::atRest(m_inputs, m_scoreEvent, m_clock.now());
+        m_incoming = QPixmap();
+        armDayChange();
+        frame();
+    });
 }
 
 void NotchOverlayView::syncHostedPanels() {
@@ -370,10 +367,11 @@ void NotchOverlayView::frame() {
     }
 }
 
-std::array<Spring*, 11> NotchOverlayView::panelSprings() {
-    return {&m_width,       &m_height,        &m_compactOpacity, &m_sectionOpacity,
-            &m_idleOpacity, &m_logoScale,     &m_logoOpacity,    &m_logoOffset,
-            &m_pointsScale, &m_pointsOpacity, &m_playTextOpacity};
+std::vector<Spring*> NotchOverlayView::panelSprings() {
+    std::vector<Spring*> springs{&m_width, &m_height, &m_compactOpacity, &m_sectionOpacity, &m_idleOpacity};
+    for (Spring* spring : m_celebration.springs())
+        springs.push_back(spring);
+    return springs;
 }
 
 bool NotchOverlayView::inTransition() const {
@@ -407,9 +405,7 @@ bool NotchOverlayView::paintPanel(QPainter& painter, double turn) {
     f.height = m_height.value(t);
     f.compactOpacity = clamp01(m_compactOpacity.value(t));
     f.sectionOpacity = clamp01(m_sectionOpacity.value(t));
-    f.celebrationFrame = {
-        m_logoScale.value(t),   clamp01(m_logoOpacity.value(t)),   m_logoOffset.value(t),
-        m_pointsScale.value(t), clamp01(m_pointsOpacity.value(t)), clamp01(m_playTextOpacity.value(t))};
+    f.celebrationFrame = m_celebration.frameAt(t);
     const bool idle = !m_inputs.displayedGame;
     if (idle) {
         // The idle panel: its background, fading; the hosted panel paints the rest.

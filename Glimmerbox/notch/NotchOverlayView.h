@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notch/CelebrationMotion.h"
 #include "notch/NotchViewModel.h"
 #include "notch/OverlayPanelFrame.h"
 #include "notch/OverlayPresenter.h"
@@ -15,8 +16,8 @@
 #include <QPointer>
 #include <QRegion>
 #include <QWidget>
-#include <array>
 #include <map>
+#include <vector>
 
 #include <optional>
 
@@ -58,6 +59,8 @@ public:
     bool isHovered() const { return m_isHovered; }
     bool isBarVisible() const { return m_isBarVisible; }
     const OverlayPresentation& presentation() const { return m_rest.presentation; }
+    // The expanded score card's contents, as painted.
+    const ScoreCardContent& scoreCard() const { return m_rest.card; }
     AnimationDriver& animationDriver() { return m_driver; }
 
     // The panel as it stands on this frame, in the view's coordinates; empty when nothing is shown.
@@ -99,8 +102,9 @@ private:
     void setHovered(bool hovered);
     void showBar();
     void retargetSprings(SpringSpec spring, bool animated, bool sizeInPlace);
-    void retargetCelebration(SpringSpec spring, bool restart);
     void syncHostedPanels();
+    // An open card that names the day is built again when the next day begins.
+    void armDayChange();
     void setWindowInteractive(bool interactive);
     // Arms or disarms the UNPIN rest after a change of its hover.
     void followUnpinHover(PillHover::Change change);
@@ -117,7 +121,7 @@ private:
     bool paintIncoming(QPainter& painter);
     bool inTransition() const;
     // Every spring of the panel's own shape and contents: all but the transition's.
-    std::array<Spring*, 11> panelSprings();
+    std::vector<Spring*> panelSprings();
 
     bool m_hasPhysicalNotch;
     NotchViewModel* m_viewModel;
@@ -132,6 +136,7 @@ private:
     bool m_isBarVisible = false;
     ClockTimerPtr m_unpinHoverTimer;
     PillHover m_unpinHover;
+    ClockTimerPtr m_dayChangeTimer;
     bool m_interactiveShown = false;
 
     // What is painted: the view model's values as of the last refresh (the game and the celebration's step
@@ -148,12 +153,7 @@ private:
     Spring m_compactOpacity;
     Spring m_sectionOpacity; // expanded card, deep panels and action strip
     Spring m_idleOpacity;
-    Spring m_logoScale;
-    Spring m_logoOpacity;
-    Spring m_logoOffset;
-    Spring m_pointsScale;
-    Spring m_pointsOpacity;
-    Spring m_playTextOpacity;
+    CelebrationMotion m_celebration;
     Spring m_transition; // 0 to 1 while one game's panel replaces another's
 
     QRegion m_lastPainted; // what the last frame painted, to repaint and mask only what changes

@@ -4,7 +4,6 @@
 #include "notch/OverlayColors.h"
 #include "notch/OverlayStyle.h"
 #include "notch/TeamLogo.h"
-#include "platform/IconFont.h"
 #include "platform/PixelFont.h"
 
 #include <QFontDatabase>
@@ -225,7 +224,7 @@ void centreColumn(QPainter& painter, const QRectF& column, const QList<ScoreCard
     const auto lookOf = [](const ScoreCardCentreLine& line) -> Look {
         switch (line.style) {
         case Style::badge:
-            return {pixelFont(9, QFont::Black), line.color, 12};
+            return {pixelFont(9, overlaystyle::heavy), line.color, 12};
         case Style::period:
             return {pixelFont(11, QFont::Medium), overlay_colors::white(0.5), 14};
         case Style::clock:
@@ -300,60 +299,47 @@ bool scoreCard(QPainter& painter, const QRectF& card, const ScoreCardContent& co
 }
 
 bool celebration(QPainter& painter, const QRectF& block, const CelebrationContent& content,
-                 CelebrationPhase phase, const Team& scoringTeam, const CelebrationFrame& frame,
-                 double turn) {
+                 const Team& scoringTeam, const CelebrationFrame& frame, double turn) {
     const double logoSize = CelebrationContent::logoSize;
-    const bool withPoints = phase == CelebrationPhase::logoAndPoints || frame.pointsOpacity > 0.01;
-    const bool textShown = !content.playText.isEmpty() && CelebrationContent::showsLogo(phase);
-    const QFont textFont = pixelFont(10, QFont::DemiBold);
-    const double textWidthMax = std::min(300.0, block.width() - 20);
-    const QRectF textBounds = QFontMetricsF(textFont).boundingRect(
-        QRectF(0, 0, textWidthMax, 40), Qt::AlignHCenter | Qt::TextWordWrap, content.playText);
-    const double textHeight = std::min(textBounds.height(), 2 * QFontMetricsF(textFont).lineSpacing());
-    const double stack = logoSize + (textShown ? 8 + textHeight : 0);
-    const double top = block.center().y() - stack / 2;
-
-    const QFont pointsFont = pixelFont(44, QFont::Bold, FontDesign::rounded);
-    const double pointsWidth = textWidth(pointsFont, content.pointsText);
-    const double rowWidth = withPoints ? logoSize + 10 + pointsWidth : logoSize;
-    const double rowLeft = block.center().x() - rowWidth / 2;
-    const double logoX = withPoints && content.pointsFirst ? rowLeft + pointsWidth + 10 : rowLeft;
-    const double pointsX = content.pointsFirst ? rowLeft : rowLeft + logoSize + 10;
-
+    const CelebrationLayout layout = CelebrationLayout::make(block, content, frame);
     bool loading = false;
-    if (frame.logoOpacity > 0.001) {
+    const auto logo = [&](const QPointF& centre, double scale, double opacity) {
+        if (opacity <= 0.001)
+            return;
         painter.save();
-        painter.setOpacity(painter.opacity() * frame.logoOpacity);
-        const QPointF centre(logoX + logoSize / 2, top + logoSize / 2 + frame.logoOffsetY);
+        painter.setOpacity(painter.opacity() * opacity);
         painter.translate(centre);
-        painter.scale(frame.logoScale, frame.logoScale);
+        painter.scale(scale, scale);
         loading = paintTeamLogo(painter, QRectF(-logoSize / 2, -logoSize / 2, logoSize, logoSize),
-                                scoringTeam, turn);
+                                scoringTeam, turn) ||
+                  loading;
         painter.restore();
-    }
-    if (withPoints && frame.pointsOpacity > 0.001) {
+    };
+    logo(layout.leavingLogoCentre, 1, frame.leavingLogoOpacity);
+    logo(layout.logoCentre, frame.logoScale, frame.logoOpacity);
+    if (frame.pointsOpacity > 0.001) {
+        const double pointsWidth = layout.pointsWidth;
         painter.save();
         painter.setOpacity(painter.opacity() * frame.pointsOpacity);
-        painter.translate(pointsX + pointsWidth / 2, top + logoSize / 2);
+        painter.translate(layout.pointsCentre);
         painter.scale(frame.pointsScale, frame.pointsScale);
         painter.setPen(content.accent);
-        painter.setFont(pointsFont);
+        painter.setFont(CelebrationContent::pointsFont());
         painter.drawText(QRectF(-pointsWidth / 2 - 1, -logoSize / 2, pointsWidth + 2, logoSize),
                          Qt::AlignCenter, content.pointsText);
         painter.restore();
     }
-    if (textShown && frame.playTextOpacity > 0.001) {
+    if (layout.playText) {
+        const QRectF& rect = *layout.playText;
         painter.save();
         painter.setOpacity(painter.opacity() * frame.playTextOpacity * 0.85);
         painter.setPen(content.accent);
-        const QRectF rect(block.center().x() - textWidthMax / 2,
-                          top + logoSize + 8 + (1 - frame.playTextOpacity) * 8, textWidthMax, textHeight);
-        QFont shrunk = textFont;
+        QFont shrunk = CelebrationContent::playTextFont();
         // Two lines at most: shrink to 70 % before giving up on the rest.
         while (shrunk.pixelSize() > 7 &&
                QFontMetricsF(shrunk)
-                       .boundingRect(QRectF(0, 0, textWidthMax, 200), Qt::TextWordWrap, content.playText)
-                       .height() > textHeight + 0.5)
+                       .boundingRect(QRectF(0, 0, rect.width(), 200), Qt::TextWordWrap, content.playText)
+                       .height() > rect.height() + 0.5)
             shrunk.setPixelSize(shrunk.pixelSize() - 1);
         painter.setFont(shrunk);
         painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, content.playText);
@@ -362,23 +348,26 @@ bool celebration(QPainter& painter, const QRectF& block, const CelebrationConten
     return loading;
 }
 
+namespace {
+constexpr int unpinGlyphSize = 7;
+constexpr double pillPaddingX = 10;
+constexpr double pillSpacing = 4;
+} // namespace
+
 QSizeF unpinPillSize() {
     const double text =
         textWidth(pixelFont(9, QFont::DemiBold, FontDesign::rounded), QStringLiteral("UNPIN"));
-    return {10 + 9 + 4 + text + 10, 20};
+    return {pillPaddingX + unpinGlyphSize + pillSpacing + text + pillPaddingX, 20};
 }
 
 void unpinPill(QPainter& painter, const QRectF& pill) {
     QPainterPath shape;
     shape.addRoundedRect(pill, pillRadius, pillRadius);
     painter.fillPath(shape, overlay_colors::white(0.08));
-    double x = pill.left() + 10;
-    if (const std::optional<QChar> glyph = iconfont::glyph(QStringLiteral("pin.slash.fill"))) {
-        painter.setFont(iconfont::font(9));
-        painter.setPen(overlay_colors::white(0.35));
-        painter.drawText(QRectF(x, pill.top(), 9, pill.height()), Qt::AlignCenter, QString(*glyph));
-    }
-    x += 9 + 4;
+    double x = pill.left() + pillPaddingX;
+    overlaystyle::drawSymbol(painter, QRectF(x, pill.top(), unpinGlyphSize, pill.height()),
+                             QStringLiteral("pin.slash.fill"), unpinGlyphSize, overlay_colors::white(0.35));
+    x += unpinGlyphSize + pillSpacing;
     painter.setFont(pixelFont(9, QFont::DemiBold, FontDesign::rounded));
     painter.setPen(overlay_colors::white(0.4));
     painter.drawText(QRectF(x, pill.top(), pill.right() - x, pill.height()), Qt::AlignLeft | Qt::AlignVCenter,

@@ -28,18 +28,9 @@ bool compactRow(QPainter& painter, const QRectF& row, const CompactRowContent& c
 bool scoreCard(QPainter& painter, const QRectF& card, const ScoreCardContent& content, double spinnerTurn);
 double scoreCardHeight(const ScoreCardContent& content);
 
-// The celebration block, with the springs' current values in `now` (targets in `content`).
-struct CelebrationFrame {
-    double logoScale = 0;
-    double logoOpacity = 0;
-    double logoOffsetY = 0;
-    double pointsScale = 0;
-    double pointsOpacity = 0;
-    double playTextOpacity = 0;
-};
+// The celebration block, with the springs' current values in `frame` (targets in `content`).
 bool celebration(QPainter& painter, const QRectF& block, const CelebrationContent& content,
-                 CelebrationPhase phase, const Team& scoringTeam, const CelebrationFrame& frame,
-                 double spinnerTurn);
+                 const Team& scoringTeam, const CelebrationFrame& frame, double spinnerTurn);
 
 // The UNPIN pill and its size.
 QSizeF unpinPillSize();

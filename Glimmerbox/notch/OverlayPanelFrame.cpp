@@ -10,10 +10,6 @@ constexpr double stripSpacing = 8;
 constexpr double stripBottomPadding = 6;
 } // namespace
 
-overlay_paint::CelebrationFrame OverlayPanelFrame::restingCelebration(const CelebrationContent& c) {
-    return {c.logoScale, c.logoOpacity, c.logoOffsetY, c.pointsScale, c.pointsOpacity, c.playTextOpacity};
-}
-
 OverlayPanelFrame OverlayPanelFrame::atRest(const OverlayInputs& inputs,
                                             const std::optional<ScoreEvent>& scoreEvent,
                                             const QDateTime& now) {
@@ -28,7 +24,7 @@ OverlayPanelFrame OverlayPanelFrame::atRest(const OverlayInputs& inputs,
     }
     if (scoreEvent) {
         frame.celebration = CelebrationContent::make(frame.phase, *scoreEvent);
-        frame.celebrationFrame = restingCelebration(frame.celebration);
+        frame.celebrationFrame = frame.celebration.restingFrame();
         frame.scoringTeam = scoreEvent->scoringTeam;
     }
     frame.width = frame.presentation.width;
@@ -98,13 +94,16 @@ bool paintOverlayPanel(QPainter& painter, const OverlayPanelFrame& f, const Over
     if (p.celebration) {
         loading =
             overlay_paint::celebration(painter, QRectF(-w / 2, 0, w, OverlayPresentation::celebrationHeight),
-                                       f.celebration, f.phase, f.scoringTeam, f.celebrationFrame, turn);
+                                       f.celebration, f.scoringTeam, f.celebrationFrame, turn);
     } else if (p.compactRow) {
         painter.setOpacity(base * f.compactOpacity);
         loading = overlay_paint::compactRow(painter, s.compact.translated(-w / 2, 0), f.compact,
                                             f.hasPhysicalNotch, turn);
-        // The card and the strip come in from under the bar as they fade in.
+        // The card and the strip come in from under the bar as they fade in: nothing of them shows over it.
         painter.setOpacity(base * f.sectionOpacity);
+        painter.setClipRect(
+            QRectF(-w / 2, s.compact.bottom(), w, std::max(0.0, f.height - s.compact.bottom())),
+            Qt::IntersectClip);
         const double drop = -(1 - f.sectionOpacity) * s.card.height();
         if (p.scoreCard)
             loading =

@@ -44,13 +44,11 @@ struct OverlayPanelFrame {
     CelebrationContent celebration;
     CelebrationPhase phase = CelebrationPhase::none;
     Team scoringTeam;
-    overlay_paint::CelebrationFrame celebrationFrame;
+    CelebrationFrame celebrationFrame;
 
     // The frame once every spring has settled, for these inputs and no hosted panels.
     static OverlayPanelFrame atRest(const OverlayInputs& inputs, const std::optional<ScoreEvent>& scoreEvent,
                                     const QDateTime& now);
-    // The celebration springs' targets as values.
-    static overlay_paint::CelebrationFrame restingCelebration(const CelebrationContent& content);
 };
 
 // The heights of hosted panels, by slot (0 when a slot hosts nothing).

@@ -83,6 +83,22 @@ TEST_F(NotchOverlayViewTest, BarOpensFromTheHiddenWidthToACentredCompactBarAndAC
     EXPECT_FALSE(view.animationDriver().isTicking());
 }
 
+TEST_F(NotchOverlayViewTest, AnOpenScoreCardRelabelsItsStartTimeWhenTheDayChanges) {
+    clock.setNow(QDateTime(QDate(2026, 3, 14), QTime(23, 30), Qt::LocalTime).toUTC());
+    const QDateTime start = QDateTime(QDate(2026, 3, 15), QTime(19, 30), Qt::LocalTime).toUTC();
+    pin({withStatus(testGame("s", "nhl", start), GameStatus::scheduled)});
+    settle();
+    view.handleMouseEntered();
+    settle(3.0); // past the deep panel's opening, the last change before midnight
+    ASSERT_TRUE(view.presentation().scoreCard);
+    const auto startLabel = [&] { return view.scoreCard().centre.value(1).text; };
+    EXPECT_TRUE(startLabel().startsWith("Tomorrow @ ")) << startLabel().toStdString();
+    clock.advanceSeconds(40 * 60);
+    processPendingEvents();
+    ASSERT_TRUE(view.presentation().scoreCard);
+    EXPECT_TRUE(startLabel().startsWith("Today @ ")) << startLabel().toStdString();
+}
+
 TEST_F(NotchOverlayViewTest, PhysicalNotchHidesTheBarBehindTheHousingWidth) {
     NotchOverlayView notched{true, new NotchViewModel(state, api, preferences, clock), state, clock, center};
     notched.resize(overlay_geometry::window.size());
