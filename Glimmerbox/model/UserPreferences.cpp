@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 #include <type_traits>
 #include <vector>
@@ -55,6 +56,18 @@ QDateTime toLocal(const QDateTime& instant) {
     return instant.toLocalTime();
 }
 
+// Brings a stored number into the range of its stepper, saying so when it had to.
+auto clampedTo(QLatin1StringView key, UP::Range range) {
+    return [key, range](qint64 stored) {
+        const qint64 clamped = std::clamp<qint64>(stored, range.minimum, range.maximum);
+        if (clamped != stored)
+            qCWarning(generalLogger).noquote().nospace()
+                << "Stored " << key << ' ' << stored << " is outside " << range.minimum << " to "
+                << range.maximum << "; using " << clamped;
+        return clamped;
+    };
+}
+
 // How one setting travels between the live object and the stored document.
 struct Setting {
     QLatin1StringView key;
@@ -100,7 +113,8 @@ const std::vector<Setting>& settings() {
         setting("enabledLeagues"_L1, &UP::enabledLeagues, &UP::setEnabledLeagues, defaultEnabledLeagues,
                 trimEnabledLeagues),
         setting("favoriteTeamIds"_L1, &UP::favoriteTeamIds, &UP::setFavoriteTeamIds, QSet<QString>()),
-        setting("maxPinnedGames"_L1, &UP::maxPinnedGames, &UP::setMaxPinnedGames, qint64{3}),
+        setting("maxPinnedGames"_L1, &UP::maxPinnedGames, &UP::setMaxPinnedGames, qint64{3},
+                clampedTo("maxPinnedGames"_L1, UP::maxPinnedGamesRange)),
         setting("autoFollowFavorites"_L1, &UP::autoFollowFavorites, &UP::setAutoFollowFavorites, true),
         setting("refreshInterval"_L1, &UP::refreshInterval, &UP::setRefreshInterval, 30.0),
         setting("fasterRefreshWhenLive"_L1, &UP::fasterRefreshWhenLive, &UP::setFasterRefreshWhenLive, true),
@@ -110,7 +124,8 @@ const std::vector<Setting>& settings() {
         setting("notifyGameEnd"_L1, &UP::notifyGameEnd, &UP::setNotifyGameEnd, true),
         setting("notifyScoreChange"_L1, &UP::notifyScoreChange, &UP::setNotifyScoreChange, false),
         setting("notifyCloseGame"_L1, &UP::notifyCloseGame, &UP::setNotifyCloseGame, true),
-        setting("closeGameThreshold"_L1, &UP::closeGameThreshold, &UP::setCloseGameThreshold, qint64{7}),
+        setting("closeGameThreshold"_L1, &UP::closeGameThreshold, &UP::setCloseGameThreshold, qint64{7},
+                clampedTo("closeGameThreshold"_L1, UP::closeGameThresholdRange)),
         setting("notifyOvertime"_L1, &UP::notifyOvertime, &UP::setNotifyOvertime, true),
         setting("notifyFavoritesOnly"_L1, &UP::notifyFavoritesOnly, &UP::setNotifyFavoritesOnly, true),
         setting("quietHoursEnabled"_L1, &UP::quietHoursEnabled, &UP::setQuietHoursEnabled, false),
@@ -136,10 +151,10 @@ const std::vector<Setting>& settings() {
                 std::optional<QString>()),
         setting("addGameReminders"_L1, &UP::addGameReminders, &UP::setAddGameReminders, true),
         setting("reminderMinutesBefore"_L1, &UP::reminderMinutesBefore, &UP::setReminderMinutesBefore,
-                qint64{15}),
+                qint64{15}, clampedTo("reminderMinutesBefore"_L1, UP::reminderMinutesBeforeRange)),
         setting("busyMode"_L1, &UP::busyMode, &UP::setBusyMode, false),
         setting("cacheExpirationHours"_L1, &UP::cacheExpirationHours, &UP::setCacheExpirationHours,
-                qint64{24}),
+                qint64{24}, clampedTo("cacheExpirationHours"_L1, UP::cacheExpirationHoursRange)),
         setting("debugMode"_L1, &UP::debugMode, &UP::setDebugMode, false),
     };
     return table;

@@ -88,6 +88,17 @@ public:
     static constexpr QLatin1StringView unreadableKey{"userPreferences.unreadable"};
     static constexpr QLatin1StringView unreadableTimeKey{"userPreferences.unreadableTime"};
 
+    // The numbers the settings window's steppers offer. A stored number outside its range is brought inside
+    // when the settings are read, so that the number in effect is the one the stepper shows.
+    struct Range {
+        int minimum;
+        int maximum;
+    };
+    static constexpr Range maxPinnedGamesRange{1, 5};
+    static constexpr Range closeGameThresholdRange{1, 21};
+    static constexpr Range reminderMinutesBeforeRange{0, 60};
+    static constexpr Range cacheExpirationHoursRange{1, 168};
+
     // Fills every setting with its default, then overlays the document stored in `store`.
     explicit UserPreferences(SettingsStore& store, const Clock& clock = Clock::system(),
                              QObject* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "SettingsController.h"
 #include "SettingsForm.h"
+#include "model/UserPreferences.h"
 
 #include <QGroupBox>
 #include <QMessageBox>
@@ -12,7 +13,9 @@ AdvancedSettingsView::AdvancedSettingsView(SettingsController& controller, QWidg
     auto* form = new SettingsForm(this, controller);
     QGroupBox* cache = form->addSection(QStringLiteral("Cache"));
     form->addStepper(cache, "cacheExpirationHours",
-                     {QStringLiteral("Cache expiration: "), QStringLiteral(" hours"), 1, 168});
+                     {QStringLiteral("Cache expiration: "), QStringLiteral(" hours"),
+                      UserPreferences::cacheExpirationHoursRange.minimum,
+                      UserPreferences::cacheExpirationHoursRange.maximum});
     QPushButton* clear = form->addButton(cache, QStringLiteral("Clear Cache Now"));
     connect(clear, &QPushButton::clicked, &controller, &SettingsController::clearCache);
 

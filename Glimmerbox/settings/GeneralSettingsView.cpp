@@ -71,7 +71,11 @@ GeneralSettingsView::GeneralSettingsView(SettingsController& controller, QWidget
     QGroupBox* menuBar = form->addSection(QStringLiteral("Menu Bar"));
     form->addPicker(menuBar, QStringLiteral("Display mode"), "menuBarDisplayMode", displayModeRows());
     form->addToggle(menuBar, QStringLiteral("Hide when no games"), "hideWhenNoGames");
-    form->addStepper(menuBar, "maxPinnedGames", {QStringLiteral("Max pinned games: "), {}, 1, 5});
+    form->addStepper(menuBar, "maxPinnedGames",
+                     {QStringLiteral("Max pinned games: "),
+                      {},
+                      UserPreferences::maxPinnedGamesRange.minimum,
+                      UserPreferences::maxPinnedGamesRange.maximum});
 
     QGroupBox* autoFollow = form->addSection(QStringLiteral("Auto-Follow"));
     form->addToggle(autoFollow, QStringLiteral("Auto-follow favorite teams"), "autoFollowFavorites")

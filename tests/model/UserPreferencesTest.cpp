@@ -51,7 +51,7 @@ QVariant changedValue(const QMetaProperty& property, const QVariant& current) {
     if (type == QMetaType::fromType<bool>())
         return !current.toBool();
     if (type == QMetaType::fromType<qint64>())
-        return QVariant::fromValue(current.toLongLong() + 41);
+        return QVariant::fromValue(current.toLongLong() - 1); // inside every number's range
     if (type == QMetaType::fromType<double>())
         return current.toDouble() + 2.25;
     // Sets and texts carry the characters that the settings file has to escape.
@@ -177,6 +177,47 @@ TEST_F(UserPreferencesTest, BadValuesOfEveryKindAreNamedInOneWarning) {
                              "calendarIdentifier", "menuBarDisplayMode"})
         EXPECT_TRUE(log.warnings().first().contains(QLatin1StringView(name))) << name;
     EXPECT_FALSE(log.warnings().first().contains("showInDock"_L1));
+}
+
+TEST_F(UserPreferencesTest, StoredNumbersOutsideTheirControlsRangeAreBroughtInsideAndSaidSo) {
+    const struct {
+        const char* key;
+        qint64 (UserPreferences::*get)() const;
+        qint64 minimum, maximum;
+    } settings[] = {
+        {"maxPinnedGames", &UserPreferences::maxPinnedGames, 1, 5},
+        {"closeGameThreshold", &UserPreferences::closeGameThreshold, 1, 21},
+        {"reminderMinutesBefore", &UserPreferences::reminderMinutesBefore, 0, 60},
+        {"cacheExpirationHours", &UserPreferences::cacheExpirationHours, 1, 168},
+    };
+    const struct {
+        const char* stored;
+        bool wantsMaximum;
+    } values[] = {
+        {"-5", false}, {"100000", true}, {"9223372036854775807", true}, {"-9223372036854775808", false}};
+    for (const auto& setting : settings) {
+        for (const auto& value : values) {
+            SCOPED_TRACE(std::string(setting.key) + " " + value.stored);
+            storeDocument(
+                QStringLiteral(R"({"%1": %2})").arg(setting.key, value.stored).toUtf8().constData());
+            LogCapture log;
+            const UserPreferences preferences(store);
+            const qint64 expected = value.wantsMaximum ? setting.maximum : setting.minimum;
+            EXPECT_EQ((preferences.*setting.get)(), expected);
+            const QString said = QStringLiteral("warning General: Stored %1 %2 is outside %3 to %4; using %5")
+                                     .arg(setting.key, value.stored)
+                                     .arg(setting.minimum)
+                                     .arg(setting.maximum)
+                                     .arg(expected);
+            EXPECT_EQ(log.warnings().join(u'\n').toStdString(), said.toStdString());
+        }
+        SCOPED_TRACE(setting.key);
+        storeDocument(
+            QStringLiteral(R"({"%1": %2})").arg(setting.key).arg(setting.maximum).toUtf8().constData());
+        LogCapture log;
+        EXPECT_EQ((UserPreferences(store).*setting.get)(), setting.maximum) << "the bounds are inside";
+        EXPECT_TRUE(log.warnings().isEmpty()) << log.warnings().join(u'\n').toStdString();
+    }
 }
 
 TEST_F(UserPreferencesTest, DocumentThatIsNotAnObjectLeavesDefaultsAndStays) {
