@@ -56,7 +56,7 @@ QStringList itemKeys(const QList<PickerSection>& sections) {
 } // namespace
 
 GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences, Clock& clock,
-                               Select selectGame, ModifierWatch::Query modifiers, QWidget* parent)
+                               Select selectGame, ModifierInput modifiers, QWidget* parent)
     : QWidget(parent), m_appState(appState), m_preferences(preferences), m_clock(clock),
       m_select(std::move(selectGame)), m_modifiers(std::move(modifiers)),
       m_refresh(clock, [&appState] { return appState.freshFetch(); }) {

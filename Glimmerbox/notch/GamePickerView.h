@@ -28,7 +28,7 @@ public:
     static constexpr int rowSpacing = 2;
 
     GamePickerView(AppState& appState, UserPreferences& preferences, Clock& clock, Select selectGame,
-                   ModifierWatch::Query modifiers = {}, QWidget* parent = nullptr);
+                   ModifierInput modifiers = {}, QWidget* parent = nullptr);
 
     QScrollArea& scrollArea() const { return *m_scroll; }
     RefreshControlModel& refreshControl() { return m_refresh; }
@@ -56,7 +56,7 @@ private:
     UserPreferences& m_preferences;
     Clock& m_clock;
     Select m_select;
-    ModifierWatch::Query m_modifiers;
+    ModifierInput m_modifiers;
     RefreshControlModel m_refresh;
     QScrollArea* m_scroll = nullptr;
     QVBoxLayout* m_layout = nullptr;

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 IdlePanel::IdlePanel(AppState& appState, UserPreferences& preferences, Clock& clock,
-                     GamePickerView::Select selectGame, ModifierWatch::Query modifiers, QWidget* parent)
+                     GamePickerView::Select selectGame, ModifierInput modifiers, QWidget* parent)
     : QWidget(parent), m_picker(new GamePickerView(appState, preferences, clock, std::move(selectGame),
                                                    std::move(modifiers))) {
     auto* layout = new QVBoxLayout(this);

@@ -13,8 +13,7 @@ public:
     static constexpr int headerHeight = 34;
 
     IdlePanel(AppState& appState, UserPreferences& preferences, Clock& clock,
-              GamePickerView::Select selectGame, ModifierWatch::Query modifiers = {},
-              QWidget* parent = nullptr);
+              GamePickerView::Select selectGame, ModifierInput modifiers = {}, QWidget* parent = nullptr);
 
     GamePickerView& picker() const { return *m_picker; }
 

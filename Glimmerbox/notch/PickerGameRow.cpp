@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-PickerGameRow::PickerGameRow(const Game& game, Select select, Clock& clock, ModifierWatch::Query modifiers,
+PickerGameRow::PickerGameRow(const Game& game, Select select, Clock& clock, ModifierInput modifiers,
                              QWidget* parent)
     : PickerCardRow(game, PickerRowContent::Form::picker, std::move(select), 0, clock, parent),
       m_modifiers(clock, std::move(modifiers)) {

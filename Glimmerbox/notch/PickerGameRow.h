@@ -8,7 +8,7 @@
 class PickerGameRow : public PickerCardRow {
     Q_OBJECT
 public:
-    PickerGameRow(const Game& game, Select select, Clock& clock, ModifierWatch::Query modifiers = {},
+    PickerGameRow(const Game& game, Select select, Clock& clock, ModifierInput modifiers = {},
                   QWidget* parent = nullptr);
 
     // The pointer entered or left the row (also for previews).

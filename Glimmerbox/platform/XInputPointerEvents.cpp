@@ -1,13 +1,13 @@
 #include "platform/XInputPointerEvents.h"
 
 #include "platform/ScrollValuators.h"
+#include "platform/XInputRoot.h"
 
 #ifdef GLIMMERBOX_HAVE_XCB_XINPUT
 
 #include <QAbstractNativeEventFilter>
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -37,8 +37,8 @@ using ReplyPtr = std::unique_ptr<Reply, FreeReply<Reply>>;
 
 class XcbPointerEvents final : public XInputPointerEvents, public QAbstractNativeEventFilter {
 public:
-    XcbPointerEvents(xcb_connection_t* connection, xcb_window_t root, uint8_t opcode)
-        : m_connection(connection), m_root(root), m_opcode(opcode) {}
+    explicit XcbPointerEvents(const xinput::Display& display)
+        : m_display(display), m_connection(display.connection), m_opcode(display.opcode) {}
 
     ~XcbPointerEvents() override {
         setMotionTracking(false);
@@ -79,16 +79,7 @@ private:
             QCoreApplication::instance()->installNativeEventFilter(this);
         else
             QCoreApplication::instance()->removeNativeEventFilter(this);
-        selectRawMotion(listening);
-    }
-
-    void selectRawMotion(bool on) {
-        struct {
-            xcb_input_event_mask_t header;
-            uint32_t mask;
-        } mask = {{XCB_INPUT_DEVICE_ALL_MASTER, 1}, on ? uint32_t(XCB_INPUT_XI_EVENT_MASK_RAW_MOTION) : 0u};
-        xcb_input_xi_select_events(m_connection, m_root, 1, &mask.header);
-        xcb_flush(m_connection);
+        xinput::selectRootRawEvents(m_display, XCB_INPUT_XI_EVENT_MASK_RAW_MOTION, listening);
     }
 
     xcb_atom_t atom(const char* name) {
@@ -174,8 +165,8 @@ private:
             emit scrolled(*delta);
     }
 
+    xinput::Display m_display;
     xcb_connection_t* m_connection;
-    xcb_window_t m_root;
     uint8_t m_opcode;
     bool m_motionTracking = false;
     bool m_scrollTracking = false;
@@ -185,20 +176,10 @@ private:
 } // namespace
 
 std::unique_ptr<XInputPointerEvents> XInputPointerEvents::create() {
-    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    if (!app || QGuiApplication::platformName() != u"xcb")
+    const std::optional<xinput::Display> display = xinput::display();
+    if (!display)
         return nullptr;
-    auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
-        return nullptr;
-    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(connection, &xcb_input_id);
-    if (!extension || !extension->present)
-        return nullptr;
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    if (!screen)
-        return nullptr;
-    return std::make_unique<XcbPointerEvents>(connection, screen->root, extension->major_opcode);
+    return std::make_unique<XcbPointerEvents>(*display);
 }
 
 #else

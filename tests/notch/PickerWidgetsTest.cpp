@@ -17,6 +17,18 @@
 
 namespace {
 
+// Modifier key events that the test types.
+class FakeModifierKeys final : public ModifierKeyEvents {
+public:
+    void tap(Qt::KeyboardModifier modifier) {
+        emit modifierKeyChanged(modifier, true);
+        emit modifierKeyChanged(modifier, false);
+    }
+
+protected:
+    void setListening(bool) override {}
+};
+
 class PickerWidgetsTest : public ::testing::Test, protected StubAppState {
 protected:
     PickerWidgetsTest() { preferences.setEnabledLeagues({"nba", "nhl"}); }
@@ -29,7 +41,7 @@ protected:
     std::unique_ptr<GamePickerView> makePicker(bool onScreen = false) {
         auto picker = std::make_unique<GamePickerView>(
             state, preferences, clock, [this](const Game& chosen) { selected.append(chosen.id); },
-            [this] { return modifiers; });
+            ModifierInput{[this] { return modifiers; }});
         picker->setAttribute(Qt::WA_DontShowOnScreen, !onScreen);
         picker->resize(380, picker->sizeHint().height());
         picker->show();
@@ -274,4 +286,26 @@ TEST_F(PickerWidgetsTest, ARebuildHoversTheRowThatComesUnderThePointer) {
         hovered += static_cast<PickerCardRow*>(row)->isHovered() ? 1 : 0;
     EXPECT_TRUE(static_cast<PickerCardRow*>(under)->isHovered());
     EXPECT_EQ(hovered, 1);
+}
+
+TEST_F(PickerWidgetsTest, ACtrlTapTooShortForPollingSelectsTheHoveredRowFromTheKeyEvents) {
+    FakeModifierKeys keys;
+    PickerGameRow row(
+        game("a", "nba", GameStatus::scheduled), [this](const Game& chosen) { selected.append(chosen.id); },
+        clock, ModifierInput{[this] { return modifiers; }, &keys});
+    keys.tap(Qt::ControlModifier);
+    EXPECT_FALSE(keys.isListening()) << "nothing listens while the pointer is elsewhere";
+
+    row.handleRowHover(true);
+    EXPECT_TRUE(keys.isListening());
+    EXPECT_EQ(clock.pendingCount(), 0) << "no polling beside the key events";
+    keys.tap(Qt::ShiftModifier);
+    EXPECT_TRUE(selected.isEmpty());
+    keys.tap(Qt::ControlModifier); // pressed and released between two polls
+    EXPECT_EQ(selected, QStringList{"a"});
+
+    row.handleRowHover(false);
+    EXPECT_FALSE(keys.isListening());
+    keys.tap(Qt::ControlModifier);
+    EXPECT_EQ(selected.size(), 1);
 }
