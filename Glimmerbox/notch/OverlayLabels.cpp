@@ -32,11 +32,10 @@ QString driverIntervalLabel(qint64 position) {
     return QStringLiteral("+%1 pos").arg(position - 1);
 }
 
-QString timeOfDayText(const QDateTime& date) {
+QString timeOfDayText(const QDateTime& date, const QTimeZone& zone, const QLocale& locale) {
     // The locale's short time, without the seconds some locales put in it.
-    const QLocale locale;
     QString format = locale.timeFormat(QLocale::ShortFormat);
     format.remove(QStringLiteral(":ss"));
     format.remove(QStringLiteral(".ss"));
-    return locale.toString(date.toLocalTime().time(), format);
+    return locale.toString(date.toTimeZone(zone).time(), format);
 }

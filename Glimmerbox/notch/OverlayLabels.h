@@ -21,5 +21,6 @@ std::chrono::milliseconds untilNextDay(const QDateTime& now,
 // The interval column of a race row: "Leader" for position 1, else "+N pos" with N = position - 1.
 QString driverIntervalLabel(qint64 position);
 
-// A start time as a time of day in the user's locale (its short time format), local time.
-QString timeOfDayText(const QDateTime& date);
+// A start time as a time of day in `zone`, in the short time format of `locale` without seconds.
+QString timeOfDayText(const QDateTime& date, const QTimeZone& zone = QTimeZone::systemTimeZone(),
+                      const QLocale& locale = QLocale());

@@ -2,13 +2,13 @@
 
 #include "TestGames.h"
 
-#include "notch/OverlayLabels.h"
+#include <QLocale>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-const QDateTime now(QDate(2026, 3, 14), QTime(18, 0), Qt::UTC);
+const QDateTime now(QDate(2026, 3, 14), QTime(18, 0), Qt::LocalTime);
 using Form = PickerRowContent::Form;
 using Status = PickerRowContent::RaceLine::Status;
 
@@ -28,6 +28,13 @@ Game race(GameStatus status, bool withStandings) {
                               {"d2", 2, "Second Person", "SEC", std::nullopt, false}};
     return game;
 }
+
+// Start times in the words of one locale, whatever the machine's.
+struct EnglishTimes {
+    EnglishTimes() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    ~EnglishTimes() { QLocale::setDefault(previous); }
+    const QLocale previous;
+};
 
 } // namespace
 
@@ -55,10 +62,11 @@ TEST(PickerRowContentTest, TeamCentreByStatusAndForm) {
 }
 
 TEST(PickerRowContentTest, NotStartedGamesShowStartTimeAndOnlyThePickerRowShowsTheBroadcast) {
+    const EnglishTimes english;
     const Game scheduled = teamGame(GameStatus::scheduled);
     const auto row = PickerRowContent::make(scheduled, Form::picker);
     EXPECT_FALSE(row.centre.showsScore);
-    EXPECT_EQ(row.centre.startTime, timeOfDayText(scheduled.startTime));
+    EXPECT_EQ(row.centre.startTime, "8:00 PM");
     EXPECT_EQ(row.centre.broadcast, "TNT");
     // Postponed, cancelled and delayed games look exactly like scheduled ones.
     for (GameStatus status : {GameStatus::postponed, GameStatus::cancelled, GameStatus::delayed}) {
@@ -70,6 +78,7 @@ TEST(PickerRowContentTest, NotStartedGamesShowStartTimeAndOnlyThePickerRowShowsT
 }
 
 TEST(PickerRowContentTest, RacesByStatusStandingsAndForm) {
+    const EnglishTimes english;
     const auto live = PickerRowContent::make(race(GameStatus::inProgress, true), Form::picker);
     EXPECT_EQ(live.layout, PickerRowContent::Layout::racing);
     EXPECT_EQ(live.race.status, Status::live);
@@ -93,7 +102,7 @@ TEST(PickerRowContentTest, RacesByStatusStandingsAndForm) {
     const auto pinnedBare = PickerRowContent::make(bare, Form::pinned);
     EXPECT_EQ(pinnedBare.race.status, Status::startTime);
     EXPECT_EQ(pinnedBare.race.venue, "Race");
-    EXPECT_EQ(pinnedBare.race.statusText, timeOfDayText(bare.startTime));
+    EXPECT_EQ(pinnedBare.race.statusText, "8:00 PM");
 
     const auto finalNoStandings = PickerRowContent::make(race(GameStatus::final_, false), Form::pinned);
     EXPECT_EQ(finalNoStandings.race.status, Status::startTime);

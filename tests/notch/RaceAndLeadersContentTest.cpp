@@ -74,7 +74,7 @@ TEST(RaceStandingsContentTest, HeaderShowsLiveWinnerOrStartTime) {
 }
 
 // Days are Berlin's, an hour ahead of UTC in March: around midnight there the UTC day is still the other one.
-TEST(OverlayLabelsTest, GameTimeLabelCountsDaysInTheGivenZoneAcrossMidnight) {
+TEST(OverlayLabelsTest, StartTimesCountDaysAndHoursInTheGivenZoneAcrossMidnight) {
     const QTimeZone berlin("Europe/Berlin");
     ASSERT_TRUE(berlin.isValid());
     const QLocale english(QLocale::English, QLocale::UnitedStates);
@@ -96,6 +96,13 @@ TEST(OverlayLabelsTest, GameTimeLabelCountsDaysInTheGivenZoneAcrossMidnight) {
     EXPECT_EQ(label(at(15, 0, 5), pastMidnight), "Today @ 12:05 AM");
     EXPECT_EQ(label(at(15, 19, 30), pastMidnight), "Today @ 7:30 PM");
     EXPECT_EQ(label(at(13, 23, 50), pastMidnight), "Mar 13");
+
+    // The rows' time of day: the locale's short format, never its seconds.
+    const QDateTime evening = at(14, 19, 30);
+    EXPECT_EQ(timeOfDayText(evening, berlin, english), "7:30 PM");
+    EXPECT_EQ(timeOfDayText(evening, berlin, QLocale(QLocale::German, QLocale::Germany)), "19:30");
+    EXPECT_EQ(timeOfDayText(evening, berlin, QLocale::c()), "19:30");
+    EXPECT_EQ(timeOfDayText(evening, QTimeZone::utc(), english), "6:30 PM");
 }
 
 TEST(LeadersContentTest, FirstLeaderOfEachSideASpinnerWhileLoadingOrTheBadge) {
