@@ -158,7 +158,7 @@ void ClickThroughWindow::frameChanged() {
 }
 
 void ClickThroughWindow::handleScroll(const ScrollDelta& delta) {
-    const auto event = m_tracker->scrolled(delta, m_clock.now());
+    const auto event = m_tracker->scrolled(delta, m_clock.monotonicNow());
     if (event != OverlayPointerTracker::Event::none)
         m_center.post(notificationName(event));
 }

@@ -120,7 +120,7 @@ void LeadersPanel::paintEvent(QPaintEvent*) {
                               badgeSize, badgeSize);
     switch (m_content.kind) {
     case Kind::loading:
-        paintLogoSpinner(painter, body, spinnerTurn(m_clock.now()));
+        paintLogoSpinner(painter, body, spinnerTurn(m_clock));
         return;
     case Kind::badge:
         paintBadge(painter, centreSquare, m_content.badge);

@@ -385,13 +385,13 @@ bool NotchOverlayView::paintIncoming(QPainter& painter) {
     const auto panel = panelSprings();
     if (!std::all_of(panel.begin(), panel.end(), [t](const Spring* s) { return s->isSettled(t); })) {
         m_incoming = QPixmap();
-        return paintPanel(painter, spinnerTurn(m_clock.now()));
+        return paintPanel(painter, spinnerTurn(m_clock));
     }
     if (m_incoming.isNull()) {
         bool loading = false;
         QPixmap pixmap = snapshotPanel(&loading);
         if (loading) // a spinner turns on every frame
-            return paintPanel(painter, spinnerTurn(m_clock.now()));
+            return paintPanel(painter, spinnerTurn(m_clock));
         m_incoming = std::move(pixmap);
     }
     painter.drawPixmap(QPointF(-panelRect().width() / 2, 0), m_incoming);
@@ -429,7 +429,7 @@ QPixmap NotchOverlayView::snapshotPanel(bool* loading) {
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(panel.width() / 2, 0);
-    const bool stillLoading = paintPanel(painter, spinnerTurn(m_clock.now()));
+    const bool stillLoading = paintPanel(painter, spinnerTurn(m_clock));
     if (loading)
         *loading = stillLoading;
     return pixmap;
@@ -476,7 +476,7 @@ void NotchOverlayView::paintEvent(QPaintEvent*) {
             loading = paintIncoming(painter);
         } else {
             painter.translate(cx, 0);
-            loading = paintPanel(painter, spinnerTurn(m_clock.now()));
+            loading = paintPanel(painter, spinnerTurn(m_clock));
         }
         painter.restore();
     }

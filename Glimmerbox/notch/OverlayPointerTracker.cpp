@@ -17,7 +17,7 @@ OverlayPointerTracker::Event OverlayPointerTracker::pointerMoved(const QPoint& p
     return Event::mouseEntered;
 }
 
-OverlayPointerTracker::Event OverlayPointerTracker::scrolled(const ScrollDelta& delta, const QDateTime& now) {
+OverlayPointerTracker::Event OverlayPointerTracker::scrolled(const ScrollDelta& delta, MonotonicTime now) {
     if (!m_isMouseInside || m_isInteractive)
         return Event::none;
     // A notched wheel never swipes.
@@ -26,7 +26,7 @@ OverlayPointerTracker::Event OverlayPointerTracker::scrolled(const ScrollDelta& 
     if (!(std::abs(delta.dx) > std::abs(delta.dy)))
         return Event::none;
     // Inside the quiet time after a swipe the scrolling is dropped and does not build up.
-    if (m_lastSwipeTime && m_lastSwipeTime->msecsTo(now) < swipeCooldownSeconds * 1000.0) {
+    if (m_lastSwipeTime && now - *m_lastSwipeTime < std::chrono::duration<double>(swipeCooldownSeconds)) {
         m_scrollAccumulator = 0;
         return Event::none;
     }

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "platform/Clock.h"
 #include "platform/PointerSource.h"
 
-#include <QDateTime>
 #include <QPoint>
 #include <QRect>
 
@@ -31,8 +31,8 @@ public:
 
     // The pointer is at `position` (screen coordinates): returns the crossing it makes, if any.
     Event pointerMoved(const QPoint& position);
-    // One scroll step at time `now`: returns the swipe it completes, if any.
-    Event scrolled(const ScrollDelta& delta, const QDateTime& now);
+    // One scroll step at monotonic time `now`: returns the swipe it completes, if any.
+    Event scrolled(const ScrollDelta& delta, MonotonicTime now);
 
     // The rectangle that entering needs and the one that staying inside needs.
     QRect effectiveHoverZone() const { return m_hoverZone.value_or(m_frame); }
@@ -45,5 +45,5 @@ private:
     bool m_isMouseInside = false;
     bool m_isInteractive = false;
     double m_scrollAccumulator = 0;
-    std::optional<QDateTime> m_lastSwipeTime; // none: the distant past
+    std::optional<MonotonicTime> m_lastSwipeTime; // none: the distant past
 };

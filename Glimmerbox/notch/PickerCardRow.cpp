@@ -44,7 +44,7 @@ void PickerCardRow::paintRow(QPainter& painter) {
         painter,
         card.adjusted(pickerrow::cardPaddingX, pickerrow::cardPaddingY,
                       -pickerrow::cardPaddingX - m_trailingSpace, -pickerrow::cardPaddingY),
-        m_game, m_content, spinnerTurn(m_clock.now()));
+        m_game, m_content, spinnerTurn(m_clock));
     m_spinner.setTurning(loading);
 }
 

@@ -71,7 +71,7 @@ void RefreshControlView::paintEvent(QPaintEvent*) {
     const double left = control.center().x() - total / 2;
     const QRectF icon(left, control.center().y() - 5, 10, 10);
     if (m_model.isRefreshing())
-        paintSpinner(painter, icon.adjusted(2.5, 2.5, -2.5, -2.5), spinnerTurn(m_clock.now()), colour);
+        paintSpinner(painter, icon.adjusted(2.5, 2.5, -2.5, -2.5), spinnerTurn(m_clock), colour);
     else
         drawSymbol(painter, icon, QStringLiteral("arrow.clockwise"), 9, colour);
     drawLine(painter, QRectF(left + 14, control.top(), labelWidth + 1, control.height()), label, labelFont,

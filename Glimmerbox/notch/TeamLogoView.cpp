@@ -24,6 +24,6 @@ void TeamLogoView::setTeam(const Team& team) {
 
 void TeamLogoView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const bool loading = paintTeamLogo(painter, QRectF(rect()), m_team, spinnerTurn(Clock::system().now()));
+    const bool loading = paintTeamLogo(painter, QRectF(rect()), m_team, spinnerTurn(Clock::system()));
     m_spinner.setTurning(loading);
 }

@@ -113,8 +113,7 @@ bool ImageLoader::shouldStart(const QUrl& url) const {
     const Entry* entry = m_cache.object(url);
     if (!entry)
         return true;
-    return entry->image.isNull() &&
-           entry->failedAt.secsTo(m_clock.now()) >= static_cast<qint64>(m_limits.retryAfter.count());
+    return entry->image.isNull() && m_clock.monotonicNow() - entry->storedAt >= m_limits.retryAfter;
 }
 
 void ImageLoader::load(const QUrl& url) {
@@ -196,6 +195,6 @@ void ImageLoader::decode(const QUrl& url, const QByteArray& body) {
 
 void ImageLoader::store(const QUrl& url, const QImage& image) {
     m_inFlight.remove(url);
-    m_cache.insert(url, new Entry{image, image.isNull() ? m_clock.now() : QDateTime()});
+    m_cache.insert(url, new Entry{image, m_clock.monotonicNow()});
     emit finished(url);
 }

@@ -75,7 +75,7 @@ signals:
 private:
     struct Entry {
         QImage image; // null when the load failed
-        QDateTime failedAt;
+        MonotonicTime storedAt; // a failed load is tried again some time after
     };
     struct Download {
         QByteArray body;

@@ -1,5 +1,7 @@
 #include "Spinner.h"
 
+#include "Clock.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -25,6 +27,8 @@ void paintSpinner(QPainter& painter, const QRectF& rect, double turn, const QCol
     painter.restore();
 }
 
-double spinnerTurn(const QDateTime& now) {
-    return static_cast<double>(now.toMSecsSinceEpoch() % 1000) / 1000.0;
+double spinnerTurn(const Clock& clock) {
+    const auto sinceOrigin =
+        std::chrono::duration_cast<std::chrono::milliseconds>(clock.monotonicNow().time_since_epoch());
+    return static_cast<double>(sinceOrigin.count() % 1000) / 1000.0;
 }

@@ -13,6 +13,6 @@ SpinnerView::SpinnerView(int diameter, QWidget* parent) : QWidget(parent), m_tic
 
 void SpinnerView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintSpinner(painter, QRectF(rect()), spinnerTurn(Clock::system().now()),
+    paintSpinner(painter, QRectF(rect()), spinnerTurn(Clock::system()),
                  popoverstyle::color(Tint::secondary, palette()));
 }

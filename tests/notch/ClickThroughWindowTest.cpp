@@ -138,3 +138,22 @@ TEST_F(ClickThroughWindowTest, WithoutZonesTheCurrentFrameCounts) {
     pointer.moveTo({450, 600});
     EXPECT_FALSE(window->isMouseInside());
 }
+
+TEST_F(ClickThroughWindowTest, TheQuietTimeAfterASwipeLastsItsTimeWhenTheWallClockIsSetBackOrForward) {
+    window->show();
+    window->startTracking();
+    QSignalSpy right(&center, &OverlayNotificationCenter::swipeRight);
+    pointer.moveTo(geo::inStrip);
+    pointer.scroll(60, 0);
+    ASSERT_EQ(right.count(), 1);
+
+    // Set forward, the quiet time has not passed at once.
+    clock.stepWallClock(std::chrono::hours(2));
+    pointer.scroll(60, 0);
+    EXPECT_EQ(right.count(), 1);
+    // Set back, it does not last for hours.
+    clock.stepWallClock(std::chrono::hours(-4));
+    clock.advance(std::chrono::milliseconds(600));
+    pointer.scroll(60, 0);
+    EXPECT_EQ(right.count(), 2);
+}

@@ -10,8 +10,8 @@ namespace geo = overlay_geometry;
 
 namespace {
 
-QDateTime at(double seconds) {
-    return QDateTime(QDate(2026, 3, 14), QTime(18, 0), Qt::UTC).addMSecs(qRound64(seconds * 1000));
+MonotonicTime at(double seconds) {
+    return MonotonicTime{} + std::chrono::milliseconds(qRound64(seconds * 1000));
 }
 
 OverlayPointerTracker makeTracker(bool inside = true) {
@@ -96,7 +96,7 @@ TEST(OverlaySwipeTest, TwoQuickSwipesGiveOneAndTheQuietTimeDropsScrolling) {
 }
 
 TEST(OverlaySwipeTest, OnlyPreciseMostlySidewaysScrollingOverAClickThroughOverlayCounts) {
-    const QDateTime now = at(0);
+    const MonotonicTime now = at(0);
     // Each step alone would pass the threshold were it counted; equally sideways is not mostly sideways.
     OverlayPointerTracker vertical = makeTracker();
     EXPECT_EQ(vertical.scrolled(ScrollDelta{60, 120, true}, now), none);

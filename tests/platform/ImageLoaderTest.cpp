@@ -159,10 +159,14 @@ TEST(ImageLoaderTest, RefusesWhatItShouldNotFetchOrDecode) {
     }
     EXPECT_EQ(loader.decodeCount(), 2); // the bomb and the garbage; the oversized body never got there
 
-    // A failure is remembered for a while, then tried again.
+    // A failure is remembered for a while, then tried again, on the monotonic clock: neither a wall clock
+    // set forward nor one set back changes how long.
     const QUrl missing = server.url("/missing.png");
+    clock.stepWallClock(std::chrono::hours(2));
     loader.image(missing);
+    EXPECT_EQ(loader.state(missing), ImageLoader::State::Failed);
     EXPECT_EQ(server.count("/missing.png"), 1);
+    clock.stepWallClock(std::chrono::hours(-4));
     clock.advanceSeconds(61);
     loader.image(missing);
     EXPECT_EQ(loader.state(missing), ImageLoader::State::Loading);
