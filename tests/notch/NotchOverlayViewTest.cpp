@@ -305,3 +305,36 @@ TEST_F(NotchOverlayViewTest, APickerShownAgainStartsIdleAndAHiddenOneBuildsNothi
     for (QWidget* row : picker->rowWidgets())
         EXPECT_FALSE(firstRows.contains(static_cast<PickerCardRow*>(row)));
 }
+
+TEST_F(NotchOverlayViewTest, BarKeepsItsSizeAndMovesOnWhenTheWallClockIsSetBackOrForward) {
+    pin({hockeyGame("a", 2, 1)});
+    clock.advance(std::chrono::milliseconds(96));
+    processPendingEvents();
+    for (const auto step : {std::chrono::hours(-2), std::chrono::hours(2)}) {
+        SCOPED_TRACE(step.count());
+        // Mid-way through a motion, and at rest.
+        clock.stepWallClock(step);
+        settle();
+        EXPECT_EQ(view.panelRect().size(), QSizeF(340, 34));
+        clock.stepWallClock(step);
+        processPendingEvents();
+        EXPECT_EQ(view.panelRect().size(), QSizeF(340, 34));
+        EXPECT_FALSE(view.animationDriver().isTicking());
+
+        view.handleMouseEntered();
+        processPendingEvents();
+        settle(1.0);
+        EXPECT_EQ(view.presentation().state, OverlayState::Expanded);
+        EXPECT_GT(view.panelRect().height(), 34);
+        view.handleMouseExited();
+        processPendingEvents();
+        settle();
+        EXPECT_EQ(view.panelRect().size(), QSizeF(340, 34));
+        // The next round starts mid-way through a motion again.
+        view.handleMouseEntered();
+        processPendingEvents();
+        clock.advance(std::chrono::milliseconds(96));
+        view.handleMouseExited();
+        processPendingEvents();
+    }
+}
