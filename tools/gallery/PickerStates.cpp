@@ -1,6 +1,7 @@
 #include "GalleryAppState.h"
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
+#include "PickerGallery.h"
 
 #include "notch/GamePickerView.h"
 #include "notch/IdlePanel.h"
@@ -167,17 +168,6 @@ const GalleryStateRegistration leaders{
                       panel(baseball, false, {homeShot})});
     }};
 
-// The picker's data: two pins (one live), live games, three leagues, one of them without games.
-void fillPickerState(GalleryAppState& app) {
-    app.preferences().setEnabledLeagues({"nba", "nhl", "f1", "epl"});
-    const Game live = teamGame("n1", "nba", GameStatus::inProgress, "BOS", "LAL", -60);
-    const Game later = teamGame("n2", "nba", GameStatus::scheduled, "NYK", "MIA", 90);
-    const Game finalGame = teamGame("h1", "nhl", GameStatus::final_, "TOR", "MTL", -240);
-    Game liveRace = race(GameStatus::inProgress, 5);
-    app.state().setGames({{"nba", {later, live}}, {"nhl", {finalGame}}, {"f1", {liveRace}}, {"epl", {}}});
-    app.state().setPinnedGames({live, finalGame});
-}
-
 // The idle panel over an application state that `fill` sets up.
 QImage idlePanelState(const std::function<void(GalleryAppState&)>& fill) {
     GalleryAppState app;
@@ -324,9 +314,16 @@ const GalleryStateRegistration pinnedRows{
 
 } // namespace
 
-namespace {
+void fillPickerState(GalleryAppState& app) {
+    app.preferences().setEnabledLeagues({"nba", "nhl", "f1", "epl"});
+    const Game live = teamGame("n1", "nba", GameStatus::inProgress, "BOS", "LAL", -60);
+    const Game later = teamGame("n2", "nba", GameStatus::scheduled, "NYK", "MIA", 90);
+    const Game finalGame = teamGame("h1", "nhl", GameStatus::final_, "TOR", "MTL", -240);
+    Game liveRace = race(GameStatus::inProgress, 5);
+    app.state().setGames({{"nba", {later, live}}, {"nhl", {finalGame}}, {"f1", {liveRace}}, {"epl", {}}});
+    app.state().setPinnedGames({live, finalGame});
+}
 
-// The whole overlay panel at rest with this folder's panels placed in their slots, over a desktop colour.
 QImage overlayWithPanels(const OverlayInputs& inputs, const std::map<OverlaySlot, QWidget*>& panels) {
     OverlayPanelFrame frame = OverlayPanelFrame::atRest(inputs, std::nullopt, now());
     const auto slotSize = [&](OverlaySlot slot) {
@@ -366,6 +363,8 @@ QImage overlayWithPanels(const OverlayInputs& inputs, const std::map<OverlaySlot
             }
         });
 }
+
+namespace {
 
 OverlayInputs deepInputs(const Game& game, bool jumbo) {
     OverlayInputs inputs;

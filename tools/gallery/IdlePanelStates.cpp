@@ -1,0 +1,96 @@
+#include "GalleryAppState.h"
+#include "GalleryRegistry.h"
+#include "GallerySamples.h"
+#include "PickerGallery.h"
+
+#include "notch/IdlePanel.h"
+#include "notch/PickerGameRow.h"
+#include "notch/PinnedGameRow.h"
+
+#include "platform/Clock.h"
+
+#include <QVBoxLayout>
+
+namespace {
+
+// The idle panel as the overlay shows it: hanging from the top edge in its black shape with rounded bottom
+// corners, over the desktop.
+QImage idleOverlay(const std::function<void(GalleryAppState&)>& fill, bool hoverFirstGameRow) {
+    GalleryAppState app;
+    fill(app);
+    IdlePanel panel(app.state(), app.preferences(), app.state().clock(), [](const Game&) {});
+    if (hoverFirstGameRow) {
+        for (QWidget* row : panel.picker().rowWidgets()) {
+            if (auto* gameRow = qobject_cast<PickerGameRow*>(row)) {
+                gameRow->handleRowHover(true);
+                break;
+            }
+        }
+    }
+    OverlayInputs inputs;
+    inputs.isHovered = true;
+    return overlayWithPanels(inputs, {{OverlaySlot::idlePanel, &panel}});
+}
+
+const GalleryStateRegistration idle{"overlay-idle-panel", [] { return idleOverlay(&fillPickerState, true); }};
+
+const GalleryStateRegistration idleEmpty{
+    "overlay-idle-panel-empty", [] {
+        return idleOverlay([](GalleryAppState& app) { app.preferences().setEnabledLeagues({"nba"}); }, false);
+    }};
+
+// Rows whose logos are still downloading: each turns a spinner in the logo's place.
+const GalleryStateRegistration loadingLogos{"picker-rows-loading-logos", [] {
+                                                GalleryAppState app;
+                                                Game game;
+                                                game.id = QStringLiteral("loading");
+                                                game.league = *League::withId(QStringLiteral("nba"));
+                                                game.status = GameStatus::scheduled;
+                                                game.startTime = app.now().addSecs(3600).toUTC();
+                                                game.awayTeam =
+                                                    galleryTeam("BOS", "Boston", "007A33", "nba", false);
+                                                game.awayTeam.logoURL = galleryPendingLogoURL("away");
+                                                game.homeTeam =
+                                                    galleryTeam("LAL", "Los Angeles", "552583", "nba", false);
+                                                game.homeTeam.logoURL = galleryPendingLogoURL("home");
+                                                QWidget column;
+                                                auto* layout = new QVBoxLayout(&column);
+                                                layout->setContentsMargins(0, 8, 0, 8);
+                                                layout->addWidget(new PickerGameRow(
+                                                    game, [](const Game&) {}, Clock::system()));
+                                                layout->addWidget(new PinnedGameRow(
+                                                    game, [](const Game&) {}, app.state(), Clock::system()));
+                                                return renderWidget(column);
+                                            }};
+
+// Races whose left side is too long: it ends short of the status, 6 + spacer + 6 away.
+const GalleryStateRegistration longRaceNames{
+    "picker-rows-long-race-names", [] {
+        GalleryAppState app;
+        Game venue;
+        venue.id = QStringLiteral("venue");
+        venue.league = *League::withId(QStringLiteral("f1"));
+        venue.status = GameStatus::scheduled;
+        venue.startTime = app.now().addSecs(3600).toUTC();
+        venue.venue = QStringLiteral("Autodromo Internazionale del Mugello e della Toscana");
+        Game leader = venue;
+        leader.id = QStringLiteral("leader");
+        leader.status = GameStatus::inProgress;
+        leader.clock = QStringLiteral("Lap 31/57");
+        RaceDriver driver;
+        driver.position = 1;
+        driver.name = QStringLiteral("Maximilian Alexander von Lengthington-Smythe");
+        leader.raceStandings = QList<RaceDriver>{driver};
+        QWidget column;
+        auto* layout = new QVBoxLayout(&column);
+        layout->setContentsMargins(0, 8, 0, 8);
+        for (const Game& game : {venue, leader}) {
+            layout->addWidget(new PickerGameRow(
+                game, [](const Game&) {}, Clock::system()));
+            layout->addWidget(new PinnedGameRow(
+                game, [](const Game&) {}, app.state(), Clock::system()));
+        }
+        return renderWidget(column);
+    }};
+
+} // namespace
