@@ -91,6 +91,16 @@ TEST_F(ESPNAPIServiceTest, CachedScoreboardAnswersWithoutRequestUntilItExpires) 
     clock.advanceSeconds(0.1);
     ASSERT_TRUE(scoreboard("nba").ok());
     EXPECT_EQ(requestsOf("basketball/nba/scoreboard"), 2);
+
+    // A wall clock set back neither stretches the lifetime nor keeps the earlier reply: the next fetch past
+    // it asks again, and its games are the ones answered.
+    clock.stepWallClock(-2h);
+    clock.advanceSeconds(60);
+    const auto afterTheStep = scoreboard("nba");
+    ASSERT_TRUE(afterTheStep.ok());
+    EXPECT_EQ(requestsOf("basketball/nba/scoreboard"), 3);
+    ASSERT_FALSE(afterTheStep.value().isEmpty());
+    EXPECT_EQ(afterTheStep.value().first().lastUpdate, clock.now());
 }
 
 TEST_F(ESPNAPIServiceTest, DefaultScenarioMapsIntoGamesForEveryLeague) {
