@@ -8,10 +8,13 @@
 #   - glimmerbox with nothing pinned (six leagues followed, no favourite team),
 #   - glimmerbox with three live pins (the same leagues, three favourite teams whose live games it pins),
 #   - glimmerbox-bare-tray, a bare Qt tray application.
-# Prints each one's resident memory after SETTLE seconds and the CPU it used over the next WINDOW seconds, then
-# the lines "rss ratio: R" (three live pins against the bare app), "idle cpu nothing pinned %: X" and
-# "idle cpu three live pins %: Y". A figure to read, not a test: nothing here passes or fails.
-# Environment: FOOTPRINT_SETTLE (10), FOOTPRINT_WINDOW (30).
+# Prints each one's resident memory after SETTLE seconds, the CPU it used over the next WINDOW seconds, its
+# peak resident memory and its resident memory at the end, then the lines "rss ratio: R" (three live pins
+# against the bare app), "idle cpu nothing pinned %: X", "idle cpu three live pins %: Y", "peak rss three live
+# pins MB: P", "end rss three live pins MB: E", "scoreboard requests: N" and "picture requests: M" (both
+# instances together, as the stand-in counted them). A figure to read, not a test: nothing here passes or fails.
+# Environment: FOOTPRINT_SETTLE (10), FOOTPRINT_WINDOW (30), FOOTPRINT_FAULT (a fault for the stand-in, as a
+# JSON object: '{"path": "/i/*", "hugePicture": true}' makes every logo hostile).
 set -euo pipefail
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -75,7 +78,7 @@ if command -v dunst >/dev/null; then
 fi
 
 # --- the stand-in service ---
-"$standin" --port 0 --speed 0 >"$work/standin.out" 2>"$work/standin.log" &
+"$standin" --port 0 --speed 0 ${FOOTPRINT_FAULT:+--fault "$FOOTPRINT_FAULT"} >"$work/standin.out" 2>"$work/standin.log" &
 pids+=($!)
 wait_for_file "$work/standin.out" 10 || { echo "footprint: the stand-in did not start" >&2; exit 1; }
 port=$(sed -n 's/.*listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/standin.out" | head -n1)
@@ -110,6 +113,7 @@ bare_pid=$!
 pids+=("$bare_pid")
 
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+peak_rss_kib() { awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"; }
 # CPU time in microseconds, one "TID MICROSECONDS" line per thread: the scheduler's nanosecond counts where the
 # kernel keeps them (the tick counts of /proc/PID/stat are too coarse for figures below 0.1 %), else
 # utime + stime of the whole process under the pseudo thread 0.
@@ -142,21 +146,37 @@ for pid in "$unpinned_pid" "$pinned_pid" "$bare_pid"; do
     ticks[$pid]=$(thread_cpu_us "$pid")
 done
 sleep "$window"
+declare -A peak end
 for pid in "$unpinned_pid" "$pinned_pid" "$bare_pid"; do
     ticks[$pid]=$(cpu_us_between "${ticks[$pid]}" "$(thread_cpu_us "$pid")")
+    peak[$pid]=$(peak_rss_kib "$pid")
+    end[$pid]=$(rss_kib "$pid")
 done
+stats=$(curl -s "http://127.0.0.1:$port/__stats" || true)
+requests_matching() { # pattern of the path
+    grep -o '"'"$1"'[^"]*":[0-9]*' <<<"$stats" | awk -F: '{ n += $NF } END { print n + 0 }'
+}
+scoreboards=$(requests_matching '[^"]*/scoreboard')
+pictures=$(requests_matching '/i/')
 pinned=$(sed -n 's/^pinnedGameIds=//p' "$work/pinned/config/Glimmerbox/Glimmerbox.conf" | head -n1)
 
 awk -v ur="${rss[$unpinned_pid]}" -v pr="${rss[$pinned_pid]}" -v br="${rss[$bare_pid]}" \
     -v ut="${ticks[$unpinned_pid]}" -v pt="${ticks[$pinned_pid]}" -v bt="${ticks[$bare_pid]}" \
-    -v hz=1000000 -v w="$window" -v s="$settle" -v pinned="${pinned:-none}" 'BEGIN {
+    -v hz=1000000 -v w="$window" -v s="$settle" -v pinned="${pinned:-none}" \
+    -v uh="${peak[$unpinned_pid]}" -v ph="${peak[$pinned_pid]}" -v bh="${peak[$bare_pid]}" \
+    -v ue="${end[$unpinned_pid]}" -v pe="${end[$pinned_pid]}" -v be="${end[$bare_pid]}" \
+    -v scoreboards="$scoreboards" -v pictures="$pictures" 'BEGIN {
     printf "Footprint on a virtual display (resident memory after %d s, CPU over the next %d s)\n", s, w
-    printf "  %-30s %10s %22s\n", "", "RSS (MB)", "CPU (% of one core)"
-    printf "  %-30s %10.1f %22.2f\n", "glimmerbox, nothing pinned", ur / 1024, 100 * ut / hz / w
-    printf "  %-30s %10.1f %22.2f\n", "glimmerbox, three live pins", pr / 1024, 100 * pt / hz / w
-    printf "  %-30s %10.1f %22.2f\n", "bare Qt tray app", br / 1024, 100 * bt / hz / w
+    printf "  %-30s %10s %22s %14s %12s\n", "", "RSS (MB)", "CPU (% of one core)", "peak RSS (MB)", "end RSS (MB)"
+    printf "  %-30s %10.1f %22.2f %14.1f %12.1f\n", "glimmerbox, nothing pinned", ur / 1024, 100 * ut / hz / w, uh / 1024, ue / 1024
+    printf "  %-30s %10.1f %22.2f %14.1f %12.1f\n", "glimmerbox, three live pins", pr / 1024, 100 * pt / hz / w, ph / 1024, pe / 1024
+    printf "  %-30s %10.1f %22.2f %14.1f %12.1f\n", "bare Qt tray app", br / 1024, 100 * bt / hz / w, bh / 1024, be / 1024
     printf "  pinned games: %s\n", pinned
     printf "rss ratio: %.2f\n", pr / br
     printf "idle cpu nothing pinned %%: %.3f\n", 100 * ut / hz / w
     printf "idle cpu three live pins %%: %.3f\n", 100 * pt / hz / w
+    printf "peak rss three live pins MB: %.1f\n", ph / 1024
+    printf "end rss three live pins MB: %.1f\n", pe / 1024
+    printf "scoreboard requests: %d\n", scoreboards
+    printf "picture requests: %d\n", pictures
 }'
