@@ -263,29 +263,35 @@ TEST_F(PickerWidgetsTest, ARaceRowKeepsSixASpacerAndSixBetweenItsSides) {
 }
 
 TEST_F(PickerWidgetsTest, ARebuildHoversTheRowThatComesUnderThePointer) {
-    state.setGames(
-        {{"nba", {game("a", "nba", GameStatus::scheduled), game("b", "nba", GameStatus::scheduled)}}});
-    auto picker = makePicker(true);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(picker.get()));
-    processPendingEvents();
-    auto* second = static_cast<PickerGameRow*>(picker->rowWidgets().at(1));
-    QCursor::setPos(second->mapToGlobal(second->rect().center()));
-    QTest::mouseMove(second, second->rect().center());
-    ASSERT_TRUE(second->isHovered());
+    // Whether or not a move reached the row before the rebuild.
+    for (const bool moved : {false, true}) {
+        state.setPinnedGames({});
+        state.setGames(
+            {{"nba", {game("a", "nba", GameStatus::scheduled), game("b", "nba", GameStatus::scheduled)}}});
+        auto picker = makePicker(true);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(picker.get()));
+        processPendingEvents();
+        auto* second = static_cast<PickerGameRow*>(picker->rowWidgets().at(1));
+        QCursor::setPos(second->mapToGlobal(second->rect().center()));
+        if (moved) {
+            QTest::mouseMove(second, second->rect().center());
+            ASSERT_TRUE(second->isHovered());
+        }
 
-    // A pin adds a section above: other rows now stand under the pointer.
-    state.setPinnedGames({game("p", "nba", GameStatus::scheduled)});
-    processPendingEvents();
-    QWidget* under = picker->childAt(picker->mapFromGlobal(QCursor::pos()));
-    while (under && !qobject_cast<PickerCardRow*>(under))
-        under = under->parentWidget();
-    ASSERT_TRUE(under);
-    EXPECT_NE(under, second);
-    int hovered = 0;
-    for (QWidget* row : picker->rowWidgets())
-        hovered += static_cast<PickerCardRow*>(row)->isHovered() ? 1 : 0;
-    EXPECT_TRUE(static_cast<PickerCardRow*>(under)->isHovered());
-    EXPECT_EQ(hovered, 1);
+        // A pin adds a section above: other rows now stand under the pointer.
+        state.setPinnedGames({game("p", "nba", GameStatus::scheduled)});
+        processPendingEvents();
+        QWidget* under = picker->childAt(picker->mapFromGlobal(QCursor::pos()));
+        while (under && !qobject_cast<PickerCardRow*>(under))
+            under = under->parentWidget();
+        ASSERT_TRUE(under);
+        EXPECT_NE(under, second);
+        int hovered = 0;
+        for (QWidget* row : picker->rowWidgets())
+            hovered += static_cast<PickerCardRow*>(row)->isHovered() ? 1 : 0;
+        EXPECT_TRUE(static_cast<PickerCardRow*>(under)->isHovered()) << moved;
+        EXPECT_EQ(hovered, 1) << moved;
+    }
 }
 
 TEST_F(PickerWidgetsTest, ACtrlTapTooShortForPollingSelectsTheHoveredRowFromTheKeyEvents) {
