@@ -5,13 +5,14 @@
 #include "GalleryAppState.h"
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
+#include "Gate.h"
 
 #include "notch/NotchOverlayView.h"
 #include "notch/OverlayNotifications.h"
 #include "notch/OverlayPanels.h"
 
 #include <QCoreApplication>
-#include <QCoroTimer>
+#include <QCoroSignal>
 #include <QDeadlineTimer>
 #include <QPainter>
 #include <QPainterPath>
@@ -24,15 +25,21 @@ namespace {
 
 enum class Leaders { loaded, loading, none };
 
-// Answers the leaders request at once with the players given, or never (the card keeps its spinner); every
-// other request fails at once.
+// Answers the leaders request at once with the players given, or not while the overlay is shown (the card
+// keeps its spinner); every other request fails at once.
 class LeadersScores final : public ScoresService {
 public:
     explicit LeadersScores(std::optional<QList<TopScorer>> answer) : m_answer(std::move(answer)) {}
+    // Lets a held request go on, while its caller still exists. The waiter is resumed through a queued
+    // call, delivered here since this runs after the event loop has ended.
+    void release() {
+        emit m_held.opened();
+        QCoreApplication::sendPostedEvents();
+    }
 
     QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString, League) override {
         if (!m_answer)
-            co_await QCoro::sleepFor(std::chrono::hours(24)); // outlasts the gallery
+            co_await qCoro(&m_held, &Gate::opened);
         co_return m_answer.value_or(QList<TopScorer>());
     }
     QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League, std::optional<QDateTime>) override {
@@ -50,6 +57,7 @@ public:
 
 private:
     std::optional<QList<TopScorer>> m_answer;
+    Gate m_held;
 };
 
 // A live college basketball game: a sport with leaders, and a league whose badge is drawn from the
@@ -116,6 +124,8 @@ public:
         QCoreApplication::processEvents();
         m_view.handleMouseEntered();
     }
+
+    ~DeepOverlay() { m_scores.release(); }
 
     bool isOpen() {
         return m_view.presentation().state == OverlayState::Deep && !m_view.animationDriver().isTicking();

@@ -1,4 +1,5 @@
 #include "GalleryAppState.h"
+#include "Gate.h"
 
 #include "QuietServices.h"
 
@@ -29,13 +30,6 @@ private:
         void cancel() override {}
         bool isActive() const override { return false; }
     };
-};
-
-// Opens once: whatever waits for it goes on.
-class Gate : public QObject {
-    Q_OBJECT
-signals:
-    void opened();
 };
 
 class OfflineScores final : public ScoresService {
@@ -154,5 +148,3 @@ void GalleryAppState::setOnline(bool online) {
     emit m_parts->path->pathUpdated(path);
     settle();
 }
-
-#include "GalleryAppState.moc"
