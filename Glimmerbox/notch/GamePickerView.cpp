@@ -53,6 +53,23 @@ QStringList itemKeys(const QList<PickerSection>& sections) {
     return keys;
 }
 
+// Stands in for a row that has not been in view yet, at the row's height.
+class UnbuiltRow final : public QWidget {
+public:
+    UnbuiltRow(const Game& game, bool pinned) : m_pinned(pinned) { setGame(game); }
+
+    const Game& game() const { return m_game; }
+    bool isPinned() const { return m_pinned; }
+    void setGame(const Game& game) {
+        m_game = game;
+        setFixedHeight(m_pinned ? PinnedGameRow::heightFor(game) : PickerGameRow::heightFor(game));
+    }
+
+private:
+    Game m_game;
+    bool m_pinned;
+};
+
 } // namespace
 
 GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences, Clock& clock,
@@ -76,6 +93,7 @@ GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences,
     m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scroll->setWidgetResizable(true);
     m_scroll->setWidget(list);
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this, &GamePickerView::buildRowsInView);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, paddingTop, 0, paddingBottom);
@@ -100,12 +118,18 @@ void GamePickerView::reload() {
     qsizetype index = 0;
     for (const PickerSection& section : m_sections) {
         static_cast<PickerSectionHeader*>(m_widgets[index++])->setSection(section);
-        for (const Game& game : section.games)
-            static_cast<PickerCardRow*>(m_widgets[index++])->setGame(game);
+        for (const Game& game : section.games) {
+            QWidget* widget = m_widgets[index++];
+            if (auto* unbuilt = dynamic_cast<UnbuiltRow*>(widget))
+                unbuilt->setGame(game);
+            else
+                static_cast<PickerCardRow*>(widget)->setGame(game);
+        }
         ++index; // separator
     }
     updateGeometry();
     emit contentHeightChanged();
+    scheduleRowsInView(); // a row above may have grown or shrunk
 }
 
 void GamePickerView::rebuild() {
@@ -118,23 +142,73 @@ void GamePickerView::rebuild() {
     }
     m_widgets.clear();
     int position = 2; // after the refresh bar and its spacing
+    // Shown at once: a layout would show a widget it takes in a visible list only on the next turn, and
+    // until then count it as empty, so the list would measure too short.
     const auto insert = [&](QWidget* widget) {
         m_layout->insertWidget(position++, widget);
+        widget->show();
         m_widgets.append(widget);
     };
     for (const PickerSection& section : m_sections) {
         insert(new PickerSectionHeader(section));
-        for (const Game& game : section.games) {
-            if (section.kind == PickerSection::Kind::pinned)
-                insert(new PinnedGameRow(game, m_select, m_appState, m_clock));
-            else
-                insert(new PickerGameRow(game, m_select, m_clock, m_modifiers));
-        }
+        for (const Game& game : section.games)
+            insert(new UnbuiltRow(game, section.kind == PickerSection::Kind::pinned));
         insert(new PickerSeparator);
     }
     updateGeometry();
     emit contentHeightChanged();
-    QMetaObject::invokeMethod(this, &GamePickerView::hoverRowUnderPointer, Qt::QueuedConnection);
+    m_hoverAfterBuild = true;
+    scheduleRowsInView();
+}
+
+QWidget* GamePickerView::makeRow(const Game& game, bool pinned) {
+    if (pinned)
+        return new PinnedGameRow(game, m_select, m_appState, m_clock);
+    return new PickerGameRow(game, m_select, m_clock, m_modifiers);
+}
+
+void GamePickerView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    scheduleRowsInView();
+}
+
+void GamePickerView::scheduleRowsInView() {
+    if (std::exchange(m_rowsInViewPending, true))
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_rowsInViewPending = false;
+            buildRowsInView();
+            if (std::exchange(m_hoverAfterBuild, false))
+                hoverRowUnderPointer();
+        },
+        Qt::QueuedConnection);
+}
+
+void GamePickerView::buildRowsInView() {
+    // Nothing is built while hidden.
+    if (!isVisible())
+        return;
+    // Where each item stands follows from the heights above it, whether or not the layout has placed it.
+    const int viewTop = m_scroll->verticalScrollBar()->value();
+    const int viewBottom =
+        viewTop + std::max(m_scroll->viewport()->height(), std::min(listHeight(), maximumListHeight));
+    int y = m_layout->itemAt(0)->sizeHint().height() + rowSpacing; // below the refresh bar
+    for (QWidget*& widget : m_widgets) {
+        auto* unbuilt = dynamic_cast<UnbuiltRow*>(widget);
+        const int height = unbuilt ? unbuilt->minimumHeight() : widget->sizeHint().height();
+        const bool inView = y < viewBottom && y + height > viewTop;
+        y += height;
+        if (!unbuilt || !inView)
+            continue;
+        QWidget* row = makeRow(unbuilt->game(), unbuilt->isPinned());
+        delete m_layout->replaceWidget(unbuilt, row);
+        row->show();
+        unbuilt->hide();
+        unbuilt->deleteLater();
+        widget = row;
+    }
 }
 
 void GamePickerView::hoverRowUnderPointer() {

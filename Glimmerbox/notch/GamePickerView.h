@@ -32,7 +32,7 @@ public:
 
     QScrollArea& scrollArea() const { return *m_scroll; }
     RefreshControlModel& refreshControl() { return m_refresh; }
-    // The rows' widgets in list order (pinned rows and game rows), for hosts and tests.
+    // The rows built so far, in list order (pinned rows and game rows): those that have come into view.
     QList<QWidget*> rowWidgets() const;
     // Full height of the list inside the scroll area.
     int listHeight() const;
@@ -46,8 +46,17 @@ signals:
     // The picker's height changed.
     void contentHeightChanged();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void rebuild();
+    // A row is built when it comes into view, never while the picker is hidden; until then a stand-in of its
+    // height holds its place. After a reload and on showing, the check runs on the next turn of the event
+    // loop; on scrolling, at once.
+    void scheduleRowsInView();
+    void buildRowsInView();
+    QWidget* makeRow(const Game& game, bool pinned);
     // New rows get no enter event until the pointer moves: once they are laid out, a still pointer is
     // played to the window as a move, so that the row under it is hovered and the next move leaves it.
     void hoverRowUnderPointer();
@@ -65,4 +74,6 @@ private:
     // items updates them in place.
     QList<QWidget*> m_widgets;
     QStringList m_keys;
+    bool m_rowsInViewPending = false;
+    bool m_hoverAfterBuild = false; // the rows were rebuilt: hover the one under the pointer
 };

@@ -1,5 +1,7 @@
 #include "PickerGameRow.h"
 
+#include "PickerRowPainter.h"
+
 #include <QMouseEvent>
 
 PickerGameRow::PickerGameRow(const Game& game, Select select, Clock& clock, ModifierInput modifiers,
@@ -7,6 +9,10 @@ PickerGameRow::PickerGameRow(const Game& game, Select select, Clock& clock, Modi
     : PickerCardRow(game, PickerRowContent::Form::picker, std::move(select), 0, clock, parent),
       m_modifiers(clock, std::move(modifiers)) {
     connect(&m_modifiers, &ModifierWatch::modifiersChanged, this, &PickerGameRow::modifiersChanged);
+}
+
+int PickerGameRow::heightFor(const Game& game) {
+    return pickerrow::rowHeight(PickerRowContent::make(game, PickerRowContent::Form::picker));
 }
 
 void PickerGameRow::handleRowHover(bool hovering) {

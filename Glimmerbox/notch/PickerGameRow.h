@@ -11,6 +11,9 @@ public:
     PickerGameRow(const Game& game, Select select, Clock& clock, ModifierInput modifiers = {},
                   QWidget* parent = nullptr);
 
+    // The row's height for this game, before the row is built.
+    static int heightFor(const Game& game);
+
     // The pointer entered or left the row (also for previews).
     void handleRowHover(bool hovering);
     bool isWatchingModifiers() const { return m_modifiers.isRunning(); }

@@ -46,8 +46,13 @@ QRectF PinnedGameRow::unpinButtonRect() const {
             double(buttonSize), double(buttonSize)};
 }
 
+int PinnedGameRow::heightFor(const Game& game) {
+    return std::max(pickerrow::rowHeight(PickerRowContent::make(game, PickerRowContent::Form::pinned)),
+                    buttonSize + 2 * pickerrow::cardPaddingY);
+}
+
 QSize PinnedGameRow::sizeHint() const {
-    return {380, std::max(PickerCardRow::sizeHint().height(), buttonSize + 2 * pickerrow::cardPaddingY)};
+    return {380, heightFor(game())};
 }
 
 void PinnedGameRow::paintEvent(QPaintEvent*) {

@@ -18,6 +18,9 @@ public:
     PinnedGameRow(const Game& game, Select select, AppState& appState, Clock& clock,
                   QWidget* parent = nullptr);
 
+    // The row's height for this game, before the row is built: the game's, or the button's when taller.
+    static int heightFor(const Game& game);
+
     using PickerCardRow::setRowHovered;
     // Eases the button's colours over 0.15 s, or sets them at once.
     void setUnpinHovered(bool hovered, bool animated = true);

@@ -45,6 +45,7 @@ protected:
         picker->setAttribute(Qt::WA_DontShowOnScreen, !onScreen);
         picker->resize(380, picker->sizeHint().height());
         picker->show();
+        processPendingEvents(); // rows are built once the list is laid out
         return picker;
     }
 
@@ -81,18 +82,8 @@ TEST_F(PickerWidgetsTest, ListsEverySectionAndFollowsTheStateInPlace) {
     EXPECT_EQ(static_cast<PinnedGameRow*>(firstRow)->game().homeScore, 3);
 
     state.setPinnedGames({});
-    EXPECT_EQ(rowIds(*picker), (QStringList{"live", "live", "later"}));
-}
-
-TEST_F(PickerWidgetsTest, TheListScrollsBeyondFourHundredPixels) {
-    QList<Game> many;
-    for (int i = 0; i < 20; ++i)
-        many.append(game(QString::number(i), "nba", GameStatus::scheduled));
-    state.setGames({{"nba", many}});
-    auto picker = makePicker();
-    EXPECT_GT(picker->listHeight(), GamePickerView::maximumListHeight);
     processPendingEvents();
-    EXPECT_GT(picker->scrollArea().verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(rowIds(*picker), (QStringList{"live", "live", "later"}));
 }
 
 TEST_F(PickerWidgetsTest, AClickSelectsAndCtrlSelectsOnlyWhileHovered) {
@@ -136,6 +127,7 @@ TEST_F(PickerWidgetsTest, UnpinButtonRemovesInPlaceWithoutSelecting) {
     EXPECT_EQ(pinsChanged.count(), 1);
 
     // The game part selects and leaves the pins alone.
+    processPendingEvents();
     row = static_cast<PinnedGameRow*>(picker->rowWidgets().first());
     QTest::mouseClick(row, Qt::LeftButton, {}, QPoint(40, row->height() / 2));
     EXPECT_EQ(selected, QStringList{"two"});
@@ -314,4 +306,28 @@ TEST_F(PickerWidgetsTest, ACtrlTapTooShortForPollingSelectsTheHoveredRowFromTheK
     EXPECT_FALSE(keys.isListening());
     keys.tap(Qt::ControlModifier);
     EXPECT_EQ(selected.size(), 1);
+}
+
+TEST_F(PickerWidgetsTest, ALongListScrollsAndBuildsTheRowsInViewAndMoreAsItScrolls) {
+    QList<Game> many;
+    for (int i = 0; i < 40; ++i)
+        many.append(game(QString::number(i), "nba", GameStatus::scheduled));
+    state.setGames({{"nba", many}});
+    auto picker = makePicker();
+    EXPECT_GT(picker->listHeight(), GamePickerView::maximumListHeight);
+    processPendingEvents();
+    EXPECT_GT(picker->scrollArea().verticalScrollBar()->maximum(), 0);
+    const qsizetype inView = picker->rowWidgets().size();
+    EXPECT_GT(inView, 5);
+    EXPECT_LT(inView, 20);
+    const int fullHeight = picker->listHeight();
+
+    QScrollBar& scroll = *picker->scrollArea().verticalScrollBar();
+    scroll.setValue(scroll.maximum());
+    processPendingEvents();
+    const QList<QWidget*> rows = picker->rowWidgets();
+    EXPECT_GT(rows.size(), inView);
+    EXPECT_LT(rows.size(), 40);
+    EXPECT_EQ(static_cast<PickerGameRow*>(rows.last())->game().id, "39");
+    EXPECT_EQ(picker->listHeight(), fullHeight) << "a row stands in at its own height";
 }

@@ -9,6 +9,7 @@
 
 #include "platform/Clock.h"
 
+#include <QApplication>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,6 +21,11 @@ QImage idleOverlay(const std::function<void(GalleryAppState&)>& fill, bool hover
     fill(app);
     IdlePanel panel(app.state(), app.preferences(), app.state().clock(), [](const Game&) {});
     if (hoverFirstGameRow) {
+        // Rows are built once the picker is shown.
+        panel.setAttribute(Qt::WA_DontShowOnScreen);
+        panel.resize(panel.sizeHint());
+        panel.show();
+        QApplication::processEvents();
         for (QWidget* row : panel.picker().rowWidgets()) {
             if (auto* gameRow = qobject_cast<PickerGameRow*>(row)) {
                 gameRow->handleRowHover(true);
