@@ -52,17 +52,10 @@ public:
     }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (eventType != "xcb_generic_event_t")
-            return false;
-        auto* event = static_cast<xcb_generic_event_t*>(message);
-        if ((event->response_type & ~0x80) != XCB_GE_GENERIC)
-            return false;
-        auto* generic = reinterpret_cast<xcb_ge_generic_event_t*>(event);
-        if (generic->extension != m_display.opcode)
-            return false;
-        if (generic->event_type == XCB_INPUT_RAW_KEY_PRESS ||
-            generic->event_type == XCB_INPUT_RAW_KEY_RELEASE)
-            keyEvent(reinterpret_cast<xcb_input_raw_key_press_event_t*>(event)->detail,
+        auto* generic = xinput::xinputEvent(m_display, eventType, message);
+        if (generic && (generic->event_type == XCB_INPUT_RAW_KEY_PRESS ||
+                        generic->event_type == XCB_INPUT_RAW_KEY_RELEASE))
+            keyEvent(reinterpret_cast<xcb_input_raw_key_press_event_t*>(generic)->detail,
                      generic->event_type == XCB_INPUT_RAW_KEY_PRESS);
         return false;
     }

@@ -38,7 +38,7 @@ using ReplyPtr = std::unique_ptr<Reply, FreeReply<Reply>>;
 class XcbPointerEvents final : public XInputPointerEvents, public QAbstractNativeEventFilter {
 public:
     explicit XcbPointerEvents(const xinput::Display& display)
-        : m_display(display), m_connection(display.connection), m_opcode(display.opcode) {}
+        : m_display(display), m_connection(display.connection) {}
 
     ~XcbPointerEvents() override {
         setMotionTracking(false);
@@ -55,15 +55,9 @@ public:
     }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (eventType != "xcb_generic_event_t")
-            return false;
-        auto* event = static_cast<xcb_generic_event_t*>(message);
-        if ((event->response_type & ~0x80) != XCB_GE_GENERIC)
-            return false;
-        auto* generic = reinterpret_cast<xcb_ge_generic_event_t*>(event);
-        if (generic->extension != m_opcode || generic->event_type != XCB_INPUT_RAW_MOTION)
-            return false;
-        handleRawMotion(reinterpret_cast<xcb_input_raw_motion_event_t*>(event));
+        auto* generic = xinput::xinputEvent(m_display, eventType, message);
+        if (generic && generic->event_type == XCB_INPUT_RAW_MOTION)
+            handleRawMotion(reinterpret_cast<xcb_input_raw_motion_event_t*>(generic));
         return false;
     }
 
@@ -167,7 +161,6 @@ private:
 
     xinput::Display m_display;
     xcb_connection_t* m_connection;
-    uint8_t m_opcode;
     bool m_motionTracking = false;
     bool m_scrollTracking = false;
     QHash<int, ScrollValuators> m_devices;

@@ -2,6 +2,7 @@
 
 #ifdef GLIMMERBOX_HAVE_XCB_XINPUT
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -35,6 +36,16 @@ void selectRootRawEvents(const Display& display, uint32_t events, bool on) {
     } mask = {{XCB_INPUT_DEVICE_ALL_MASTER, 1}, selected};
     xcb_input_xi_select_events(display.connection, display.root, 1, &mask.header);
     xcb_flush(display.connection);
+}
+
+xcb_ge_generic_event_t* xinputEvent(const Display& display, const QByteArray& eventType, void* message) {
+    if (eventType != "xcb_generic_event_t")
+        return nullptr;
+    auto* event = static_cast<xcb_generic_event_t*>(message);
+    if ((event->response_type & ~0x80) != XCB_GE_GENERIC)
+        return nullptr;
+    auto* generic = reinterpret_cast<xcb_ge_generic_event_t*>(event);
+    return generic->extension == display.opcode ? generic : nullptr;
 }
 
 } // namespace xinput

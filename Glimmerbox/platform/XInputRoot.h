@@ -18,6 +18,8 @@ ModifierKeyEvents* createModifierKeyEvents();
 #include <cstdint>
 #include <optional>
 
+class QByteArray;
+
 namespace xinput {
 
 struct Display {
@@ -33,6 +35,9 @@ std::optional<Display> display();
 // per window, device and client, so a second selection would replace the first: every listener of the
 // process selects through here, and each adds and removes only its own events.
 void selectRootRawEvents(const Display& display, uint32_t events, bool on);
+
+// The XInput event of `display` among what a native event filter is handed; null for anything else.
+xcb_ge_generic_event_t* xinputEvent(const Display& display, const QByteArray& eventType, void* message);
 
 } // namespace xinput
 

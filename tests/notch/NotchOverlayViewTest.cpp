@@ -54,6 +54,22 @@ protected:
     }
     QImage render() { return view.grab().toImage().convertToFormat(QImage::Format_ARGB32); }
 
+    // A view hosted in its click-through window under a fake pointer, as the application runs it.
+    struct Hosted {
+        explicit Hosted(NotchOverlayViewTest& test)
+            : window(overlay_geometry::window, &pointer, &test.clock, &test.center),
+              root(new NotchOverlayView(
+                  false, new NotchViewModel(test.state, test.api, test.preferences, test.clock), test.state,
+                  test.clock, test.center)) {
+            window.setContentView(new FirstMouseHostingView(root));
+            root->followPointerOf(window);
+            window.show();
+        }
+        FakePointerSource pointer;
+        ClickThroughWindow window;
+        NotchOverlayView* root;
+    };
+
     OverlayNotificationCenter center;
     NotchOverlayView view{false, new NotchViewModel(state, api, preferences, clock), state, clock, center};
 };
@@ -162,14 +178,10 @@ TEST_F(NotchOverlayViewTest, UnpinActsOnAHalfSecondRestOfAPointerThatMovedOntoIt
 }
 
 TEST_F(NotchOverlayViewTest, UnpinReadsThePointerAgainBeforeActing) {
-    FakePointerSource pointer;
-    ClickThroughWindow window(overlay_geometry::window, &pointer, &clock, &center);
-    auto* root =
-        new NotchOverlayView(false, new NotchViewModel(state, api, preferences, clock), state, clock, center);
-    window.setContentView(new FirstMouseHostingView(root));
-    root->followPointerOf(window);
-    window.show();
-    window.startTracking();
+    Hosted hosted(*this);
+    FakePointerSource& pointer = hosted.pointer;
+    NotchOverlayView* root = hosted.root;
+    hosted.window.startTracking();
     pin({hockeyGame("a", 2, 1), hockeyGame("b", 0, 0)});
     settle();
     pointer.moveTo(overlay_geometry::inStrip);
@@ -230,16 +242,11 @@ TEST_F(NotchOverlayViewTest, RepublishedPinsWithTheSameScoreCauseNoRepaint) {
 }
 
 TEST_F(NotchOverlayViewTest, MaskReachesTheHostingWindow) {
-    FakePointerSource pointer;
-    ClickThroughWindow window(overlay_geometry::window, &pointer, &clock, &center);
-    auto* root =
-        new NotchOverlayView(false, new NotchViewModel(state, api, preferences, clock), state, clock, center);
-    window.setContentView(new FirstMouseHostingView(root));
-    window.show();
+    Hosted hosted(*this);
     pin({hockeyGame("a", 2, 1)});
     settle();
-    EXPECT_EQ(root->size(), overlay_geometry::window.size());
-    expectMaskFitsTheBar(window.mask(), 34);
+    EXPECT_EQ(hosted.root->size(), overlay_geometry::window.size());
+    expectMaskFitsTheBar(hosted.window.mask(), 34);
 }
 
 TEST_F(NotchOverlayViewTest, RotationStopsTickingOnceTheEnteringPanelPaintsAtRest) {

@@ -80,6 +80,14 @@ void waitFor(ImageLoader& loader, const QUrl& url) {
         ASSERT_TRUE(spy.wait(5000)) << url.toString().toStdString();
 }
 
+// Asks for all of `urls` at once, then waits until none is loading.
+void loadAll(ImageLoader& loader, const QList<QUrl>& urls) {
+    for (const QUrl& url : urls)
+        loader.load(url);
+    for (const QUrl& url : urls)
+        waitFor(loader, url);
+}
+
 } // namespace
 
 TEST(ImageLoaderTest, ManyCallersShareOneRequestAndOneDecode) {
@@ -200,10 +208,7 @@ TEST(ImageLoaderTest, PhotoDecodesReducedWithinABudgetThatRefusesTheSamePngWhole
     ImageLoader loader(clock, limits);
     const QUrl photo = server.url("/big.jpg");
     const QUrl png = server.url("/big.png");
-    loader.load(photo);
-    loader.load(png);
-    waitFor(loader, photo);
-    waitFor(loader, png);
+    loadAll(loader, {photo, png});
     ASSERT_EQ(loader.state(photo), ImageLoader::State::Loaded);
     EXPECT_EQ(loader.image(photo)->size(), QSize(128, 128));
     EXPECT_EQ(loader.state(png), ImageLoader::State::Failed);
@@ -228,64 +233,63 @@ TEST(ImageLoaderTest, PicturesBeyondTheDownloadsAtOnceWaitTheirTurn) {
 
 namespace {
 
-// The stand-in's base address, where the logos live.
-QUrl pictureAt(const StandinProcess& standin, const QString& path) {
-    return QUrl(standin.apiBase().section(QStringLiteral("/apis/"), 0, 0) + path);
-}
+// A stand-in whose pictures below /i/bad/ all fail in the way `fault` (a JSON object's members) says, and a
+// loader on a manual clock.
+struct BadPictures {
+    explicit BadPictures(const char* fault)
+        : standin(QStringLiteral("default.json"), 0,
+                  {QStringLiteral("--fault"), QStringLiteral(R"({"path": "/i/bad/*", %1})").arg(fault)}) {}
 
-// A stand-in whose pictures below /i/bad/ all fail in the way `fault` (a JSON object's members) says.
-QStringList badPictures(const QString& fault) {
-    return {QStringLiteral("--fault"), QStringLiteral(R"({"path": "/i/bad/*", %1})").arg(fault)};
-}
+    // A picture of the stand-in's, where the logos live.
+    QUrl at(const QString& path) const {
+        return QUrl(standin.apiBase().section(QStringLiteral("/apis/"), 0, 0) + path);
+    }
+
+    StandinProcess standin;
+    ManualClock clock;
+    ImageLoader loader{clock};
+};
 
 } // namespace
 
 TEST(ImageLoaderStandinTest, PictureCostlierToDecodeThanTheBudgetIsRefusedFromItsHeader) {
     // A few hundred kilobytes that would decode to 4096 x 4096 pixels of eight bytes each.
-    StandinProcess standin(QStringLiteral("default.json"), 0, badPictures(R"("hugePicture": true)"));
-    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
-    ManualClock clock;
-    ImageLoader loader(clock);
-    const QUrl huge = pictureAt(standin, "/i/bad/huge.png");
-    const QUrl good = pictureAt(standin, "/i/teamlogos/nba/500/bos.png");
-    loader.load(huge);
-    loader.load(good);
-    waitFor(loader, huge);
-    waitFor(loader, good);
+    BadPictures pictures(R"("hugePicture": true)");
+    ASSERT_TRUE(pictures.standin.isRunning()) << pictures.standin.startupError().toStdString();
+    ImageLoader& loader = pictures.loader;
+    const QUrl huge = pictures.at("/i/bad/huge.png");
+    const QUrl good = pictures.at("/i/teamlogos/nba/500/bos.png");
+    loadAll(loader, {huge, good});
     EXPECT_EQ(loader.state(huge), ImageLoader::State::Failed);
     ASSERT_EQ(loader.state(good), ImageLoader::State::Loaded);
     EXPECT_EQ(loader.image(good)->size(), QSize(64, 64));
 }
 
 TEST(ImageLoaderStandinTest, BodyWithoutALengthIsCutOffAtTheCapEvenWhileTheLoopIsBusy) {
-    StandinProcess standin(QStringLiteral("default.json"), 0, badPictures(R"("streamSeconds": 30)"));
-    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
-    ManualClock clock;
-    ImageLoader loader(clock);
-    const QUrl endless = pictureAt(standin, "/i/bad/endless.png");
-    loader.load(endless);
+    BadPictures pictures(R"("streamSeconds": 30)");
+    ASSERT_TRUE(pictures.standin.isRunning()) << pictures.standin.startupError().toStdString();
+    const QUrl endless = pictures.at("/i/bad/endless.png");
+    pictures.loader.load(endless);
     // The GUI thread busy elsewhere meanwhile: the network must not read on without it.
     QThread::msleep(500);
-    waitFor(loader, endless);
-    EXPECT_EQ(loader.state(endless), ImageLoader::State::Failed);
+    waitFor(pictures.loader, endless);
+    EXPECT_EQ(pictures.loader.state(endless), ImageLoader::State::Failed);
     // The 2 MB cap, a small read buffer and the sockets' own buffers: far less than what the stand-in could
     // send in that time.
-    EXPECT_LT(standin.streamedBytes(), 24 * 1024 * 1024);
+    EXPECT_LT(pictures.standin.streamedBytes(), 24 * 1024 * 1024);
 }
 
 TEST(ImageLoaderStandinTest, TricklingPictureFailsAtTheDeadlineFromItsStart) {
     // A byte every 0.2 s: never silent for long, but minutes for the whole picture.
-    StandinProcess standin(QStringLiteral("default.json"), 0, badPictures(R"("trickleSeconds": 0.2)"));
-    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
-    ManualClock clock;
-    ImageLoader loader(clock);
-    const QUrl slow = pictureAt(standin, "/i/bad/slow.png");
-    loader.load(slow);
+    BadPictures pictures(R"("trickleSeconds": 0.2)");
+    ASSERT_TRUE(pictures.standin.isRunning()) << pictures.standin.startupError().toStdString();
+    const QUrl slow = pictures.at("/i/bad/slow.png");
+    pictures.loader.load(slow);
     spinUntil([] { return false; }, std::chrono::milliseconds(600)); // a few bytes arrive
-    clock.advanceSeconds(14.9);
+    pictures.clock.advanceSeconds(14.9);
     processPendingEvents();
-    EXPECT_EQ(loader.state(slow), ImageLoader::State::Loading);
-    clock.advanceSeconds(0.1);
-    EXPECT_TRUE(
-        spinUntil([&] { return loader.state(slow) == ImageLoader::State::Failed; }, std::chrono::seconds(3)));
+    EXPECT_EQ(pictures.loader.state(slow), ImageLoader::State::Loading);
+    pictures.clock.advanceSeconds(0.1);
+    EXPECT_TRUE(spinUntil([&] { return pictures.loader.state(slow) == ImageLoader::State::Failed; },
+                          std::chrono::seconds(3)));
 }

@@ -3,6 +3,7 @@
 // card with neither period nor clock.
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
+#include "OverlayGallery.h"
 
 #include "notch/CelebrationMotion.h"
 #include "notch/OverlayPanelFrame.h"
@@ -12,8 +13,6 @@
 
 namespace {
 
-const QDateTime galleryNow(QDate(2026, 3, 14), QTime(18, 0), Qt::LocalTime);
-const QColor desktop{0x5a, 0x6b, 0x7c};
 constexpr int panelWidth = 440;
 constexpr int captionWidth = 150;
 
@@ -30,13 +29,6 @@ Game basketball(qint64 away, qint64 home) {
     game.clock = "0:24";
     game.startTime = galleryNow.toUTC().addSecs(-7200);
     return game;
-}
-
-OverlayInputs shown(const Game& game) {
-    OverlayInputs inputs;
-    inputs.displayedGame = game;
-    inputs.isBarVisible = true;
-    return inputs;
 }
 
 void paintPanel(QPainter& painter, const OverlayPanelFrame& frame, double top) {
@@ -81,12 +73,12 @@ QImage celebrationFilm(bool home) {
     const int rows = int(std::size(timeline)) * int(std::size(moments));
     constexpr double rowHeight = OverlayPresentation::celebrationHeight + 10;
     return renderPainted(
-        QSize(captionWidth + panelWidth, int(rows * rowHeight)), desktop, [&](QPainter& painter) {
+        QSize(captionWidth + panelWidth, int(rows * rowHeight)), galleryDesktop, [&](QPainter& painter) {
             CelebrationMotion motion;
             double top = 0;
             for (const Step& step : timeline) {
                 motion.enter(step.phase, CelebrationContent::make(step.phase, event), step.spring, step.at);
-                OverlayInputs inputs = shown(game);
+                OverlayInputs inputs = barShowing(game);
                 inputs.isScoreChangeExpanded = true;
                 inputs.hasScoreEvent = true;
                 inputs.celebrationPhase = step.phase;
@@ -126,10 +118,10 @@ QImage racingStates(const Game& game) {
     expanded.resize(panelSize);
     const double compactHeight = OverlayPresentation::compactHeight;
     return renderPainted(
-        QSize(captionWidth + panelWidth, int(compactHeight + 12 + panelSize.height() + 16)), desktop,
+        QSize(captionWidth + panelWidth, int(compactHeight + 12 + panelSize.height() + 16)), galleryDesktop,
         [&](QPainter& painter) {
             const OverlayPanelFrame compact =
-                OverlayPanelFrame::atRest(shown(game), std::nullopt, galleryNow);
+                OverlayPanelFrame::atRest(barShowing(game), std::nullopt, galleryNow);
             paintPanel(painter, compact, 0);
             caption(painter, 0, compactHeight, QStringLiteral("compact bar"));
             const double top = compactHeight + 12;
@@ -145,10 +137,10 @@ QImage cardWithoutPeriodOrClock() {
     game.period.reset();
     game.clock.reset();
     game.league = *League::withId("nhl"); // a hockey game is in play, not in a timeout, without a situation
-    OverlayInputs inputs = shown(game);
+    OverlayInputs inputs = barShowing(game);
     inputs.isHovered = true;
     const OverlayPanelFrame frame = OverlayPanelFrame::atRest(inputs, std::nullopt, galleryNow);
-    return renderPainted(QSize(captionWidth + panelWidth, int(frame.height) + 16), desktop,
+    return renderPainted(QSize(captionWidth + panelWidth, int(frame.height) + 16), galleryDesktop,
                          [&](QPainter& painter) { paintPanel(painter, frame, 0); });
 }
 

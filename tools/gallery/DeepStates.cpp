@@ -6,6 +6,7 @@
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
 #include "Gate.h"
+#include "OverlayGallery.h"
 
 #include "notch/NotchOverlayView.h"
 #include "notch/OverlayNotifications.h"
@@ -195,7 +196,7 @@ QImage deepState(Leaders leaders, Pointer pointer = Pointer::away) {
         view.pointerMovedTo(view.mapToGlobal(tip->toPoint()));
     }
     const int height = int(view.panelRect().height()) + 16;
-    const QImage image = renderPainted(QSize(440, height), QColor(0x5a, 0x6b, 0x7c), [&](QPainter& painter) {
+    const QImage image = renderPainted(QSize(440, height), galleryDesktop, [&](QPainter& painter) {
         // The view masks itself to its panel, and rendering starts at the masked area's corner.
         const QRegion source = QRegion(0, 0, 440, height) & view.mask();
         view.render(&painter, source.boundingRect().topLeft(), source, QWidget::DrawChildren);

@@ -45,6 +45,20 @@ const GalleryStateRegistration idleEmpty{
         return idleOverlay([](GalleryAppState& app) { app.preferences().setEnabledLeagues({"nba"}); }, false);
     }};
 
+// Each game as the picker lists it and then as a pinned row, one under the other.
+QImage pickerAndPinnedRows(GalleryAppState& app, const QList<Game>& games) {
+    QWidget column;
+    auto* layout = new QVBoxLayout(&column);
+    layout->setContentsMargins(0, 8, 0, 8);
+    for (const Game& game : games) {
+        layout->addWidget(new PickerGameRow(
+            game, [](const Game&) {}, Clock::system()));
+        layout->addWidget(new PinnedGameRow(
+            game, [](const Game&) {}, app.state(), Clock::system()));
+    }
+    return renderWidget(column);
+}
+
 // Rows whose logos are still downloading: each turns a spinner in the logo's place.
 const GalleryStateRegistration loadingLogos{"picker-rows-loading-logos", [] {
                                                 GalleryAppState app;
@@ -59,14 +73,7 @@ const GalleryStateRegistration loadingLogos{"picker-rows-loading-logos", [] {
                                                 game.homeTeam =
                                                     galleryTeam("LAL", "Los Angeles", "552583", "nba", false);
                                                 game.homeTeam.logoURL = galleryPendingLogoURL("home");
-                                                QWidget column;
-                                                auto* layout = new QVBoxLayout(&column);
-                                                layout->setContentsMargins(0, 8, 0, 8);
-                                                layout->addWidget(new PickerGameRow(
-                                                    game, [](const Game&) {}, Clock::system()));
-                                                layout->addWidget(new PinnedGameRow(
-                                                    game, [](const Game&) {}, app.state(), Clock::system()));
-                                                return renderWidget(column);
+                                                return pickerAndPinnedRows(app, {game});
                                             }};
 
 // Races whose left side is too long: it ends short of the status, 6 + spacer + 6 away.
@@ -87,16 +94,7 @@ const GalleryStateRegistration longRaceNames{
         driver.position = 1;
         driver.name = QStringLiteral("Maximilian Alexander von Lengthington-Smythe");
         leader.raceStandings = QList<RaceDriver>{driver};
-        QWidget column;
-        auto* layout = new QVBoxLayout(&column);
-        layout->setContentsMargins(0, 8, 0, 8);
-        for (const Game& game : {venue, leader}) {
-            layout->addWidget(new PickerGameRow(
-                game, [](const Game&) {}, Clock::system()));
-            layout->addWidget(new PinnedGameRow(
-                game, [](const Game&) {}, app.state(), Clock::system()));
-        }
-        return renderWidget(column);
+        return pickerAndPinnedRows(app, {venue, leader});
     }};
 
 } // namespace

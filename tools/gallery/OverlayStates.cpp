@@ -1,5 +1,6 @@
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
+#include "OverlayGallery.h"
 
 #include "notch/OverlayPanelFrame.h"
 #include "notch/TeamColors.h"
@@ -7,9 +8,6 @@
 #include <QPainter>
 
 namespace {
-
-const QDateTime galleryNow(QDate(2026, 3, 14), QTime(18, 0), Qt::LocalTime);
-const QColor desktop{0x5a, 0x6b, 0x7c}; // a desktop behind the black panel
 
 Game teamGame(GameStatus status = GameStatus::inProgress, qint64 away = 2, qint64 home = 3) {
     Game game;
@@ -52,16 +50,9 @@ Game raceGame(GameStatus status) {
     return game;
 }
 
-OverlayInputs shown(const Game& game) {
-    OverlayInputs inputs;
-    inputs.displayedGame = game;
-    inputs.isBarVisible = true;
-    return inputs;
-}
-
 QImage render(const OverlayPanelFrame& frame) {
     const OverlaySections sections = overlaySections(frame.presentation, frame.card, frame.width);
-    return renderPainted(QSize(440, int(frame.height) + 16), desktop, [&](QPainter& painter) {
+    return renderPainted(QSize(440, int(frame.height) + 16), galleryDesktop, [&](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing);
         painter.translate(220, 0);
         paintOverlayPanel(painter, frame, sections, 0);
@@ -73,7 +64,7 @@ QImage atRest(const OverlayInputs& inputs, const std::optional<ScoreEvent>& even
 }
 
 QImage hovered(const Game& game) {
-    OverlayPanelFrame frame = OverlayPanelFrame::atRest(shown(game), std::nullopt, galleryNow);
+    OverlayPanelFrame frame = OverlayPanelFrame::atRest(barShowing(game), std::nullopt, galleryNow);
     frame.compact = CompactRowContent::make(game, true);
     return render(frame);
 }
@@ -84,7 +75,7 @@ QImage celebration(bool home, CelebrationPhase phase) {
     if (!home)
         event.playText =
             QStringLiteral("Goal by J. Harbour from the left circle, assisted by M. Quay and T. Dock");
-    OverlayInputs inputs = shown(game);
+    OverlayInputs inputs = barShowing(game);
     inputs.isScoreChangeExpanded = true;
     inputs.hasScoreEvent = true;
     inputs.celebrationPhase = phase;
@@ -98,7 +89,7 @@ QImage celebration(bool home, CelebrationPhase phase) {
 }
 
 QImage expanded(const Game& game, const std::optional<ScoreEvent>& event = std::nullopt) {
-    OverlayInputs inputs = shown(game);
+    OverlayInputs inputs = barShowing(game);
     inputs.isHovered = true;
     inputs.hasScoreEvent = event.has_value();
     return atRest(inputs, event);
@@ -111,21 +102,22 @@ Game inBreak(GameStatus status, const QString& period) {
     return game;
 }
 
-const GalleryStateRegistration compactTeam{"compact-team-game", [] { return atRest(shown(teamGame())); }};
-const GalleryStateRegistration compactAway{"compact-live-away-advantage",
-                                           [] { return atRest(shown(withAdvantage(teamGame(), true))); }};
-const GalleryStateRegistration compactHome{"compact-live-home-advantage",
-                                           [] { return atRest(shown(withAdvantage(teamGame(), false))); }};
+const GalleryStateRegistration compactTeam{"compact-team-game",
+                                           [] { return atRest(barShowing(teamGame())); }};
+const GalleryStateRegistration compactAway{
+    "compact-live-away-advantage", [] { return atRest(barShowing(withAdvantage(teamGame(), true))); }};
+const GalleryStateRegistration compactHome{
+    "compact-live-home-advantage", [] { return atRest(barShowing(withAdvantage(teamGame(), false))); }};
 const GalleryStateRegistration compactRaceLive{
-    "compact-racing-live", [] { return atRest(shown(raceGame(GameStatus::inProgress))); }};
-const GalleryStateRegistration compactRaceFinal{"compact-racing-final-leader",
-                                                [] { return atRest(shown(raceGame(GameStatus::final_))); }};
+    "compact-racing-live", [] { return atRest(barShowing(raceGame(GameStatus::inProgress))); }};
+const GalleryStateRegistration compactRaceFinal{
+    "compact-racing-final-leader", [] { return atRest(barShowing(raceGame(GameStatus::final_))); }};
 const GalleryStateRegistration compactRaceScheduled{
-    "compact-racing-scheduled", [] { return atRest(shown(raceGame(GameStatus::scheduled))); }};
+    "compact-racing-scheduled", [] { return atRest(barShowing(raceGame(GameStatus::scheduled))); }};
 const GalleryStateRegistration compactHovered{"compact-hovered",
                                               [] { return hovered(withAdvantage(teamGame(), true)); }};
 const GalleryStateRegistration hiddenBar{"hidden-bar", [] {
-                                             OverlayInputs inputs = shown(teamGame());
+                                             OverlayInputs inputs = barShowing(teamGame());
                                              inputs.isBarVisible = false;
                                              return atRest(inputs);
                                          }};
@@ -174,7 +166,7 @@ const GalleryStateRegistration expandedLastScore{"expanded-last-score", [] {
                                                      return expanded(game, scoreEventFor(game, false, 1));
                                                  }};
 const GalleryStateRegistration deepStrip{"deep-action-strip", [] {
-                                             OverlayInputs inputs = shown(teamGame());
+                                             OverlayInputs inputs = barShowing(teamGame());
                                              inputs.isHovered = true;
                                              inputs.isDeepExpanded = true;
                                              return atRest(inputs);

@@ -1,6 +1,7 @@
 #include "GalleryAppState.h"
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
+#include "OverlayGallery.h"
 #include "PickerGallery.h"
 
 #include "notch/GamePickerView.h"
@@ -348,28 +349,25 @@ QImage overlayWithPanels(const OverlayInputs& inputs, const std::map<OverlaySlot
         }
         return QRectF();
     };
-    return renderPainted(
-        QSize(440, int(frame.height) + 16), QColor(0x5a, 0x6b, 0x7c), [&](QPainter& painter) {
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.translate(220, 0);
-            paintOverlayPanel(painter, frame, sections, 0);
-            for (const auto& [slot, widget] : panels) {
-                const QRect rect = placed(slot).translated(-frame.width / 2, 0).toAlignedRect();
-                widget->setAttribute(Qt::WA_DontShowOnScreen);
-                widget->resize(rect.size());
-                widget->show();
-                QApplication::processEvents();
-                widget->render(&painter, rect.topLeft(), QRegion(), QWidget::DrawChildren);
-            }
-        });
+    return renderPainted(QSize(440, int(frame.height) + 16), galleryDesktop, [&](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(220, 0);
+        paintOverlayPanel(painter, frame, sections, 0);
+        for (const auto& [slot, widget] : panels) {
+            const QRect rect = placed(slot).translated(-frame.width / 2, 0).toAlignedRect();
+            widget->setAttribute(Qt::WA_DontShowOnScreen);
+            widget->resize(rect.size());
+            widget->show();
+            QApplication::processEvents();
+            widget->render(&painter, rect.topLeft(), QRegion(), QWidget::DrawChildren);
+        }
+    });
 }
 
 namespace {
 
 OverlayInputs deepInputs(const Game& game, bool jumbo) {
-    OverlayInputs inputs;
-    inputs.displayedGame = game;
-    inputs.isBarVisible = true;
+    OverlayInputs inputs = barShowing(game);
     inputs.isHovered = true;
     inputs.isDeepExpanded = true;
     inputs.isJumboExpanded = jumbo;

@@ -22,6 +22,14 @@ const QByteArray htmlErrorPage = "<!DOCTYPE html>\n<html><head><title>Service Un
                                  "<body><h1>Service Unavailable</h1><p>The server is temporarily unable to "
                                  "service your request.</p></body>"
                                  "</html>\n";
+
+QByteArray pngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
 } // namespace
 
 StandinServer::StandinServer(Scenario scenario, double speed, int latencyMs, bool verbose)
@@ -186,22 +194,14 @@ StandinServer::Reply StandinServer::logo(const QString& path) {
         painter.setBrush(QColor::fromHsv(static_cast<int>(qHash(path) % 360), 170, 210));
         painter.drawEllipse(QRectF(4, 4, 56, 56));
     }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return Reply{200, png, "image/png"};
+    return Reply{200, pngBytes(image), "image/png"};
 }
 
 QByteArray StandinServer::hugePicture() {
     static const QByteArray png = [] {
         QImage image(4096, 4096, QImage::Format_RGBA64);
         image.fill(QColor(200, 40, 40));
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        return bytes;
+        return pngBytes(image);
     }();
     return png;
 }

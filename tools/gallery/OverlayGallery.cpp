@@ -1,0 +1,8 @@
+#include "OverlayGallery.h"
+
+OverlayInputs barShowing(const Game& game) {
+    OverlayInputs inputs;
+    inputs.displayedGame = game;
+    inputs.isBarVisible = true;
+    return inputs;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "notch/OverlayPresenter.h"
+
+#include <QColor>
+#include <QDateTime>
+
+// What the overlay's gallery states share across files.
+
+// The moment the overlay states are rendered at.
+inline const QDateTime galleryNow(QDate(2026, 3, 14), QTime(18, 0), Qt::LocalTime);
+
+// A desktop behind the black panel.
+inline const QColor galleryDesktop{0x5a, 0x6b, 0x7c};
+
+// The bar showing `game`, with no pointer over it.
+OverlayInputs barShowing(const Game& game);
