@@ -29,20 +29,6 @@ protected:
     Game celticsGame, billsGame, redSoxGame;
 };
 
-TEST_F(FavoriteTeamsAcrossLeaguesTest, TeamLoadingKeepsEveryTeamOfEveryLeague) {
-    preferences.setEnabledLeagues({recorded::sharedIdLeagues.begin(), recorded::sharedIdLeagues.end()});
-    QCoro::Task<> load = state.loadAllTeams();
-    int recordedTeams = 0;
-    for (const QString& leagueId : recorded::sharedIdLeagues) {
-        const QList<Team> teams = recorded::teamsOf(state.games().value(leagueId));
-        recordedTeams += teams.size();
-        api.answerTeams(leagueId, teams);
-    }
-    ASSERT_TRUE(load.isReady());
-    EXPECT_EQ(recordedTeams, 22);
-    EXPECT_EQ(state.allTeamsList().size(), 22);
-}
-
 TEST_F(FavoriteTeamsAcrossLeaguesTest, AStarredTeamAloneIsFollowedAndNotifiedAbout) {
     const Team celtics =
         celticsGame.homeTeam.name == "Boston Celtics" ? celticsGame.homeTeam : celticsGame.awayTeam;

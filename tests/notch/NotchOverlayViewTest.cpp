@@ -177,13 +177,15 @@ TEST_F(NotchOverlayViewTest, UnpinActsOnAHalfSecondRestOfAPointerThatMovedOntoIt
     EXPECT_EQ(idsOf(state.pinnedGames()), QStringList{"b"});
 }
 
-TEST_F(NotchOverlayViewTest, UnpinReadsThePointerAgainBeforeActing) {
+TEST_F(NotchOverlayViewTest, InItsWindowTheMaskFitsTheBarAndUnpinReadsThePointerAgainBeforeActing) {
     Hosted hosted(*this);
     FakePointerSource& pointer = hosted.pointer;
     NotchOverlayView* root = hosted.root;
     hosted.window.startTracking();
     pin({hockeyGame("a", 2, 1), hockeyGame("b", 0, 0)});
     settle();
+    EXPECT_EQ(root->size(), overlay_geometry::window.size());
+    expectMaskFitsTheBar(hosted.window.mask(), 34);
     pointer.moveTo(overlay_geometry::inStrip);
     settle(2.5);
     ASSERT_EQ(root->presentation().state, OverlayState::Deep);
@@ -239,14 +241,6 @@ TEST_F(NotchOverlayViewTest, RepublishedPinsWithTheSameScoreCauseNoRepaint) {
     pin({refetched});
     EXPECT_EQ(counter.paints, 0);
     EXPECT_FALSE(view.animationDriver().isTicking());
-}
-
-TEST_F(NotchOverlayViewTest, MaskReachesTheHostingWindow) {
-    Hosted hosted(*this);
-    pin({hockeyGame("a", 2, 1)});
-    settle();
-    EXPECT_EQ(hosted.root->size(), overlay_geometry::window.size());
-    expectMaskFitsTheBar(hosted.window.mask(), 34);
 }
 
 TEST_F(NotchOverlayViewTest, RotationStopsTickingOnceTheEnteringPanelPaintsAtRest) {

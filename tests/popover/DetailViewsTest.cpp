@@ -1,5 +1,7 @@
 // The detail panel's small views as they are laid out and drawn: the error view's retry, the base diamond's
 // frame, the Stats tab's rows and the plays' symbols at the size the plays list draws them.
+#include "ChildWithText.h"
+
 #include "platform/IconFont.h"
 #include "popover/BaseDiamondView.h"
 #include "popover/ErrorView.h"
@@ -15,27 +17,11 @@
 
 namespace {
 
-QAbstractButton* retryButton(const QWidget& view) {
-    for (QAbstractButton* button : view.findChildren<QAbstractButton*>()) {
-        if (button->text() == "Retry")
-            return button;
-    }
-    return nullptr;
-}
-
-QLabel* labelWithText(const QWidget& root, const QString& text) {
-    for (QLabel* label : root.findChildren<QLabel*>()) {
-        if (label->text() == text)
-            return label;
-    }
-    return nullptr;
-}
-
 TEST(ErrorViewTest, RetryIsOfferedOnlyWithARetryAction) {
     ErrorView bare("HTTP error: 503", {});
     bare.show();
-    EXPECT_EQ(retryButton(bare), nullptr);
-    EXPECT_NE(labelWithText(bare, "Something went wrong"), nullptr);
+    EXPECT_EQ(childWithText<QAbstractButton>(bare, "Retry"), nullptr);
+    EXPECT_NE(childWithText<QLabel>(bare, "Something went wrong"), nullptr);
     // Nothing the user can press may run the absent action.
     for (QAbstractButton* button : bare.findChildren<QAbstractButton*>())
         EXPECT_NO_THROW(button->click());
@@ -43,7 +29,7 @@ TEST(ErrorViewTest, RetryIsOfferedOnlyWithARetryAction) {
     int retries = 0;
     ErrorView withRetry("HTTP error: 503", [&retries] { ++retries; });
     withRetry.show();
-    QAbstractButton* retry = retryButton(withRetry);
+    QAbstractButton* retry = childWithText<QAbstractButton>(withRetry, "Retry");
     ASSERT_NE(retry, nullptr);
     retry->click();
     EXPECT_EQ(retries, 1);
@@ -77,9 +63,9 @@ TEST(PlayerStatsViewTest, ARowsColumnsStartAtItsTop) {
     view.resize(420, 400);
     view.show();
     QTest::qWait(0);
-    const QLabel* name = labelWithText(view, "Jay Harper");
-    const QLabel* position = labelWithText(view, "F");
-    const QLabel* firstStat = labelWithText(view, "AST");
+    const QLabel* name = childWithText<QLabel>(view, "Jay Harper");
+    const QLabel* position = childWithText<QLabel>(view, "F");
+    const QLabel* firstStat = childWithText<QLabel>(view, "AST");
     ASSERT_TRUE(name && position && firstStat);
     const QWidget* row = name->parentWidget();
     EXPECT_EQ(name->mapTo(row, QPoint()).y(), firstStat->mapTo(row, QPoint()).y());

@@ -1,5 +1,6 @@
 // The widgets wired to their models: the popover's strips and sections, a row's menu and copy, and the
 // detail view across a load.
+#include "ChildWithText.h"
 #include "StubAppState.h"
 #include "TaskRunner.h"
 #include "TestGames.h"
@@ -114,12 +115,9 @@ TEST_F(PopoverViewsTest, RoomToSpareStaysOutOfTheHeaderAndFooter) {
     popover.show();
     processPendingEvents();
     for (const QString text : {"Glimmerbox", "Offline"}) {
-        const QWidget* bar = nullptr;
-        for (const QLabel* label : popover.findChildren<QLabel*>()) {
-            if (label->text() == text)
-                bar = label->parentWidget();
-        }
-        ASSERT_NE(bar, nullptr) << text.toStdString();
+        const QLabel* label = childWithText<QLabel>(popover, text);
+        ASSERT_NE(label, nullptr) << text.toStdString();
+        const QWidget* bar = label->parentWidget();
         EXPECT_EQ(bar->height(), bar->sizeHint().height()) << text.toStdString();
     }
 }
@@ -192,11 +190,7 @@ TEST_F(PopoverViewsTest, DetailViewLoadsWhenShownAndShowsTheErrorWithRetry) {
     EXPECT_EQ(view.panel().body(), DetailBody::error);
     EXPECT_TRUE(view.panel().isRefreshEnabled());
     EXPECT_TRUE(showsText(view, "HTTP error: 503"));
-    QAbstractButton* retry = nullptr;
-    for (QAbstractButton* button : view.findChildren<QAbstractButton*>()) {
-        if (button->text() == "Retry")
-            retry = button;
-    }
+    QAbstractButton* retry = childWithText<QAbstractButton>(view, "Retry");
     ASSERT_NE(retry, nullptr);
     retry->click();
     processPendingEvents();

@@ -1,3 +1,4 @@
+#include "ChildWithText.h"
 #include "ManualClock.h"
 #include "MemorySettingsStore.h"
 
@@ -6,8 +7,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-
-#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -20,11 +19,7 @@ protected:
     ManualClock clock;
     OnboardingView view{0, [this] { ++completions; }, OnboardingPage::pages(), defaults, clock};
 
-    QPushButton* button(const QString& text) const {
-        const QList<QPushButton*> buttons = view.findChildren<QPushButton*>();
-        const auto found = std::ranges::find(buttons, text, &QPushButton::text);
-        return found == buttons.end() ? nullptr : *found;
-    }
+    QPushButton* button(const QString& text) const { return childWithText<QPushButton>(view, text); }
     // The colour painted at a point of a widget.
     static QColor pixelAt(QWidget& widget, QPoint point) {
         return widget.grab().toImage().pixelColor(point * widget.devicePixelRatioF());
@@ -112,10 +107,9 @@ TEST_F(OnboardingViewTest, TheLastPageSaysWhereTheScoresAreAndEveryDescriptionSh
     view.resize(500, 500);
     view.show();
     for (const OnboardingPage& page : OnboardingPage::pages()) {
-        const QList<QLabel*> labels = view.findChildren<QLabel*>();
-        const auto description = std::ranges::find(labels, page.description, &QLabel::text);
-        ASSERT_NE(description, labels.end());
-        EXPECT_GE((*description)->height(), (*description)->heightForWidth((*description)->width()))
+        const QLabel* description = childWithText<QLabel>(view, page.description);
+        ASSERT_NE(description, nullptr);
+        EXPECT_GE(description->height(), description->heightForWidth(description->width()))
             << page.title.toStdString();
         view.goForward();
     }

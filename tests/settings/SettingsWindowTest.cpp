@@ -1,3 +1,4 @@
+#include "ChildWithText.h"
 #include "SettingsFixture.h"
 
 #include "settings/AdvancedSettingsView.h"
@@ -32,20 +33,6 @@ protected:
     SettingsWindowController windows{[this](AppState&) { return services; }};
     SettingsController controller{services};
 };
-
-// The button or section with this text.
-template <typename Widget>
-Widget* withText(QWidget* parent, const QString& text) {
-    for (Widget* widget : parent->findChildren<Widget*>()) {
-        if constexpr (std::is_same_v<Widget, QGroupBox>) {
-            if (widget->title() == text)
-                return widget;
-        } else if (widget->text() == text) {
-            return widget;
-        }
-    }
-    return nullptr;
-}
 
 // One notch of the wheel towards the user over the middle of `control`.
 void turnWheelOver(QWidget* control) {
@@ -117,17 +104,17 @@ TEST_F(SettingsWindowTest, ClosingTheWindowSavesChangesThatWaitedForALaterSave) 
 TEST_F(SettingsWindowTest, NotificationSectionsGreyOutWhileOffAndTheThresholdFollowsCloseGames) {
     NotificationSettingsView view(controller);
     view.show();
-    QGroupBox* events = withText<QGroupBox>(&view, "Game Events");
+    QGroupBox* events = childWithText<QGroupBox>(view, "Game Events");
     ASSERT_NE(events, nullptr);
     auto* threshold = view.findChild<QSpinBox*>();
     EXPECT_TRUE(events->isEnabled());
     EXPECT_EQ(threshold->text(), "Threshold: 7 pts");
 
-    withText<QCheckBox>(&view, "Enable notifications")->click();
+    childWithText<QCheckBox>(view, "Enable notifications")->click();
     EXPECT_FALSE(preferences.notificationsEnabled());
     EXPECT_TRUE(hasSavedDocument());
     for (const char* title : {"Game Events", "Filter", "Quiet Hours"})
-        EXPECT_FALSE(withText<QGroupBox>(&view, title)->isEnabled()) << title;
+        EXPECT_FALSE(childWithText<QGroupBox>(view, title)->isEnabled()) << title;
     EXPECT_TRUE(preferences.notifyGameStart()) << "the stored choices stay";
 
     preferences.setNotifyCloseGame(false);
@@ -150,12 +137,12 @@ TEST_F(SettingsWindowTest, SteppersStopAtTheirBoundsAndDependentControlsFollowTh
             << stepper->prefix().toStdString();
     }
 
-    QCheckBox* expand = withText<QCheckBox>(&view, "Expand on hover");
+    QCheckBox* expand = childWithText<QCheckBox>(view, "Expand on hover");
     preferences.setUseNotch(false);
     EXPECT_FALSE(expand->isEnabled());
     EXPECT_TRUE(expand->isChecked()) << "greyed, its value kept";
 
-    QCheckBox* reminders = withText<QCheckBox>(&view, "Add game reminders");
+    QCheckBox* reminders = childWithText<QCheckBox>(view, "Add game reminders");
     preferences.setCalendarSyncEnabled(true);
     preferences.setAddGameReminders(false);
     EXPECT_TRUE(reminders->isEnabled());
@@ -263,7 +250,7 @@ TEST_F(SettingsWindowTest, ResetRunsOnlyOnceConfirmed) {
     EXPECT_TRUE(preferences.busyMode());
 
     box = view.confirmReset();
-    withText<QPushButton>(box, "Reset")->click();
+    childWithText<QPushButton>(*box, "Reset")->click();
     processPendingEvents();
     EXPECT_FALSE(preferences.busyMode());
     EXPECT_FALSE(UserPreferences(settings).busyMode());

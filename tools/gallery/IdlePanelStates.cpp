@@ -45,6 +45,16 @@ const GalleryStateRegistration idleEmpty{
         return idleOverlay([](GalleryAppState& app) { app.preferences().setEnabledLeagues({"nba"}); }, false);
     }};
 
+// A game of `league` that starts in an hour.
+Game startingInAnHour(const GalleryAppState& app, const QString& id, const QString& league) {
+    Game game;
+    game.id = id;
+    game.league = *League::withId(league);
+    game.status = GameStatus::scheduled;
+    game.startTime = app.now().addSecs(3600).toUTC();
+    return game;
+}
+
 // Each game as the picker lists it and then as a pinned row, one under the other.
 QImage pickerAndPinnedRows(GalleryAppState& app, const QList<Game>& games) {
     QWidget column;
@@ -62,11 +72,7 @@ QImage pickerAndPinnedRows(GalleryAppState& app, const QList<Game>& games) {
 // Rows whose logos are still downloading: each turns a spinner in the logo's place.
 const GalleryStateRegistration loadingLogos{"picker-rows-loading-logos", [] {
                                                 GalleryAppState app;
-                                                Game game;
-                                                game.id = QStringLiteral("loading");
-                                                game.league = *League::withId(QStringLiteral("nba"));
-                                                game.status = GameStatus::scheduled;
-                                                game.startTime = app.now().addSecs(3600).toUTC();
+                                                Game game = startingInAnHour(app, "loading", "nba");
                                                 game.awayTeam =
                                                     galleryTeam("BOS", "Boston", "007A33", "nba", false);
                                                 game.awayTeam.logoURL = galleryPendingLogoURL("away");
@@ -80,11 +86,7 @@ const GalleryStateRegistration loadingLogos{"picker-rows-loading-logos", [] {
 const GalleryStateRegistration longRaceNames{
     "picker-rows-long-race-names", [] {
         GalleryAppState app;
-        Game venue;
-        venue.id = QStringLiteral("venue");
-        venue.league = *League::withId(QStringLiteral("f1"));
-        venue.status = GameStatus::scheduled;
-        venue.startTime = app.now().addSecs(3600).toUTC();
+        Game venue = startingInAnHour(app, "venue", "f1");
         venue.venue = QStringLiteral("Autodromo Internazionale del Mugello e della Toscana");
         Game leader = venue;
         leader.id = QStringLiteral("leader");
