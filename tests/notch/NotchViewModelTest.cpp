@@ -38,6 +38,17 @@ protected:
         processPendingEvents();
     }
     QString shownId() const { return model.displayedGame() ? model.displayedGame()->id : QString(); }
+    // Asks for the deep card and waits out its delay.
+    void openDeepCard() {
+        model.scheduleDeepExpand();
+        clock.advanceSeconds(2.0);
+    }
+    QStringList leaderNames() const {
+        QStringList names;
+        for (const TopScorer& scorer : model.topScorers())
+            names.append(scorer.playerName);
+        return names;
+    }
 
     NotchViewModel model{state, api, preferences, clock};
     std::vector<std::pair<Phase, ChangeAnimation>> phases;
@@ -102,8 +113,7 @@ TEST_F(NotchViewModelTest, BusyModeSilencesButStillRemembersScores) {
     preferences.setBusyMode(true);
     pin({liveGame("a", 7, 0), other});
     EXPECT_EQ(model.celebrationPhase(), Phase::none);
-    model.scheduleDeepExpand();
-    clock.advanceSeconds(2.0);
+    openDeepCard();
     EXPECT_FALSE(model.isDeepExpanded());
     clock.advanceSeconds(8.0);
     EXPECT_EQ(shownId(), "b") << "the rotation started before busy mode keeps running";
@@ -202,8 +212,7 @@ TEST_F(NotchViewModelTest, ASinglePinWalksThroughItsLeagueByStartTime) {
 TEST_F(NotchViewModelTest, LeadersAreCachedPerGameAndOnlyShownUnderTheirOwnGame) {
     const QList<Game> pins{liveGame("a", 0, 0), liveGame("b", 0, 0)};
     pin(pins);
-    model.scheduleDeepExpand();
-    clock.advanceSeconds(2.0);
+    openDeepCard();
     EXPECT_TRUE(model.isDeepExpanded());
     EXPECT_TRUE(model.isLoadingLeaders());
 
@@ -215,20 +224,18 @@ TEST_F(NotchViewModelTest, LeadersAreCachedPerGameAndOnlyShownUnderTheirOwnGame)
 
     // Back to a while b's fetch runs: a's cached players, and the cache hit clears the spinner.
     model.navigate(SwipeDirection::left);
-    ASSERT_EQ(model.topScorers().size(), 1);
-    EXPECT_EQ(model.topScorers().first().playerName, "Player A");
+    EXPECT_EQ(leaderNames(), QStringList{"Player A"});
     EXPECT_FALSE(model.isLoadingLeaders());
     api.answerTopScorers("b", scorers("Player B"));
-    EXPECT_EQ(model.topScorers().first().playerName, "Player A");
+    EXPECT_EQ(leaderNames(), QStringList{"Player A"});
     model.navigate(SwipeDirection::left);
-    EXPECT_EQ(model.topScorers().first().playerName, "Player B");
+    EXPECT_EQ(leaderNames(), QStringList{"Player B"});
     EXPECT_EQ(api.requestCount(FakeScoresService::Kind::topScorers), 2);
 
     model.collapseDeep();
     EXPECT_TRUE(model.topScorers().isEmpty());
     const int requests = api.requestCount(FakeScoresService::Kind::topScorers);
-    model.scheduleDeepExpand();
-    clock.advanceSeconds(2.0);
+    openDeepCard();
     EXPECT_EQ(api.requestCount(FakeScoresService::Kind::topScorers), requests);
     EXPECT_FALSE(model.isLoadingLeaders());
 
@@ -266,8 +273,7 @@ TEST_F(NotchViewModelTest, UnpinningShowsTheFirstRemainingPinAndTheLastLeavesNot
     pin(state.pinnedGames());
     EXPECT_EQ(shownId(), "b");
 
-    model.scheduleDeepExpand();
-    clock.advanceSeconds(2.0);
+    openDeepCard();
     model.scheduleJumboExpand();
     clock.advanceSeconds(0.5);
     model.unpinGame(liveGame("b", 0, 0));
@@ -280,8 +286,7 @@ TEST_F(NotchViewModelTest, UnpinningShowsTheFirstRemainingPinAndTheLastLeavesNot
 TEST_F(NotchViewModelTest, APickWithTheCardOpenBringsThePickedGamesLeaders) {
     using Kind = FakeScoresService::Kind;
     pin({liveGame("a", 0, 0), liveGame("b", 0, 0), liveGame("c", 0, 0)});
-    model.scheduleDeepExpand();
-    clock.advanceSeconds(2.0);
+    openDeepCard();
     ASSERT_TRUE(model.isLoadingLeaders());
 
     // Picked while a's fetch runs: b's leaders are asked for, and a's answer shows nowhere.
@@ -291,8 +296,7 @@ TEST_F(NotchViewModelTest, APickWithTheCardOpenBringsThePickedGamesLeaders) {
     EXPECT_TRUE(model.topScorers().isEmpty());
     EXPECT_TRUE(model.isLoadingLeaders());
     api.answerTopScorers("b", scorers("Player B"));
-    ASSERT_EQ(model.topScorers().size(), 1);
-    EXPECT_EQ(model.topScorers().first().playerName, "Player B");
+    EXPECT_EQ(leaderNames(), QStringList{"Player B"});
     EXPECT_FALSE(model.isLoadingLeaders());
 
     // From b's players to c, not yet fetched: b's players leave at once and the spinner shows.
@@ -301,8 +305,7 @@ TEST_F(NotchViewModelTest, APickWithTheCardOpenBringsThePickedGamesLeaders) {
     EXPECT_TRUE(model.isLoadingLeaders());
     // Back to a, cached: its players at once, no request, no spinner, though c's fetch still runs.
     model.selectGame(liveGame("a", 0, 0));
-    ASSERT_EQ(model.topScorers().size(), 1);
-    EXPECT_EQ(model.topScorers().first().playerName, "Player A");
+    EXPECT_EQ(leaderNames(), QStringList{"Player A"});
     EXPECT_FALSE(model.isLoadingLeaders());
     EXPECT_EQ(api.requestCount(Kind::topScorers), 3);
     // A race has no leaders: nothing to wait for.
@@ -316,8 +319,7 @@ TEST_F(NotchViewModelTest, APinnedListThatSwapsTheShownGameUnderTheOpenCardLoads
     const Game a = liveGame("a", 0, 0), b = liveGame("b", 0, 0), c = liveGame("c", 0, 0);
     pin({a, b, c});
     model.navigate(SwipeDirection::right);
-    model.scheduleDeepExpand();
-    clock.advanceSeconds(2.0);
+    openDeepCard();
     ASSERT_EQ(shownId(), "c");
     ASSERT_TRUE(model.isLoadingLeaders());
 
@@ -330,25 +332,23 @@ TEST_F(NotchViewModelTest, APinnedListThatSwapsTheShownGameUnderTheOpenCardLoads
     EXPECT_TRUE(model.topScorers().isEmpty());
     api.answerTopScorers("b", scorers("Player B"));
     EXPECT_FALSE(model.isLoadingLeaders());
-    EXPECT_EQ(model.topScorers().first().playerName, "Player B");
+    EXPECT_EQ(leaderNames(), QStringList{"Player B"});
 
     // A republished list keeping b asks for nothing more.
     pin({b, c});
     EXPECT_EQ(api.requestCount(Kind::topScorers), 2);
-    EXPECT_EQ(model.topScorers().first().playerName, "Player B");
+    EXPECT_EQ(leaderNames(), QStringList{"Player B"});
 }
 
 TEST_F(NotchViewModelTest, TheDeepCardNeverOpensWithoutAGame) {
-    model.scheduleDeepExpand();
-    clock.advanceSeconds(2.0);
+    openDeepCard();
     EXPECT_FALSE(model.isDeepExpanded()) << "nothing pinned, nothing shown";
     model.selectGame(liveGame("a", 0, 0)); // a pick in the idle panel
     processPendingEvents();
     EXPECT_FALSE(model.isDeepExpanded());
 
     // The last pin leaving with the card open closes it, so a later pick does not open it at once.
-    model.scheduleDeepExpand();
-    clock.advanceSeconds(2.0);
+    openDeepCard();
     ASSERT_TRUE(model.isDeepExpanded());
     pin({});
     EXPECT_FALSE(model.isDeepExpanded());

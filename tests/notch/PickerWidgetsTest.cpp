@@ -133,17 +133,6 @@ TEST_F(PickerWidgetsTest, UnpinButtonRemovesInPlaceWithoutSelecting) {
     EXPECT_EQ(selected, QStringList{"two"});
 }
 
-TEST_F(PickerWidgetsTest, UnpinHoverEasesTheButtonColoursInAboutAQuarterSecond) {
-    PinnedGameRow row(
-        game("a", "nba", GameStatus::scheduled), [](const Game&) {}, state, clock);
-    row.setUnpinHovered(true);
-    EXPECT_LT(row.unpinHoverBlend(), 0.05);
-    clock.advanceSeconds(0.08);
-    EXPECT_GT(row.unpinHoverBlend(), 0.3);
-    clock.advanceSeconds(0.2);
-    EXPECT_NEAR(row.unpinHoverBlend(), 1.0, 0.01);
-}
-
 TEST_F(PickerWidgetsTest, SelectHoverOpensTheJumboPickerOnlyAfterHalfASecond) {
     NotchViewModel model{state, api, preferences, clock};
     SelectControl select([&] { model.scheduleJumboExpand(); }, [&] { model.cancelJumboExpand(); });
@@ -200,10 +189,18 @@ int widestDarkGap(const QImage& image) {
 
 } // namespace
 
-TEST_F(PickerWidgetsTest, APinnedRowSelectsFromItsGamePartOnlyNotFromItsPadding) {
+TEST_F(PickerWidgetsTest, APinnedRowEasesItsUnpinHoverInAQuarterSecondAndSelectsFromItsGamePartOnly) {
     PinnedGameRow row(
         game("a", "nba", GameStatus::scheduled), [this](const Game& chosen) { selected.append(chosen.id); },
         state, clock);
+    row.setUnpinHovered(true);
+    EXPECT_LT(row.unpinHoverBlend(), 0.05);
+    clock.advanceSeconds(0.08);
+    EXPECT_GT(row.unpinHoverBlend(), 0.3);
+    clock.advanceSeconds(0.2);
+    EXPECT_NEAR(row.unpinHoverBlend(), 1.0, 0.01);
+
+    // Not from its padding.
     showRow(row);
     const int middle = row.height() / 2;
     QTest::mouseClick(&row, Qt::LeftButton, {}, QPoint(6 + 8, middle));      // the card's side padding
