@@ -82,7 +82,7 @@ protected:
 
 } // namespace
 
-TEST_F(NotificationServiceTest, EachKindHasItsIdentifierTitleBodyAndCategory) {
+TEST_F(NotificationServiceTest, EachKindHasItsIdentifierTitleBodyAndCategoryAndAScoreNamesTheTeamThatScored) {
     service.sendGameStartNotification(game());
     service.sendGameEndNotification(game());
     service.sendCloseGameNotification(game(99, 102, "Q4"));
@@ -107,9 +107,9 @@ TEST_F(NotificationServiceTest, EachKindHasItsIdentifierTitleBodyAndCategory) {
                   // Whole seconds since 1970 in the identifier, the fraction dropped.
                   "score-401810001-1773511200 | BOS Scores! | BOS 13 - 14 LAL | -",
               }));
-}
 
-TEST_F(NotificationServiceTest, ScoreChangeNamesTheTeamWhoseScoreRoseAndIgnoresCorrections) {
+    // A score names the team whose score rose; corrections send nothing.
+    notifier.requests.clear();
     service.sendScoreChangeNotification(game(17, 10), game(14, 10));
     service.sendScoreChangeNotification(game(17, 13), game(14, 10)); // both rose: home first
     // A correction, no change, or no previous copy sends nothing.

@@ -136,9 +136,10 @@ TEST_F(PopoverViewsTest, AHiddenPopoverBuildsNothingUntilItIsShown) {
     EXPECT_EQ(all<GameRowView>(popover).first(), shown) << "nothing changed: nothing rebuilt";
 }
 
-TEST_F(PopoverViewsTest, RowMenuPinsCopiesAndOffersAnInertBroadcastEntry) {
+TEST_F(PopoverViewsTest, RowMenuPinsCopiesAndOffersAnInertBroadcastEntryAndAClickOpensTheGamesDetail) {
     Game scheduled = game("401");
     scheduled.broadcast = "Channel 9";
+    app.state.setGames({{"nba", {scheduled}}});
     GameRowView row(scheduled, false, services);
     std::unique_ptr<QMenu> menu = row.buildContextMenu();
     ASSERT_EQ(menu->actions().at(3)->text(), "Watch on Channel 9");
@@ -150,6 +151,19 @@ TEST_F(PopoverViewsTest, RowMenuPinsCopiesAndOffersAnInertBroadcastEntry) {
 
     row.copyScore();
     EXPECT_EQ(QApplication::clipboard()->text(), "Team away-401 vs Team home-401: AWA 0 - 0 HOM");
+
+    row.show();
+    // The click lands on the score's text, which leaves it to the row.
+    QWidget* text = row.childAt(row.rect().center());
+    ASSERT_NE(text, nullptr);
+    QTest::mouseClick(text, Qt::LeftButton, {}, text->rect().center());
+    QDialog* sheet = row.window()->findChild<QDialog*>();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->isModal());
+    const QList<GameDetailView*> views = sheet->findChildren<GameDetailView*>();
+    ASSERT_EQ(views.size(), 1);
+    EXPECT_EQ(views[0]->gameId(), "401");
+    sheet->close();
 }
 
 TEST_F(PopoverViewsTest, ARowsOpenMenuOutlivesTheRepublishedPinsAndTheRebuildFollowsItsClosing) {
@@ -202,23 +216,6 @@ TEST_F(PopoverViewsTest, DetailViewLoadsWhenShownAndShowsTheErrorWithRetry) {
     view.show();
     processPendingEvents();
     EXPECT_EQ(detailService.requestCount(FakeScoresService::Kind::gameDetail), 2);
-}
-
-TEST_F(PopoverViewsTest, ClickingARowOpensTheDetailSheetForItsGame) {
-    app.state.setGames({{"nba", {game("401")}}});
-    GameRowView row(game("401"), false, services);
-    row.show();
-    // The click lands on the score's text, which leaves it to the row.
-    QWidget* text = row.childAt(row.rect().center());
-    ASSERT_NE(text, nullptr);
-    QTest::mouseClick(text, Qt::LeftButton, {}, text->rect().center());
-    QDialog* sheet = row.window()->findChild<QDialog*>();
-    ASSERT_NE(sheet, nullptr);
-    EXPECT_TRUE(sheet->isModal());
-    const QList<GameDetailView*> views = sheet->findChildren<GameDetailView*>();
-    ASSERT_EQ(views.size(), 1);
-    EXPECT_EQ(views[0]->gameId(), "401");
-    sheet->close();
 }
 
 } // namespace

@@ -103,15 +103,6 @@ TEST_F(ESPNAPIServiceTest, CachedScoreboardAnswersWithoutRequestUntilItExpires) 
     EXPECT_EQ(afterTheStep.value().first().lastUpdate, clock.now());
 }
 
-TEST_F(ESPNAPIServiceTest, DefaultScenarioMapsIntoGamesForEveryLeague) {
-    for (const auto& [id, count] : QList<std::pair<QString, qsizetype>>{
-             {"nba", 3}, {"nfl", 2}, {"nhl", 1}, {"epl", 2}, {"f1", 1}, {"atp", 2}}) {
-        const auto games = scoreboard(id);
-        ASSERT_TRUE(games.ok()) << id.toStdString();
-        EXPECT_EQ(games.value().size(), count) << id.toStdString();
-    }
-}
-
 // The offline run's scores: each scripted basket or kick comes with a last play of the side that scored, so a
 // celebration's caption names the right team.
 TEST_F(ESPNAPIServiceTest, ScriptedScoresComeWithAPlayOfTheTeamThatScored) {
@@ -138,7 +129,14 @@ TEST_F(ESPNAPIServiceTest, ScriptedScoresComeWithAPlayOfTheTeamThatScored) {
     EXPECT_EQ(lastPlayTeam("nfl", "401820001"), "6");
 }
 
-TEST_F(ESPNAPIServiceTest, SummaryFetchedForTheDetailServesTheTopScorers) {
+TEST_F(ESPNAPIServiceTest, DefaultScenarioMapsEveryLeagueAndTheDetailsSummaryServesTheTopScorers) {
+    for (const auto& [id, count] : QList<std::pair<QString, qsizetype>>{
+             {"nba", 3}, {"nfl", 2}, {"nhl", 1}, {"epl", 2}, {"f1", 1}, {"atp", 2}}) {
+        const auto games = scoreboard(id);
+        ASSERT_TRUE(games.ok()) << id.toStdString();
+        EXPECT_EQ(games.value().size(), count) << id.toStdString();
+    }
+
     const auto detail = await(service->fetchGameDetail("401810001", leagueWithId("nba")));
     ASSERT_TRUE(detail.ok());
     EXPECT_EQ(detail.value().game.awayTeam.abbreviation, u"BOS");
@@ -150,22 +148,13 @@ TEST_F(ESPNAPIServiceTest, SummaryFetchedForTheDetailServesTheTopScorers) {
     EXPECT_EQ(requestsOf("basketball/nba/summary?event=401810001"), 1);
 }
 
-TEST_F(ESPNAPIServiceTest, GameIdIsPercentEncodedSoItCannotChangeTheQuery) {
+TEST_F(ESPNAPIServiceTest, RequestsEncodeTheGameIdNameTheLocalDayInAsciiDigitsAndTakeUnknownLeaguesAsNfl) {
     const auto detail = await(service->fetchGameDetail("401&event=401810001 #x", leagueWithId("nba")));
     EXPECT_EQ(requestsOf("basketball/nba/summary?event=401%26event%3D401810001%20%23x"), 1);
     // The stand-in read the whole id as one event, which it does not know.
     ASSERT_FALSE(detail.ok());
     EXPECT_EQ(detail.error(), APIError::httpError(404));
-}
 
-TEST_F(ESPNAPIServiceTest, UnknownLeagueIsFetchedUnderNfl) {
-    League unknown = leagueWithId("nba");
-    unknown.id = QStringLiteral("xfl");
-    EXPECT_TRUE(await(service->fetchScoreboard(unknown)).ok());
-    EXPECT_EQ(requestsOf("football/nfl/scoreboard"), 1);
-}
-
-TEST_F(ESPNAPIServiceTest, DatedScoreboardSendsTheLocalDayInAsciiDigits) {
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt)); // a locale with its own digits
     const QDateTime lateEvening(QDate(2026, 3, 14), QTime(23, 30), Qt::LocalTime);
@@ -174,9 +163,13 @@ TEST_F(ESPNAPIServiceTest, DatedScoreboardSendsTheLocalDayInAsciiDigits) {
               u"09870102");
     const auto games = scoreboard("nba", lateEvening);
     QLocale::setDefault(previous);
-
     ASSERT_TRUE(games.ok());
     EXPECT_EQ(requestsOf("basketball/nba/scoreboard?dates=20260314"), 1);
+
+    League unknown = leagueWithId("nba");
+    unknown.id = QStringLiteral("xfl");
+    EXPECT_TRUE(await(service->fetchScoreboard(unknown)).ok());
+    EXPECT_EQ(requestsOf("football/nfl/scoreboard"), 1);
 }
 
 TEST_F(ESPNAPIServiceTest, TeamListsAskForFourHundredInCollegeLeaguesFiftyElsewhereAndNoneInTennis) {
@@ -275,17 +268,14 @@ TEST(ESPNAPIServiceLargeReplyTest, AReplyOfManySlicesIsReadWholeAndInOrder) {
         ASSERT_EQ(games.value().at(i).id, QString::number(i));
 }
 
-TEST_F(ESPNAPIServiceFaultTest, TricklingReplyEndsInATimeOutAtTheDeadlineFromItsStart) {
-    // A byte every 0.2 s never leaves the line silent for long, but the whole reply takes minutes.
-    ESPNAPIService impatient(cache, clock, standin.apiBase(), 1s);
-    expectTimedOutAndUncached(await(impatient.fetchTeams(leagueWithId("wnba"))),
-                              "/basketball/wnba/teams?limit=50");
-}
-
-TEST_F(ESPNAPIServiceFaultTest, StallEndsInATimeOutError) {
-    ESPNAPIService impatient(cache, clock, standin.apiBase(), 300ms);
-    expectTimedOutAndUncached(await(impatient.fetchScoreboard(leagueWithId("wnba"))),
+TEST_F(ESPNAPIServiceFaultTest, StalledAndTricklingRepliesEndInATimeOutAtTheDeadlineFromTheirStart) {
+    ESPNAPIService stalled(cache, clock, standin.apiBase(), 300ms);
+    expectTimedOutAndUncached(await(stalled.fetchScoreboard(leagueWithId("wnba"))),
                               "/basketball/wnba/scoreboard");
+    // A byte every 0.2 s never leaves the line silent for long, but the whole reply takes minutes.
+    ESPNAPIService trickling(cache, clock, standin.apiBase(), 1s);
+    expectTimedOutAndUncached(await(trickling.fetchTeams(leagueWithId("wnba"))),
+                              "/basketball/wnba/teams?limit=50");
 }
 
 TEST(ESPNAPIServiceStreamTest, ReplyWithoutALengthIsCutOffAtTheLimitEvenWhileTheLoopIsBusy) {

@@ -69,7 +69,7 @@ TEST_F(AppDelegateTest, SetUpRunsAfterTheLaunchCallbackReturnsThenFetchesThenArm
                                        "scheduleFullRefresh", "loadAllTeams"}));
 }
 
-TEST_F(AppDelegateTest, StatusItemShowsTheSymbolWithoutTextAndThePopoverIsBuiltButNeverShown) {
+TEST_F(AppDelegateTest, StatusItemShowsTheSymbolWithoutTextAndThePopoverShowsOnlyThroughTheToggle) {
     AppDelegate& shell = launch();
     ASSERT_NE(shell.statusItem(), nullptr);
     EXPECT_FALSE(shell.statusItem()->icon().isNull());
@@ -83,10 +83,8 @@ TEST_F(AppDelegateTest, StatusItemShowsTheSymbolWithoutTextAndThePopoverIsBuiltB
     emit core.isNetworkAvailableChanged();
     processPendingEvents();
     EXPECT_EQ(shell.statusItem()->icon().cacheKey(), key);
-}
 
-TEST_F(AppDelegateTest, TheUnconnectedToggleShowsThePopoverWithAFreshFetchAndClosesIt) {
-    AppDelegate& shell = launch();
+    // The unconnected toggle shows it with a fresh fetch and closes it.
     EXPECT_FALSE(log.contains("createOnboardingWindow")) << "onboarding was completed before";
     log.clear();
     shell.togglePopover();
@@ -97,7 +95,8 @@ TEST_F(AppDelegateTest, TheUnconnectedToggleShowsThePopoverWithAFreshFetchAndClo
     EXPECT_EQ(log.size(), 2) << "closing fetches nothing";
 }
 
-TEST_F(AppDelegateTest, OverlayHangsFromTheTopCentreOfThePrimaryScreenOrSitsAtTheOrigin) {
+TEST_F(AppDelegateTest,
+       OverlayHangsFromTheTopCentreOfThePrimaryScreenOrSitsAtTheOriginAndOnlyWithItsSetting) {
     preferences.setUseNotch(true);
     AppDelegate& shell = launch();
     ASSERT_TRUE(windows.overlayGeometry);
@@ -118,14 +117,14 @@ TEST_F(AppDelegateTest, OverlayHangsFromTheTopCentreOfThePrimaryScreenOrSitsAtTh
     EXPECT_EQ(windows.overlayGeometry->window, QRect(0, 0, 440, 680));
     EXPECT_FALSE(windows.overlayGeometry->hoverZone);
     EXPECT_EQ(windows.overlayGeometry->expandedZone, QRect(0, 0, 440, 680));
-}
 
-TEST_F(AppDelegateTest, NoOverlayWithoutUseNotchAndTurningItOnLaterChangesNothing) {
+    // Without the overlay setting there is none, and turning it on later changes nothing.
     preferences.setUseNotch(false);
-    AppDelegate& shell = launch();
+    log.clear();
+    launch();
     preferences.setUseNotch(true);
     processPendingEvents();
-    EXPECT_EQ(shell.notchWindow(), nullptr);
+    EXPECT_EQ(delegate->notchWindow(), nullptr);
     EXPECT_FALSE(log.contains("createOverlayWindow"));
 }
 
