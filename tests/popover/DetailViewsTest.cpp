@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QTest>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -103,6 +105,32 @@ TEST(PlayByPlayRowViewTest, SymbolsStayLegibleAtThePlaysListSize) {
     QString column = runsAlong(three, true, size / 2);
     column = column.mid(column.indexOf(u'#'), column.lastIndexOf(u'#') - column.indexOf(u'#') + 1);
     EXPECT_EQ(column.count(u'.'), 3) << column.toStdString();
+
+    // And the plays list draws them at that size: the scoring three's disc spans 20/24 of the symbol.
+    PlayByPlayEvent threePointer;
+    threePointer.eventType = PlayEventType::threePointer;
+    threePointer.isScoring = true;
+    threePointer.description = "Harper makes 26-foot three point jumper";
+    PlayByPlayRowView row(threePointer);
+    QPalette ink = row.palette();
+    ink.setColor(QPalette::Highlight, Qt::black);
+    row.setPalette(ink);
+    row.resize(420, row.sizeHint().height());
+    QImage canvas(row.size(), QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    row.render(&canvas, {}, {}, QWidget::DrawChildren);
+    // The symbol's circle (12, 8, 28 x 28) is the accent at 0.15; the symbol is the accent itself.
+    const QRect circle(12, 8, 28, 28);
+    int top = circle.bottom(), bottom = circle.top();
+    for (int y = circle.top(); y <= circle.bottom(); ++y) {
+        for (int x = circle.left(); x <= circle.right(); ++x) {
+            if (qAlpha(canvas.pixel(x, y)) >= 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    EXPECT_GE(bottom - top + 1, size * 20 / 24);
 }
 
 } // namespace
