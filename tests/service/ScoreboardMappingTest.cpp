@@ -51,6 +51,8 @@ TEST(ScoreboardMappingTest, SituationReadsTheFieldsOfItsSport) {
         // A possession reference names the team by the end of its path.
         {Sport::football, R"({"possession": {"$ref": "http://core/v2/sports/football/teams/21"}})",
          GameSituation{.advantageTeamId = u"21"_s}},
+        // A possession sent as text names the team with the ball.
+        {Sport::football, R"({"possession": "12"})", GameSituation{.advantageTeamId = u"12"_s}},
         // Without a power play the team id is not the advantage; the last play's team is.
         {Sport::hockey, R"({"teamId": "21", "lastPlay": {"team": {"id": "10"}}})",
          GameSituation{.advantageTeamId = u"10"_s, .lastPlayTeamId = u"10"_s}},
@@ -60,11 +62,6 @@ TEST(ScoreboardMappingTest, SituationReadsTheFieldsOfItsSport) {
          GameSituation{.advantageTeamId = u"359"_s, .lastPlayText = u"Goal"_s, .lastPlayTeamId = u"359"_s}}};
     for (const auto& [sport, json, expected] : cases)
         EXPECT_EQ(situation(json, sport), expected) << json.toStdString();
-}
-
-TEST(ScoreboardMappingTest, FootballPossessionSentAsTextNamesTheTeamWithTheBall) {
-    EXPECT_EQ(situation(R"({"possession": "12"})", Sport::football),
-              GameSituation{.advantageTeamId = u"12"_s});
 }
 
 TEST(ScoreboardMappingTest, RecordedRepliesOfEachSportGiveStateAndSituation) {
@@ -98,7 +95,7 @@ TEST(ScoreboardMappingTest, RecordedRepliesOfEachSportGiveStateAndSituation) {
     EXPECT_EQ(nhl.at(0).homeTeam.record, (TeamRecord{9, 4, 2}));
 }
 
-TEST(ScoreboardMappingTest, FightersBecomeTheSidesOfABout) {
+TEST(ScoreboardMappingTest, FightersBecomeTheSidesOfABoutAndGolfersOfATournament) {
     const QList<Game> bouts = scoreboardGames(testdata::read("scoreboard/ufc.json"), "ufc");
     // The second card's main event is between two TBD fighters.
     ASSERT_EQ(idsOf(bouts), QStringList({"600051440"}));
@@ -106,15 +103,13 @@ TEST(ScoreboardMappingTest, FightersBecomeTheSidesOfABout) {
     EXPECT_EQ(describe(bouts.at(0).homeTeam),
               u"Alexandre Pantoja|Pantoja|A. Pantoja|Alexandre Pantoja|1E88E5/FFFFFF|"
               u"https://a.espncdn.com/i/teamlogos/countries/500/bra.png|29-5-0");
-}
 
-TEST(ScoreboardMappingTest, GolfersBecomeTheSidesOfATournament) {
     const Game tournament = onlyGame(testdata::read("scoreboard/pga.json"), "pga");
     EXPECT_EQ(sideNames(tournament), u"Scottie Scheffler|Rory McIlroy");
     EXPECT_EQ(stateOf(tournament), u"in_progress|-12:-10|Round 3 - In Progress|none");
 }
 
-TEST(ScoreboardMappingTest, PlaceholderTeamsAndUnreadableStartsDropTheEvent) {
+TEST(ScoreboardMappingTest, PlaceholderTeamsUnreadableStartsAndCompetitorsWithoutTeamOrAthleteDropTheEvent) {
     // "TBD", "Unknown", a missing and an empty name drop; "Tbd" in mixed case passes.
     EXPECT_EQ(idsOf(scoreboardGames(testdata::read("broken/placeholder-teams.json"), "nfl")),
               QStringList({"401772904"}));
@@ -123,9 +118,7 @@ TEST(ScoreboardMappingTest, PlaceholderTeamsAndUnreadableStartsDropTheEvent) {
     const Game dated = onlyGame(testdata::read("broken/unparsable-dates.json"), "mlb");
     EXPECT_EQ(dated.id, u"401696304");
     EXPECT_EQ(dated.startTime, utc(2026, 8, 16, 20, 7));
-}
-
-TEST(ScoreboardMappingTest, CompetitorWithNeitherTeamNorAthleteDropsTheEvent) {
+    // So does a competitor with neither team nor athlete.
     EXPECT_EQ(idsOf(scoreboardGames(testdata::read("broken/event-without-competitors.json"), "nba")),
               QStringList({"401810206"}));
 }

@@ -20,25 +20,15 @@ QStringList names(const QList<LeaderCategory>& leaders) {
 
 } // namespace
 
-TEST(SummaryMappingTest, LiveSummaryMapsTheGame) {
-    const Game game = summaryOf(testdata::read("summary/nfl-live.json")).game;
+TEST(SummaryMappingTest, LiveSummaryMapsTheGameItsLeadersBySideAndItsPlaysNewestFirst) {
+    const GameDetail detail = summaryOf(testdata::read("summary/nfl-live.json"));
+    const Game& game = detail.game;
     EXPECT_EQ(game.id, u"401772830");
     EXPECT_EQ(game.league.id, u"nfl");
     EXPECT_EQ(sideNames(game), u"Buffalo Bills|Kansas City Chiefs");
     EXPECT_EQ(stateOf(game), u"in_progress|17:14|8:32 - 3rd|8:32");
     EXPECT_EQ(game.lastUpdate, mappingNow());
-}
 
-TEST(SummaryMappingTest, StartTimeIsTheScheduledDateNotTheMomentOfMapping) {
-    EXPECT_EQ(summaryOf(testdata::read("summary/nfl-live.json")).game.startTime, utc(2026, 9, 13, 17, 0));
-    EXPECT_EQ(summaryOf(summaryWith(R"("date": "2026-09-13T17:00:00.000Z")")).game.startTime,
-              utc(2026, 9, 13, 17, 0));
-    EXPECT_EQ(summaryOf(summaryWith(R"("date": "Sunday")")).game.startTime, mappingNow());
-    EXPECT_EQ(summaryOf(summaryWith(R"("id": "1")")).game.startTime, mappingNow());
-}
-
-TEST(SummaryMappingTest, TeamBlockLeadersGoToTheirTeamsSide) {
-    const GameDetail detail = summaryOf(testdata::read("summary/nfl-live.json"));
     ASSERT_TRUE(detail.leaders);
     EXPECT_EQ(names(detail.leaders->homeLeaders),
               QStringList({"Passing Yards:Josh Allen:18/25, 231 YDS, 2 TD",
@@ -48,6 +38,39 @@ TEST(SummaryMappingTest, TeamBlockLeadersGoToTheirTeamsSide) {
               QStringList({"Passing Yards:Patrick Mahomes:15/24, 178 YDS, 2 TD",
                            "Rushing Yards:Isiah Pacheco:9 CAR, 31 YDS",
                            "Receiving Yards:Travis Kelce:5 REC, 61 YDS"}));
+
+    // Plays newest first, with their text and period number.
+    const QList<PlayByPlayEvent>& plays = detail.playByPlay;
+    ASSERT_EQ(idsOf(plays),
+              QStringList({"40177283031", "40177283030", "40177283022", "40177283021", "40177283020",
+                           "40177283013", "40177283012", "40177283011", "40177283010"}));
+    EXPECT_EQ(textsOf(plays, [](const PlayByPlayEvent& play) { return rawValue(play.eventType); }),
+              QStringList({"other", "field_goal", "timeout", "punt", "sack", "other", "touchdown", "other",
+                           "kickoff"}));
+
+    const PlayByPlayEvent& latest = plays.first();
+    EXPECT_EQ(latest.gameId, u"401772830");
+    EXPECT_EQ(latest.period, u"3");
+    EXPECT_EQ(latest.clock, u"8:32");
+    EXPECT_TRUE(latest.description.startsWith(u"(8:32) J.Allen pass short right"));
+    EXPECT_EQ(std::pair(latest.scoreHome, latest.scoreAway),
+              std::pair(std::optional(17LL), std::optional(14LL)));
+    EXPECT_EQ(latest.timestamp, mappingNow());
+
+    EXPECT_TRUE(plays.at(1).isScoring && plays.at(1).isKeyPlay);
+}
+
+TEST(SummaryMappingTest, StartTimeIsTheScheduledDateNotTheMomentOfMappingAndABareSummaryHasUnknownSides) {
+    EXPECT_EQ(summaryOf(testdata::read("summary/nfl-live.json")).game.startTime, utc(2026, 9, 13, 17, 0));
+    EXPECT_EQ(summaryOf(summaryWith(R"("date": "2026-09-13T17:00:00.000Z")")).game.startTime,
+              utc(2026, 9, 13, 17, 0));
+    EXPECT_EQ(summaryOf(summaryWith(R"("date": "Sunday")")).game.startTime, mappingNow());
+    EXPECT_EQ(summaryOf(summaryWith(R"("id": "1")")).game.startTime, mappingNow());
+
+    // A bare summary has unknown sides.
+    const GameDetail bare = summaryOf(summaryWith(R"("status": {"type": {"state": "post"}})"));
+    EXPECT_EQ(sideNames(bare.game), u"Unknown|Unknown");
+    EXPECT_EQ(stateOf(bare.game), u"final|0:0|none|none");
 }
 
 TEST(SummaryMappingTest, TeamBlocksAreSidedByTeamIdWhateverTheirOrder) {
@@ -81,12 +104,6 @@ TEST(SummaryMappingTest, LeadersNeedTheirKeyAndPlaysNeedTheDrivesStructure) {
                         .playByPlay.isEmpty());
 }
 
-TEST(SummaryMappingTest, BareSummaryHasUnknownSides) {
-    const GameDetail bare = summaryOf(summaryWith(R"("status": {"type": {"state": "post"}})"));
-    EXPECT_EQ(sideNames(bare.game), u"Unknown|Unknown");
-    EXPECT_EQ(stateOf(bare.game), u"final|0:0|none|none");
-}
-
 TEST(SummaryMappingTest, FightersAreTheSidesOfABoutSummary) {
     const GameDetail detail = summaryOf(summaryWith(R"("competitors": [
         {"id": "4332227", "homeAway": "home", "athlete": {"displayName": "Alexandre Pantoja", "shortName": "A. Pantoja"}},
@@ -95,27 +112,6 @@ TEST(SummaryMappingTest, FightersAreTheSidesOfABoutSummary) {
     EXPECT_EQ(detail.game.homeTeam.id, u"4332227");
     EXPECT_EQ(detail.game.homeTeam.abbreviation, u"Pantoja");
     EXPECT_EQ(detail.game.awayTeam.name, u"Brandon Royval");
-}
-
-TEST(SummaryMappingTest, PlaysComeNewestFirstWithTextAndPeriodNumber) {
-    const QList<PlayByPlayEvent> plays = summaryOf(testdata::read("summary/nfl-live.json")).playByPlay;
-    ASSERT_EQ(idsOf(plays),
-              QStringList({"40177283031", "40177283030", "40177283022", "40177283021", "40177283020",
-                           "40177283013", "40177283012", "40177283011", "40177283010"}));
-    EXPECT_EQ(textsOf(plays, [](const PlayByPlayEvent& play) { return rawValue(play.eventType); }),
-              QStringList({"other", "field_goal", "timeout", "punt", "sack", "other", "touchdown", "other",
-                           "kickoff"}));
-
-    const PlayByPlayEvent& latest = plays.first();
-    EXPECT_EQ(latest.gameId, u"401772830");
-    EXPECT_EQ(latest.period, u"3");
-    EXPECT_EQ(latest.clock, u"8:32");
-    EXPECT_TRUE(latest.description.startsWith(u"(8:32) J.Allen pass short right"));
-    EXPECT_EQ(std::pair(latest.scoreHome, latest.scoreAway),
-              std::pair(std::optional(17LL), std::optional(14LL)));
-    EXPECT_EQ(latest.timestamp, mappingNow());
-
-    EXPECT_TRUE(plays.at(1).isScoring && plays.at(1).isKeyPlay);
 }
 
 TEST(SummaryMappingTest, PlayFieldsFallBackInOrder) {
