@@ -100,13 +100,8 @@ QImage celebrationFilm(bool home) {
 }
 
 Game race(GameStatus status) {
-    Game game;
-    game.id = "601";
-    game.league = *League::withId("f1");
-    game.homeTeam = galleryTeam("MEL", "Harbour Grand Prix", "E10600", "f1", false);
-    game.awayTeam = game.homeTeam;
-    game.status = status;
-    game.venue = "Harbour Park Circuit";
+    Game game = galleryRace("601", galleryTeam("MEL", "Harbour Grand Prix", "E10600", "f1", false), status,
+                            "Harbour Park Circuit");
     game.startTime = galleryNow.toUTC().addSecs(-3 * 3600);
     return game;
 }

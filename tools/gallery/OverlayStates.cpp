@@ -31,14 +31,9 @@ Game withAdvantage(Game game, bool away) {
 }
 
 Game raceGame(GameStatus status) {
-    Game game;
-    game.id = "600";
-    game.league = *League::withId("f1");
-    game.homeTeam = galleryTeam("MON", "Monaco Grand Prix", "E10600", "f1", false);
-    game.awayTeam = game.homeTeam;
-    game.status = status;
+    Game game = galleryRace("600", galleryTeam("MON", "Monaco Grand Prix", "E10600", "f1", false), status,
+                            "Circuit of the Harbour");
     game.period = "Lap 34/78";
-    game.venue = "Circuit of the Harbour";
     if (status == GameStatus::final_) {
         RaceDriver leader;
         leader.id = "1";
