@@ -5,6 +5,7 @@
 #include "StatusIcon.h"
 #include "model/UserPreferences.h"
 #include "platform/SettingsStore.h"
+#include "platform/UnconfirmedEdits.h"
 #include "platform/Updater.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/OnboardingView.h"
@@ -180,5 +181,6 @@ void AppDelegate::syncLaunchAtLogin() {
 }
 
 void AppDelegate::applicationWillTerminate() {
+    commitUnconfirmedEdits();
     m_services.preferences.save();
 }

@@ -38,7 +38,7 @@ public:
 
     // Queues the set-up for the next event-loop turn and returns.
     void applicationDidFinishLaunching();
-    // Saves the settings; connected to QCoreApplication::aboutToQuit.
+    // Saves the settings, a number still being typed included; connected to QCoreApplication::aboutToQuit.
     void applicationWillTerminate();
 
     void setupStatusItemAndWindows();

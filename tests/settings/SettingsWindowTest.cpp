@@ -1,6 +1,7 @@
 #include "ChildWithText.h"
 #include "SettingsFixture.h"
 
+#include "platform/UnconfirmedEdits.h"
 #include "settings/AdvancedSettingsView.h"
 #include "settings/CalendarSettingsView.h"
 #include "settings/NotificationSettingsView.h"
@@ -238,6 +239,13 @@ TEST_F(SettingsWindowTest, TypedStepperValuesKeepTheStepAndTheRange) {
     EXPECT_EQ(preferences.reminderMinutesBefore(), 60) << "the top of the range";
     QTest::keyClick(minutes, Qt::Key_Down);
     EXPECT_EQ(preferences.reminderMinutesBefore(), 55);
+
+    // Typed but not yet confirmed when the application quits: it still counts.
+    minutes->selectAll();
+    QTest::keyClicks(minutes, "47");
+    EXPECT_EQ(preferences.reminderMinutesBefore(), 55);
+    commitUnconfirmedEdits();
+    EXPECT_EQ(preferences.reminderMinutesBefore(), 45);
 }
 
 TEST_F(SettingsWindowTest, ResetRunsOnlyOnceConfirmed) {
