@@ -20,7 +20,7 @@ const QStringList sixLeagues{QStringLiteral("nba"), QStringLiteral("nfl"), QStri
                              QStringLiteral("epl"), QStringLiteral("f1"),  QStringLiteral("atp")};
 
 QCoro::Task<> fetchTogether(ESPNAPIService& service, const QList<League>& leagues) {
-    std::vector<QCoro::Task<ServiceResult<QList<Game>>>> fetches;
+    std::vector<QCoro::Task<ServiceResult<Scoreboard>>> fetches;
     for (const League& league : leagues)
         fetches.push_back(service.fetchLiveScoreboard(league)); // each starts at once
     for (auto& fetch : fetches)

@@ -34,15 +34,15 @@ QString writeScenario(const QTemporaryDir& dir) {
 }
 
 QCoro::Task<> fetchLarge(ESPNAPIService& service) {
-    ServiceResult<QList<Game>> games = co_await service.fetchLiveScoreboard(League::withId("nfl").value());
-    if (!games.ok() || games.value().size() != eventCount)
+    ServiceResult<Scoreboard> games = co_await service.fetchLiveScoreboard(League::withId("nfl").value());
+    if (!games.ok() || games.value().games.size() != eventCount)
         qWarning("the 5000-event scoreboard did not map: %s",
-                 games.ok() ? qPrintable(QString::number(games.value().size()))
+                 games.ok() ? qPrintable(QString::number(games.value().games.size()))
                             : qPrintable(games.error().errorDescription()));
     // As a consumer dropping a list this large should: freeing 5000 games here would stall for longer than
     // the whole fetch.
     if (games.ok())
-        service.release(std::move(games).value());
+        service.release(std::move(games).value().games);
 }
 
 void BM_GuiStallWhileMappingALargeScoreboard(benchmark::State& state) {

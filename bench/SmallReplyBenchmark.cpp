@@ -21,8 +21,8 @@ double processCpuMs() {
 }
 
 QCoro::Task<> fetchSmall(ESPNAPIService& service, const League& league) {
-    const ServiceResult<QList<Game>> games = co_await service.fetchLiveScoreboard(league);
-    if (!games.ok() || games.value().isEmpty())
+    const ServiceResult<Scoreboard> games = co_await service.fetchLiveScoreboard(league);
+    if (!games.ok() || games.value().games.isEmpty())
         qWarning("the stand-in's scoreboard did not map");
 }
 

@@ -25,6 +25,7 @@ AppState::~AppState() = default;
 
 void AppState::setGames(const GamesByLeague& games) {
     GamesByLeague replaced = std::exchange(m_games, games);
+    m_gamesSentAt.clear();
     emit gamesChanged(m_games);
     for (QList<Game>& leagueGames : replaced)
         release(std::move(leagueGames));
@@ -32,12 +33,14 @@ void AppState::setGames(const GamesByLeague& games) {
 
 void AppState::setLeagueGames(const QString& leagueId, const QList<Game>& games) {
     QList<Game> replaced = std::exchange(m_games[leagueId], games);
+    m_gamesSentAt.remove(leagueId);
     emit gamesChanged(m_games);
     release(std::move(replaced));
 }
 
 void AppState::removeLeagueGames(const QString& leagueId) {
     QList<Game> removed = m_games.take(leagueId);
+    m_gamesSentAt.remove(leagueId);
     emit gamesChanged(m_games);
     release(std::move(removed));
 }

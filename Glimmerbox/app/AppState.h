@@ -167,6 +167,9 @@ private:
     ClockTimerPtr armTimer(double seconds, Refresh refresh, Reschedule reschedule);
 
     GamesByLeague m_games;
+    // Beside each league's refreshed games, index for index, when the request each came from was sent. A
+    // league whose games were set otherwise has none.
+    QHash<QString, QList<MonotonicTime>> m_gamesSentAt;
     QList<Game> m_pinnedGames;
     std::optional<Game> m_selectedGame;
     bool m_isLoading = false;

@@ -19,27 +19,32 @@ QCoro::Task<LeagueGames> fetchLiveLeague(ScoresService& api, League league) {
     auto live = co_await api.fetchLiveScoreboard(league);
     if (!live.ok())
         co_return LeagueGames{league.id, std::nullopt};
-    co_return LeagueGames{league.id, std::move(live).value()};
+    co_return LeagueGames{league.id, stamped(std::move(live).value())};
 }
 
-// The incoming games, each replaced by the held copy of the same game when that one was fetched later: a
-// slow answer, or one read from the cache, never brings back an older score. A held copy stamped ahead of
-// the clock dates from before the clock was set back and does not count.
-QList<Game> keepingFresherCopies(QList<Game> incoming, const QList<Game>& held, const QDateTime& now) {
+// The incoming games, each replaced by the held copy of the same game when that one's request was sent
+// later: a slow answer, or one read from the cache, never brings back an older score. Held games without
+// stamps (set from outside a refresh) give way.
+StampedGames keepingFresherCopies(StampedGames incoming, const QList<Game>& held,
+                                  const QList<MonotonicTime>& heldSentAt) {
+    if (heldSentAt.size() != held.size())
+        return incoming;
     // Indexed by id, the first copy of each winning, so that a league of thousands of games is matched in
     // linear time.
-    QHash<QString, const Game*> heldById;
+    QHash<QString, qsizetype> heldById;
     heldById.reserve(held.size());
-    for (const Game& heldGame : held) {
-        if (!heldById.contains(heldGame.id))
-            heldById.insert(heldGame.id, &heldGame);
+    for (qsizetype i = 0; i < held.size(); ++i) {
+        if (!heldById.contains(held.at(i).id))
+            heldById.insert(held.at(i).id, i);
     }
     // Written through an index only where a held copy wins: the list still shares its games with the
     // answer, and a detach would copy all of them.
-    for (qsizetype i = 0; i < incoming.size(); ++i) {
-        const Game* copy = heldById.value(incoming.at(i).id);
-        if (copy && copy->lastUpdate > incoming.at(i).lastUpdate && copy->lastUpdate <= now)
-            incoming[i] = *copy;
+    for (qsizetype i = 0; i < incoming.games.size(); ++i) {
+        const auto copy = heldById.constFind(incoming.games.at(i).id);
+        if (copy != heldById.cend() && heldSentAt.at(*copy) > incoming.sentAt.at(i)) {
+            incoming.games[i] = held.at(*copy);
+            incoming.sentAt[i] = heldSentAt.at(*copy);
+        }
     }
     return incoming;
 }
@@ -62,10 +67,12 @@ void AppState::forgetStatesOfGamesGone() {
 }
 
 void AppState::applyLeagueResult(const LeagueGames& result) {
-    if (result.games) {
-        setLeagueGames(result.leagueId,
-                       keepingFresherCopies(*result.games, m_games.value(result.leagueId), m_clock.now()));
-    }
+    if (!result.games)
+        return;
+    StampedGames kept = keepingFresherCopies(*result.games, m_games.value(result.leagueId),
+                                             m_gamesSentAt.value(result.leagueId));
+    setLeagueGames(result.leagueId, kept.games);
+    m_gamesSentAt.insert(result.leagueId, std::move(kept.sentAt));
 }
 
 QCoro::Task<> AppState::reloadFollowedLeagues(CurrentScoreboard source, bool startedAfresh) {

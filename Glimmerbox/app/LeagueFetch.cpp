@@ -11,29 +11,31 @@ namespace {
 constexpr int racingLookBackDays = 7;
 
 // `base`, followed by every game of `extra` whose id `base` does not hold (duplicates within `extra` kept).
-QList<Game> appendMissingGames(QList<Game> base, const QList<Game>& extra) {
+StampedGames appendMissingGames(StampedGames base, const Scoreboard& extra) {
     QSet<QString> ids;
-    for (const Game& game : base)
+    for (const Game& game : base.games)
         ids.insert(game.id);
-    for (const Game& game : extra) {
-        if (!ids.contains(game.id))
-            base.append(game);
+    for (const Game& game : extra.games) {
+        if (!ids.contains(game.id)) {
+            base.games.append(game);
+            base.sentAt.append(extra.sentAt);
+        }
     }
     return base;
 }
 
-QList<Game> finalGames(const QList<Game>& games) {
-    QList<Game> finals;
-    for (const Game& game : games) {
+Scoreboard finalGames(const Scoreboard& scoreboard) {
+    Scoreboard finals{{}, scoreboard.sentAt};
+    for (const Game& game : scoreboard.games) {
         if (game.status == GameStatus::final_)
-            finals.append(game);
+            finals.games.append(game);
     }
     return finals;
 }
 
 // Yesterday first, back to a week ago; stops at the first day that has finished games.
-QCoro::Task<QList<Game>> appendLatestFinishedRace(ScoresService& api, const Clock& clock, League league,
-                                                  QList<Game> games) {
+QCoro::Task<StampedGames> appendLatestFinishedRace(ScoresService& api, const Clock& clock, League league,
+                                                   StampedGames games) {
     for (int daysBack = 1; daysBack <= racingLookBackDays; ++daysBack) {
         const QDateTime day = clock.now().toLocalTime().addDays(-daysBack);
         if (!day.isValid())
@@ -41,22 +43,27 @@ QCoro::Task<QList<Game>> appendLatestFinishedRace(ScoresService& api, const Cloc
         auto earlier = co_await api.fetchScoreboard(league, day);
         if (!earlier.ok())
             continue;
-        const QList<Game> finals = finalGames(earlier.value());
-        if (finals.isEmpty())
+        const Scoreboard finals = finalGames(earlier.value());
+        if (finals.games.isEmpty())
             continue;
         co_return appendMissingGames(std::move(games), finals);
     }
     co_return games;
 }
 
-QCoro::Task<ServiceResult<QList<Game>>> requestCurrentScoreboard(ScoresService& api, const League& league,
-                                                                 CurrentScoreboard source) {
+QCoro::Task<ServiceResult<Scoreboard>> requestCurrentScoreboard(ScoresService& api, const League& league,
+                                                                CurrentScoreboard source) {
     if (source == CurrentScoreboard::uncached)
         return api.fetchLiveScoreboard(league);
     return api.fetchScoreboard(league, std::nullopt);
 }
 
 } // namespace
+
+StampedGames stamped(Scoreboard scoreboard) {
+    const qsizetype count = scoreboard.games.size();
+    return StampedGames{std::move(scoreboard.games), QList<MonotonicTime>(count, scoreboard.sentAt)};
+}
 
 QCoro::Task<LeagueGames> fetchLeagueGames(ScoresService& api, const Clock& clock, League league,
                                           CurrentScoreboard source) {
@@ -69,13 +76,13 @@ QCoro::Task<LeagueGames> fetchLeagueGames(ScoresService& api, const Clock& clock
                                   current.error().errorDescription()));
         co_return LeagueGames{league.id, std::nullopt};
     }
-    QList<Game> games = std::move(current).value();
+    StampedGames games = stamped(std::move(current).value());
 
     auto today = co_await api.fetchScoreboard(league, clock.now());
     if (today.ok()) {
         games = appendMissingGames(std::move(games), today.value());
         // Mostly the same games as the current scoreboard, mapped a second time: as costly to free.
-        api.release(std::move(today).value());
+        api.release(std::move(today).value().games);
     }
 
     if (league.sport == Sport::racing)

@@ -2,6 +2,8 @@
 
 #include "model/Game.h"
 #include "model/League.h"
+#include "platform/Clock.h"
+#include "service/Scoreboard.h"
 
 #include <QCoroTask>
 #include <QList>
@@ -9,13 +11,22 @@
 
 #include <optional>
 
-class Clock;
 class ScoresService;
+
+// Games gathered from one or more answers, each beside the moment its request was sent on the monotonic
+// clock (index for index): which of two copies of a game is the more recent.
+struct StampedGames {
+    QList<Game> games;
+    QList<MonotonicTime> sentAt;
+};
+
+// A scoreboard's games, each stamped with its request.
+StampedGames stamped(Scoreboard scoreboard);
 
 // One league's answer to a refresh: its games, or nothing when its current scoreboard failed.
 struct LeagueGames {
     QString leagueId;
-    std::optional<QList<Game>> games;
+    std::optional<StampedGames> games;
 };
 
 // Where a refresh takes a league's current scoreboard from.

@@ -27,21 +27,19 @@ std::optional<CacheService::Reply> CacheService::lookup(const QString& key) {
     return std::nullopt;
 }
 
-void CacheService::set(const QByteArray& data, const QString& key, double expiration,
-                       std::optional<QDateTime> requestedAt) {
-    const QDateTime asOf = requestedAt.value_or(m_clock.now());
-    if (newerThan(key, asOf))
-        return;
-    m_cache.insert(key, CacheEntry{Reply{data, asOf}, m_clock.monotonicNow(), expiration});
+void CacheService::set(const QByteArray& data, const QString& key, double expiration) {
+    set(Reply{data, m_clock.now(), m_clock.monotonicNow()}, key, expiration);
 }
 
-std::optional<CacheService::Reply> CacheService::newerThan(const QString& key,
-                                                           const QDateTime& requestedAt) const {
+void CacheService::set(Reply reply, const QString& key, double expiration) {
+    if (newerThan(key, reply.sentAt))
+        return;
+    m_cache.insert(key, CacheEntry{std::move(reply), m_clock.monotonicNow(), expiration});
+}
+
+std::optional<CacheService::Reply> CacheService::newerThan(const QString& key, MonotonicTime sentAt) const {
     const auto entry = m_cache.constFind(key);
-    if (entry == m_cache.cend() || entry->reply.requestedAt <= requestedAt)
-        return std::nullopt;
-    // A request time ahead of the clock dates from before the clock was set back: it proves nothing.
-    if (entry->reply.requestedAt > m_clock.now())
+    if (entry == m_cache.cend() || entry->reply.sentAt <= sentAt)
         return std::nullopt;
     return entry->reply;
 }

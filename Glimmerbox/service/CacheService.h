@@ -15,7 +15,8 @@ public:
     // A stored body and the moment its request was sent: how recent the state it describes is.
     struct Reply {
         QByteArray data;
-        QDateTime requestedAt;
+        QDateTime requestedAt; // the time of day, for what the reply is stamped with
+        MonotonicTime sentAt;  // the same moment on the monotonic clock, for which reply is the more recent
     };
 
     explicit CacheService(const Clock& clock = Clock::system());
@@ -25,12 +26,13 @@ public:
     // The entry's data while it is younger than its lifetime; an expired entry is removed.
     std::optional<QByteArray> get(const QString& key);
     std::optional<Reply> lookup(const QString& key);
-    // Stores `data` with a lifetime counted from now. A reply requested before the one already held for the
-    // key does not replace it, so that a slow answer never undoes a quicker, more recent one.
-    void set(const QByteArray& data, const QString& key, double expiration,
-             std::optional<QDateTime> requestedAt = std::nullopt);
-    // The held reply of `key`, whatever its age, when it was requested after `requestedAt`.
-    std::optional<Reply> newerThan(const QString& key, const QDateTime& requestedAt) const;
+    // Stores `data` as requested now, with a lifetime counted from now.
+    void set(const QByteArray& data, const QString& key, double expiration);
+    // Stores `reply` with a lifetime counted from now. A reply sent before the one already held for the key
+    // does not replace it, so that a slow answer never undoes a quicker, more recent one.
+    void set(Reply reply, const QString& key, double expiration);
+    // The held reply of `key`, whatever its age, when its request was sent after `sentAt`.
+    std::optional<Reply> newerThan(const QString& key, MonotonicTime sentAt) const;
     void clearAll();
 
 private:

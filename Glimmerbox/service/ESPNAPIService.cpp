@@ -127,8 +127,8 @@ QString ESPNAPIService::eventQuery(const QString& gameId) {
     return QStringLiteral("/summary?event=") + QString::fromLatin1(QUrl::toPercentEncoding(gameId));
 }
 
-QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchScoreboard(League league,
-                                                                        std::optional<QDateTime> date) {
+QCoro::Task<ServiceResult<Scoreboard>> ESPNAPIService::fetchScoreboard(League league,
+                                                                       std::optional<QDateTime> date) {
     const QString suffix =
         date ? QStringLiteral("/scoreboard?dates=") + dayParameter(*date) : QStringLiteral("/scoreboard");
     return fetchGames(std::move(league), suffix, CacheUse::readAndStore);
@@ -169,18 +169,21 @@ QCoro::Task<ServiceResult<QList<TopScorer>>> ESPNAPIService::fetchTopScorers(QSt
     co_return mapped.take();
 }
 
-QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchLiveScoreboard(League league) {
+QCoro::Task<ServiceResult<Scoreboard>> ESPNAPIService::fetchLiveScoreboard(League league) {
     return fetchGames(std::move(league), QStringLiteral("/scoreboard"), CacheUse::storeOnly);
 }
 
-QCoro::Task<ServiceResult<QList<Game>>> ESPNAPIService::fetchGames(League league, QString suffix,
-                                                                   CacheUse use) {
+QCoro::Task<ServiceResult<Scoreboard>> ESPNAPIService::fetchGames(League league, QString suffix,
+                                                                  CacheUse use) {
     ServiceResult<CacheService::Reply> reply =
         co_await fetchEndpoint(league, std::move(suffix), scoreboardCacheLifetime, use);
-    const auto parse = [league](const CacheService::Reply& body) {
-        return parseScoreboard(body.data, league, body.requestedAt);
+    const auto parse = [league](const CacheService::Reply& body) -> ServiceResult<Scoreboard> {
+        ServiceResult<QList<Game>> games = parseScoreboard(body.data, league, body.requestedAt);
+        if (!games)
+            return games.error();
+        return Scoreboard{std::move(games).value(), body.sentAt};
     };
-    OffThread<ServiceResult<QList<Game>>> mapped = mapBody<QList<Game>>(reply, parse);
+    OffThread<ServiceResult<Scoreboard>> mapped = mapBody<Scoreboard>(reply, parse);
     co_await mapped;
     co_return mapped.take();
 }
@@ -200,14 +203,15 @@ QCoro::Task<ServiceResult<CacheService::Reply>> ESPNAPIService::fetchReply(QUrl 
         if (std::optional<CacheService::Reply> cached = m_cache.lookup(key))
             co_return *cached;
     }
-    const QDateTime requestedAt = m_clock.now();
+    CacheService::Reply reply{{}, m_clock.now(), m_clock.monotonicNow()};
     ServiceResult<QByteArray> body = co_await fetchDataUncached(url);
     if (!body)
         co_return body.error();
-    m_cache.set(body.value(), key, cacheDuration, requestedAt);
-    if (std::optional<CacheService::Reply> newer = m_cache.newerThan(key, requestedAt))
+    reply.data = std::move(body).value();
+    m_cache.set(reply, key, cacheDuration);
+    if (std::optional<CacheService::Reply> newer = m_cache.newerThan(key, reply.sentAt))
         co_return *newer;
-    co_return CacheService::Reply{std::move(body).value(), requestedAt};
+    co_return reply;
 }
 
 QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl url) {

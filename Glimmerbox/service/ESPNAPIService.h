@@ -40,12 +40,12 @@ public:
     // never released.
     static ESPNAPIService& shared();
 
-    QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League league,
-                                                            std::optional<QDateTime> date = {}) override;
+    QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League league,
+                                                           std::optional<QDateTime> date = {}) override;
     QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString gameId, League league) override;
     QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League league) override;
     QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) override;
-    QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League league) override;
+    QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League league) override;
 
     // Frees `games` on the mapping thread, after the replies already waiting there.
     void release(QList<Game> games) override { releaseOn(m_mappingThread, std::move(games)); }
@@ -75,7 +75,7 @@ private:
     // One GET: its status checked, its body read up to the limit and the deadline; no cache.
     QCoro::Task<ServiceResult<QByteArray>> fetchDataUncached(QUrl url);
     // A scoreboard endpoint's games, stamped with the moment their reply was requested.
-    QCoro::Task<ServiceResult<QList<Game>>> fetchGames(League league, QString suffix, CacheUse use);
+    QCoro::Task<ServiceResult<Scoreboard>> fetchGames(League league, QString suffix, CacheUse use);
 
     // `parse` over a fetched body, run on the mapping thread and awaited on the GUI thread; a failed fetch
     // passes its error through.

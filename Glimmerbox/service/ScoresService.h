@@ -1,6 +1,7 @@
 #pragma once
 
 #include "GameDetail.h"
+#include "Scoreboard.h"
 #include "ServiceResult.h"
 #include "TopScorer.h"
 #include "model/Game.h"
@@ -22,15 +23,15 @@ public:
     virtual ~ScoresService() = default;
 
     // The league's scoreboard, or that of the local day of `date` (sent as ?dates=yyyyMMdd). Cached 60 s.
-    virtual QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League league,
-                                                                    std::optional<QDateTime> date = {}) = 0;
+    virtual QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League league,
+                                                                   std::optional<QDateTime> date = {}) = 0;
     // A game's summary. Cached 30 s, shared with fetchTopScorers.
     virtual QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString gameId, League league) = 0;
     // The league's teams. Cached 86400 s; tennis leagues give an empty list without a request.
     virtual QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League league) = 0;
     virtual QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) = 0;
     // The current scoreboard, never from the cache.
-    virtual QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League league) = 0;
+    virtual QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League league) = 0;
 
     // Takes a list its holder drops. Freeing thousands of games takes tens of milliseconds, so the real
     // service frees them on its mapping thread; this default frees them here.

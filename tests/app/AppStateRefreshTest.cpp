@@ -2,6 +2,8 @@
 #include "AppStateFixture.h"
 #include "LogCapture.h"
 
+using namespace std::chrono_literals;
+
 using AppStateRefreshTest = AppStateFixture;
 
 // --- Completion order and overlap ---
@@ -26,24 +28,27 @@ TEST_F(AppStateRefreshTest, FreshFetchWritesEachLeagueAsItsAnswerArrivesTodaysGa
     EXPECT_EQ(games[1], liveCopy);
 }
 
-// The first request to go out answers last with a copy stamped after the second was asked: that copy stays,
-// while the game list itself is the latest answer's.
+// The first refresh's request went out before the wall clock was set back two hours and answers last, after
+// the second's: its older score never replaces the newer one, though its wall stamp reads later, while the
+// game list itself is the last answer's.
 TEST_F(AppStateRefreshTest, OverlappingRefreshesBothWriteTheFirstToFinishClearsLoadingAndNoOlderCopyReturns) {
     preferences.setEnabledLeagues({"nba"});
     const Game asked = withStatus(game("g"), inProgress, 10, 8);
     QCoro::Task<> first = state.refreshLeagues();
+    clock.stepWallClock(-2h);
     clock.advanceSeconds(3);
     QCoro::Task<> second = state.refreshLeagues();
     EXPECT_EQ(api.requestCount(Kind::scoreboard), 2);
     EXPECT_TRUE(state.isLoading());
 
-    answerLeague(Kind::scoreboard, "nba", {withStatus(game("g"), inProgress, 12, 8)});
-    EXPECT_TRUE(first.isReady());
-    EXPECT_FALSE(second.isReady());
+    api.answerNewest(Kind::scoreboard, "nba", {withStatus(game("g"), inProgress, 12, 8)});
+    api.answer(Kind::datedScoreboard, "nba", {});
+    EXPECT_TRUE(second.isReady());
+    EXPECT_FALSE(first.isReady());
     EXPECT_FALSE(state.isLoading());
 
     answerLeague(Kind::scoreboard, "nba", {asked, game("other")});
-    EXPECT_TRUE(second.isReady());
+    EXPECT_TRUE(first.isReady());
     EXPECT_EQ(state.games().value("nba").first().homeScore, 12);
     EXPECT_EQ(idsOf(state.games().value("nba")), (QStringList{"g", "other"}));
 }

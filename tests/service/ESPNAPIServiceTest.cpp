@@ -32,6 +32,13 @@ ServiceResult<T> await(QCoro::Task<ServiceResult<T>> task) {
     return std::move(**result);
 }
 
+// The games of a fetched scoreboard.
+ServiceResult<QList<Game>> gamesOf(ServiceResult<Scoreboard> scoreboard) {
+    if (!scoreboard)
+        return scoreboard.error();
+    return std::move(scoreboard).value().games;
+}
+
 // One stand-in per test; the client under test talks to nothing else.
 class ESPNAPIServiceTest : public ::testing::Test {
 protected:
@@ -44,7 +51,7 @@ protected:
     }
 
     ServiceResult<QList<Game>> scoreboard(const QString& leagueId, std::optional<QDateTime> date = {}) {
-        return await(service->fetchScoreboard(leagueWithId(leagueId), date));
+        return gamesOf(await(service->fetchScoreboard(leagueWithId(leagueId), date)));
     }
     ServiceResult<QList<Team>> teams(const QString& leagueId) {
         return await(service->fetchTeams(leagueWithId(leagueId)));
@@ -261,7 +268,7 @@ TEST(ESPNAPIServiceLargeReplyTest, AReplyOfManySlicesIsReadWholeAndInOrder) {
     CacheService cache{clock};
     ESPNAPIService service(cache, clock, standin.apiBase(), 10s);
 
-    const auto games = await(service.fetchLiveScoreboard(leagueWithId("nfl")));
+    const auto games = gamesOf(await(service.fetchLiveScoreboard(leagueWithId("nfl"))));
     ASSERT_TRUE(games.ok()) << games.error().errorDescription().toStdString();
     ASSERT_EQ(games.value().size(), eventCount);
     for (int i = 0; i < eventCount; ++i)
@@ -276,6 +283,41 @@ TEST_F(ESPNAPIServiceFaultTest, StalledAndTricklingRepliesEndInATimeOutAtTheDead
     ESPNAPIService trickling(cache, clock, standin.apiBase(), 1s);
     expectTimedOutAndUncached(await(trickling.fetchTeams(leagueWithId("wnba"))),
                               "/basketball/wnba/teams?limit=50");
+}
+
+// The first of two live scoreboard requests stalls and is answered last. It went out before the wall clock
+// was set back two hours, so its wall stamp reads later than the quicker one's: still, the quicker one's
+// later score is what both return and what the cache holds.
+TEST(ESPNAPIServiceOrderTest, ASlowAnswerSentBeforeTheWallClockWasSetBackNeverReplacesANewerOne) {
+    StandinProcess standin(
+        QStringLiteral("default.json"), 0,
+        {"--fault",
+         R"({"path": "/apis/site/v2/sports/basketball/nba/scoreboard", "stallSeconds": 1, "times": 1})"});
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    CacheService cache{clock};
+    ESPNAPIService service(cache, clock, standin.apiBase(), 10s);
+    const League nba = leagueWithId("nba");
+    const auto lakersScore = [](const ServiceResult<Scoreboard>& scoreboard) -> qint64 {
+        if (!scoreboard.ok())
+            return -1;
+        for (const Game& game : scoreboard.value().games) {
+            if (game.id == "401810001")
+                return game.homeScore;
+        }
+        return -2;
+    };
+
+    auto slow = service.fetchLiveScoreboard(nba);
+    ASSERT_TRUE(spinUntil(
+        [&] { return standin.requestCount("/apis/site/v2/sports/basketball/nba/scoreboard") == 1; }));
+    standin.advance(20); // the Lakers score: 98 to 100
+    clock.stepWallClock(-2h);
+    clock.advanceSeconds(1);
+    EXPECT_EQ(lakersScore(await(service.fetchLiveScoreboard(nba))), 100);
+    EXPECT_EQ(lakersScore(await(std::move(slow))), 100);
+    EXPECT_EQ(lakersScore(await(service.fetchScoreboard(nba))), 100);
+    EXPECT_EQ(standin.totalRequests(), 2);
 }
 
 TEST(ESPNAPIServiceStreamTest, ReplyWithoutALengthIsCutOffAtTheLimitEvenWhileTheLoopIsBusy) {

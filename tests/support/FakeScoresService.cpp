@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-FakeScoresService::FakeScoresService() = default;
+FakeScoresService::FakeScoresService(const Clock& clock) : m_clock(clock) {}
 
 FakeScoresService::~FakeScoresService() {
     cancelPending();
@@ -32,22 +32,40 @@ int FakeScoresService::requestCount(Kind kind) const {
                                           [kind](const Request& request) { return request.kind == kind; }));
 }
 
+bool FakeScoresService::isFor(const Request& request, Kind kind, const QString& key) {
+    return request.kind == kind && (kind == Kind::topScorers ? request.gameId : request.league.id) == key;
+}
+
+namespace {
+
+void reportNoneWaiting(FakeScoresService::Kind kind, const QString& key) {
+    ADD_FAILURE() << "no waiting request of kind " << static_cast<int>(kind) << " for " << key.toStdString();
+}
+
+} // namespace
+
 template <typename Result>
 bool FakeScoresService::resolve(Queue<Result>& queue, Kind kind, const QString& key, const Result& result) {
-    const bool answered = queue.answerFirst(
-        [&](const Request& request) {
-            return request.kind == kind &&
-                   (kind == Kind::topScorers ? request.gameId : request.league.id) == key;
-        },
-        result);
+    const bool answered =
+        queue.answerFirst([&](const Request& request) { return isFor(request, kind, key); }, result);
     if (!answered)
-        ADD_FAILURE() << "no waiting request of kind " << static_cast<int>(kind) << " for "
-                      << key.toStdString();
+        reportNoneWaiting(kind, key);
     return answered;
 }
 
 bool FakeScoresService::answer(Kind kind, const QString& leagueId, const GamesResult& result) {
     return resolve(m_pendingGames, kind, leagueId, result);
+}
+
+bool FakeScoresService::answerNewest(Kind kind, const QString& leagueId, const QList<Game>& games) {
+    for (int index = m_pendingGames.size() - 1; index >= 0; --index) {
+        if (isFor(m_pendingGames.at(index), kind, leagueId)) {
+            m_pendingGames.answerAt(index, games);
+            return true;
+        }
+    }
+    reportNoneWaiting(kind, leagueId);
+    return false;
 }
 
 bool FakeScoresService::answerTeams(const QString& leagueId, const TeamsResult& result) {
@@ -69,14 +87,22 @@ QCoro::Task<Result> FakeScoresService::enqueue(Queue<Result>& queue, const Respo
     co_return co_await queue.wait(std::move(request));
 }
 
-QCoro::Task<FakeScoresService::GamesResult>
-FakeScoresService::fetchScoreboard(League league, std::optional<QDateTime> date) {
-    const Kind kind = date ? Kind::datedScoreboard : Kind::scoreboard;
-    return enqueue(m_pendingGames, gamesResponder, Request{kind, std::move(league), std::move(date), {}});
+QCoro::Task<ServiceResult<Scoreboard>> FakeScoresService::askForGames(Request request) {
+    const MonotonicTime sentAt = m_clock.monotonicNow();
+    GamesResult games = co_await enqueue(m_pendingGames, gamesResponder, std::move(request));
+    if (!games)
+        co_return games.error();
+    co_return Scoreboard{std::move(games).value(), sentAt};
 }
 
-QCoro::Task<FakeScoresService::GamesResult> FakeScoresService::fetchLiveScoreboard(League league) {
-    return enqueue(m_pendingGames, gamesResponder, Request{Kind::liveScoreboard, std::move(league), {}, {}});
+QCoro::Task<ServiceResult<Scoreboard>> FakeScoresService::fetchScoreboard(League league,
+                                                                          std::optional<QDateTime> date) {
+    const Kind kind = date ? Kind::datedScoreboard : Kind::scoreboard;
+    return askForGames(Request{kind, std::move(league), std::move(date), {}});
+}
+
+QCoro::Task<ServiceResult<Scoreboard>> FakeScoresService::fetchLiveScoreboard(League league) {
+    return askForGames(Request{Kind::liveScoreboard, std::move(league), {}, {}});
 }
 
 QCoro::Task<FakeScoresService::TeamsResult> FakeScoresService::fetchTeams(League league) {

@@ -12,10 +12,11 @@
 
 // A scores service whose requests wait until the test answers them, in any order it likes; a responder
 // can answer some or all of them at once instead. Everything runs on the GUI thread: answering a request
-// resumes its caller right there. Requests still waiting when the fake goes away fail as cancelled.
+// resumes its caller right there. Requests still waiting when the fake goes away fail as cancelled. A
+// scoreboard is stamped with the moment `clock` read when it was asked for.
 class FakeScoresService : public ScoresService {
 public:
-    FakeScoresService();
+    explicit FakeScoresService(const Clock& clock = Clock::system());
     ~FakeScoresService() override;
 
     enum class Kind { scoreboard, datedScoreboard, liveScoreboard, teams, topScorers, gameDetail };
@@ -53,6 +54,8 @@ public:
     bool answer(Kind kind, const QString& leagueId, const QList<Game>& games) {
         return answer(kind, leagueId, GamesResult(games));
     }
+    // Answer the newest waiting request of this kind and league instead, overtaking the older ones.
+    bool answerNewest(Kind kind, const QString& leagueId, const QList<Game>& games);
     bool answerTeams(const QString& leagueId, const TeamsResult& result);
     // Top scorers are answered by game id.
     bool answerTopScorers(const QString& gameId, const LeadersResult& result);
@@ -60,11 +63,12 @@ public:
     // Answers the waiting game detail request at `index` (0 = the oldest still waiting).
     void answerDetail(int index, const DetailResult& result) { m_pendingDetails.answerAt(index, result); }
 
-    QCoro::Task<GamesResult> fetchScoreboard(League league, std::optional<QDateTime> date = {}) override;
+    QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League league,
+                                                           std::optional<QDateTime> date = {}) override;
     QCoro::Task<DetailResult> fetchGameDetail(QString gameId, League league) override;
     QCoro::Task<TeamsResult> fetchTeams(League league) override;
     QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) override;
-    QCoro::Task<GamesResult> fetchLiveScoreboard(League league) override;
+    QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League league) override;
 
     // Every list handed over to be freed, kept here instead, in order.
     void release(QList<Game> games) override { released.append(std::move(games)); }
@@ -74,11 +78,15 @@ private:
     template <typename Result>
     using Queue = WaitingRequests<Request, Result>;
 
+    QCoro::Task<ServiceResult<Scoreboard>> askForGames(Request request);
     template <typename Result>
     QCoro::Task<Result> enqueue(Queue<Result>& queue, const Responder<Result>& responder, Request request);
+    // Whether `request` is of `kind` and for `key`: a game id for top scorers, a league id otherwise.
+    static bool isFor(const Request& request, Kind kind, const QString& key);
     template <typename Result>
     static bool resolve(Queue<Result>& queue, Kind kind, const QString& key, const Result& result);
 
+    const Clock& m_clock;
     std::vector<Request> m_requests;
     Queue<GamesResult> m_pendingGames{cancelled()};
     Queue<TeamsResult> m_pendingTeams{cancelled()};

@@ -24,7 +24,7 @@ struct StubAppState {
     MemorySettingsStore settings;
     UserPreferences preferences{settings};
     CacheService cache{clock};
-    FakeScoresService api;
+    FakeScoresService api{clock};
     RecordingGameNotifier notifier;
     std::unique_ptr<FakePathSource> ownedPathSource = std::make_unique<FakePathSource>();
     FakePathSource& pathSource = *ownedPathSource; // reports what the network monitor sees

@@ -43,7 +43,7 @@ public:
             co_await qCoro(&m_held, &Gate::opened);
         co_return m_answer.value_or(QList<TopScorer>());
     }
-    QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League, std::optional<QDateTime>) override {
+    QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League, std::optional<QDateTime>) override {
         co_return APIError::networkUnavailable();
     }
     QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString, League) override {
@@ -52,7 +52,7 @@ public:
     QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League) override {
         co_return APIError::networkUnavailable();
     }
-    QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League) override {
+    QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League) override {
         co_return APIError::networkUnavailable();
     }
 

@@ -44,7 +44,7 @@ public:
         QMetaObject::invokeMethod(&m_gate, &Gate::opened, Qt::QueuedConnection);
     }
 
-    QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League, std::optional<QDateTime>) override {
+    QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League, std::optional<QDateTime>) override {
         if (m_holding)
             co_await qCoro(&m_gate, &Gate::opened);
         co_return APIError::networkUnavailable();
@@ -58,7 +58,7 @@ public:
     QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString, League) override {
         co_return APIError::networkUnavailable();
     }
-    QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League) override {
+    QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League) override {
         co_return APIError::networkUnavailable();
     }
 

@@ -20,9 +20,9 @@ QCoro::Task<> never() {
 
 class SilentScores : public ScoresService {
 public:
-    QCoro::Task<ServiceResult<QList<Game>>> fetchScoreboard(League, std::optional<QDateTime>) override {
+    QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League, std::optional<QDateTime>) override {
         co_await never();
-        co_return QList<Game>{};
+        co_return Scoreboard{};
     }
     QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString, League) override {
         co_return APIError::noData();
@@ -31,9 +31,9 @@ public:
     QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString, League) override {
         co_return QList<TopScorer>{};
     }
-    QCoro::Task<ServiceResult<QList<Game>>> fetchLiveScoreboard(League) override {
+    QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League) override {
         co_await never();
-        co_return QList<Game>{};
+        co_return Scoreboard{};
     }
 };
 
