@@ -14,7 +14,14 @@
 #include <QPointer>
 #include <QRegularExpression>
 
+#include <memory>
+
 namespace {
+
+// What a feed may hold, and how long fetching it may take.
+constexpr qint64 maxFeedBytes = 64 * 1024;
+constexpr qint64 feedReadBufferBytes = 16 * 1024;
+constexpr std::chrono::seconds feedDeadline{15};
 
 bool isLoopback(const QUrl& url) {
     const QString host = url.host();
@@ -118,18 +125,47 @@ QCoro::Task<UpdateCheckResult> Updater::check() {
 
     QNetworkRequest request(*m_feedUrl);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-    request.setTransferTimeout(15000);
     QNetworkReply* pending = sharedNetworkAccess().get(request);
     // Owned by the updater while it runs: a check still waiting when the updater goes ends with it.
     pending->setParent(this);
-    std::unique_ptr<QNetworkReply> reply(co_await pending);
+    // A feed is a few hundred bytes: one that keeps coming is cut off as it arrives, not read into memory.
+    // The reply holds little before it is read, so that the network waits for the count.
+    pending->setReadBufferSize(feedReadBufferBytes);
+    auto body = std::make_shared<QByteArray>();
+    auto tooLarge = std::make_shared<bool>(false);
+    const auto stopBeyondCap = [pending, tooLarge](qint64 bytes) {
+        if (bytes <= maxFeedBytes || *tooLarge)
+            return;
+        *tooLarge = true;
+        pending->abort();
+    };
+    connect(pending, &QNetworkReply::metaDataChanged, pending, [pending, stopBeyondCap] {
+        stopBeyondCap(pending->header(QNetworkRequest::ContentLengthHeader).toLongLong());
+    });
+    connect(pending, &QNetworkReply::readyRead, pending, [pending, body, stopBeyondCap] {
+        *body += pending->readAll();
+        stopBeyondCap(body->size());
+    });
+    // From the start, however the bytes arrive: a feed trickling a byte now and then would never end.
+    // Aborted on a later turn, as the abort ends the reply and with it this timer.
+    const ClockTimerPtr deadline = m_clock.singleShot(feedDeadline, pending, [pending] {
+        QMetaObject::invokeMethod(pending, &QNetworkReply::abort, Qt::QueuedConnection);
+    });
+    QNetworkReply* reply = co_await pending;
+    // Freed on a later turn: a reply cut off is still inside its own signal when it finishes.
+    reply->deleteLater();
 
+    if (*tooLarge)
+        co_return failure(QStringLiteral("the update feed is too large (over %1 bytes)").arg(maxFeedBytes));
+    if (!deadline->isActive())
+        co_return failure(
+            QStringLiteral("the update feed did not arrive within %1 seconds").arg(feedDeadline.count()));
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && (status.toInt() < 200 || status.toInt() > 299))
         co_return failure(QStringLiteral("the update feed answered with status %1").arg(status.toInt()));
     if (reply->error() != QNetworkReply::NoError)
         co_return failure(reply->errorString());
-    co_return readFeed(reply->readAll());
+    co_return readFeed(*body + reply->readAll());
 }
 
 UpdateCheckResult Updater::readFeed(const QByteArray& body) const {

@@ -2,6 +2,7 @@
 // read.
 #include "ManualClock.h"
 #include "MemorySettingsStore.h"
+#include "StandinProcess.h"
 #include "TaskRunner.h"
 
 #include "platform/Updater.h"
@@ -162,4 +163,52 @@ TEST_F(UpdaterTest, DownloadAddressMustBeHttpsOrPlainHttpFromALocalFeed) {
     const UpdateCheckResult result = check(feedFile(R"({"version": "2.0", "url": "file:///etc/passwd"})"));
     EXPECT_EQ(result.kind, UpdateCheckResult::Kind::failed);
     EXPECT_TRUE(result.error.contains("not an https address")) << result.error.toStdString();
+}
+
+namespace {
+
+// A stand-in whose /feed.json fails in the way `fault` (a JSON object's members) says.
+QStringList badFeed(const QString& fault) {
+    return {QStringLiteral("--fault"),
+            QStringLiteral(R"({"path": "/feed.json", "status": 200, %1})").arg(fault)};
+}
+
+QUrl feedAt(const StandinProcess& standin) {
+    return QUrl(standin.apiBase().section(QStringLiteral("/apis/"), 0, 0) + QStringLiteral("/feed.json"));
+}
+
+// Runs a check; `out` holds its result once it ends.
+QCoro::Task<> checkInto(Updater& updater, std::optional<UpdateCheckResult>& out) {
+    out = co_await updater.check();
+}
+
+} // namespace
+
+TEST(UpdaterStandinTest, FeedWithoutALengthIsCutOffAtItsCapAndEndsAtTheDeadlineFromItsStart) {
+    StandinProcess endless(QStringLiteral("default.json"), 0, badFeed(R"("streamSeconds": 30)"));
+    ASSERT_TRUE(endless.isRunning()) << endless.startupError().toStdString();
+    Updater updater(feedAt(endless), "1.2.0");
+    std::optional<UpdateCheckResult> cutOff;
+    EXPECT_TRUE(runToCompletion(checkInto(updater, cutOff)));
+    ASSERT_TRUE(cutOff);
+    EXPECT_EQ(cutOff->kind, UpdateCheckResult::Kind::failed);
+    EXPECT_TRUE(cutOff->error.contains("too large")) << cutOff->error.toStdString();
+    // The cap and the sockets' own buffers: far less than the stand-in could send meanwhile.
+    EXPECT_LT(endless.streamedBytes(), 24 * 1024 * 1024);
+
+    // A byte every 0.2 s: never silent for long, but minutes for the whole feed.
+    StandinProcess slow(QStringLiteral("default.json"), 0, badFeed(R"("trickleSeconds": 0.2)"));
+    ASSERT_TRUE(slow.isRunning()) << slow.startupError().toStdString();
+    ManualClock clock;
+    Updater patient(feedAt(slow), "1.2.0", nullptr, clock);
+    std::optional<UpdateCheckResult> trickled;
+    QCoro::Task<> task = checkInto(patient, trickled);
+    spinUntil([] { return false; }, std::chrono::milliseconds(600)); // a few bytes arrive
+    clock.advanceSeconds(14.9);
+    processPendingEvents();
+    EXPECT_FALSE(trickled);
+    clock.advanceSeconds(0.1);
+    ASSERT_TRUE(spinUntil([&] { return trickled.has_value(); }, std::chrono::seconds(3)));
+    EXPECT_EQ(trickled->kind, UpdateCheckResult::Kind::failed);
+    EXPECT_TRUE(trickled->error.contains("within 15 seconds")) << trickled->error.toStdString();
 }
