@@ -1,5 +1,6 @@
 #include "ImageLoader.h"
 
+#include "JpegFrame.h"
 #include "Logging.h"
 #include "SharedNetworkAccess.h"
 
@@ -35,14 +36,20 @@ QByteArray formatFromSignature(const QByteArray& body) {
 
 // What decoding a picture of `size` in `pixelFormat` allocates at its largest. Pictures scaled down pass
 // through 32-bit pixels at full size, so no format counts for less. A JPEG decoder reduces by up to eight
-// per side while it decodes, when told the size wanted.
-qint64 decodeCost(QSize size, QImage::Format pixelFormat, const QByteArray& format, QSize scaledSize) {
-    const qint64 bytesPerPixel = std::max<qint64>(
+// per side while it decodes, when told the size wanted, unless the picture comes in several scans: then it
+// holds two bytes per component of every pixel until the last.
+qint64 decodeCost(QSize size, QImage::Format pixelFormat, const QByteArray& body, QSize scaledSize) {
+    qint64 bytesPerPixel = std::max<qint64>(
         4, pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel() / 8);
     qint64 pixels = qint64(size.width()) * size.height();
-    if (format == "jpeg" && scaledSize.isValid())
-        pixels = std::max(qint64(scaledSize.width()) * scaledSize.height(),
-                          qint64((size.width() + 7) / 8) * ((size.height() + 7) / 8));
+    if (formatFromSignature(body) == "jpeg") {
+        const std::optional<JpegFrame> frame = readJpegFrame(body);
+        if (frame && frame->singlePass && scaledSize.isValid())
+            pixels = std::max(qint64(scaledSize.width()) * scaledSize.height(),
+                              qint64((size.width() + 7) / 8) * ((size.height() + 7) / 8));
+        else if (frame)
+            bytesPerPixel = std::max<qint64>(bytesPerPixel, 2 * frame->components);
+    }
     return pixels * bytesPerPixel;
 }
 
@@ -61,7 +68,7 @@ QImage decodeCapped(const QByteArray& body, const ImageLoader::Limits& limits) {
         return {};
     if (size.width() > limits.maxSide || size.height() > limits.maxSide)
         reader.setScaledSize(size.scaled(limits.maxSide, limits.maxSide, Qt::KeepAspectRatio));
-    if (decodeCost(size, reader.imageFormat(), reader.format(), reader.scaledSize()) > limits.maxDecodedBytes)
+    if (decodeCost(size, reader.imageFormat(), body, reader.scaledSize()) > limits.maxDecodedBytes)
         return {};
     return reader.read();
 }

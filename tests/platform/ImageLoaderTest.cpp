@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QHttpServer>
 #include <QHttpServerResponse>
+#include <QImageWriter>
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
 #include <QThread>
@@ -22,6 +23,19 @@ QByteArray encoded(QSize size, const char* format, QColor color = Qt::red) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format);
+    return bytes;
+}
+
+// A JPEG sent in successive passes over the whole picture, which a decoder holds whole until the last.
+QByteArray progressiveJpegOf(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
     return bytes;
 }
 
@@ -198,20 +212,23 @@ TEST(ImageLoaderTest, CacheDropsTheLeastRecentlyUsed) {
     EXPECT_EQ(loader.state(d), ImageLoader::State::Loaded);
 }
 
-TEST(ImageLoaderTest, PhotoDecodesReducedWithinABudgetThatRefusesTheSamePngWhole) {
+TEST(ImageLoaderTest, PhotoDecodesReducedWithinABudgetThatRefusesTheSamePngOrProgressivePhotoWhole) {
     ImageServer server;
     server.serve("/big.jpg", encoded({2048, 2048}, "JPEG"));
     server.serve("/big.png", pngOf({2048, 2048}));
+    server.serve("/progressive.jpg", progressiveJpegOf({2048, 2048}));
     ManualClock clock;
     ImageLoader::Limits limits;
     limits.maxDecodedBytes = 1024 * 1024; // a sixteenth of either picture decoded whole
     ImageLoader loader(clock, limits);
     const QUrl photo = server.url("/big.jpg");
     const QUrl png = server.url("/big.png");
-    loadAll(loader, {photo, png});
+    const QUrl progressive = server.url("/progressive.jpg");
+    loadAll(loader, {photo, png, progressive});
     ASSERT_EQ(loader.state(photo), ImageLoader::State::Loaded);
     EXPECT_EQ(loader.image(photo)->size(), QSize(128, 128));
     EXPECT_EQ(loader.state(png), ImageLoader::State::Failed);
+    EXPECT_EQ(loader.state(progressive), ImageLoader::State::Failed) << "its passes are held at full size";
 }
 
 TEST(ImageLoaderTest, PicturesBeyondTheDownloadsAtOnceWaitTheirTurn) {
