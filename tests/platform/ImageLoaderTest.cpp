@@ -231,23 +231,6 @@ TEST(ImageLoaderTest, PhotoDecodesReducedWithinABudgetThatRefusesTheSamePngOrPro
     EXPECT_EQ(loader.state(progressive), ImageLoader::State::Failed) << "its passes are held at full size";
 }
 
-TEST(ImageLoaderTest, PicturesBeyondTheDownloadsAtOnceWaitTheirTurn) {
-    ImageServer server;
-    ManualClock clock;
-    ImageLoader::Limits oneAtATime;
-    oneAtATime.maxDownloads = 1;
-    ImageLoader loader(clock, oneAtATime);
-    const QList<QUrl> urls{server.url("/logo.png"), server.url("/other.png"), server.url("/wide.png")};
-    for (const QUrl& url : urls)
-        loader.load(url);
-    for (const QUrl& url : urls)
-        EXPECT_EQ(loader.state(url), ImageLoader::State::Loading);
-    for (const QUrl& url : urls) {
-        waitFor(loader, url);
-        EXPECT_EQ(loader.state(url), ImageLoader::State::Loaded);
-    }
-}
-
 namespace {
 
 // A stand-in whose pictures below /i/bad/ all fail in the way `fault` (a JSON object's members) says, and a
@@ -296,17 +279,30 @@ TEST(ImageLoaderStandinTest, BodyWithoutALengthIsCutOffAtTheCapEvenWhileTheLoopI
     EXPECT_LT(pictures.standin.streamedBytes(), 24 * 1024 * 1024);
 }
 
-TEST(ImageLoaderStandinTest, TricklingPictureFailsAtTheDeadlineFromItsStart) {
+TEST(ImageLoaderStandinTest, TricklingPicturesFailAtTheDeadlineFromTheirStartAndOnlyFourDownloadAtOnce) {
     // A byte every 0.2 s: never silent for long, but minutes for the whole picture.
     BadPictures pictures(R"("trickleSeconds": 0.2)");
     ASSERT_TRUE(pictures.standin.isRunning()) << pictures.standin.startupError().toStdString();
-    const QUrl slow = pictures.at("/i/bad/slow.png");
-    pictures.loader.load(slow);
+    QList<QUrl> slow;
+    for (int picture = 0; picture < 5; ++picture)
+        slow.append(pictures.at(QStringLiteral("/i/bad/slow%1.png").arg(picture)));
+    for (const QUrl& url : std::as_const(slow))
+        pictures.loader.load(url);
     spinUntil([] { return false; }, std::chrono::milliseconds(600)); // a few bytes arrive
+    EXPECT_EQ(pictures.standin.requestCount("/i/bad/slow4.png"), 0)
+        << "the fifth waits for a download to end";
     pictures.clock.advanceSeconds(14.9);
     processPendingEvents();
-    EXPECT_EQ(pictures.loader.state(slow), ImageLoader::State::Loading);
+    for (const QUrl& url : std::as_const(slow))
+        EXPECT_EQ(pictures.loader.state(url), ImageLoader::State::Loading);
     pictures.clock.advanceSeconds(0.1);
-    EXPECT_TRUE(spinUntil([&] { return pictures.loader.state(slow) == ImageLoader::State::Failed; },
-                          std::chrono::seconds(3)));
+    EXPECT_TRUE(spinUntil(
+        [&] {
+            return std::ranges::all_of(slow.first(4), [&](const QUrl& url) {
+                return pictures.loader.state(url) == ImageLoader::State::Failed;
+            });
+        },
+        std::chrono::seconds(3)));
+    EXPECT_EQ(pictures.loader.state(slow.last()), ImageLoader::State::Loading);
+    EXPECT_TRUE(spinUntil([&] { return pictures.standin.requestCount("/i/bad/slow4.png") == 1; }));
 }
