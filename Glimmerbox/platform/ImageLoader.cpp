@@ -34,6 +34,13 @@ QByteArray formatFromSignature(const QByteArray& body) {
     return {};
 }
 
+// The formats of pictures: pixels, and nothing else. A drawing (SVG) is refused, as its renderer opens the
+// local files it names, and a reply names what it likes.
+bool isPictureFormat(const QByteArray& format) {
+    static const QList<QByteArray> pictures{"png", "jpeg", "gif", "bmp"};
+    return pictures.contains(format);
+}
+
 // What decoding a picture of `size` in `pixelFormat` allocates at its largest. Pictures scaled down pass
 // through 32-bit pixels at full size, so no format counts for less. A JPEG decoder reduces by up to eight
 // per side while it decodes, when told the size wanted, unless the picture comes in several scans: then it
@@ -62,6 +69,8 @@ QImage decodeCapped(const QByteArray& body, const ImageLoader::Limits& limits) {
     const QByteArray format = formatFromSignature(body);
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(format.isEmpty());
+    if (!isPictureFormat(reader.format()))
+        return {};
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > limits.maxSourceSize.width() ||
         size.height() > limits.maxSourceSize.height())

@@ -5,11 +5,13 @@
 #include "TaskRunner.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QHttpServer>
 #include <QHttpServerResponse>
 #include <QImageWriter>
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -172,14 +174,27 @@ TEST(ImageLoaderTest, RefusesWhatItShouldNotFetchOrDecode) {
     }
     EXPECT_EQ(finished.count(), 3);
 
-    for (const QString path : {"/huge.png", "/bomb.png", "/garbage.png", "/missing.png"}) {
+    // A drawing is no picture, and it may name local files that its renderer would open.
+    QTemporaryDir dir;
+    QFile local(dir.filePath("local.png"));
+    ASSERT_TRUE(local.open(QIODevice::WriteOnly) && local.write(pngOf({8, 8})) > 0);
+    local.close();
+    server.serve("/drawing.png",
+                 QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" )"
+                                R"(xmlns:xlink="http://www.w3.org/1999/xlink" width="8" height="8">)"
+                                R"(<image width="8" height="8" xlink:href="%1"/></svg>)")
+                     .arg(local.fileName())
+                     .toUtf8());
+
+    for (const QString path : {"/huge.png", "/bomb.png", "/garbage.png", "/drawing.png", "/missing.png"}) {
         const QUrl url = server.url(path);
         loader.load(url);
         waitFor(loader, url);
         EXPECT_EQ(loader.state(url), ImageLoader::State::Failed) << path.toStdString();
         EXPECT_FALSE(loader.image(url));
     }
-    EXPECT_EQ(loader.decodeCount(), 2); // the bomb and the garbage; the oversized body never got there
+    EXPECT_EQ(loader.decodeCount(),
+              3); // the bomb, the garbage and the drawing; the oversized body never got there
 
     // A failure is remembered for a while, then tried again, on the monotonic clock: neither a wall clock
     // set forward nor one set back changes how long.
