@@ -74,7 +74,7 @@ signals:
 
 private:
     struct Entry {
-        QImage image; // null when the load failed
+        QImage image;           // null when the load failed
         MonotonicTime storedAt; // a failed load is tried again some time after
     };
     struct Download {

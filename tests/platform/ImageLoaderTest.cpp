@@ -1,14 +1,13 @@
 #include "platform/ImageLoader.h"
 
+#include "EncodedPictures.h"
 #include "ManualClock.h"
 #include "StandinProcess.h"
 #include "TaskRunner.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QHttpServer>
 #include <QHttpServerResponse>
-#include <QImageWriter>
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,26 +18,12 @@
 namespace {
 
 QByteArray encoded(QSize size, const char* format, QColor color = Qt::red) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
+    return encodedPicture(filledPicture(size, color), format);
 }
 
 // A JPEG sent in successive passes over the whole picture, which a decoder holds whole until the last.
 QByteArray progressiveJpegOf(QSize size) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    writer.write(image);
-    return bytes;
+    return encodedPicture(filledPicture(size, Qt::red), "jpeg", true);
 }
 
 QByteArray pngOf(QSize size, QColor color = Qt::red) {

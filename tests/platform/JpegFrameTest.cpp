@@ -1,23 +1,13 @@
-#include "platform/JpegFrame.h"
+#include "EncodedPictures.h"
 
-#include <QBuffer>
-#include <QImage>
-#include <QImageWriter>
+#include "platform/JpegFrame.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 QByteArray jpegOf(QImage::Format format, bool progressive) {
-    QImage image(64, 48, format);
-    image.fill(Qt::gray);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(image);
-    return bytes;
+    return encodedPicture(filledPicture({64, 48}, Qt::gray, format), "jpeg", progressive);
 }
 
 } // namespace
