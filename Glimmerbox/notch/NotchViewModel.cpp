@@ -1,26 +1,13 @@
 #include "notch/NotchViewModel.h"
 
+#include "notch/CelebrationTimeline.h"
+
 #include "app/AppState.h"
 #include "model/UserPreferences.h"
 
 #include <QMetaObject>
 
-namespace {
-
-// The celebration's timeline after its first step: delay from the start, spring, phase.
-struct CelebrationStep {
-    double delay;
-    SpringSpec spring;
-    CelebrationPhase phase;
-};
-constexpr SpringSpec flushSpring{0.3, 0.85};
-constexpr CelebrationStep celebrationSteps[] = {
-    {0.3, {0.4, 0.6}, CelebrationPhase::logoOnly},      {0.8, {0.4, 0.65}, CelebrationPhase::logoAndPoints},
-    {1.8, {0.4, 0.65}, CelebrationPhase::logoReturn},   {2.3, flushSpring, CelebrationPhase::flushUp},
-    {2.6, {0.35, 0.8}, CelebrationPhase::showExpanded}, {3.1, {0.35, 0.8}, CelebrationPhase::none},
-};
-
-} // namespace
+#include <span>
 
 NotchViewModel::NotchViewModel(AppState& appState, ScoresService& scores, UserPreferences& preferences,
                                Clock& clock, QObject* parent)
@@ -161,9 +148,11 @@ void NotchViewModel::startCelebration(const ScoreEvent& event) {
     m_celebrationTimers.clear(); // a new score restarts the timeline
     setScoreEvent(event);
     setIsScoreChangeExpanded(true);
-    animate(flushSpring, [this] { setCelebrationPhase(CelebrationPhase::flushDown); });
-    for (const CelebrationStep& step : celebrationSteps)
-        scheduleCelebrationStep(step.delay, step.spring, step.phase);
+    // The first step at once, the others on their timers.
+    const CelebrationStep& first = celebrationTimeline[0];
+    animate(first.spring, [this, &first] { setCelebrationPhase(first.phase); });
+    for (const CelebrationStep& step : std::span(celebrationTimeline).subspan(1))
+        scheduleCelebrationStep(step.at, step.spring, step.phase);
 }
 
 void NotchViewModel::scheduleCelebrationStep(double delay, SpringSpec spring, CelebrationPhase phase) {

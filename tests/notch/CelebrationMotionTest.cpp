@@ -1,4 +1,5 @@
 #include "notch/CelebrationMotion.h"
+#include "notch/CelebrationTimeline.h"
 
 #include <gtest/gtest.h>
 
@@ -7,19 +8,6 @@
 namespace {
 
 using Phase = CelebrationPhase;
-
-struct Step {
-    double at;
-    SpringSpec spring;
-    Phase phase;
-};
-
-// The view model's timeline: when each step begins and the spring it comes with.
-const Step timeline[] = {
-    {0.0, {0.3, 0.85}, Phase::flushDown},     {0.3, {0.4, 0.6}, Phase::logoOnly},
-    {0.8, {0.4, 0.65}, Phase::logoAndPoints}, {1.8, {0.4, 0.65}, Phase::logoReturn},
-    {2.3, {0.3, 0.85}, Phase::flushUp},       {2.6, {0.35, 0.8}, Phase::showExpanded},
-};
 
 class CelebrationMotionTest : public ::testing::Test {
 protected:
@@ -31,7 +19,7 @@ protected:
 
     // Runs the timeline up to and including `last`; the motion then stands at that step's start.
     void runTo(Phase last) {
-        for (const Step& step : timeline) {
+        for (const CelebrationStep& step : celebrationTimeline) {
             now = step.at;
             phase = step.phase;
             motion.enter(step.phase, CelebrationContent::make(step.phase, event), step.spring, now);

@@ -6,10 +6,13 @@
 #include "OverlayGallery.h"
 
 #include "notch/CelebrationMotion.h"
+#include "notch/CelebrationTimeline.h"
 #include "notch/OverlayPanelFrame.h"
 #include "notch/RacingPanel.h"
 
 #include <QPainter>
+
+#include <span>
 
 namespace {
 
@@ -46,21 +49,9 @@ void caption(QPainter& painter, double top, double height, const QString& text) 
     painter.drawText(QRectF(8, top, captionWidth - 16, height), Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
-// The view model's timeline: when each step begins and with which spring.
-struct Step {
-    double at;
-    SpringSpec spring;
-    CelebrationPhase phase;
-    const char* name;
-};
-const Step timeline[] = {
-    {0.0, {0.3, 0.85}, CelebrationPhase::flushDown, "flushDown"},
-    {0.3, {0.4, 0.6}, CelebrationPhase::logoOnly, "logoOnly"},
-    {0.8, {0.4, 0.65}, CelebrationPhase::logoAndPoints, "logoAndPoints"},
-    {1.8, {0.4, 0.65}, CelebrationPhase::logoReturn, "logoReturn"},
-    {2.3, {0.3, 0.85}, CelebrationPhase::flushUp, "flushUp"},
-    {2.6, {0.35, 0.8}, CelebrationPhase::showExpanded, "showExpanded"},
-};
+// The steps' names, in the order of CelebrationPhase.
+const char* const phaseNames[] = {"none",       "flushDown", "logoOnly",    "logoAndPoints",
+                                  "logoReturn", "flushUp",   "showExpanded"};
 
 // Frames of one celebration with a play text, a few moments into each step, one under the other.
 QImage celebrationFilm(bool home) {
@@ -70,13 +61,15 @@ QImage celebrationFilm(bool home) {
         home ? QStringLiteral("Austin Canyon makes driving layup")
              : QStringLiteral("Jay Harbour makes 26-foot three point jumper, assisted by D. Quay");
     const double moments[] = {0.04, 0.12, 0.25, 0.45};
-    const int rows = int(std::size(timeline)) * int(std::size(moments));
+    // Every step but the last, which leaves the celebration.
+    const auto steps = std::span(celebrationTimeline).first(std::size(celebrationTimeline) - 1);
+    const int rows = int(steps.size()) * int(std::size(moments));
     constexpr double rowHeight = OverlayPresentation::celebrationHeight + 10;
     return renderPainted(
         QSize(captionWidth + panelWidth, int(rows * rowHeight)), galleryDesktop, [&](QPainter& painter) {
             CelebrationMotion motion;
             double top = 0;
-            for (const Step& step : timeline) {
+            for (const CelebrationStep& step : steps) {
                 motion.enter(step.phase, CelebrationContent::make(step.phase, event), step.spring, step.at);
                 OverlayInputs inputs = barShowing(game);
                 inputs.isScoreChangeExpanded = true;
@@ -92,7 +85,9 @@ QImage celebrationFilm(bool home) {
                         frame.sectionOpacity = std::min(1.0, after / 0.45);
                     paintPanel(painter, frame, top);
                     caption(painter, top, rowHeight - 10,
-                            QStringLiteral("%1 +%2 s").arg(QLatin1String(step.name)).arg(after, 0, 'f', 2));
+                            QStringLiteral("%1 +%2 s")
+                                .arg(QLatin1String(phaseNames[int(step.phase)]))
+                                .arg(after, 0, 'f', 2));
                     top += rowHeight;
                 }
             }
