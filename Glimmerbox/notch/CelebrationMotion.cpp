@@ -1,16 +1,9 @@
 #include "notch/CelebrationMotion.h"
 
-#include <algorithm>
+#include "notch/OverlayStyle.h"
 
-namespace {
-
-constexpr double fadeTolerance = 0.005;
-
-double clamp01(double value) {
-    return std::clamp(value, 0.0, 1.0);
-}
-
-} // namespace
+using overlaystyle::clamp01;
+using overlaystyle::fadeTolerance;
 
 CelebrationMotion::CelebrationMotion() {
     for (Spring* fade : {&m_logoScale, &m_logoOpacity, &m_leavingLogoOpacity, &m_pointsScale,

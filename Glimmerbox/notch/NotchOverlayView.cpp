@@ -6,6 +6,7 @@
 #include "notch/OverlayNotifications.h"
 #include "notch/OverlayPainters.h"
 #include "notch/OverlayPanelFrame.h"
+#include "notch/OverlayStyle.h"
 
 #include "app/AppState.h"
 #include "platform/ImageLoader.h"
@@ -16,15 +17,8 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr double fadeTolerance = 0.005;
-
-double clamp01(double value) {
-    return std::clamp(value, 0.0, 1.0);
-}
-
-} // namespace
+using overlaystyle::clamp01;
+using overlaystyle::fadeTolerance;
 
 NotchOverlayView::NotchOverlayView(bool hasPhysicalNotch, NotchViewModel* viewModel, AppState& appState,
                                    Clock& clock, OverlayNotificationCenter& center,

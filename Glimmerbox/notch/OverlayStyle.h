@@ -8,6 +8,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <algorithm>
+
 class QPainter;
 
 // The overlay's drawing helpers: its fonts by pixel size and weight, one-line text, symbols and dots. Its
@@ -16,6 +18,14 @@ namespace overlaystyle {
 
 // The weight the overlay's badges and pills call heavy: one step below black.
 inline constexpr QFont::Weight heavy = QFont::ExtraBold;
+
+// How near its target an opacity or a scale on a spring counts as settled.
+inline constexpr double fadeTolerance = 0.005;
+
+// A spring's opacity, overshoot and all, as an opacity.
+inline double clamp01(double value) {
+    return std::clamp(value, 0.0, 1.0);
+}
 
 // A colour at a fraction of its opacity.
 QColor withOpacity(QColor color, double opacity);
