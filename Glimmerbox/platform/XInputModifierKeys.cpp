@@ -11,9 +11,6 @@
 
 #include <xcb/xinput.h>
 
-#include <cstdlib>
-#include <memory>
-
 namespace {
 
 // The key codes of each modifier, from the server's modifier map; reread whenever listening starts, so a
@@ -21,8 +18,8 @@ namespace {
 QHash<xcb_keycode_t, Qt::KeyboardModifier> readModifierKeys(xcb_connection_t* connection) {
     QHash<xcb_keycode_t, Qt::KeyboardModifier> keys;
     const auto cookie = xcb_get_modifier_mapping(connection);
-    std::unique_ptr<xcb_get_modifier_mapping_reply_t, decltype(&free)> reply(
-        xcb_get_modifier_mapping_reply(connection, cookie, nullptr), &free);
+    const xinput::ReplyPtr<xcb_get_modifier_mapping_reply_t> reply(
+        xcb_get_modifier_mapping_reply(connection, cookie, nullptr));
     if (!reply)
         return keys;
     // Rows in the server's order: Shift, Lock, Control, Mod1 to Mod5. Mod1 is Alt and Mod4 the Super key

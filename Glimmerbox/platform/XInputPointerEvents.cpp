@@ -28,13 +28,6 @@ double toDouble(const xcb_input_fp3232_t& value) {
     return static_cast<double>(value.integral) + static_cast<double>(value.frac) / 4294967296.0;
 }
 
-template <typename Reply>
-struct FreeReply {
-    void operator()(Reply* reply) const { free(reply); }
-};
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, FreeReply<Reply>>;
-
 class XcbPointerEvents final : public XInputPointerEvents, public QAbstractNativeEventFilter {
 public:
     explicit XcbPointerEvents(const xinput::Display& display)
@@ -78,7 +71,7 @@ private:
 
     xcb_atom_t atom(const char* name) {
         auto cookie = xcb_intern_atom(m_connection, 1, static_cast<uint16_t>(strlen(name)), name);
-        ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(m_connection, cookie, nullptr));
+        xinput::ReplyPtr<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(m_connection, cookie, nullptr));
         return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     }
 
@@ -89,7 +82,7 @@ private:
         const xcb_atom_t tapping = atom("libinput Tapping Enabled");
         const xcb_atom_t synaptics = atom("Synaptics Finger");
         auto cookie = xcb_input_xi_list_properties(m_connection, id);
-        ReplyPtr<xcb_input_xi_list_properties_reply_t> reply(
+        xinput::ReplyPtr<xcb_input_xi_list_properties_reply_t> reply(
             xcb_input_xi_list_properties_reply(m_connection, cookie, nullptr));
         if (!reply)
             return false;
@@ -105,7 +98,7 @@ private:
     void loadDevices() {
         m_devices.clear();
         auto cookie = xcb_input_xi_query_device(m_connection, XCB_INPUT_DEVICE_ALL);
-        ReplyPtr<xcb_input_xi_query_device_reply_t> reply(
+        xinput::ReplyPtr<xcb_input_xi_query_device_reply_t> reply(
             xcb_input_xi_query_device_reply(m_connection, cookie, nullptr));
         if (!reply)
             return;

@@ -16,6 +16,8 @@ ModifierKeyEvents* createModifierKeyEvents();
 #include <xcb/xcb.h>
 
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 
 class QByteArray;
@@ -27,6 +29,14 @@ struct Display {
     xcb_window_t root = 0;
     uint8_t opcode = 0; // XInput's major opcode, which its events carry
 };
+
+// A reply of the X server, which the caller frees.
+template <typename Reply>
+struct FreeReply {
+    void operator()(Reply* reply) const { std::free(reply); }
+};
+template <typename Reply>
+using ReplyPtr = std::unique_ptr<Reply, FreeReply<Reply>>;
 
 // The application's X connection, when it runs on X11 and the server has XInput 2.
 std::optional<Display> display();
