@@ -40,10 +40,8 @@ QImage idleOverlay(const std::function<void(GalleryAppState&)>& fill, bool hover
 
 const GalleryStateRegistration idle{"overlay-idle-panel", [] { return idleOverlay(&fillPickerState, true); }};
 
-const GalleryStateRegistration idleEmpty{
-    "overlay-idle-panel-empty", [] {
-        return idleOverlay([](GalleryAppState& app) { app.preferences().setEnabledLeagues({"nba"}); }, false);
-    }};
+const GalleryStateRegistration idleEmpty{"overlay-idle-panel-empty",
+                                         [] { return idleOverlay(&fillEmptyPickerState, false); }};
 
 // A game of `league` that starts in an hour.
 Game startingInAnHour(const GalleryAppState& app, const QString& id, const QString& league) {

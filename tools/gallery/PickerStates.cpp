@@ -180,11 +180,8 @@ QImage idlePanelState(const std::function<void(GalleryAppState&)>& fill) {
 const GalleryStateRegistration idlePanel{"picker-idle-panel",
                                          [] { return idlePanelState(&fillPickerState); }};
 
-// A league is enabled but nothing is loaded or pinned: only the header and the refresh bar.
-const GalleryStateRegistration idleEmpty{
-    "picker-idle-panel-empty", [] {
-        return idlePanelState([](GalleryAppState& app) { app.preferences().setEnabledLeagues({"nba"}); });
-    }};
+const GalleryStateRegistration idleEmpty{"picker-idle-panel-empty",
+                                         [] { return idlePanelState(&fillEmptyPickerState); }};
 
 // A clock that moves only when the state says so, firing its live repeating timers on each step.
 class StepClock final : public Clock {
@@ -323,6 +320,10 @@ void fillPickerState(GalleryAppState& app) {
     Game liveRace = race(GameStatus::inProgress, 5);
     app.state().setGames({{"nba", {later, live}}, {"nhl", {finalGame}}, {"f1", {liveRace}}, {"epl", {}}});
     app.state().setPinnedGames({live, finalGame});
+}
+
+void fillEmptyPickerState(GalleryAppState& app) {
+    app.preferences().setEnabledLeagues({"nba"});
 }
 
 QImage overlayWithPanels(const OverlayInputs& inputs, const std::map<OverlaySlot, QWidget*>& panels) {
