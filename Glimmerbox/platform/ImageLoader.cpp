@@ -1,5 +1,6 @@
 #include "ImageLoader.h"
 
+#include "CappedDownload.h"
 #include "JpegFrame.h"
 #include "Logging.h"
 #include "SharedNetworkAccess.h"
@@ -82,9 +83,8 @@ QImage decodeCapped(const QByteArray& body, const ImageLoader::Limits& limits) {
     return reader.read();
 }
 
-// What a reply holds before it is read: the network stops reading while it is full, so that a reply
-// arriving faster than the GUI thread takes it waits in the socket instead of in memory.
-constexpr qint64 readBufferBytes = 64 * 1024;
+// What a reply holds before it is read, and the most taken out of it in one go.
+constexpr qint64 readSliceBytes = 64 * 1024;
 
 } // namespace
 
@@ -153,14 +153,8 @@ void ImageLoader::download(const QUrl& url) {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply* reply = m_network->get(request);
-    reply->setReadBufferSize(readBufferBytes);
-    // Aborted on a later turn: the abort ends the download, and with it this timer, which must not be
-    // destroyed while it fires.
-    m_downloads[reply] =
-        Download{{}, m_clock.singleShot(m_limits.timeout, reply, [reply] {
-                     QMetaObject::invokeMethod(reply, &QNetworkReply::abort, Qt::QueuedConnection);
-                 })};
-    connect(reply, &QNetworkReply::readyRead, this, [this, reply] { onReadyRead(reply); });
+    m_downloads.try_emplace(reply, *reply,
+                            DownloadCaps{m_limits.maxBodyBytes, m_limits.timeout, readSliceBytes}, m_clock);
     connect(reply, &QNetworkReply::finished, this, [this, reply, url] { onFinished(reply, url); });
 }
 
@@ -168,31 +162,17 @@ void ImageLoader::insert(const QUrl& url, const QImage& image) {
     m_cache.insert(url, new Entry{image, {}});
 }
 
-void ImageLoader::onReadyRead(QNetworkReply* reply) {
-    QByteArray& body = m_downloads[reply].body;
-    const qint64 announced = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-    if (announced > m_limits.maxBodyBytes || body.size() + reply->bytesAvailable() > m_limits.maxBodyBytes) {
-        qCWarning(apiLogger) << "Image larger than" << m_limits.maxBodyBytes
-                             << "bytes abandoned:" << reply->url();
-        reply->abort(); // finishes with an error
-        return;
-    }
-    body += reply->readAll();
-}
-
 void ImageLoader::onFinished(QNetworkReply* reply, const QUrl& url) {
     reply->deleteLater();
     const auto download = m_downloads.find(reply);
-    QByteArray body = std::move(download->second.body);
+    const QByteArray body = download->second.takeBody();
+    const bool tooLarge = download->second.tooLarge();
     m_downloads.erase(download);
     startWaiting();
+    if (tooLarge)
+        qCWarning(apiLogger) << "Image larger than" << m_limits.maxBodyBytes << "bytes abandoned:" << url;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || status < 200 || status >= 300) {
-        store(url, {});
-        return;
-    }
-    body += reply->readAll();
-    if (body.size() > m_limits.maxBodyBytes) {
+    if (tooLarge || reply->error() != QNetworkReply::NoError || status < 200 || status >= 300) {
         store(url, {});
         return;
     }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "CappedDownload.h"
 #include "Clock.h"
 
 #include <QCache>
-#include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QSet>
@@ -77,14 +77,9 @@ private:
         QImage image;           // null when the load failed
         MonotonicTime storedAt; // a failed load is tried again some time after
     };
-    struct Download {
-        QByteArray body;
-        ClockTimerPtr deadline;
-    };
     bool shouldStart(const QUrl& url) const;
     void startWaiting();
     void download(const QUrl& url);
-    void onReadyRead(QNetworkReply* reply);
     void onFinished(QNetworkReply* reply, const QUrl& url);
     void decode(const QUrl& url, const QByteArray& body);
     void store(const QUrl& url, const QImage& image);
@@ -95,7 +90,7 @@ private:
     QCache<QUrl, Entry> m_cache;
     QSet<QUrl> m_inFlight; // waiting, downloading or decoding
     QList<QUrl> m_waiting; // for a download to end, oldest first
-    std::map<QNetworkReply*, Download> m_downloads;
+    std::map<QNetworkReply*, CappedDownload> m_downloads;
     int m_decodeCount = 0;
     // Declared last: destroying it waits for running decodes, before the rest goes away.
     QThreadPool m_decodePool;

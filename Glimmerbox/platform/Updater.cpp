@@ -1,6 +1,7 @@
 #include "Updater.h"
 
 #include "BuildInfo.h"
+#include "CappedDownload.h"
 #include "JsonRead.h"
 #include "Logging.h"
 #include "SettingsStore.h"
@@ -14,14 +15,13 @@
 #include <QPointer>
 #include <QRegularExpression>
 
-#include <memory>
-
 namespace {
 
-// What a feed may hold, and how long fetching it may take.
+// What a feed may hold, and how long fetching it may take. A feed is a few hundred bytes: one that keeps
+// coming is cut off as it arrives, not read into memory.
 constexpr qint64 maxFeedBytes = 64 * 1024;
-constexpr qint64 feedReadBufferBytes = 16 * 1024;
 constexpr std::chrono::seconds feedDeadline{15};
+constexpr DownloadCaps feedCaps{maxFeedBytes, feedDeadline, 16 * 1024};
 
 bool isLoopback(const QUrl& url) {
     const QString host = url.host();
@@ -128,36 +128,14 @@ QCoro::Task<UpdateCheckResult> Updater::check() {
     QNetworkReply* pending = sharedNetworkAccess().get(request);
     // Owned by the updater while it runs: a check still waiting when the updater goes ends with it.
     pending->setParent(this);
-    // A feed is a few hundred bytes: one that keeps coming is cut off as it arrives, not read into memory.
-    // The reply holds little before it is read, so that the network waits for the count.
-    pending->setReadBufferSize(feedReadBufferBytes);
-    auto body = std::make_shared<QByteArray>();
-    auto tooLarge = std::make_shared<bool>(false);
-    const auto stopBeyondCap = [pending, tooLarge](qint64 bytes) {
-        if (bytes <= maxFeedBytes || *tooLarge)
-            return;
-        *tooLarge = true;
-        pending->abort();
-    };
-    connect(pending, &QNetworkReply::metaDataChanged, pending, [pending, stopBeyondCap] {
-        stopBeyondCap(pending->header(QNetworkRequest::ContentLengthHeader).toLongLong());
-    });
-    connect(pending, &QNetworkReply::readyRead, pending, [pending, body, stopBeyondCap] {
-        *body += pending->readAll();
-        stopBeyondCap(body->size());
-    });
-    // From the start, however the bytes arrive: a feed trickling a byte now and then would never end.
-    // Aborted on a later turn, as the abort ends the reply and with it this timer.
-    const ClockTimerPtr deadline = m_clock.singleShot(feedDeadline, pending, [pending] {
-        QMetaObject::invokeMethod(pending, &QNetworkReply::abort, Qt::QueuedConnection);
-    });
+    CappedDownload download(*pending, feedCaps, m_clock);
     QNetworkReply* reply = co_await pending;
     // Freed on a later turn: a reply cut off is still inside its own signal when it finishes.
     reply->deleteLater();
 
-    if (*tooLarge)
+    if (download.tooLarge())
         co_return failure(QStringLiteral("the update feed is too large (over %1 bytes)").arg(maxFeedBytes));
-    if (!deadline->isActive())
+    if (download.timedOut())
         co_return failure(
             QStringLiteral("the update feed did not arrive within %1 seconds").arg(feedDeadline.count()));
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
@@ -165,7 +143,7 @@ QCoro::Task<UpdateCheckResult> Updater::check() {
         co_return failure(QStringLiteral("the update feed answered with status %1").arg(status.toInt()));
     if (reply->error() != QNetworkReply::NoError)
         co_return failure(reply->errorString());
-    co_return readFeed(*body + reply->readAll());
+    co_return readFeed(download.takeBody());
 }
 
 UpdateCheckResult Updater::readFeed(const QByteArray& body) const {

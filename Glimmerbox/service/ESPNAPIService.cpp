@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "Logging.h"
 #include "ScoresMapping.h"
+#include "platform/CappedDownload.h"
 #include "platform/FreedMemory.h"
 #include "platform/SharedNetworkAccess.h"
 
@@ -14,50 +15,15 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
 
 const QByteArray userAgent = QByteArrayLiteral("Glimmerbox/") + BuildInfo::version;
 
-// The most of a reply body taken out of it in one go. A reply arrives in pieces of several megabytes while
-// the GUI thread is busy, and copying such a piece at once holds that thread for milliseconds: the rest waits
-// for a later turn of its event loop. The reply holds at most a slice: the network stops reading while it is
-// full, so that a reply arriving faster than the GUI thread takes it waits in the socket, not in memory.
+// A reply body is taken out of it a megabyte per turn: a reply arrives in pieces of several megabytes while
+// the GUI thread is busy, and copying such a piece at once holds that thread for milliseconds.
 constexpr qint64 readSlice = 1024 * 1024;
-
-// A body as it is read out of its reply, a slice at a time.
-struct Download {
-    QByteArray body;
-    bool sliceQueued = false;
-};
-
-// Moves up to a slice of what `device` holds to the end of `body`; whether more is left.
-bool appendSlice(QIODevice& device, QByteArray& body) {
-    const qint64 available = std::min(device.bytesAvailable(), readSlice);
-    if (available <= 0)
-        return false;
-    const qsizetype start = body.size();
-    body.resize(start + available);
-    const qint64 read = device.read(body.data() + start, available);
-    body.resize(start + std::max<qint64>(read, 0));
-    return read > 0 && device.bytesAvailable() > 0;
-}
-
-// Reads a slice now and queues the next while more is left; one queued at a time. Dropped with the reply.
-void readInSlices(QNetworkReply* reply, const std::shared_ptr<Download>& download) {
-    if (download->sliceQueued || !appendSlice(*reply, download->body))
-        return;
-    download->sliceQueued = true;
-    QMetaObject::invokeMethod(
-        reply,
-        [reply, download] {
-            download->sliceQueued = false;
-            readInSlices(reply, download);
-        },
-        Qt::QueuedConnection);
-}
 
 struct ReplyDeleter {
     void operator()(QNetworkReply* reply) const { reply->deleteLater(); }
@@ -221,42 +187,11 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
     request.setHeader(QNetworkRequest::UserAgentHeader, userAgent);
 
     std::unique_ptr<QNetworkReply, ReplyDeleter> reply(m_network.get(request));
-    reply->setReadBufferSize(readSlice);
-    // Stop at the limit rather than read a reply of any size into memory. The handlers own what they use: the
-    // reply may still signal after this frame is gone.
-    auto tooLarge = std::make_shared<bool>(false);
-    const auto stopBeyondLimit = [tooLarge, limit = m_bodyLimit, raw = reply.get()](qint64 bytes) {
-        if (bytes <= limit || *tooLarge)
-            return;
-        *tooLarge = true;
-        raw->abort();
-    };
-    // The body is taken out of the reply as it arrives, a slice per turn, into room reserved once: reading a
-    // large reply in one piece at the end would hold the GUI thread for a copy of all of it.
-    auto download = std::make_shared<Download>();
-    QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, reply.get(),
-                     [stopBeyondLimit, download, limit = m_bodyLimit, raw = reply.get()] {
-                         const qint64 length = raw->header(QNetworkRequest::ContentLengthHeader).toLongLong();
-                         stopBeyondLimit(length);
-                         if (length > 0 && length <= limit)
-                             download->body.reserve(length);
-                     });
-    // Counted as it arrives, whether a length was announced or not.
-    QObject::connect(reply.get(), &QNetworkReply::readyRead, reply.get(),
-                     [stopBeyondLimit, download, raw = reply.get()] {
-                         readInSlices(raw, download);
-                         stopBeyondLimit(download->body.size() + raw->bytesAvailable());
-                     });
-    QObject::connect(reply.get(), &QNetworkReply::downloadProgress, reply.get(),
-                     [stopBeyondLimit](qint64 received, qint64) { stopBeyondLimit(received); });
-    // A deadline from the start, not Qt's transfer time-out, which only measures silence: a reply trickling a
-    // byte now and then would otherwise never end. Real time, as the network's own.
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, reply.get(), &QNetworkReply::abort);
-    deadline.start(m_timeout);
+    // Stopped at the limit rather than read whole into memory. The deadline runs in real time, as the
+    // network's own.
+    CappedDownload download(*reply, DownloadCaps{m_bodyLimit, m_timeout, readSlice}, Clock::system());
     co_await reply.get();
-    if (*tooLarge) {
+    if (download.tooLarge()) {
         qCWarning(apiLogger).noquote() << "Response too large:" << url.toString() << "is over" << m_bodyLimit
                                        << "bytes; reading stopped there";
         // Up to the limit was read for nothing: once the reply and its body are gone, on a later turn, their
@@ -266,10 +201,9 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
         });
         co_return APIError::responseTooLarge();
     }
-    if (!deadline.isActive())
+    if (download.timedOut())
         co_return APIError::transportError(QStringLiteral("Operation timed out"),
                                            QNetworkReply::OperationCanceledError);
-    deadline.stop();
 
     // Qt flags 4xx and 5xx as errors too: the status decides first, and only a reply without one is a
     // transport failure (time-out, refused or dropped connection).
@@ -286,11 +220,11 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
     if (reply->error() != QNetworkReply::NoError)
         co_return APIError::transportError(reply->errorString(), reply->error());
     // What is left, a slice per turn as well.
-    while (appendSlice(*reply, download->body)) {
+    while (download.readSlice()) {
         QTimer nextTurn;
         nextTurn.setSingleShot(true);
         nextTurn.start(0);
         co_await nextTurn;
     }
-    co_return std::move(download->body);
+    co_return download.takeBody();
 }
