@@ -102,6 +102,12 @@ Setting setting(QLatin1StringView key, Getter get, Setter set, Fallback fallback
             }};
 }
 
+// A number offered by a stepper: a stored one outside its range is brought inside.
+template <typename Getter, typename Setter>
+Setting rangedSetting(QLatin1StringView key, Getter get, Setter set, qint64 fallback, UP::Range range) {
+    return setting(key, get, set, fallback, clampedTo(key, range));
+}
+
 // Every setting in declaration order, which is also the order of the document's keys.
 const std::vector<Setting>& settings() {
     static const std::vector<Setting> table{
@@ -113,8 +119,8 @@ const std::vector<Setting>& settings() {
         setting("enabledLeagues"_L1, &UP::enabledLeagues, &UP::setEnabledLeagues, defaultEnabledLeagues,
                 trimEnabledLeagues),
         setting("favoriteTeamIds"_L1, &UP::favoriteTeamIds, &UP::setFavoriteTeamIds, QSet<QString>()),
-        setting("maxPinnedGames"_L1, &UP::maxPinnedGames, &UP::setMaxPinnedGames, qint64{3},
-                clampedTo("maxPinnedGames"_L1, UP::maxPinnedGamesRange)),
+        rangedSetting("maxPinnedGames"_L1, &UP::maxPinnedGames, &UP::setMaxPinnedGames, 3,
+                      UP::maxPinnedGamesRange),
         setting("autoFollowFavorites"_L1, &UP::autoFollowFavorites, &UP::setAutoFollowFavorites, true),
         setting("refreshInterval"_L1, &UP::refreshInterval, &UP::setRefreshInterval, 30.0),
         setting("fasterRefreshWhenLive"_L1, &UP::fasterRefreshWhenLive, &UP::setFasterRefreshWhenLive, true),
@@ -124,8 +130,8 @@ const std::vector<Setting>& settings() {
         setting("notifyGameEnd"_L1, &UP::notifyGameEnd, &UP::setNotifyGameEnd, true),
         setting("notifyScoreChange"_L1, &UP::notifyScoreChange, &UP::setNotifyScoreChange, false),
         setting("notifyCloseGame"_L1, &UP::notifyCloseGame, &UP::setNotifyCloseGame, true),
-        setting("closeGameThreshold"_L1, &UP::closeGameThreshold, &UP::setCloseGameThreshold, qint64{7},
-                clampedTo("closeGameThreshold"_L1, UP::closeGameThresholdRange)),
+        rangedSetting("closeGameThreshold"_L1, &UP::closeGameThreshold, &UP::setCloseGameThreshold, 7,
+                      UP::closeGameThresholdRange),
         setting("notifyOvertime"_L1, &UP::notifyOvertime, &UP::setNotifyOvertime, true),
         setting("notifyFavoritesOnly"_L1, &UP::notifyFavoritesOnly, &UP::setNotifyFavoritesOnly, true),
         setting("quietHoursEnabled"_L1, &UP::quietHoursEnabled, &UP::setQuietHoursEnabled, false),
@@ -150,11 +156,11 @@ const std::vector<Setting>& settings() {
         setting("calendarIdentifier"_L1, &UP::calendarIdentifier, &UP::setCalendarIdentifier,
                 std::optional<QString>()),
         setting("addGameReminders"_L1, &UP::addGameReminders, &UP::setAddGameReminders, true),
-        setting("reminderMinutesBefore"_L1, &UP::reminderMinutesBefore, &UP::setReminderMinutesBefore,
-                qint64{15}, clampedTo("reminderMinutesBefore"_L1, UP::reminderMinutesBeforeRange)),
+        rangedSetting("reminderMinutesBefore"_L1, &UP::reminderMinutesBefore, &UP::setReminderMinutesBefore,
+                      15, UP::reminderMinutesBeforeRange),
         setting("busyMode"_L1, &UP::busyMode, &UP::setBusyMode, false),
-        setting("cacheExpirationHours"_L1, &UP::cacheExpirationHours, &UP::setCacheExpirationHours,
-                qint64{24}, clampedTo("cacheExpirationHours"_L1, UP::cacheExpirationHoursRange)),
+        rangedSetting("cacheExpirationHours"_L1, &UP::cacheExpirationHours, &UP::setCacheExpirationHours, 24,
+                      UP::cacheExpirationHoursRange),
         setting("debugMode"_L1, &UP::debugMode, &UP::setDebugMode, false),
     };
     return table;
