@@ -30,6 +30,12 @@ QByteArray pngBytes(const QImage& image) {
     image.save(&buffer, "PNG");
     return bytes;
 }
+
+// The status line and headers of a reply written to the socket by hand, `framing` saying how its body ends.
+QByteArray rawHead(int status, const char* reason, const QByteArray& mimeType, const QByteArray& framing) {
+    return "HTTP/1.1 " + QByteArray::number(status) + ' ' + reason + "\r\nContent-Type: " + mimeType +
+           "\r\n" + framing + "\r\n\r\n";
+}
 } // namespace
 
 StandinServer::StandinServer(Scenario scenario, double speed, int latencyMs, bool verbose)
@@ -207,9 +213,8 @@ QByteArray StandinServer::hugePicture() {
 }
 
 void StandinServer::trickle(QTcpSocket* socket, const Reply& reply, double intervalSeconds) {
-    socket->write("HTTP/1.1 " + QByteArray::number(reply.status) +
-                  " Trickle\r\nContent-Type: " + reply.mimeType +
-                  "\r\nContent-Length: " + QByteArray::number(reply.body.size()) + "\r\n\r\n");
+    socket->write(rawHead(reply.status, "Trickle", reply.mimeType,
+                          "Content-Length: " + QByteArray::number(reply.body.size())));
     // The timer belongs to the socket: a client that gave up ends the trickle.
     auto* timer = new QTimer(socket);
     auto sent = std::make_shared<qsizetype>(0);
@@ -224,8 +229,7 @@ void StandinServer::trickle(QTcpSocket* socket, const Reply& reply, double inter
 }
 
 void StandinServer::stream(QTcpSocket* socket, const Reply& reply, double seconds) {
-    socket->write("HTTP/1.1 " + QByteArray::number(reply.status) +
-                  " Stream\r\nContent-Type: " + reply.mimeType + "\r\nTransfer-Encoding: chunked\r\n\r\n");
+    socket->write(rawHead(reply.status, "Stream", reply.mimeType, "Transfer-Encoding: chunked"));
     static const QByteArray filler = "10000\r\n" + QByteArray(0x10000, ' ') + "\r\n";
     const QByteArray last = QByteArray::number(reply.body.size(), 16) + "\r\n" + reply.body + "\r\n0\r\n\r\n";
     auto done = std::make_shared<bool>(false);
