@@ -23,8 +23,8 @@ struct Fault {
     bool drop = false;              // close the connection without a reply
     double stallSeconds = 0;        // wait this long (real seconds) before replying
     double trickleSeconds = 0;      // send the headers, then the body one byte every this many real seconds
-    double streamSeconds =
-        0; // send the headers without a length, then filler as fast as it is taken, this long
+    // Send the headers without a length, then filler as fast as it is taken, this long (real seconds).
+    double streamSeconds = 0;
     bool hugePicture = false; // reply with a small PNG that decodes to 4096 x 4096 at 16 bits per channel
 
     static Fault fromJson(const QJsonObject& object);
