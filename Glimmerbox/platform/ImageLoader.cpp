@@ -46,11 +46,12 @@ bool isPictureFormat(const QByteArray& format) {
 // through 32-bit pixels at full size, so no format counts for less. A JPEG decoder reduces by up to eight
 // per side while it decodes, when told the size wanted, unless the picture comes in several scans: then it
 // holds two bytes per component of every pixel until the last.
-qint64 decodeCost(QSize size, QImage::Format pixelFormat, const QByteArray& body, QSize scaledSize) {
+qint64 decodeCost(const QByteArray& body, const QByteArray& format, QSize size, QImage::Format pixelFormat,
+                  QSize scaledSize) {
     qint64 bytesPerPixel = std::max<qint64>(
         4, pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel() / 8);
     qint64 pixels = qint64(size.width()) * size.height();
-    if (formatFromSignature(body) == "jpeg") {
+    if (format == "jpeg") {
         const std::optional<JpegFrame> frame = readJpegFrame(body);
         if (frame && frame->singlePass && scaledSize.isValid())
             pixels = std::max(qint64(scaledSize.width()) * scaledSize.height(),
@@ -78,7 +79,7 @@ QImage decodeCapped(const QByteArray& body, const ImageLoader::Limits& limits) {
         return {};
     if (size.width() > limits.maxSide || size.height() > limits.maxSide)
         reader.setScaledSize(size.scaled(limits.maxSide, limits.maxSide, Qt::KeepAspectRatio));
-    if (decodeCost(size, reader.imageFormat(), body, reader.scaledSize()) > limits.maxDecodedBytes)
+    if (decodeCost(body, format, size, reader.imageFormat(), reader.scaledSize()) > limits.maxDecodedBytes)
         return {};
     return reader.read();
 }
