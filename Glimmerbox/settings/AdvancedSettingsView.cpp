@@ -14,8 +14,7 @@ AdvancedSettingsView::AdvancedSettingsView(SettingsController& controller, QWidg
     QGroupBox* cache = form->addSection(QStringLiteral("Cache"));
     form->addStepper(cache, "cacheExpirationHours",
                      {QStringLiteral("Cache expiration: "), QStringLiteral(" hours"),
-                      UserPreferences::cacheExpirationHoursRange.minimum,
-                      UserPreferences::cacheExpirationHoursRange.maximum});
+                      UserPreferences::cacheExpirationHoursRange});
     QPushButton* clear = form->addButton(cache, QStringLiteral("Clear Cache Now"));
     connect(clear, &QPushButton::clicked, &controller, &SettingsController::clearCache);
 

@@ -18,12 +18,9 @@ CalendarSettingsView::CalendarSettingsView(SettingsController& controller, QWidg
 
     QGroupBox* reminders = form->addSection(QStringLiteral("Reminders"));
     QCheckBox* add = form->addToggle(reminders, QStringLiteral("Add game reminders"), "addGameReminders");
-    QSpinBox* minutes = form->addStepper(reminders, "reminderMinutesBefore",
-                                         {QStringLiteral("Minutes before: "),
-                                          {},
-                                          UserPreferences::reminderMinutesBeforeRange.minimum,
-                                          UserPreferences::reminderMinutesBeforeRange.maximum,
-                                          5});
+    QSpinBox* minutes = form->addStepper(
+        reminders, "reminderMinutesBefore",
+        {QStringLiteral("Minutes before: "), {}, UserPreferences::reminderMinutesBeforeRange, 5});
     form->follow([add, minutes, &prefs] {
         add->setEnabled(prefs.calendarSyncEnabled());
         minutes->setEnabled(prefs.calendarSyncEnabled() && prefs.addGameReminders());

@@ -72,10 +72,7 @@ GeneralSettingsView::GeneralSettingsView(SettingsController& controller, QWidget
     form->addPicker(menuBar, QStringLiteral("Display mode"), "menuBarDisplayMode", displayModeRows());
     form->addToggle(menuBar, QStringLiteral("Hide when no games"), "hideWhenNoGames");
     form->addStepper(menuBar, "maxPinnedGames",
-                     {QStringLiteral("Max pinned games: "),
-                      {},
-                      UserPreferences::maxPinnedGamesRange.minimum,
-                      UserPreferences::maxPinnedGamesRange.maximum});
+                     {QStringLiteral("Max pinned games: "), {}, UserPreferences::maxPinnedGamesRange});
 
     QGroupBox* autoFollow = form->addSection(QStringLiteral("Auto-Follow"));
     form->addToggle(autoFollow, QStringLiteral("Auto-follow favorite teams"), "autoFollowFavorites")

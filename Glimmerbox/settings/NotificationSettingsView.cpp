@@ -23,10 +23,9 @@ NotificationSettingsView::NotificationSettingsView(SettingsController& controlle
     form->addToggle(events, QStringLiteral("Game ends"), "notifyGameEnd");
     form->addToggle(events, QStringLiteral("Score changes"), "notifyScoreChange");
     form->addToggle(events, QStringLiteral("Close games"), "notifyCloseGame");
-    QSpinBox* threshold = form->addStepper(events, "closeGameThreshold",
-                                           {QStringLiteral("Threshold: "), QStringLiteral(" pts"),
-                                            UserPreferences::closeGameThresholdRange.minimum,
-                                            UserPreferences::closeGameThresholdRange.maximum});
+    QSpinBox* threshold = form->addStepper(
+        events, "closeGameThreshold",
+        {QStringLiteral("Threshold: "), QStringLiteral(" pts"), UserPreferences::closeGameThresholdRange});
     form->addToggle(events, QStringLiteral("Overtime / Extra time"), "notifyOvertime");
     form->follow([threshold, &prefs] { SettingsForm::setRowVisible(threshold, prefs.notifyCloseGame()); });
 

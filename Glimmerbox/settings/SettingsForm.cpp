@@ -21,8 +21,8 @@
 #include <algorithm>
 
 int StepperSpec::nearestAllowed(int typed) const {
-    const int steps = (std::clamp(typed, minimum, maximum) - minimum + step / 2) / step;
-    return std::min(minimum + steps * step, maximum);
+    const int steps = (std::clamp(typed, range.minimum, range.maximum) - range.minimum + step / 2) / step;
+    return std::min(range.minimum + steps * step, range.maximum);
 }
 
 QFont pixelFont(const QWidget* widget, int pixelSize, QFont::Weight weight) {
@@ -120,7 +120,7 @@ QSpinBox* SettingsForm::addStepper(QGroupBox* section, const char* setting, cons
     auto* stepper = new QSpinBox(section);
     stepper->setPrefix(spec.prefix);
     stepper->setSuffix(spec.suffix);
-    stepper->setRange(spec.minimum, spec.maximum);
+    stepper->setRange(spec.range.minimum, spec.range.maximum);
     stepper->setSingleStep(spec.step);
     // A typed value counts once it is complete (Return or leaving the field), not at every keystroke.
     stepper->setKeyboardTracking(false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/UserPreferences.h"
+
 #include <QFont>
 #include <QList>
 #include <QObject>
@@ -26,12 +28,11 @@ struct PickerRow {
     QVariant value;
 };
 
-// A stepper's label around its value ("Threshold: 7 pts") and its range.
+// A stepper's label around its value ("Threshold: 7 pts"), the range its setting is kept in and its step.
 struct StepperSpec {
     QString prefix;
     QString suffix;
-    int minimum = 0;
-    int maximum = 0;
+    UserPreferences::Range range;
     int step = 1;
 
     // The value on the stepper's own steps (counted from the minimum) nearest to a typed one, within range.
