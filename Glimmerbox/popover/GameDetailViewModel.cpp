@@ -9,6 +9,12 @@
 
 namespace {
 
+template <typename Value>
+void keepIfAbsent(std::optional<Value>& value, const std::optional<Value>& known) {
+    if (!value)
+        value = known;
+}
+
 // Keeps the logo, colours and record of the same team in `known` where `team` has none. The team is found
 // by id, else by its side (a summary without team ids still lists the same sides).
 void keepKnownTeam(Team& team, const Team& sameSide, const Game& known) {
@@ -17,20 +23,12 @@ void keepKnownTeam(Team& team, const Team& sameSide, const Game& known) {
         if (candidate->id == team.id)
             match = candidate;
     }
-    if (!team.logoURL)
-        team.logoURL = match->logoURL;
+    keepIfAbsent(team.logoURL, match->logoURL);
     if (team.primaryColor.isEmpty() || team.primaryColor == fallbackTeamColor) {
         team.primaryColor = match->primaryColor;
         team.secondaryColor = match->secondaryColor;
     }
-    if (!team.record)
-        team.record = match->record;
-}
-
-template <typename Value>
-void keepIfAbsent(std::optional<Value>& value, const std::optional<Value>& known) {
-    if (!value)
-        value = known;
+    keepIfAbsent(team.record, match->record);
 }
 
 } // namespace
