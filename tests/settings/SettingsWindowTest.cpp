@@ -154,10 +154,8 @@ TEST_F(SettingsWindowTest, SteppersStopAtTheirBoundsAndDependentControlsFollowTh
 
     QWidget* general = view.tabView(SettingsTab::general);
     auto liveIntervalShown = [general] {
-        for (QComboBox* picker : general->findChildren<QComboBox*>())
-            if (picker->findText("5 seconds") >= 0)
-                return picker->isVisibleTo(general);
-        return false;
+        const QComboBox* picker = pickerWith(general, "5 seconds");
+        return picker && picker->isVisibleTo(general);
     };
     EXPECT_TRUE(liveIntervalShown());
     preferences.setFasterRefreshWhenLive(false);
