@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 // The dark-appearance system colours that every view draws its accents with.
 namespace system_colors {
@@ -10,4 +11,11 @@ inline const QColor yellow{0xFF, 0xD6, 0x0A};
 inline const QColor green{0x32, 0xD7, 0x4B};
 inline const QColor blue{0x0A, 0x84, 0xFF};
 inline const QColor grey{0x8E, 0x8E, 0x93};
+
+// The secondary text colour: the palette's text colour at an opacity of 0.55.
+inline QColor secondaryText(const QPalette& palette) {
+    QColor secondary = palette.color(QPalette::WindowText);
+    secondary.setAlphaF(0.55F);
+    return secondary;
+}
 } // namespace system_colors

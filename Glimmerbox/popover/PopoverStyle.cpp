@@ -18,11 +18,8 @@ QColor color(Tint tint, const QPalette& palette) {
     switch (tint) {
     case Tint::primary:
         return palette.color(QPalette::WindowText);
-    case Tint::secondary: {
-        QColor secondary = palette.color(QPalette::WindowText);
-        secondary.setAlphaF(0.55F);
-        return secondary;
-    }
+    case Tint::secondary:
+        return system_colors::secondaryText(palette);
     case Tint::accent:
         return palette.color(QPalette::Highlight);
     case Tint::red:

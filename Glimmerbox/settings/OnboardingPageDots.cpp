@@ -1,13 +1,13 @@
 #include "OnboardingPageDots.h"
 
 #include "platform/ColorMix.h"
+#include "platform/SystemColors.h"
 
 #include <QPainter>
 
 namespace {
 // The page change's ease: a critically damped spring of the same length as an ease-in-out.
 constexpr SpringSpec dotEase{0.35, 1.0};
-constexpr float secondaryOpacity = 0.55f;
 constexpr float idleOpacity = 0.3f;
 } // namespace
 
@@ -41,9 +41,9 @@ void OnboardingPageDots::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     const QColor accent = palette().color(QPalette::Highlight);
-    // The secondary colour (the text colour at 0.55) at opacity 0.3.
-    QColor faint = palette().color(QPalette::WindowText);
-    faint.setAlphaF(faint.alphaF() * secondaryOpacity * idleOpacity);
+    // Idle dots are the secondary colour at 0.3.
+    QColor faint = system_colors::secondaryText(palette());
+    faint.setAlphaF(faint.alphaF() * idleOpacity);
     for (std::size_t index = 0; index < m_springs.size(); ++index) {
         painter.setBrush(mixedColor(faint, accent, emphasis(static_cast<int>(index))));
         painter.drawEllipse(QRectF(static_cast<double>(index) * (dotSize + spacing), 0, dotSize, dotSize));
