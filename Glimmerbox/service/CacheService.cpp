@@ -27,8 +27,12 @@ std::optional<CacheService::Reply> CacheService::lookup(const QString& key) {
     return std::nullopt;
 }
 
+CacheService::Reply CacheService::Reply::sentNow(const Clock& clock, QByteArray data) {
+    return Reply{std::move(data), clock.now(), clock.monotonicNow()};
+}
+
 void CacheService::set(const QByteArray& data, const QString& key, double expiration) {
-    set(Reply{data, m_clock.now(), m_clock.monotonicNow()}, key, expiration);
+    set(Reply::sentNow(m_clock, data), key, expiration);
 }
 
 void CacheService::set(Reply reply, const QString& key, double expiration) {

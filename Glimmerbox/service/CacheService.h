@@ -17,6 +17,9 @@ public:
         QByteArray data;
         QDateTime requestedAt; // the time of day, for what the reply is stamped with
         MonotonicTime sentAt;  // the same moment on the monotonic clock, for which reply is the more recent
+
+        // `data`, stamped as requested at `clock`'s now.
+        static Reply sentNow(const Clock& clock, QByteArray data = {});
     };
 
     explicit CacheService(const Clock& clock = Clock::system());

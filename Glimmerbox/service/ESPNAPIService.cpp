@@ -169,7 +169,7 @@ QCoro::Task<ServiceResult<CacheService::Reply>> ESPNAPIService::fetchReply(QUrl 
         if (std::optional<CacheService::Reply> cached = m_cache.lookup(key))
             co_return *cached;
     }
-    CacheService::Reply reply{{}, m_clock.now(), m_clock.monotonicNow()};
+    CacheService::Reply reply = CacheService::Reply::sentNow(m_clock);
     ServiceResult<QByteArray> body = co_await fetchDataUncached(url);
     if (!body)
         co_return body.error();

@@ -53,10 +53,10 @@ TEST_F(CacheServiceTest, EntriesKeepTheirOwnLifetimesUntilReplacedOrCleared) {
 
 // The earlier request went out before the wall clock was set back, so its time of day reads later.
 TEST_F(CacheServiceTest, AReplyAskedForEarlierNeverReplacesOneAskedForLaterWhateverTheWallClockDoes) {
-    const CacheService::Reply earlier{"earlier", clock.now(), clock.monotonicNow()};
+    const auto earlier = CacheService::Reply::sentNow(clock, "earlier");
     clock.stepWallClock(-std::chrono::hours(2));
     clock.advanceSeconds(2);
-    const CacheService::Reply later{"later", clock.now(), clock.monotonicNow()};
+    const auto later = CacheService::Reply::sentNow(clock, "later");
     cache.set(later, key, 60);
     cache.set(earlier, key, 60);
     EXPECT_EQ(cache.get(key), QByteArray("later"));
