@@ -1,6 +1,5 @@
 #include "ImageLoader.h"
 
-#include "CappedDownload.h"
 #include "JpegFrame.h"
 #include "Logging.h"
 #include "SharedNetworkAccess.h"
