@@ -3,6 +3,7 @@
 #include "notch/OverlayStyle.h"
 #include "notch/TeamColors.h"
 
+#include "platform/DisplayText.h"
 #include "platform/PixelFont.h"
 
 #include <QFontMetricsF>
@@ -16,7 +17,7 @@ constexpr double playTextMaxWidth = 300;
 double playTextHeight(const QString& text, double width) {
     const QFontMetricsF metrics(CelebrationContent::playTextFont());
     const QRectF bounds =
-        metrics.boundingRect(QRectF(0, 0, width, 40), Qt::AlignHCenter | Qt::TextWordWrap, text);
+        metrics.boundingRect(QRectF(0, 0, width, 40), Qt::AlignHCenter | Qt::TextWordWrap, oneLineText(text));
     return std::min(bounds.height(), 2 * metrics.lineSpacing());
 }
 

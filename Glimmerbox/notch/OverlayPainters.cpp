@@ -4,6 +4,7 @@
 #include "notch/OverlayColors.h"
 #include "notch/OverlayStyle.h"
 #include "notch/TeamLogo.h"
+#include "platform/DisplayText.h"
 #include "platform/PixelFont.h"
 
 #include <QFontDatabase>
@@ -37,16 +38,18 @@ void advantageMarker(QPainter& painter, const QPointF& centre, bool pointsRight)
 using overlaystyle::textWidth;
 
 // One side of the compact bar laid out from `edge` towards the centre (away: left to right) or from the
-// centre outwards; `alignRight` places the group's right edge at `anchor`, else its left edge.
+// centre outwards; `alignRight` places the group's right edge at `anchor`, else its left edge. The group
+// keeps within `room`: a text too long for what the logo and marker leave is shortened.
 bool compactSide(QPainter& painter, const CompactSide& side, bool away, double anchor, bool alignRight,
-                 double centreY, double turn) {
+                 double centreY, double room, double turn) {
     const QFont valueFont =
         side.textIsScore ? pixelFont(CompactRowContent::textScorePixelSize, QFont::Bold, FontDesign::rounded)
                          : pixelFont(CompactRowContent::textAbbreviationPixelSize, QFont::DemiBold);
     const QColor valueColor = side.textIsScore ? QColor(Qt::white) : overlay_colors::white(0.55);
     const double spacing = 4;
-    const double valueWidth = textWidth(valueFont, side.text);
     const double markerWidth = side.advantageMarker ? markerSize + spacing : 0;
+    const double valueRoom = std::max(0.0, room - markerWidth - side.logoSize - spacing);
+    const double valueWidth = std::min(valueRoom, std::ceil(textWidth(valueFont, side.text)));
     const double total = markerWidth + side.logoSize + spacing + valueWidth;
     double x = alignRight ? anchor - total : anchor;
     bool loading = false;
@@ -56,10 +59,8 @@ bool compactSide(QPainter& painter, const CompactSide& side, bool away, double a
         x += side.logoSize + spacing;
     };
     const auto value = [&] {
-        painter.setFont(valueFont);
-        painter.setPen(valueColor);
-        painter.drawText(QRectF(x, centreY - 10, valueWidth + 1, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                         side.text);
+        overlaystyle::drawLine(painter, QRectF(x, centreY - 10, valueWidth, 20), side.text, valueFont,
+                               valueColor);
         x += valueWidth + spacing;
     };
     const auto marker = [&] {
@@ -89,15 +90,17 @@ void racingStatus(QPainter& painter, const CompactRacingStatus& status, double a
         return;
     case Kind::live: {
         const QFont periodFont = pixelFont(11, QFont::Bold, FontDesign::monospaced);
-        const double total = 5 + (status.text.isEmpty() ? 0 : spacing + textWidth(periodFont, status.text));
+        const double periodWidth =
+            status.text.isEmpty()
+                ? 0
+                : std::min(maxWidth - 5 - spacing, std::ceil(textWidth(periodFont, status.text)));
+        const double total = 5 + (status.text.isEmpty() ? 0 : spacing + periodWidth);
         const double x = alignRight ? anchor - total : anchor;
         painter.setPen(Qt::NoPen);
         painter.setBrush(overlay_colors::red);
         painter.drawEllipse(QRectF(x, centreY - 2.5, 5, 5));
-        painter.setPen(Qt::white);
-        painter.setFont(periodFont);
-        painter.drawText(QRectF(x + 5 + spacing, centreY - 10, total, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                         status.text);
+        overlaystyle::drawLine(painter, QRectF(x + 5 + spacing, centreY - 10, periodWidth, 20), status.text,
+                               periodFont, Qt::white);
         return;
     }
     case Kind::place: {
@@ -138,7 +141,7 @@ void fittedText(QPainter& painter, const QRectF& rect, int flags, QFont textFont
         textFont.setPixelSize(textFont.pixelSize() - 1);
     painter.setFont(textFont);
     const QString shown = overlaystyle::elidedToFit(textFont, text, rect.width());
-    painter.drawText(rect, flags, shown);
+    painter.drawText(rect, flags | Qt::TextSingleLine, shown);
 }
 
 bool compactRow(QPainter& painter, const QRectF& row, const CompactRowContent& content, bool hasPhysicalNotch,
@@ -147,18 +150,19 @@ bool compactRow(QPainter& painter, const QRectF& row, const CompactRowContent& c
     const double centreY = row.center().y();
     const double leftAnchor = hasPhysicalNotch ? row.center().x() - 90 - 8 : row.left() + 14;
     const double rightAnchor = hasPhysicalNotch ? row.center().x() + 90 + 8 : row.right() - 14;
+    // Each side's room: up to the housing, or up to half the 40 wide spacer between the sides.
+    const double sideRoom = row.width() / 2 - (hasPhysicalNotch ? 98 : 34);
     if (content.racing) {
         // The racing series' own artwork, fitted into 36 x 20.
         const QRectF art(hasPhysicalNotch ? leftAnchor - 36 : leftAnchor, centreY - 10, 36, 20);
         paintLeagueArtwork(painter, art, QStringLiteral("F1Logo"));
-        const double maxWidth = row.width() / 2 - (hasPhysicalNotch ? 98 : 34);
-        racingStatus(painter, content.racingStatus, rightAnchor, !hasPhysicalNotch, centreY, maxWidth);
+        racingStatus(painter, content.racingStatus, rightAnchor, !hasPhysicalNotch, centreY, sideRoom);
         return false;
     }
     const bool awayLoading =
-        compactSide(painter, content.away, true, leftAnchor, hasPhysicalNotch, centreY, turn);
+        compactSide(painter, content.away, true, leftAnchor, hasPhysicalNotch, centreY, sideRoom, turn);
     const bool homeLoading =
-        compactSide(painter, content.home, false, rightAnchor, !hasPhysicalNotch, centreY, turn);
+        compactSide(painter, content.home, false, rightAnchor, !hasPhysicalNotch, centreY, sideRoom, turn);
     return awayLoading || homeLoading;
 }
 
@@ -174,10 +178,13 @@ bool cardColumn(QPainter& painter, const QRectF& column, const ScoreCardSide& si
     const QFont scoreFont = pixelFont(28, QFont::Bold, FontDesign::rounded);
     const QFont abbreviationFont = pixelFont(11, QFont::Medium);
     const double spacing = 10;
-    const double textW =
-        std::max(textWidth(scoreFont, side.score), textWidth(abbreviationFont, side.team.abbreviation));
     const double markerW = side.advantageMarker ? markerSize + spacing : 0;
-    const double total = std::min(column.width(), markerW + 36 + spacing + textW);
+    // The texts take what the marker and the logo leave of the column, and no more.
+    const double textRoom = std::max(1.0, column.width() - markerW - 36 - spacing);
+    const double textW =
+        std::min(textRoom, std::ceil(std::max(textWidth(scoreFont, side.score),
+                                              textWidth(abbreviationFont, side.team.abbreviation))));
+    const double total = markerW + 36 + spacing + textW;
     double x = column.center().x() - total / 2;
     const double cy = column.center().y();
     bool loading = false;
@@ -192,15 +199,13 @@ bool cardColumn(QPainter& painter, const QRectF& column, const ScoreCardSide& si
         x += 36 + spacing;
     };
     const auto texts = [&] {
-        const double width = std::max(1.0, std::min(textW, column.right() - x)) + 1;
-        const int align = away ? Qt::AlignLeft : Qt::AlignRight;
+        const Qt::Alignment align = away ? Qt::AlignLeft : Qt::AlignRight;
         painter.setPen(side.dimmed ? overlay_colors::white(0.4) : QColor(Qt::white));
-        fittedText(painter, QRectF(x, cy - 24, width, 32), align | Qt::AlignVCenter, scoreFont, side.score,
+        fittedText(painter, QRectF(x, cy - 24, textW, 32), align | Qt::AlignVCenter, scoreFont, side.score,
                    0.6);
-        painter.setPen(overlay_colors::white(0.5));
-        painter.setFont(abbreviationFont);
-        painter.drawText(QRectF(x, cy + 9, width, 14), align | Qt::AlignVCenter, side.team.abbreviation);
-        x += width + spacing;
+        overlaystyle::drawLine(painter, QRectF(x, cy + 9, textW, 14), side.team.abbreviation,
+                               abbreviationFont, overlay_colors::white(0.5), align);
+        x += textW + spacing;
     };
     if (away) {
         marker();
@@ -298,6 +303,27 @@ bool scoreCard(QPainter& painter, const QRectF& card, const ScoreCardContent& co
     return awayLoading || homeLoading;
 }
 
+namespace {
+
+struct PlayTextLines {
+    QFont font;
+    QStringList lines;
+};
+
+PlayTextLines playTextLines(const QString& text, double width) {
+    QFont font = CelebrationContent::playTextFont();
+    const int smallest = qRound(font.pixelSize() * 0.7);
+    for (;; font.setPixelSize(font.pixelSize() - 1)) {
+        QStringList lines = wrappedLines(text, font, width, 3);
+        if (lines.size() <= 2)
+            return {font, std::move(lines)};
+        if (font.pixelSize() <= smallest)
+            return {font, wrappedLines(text, font, width, 2)};
+    }
+}
+
+} // namespace
+
 bool celebration(QPainter& painter, const QRectF& block, const CelebrationContent& content,
                  const Team& scoringTeam, const CelebrationFrame& frame, double turn) {
     const double logoSize = CelebrationContent::logoSize;
@@ -334,15 +360,13 @@ bool celebration(QPainter& painter, const QRectF& block, const CelebrationConten
         painter.save();
         painter.setOpacity(painter.opacity() * frame.playTextOpacity * 0.85);
         painter.setPen(content.accent);
-        QFont shrunk = CelebrationContent::playTextFont();
-        // Two lines at most: shrink to 70 % before giving up on the rest.
-        while (shrunk.pixelSize() > 7 &&
-               QFontMetricsF(shrunk)
-                       .boundingRect(QRectF(0, 0, rect.width(), 200), Qt::TextWordWrap, content.playText)
-                       .height() > rect.height() + 0.5)
-            shrunk.setPixelSize(shrunk.pixelSize() - 1);
-        painter.setFont(shrunk);
-        painter.drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, content.playText);
+        // Two lines at most: shrink to 70 % before shortening the second.
+        const PlayTextLines text = playTextLines(content.playText, rect.width());
+        painter.setFont(text.font);
+        const double lineHeight = QFontMetricsF(text.font).lineSpacing();
+        for (qsizetype i = 0; i < text.lines.size(); ++i)
+            painter.drawText(QRectF(rect.left(), rect.top() + i * lineHeight, rect.width(), lineHeight),
+                             Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text.lines[i]);
         painter.restore();
     }
     return loading;

@@ -1,5 +1,6 @@
 #include "OverlayStyle.h"
 
+#include "platform/DisplayText.h"
 #include "platform/IconFont.h"
 
 #include <QFontMetricsF>
@@ -37,14 +38,13 @@ double textWidth(const QFont& font, const QString& text) {
         return *found;
     if (widths.size() >= 512)
         widths.clear();
-    const double width = QFontMetricsF(font).horizontalAdvance(text);
+    const double width = QFontMetricsF(font).horizontalAdvance(oneLineText(text));
     widths.insert(std::move(key), width);
     return width;
 }
 
 QString elidedToFit(const QFont& font, const QString& text, double width) {
-    return textWidth(font, text) <= width ? text
-                                          : QFontMetricsF(font).elidedText(text, Qt::ElideRight, width);
+    return textWidth(font, text) <= width ? oneLineText(text) : elidedLine(text, font, width);
 }
 
 void drawLine(QPainter& painter, const QRectF& rect, const QString& text, const QFont& font,

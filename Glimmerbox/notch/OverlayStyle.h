@@ -30,14 +30,15 @@ inline double clamp01(double value) {
 // A colour at a fraction of its opacity.
 QColor withOpacity(QColor color, double opacity);
 
-// The width `text` takes in `font` (remembered: painting asks for the same texts on every frame).
+// The width `text` takes on one line in `font` (remembered: painting asks for the same texts on every
+// frame).
 double textWidth(const QFont& font, const QString& text);
 
-// `text`, elided at its end where it is wider than `width` in `font`.
+// `text` on one line, elided at its end where it is wider than `width` in `font`.
 QString elidedToFit(const QFont& font, const QString& text, double width);
 
-// One line of text in `rect` with `alignment` (vertically centred), shrunk down to `minimumScale` of its
-// size and then elided when it does not fit.
+// `text` on one line in `rect` with `alignment` (vertically centred), shrunk down to `minimumScale` of its
+// size and then elided at its end when it does not fit.
 void drawLine(QPainter& painter, const QRectF& rect, const QString& text, const QFont& font,
               const QColor& color, Qt::Alignment alignment = Qt::AlignLeft, double minimumScale = 1.0);
 

@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+#include <limits>
+
 namespace pickerrow {
 
 namespace {
@@ -66,9 +68,10 @@ void paintCentredRow(const QList<Piece>& pieces, double spacing, double centreX)
     }
 }
 
+// A text piece as wide as its text, or `maxWidth` where that is narrower (the text shortened to fit).
 Piece textPiece(QPainter& painter, double top, double height, const QString& text, const QFont& font,
-                const QColor& color) {
-    const double width = std::ceil(textWidth(font, text));
+                const QColor& color, double maxWidth = std::numeric_limits<double>::infinity()) {
+    const double width = std::min(maxWidth, std::ceil(textWidth(font, text)));
     return {width, [&painter, top, height, text, font, color, width](double left) {
                 drawLine(painter, QRectF(left, top, width + 1, height), text, font, color);
             }};
@@ -102,9 +105,14 @@ void paintTeamCentre(QPainter& painter, const QRectF& column, const PickerRowCon
         return;
     }
     QList<Piece> line{dotPiece(painter, lineTop + detailLine / 2)};
+    // The period, then the clock, in what the column has left.
+    double room = column.width() - 4;
     for (const auto& text : {centre.period, centre.clock}) {
-        if (text)
-            line.append(textPiece(painter, lineTop, detailLine, *text, pixelFont(8), red));
+        if (!text)
+            continue;
+        room -= 3;
+        line.append(textPiece(painter, lineTop, detailLine, *text, pixelFont(8), red, std::max(0.0, room)));
+        room -= line.last().width;
     }
     paintCentredRow(line, 3, x);
 }
@@ -120,7 +128,7 @@ void paintRace(QPainter& painter, const QRectF& rect, const RaceLine& race) {
     double rightWidth = 0;
     if (race.status == RaceLine::Status::live) {
         const QFont markerFont = pixelFont(9, QFont::DemiBold);
-        rightWidth = 4 + 3 + std::ceil(textWidth(markerFont, race.statusText));
+        rightWidth = 4 + 3 + std::min(rect.width() / 2, std::ceil(textWidth(markerFont, race.statusText)));
         drawDot(painter, QPointF(rect.right() - rightWidth + 2, rect.center().y()), 4, red);
         drawLine(painter,
                  QRectF(rect.right() - rightWidth + 7, rect.top(), rightWidth - 7 + 1, rect.height()),
@@ -128,7 +136,7 @@ void paintRace(QPainter& painter, const QRectF& rect, const RaceLine& race) {
     } else {
         const bool isFinal = race.status == RaceLine::Status::final_;
         const QFont statusFont = isFinal ? pixelFont(9) : pixelFont(10);
-        rightWidth = std::ceil(textWidth(statusFont, race.statusText));
+        rightWidth = std::min(rect.width() / 2, std::ceil(textWidth(statusFont, race.statusText)));
         drawLine(painter, QRectF(rect.right() - rightWidth - 1, rect.top(), rightWidth + 1, rect.height()),
                  race.statusText, statusFont, isFinal ? white(0.35) : white(0.5), Qt::AlignRight);
     }

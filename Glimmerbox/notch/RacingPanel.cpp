@@ -25,8 +25,8 @@ void paintRoundedFill(QPainter& painter, const QRectF& rect, double radius, cons
     painter.restore();
 }
 
-// Pieces laid out from the right edge leftwards; returns the left edge of the last one.
-double paintRaceState(QPainter& painter, const Header& header, double right, double centreY) {
+// Pieces laid out from the right edge leftwards within `room`; returns the left edge of the last one.
+double paintRaceState(QPainter& painter, const Header& header, double right, double centreY, double room) {
     if (header.kind == Header::Kind::startTime) {
         const QFont timeFont = pixelFont(10, QFont::Medium);
         const double width = std::ceil(textWidth(timeFont, header.timeLabel));
@@ -36,28 +36,30 @@ double paintRaceState(QPainter& painter, const Header& header, double right, dou
     }
     if (header.kind == Header::Kind::winner) {
         const QFont nameFont = pixelFont(11, QFont::DemiBold);
-        const double nameWidth = std::ceil(textWidth(nameFont, header.winnerShortName));
-        drawLine(painter, QRectF(right - nameWidth - 1, centreY - 8, nameWidth + 1, 16),
-                 header.winnerShortName, nameFont, white(1.0), Qt::AlignRight);
         const QFont pillFont = pixelFont(9, heavy);
         const QString pill = QStringLiteral("P1");
         const double pillWidth = std::ceil(textWidth(pillFont, pill)) + 8;
+        const double nameWidth = std::max(
+            0.0, std::min(std::ceil(textWidth(nameFont, header.winnerShortName)), room - pillWidth - 4));
+        drawLine(painter, QRectF(right - nameWidth - 1, centreY - 8, nameWidth + 1, 16),
+                 header.winnerShortName, nameFont, white(1.0), Qt::AlignRight);
         const QRectF pillRect(right - nameWidth - 4 - pillWidth, centreY - 6.5, pillWidth, 13);
         paintRoundedFill(painter, pillRect, 3, gold);
         drawLine(painter, pillRect, pill, pillFont, Qt::black, Qt::AlignHCenter);
         return pillRect.left();
     }
     double x = right;
+    const QFont liveFont = pixelFont(9, heavy);
+    const QString live = QStringLiteral("LIVE");
+    const double liveWidth = std::ceil(textWidth(liveFont, live));
     if (header.period) {
         const QFont periodFont = pixelFont(10, QFont::Medium);
-        const double width = std::ceil(textWidth(periodFont, *header.period));
+        const double width = std::max(
+            0.0, std::min(std::ceil(textWidth(periodFont, *header.period)), room - liveWidth - 4 - 10));
         drawLine(painter, QRectF(x - width - 1, centreY - 8, width + 1, 16), *header.period, periodFont,
                  white(0.5), Qt::AlignRight);
         x -= width + 4;
     }
-    const QFont liveFont = pixelFont(9, heavy);
-    const QString live = QStringLiteral("LIVE");
-    const double liveWidth = std::ceil(textWidth(liveFont, live));
     drawLine(painter, QRectF(x - liveWidth - 1, centreY - 8, liveWidth + 1, 16), live, liveFont, red,
              Qt::AlignRight);
     x -= liveWidth + 4;
@@ -69,10 +71,14 @@ void paintHeader(QPainter& painter, double width, const Header& header) {
     const double centreY = 8 + 9;
     paintLeagueArtwork(painter, QRectF(paddingX, centreY - 9, 32.4, 18), QStringLiteral("F1Logo"));
     const double right = width - paddingX;
-    const double stateLeft = paintRaceState(painter, header, right, centreY);
     const double titleLeft = paddingX + 32.4 + 6;
-    drawLine(painter, QRectF(titleLeft, centreY - 9, std::max(0.0, stateLeft - 6 - titleLeft), 18),
-             QStringLiteral("Standings"), pixelFont(13, QFont::Bold), white(1.0));
+    const QString title = QStringLiteral("Standings");
+    const QFont titleFont = pixelFont(13, QFont::Bold);
+    // The race's state keeps clear of the title, however long a name or period the service sends.
+    const double stateRoom = right - titleLeft - std::ceil(textWidth(titleFont, title)) - 6;
+    const double stateLeft = paintRaceState(painter, header, right, centreY, stateRoom);
+    drawLine(painter, QRectF(titleLeft, centreY - 9, std::max(0.0, stateLeft - 6 - titleLeft), 18), title,
+             titleFont, white(1.0));
 }
 
 void paintColumnTitles(QPainter& painter, double top, double width) {

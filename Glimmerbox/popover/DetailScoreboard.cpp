@@ -22,7 +22,6 @@ QWidget* teamColumn(const Team& team, QWidget* parent) {
     layout->addWidget(new TeamLogoView(team, 48, column), 0, Qt::AlignHCenter);
     QLabel* name = label(team.shortName, subheadline, QFont::Medium, Tint::primary, column);
     name->setAlignment(Qt::AlignHCenter);
-    name->setWordWrap(true);
     layout->addWidget(name);
     if (team.record)
         layout->addWidget(

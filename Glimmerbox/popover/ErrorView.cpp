@@ -16,8 +16,7 @@ ErrorView::ErrorView(const QString& errorDescription, std::function<void()> retr
     layout->addWidget(
         label(QStringLiteral("Something went wrong"), headline, QFont::Bold, Tint::primary, this), 0,
         Qt::AlignHCenter);
-    QLabel* description = label(errorDescription, caption, QFont::Normal, Tint::secondary, this);
-    description->setWordWrap(true);
+    QLabel* description = paragraph(errorDescription, caption, QFont::Normal, Tint::secondary, this);
     description->setAlignment(Qt::AlignHCenter);
     layout->addWidget(description);
     if (retryAction) {

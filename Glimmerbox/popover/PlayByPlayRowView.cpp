@@ -51,9 +51,7 @@ PlayByPlayRowView::PlayByPlayRowView(const PlayByPlayEvent& play, QWidget* paren
 
     auto* details = new QVBoxLayout;
     details->setSpacing(2);
-    QLabel* description = label(play.description, caption, QFont::Normal, Tint::primary, this);
-    description->setWordWrap(true);
-    details->addWidget(description);
+    details->addWidget(paragraph(play.description, caption, QFont::Normal, Tint::primary, this));
     auto* meta = new QHBoxLayout;
     meta->setSpacing(6);
     meta->addWidget(label(shown.periodText, caption2, QFont::Normal, Tint::secondary, this));

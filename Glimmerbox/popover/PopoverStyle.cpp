@@ -1,6 +1,7 @@
 #include "PopoverStyle.h"
 
 #include "platform/IconFont.h"
+#include "platform/OneLineLabel.h"
 #include "platform/PixelFont.h"
 #include "platform/SystemColors.h"
 #include "platform/TextLabel.h"
@@ -47,10 +48,23 @@ void setTint(QLabel* label, Tint tint) {
     label->setPalette(palette);
 }
 
+namespace {
+
+QLabel* styled(QLabel* label, int pixelSize, QFont::Weight weight, Tint tint) {
+    label->setFont(pixelFont(pixelSize, weight));
+    setTint(label, tint);
+    return label;
+}
+
+} // namespace
+
 QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent) {
-    QLabel* result = makePlainTextLabel(text, parent);
-    result->setFont(pixelFont(pixelSize, weight));
-    setTint(result, tint);
+    return styled(new OneLineLabel(text, parent), pixelSize, weight, tint);
+}
+
+QLabel* paragraph(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent) {
+    QLabel* result = styled(makePlainTextLabel(text, parent), pixelSize, weight, tint);
+    result->setWordWrap(true);
     return result;
 }
 

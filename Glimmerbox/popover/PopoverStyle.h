@@ -29,8 +29,11 @@ QColor color(Tint tint, const QPalette& palette);
 // `tint` at `opacity` (0 to 1).
 QColor color(Tint tint, const QPalette& palette, double opacity);
 
-// A plain label in the given style.
+// A plain label in the given style, on one line and shortened at its end where its room is too narrow.
 QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent = nullptr);
+// A plain label in the given style, wrapped over as many lines as its text takes.
+QLabel* paragraph(const QString& text, int pixelSize, QFont::Weight weight, Tint tint,
+                  QWidget* parent = nullptr);
 void setTint(QLabel* label, Tint tint);
 // A symbol of the icon font as a label of `pixelSize`.
 QLabel* symbol(const QString& name, int pixelSize, Tint tint, QWidget* parent = nullptr);

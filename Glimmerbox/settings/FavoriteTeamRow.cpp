@@ -3,7 +3,7 @@
 #include "SettingsForm.h"
 #include "notch/TeamLogoView.h"
 #include "platform/IconFont.h"
-#include "platform/TextLabel.h"
+#include "platform/OneLineLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,9 +25,9 @@ FavoriteTeamRow::FavoriteTeamRow(const Team& team, bool isFavorite, std::functio
 
     auto* names = new QVBoxLayout;
     names->setSpacing(1);
-    auto* name = makePlainTextLabel(team.name, this);
+    auto* name = new OneLineLabel(team.name, this);
     name->setFont(pixelFont(name, 11));
-    auto* league = makePlainTextLabel(team.league.abbreviation, this);
+    auto* league = new OneLineLabel(team.league.abbreviation, this);
     league->setFont(pixelFont(league, 10));
     league->setForegroundRole(QPalette::PlaceholderText);
     names->addWidget(name);

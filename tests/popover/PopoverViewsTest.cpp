@@ -166,6 +166,24 @@ TEST_F(PopoverViewsTest, RowMenuPinsCopiesAndOffersAnInertBroadcastEntryAndAClic
     sheet->close();
 }
 
+TEST_F(PopoverViewsTest, ARowKeepsLongAndBrokenTextsOnOneLineInsideTheirColumns) {
+    Game plain = game("1");
+    plain.broadcast = "Channel 9";
+    Game odd = plain;
+    odd.awayTeam.abbreviation = "LIN\nBRK" + QString(260, u'M');
+    odd.homeTeam.abbreviation = "LIN\u2028BRK" + QString(260, u'M');
+    odd.broadcast = "Channel\r\n9 " + QString(260, u'x');
+    GameRowView plainRow(plain, false, services);
+    GameRowView oddRow(odd, false, services);
+    EXPECT_EQ(oddRow.sizeHint().height(), plainRow.sizeHint().height()) << "a line break made the row taller";
+    oddRow.resize(360, oddRow.sizeHint().height());
+    oddRow.show();
+    for (const QLabel* label : oddRow.findChildren<QLabel*>()) {
+        EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry()))
+            << qPrintable(label->text().left(12)) << " leaves its column";
+    }
+}
+
 TEST_F(PopoverViewsTest, ARowsOpenMenuOutlivesTheRepublishedPinsAndTheRebuildFollowsItsClosing) {
     app.state.setGames({{"nba", {game("1", GameStatus::inProgress)}}});
     app.state.setPinnedGames({game("1", GameStatus::inProgress)});

@@ -7,6 +7,8 @@
 #include "settings/FavoriteTeamsView.h"
 #include "settings/SettingsController.h"
 
+#include <QLabel>
+#include <QScrollArea>
 #include <QTest>
 
 namespace {
@@ -141,3 +143,37 @@ TEST_F(FavoriteTeamsViewTest, APlainIdStoredEarlierKeepsItsStarsAndUnstarringOne
 }
 
 } // namespace
+
+TEST_F(FavoriteTeamsViewTest, AFourThousandCharacterNameKeepsTheListInsideTheWindowAndEveryStarInView) {
+    preferences.setEnabledLeagues({"nba", "nhl"});
+    Game basketball = testGame("1", "nba", clock.now());
+    basketball.homeTeam = team("long", "Harbor\nHawks " + QString(4000, u'W'));
+    basketball.awayTeam = team("z", "Zulu");
+    const Game hockey = testGame("2", "nhl", clock.now());
+    state.setLeagueGames("nba", {basketball});
+    state.setLeagueGames("nhl", {hockey});
+    preferences.setFavoriteTeamIds({"nba:long", "nba:z", "nhl:home-2", "nhl:away-2"});
+    FavoriteTeamsView view(controller);
+    view.resize(550, 400);
+    view.show();
+    processPendingEvents();
+
+    const auto* scroll = view.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_LE(scroll->widget()->width(), view.width()) << "the list grew wider than its window";
+    const QList<FavoriteTeamRow*> rows = view.findChildren<FavoriteTeamRow*>();
+    ASSERT_EQ(rows.size(), 4);
+    const QRect viewport = scroll->viewport()->rect();
+    for (const FavoriteTeamRow* row : rows) {
+        EXPECT_EQ(row->height(), rows.last()->height()) << "a line break made a row taller";
+        int stars = 0;
+        for (const QLabel* label : row->findChildren<QLabel*>()) {
+            if (label->pixmap().isNull())
+                continue;
+            ++stars;
+            const QRect star(label->mapTo(scroll->viewport(), QPoint(0, 0)), label->size());
+            EXPECT_TRUE(viewport.contains(star)) << star.x() << " in a view " << viewport.width() << " wide";
+        }
+        EXPECT_EQ(stars, 1);
+    }
+}

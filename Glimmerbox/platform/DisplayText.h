@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+// Texts from the scores service drawn in a room of their own: a line break, tab or other control or
+// separator character in a reply would otherwise start a second line over the views below, and a long
+// text would run into its neighbours.
+
+// `text` on one line: every run of line breaks, tabs and other control or separator characters becomes one
+// space.
+QString oneLineText(const QString& text);
+
+// `text` on one line, shortened at its end with an ellipsis where it is wider than `width` in `font`.
+QString elidedLine(const QString& text, const QFont& font, double width);
+
+// `text` wrapped to `width` in `font` on at most `maxLines` lines, the last shortened at its end when the
+// text goes on (a word too long for a line breaks anywhere).
+QStringList wrappedLines(const QString& text, const QFont& font, double width, int maxLines);
