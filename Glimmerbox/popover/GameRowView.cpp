@@ -32,6 +32,9 @@ namespace {
 
 using namespace popoverstyle;
 
+// How much of a race row's short texts stays whole while the leader's name or the venue gives way.
+constexpr int heldWidth = 90;
+
 QWidget* teamColumn(const Team& team, bool isHome, QWidget* parent) {
     auto* column = new QWidget(parent);
     column->setFixedWidth(80);
@@ -75,7 +78,8 @@ QWidget* centreColumn(const Game& game, QWidget* parent) {
 
 // "1.", the flag's place and the leader's name.
 void addLeaderLine(const RaceDriver& leader, QHBoxLayout* layout, QWidget* parent) {
-    layout->addWidget(label(QStringLiteral("1."), subheadline, QFont::Bold, Tint::primary, parent));
+    layout->addWidget(
+        heldTo(label(QStringLiteral("1."), subheadline, QFont::Bold, Tint::primary, parent), heldWidth));
     if (leader.flagURL)
         layout->addWidget(new FlagView(*leader.flagURL, parent));
     layout->addWidget(label(leader.name, subheadline, QFont::DemiBold, Tint::primary, parent));
@@ -118,9 +122,11 @@ void GameRowView::buildRaceRow() {
         mark->setSpacing(4);
         mark->addWidget(new DotView(6, Tint::red, this));
         if (m_game.clock)
-            mark->addWidget(label(*m_game.clock, caption, QFont::Normal, Tint::secondary, this));
+            mark->addWidget(
+                heldTo(label(*m_game.clock, caption, QFont::Normal, Tint::secondary, this), heldWidth));
         else
-            mark->addWidget(label(gamerow::liveMarkText(m_game), caption, QFont::DemiBold, Tint::red, this));
+            mark->addWidget(heldTo(
+                label(gamerow::liveMarkText(m_game), caption, QFont::DemiBold, Tint::red, this), heldWidth));
         layout->addLayout(mark);
         break;
     }
@@ -129,7 +135,8 @@ void GameRowView::buildRaceRow() {
             label(gamerow::raceTitle(m_game), subheadline, QFont::DemiBold, Tint::primary, this));
         layout->addStretch();
         layout->addWidget(
-            label(gametext::timeText(m_game.startTime), caption, QFont::Normal, Tint::secondary, this));
+            heldTo(label(gametext::timeText(m_game.startTime), caption, QFont::Normal, Tint::secondary, this),
+                   heldWidth));
         break;
     case gamerow::RaceState::finished:
         if (leader)

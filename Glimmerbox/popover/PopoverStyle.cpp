@@ -7,11 +7,13 @@
 #include "platform/TextLabel.h"
 
 #include <QFrame>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace popoverstyle {
 
@@ -60,6 +62,11 @@ QLabel* styled(QLabel* label, int pixelSize, QFont::Weight weight, Tint tint) {
 
 QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent) {
     return styled(new OneLineLabel(text, parent), pixelSize, weight, tint);
+}
+
+QLabel* heldTo(QLabel* label, int width) {
+    label->setMinimumWidth(std::min(label->sizeHint().width(), width));
+    return label;
 }
 
 QLabel* paragraph(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent) {

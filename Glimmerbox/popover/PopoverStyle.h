@@ -31,6 +31,9 @@ QColor color(Tint tint, const QPalette& palette, double opacity);
 
 // A plain label in the given style, on one line and shortened at its end where its room is too narrow.
 QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent = nullptr);
+// `label` kept whole up to `width` when its row is short of room: only a text wider than that gives way to
+// its neighbours (a long reply text beside it gives way first).
+QLabel* heldTo(QLabel* label, int width);
 // A plain label in the given style, wrapped over as many lines as its text takes.
 QLabel* paragraph(const QString& text, int pixelSize, QFont::Weight weight, Tint tint,
                   QWidget* parent = nullptr);

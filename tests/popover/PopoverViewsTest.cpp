@@ -182,6 +182,22 @@ TEST_F(PopoverViewsTest, ARowKeepsLongAndBrokenTextsOnOneLineInsideTheirColumns)
         EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry()))
             << qPrintable(label->text().left(12)) << " leaves its column";
     }
+
+    // In a race row the leader's long name gives way; "1." and the clock stay whole.
+    Game race = game("9", GameStatus::inProgress, "f1");
+    race.clock = "Lap 38/57";
+    race.raceStandings =
+        QList<RaceDriver>{{"d1", 1, "Ada\n" + QString(300, u'Q'), "QUI", std::nullopt, false}};
+    GameRowView raceRow(race, false, services);
+    raceRow.resize(360, raceRow.sizeHint().height());
+    raceRow.show();
+    for (const QLabel* label : raceRow.findChildren<QLabel*>()) {
+        if (label->text() == "1." || label->text() == "Lap 38/57") {
+            EXPECT_GE(label->width(), label->sizeHint().width()) << qPrintable(label->text());
+        } else if (label->text().startsWith("Ada")) {
+            EXPECT_LT(label->width(), 360);
+        }
+    }
 }
 
 TEST_F(PopoverViewsTest, ARowsOpenMenuOutlivesTheRepublishedPinsAndTheRebuildFollowsItsClosing) {

@@ -61,3 +61,11 @@ QUrl galleryFailingLogoURL() {
 QUrl galleryPendingLogoURL(const QString& name) {
     return QUrl(QStringLiteral("http://127.0.0.1:9/gallery/%1.png").arg(name));
 }
+
+QString galleryUnrulyText(const QString& start, int length) {
+    QString text = start + QStringLiteral("\n");
+    const QString words = QStringLiteral("Harbor Hawks of the Northern Bay ");
+    while (text.size() < start.size() + 1 + length)
+        text += words;
+    return text.left(start.size() + 1 + length);
+}

@@ -15,3 +15,7 @@ Team galleryTeam(const QString& abbreviation, const QString& name, const QString
 QUrl galleryFailingLogoURL();
 // A local address whose download stays pending while the state renders.
 QUrl galleryPendingLogoURL(const QString& name);
+
+// A text as a broken or hostile service could send it: `start`, a line break, then `length` more characters,
+// for the states that show long and multi-line names kept to their room.
+QString galleryUnrulyText(const QString& start, int length);

@@ -160,6 +160,33 @@ const GalleryStateRegistration expandedLastScore{"expanded-last-score", [] {
                                                      const Game game = teamGame(GameStatus::inProgress, 3, 3);
                                                      return expanded(game, scoreEventFor(game, false, 1));
                                                  }};
+// A long abbreviation away and one with a line break at home: each stays on its own side, on one line.
+Game unrulyNames() {
+    Game game = withAdvantage(teamGame(), false);
+    game.awayTeam.abbreviation = galleryUnrulyText("BOS", 260);
+    game.homeTeam.abbreviation = QStringLiteral("NY\r\nRIV");
+    return game;
+}
+const GalleryStateRegistration compactLongNames{"compact-hovered-long-names",
+                                                [] { return hovered(unrulyNames()); }};
+const GalleryStateRegistration expandedLongNames{"expanded-long-names", [] {
+                                                     const Game game = unrulyNames();
+                                                     ScoreEvent event = scoreEventFor(game, true, 1);
+                                                     event.playText = galleryUnrulyText("Goal", 300);
+                                                     return expanded(game, event);
+                                                 }};
+const GalleryStateRegistration celebrationLongText{
+    "celebration-long-play-text", [] {
+        const Game game = teamGame();
+        ScoreEvent event = scoreEventFor(game, false, 1);
+        event.playText = galleryUnrulyText("Goal", 400);
+        OverlayInputs inputs = barShowing(game);
+        inputs.isScoreChangeExpanded = true;
+        inputs.hasScoreEvent = true;
+        inputs.celebrationPhase = CelebrationPhase::logoOnly;
+        return render(OverlayPanelFrame::atRest(inputs, event, galleryNow));
+    }};
+
 const GalleryStateRegistration deepStrip{"deep-action-strip", [] {
                                              OverlayInputs inputs = barShowing(teamGame());
                                              inputs.isHovered = true;

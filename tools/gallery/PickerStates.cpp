@@ -292,6 +292,28 @@ const GalleryStateRegistration rows{"picker-rows", [] {
                                         return stack(widgets, 380);
                                     }};
 
+// Long and multi-line texts from a reply: each shortened inside its own block, on one line.
+const GalleryStateRegistration longNameRows{
+    "picker-rows-long-names", [] {
+        GalleryAppState app;
+        Game live = teamGame("a", "nba", GameStatus::inProgress, galleryUnrulyText("BOS", 260), "LA\nL");
+        live.period = galleryUnrulyText("Q4", 200);
+        Game scheduled =
+            teamGame("b", "nba", GameStatus::scheduled, "NY\u2028K", galleryUnrulyText("MIA", 260));
+        scheduled.broadcast = galleryUnrulyText("ESPN", 200);
+        Game venue = race(GameStatus::scheduled, 0);
+        venue.venue = galleryUnrulyText("Autodromo", 200);
+        Game leader = race(GameStatus::final_, 1);
+        (*leader.raceStandings)[0].name = galleryUnrulyText("Alex", 200);
+        QList<QWidget*> widgets;
+        for (const Game& game : {live, scheduled, venue, leader})
+            widgets.append(new PickerGameRow(
+                game, [](const Game&) {}, Clock::system()));
+        widgets.append(new PinnedGameRow(
+            live, [](const Game&) {}, app.state(), Clock::system()));
+        return stack(widgets, 380);
+    }};
+
 const GalleryStateRegistration pinnedRows{
     "picker-pinned-rows", [] {
         GalleryAppState app;

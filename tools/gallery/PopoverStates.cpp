@@ -139,6 +139,20 @@ const GalleryStateRegistration popoverNoLeague{"popover-no-league", [] {
                                                    return renderPopover(app);
                                                }};
 
+// Long and multi-line texts from a reply: each shortened inside its own column, the row one line tall.
+const GalleryStateRegistration rowLongNames{
+    "popover-rows-long-names", [] {
+        Game live = liveBasketball();
+        live.awayTeam.abbreviation = galleryUnrulyText("BOS", 260);
+        live.homeTeam.abbreviation = QStringLiteral("LA\nL");
+        Game scheduled = scheduledBasketball("g-nba-2", 90);
+        scheduled.homeTeam.abbreviation = galleryUnrulyText("MIA", 260);
+        scheduled.broadcast = galleryUnrulyText("Sports One", 200);
+        Game race = liveRace();
+        (*race.raceStandings)[0].name = galleryUnrulyText("Ada", 200);
+        return renderRows({{live, false}, {scheduled, true}, {race, false}});
+    }};
+
 const GalleryStateRegistration rowKinds{"popover-rows-live-scheduled-final-racing", [] {
                                             Game upcomingRace = liveRace();
                                             upcomingRace.id = "g-f1-2";

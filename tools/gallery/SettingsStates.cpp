@@ -119,6 +119,21 @@ const GalleryStateRegistration teams{
                               [](GallerySettings& settings, SettingsView&) { showMadeUpTeams(settings); });
     }};
 
+// A 4,000-character name and a name with a line break among the teams: the list keeps to the window and
+// every star stays in view.
+const GalleryStateRegistration teamsLongNames{
+    "settings-teams-long-names", [] {
+        return renderSettings(SettingsTab::teams, [](GallerySettings& settings, SettingsView&) {
+            const QDateTime now = settings.app.now();
+            settings.app.show({"nba", "nhl"},
+                              {upcoming("g1", galleryTeam("LNG", galleryUnrulyText("Boston", 4000), "007A33"),
+                                        galleryTeam("BRK", "Lakeview\r\nComets", "552583"), now, 30),
+                               upcoming("g3", galleryTeam("NTH", "North Shore Pines", "006847", "nhl"),
+                                        galleryTeam("IRN", "Iron Valley Forge", "C8102E", "nhl"), now, 120)});
+            settings.app.preferences().setFavoriteTeamIds({"lng", "brk", "irn"});
+        });
+    }};
+
 const GalleryStateRegistration teamsSearch{
     "settings-teams-search", [] {
         return renderSettings(SettingsTab::teams, [](GallerySettings& settings, SettingsView& view) {
