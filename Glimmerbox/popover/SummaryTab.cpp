@@ -28,7 +28,8 @@ QWidget* leaderRow(const LeaderCategory& leader, QWidget* parent) {
     layout->addWidget(category);
     layout->addWidget(label(leader.playerName, caption, QFont::Medium, Tint::primary, row));
     layout->addStretch();
-    layout->addWidget(label(leader.displayValue, caption, QFont::Normal, Tint::secondary, row));
+    // A long name gives way before the value.
+    layout->addWidget(heldTo(label(leader.displayValue, caption, QFont::Normal, Tint::secondary, row), 90));
     return row;
 }
 
