@@ -192,7 +192,7 @@ private:
 
     QHash<QString, Game> m_previousGameStates;
     QString m_lastFetchDay;
-    // Game id to the moment it was first seen final; kept for the day, since every copy of a finished game
-    // is stamped anew.
-    QHash<QString, QDateTime> m_firstSeenFinal;
+    // Game id to the moment (monotonic) it was first seen final; kept for the day, since every copy of a
+    // finished game is stamped anew.
+    QHash<QString, MonotonicTime> m_firstSeenFinal;
 };

@@ -88,7 +88,7 @@ void AppState::autoPinFavoriteGames(const QList<Game>& allGames) {
 void AppState::noteFinishedGames(const QList<Game>& games) {
     for (const Game& game : games) {
         if (game.status == GameStatus::final_ && !m_firstSeenFinal.contains(game.id))
-            m_firstSeenFinal.insert(game.id, m_clock.now());
+            m_firstSeenFinal.insert(game.id, m_clock.monotonicNow());
     }
 }
 
@@ -107,9 +107,12 @@ void AppState::syncPinnedGames() {
 
     noteFinishedGames(allGames);
     noteFinishedGames(m_pinnedGames);
-    m_pinnedGames.removeIf([this](const Game& pinned) {
+    // Elapsed time: a wall clock set back would keep a finished game pinned for hours.
+    const MonotonicTime now = m_clock.monotonicNow();
+    m_pinnedGames.removeIf([&](const Game& pinned) {
         return pinned.status == GameStatus::final_ &&
-               secondsBetween(m_firstSeenFinal.value(pinned.id), m_clock.now()) > finalPinLifetimeSeconds;
+               now - m_firstSeenFinal.value(pinned.id) >
+                   std::chrono::duration<double>(finalPinLifetimeSeconds);
     });
     emit pinnedGamesChanged(m_pinnedGames);
 

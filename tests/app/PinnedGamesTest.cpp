@@ -97,6 +97,30 @@ TEST_F(PinnedGamesTest, APinnedFinalGoesFiveMinutesAfterItWasFirstSeenFinal) {
     EXPECT_EQ(savedIds(), QStringList{});
 }
 
+// The five minutes are elapsed time: setting the wall clock back or forward neither holds a finished pin
+// longer nor ends it early.
+TEST_F(PinnedGamesTest, APinnedFinalGoesFiveMinutesAfterItWasFirstSeenFinalWhateverTheWallClockDoes) {
+    const auto refreshFinal = [&](const QString& id) {
+        state.setLeagueGames("nba", {withStatus(game(id), final_, 100, 98)});
+        state.syncPinnedGames();
+    };
+    for (const auto step : {-std::chrono::hours(2), std::chrono::hours(2)}) {
+        const QString id = step.count() < 0 ? "set-back" : "set-forward";
+        state.setPinnedGames({withStatus(game(id), inProgress, 98, 98)});
+        refreshFinal(id);
+        clock.advanceSeconds(100);
+        clock.stepWallClock(step);
+        refreshFinal(id);
+        EXPECT_EQ(pinnedIds(), QStringList{id}) << "100 s after it was first seen final";
+        clock.advanceSeconds(200);
+        refreshFinal(id);
+        EXPECT_EQ(pinnedIds(), QStringList{id}) << "300 s after it was first seen final";
+        clock.advanceSeconds(1);
+        refreshFinal(id);
+        EXPECT_TRUE(pinnedIds().isEmpty()) << "301 s after it was first seen final";
+    }
+}
+
 TEST_F(PinnedGamesTest, SavedIdsAreNeverReadBack) {
     settings.setValue("pinnedGameIds", QStringList{"a", "b"});
     AppState restarted(api, cache, notifier, monitor, preferences, settings, clock);
