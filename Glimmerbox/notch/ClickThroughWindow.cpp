@@ -1,7 +1,6 @@
 #include "notch/ClickThroughWindow.h"
 
 #include "notch/OverlayNotifications.h"
-#include "notch/OverlayPointerTracker.h"
 #include "platform/Clock.h"
 #include "platform/PointerSource.h"
 #include "platform/X11WindowHints.h"
@@ -132,6 +131,10 @@ void ClickThroughWindow::checkMousePosition() {
     const auto event = m_tracker->pointerMoved(position);
     updatePointerInterest();
     emit pointerMoved(position);
+    post(event);
+}
+
+void ClickThroughWindow::post(OverlayPointerTracker::Event event) {
     if (event != OverlayPointerTracker::Event::none)
         m_center.post(notificationName(event));
 }
@@ -139,6 +142,19 @@ void ClickThroughWindow::checkMousePosition() {
 void ClickThroughWindow::readPointerNow() {
     if (m_pointer)
         m_pointer->readNow();
+}
+
+void ClickThroughWindow::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    readPointerNow();
+}
+
+void ClickThroughWindow::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    readPointerNow();
+    // While a panel takes the mouse, leaving the window closes it: the pointer may already be far away.
+    post(m_tracker->windowLeft());
+    updatePointerInterest();
 }
 
 void ClickThroughWindow::moveEvent(QMoveEvent* event) {
@@ -158,9 +174,7 @@ void ClickThroughWindow::frameChanged() {
 }
 
 void ClickThroughWindow::handleScroll(const ScrollDelta& delta) {
-    const auto event = m_tracker->scrolled(delta, m_clock.monotonicNow());
-    if (event != OverlayPointerTracker::Event::none)
-        m_center.post(notificationName(event));
+    post(m_tracker->scrolled(delta, m_clock.monotonicNow()));
 }
 
 void ClickThroughWindow::updatePointerInterest() {

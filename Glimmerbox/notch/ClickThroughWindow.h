@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notch/OverlayPointerTracker.h"
 #include "platform/PointerSource.h"
 
 #include <QPointer>
@@ -12,7 +13,6 @@
 
 class Clock;
 class OverlayNotificationCenter;
-class OverlayPointerTracker;
 
 // The borderless, transparent overlay window at the top centre of the primary screen. It lets every click
 // fall through until the overlay view asks for the mouse, yet still notices the pointer near the top strip
@@ -57,10 +57,15 @@ signals:
     void pointerMoved(QPoint globalPosition);
 
 protected:
+    // The window's own crossings: the X server reports them for every kind of pointer move, also for those
+    // without raw motion (warps by remote-desktop tools and scripts).
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void post(OverlayPointerTracker::Event event);
     void applyInteractive(bool interactive);
     void frameChanged();
     // Tells the pointer source what matters now: where to poll quickly and whether to listen for scrolls.

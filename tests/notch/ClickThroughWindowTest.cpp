@@ -6,6 +6,7 @@
 #include "notch/OverlayNotifications.h"
 
 #include <QCoreApplication>
+#include <QEnterEvent>
 #include <QSignalSpy>
 #include <QWindow>
 
@@ -146,4 +147,43 @@ TEST_F(ClickThroughWindowTest, WithoutZonesTheCurrentFrameCounts) {
     EXPECT_EQ(pointer.areaOfInterest, QRect(0, 0, 440, 680));
     pointer.moveTo({450, 600});
     EXPECT_FALSE(window->isMouseInside());
+}
+
+// A pointer set down elsewhere without raw motion (a warp by a remote-desktop tool or a script) is seen
+// through the window's own crossings: each one reads the pointer afresh, and while the window takes the mouse
+// its leave is an exit wherever the pointer went.
+TEST_F(ClickThroughWindowTest, ItsOwnCrossingsReadThePointerAfreshAndALeaveWhileInteractiveIsAnExit) {
+    window->show();
+    window->startTracking();
+    QSignalSpy entered(&center, &OverlayNotificationCenter::mouseEntered);
+    QSignalSpy exited(&center, &OverlayNotificationCenter::mouseExited);
+    QEvent leave(QEvent::Leave);
+    pointer.moveTo(geo::inStrip);
+    ASSERT_EQ(entered.count(), 1);
+
+    // Click-through, a leave only reads the pointer: within the window's area it still counts as inside.
+    pointer.moveUnread(geo::belowStripInWindow);
+    QCoreApplication::sendEvent(window, &leave);
+    EXPECT_EQ(pointer.position(), geo::belowStripInWindow);
+    EXPECT_TRUE(window->isMouseInside());
+    EXPECT_EQ(exited.count(), 0);
+
+    // Taking the mouse, a leave is an exit even where the area alone would keep the pointer inside.
+    postSetInteractive({{OverlayNotificationName::interactiveKey, true}});
+    QCoreApplication::sendEvent(window, &leave);
+    EXPECT_EQ(exited.count(), 1);
+    EXPECT_FALSE(window->isMouseInside());
+    EXPECT_EQ(pointer.areaOfInterest, geo::hoverStrip);
+
+    // An entry reads the pointer too: one set down in the strip enters.
+    pointer.moveUnread(geo::inStrip);
+    QEnterEvent enter(QPointF(220, 20), QPointF(220, 20), QPointF(geo::inStrip));
+    QCoreApplication::sendEvent(window, &enter);
+    EXPECT_EQ(entered.count(), 2);
+    EXPECT_TRUE(window->isMouseInside());
+
+    // Set down far away: one exit, not two.
+    pointer.moveUnread(geo::outside);
+    QCoreApplication::sendEvent(window, &leave);
+    EXPECT_EQ(exited.count(), 2);
 }

@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -222,6 +223,26 @@ TEST_F(NotchOverlayViewTest, IdlePanelTakesTheMouseWhileShownAndSwipesNeedHover)
     view.handleMouseEntered();
     view.handleSwipe(SwipeDirection::left);
     EXPECT_EQ(view.viewModel().displayedGame()->id, "b");
+}
+
+// A pointer set down far away without raw motion (a warp) gives no move to read, only the window's leave: the
+// idle panel closes on it and the window lets the mouse through again.
+TEST_F(NotchOverlayViewTest, TheIdlePanelClosesOnTheWindowsLeaveWithoutRawMotion) {
+    Hosted hosted(*this);
+    hosted.window.startTracking();
+    hosted.pointer.moveTo(overlay_geometry::inStrip);
+    settle();
+    ASSERT_EQ(hosted.root->presentation().state, OverlayState::Idle);
+    ASSERT_TRUE(hosted.window.isInteractive());
+
+    hosted.pointer.moveUnread(overlay_geometry::outside);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&hosted.window, &leave);
+    settle();
+    EXPECT_FALSE(hosted.root->isHovered());
+    EXPECT_EQ(hosted.root->presentation().state, OverlayState::Empty);
+    EXPECT_FALSE(hosted.window.isInteractive());
+    EXPECT_TRUE(hosted.window.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput));
 }
 
 TEST_F(NotchOverlayViewTest, RepublishedPinsWithTheSameScoreCauseNoRepaint) {
