@@ -2,7 +2,7 @@
 
 #include "SettingsController.h"
 #include "SettingsForm.h"
-#include "WheelNeedsFocus.h"
+#include "WheelScrollsPage.h"
 #include "model/UserPreferences.h"
 
 #include <QGroupBox>
@@ -38,7 +38,7 @@ NotificationSettingsView::NotificationSettingsView(SettingsController& controlle
                                          std::pair{QStringLiteral("To"), "quietHoursEnd"}}) {
         auto* picker = new QTimeEdit(quiet);
         picker->setDisplayFormat(QStringLiteral("HH:mm"));
-        wheelNeedsFocus(picker);
+        wheelScrollsPage(picker);
         form->addRow(quiet, picker, label);
         connect(picker, &QTimeEdit::timeChanged, this, [&controller, setting](QTime time) {
             const QDateTime stored = controller.prefs().property(setting).toDateTime();

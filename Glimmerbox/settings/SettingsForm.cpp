@@ -2,7 +2,7 @@
 
 #include "SettingsController.h"
 #include "SettingsObserver.h"
-#include "WheelNeedsFocus.h"
+#include "WheelScrollsPage.h"
 #include "model/UserPreferences.h"
 #include "platform/TextLabel.h"
 
@@ -94,7 +94,7 @@ QComboBox* SettingsForm::addPicker(QGroupBox* section, const QString& label, con
     for (const PickerRow& row : rows)
         picker->addItem(row.text, row.value);
     picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    wheelNeedsFocus(picker);
+    wheelScrollsPage(picker);
     addRow(section, picker, label);
     connect(picker, &QComboBox::activated, this,
             [this, picker, setting](int index) { m_controller.edit(setting, picker->itemData(index)); });
@@ -124,7 +124,7 @@ QSpinBox* SettingsForm::addStepper(QGroupBox* section, const char* setting, cons
     stepper->setSingleStep(spec.step);
     // A typed value counts once it is complete (Return or leaving the field), not at every keystroke.
     stepper->setKeyboardTracking(false);
-    wheelNeedsFocus(stepper);
+    wheelScrollsPage(stepper);
     addAtNaturalWidth(section, stepper);
     connect(stepper, &QSpinBox::valueChanged, this, [this, stepper, setting, spec](int changed) {
         const int allowed = spec.nearestAllowed(changed);

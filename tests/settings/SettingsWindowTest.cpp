@@ -163,11 +163,15 @@ TEST_F(SettingsWindowTest, SteppersStopAtTheirBoundsAndDependentControlsFollowTh
     EXPECT_EQ(preferences.liveRefreshInterval(), 10.0);
 }
 
-TEST_F(SettingsWindowTest, TheWheelScrollsThePageUntilTheUserFocusesAControl) {
+// The wheel over a picker, stepper or time field scrolls the page and never changes the control, focused or
+// not: a picker keeps the focus after a choice made with the mouse, and scrolling on would change it again.
+TEST_F(SettingsWindowTest, TheWheelOverAPickerStepperOrTimeFieldOnlyScrollsThePageFocusedOrNot) {
     SettingsView view(services);
     view.resize(SettingsWindowController::windowWidth, SettingsWindowController::windowHeight);
     view.selectTab(SettingsTab::general);
     view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
     QWidget* general = view.tabView(SettingsTab::general);
     QScrollBar* page = general->findChild<QScrollArea*>()->verticalScrollBar();
     ASSERT_GT(page->maximum(), 0) << "the tab is taller than its view";
@@ -178,24 +182,29 @@ TEST_F(SettingsWindowTest, TheWheelScrollsThePageUntilTheUserFocusesAControl) {
     const double interval = preferences.refreshInterval();
     const qint64 pins = preferences.maxPinnedGames();
 
-    int scrolled = page->value();
-    for (QWidget* control : {static_cast<QWidget*>(displayMode), static_cast<QWidget*>(maxPinned),
-                             static_cast<QWidget*>(normalInterval)}) {
-        turnWheelOver(control);
-        EXPECT_GT(page->value(), scrolled) << control->metaObject()->className();
-        scrolled = page->value();
+    const QList<QWidget*> controls{displayMode, maxPinned, normalInterval};
+    for (const bool focused : {false, true}) {
+        page->setValue(0);
+        int scrolled = page->value();
+        for (QWidget* control : controls) {
+            if (focused) {
+                control->setFocus(Qt::MouseFocusReason);
+                ASSERT_TRUE(control->hasFocus());
+            }
+            turnWheelOver(control);
+            EXPECT_GT(page->value(), scrolled)
+                << control->metaObject()->className() << (focused ? " focused" : "");
+            scrolled = page->value();
+        }
     }
     EXPECT_EQ(preferences.menuBarDisplayMode(), mode);
     EXPECT_EQ(preferences.refreshInterval(), interval);
     EXPECT_EQ(preferences.maxPinnedGames(), pins);
     EXPECT_FALSE(hasSavedDocument());
 
-    // Once the user has chosen the control, the wheel is its own.
-    view.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    // The keyboard still changes a focused control.
     normalInterval->setFocus(Qt::TabFocusReason);
-    turnWheelOver(normalInterval);
-    EXPECT_EQ(page->value(), scrolled);
+    QTest::keyClick(normalInterval, Qt::Key_Down);
     EXPECT_NE(preferences.refreshInterval(), interval);
     EXPECT_TRUE(hasSavedDocument());
 
@@ -206,11 +215,20 @@ TEST_F(SettingsWindowTest, TheWheelScrollsThePageUntilTheUserFocusesAControl) {
     QScrollBar* notificationsPage = notifications->findChild<QScrollArea*>()->verticalScrollBar();
     const QDateTime from = preferences.quietHoursStart();
     const qint64 threshold = preferences.closeGameThreshold();
-    turnWheelOver(notifications->findChild<QSpinBox*>());
-    turnWheelOver(notifications->findChild<QTimeEdit*>());
-    EXPECT_GT(notificationsPage->value(), 0);
+    auto* thresholdField = notifications->findChild<QSpinBox*>();
+    auto* fromField = notifications->findChild<QTimeEdit*>();
+    for (QWidget* control : {static_cast<QWidget*>(thresholdField), static_cast<QWidget*>(fromField)}) {
+        notificationsPage->setValue(0);
+        control->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(control->hasFocus());
+        turnWheelOver(control);
+        EXPECT_GT(notificationsPage->value(), 0) << control->metaObject()->className();
+    }
     EXPECT_EQ(preferences.closeGameThreshold(), threshold);
     EXPECT_EQ(preferences.quietHoursStart(), from);
+    thresholdField->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(thresholdField, Qt::Key_Up);
+    EXPECT_NE(preferences.closeGameThreshold(), threshold);
 }
 
 TEST_F(SettingsWindowTest, TypedStepperValuesKeepTheStepAndTheRange) {

@@ -1,4 +1,4 @@
-#include "WheelNeedsFocus.h"
+#include "WheelScrollsPage.h"
 
 #include <QAbstractScrollArea>
 #include <QCoreApplication>
@@ -14,17 +14,16 @@ QAbstractScrollArea* enclosingScrollArea(const QWidget* widget) {
     return nullptr;
 }
 
-class WheelNeedsFocusFilter final : public QObject {
+class WheelScrollsPageFilter final : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* control = static_cast<QWidget*>(watched);
-        if (event->type() != QEvent::Wheel || control->hasFocus())
+        if (event->type() != QEvent::Wheel)
             return false;
         // Handed straight to the page: a wheel event the window system did not send would not travel up.
-        if (QAbstractScrollArea* page = enclosingScrollArea(control))
+        if (QAbstractScrollArea* page = enclosingScrollArea(static_cast<QWidget*>(watched)))
             QCoreApplication::sendEvent(page->viewport(), event);
         return true;
     }
@@ -32,8 +31,8 @@ protected:
 
 } // namespace
 
-void wheelNeedsFocus(QWidget* control) {
-    // Not Qt::WheelFocus: the wheel itself must not give the control the focus.
+void wheelScrollsPage(QWidget* control) {
+    // Not Qt::WheelFocus: the wheel must not take the focus from where the user left it either.
     control->setFocusPolicy(Qt::StrongFocus);
-    control->installEventFilter(new WheelNeedsFocusFilter(control));
+    control->installEventFilter(new WheelScrollsPageFilter(control));
 }
