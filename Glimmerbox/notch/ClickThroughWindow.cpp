@@ -151,10 +151,9 @@ void ClickThroughWindow::enterEvent(QEnterEvent* event) {
 
 void ClickThroughWindow::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
+    // A pointer set down elsewhere (a warp) makes no raw motion: the crossing is the only news of it, and the
+    // zones decide on where the pointer is now.
     readPointerNow();
-    // While a panel takes the mouse, leaving the window closes it: the pointer may already be far away.
-    post(m_tracker->windowLeft());
-    updatePointerInterest();
 }
 
 void ClickThroughWindow::moveEvent(QMoveEvent* event) {

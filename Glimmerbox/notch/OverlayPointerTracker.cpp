@@ -7,24 +7,14 @@ OverlayPointerTracker::Event OverlayPointerTracker::pointerMoved(const QPoint& p
     if (m_isMouseInside) {
         if (inHover || effectiveExpandedZone().contains(position))
             return Event::none;
-        return exit();
+        m_isMouseInside = false;
+        m_scrollAccumulator = 0;
+        return Event::mouseExited;
     }
     if (!inHover)
         return Event::none;
     m_isMouseInside = true;
     return Event::mouseEntered;
-}
-
-OverlayPointerTracker::Event OverlayPointerTracker::windowLeft() {
-    if (!m_isMouseInside || !m_isInteractive)
-        return Event::none;
-    return exit();
-}
-
-OverlayPointerTracker::Event OverlayPointerTracker::exit() {
-    m_isMouseInside = false;
-    m_scrollAccumulator = 0;
-    return Event::mouseExited;
 }
 
 OverlayPointerTracker::Event OverlayPointerTracker::scrolled(const ScrollDelta& delta, MonotonicTime now) {

@@ -31,10 +31,6 @@ public:
 
     // The pointer is at `position` (screen coordinates): returns the crossing it makes, if any.
     Event pointerMoved(const QPoint& position);
-    // The window reported that the pointer left it. While the window takes the mouse that is an exit,
-    // whatever the last read said: a pointer set down elsewhere (a warp) makes no motion that a read could
-    // follow.
-    Event windowLeft();
     // One scroll step at monotonic time `now`: returns the swipe it completes, if any.
     Event scrolled(const ScrollDelta& delta, MonotonicTime now);
 
@@ -43,8 +39,6 @@ public:
     QRect effectiveExpandedZone() const { return m_expandedZone.value_or(m_frame); }
 
 private:
-    Event exit();
-
     QRect m_frame;
     std::optional<QRect> m_hoverZone;
     std::optional<QRect> m_expandedZone;

@@ -152,7 +152,7 @@ TEST_F(ClickThroughWindowTest, WithoutZonesTheCurrentFrameCounts) {
 // A pointer set down elsewhere without raw motion (a warp by a remote-desktop tool or a script) is seen
 // through the window's own crossings: each one reads the pointer afresh, and while the window takes the mouse
 // its leave is an exit wherever the pointer went.
-TEST_F(ClickThroughWindowTest, ItsOwnCrossingsReadThePointerAfreshAndALeaveWhileInteractiveIsAnExit) {
+TEST_F(ClickThroughWindowTest, ItsOwnCrossingsReadThePointerAfreshSoASetDownPointerEntersAndLeaves) {
     window->show();
     window->startTracking();
     QSignalSpy entered(&center, &OverlayNotificationCenter::mouseEntered);
@@ -161,15 +161,18 @@ TEST_F(ClickThroughWindowTest, ItsOwnCrossingsReadThePointerAfreshAndALeaveWhile
     pointer.moveTo(geo::inStrip);
     ASSERT_EQ(entered.count(), 1);
 
-    // Click-through, a leave only reads the pointer: within the window's area it still counts as inside.
+    // A leave reads the pointer: within the window's area it still counts as inside, click-through or not.
     pointer.moveUnread(geo::belowStripInWindow);
     QCoreApplication::sendEvent(window, &leave);
     EXPECT_EQ(pointer.position(), geo::belowStripInWindow);
     EXPECT_TRUE(window->isMouseInside());
+    postSetInteractive({{OverlayNotificationName::interactiveKey, true}});
+    QCoreApplication::sendEvent(window, &leave);
+    EXPECT_TRUE(window->isMouseInside());
     EXPECT_EQ(exited.count(), 0);
 
-    // Taking the mouse, a leave is an exit even where the area alone would keep the pointer inside.
-    postSetInteractive({{OverlayNotificationName::interactiveKey, true}});
+    // Taking the mouse, a pointer set down far away leaves with the window's leave alone.
+    pointer.moveUnread(geo::outside);
     QCoreApplication::sendEvent(window, &leave);
     EXPECT_EQ(exited.count(), 1);
     EXPECT_FALSE(window->isMouseInside());
