@@ -1,9 +1,11 @@
 #include "OnboardingPage.h"
 
+#include "app/Tagline.h"
+
 const QList<OnboardingPage>& OnboardingPage::pages() {
     static const QList<OnboardingPage> table{
         {QStringLiteral("sportscourt.fill"), QStringLiteral("Welcome to Glimmerbox"),
-         QStringLiteral("Live sports scores in your system tray. Always glanceable, never intrusive.")},
+         tagline::scores + u' ' + tagline::manner},
         {QStringLiteral("star.fill"), QStringLiteral("Pick Your Teams"),
          QStringLiteral(
              "Select your favorite teams and we'll automatically track their games and notify you of "

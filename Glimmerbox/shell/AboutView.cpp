@@ -1,6 +1,7 @@
 #include "AboutView.h"
 
 #include "BuildInfo.h"
+#include "app/Tagline.h"
 
 #include <QDate>
 #include <QFrame>
@@ -61,11 +62,10 @@ AboutView::AboutView(const QString& appVersion, const QString& buildNumber, QWid
     layout->addWidget(makeCentredLabel(QStringLiteral("Glimmerbox"), 22, true, TextTone::primary, this));
     layout->addWidget(makeCentredLabel(versionText(), 13, false, TextTone::secondary, this));
 
-    QLabel* tagline = makeCentredLabel(
-        QStringLiteral("Live sports scores in your menu bar.\nAlways glanceable, never intrusive."), 11,
-        false, TextTone::secondary, this);
-    tagline->setMaximumWidth(260);
-    layout->addWidget(tagline, 0, Qt::AlignHCenter);
+    QLabel* taglineLabel =
+        makeCentredLabel(tagline::scores + u'\n' + tagline::manner, 11, false, TextTone::secondary, this);
+    taglineLabel->setMaximumWidth(260);
+    layout->addWidget(taglineLabel, 0, Qt::AlignHCenter);
 
     auto* divider = new QFrame(this);
     divider->setFrameShape(QFrame::HLine);

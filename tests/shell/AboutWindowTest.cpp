@@ -1,6 +1,7 @@
 // The About window: what it shows, and one window at a time.
 #include "TaskRunner.h"
 
+#include "settings/OnboardingPage.h"
 #include "shell/AboutView.h"
 #include "shell/AboutWindowController.h"
 
@@ -19,7 +20,8 @@ TEST(AboutWindowTest, ShowsNameVersionTaglineAndLegalLine) {
         texts.append(label->text());
     EXPECT_TRUE(texts.contains("Glimmerbox"));
     EXPECT_TRUE(texts.contains("Version 1.2 (7)"));
-    EXPECT_TRUE(texts.contains("Live sports scores in your menu bar.\nAlways glanceable, never intrusive."));
+    EXPECT_TRUE(
+        texts.contains("Live sports scores at the top of your screen.\nAlways glanceable, never intrusive."));
     EXPECT_TRUE(
         std::any_of(texts.cbegin(), texts.cend(), [](const QString& text) { return text.startsWith("©"); }));
 
@@ -29,6 +31,21 @@ TEST(AboutWindowTest, ShowsNameVersionTaglineAndLegalLine) {
     AboutView built;
     EXPECT_FALSE(built.appVersion().isEmpty());
     EXPECT_FALSE(built.buildNumber().isEmpty());
+}
+
+TEST(AboutWindowTest, TaglineAndTheWelcomesFirstPageSayInTheSameWordsThatTheScoresSitAtTheTopOfTheScreen) {
+    const QString tagline = "Live sports scores at the top of your screen.";
+    EXPECT_EQ(OnboardingPage::pages().first().description, tagline + " Always glanceable, never intrusive.");
+    AboutView view;
+    view.show();
+    const auto labels = view.findChildren<QLabel*>();
+    const auto shown = std::find_if(labels.cbegin(), labels.cend(), [&](const QLabel* label) {
+        return label->text().section('\n', 0, 0) == tagline;
+    });
+    ASSERT_NE(shown, labels.cend());
+    EXPECT_LE((*shown)->sizeHint().width(), (*shown)->width()) << "the tagline shows in full";
+    for (const QLabel* label : labels)
+        EXPECT_FALSE(label->text().contains("menu bar")) << label->text().toStdString();
 }
 
 TEST(AboutWindowTest, SecondRequestWhileOpenKeepsOneWindowAClosedOneIsReplacedByANewCentredOne) {
