@@ -7,6 +7,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/UnconfirmedEdits.h"
 #include "platform/Updater.h"
+#include "platform/WindowPlacement.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/OnboardingView.h"
 
@@ -169,6 +170,9 @@ void AppDelegate::refreshData() {
 
 void AppDelegate::openSettings() {
     m_services.windows.showSettings();
+    // An unfinished welcome comes back with the settings, in front of them, minimised or not.
+    if (m_onboardingWindow)
+        windowplacement::present(m_onboardingWindow.get());
 }
 
 void AppDelegate::quitApp() {

@@ -53,6 +53,8 @@ public:
     void showAbout();
     void checkForUpdates();
     void refreshData();
+    // The settings window, and the welcome window until the user finishes it; the tray click and a second
+    // launch come here too.
     void openSettings();
     void quitApp();
 

@@ -140,6 +140,27 @@ TEST_F(AppDelegateTest, OnboardingShowsUntilFinishedAndFinishingClosesIt) {
     EXPECT_TRUE(windows.onboardingWindow.isNull());
 }
 
+TEST_F(AppDelegateTest, MinimisedWelcomeWindowIsRestoredByTheTrayClickUntilFinished) {
+    defaults.remove("hasCompletedOnboarding");
+    AppDelegate& shell = launch();
+    QWidget* welcome = shell.onboardingWindow();
+    ASSERT_NE(welcome, nullptr);
+    welcome->show();
+    welcome->setWindowState(Qt::WindowMinimized);
+    log.clear();
+
+    shell.handleStatusItemClick(QSystemTrayIcon::Trigger);
+    EXPECT_EQ(log, QStringList{"showSettings"});
+    EXPECT_FALSE(welcome->windowState().testFlag(Qt::WindowMinimized));
+    EXPECT_TRUE(welcome->isVisible());
+
+    // Once finished, the welcome stays gone.
+    windows.completeOnboarding();
+    shell.handleStatusItemClick(QSystemTrayIcon::Trigger);
+    EXPECT_EQ(shell.onboardingWindow(), nullptr);
+    EXPECT_EQ(log, (QStringList{"showSettings", "showSettings"}));
+}
+
 TEST_F(AppDelegateTest, StatusMenuHasFiveEntriesWithSeparatorsAndShortcutsAndEachRunsItsAction) {
     std::unique_ptr<QMenu> menu = launch().buildStatusMenu();
     log.clear();
