@@ -4,8 +4,6 @@
 #include "platform/Logging.h"
 
 namespace {
-const QString openGameAction = QStringLiteral("OPEN_GAME");
-const QString pinGameAction = QStringLiteral("PIN_GAME");
 const QString gameStartCategory = QStringLiteral("GAME_START");
 const QString gameEndCategory = QStringLiteral("GAME_END");
 const QString closeGameCategory = QStringLiteral("CLOSE_GAME");
@@ -35,11 +33,13 @@ NotificationService& NotificationService::shared() {
 
 void NotificationService::registerCategories() {
     const NotificationAction openGame{openGameAction, QStringLiteral("View Details"), true};
-    const NotificationAction pinGame{pinGameAction, QStringLiteral("Pin to Menu Bar"), false};
+    // The bar at the top of the screen goes by its settings section's name.
+    const NotificationAction pinGame{pinGameAction, QStringLiteral("Pin to Overlay Bar"), false};
+    // A click on a notification that offers the details opens them too.
     m_notifier.setNotificationCategories({
-        {gameStartCategory, {openGame, pinGame}},
-        {gameEndCategory, {openGame}},
-        {closeGameCategory, {openGame, pinGame}},
+        {gameStartCategory, {openGame, pinGame}, openGameAction},
+        {gameEndCategory, {openGame}, openGameAction},
+        {closeGameCategory, {openGame, pinGame}, openGameAction},
     });
 }
 
@@ -78,13 +78,12 @@ void NotificationService::sendOvertimeNotification(const Game& game) {
 
 void NotificationService::send(const Game& game, const QString& identifier, const QString& title,
                                const QString& body, std::optional<QString> categoryIdentifier) {
-    NotificationRequest request{
-        identifier,
-        title,
-        body,
-        true,
-        std::move(categoryIdentifier),
-        {{QStringLiteral("gameId"), game.id}, {QStringLiteral("leagueId"), game.league.id}}};
+    NotificationRequest request{identifier,
+                                title,
+                                body,
+                                true,
+                                std::move(categoryIdentifier),
+                                {{gameIdKey, game.id}, {leagueIdKey, game.league.id}}};
     m_notifier.add(request, [](const std::optional<QString>& error) {
         if (error)
             qCCritical(notificationsLogger).noquote()

@@ -10,6 +10,12 @@
 // Sends return at once; a failed delivery is only logged.
 class NotificationService final : public GameNotifier {
 public:
+    // The buttons the notifications offer, and the user info naming the notified game.
+    inline static const QString openGameAction = QStringLiteral("OPEN_GAME");
+    inline static const QString pinGameAction = QStringLiteral("PIN_GAME");
+    inline static const QString gameIdKey = QStringLiteral("gameId");
+    inline static const QString leagueIdKey = QStringLiteral("leagueId");
+
     NotificationService(Notifier& notifier, const Clock& clock);
 
     // The one instance, over the desktop's notification server; created on first use, never released.
@@ -22,6 +28,9 @@ public:
     void sendScoreChangeNotification(const Game& game, const std::optional<Game>& previous) override;
     void sendCloseGameNotification(const Game& game) override;
     void sendOvertimeNotification(const Game& game) override;
+
+    // Where the notifications go, and the user's answers to them come from.
+    Notifier& notifier() const { return m_notifier; }
 
 private:
     void send(const Game& game, const QString& identifier, const QString& title, const QString& body,

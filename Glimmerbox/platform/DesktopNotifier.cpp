@@ -15,6 +15,8 @@ const QString applicationName = QStringLiteral("Glimmerbox");
 // The freedesktop sound theme's name for an incoming message: the desktop's default alert.
 const QString defaultSoundName = QStringLiteral("message-new-instant");
 constexpr int serverDefaultTimeout = -1;
+// The action key the server reports for a click on the notification itself.
+const QString bodyClickKey = QStringLiteral("default");
 
 // Servers that read bodies as markup would swallow "<" and mangle "&".
 QString escapeMarkup(const QString& text) {
@@ -49,7 +51,7 @@ DesktopNotifier::DesktopNotifier(QDBusConnection connection, QObject* parent)
 void DesktopNotifier::setNotificationCategories(const QList<NotificationCategory>& categories) {
     m_categories.clear();
     for (const NotificationCategory& category : categories)
-        m_categories.insert(category.identifier, category.actions);
+        m_categories.insert(category.identifier, category);
 }
 
 void DesktopNotifier::add(const NotificationRequest& request, Completion completion) {
@@ -89,12 +91,22 @@ void DesktopNotifier::dispatch(Pending pending) {
     notify(std::move(pending));
 }
 
+std::optional<NotificationCategory> DesktopNotifier::categoryOf(const NotificationRequest& request) const {
+    if (!request.categoryIdentifier || !m_categories.contains(*request.categoryIdentifier))
+        return std::nullopt;
+    return m_categories.value(*request.categoryIdentifier);
+}
+
 QStringList DesktopNotifier::actionsFor(const NotificationRequest& request) const {
     QStringList actions;
-    if (!request.categoryIdentifier)
+    const std::optional<NotificationCategory> category = categoryOf(request);
+    if (!category)
         return actions;
-    for (const NotificationAction& action : m_categories.value(*request.categoryIdentifier)) {
+    for (const NotificationAction& action : category->actions) {
         actions << action.identifier << action.title;
+        // The body click is offered under the title of the button it stands for.
+        if (action.identifier == category->bodyActionIdentifier)
+            actions << bodyClickKey << action.title;
     }
     return actions;
 }
@@ -134,7 +146,7 @@ void DesktopNotifier::finish(const QString& identifier, QDBusPendingCallWatcher*
         if (!m_closedBeforeReply.remove(id)) {
             m_serverIds.insert(identifier, id);
             m_identifiers.insert(id, identifier);
-            m_userInfo.insert(id, pending.request.userInfo);
+            m_delivered.insert(id, pending.request);
         }
         pending.completion(std::nullopt);
     }
@@ -154,7 +166,7 @@ void DesktopNotifier::forget(uint id) {
     const QString identifier = m_identifiers.take(id);
     if (m_serverIds.value(identifier) == id)
         m_serverIds.remove(identifier);
-    m_userInfo.remove(id);
+    m_delivered.remove(id);
 }
 
 void DesktopNotifier::onNotificationClosed(uint id, uint /*reason*/) {
@@ -164,6 +176,14 @@ void DesktopNotifier::onNotificationClosed(uint id, uint /*reason*/) {
 }
 
 void DesktopNotifier::onActionInvoked(uint id, const QString& actionKey) {
-    if (m_userInfo.contains(id))
-        emit actionInvoked(actionKey, m_userInfo.value(id));
+    const auto delivered = m_delivered.constFind(id);
+    if (delivered == m_delivered.cend())
+        return;
+    if (actionKey != bodyClickKey) {
+        emit actionInvoked(actionKey, delivered->userInfo);
+        return;
+    }
+    const std::optional<NotificationCategory> category = categoryOf(*delivered);
+    if (category && category->bodyActionIdentifier)
+        emit actionInvoked(*category->bodyActionIdentifier, delivered->userInfo);
 }

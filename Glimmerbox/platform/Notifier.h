@@ -19,6 +19,9 @@ struct NotificationAction {
 struct NotificationCategory {
     QString identifier;
     QList<NotificationAction> actions;
+    // The action that a click on the notification itself chooses, one of `actions`; none leaves the click to
+    // the server.
+    std::optional<QString> bodyActionIdentifier;
 };
 
 // One notification for immediate delivery. A later request with the same identifier replaces it.
@@ -46,6 +49,7 @@ public:
     virtual void add(const NotificationRequest& request, Completion completion) = 0;
 
 signals:
-    // The user chose an action of a delivered notification; `userInfo` is that request's.
+    // The user chose an action of a delivered notification, or clicked a notification whose category has a
+    // body action (reported as that action); `userInfo` is that request's.
     void actionInvoked(const QString& actionIdentifier, const QMap<QString, QString>& userInfo);
 };

@@ -8,8 +8,8 @@
 class AppState;
 class ScoresService;
 
-// The "game-detail" windows: one per game id, created on demand, sized to the detail view. Nothing in the
-// application opens one.
+// The "game-detail" windows: one per game id, created on demand, sized to the detail view. The notifications'
+// "View Details" opens them.
 class GameDetailWindows {
 public:
     GameDetailWindows(AppState& appState, ScoresService& scores);

@@ -26,7 +26,8 @@ GlimmerboxApp::GlimmerboxApp()
       m_delegate(AppDelegateServices{m_core, UserPreferences::shared(), SettingsStore::standard(),
                                      m_autostart, Updater::shared(), m_windows,
                                      [] { QCoreApplication::quit(); }}),
-      m_gameDetails(AppState::shared(), ESPNAPIService::shared()) {
+      m_gameDetails(AppState::shared(), ESPNAPIService::shared()),
+      m_notificationResponder(NotificationService::shared().notifier(), AppState::shared(), m_gameDetails) {
     connect(qApp, &QCoreApplication::aboutToQuit, &m_delegate, &AppDelegate::applicationWillTerminate);
     connect(&m_quitSignals, &QuitSignals::quitRequested, qApp, &QCoreApplication::quit);
     connect(&m_quitSignals, &QuitSignals::saveRequested, this, [] { UserPreferences::shared().save(); });

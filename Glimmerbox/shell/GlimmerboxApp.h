@@ -4,6 +4,7 @@
 #include "CoreActions.h"
 #include "DesktopShellWindows.h"
 #include "GameDetailWindows.h"
+#include "NotificationResponder.h"
 #include "platform/Autostart.h"
 #include "platform/QuitSignals.h"
 
@@ -35,5 +36,6 @@ private:
     DesktopShellWindows m_windows;
     AppDelegate m_delegate;
     GameDetailWindows m_gameDetails;
+    NotificationResponder m_notificationResponder;
     QuitSignals m_quitSignals;
 };

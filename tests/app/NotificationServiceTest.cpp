@@ -8,9 +8,6 @@
 #include "app/NotificationService.h"
 #include "platform/DesktopNotifier.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -64,16 +61,6 @@ protected:
         return daemon.notifications().size() >= number ? daemon.notifications().at(number - 1) : none;
     }
 
-    // A call to the server and back over the notifier's connection: whatever the server sent before its
-    // answer (replies, signals) has reached the notifier by then.
-    static void roundTrip() {
-        const QString name = "org.freedesktop.Notifications";
-        QDBusPendingCallWatcher watcher(QDBusConnection::sessionBus().asyncCall(
-            QDBusMessage::createMethodCall(name, "/org/freedesktop/Notifications", name, "GetCapabilities")));
-        EXPECT_TRUE(spinUntil([&] { return watcher.isFinished(); }));
-        processPendingEvents();
-    }
-
     FakeNotificationDaemon daemon;
     ManualClock clock;
     DesktopNotifier notifier;
@@ -123,7 +110,7 @@ TEST_F(NotificationServiceTest, EachKindHasItsIdentifierTitleBodyAndCategoryAndA
 }
 
 TEST_F(DesktopNotificationTest,
-       NotificationCarriesActionsHintsAndTheEscapedBodyAndBringsBackTheChosenAction) {
+       NotificationCarriesActionsHintsAndTheEscapedBodyAndBringsBackTheChosenActionOrTheBodyClick) {
     Game aggies = game();
     aggies.awayTeam.name = "Texas A&M <Aggies>";
     service.sendGameStartNotification(aggies);
@@ -132,7 +119,9 @@ TEST_F(DesktopNotificationTest,
     EXPECT_EQ(start.summary, "Game Starting");
     // The server reads markup.
     EXPECT_EQ(start.body, "Texas A&amp;M &lt;Aggies&gt; vs Los Angeles Lakers");
-    EXPECT_EQ(start.actions, (QStringList{"OPEN_GAME", "View Details", "PIN_GAME", "Pin to Menu Bar"}));
+    // A click on the notification itself ("default") stands for "View Details".
+    EXPECT_EQ(start.actions, (QStringList{"OPEN_GAME", "View Details", "default", "View Details", "PIN_GAME",
+                                          "Pin to Overlay Bar"}));
     EXPECT_FALSE(start.hints.value("desktop-entry").toString().isEmpty());
     EXPECT_FALSE(start.hints.value("sound-name").toString().isEmpty());
 
@@ -140,16 +129,29 @@ TEST_F(DesktopNotificationTest,
     // knows the id.
     QSignalSpy chosen(&notifier, &Notifier::actionInvoked);
     const uint startId = start.id;
-    roundTrip();
+    FakeNotificationDaemon::roundTrip();
     daemon.invokeAction(startId, "PIN_GAME");
     ASSERT_TRUE(spinUntil([&] { return chosen.count() > 0; }));
     EXPECT_EQ(chosen.at(0).at(0).toString(), "PIN_GAME");
     EXPECT_EQ(chosen.at(0).at(1).value<UserInfo>(), userInfo);
 
+    daemon.invokeAction(startId, "default");
+    ASSERT_TRUE(spinUntil([&] { return chosen.count() > 1; }));
+    EXPECT_EQ(chosen.at(1).at(0).toString(), "OPEN_GAME");
+    EXPECT_EQ(chosen.at(1).at(1).value<UserInfo>(), userInfo);
+
     service.sendGameEndNotification(game());
     service.sendOvertimeNotification(game());
-    EXPECT_EQ(waitForNotification(2).actions, (QStringList{"OPEN_GAME", "View Details"}));
-    EXPECT_TRUE(waitForNotification(3).actions.isEmpty());
+    EXPECT_EQ(waitForNotification(2).actions,
+              (QStringList{"OPEN_GAME", "View Details", "default", "View Details"}));
+    const auto& overtime = waitForNotification(3);
+    EXPECT_TRUE(overtime.actions.isEmpty());
+    // A click on a notification without buttons chooses nothing.
+    const uint overtimeId = overtime.id;
+    FakeNotificationDaemon::roundTrip();
+    daemon.invokeAction(overtimeId, "default");
+    FakeNotificationDaemon::roundTrip();
+    EXPECT_EQ(chosen.count(), 2);
 }
 
 TEST_F(DesktopNotificationTest, SameIdentifierReplacesTheEarlierNotificationUnlessItWasDismissed) {
@@ -176,7 +178,7 @@ TEST_F(DesktopNotificationTest, SameIdentifierReplacesTheEarlierNotificationUnle
     // A dismissed notification is not replaced but shown anew.
     const uint shownId = first.id;
     daemon.close(shownId);
-    roundTrip();
+    FakeNotificationDaemon::roundTrip();
     service.sendCloseGameNotification(game(103, 102, "Q4"));
     EXPECT_EQ(waitForNotification(4).replacesId, 0u);
 }

@@ -1,10 +1,16 @@
 #include "FakeNotificationDaemon.h"
 
+#include "TaskRunner.h"
+
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QDBusReply>
 #include <QDeadlineTimer>
 #include <QThread>
+
+#include <gtest/gtest.h>
 
 namespace {
 const QString serviceName = QStringLiteral("org.freedesktop.Notifications");
@@ -45,6 +51,13 @@ bool FakeNotificationDaemon::waitForNotifications(int count, int timeoutMs) cons
     while (m_notifications.size() < count && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return m_notifications.size() >= count;
+}
+
+void FakeNotificationDaemon::roundTrip() {
+    QDBusPendingCallWatcher watcher(QDBusConnection::sessionBus().asyncCall(QDBusMessage::createMethodCall(
+        serviceName, objectPath, serviceName, QStringLiteral("GetCapabilities"))));
+    EXPECT_TRUE(spinUntil([&] { return watcher.isFinished(); }));
+    processPendingEvents();
 }
 
 uint FakeNotificationDaemon::Notify(const QString& appName, uint replacesId, const QString&,

@@ -36,6 +36,10 @@ public:
     // Spins the event loop until `count` Notify calls arrived or the time is up.
     bool waitForNotifications(int count, int timeoutMs = 5000) const;
 
+    // A call from the application's connection to the server and back: whatever the server sent before its
+    // answer (replies, signals) has reached the application by then.
+    static void roundTrip();
+
     // As a server does when the user picks an action or dismisses a notification.
     void invokeAction(uint id, const QString& actionKey) { emit ActionInvoked(id, actionKey); }
     void close(uint id) { emit NotificationClosed(id, 2); }
