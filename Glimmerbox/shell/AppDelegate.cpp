@@ -170,8 +170,9 @@ void AppDelegate::refreshData() {
 
 void AppDelegate::openSettings() {
     m_services.windows.showSettings();
-    // An unfinished welcome comes back with the settings, in front of them, minimised or not.
-    if (m_onboardingWindow)
+    // A welcome still open comes forward with the settings, in front of them, minimised or not; one the user
+    // closed waits for the next launch.
+    if (m_onboardingWindow && m_onboardingWindow->isVisible())
         windowplacement::present(m_onboardingWindow.get());
 }
 

@@ -154,11 +154,16 @@ TEST_F(AppDelegateTest, MinimisedWelcomeWindowIsRestoredByTheTrayClickUntilFinis
     EXPECT_FALSE(welcome->windowState().testFlag(Qt::WindowMinimized));
     EXPECT_TRUE(welcome->isVisible());
 
+    // One the user closed waits for the next launch.
+    welcome->close();
+    shell.handleStatusItemClick(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(welcome->isVisible());
+
     // Once finished, the welcome stays gone.
     windows.completeOnboarding();
     shell.handleStatusItemClick(QSystemTrayIcon::Trigger);
     EXPECT_EQ(shell.onboardingWindow(), nullptr);
-    EXPECT_EQ(log, (QStringList{"showSettings", "showSettings"}));
+    EXPECT_EQ(log, (QStringList{"showSettings", "showSettings", "showSettings"}));
 }
 
 TEST_F(AppDelegateTest, StatusMenuHasFiveEntriesWithSeparatorsAndShortcutsAndEachRunsItsAction) {
