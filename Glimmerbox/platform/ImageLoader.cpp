@@ -1,12 +1,9 @@
 #include "ImageLoader.h"
 
-#include "JpegFrame.h"
 #include "Logging.h"
 #include "SharedNetworkAccess.h"
 
-#include <QBuffer>
 #include <QFutureWatcher>
-#include <QImageReader>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QtConcurrent/QtConcurrentRun>
@@ -21,76 +18,18 @@ bool isFetchable(const QUrl& url) {
            (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
 }
 
-// The format named by the picture's first bytes, for the usual ones. Told the format and not to guess, the
-// reader goes straight to its decoder; guessing, it asks every image plug-in, loading each one for the rest
-// of the process's life.
-QByteArray formatFromSignature(const QByteArray& body) {
-    if (body.startsWith("\x89PNG\r\n\x1a\n"))
-        return QByteArrayLiteral("png");
-    if (body.startsWith("\xff\xd8\xff"))
-        return QByteArrayLiteral("jpeg");
-    if (body.startsWith("GIF87a") || body.startsWith("GIF89a"))
-        return QByteArrayLiteral("gif");
-    return {};
-}
-
-// The formats of pictures: pixels, and nothing else. A drawing (SVG) is refused, as its renderer opens the
-// local files it names, and a reply names what it likes.
-bool isPictureFormat(const QByteArray& format) {
-    static const QList<QByteArray> pictures{"png", "jpeg", "gif", "bmp"};
-    return pictures.contains(format);
-}
-
-// What decoding a picture of `size` in `pixelFormat` allocates at its largest. Pictures scaled down pass
-// through 32-bit pixels at full size, so no format counts for less. A JPEG decoder reduces by up to eight
-// per side while it decodes, when told the size wanted, unless the picture comes in several scans: then it
-// holds two bytes per component of every pixel until the last.
-qint64 decodeCost(const QByteArray& body, const QByteArray& format, QSize size, QImage::Format pixelFormat,
-                  QSize scaledSize) {
-    qint64 bytesPerPixel = std::max<qint64>(
-        4, pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel() / 8);
-    qint64 pixels = qint64(size.width()) * size.height();
-    if (format == "jpeg") {
-        const std::optional<JpegFrame> frame = readJpegFrame(body);
-        if (frame && frame->singlePass && scaledSize.isValid())
-            pixels = std::max(qint64(scaledSize.width()) * scaledSize.height(),
-                              qint64((size.width() + 7) / 8) * ((size.height() + 7) / 8));
-        else if (frame)
-            bytesPerPixel = std::max<qint64>(bytesPerPixel, 2 * frame->components);
-    }
-    return pixels * bytesPerPixel;
-}
-
-// Runs on a worker thread. Reads the header first so that a small file claiming a huge picture is refused
-// before any pixel memory is allocated.
-QImage decodeCapped(const QByteArray& body, const ImageLoader::Limits& limits) {
-    QBuffer buffer;
-    buffer.setData(body);
-    buffer.open(QIODevice::ReadOnly);
-    const QByteArray format = formatFromSignature(body);
-    QImageReader reader(&buffer, format);
-    reader.setAutoDetectImageFormat(format.isEmpty());
-    if (!isPictureFormat(reader.format()))
-        return {};
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > limits.maxSourceSize.width() ||
-        size.height() > limits.maxSourceSize.height())
-        return {};
-    if (size.width() > limits.maxSide || size.height() > limits.maxSide)
-        reader.setScaledSize(size.scaled(limits.maxSide, limits.maxSide, Qt::KeepAspectRatio));
-    if (decodeCost(body, format, size, reader.imageFormat(), reader.scaledSize()) > limits.maxDecodedBytes)
-        return {};
-    return reader.read();
-}
-
 // What a reply holds before it is read, and the most taken out of it in one go.
 constexpr qint64 readSliceBytes = 64 * 1024;
+
+// What a kept entry costs besides its pixels (its address and the cache's bookkeeping), so that failures,
+// which keep no pixels, are bounded too.
+constexpr qsizetype entryBytes = 256;
 
 } // namespace
 
 ImageLoader::ImageLoader(Clock& clock, Limits limits, QObject* parent, QNetworkAccessManager* network)
     : QObject(parent), m_clock(clock), m_limits(limits),
-      m_network(network ? network : new QNetworkAccessManager(this)), m_cache(limits.cacheCapacity) {
+      m_network(network ? network : new QNetworkAccessManager(this)), m_cache(limits.cacheBytes) {
     m_decodePool.setMaxThreadCount(std::max(1, limits.maxDecodes));
 }
 
@@ -159,7 +98,7 @@ void ImageLoader::download(const QUrl& url) {
 }
 
 void ImageLoader::insert(const QUrl& url, const QImage& image) {
-    m_cache.insert(url, new Entry{image, {}});
+    keep(url, Entry{fittedPicture(image, m_limits.maxSide), {}});
 }
 
 void ImageLoader::onFinished(QNetworkReply* reply, const QUrl& url) {
@@ -186,11 +125,16 @@ void ImageLoader::decode(const QUrl& url, const QByteArray& body) {
         store(url, watcher->result());
     });
     ++m_decodeCount;
-    watcher->setFuture(QtConcurrent::run(&m_decodePool, decodeCapped, body, m_limits));
+    watcher->setFuture(QtConcurrent::run(&m_decodePool, decodePicture, body, m_limits));
 }
 
 void ImageLoader::store(const QUrl& url, const QImage& image) {
     m_inFlight.remove(url);
-    m_cache.insert(url, new Entry{image, m_clock.monotonicNow()});
+    keep(url, Entry{image, m_clock.monotonicNow()});
     emit finished(url);
+}
+
+void ImageLoader::keep(const QUrl& url, Entry entry) {
+    const qsizetype cost = entry.image.sizeInBytes() + entryBytes;
+    m_cache.insert(url, new Entry(std::move(entry)), cost);
 }

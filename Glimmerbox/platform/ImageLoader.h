@@ -2,6 +2,7 @@
 
 #include "CappedDownload.h"
 #include "Clock.h"
+#include "PictureDecode.h"
 
 #include <QCache>
 #include <QImage>
@@ -18,18 +19,13 @@ class QNetworkAccessManager;
 class QNetworkReply;
 
 // What the image loader accepts and keeps.
-struct ImageLoaderLimits {
-    int cacheCapacity = 200;               // images kept, least recently used dropped first
+struct ImageLoaderLimits : PictureDecodeLimits {
+    // The bytes of the pictures kept, least recently used dropped first: a few hundred logos at the
+    // largest size they are kept at.
+    qsizetype cacheBytes = 32 * 1024 * 1024;
     qint64 maxBodyBytes = 2 * 1024 * 1024; // a longer download is abandoned
-    QSize maxSourceSize{4096, 4096};       // larger pictures are refused before decoding
-    // Larger ones are decoded scaled down to fit this: twice the largest view (60 px), as a 512 px logo
-    // kept whole costs a megabyte of memory where it is drawn at 20.
-    int maxSide = 128;
-    // What one decode may allocate, judged from the size and pixel format the header declares before any
-    // pixel is decoded: sixteen times a 512 px logo, while a small file can declare gigabytes.
-    qint64 maxDecodedBytes = 16 * 1024 * 1024;
-    int maxDecodes = 2;                  // decodes running at once
-    std::chrono::seconds retryAfter{60}; // a failed address is tried again after this
+    int maxDecodes = 2;                    // decodes running at once
+    std::chrono::seconds retryAfter{60};   // a failed address is tried again after this
     // A download is abandoned this long after it started, however its bytes arrive.
     std::chrono::milliseconds timeout{15000};
     // Downloads at once; the rest wait their turn. Below the six connections per host Qt opens, so that
@@ -62,7 +58,8 @@ public:
     // Starts loading unless the image is cached, loading or failed recently.
     void load(const QUrl& url);
 
-    // Puts an image in the cache as if it had been downloaded (previews and tests).
+    // Puts an image in the cache as if it had been downloaded, fitted like a downloaded one (previews and
+    // tests).
     void insert(const QUrl& url, const QImage& image);
 
     // How many images were decoded so far: many views of one address decode it once.
@@ -83,13 +80,15 @@ private:
     void onFinished(QNetworkReply* reply, const QUrl& url);
     void decode(const QUrl& url, const QByteArray& body);
     void store(const QUrl& url, const QImage& image);
+    // Caches the entry at the cost of its bytes.
+    void keep(const QUrl& url, Entry entry);
 
     Clock& m_clock;
     Limits m_limits;
     QNetworkAccessManager* m_network;
-    QCache<QUrl, Entry> m_cache;
-    QSet<QUrl> m_inFlight; // waiting, downloading or decoding
-    QList<QUrl> m_waiting; // for a download to end, oldest first
+    QCache<QUrl, Entry> m_cache; // costs in bytes
+    QSet<QUrl> m_inFlight;       // waiting, downloading or decoding
+    QList<QUrl> m_waiting;       // for a download to end, oldest first
     std::map<QNetworkReply*, CappedDownload> m_downloads;
     int m_decodeCount = 0;
     // Declared last: destroying it waits for running decodes, before the rest goes away.

@@ -70,7 +70,7 @@ private:
 ImageLoader::Limits testLimits() {
     ImageLoader::Limits limits;
     limits.maxBodyBytes = 2000;
-    limits.cacheCapacity = 3;
+    limits.cacheBytes = 64 * 1024;
     return limits;
 }
 
@@ -103,7 +103,7 @@ TEST(ImageLoaderTest, ManyCallersShareOneRequestAndOneDecode) {
 
     ASSERT_EQ(loader.state(logo), ImageLoader::State::Loaded);
     for (int view = 0; view < 20; ++view)
-        EXPECT_EQ(loader.image(logo)->size(), QSize(128, 128));
+        EXPECT_EQ(loader.image(logo)->size(), QSize(120, 120));
     EXPECT_EQ(server.count("/logo.png"), 1);
     EXPECT_EQ(loader.decodeCount(), 1);
 
@@ -121,7 +121,7 @@ TEST(ImageLoaderTest, ManyCallersShareOneRequestAndOneDecode) {
     const QUrl wide = server.url("/wide.png");
     loader.load(wide);
     waitFor(loader, wide);
-    EXPECT_EQ(loader.image(wide)->size(), QSize(128, 32));
+    EXPECT_EQ(loader.image(wide)->size(), QSize(120, 30));
 }
 
 TEST(ImageLoaderTest, DownloadsThroughTheManagerItIsGivenAndOutlivesNone) {
@@ -198,18 +198,67 @@ TEST(ImageLoaderTest, RefusesWhatItShouldNotFetchOrDecode) {
 
 TEST(ImageLoaderTest, CacheDropsTheLeastRecentlyUsed) {
     ManualClock clock;
-    ImageLoader loader(clock, testLimits());
-    QImage image(4, 4, QImage::Format_ARGB32);
-    const QUrl a("https://x.test/a.png"), b("https://x.test/b.png"), c("https://x.test/c.png"),
-        d("https://x.test/d.png");
-    loader.insert(a, image);
-    loader.insert(b, image);
-    loader.insert(c, image);
-    EXPECT_TRUE(loader.image(a)); // a is now the most recent
-    loader.insert(d, image);
-    EXPECT_EQ(loader.state(b), ImageLoader::State::Idle);
-    EXPECT_EQ(loader.state(a), ImageLoader::State::Loaded);
-    EXPECT_EQ(loader.state(d), ImageLoader::State::Loaded);
+    ImageLoader::Limits limits;
+    const QImage image = filledPicture({100, 100}, Qt::red, QImage::Format_ARGB32); // 40,000 bytes
+    limits.cacheBytes = 4 * image.sizeInBytes() + 4096; // four of them, and room for their addresses
+    ImageLoader loader(clock, limits);
+    QList<QUrl> urls;
+    for (const char* name : {"a", "b", "c", "d", "e"})
+        urls.append(QUrl(QStringLiteral("https://x.test/%1.png").arg(QLatin1String(name))));
+    const auto stateOf = [&](int index) { return loader.state(urls.at(index)); };
+    for (int index = 0; index < 4; ++index)
+        loader.insert(urls.at(index), image);
+    for (int index = 0; index < 4; ++index)
+        EXPECT_EQ(stateOf(index), ImageLoader::State::Loaded) << index;
+    EXPECT_TRUE(loader.image(urls.at(0))); // a is now the most recent
+    loader.insert(urls.at(4), image);
+    EXPECT_EQ(stateOf(1), ImageLoader::State::Idle) << "b was the least recently used";
+    EXPECT_EQ(stateOf(0), ImageLoader::State::Loaded);
+    EXPECT_EQ(stateOf(4), ImageLoader::State::Loaded);
+
+    // A big picture is kept at the size it is drawn at, and costs that: it makes room for itself by dropping
+    // two of the small ones (c, then d), not all of them.
+    const QUrl big("https://x.test/big.png");
+    loader.insert(big, filledPicture({1000, 1000}, Qt::blue, QImage::Format_ARGB32));
+    ASSERT_EQ(loader.state(big), ImageLoader::State::Loaded);
+    EXPECT_EQ(loader.image(big)->size(), QSize(120, 120));
+    EXPECT_EQ(stateOf(2), ImageLoader::State::Idle);
+    EXPECT_EQ(stateOf(3), ImageLoader::State::Idle);
+    EXPECT_EQ(stateOf(0), ImageLoader::State::Loaded);
+    EXPECT_EQ(stateOf(4), ImageLoader::State::Loaded);
+}
+
+TEST(ImageLoaderTest, CacheCountsBytesNotPicturesSoAListOfHundredsOfLogosStaysWhole) {
+    // The Teams tab of four leagues shows well over a hundred logos; kept at the largest size a view draws
+    // them at, three hundred of them are a few megabytes and stay cached together.
+    ManualClock clock;
+    ImageLoader loader(clock);
+    const QImage logo = filledPicture({120, 120}, Qt::red, QImage::Format_ARGB32);
+    QList<QUrl> urls;
+    for (int index = 0; index < 300; ++index) {
+        urls.append(QUrl(QStringLiteral("https://x.test/logo%1.png").arg(index)));
+        loader.insert(urls.last(), logo);
+    }
+    for (const QUrl& url : std::as_const(urls))
+        EXPECT_EQ(loader.state(url), ImageLoader::State::Loaded) << url.toString().toStdString();
+}
+
+TEST(ImageLoaderTest, APictureIsKeptNoLargerThanTheLargestSizeAViewDrawsItAt) {
+    // The celebration's 60 px logo on a screen of two device pixels per point: 120 pixels.
+    ImageServer server;
+    server.serve("/team.png", pngOf({500, 500}));
+    ManualClock clock;
+    ImageLoader loader(clock);
+    const QUrl team = server.url("/team.png");
+    loader.load(team);
+    waitFor(loader, team);
+    ASSERT_EQ(loader.state(team), ImageLoader::State::Loaded);
+    EXPECT_EQ(loader.image(team)->size(), QSize(120, 120));
+
+    // One put in by hand is kept the same way.
+    const QUrl preview("https://x.test/preview.png");
+    loader.insert(preview, filledPicture({500, 250}, Qt::blue));
+    EXPECT_EQ(loader.image(preview)->size(), QSize(120, 60));
 }
 
 TEST(ImageLoaderTest, PhotoDecodesReducedWithinABudgetThatRefusesTheSamePngOrProgressivePhotoWhole) {
@@ -226,19 +275,28 @@ TEST(ImageLoaderTest, PhotoDecodesReducedWithinABudgetThatRefusesTheSamePngOrPro
     const QUrl progressive = server.url("/progressive.jpg");
     loadAll(loader, {photo, png, progressive});
     ASSERT_EQ(loader.state(photo), ImageLoader::State::Loaded);
-    EXPECT_EQ(loader.image(photo)->size(), QSize(128, 128));
+    EXPECT_EQ(loader.image(photo)->size(), QSize(120, 120));
     EXPECT_EQ(loader.state(png), ImageLoader::State::Failed);
     EXPECT_EQ(loader.state(progressive), ImageLoader::State::Failed) << "its passes are held at full size";
 }
 
 namespace {
 
-// A stand-in whose pictures below /i/bad/ all fail in the way `fault` (a JSON object's members) says, and a
-// loader on a manual clock.
+// The stand-in's options for `faults`, each a JSON object.
+QStringList faultOptions(const QStringList& faults) {
+    QStringList options;
+    for (const QString& fault : faults)
+        options << QStringLiteral("--fault") << fault;
+    return options;
+}
+
+// A stand-in whose pictures below /i/bad/ all fail in the way `fault` (a JSON object's members) says, or
+// whose pictures fail as each of `faults` (whole JSON objects) says, and a loader on a manual clock.
 struct BadPictures {
     explicit BadPictures(const char* fault)
-        : standin(QStringLiteral("default.json"), 0,
-                  {QStringLiteral("--fault"), QStringLiteral(R"({"path": "/i/bad/*", %1})").arg(fault)}) {}
+        : BadPictures(QStringList{QStringLiteral(R"({"path": "/i/bad/*", %1})").arg(QLatin1String(fault))}) {}
+    explicit BadPictures(const QStringList& faults)
+        : standin(QStringLiteral("default.json"), 0, faultOptions(faults)) {}
 
     // A picture of the stand-in's, where the logos live.
     QUrl at(const QString& path) const {
@@ -263,6 +321,36 @@ TEST(ImageLoaderStandinTest, PictureCostlierToDecodeThanTheBudgetIsRefusedFromIt
     EXPECT_EQ(loader.state(huge), ImageLoader::State::Failed);
     ASSERT_EQ(loader.state(good), ImageLoader::State::Loaded);
     EXPECT_EQ(loader.image(good)->size(), QSize(64, 64));
+}
+
+TEST(ImageLoaderStandinTest, AGifCountsItsLogicalScreenBeforeDecoding) {
+    // 35 bytes each, one pixel on a screen the decoder allocates whole: 4096 x 4096 is 64 MiB decoded and
+    // 65535 x 512 is 128 MiB, while 2049 x 2048 is just over the 16 MiB budget and 2000 x 1000 within it.
+    const QList<std::pair<QString, QSize>> screens{{QStringLiteral("square"), {4096, 4096}},
+                                                   {QStringLiteral("wide"), {65535, 512}},
+                                                   {QStringLiteral("over"), {2049, 2048}},
+                                                   {QStringLiteral("within"), {2000, 1000}}};
+    QStringList faults;
+    for (const auto& [name, screen] : screens)
+        faults.append(QStringLiteral(R"({"path": "/i/bad/%1.png", "gifScreen": [%2, %3]})")
+                          .arg(name)
+                          .arg(screen.width())
+                          .arg(screen.height()));
+    BadPictures pictures(faults);
+    ASSERT_TRUE(pictures.standin.isRunning()) << pictures.standin.startupError().toStdString();
+    ImageLoader& loader = pictures.loader;
+    const auto gif = [&](const QString& name) {
+        return pictures.at(QStringLiteral("/i/bad/%1.png").arg(name));
+    };
+    QList<QUrl> urls;
+    for (const auto& [name, screen] : screens)
+        urls.append(gif(name));
+    loadAll(loader, urls);
+
+    for (const QString name : {"square", "wide", "over"})
+        EXPECT_EQ(loader.state(gif(name)), ImageLoader::State::Failed) << name.toStdString();
+    ASSERT_EQ(loader.state(gif("within")), ImageLoader::State::Loaded);
+    EXPECT_EQ(loader.image(gif("within"))->size(), QSize(120, 60)) << "kept at the size it is drawn at";
 }
 
 TEST(ImageLoaderStandinTest, BodyWithoutALengthIsCutOffAtTheCapEvenWhileTheLoopIsBusy) {

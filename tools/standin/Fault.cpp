@@ -1,5 +1,7 @@
 #include "Fault.h"
 
+#include <QJsonArray>
+
 Fault Fault::fromJson(const QJsonObject& object) {
     Fault fault;
     fault.path = object.value(QLatin1String("path")).toString();
@@ -17,6 +19,8 @@ Fault Fault::fromJson(const QJsonObject& object) {
     fault.trickleSeconds = object.value(QLatin1String("trickleSeconds")).toDouble(0);
     fault.streamSeconds = object.value(QLatin1String("streamSeconds")).toDouble(0);
     fault.hugePicture = object.value(QLatin1String("hugePicture")).toBool();
+    if (const QJsonArray screen = object.value(QLatin1String("gifScreen")).toArray(); screen.size() == 2)
+        fault.gifScreen = QSize(screen.at(0).toInt(), screen.at(1).toInt());
     return fault;
 }
 

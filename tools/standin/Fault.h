@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
+#include <QSize>
 #include <QString>
 
 #include <limits>
@@ -26,6 +27,8 @@ struct Fault {
     // Send the headers without a length, then filler as fast as it is taken, this long (real seconds).
     double streamSeconds = 0;
     bool hugePicture = false; // reply with a small PNG that decodes to 4096 x 4096 at 16 bits per channel
+    // Reply with a 35-byte GIF whose one pixel sits on a logical screen of this size.
+    std::optional<QSize> gifScreen;
 
     static Fault fromJson(const QJsonObject& object);
     bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds) const;

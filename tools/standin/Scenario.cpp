@@ -128,6 +128,18 @@ QJsonObject Scenario::teams(const QString& leaguePath, int limit, const RenderCo
             }
         }
     }
+    const QString leagueName = leaguePath.section(u'/', 1);
+    for (int made = 1; !candidates.isEmpty() && candidates.size() < m_teamsPerLeague; ++made) {
+        const QString abbreviation = QStringLiteral("T%1").arg(made);
+        candidates.append(
+            QJsonObject{{QStringLiteral("id"), QString::number(9000 + made)},
+                        {QStringLiteral("abbreviation"), abbreviation},
+                        {QStringLiteral("displayName"), QStringLiteral("Team %1").arg(made)},
+                        {QStringLiteral("shortDisplayName"), abbreviation},
+                        {QStringLiteral("color"), QStringLiteral("3a5f8c")},
+                        {QStringLiteral("logo"),
+                         QStringLiteral("@base/i/teamlogos/%1/500/t%2.png").arg(leagueName).arg(made)}});
+    }
     QJsonArray items;
     QSet<QString> seen;
     for (const QJsonValue& team : candidates) {

@@ -32,6 +32,9 @@ public:
     QJsonObject teams(const QString& leaguePath, int limit, const RenderContext& context) const;
 
     QList<Fault>& faults() { return m_faults; }
+    // Every league that has teams lists at least `count`: its own, then made-up ones, each with a logo of
+    // its own, as a league of the real service lists dozens.
+    void setTeamsPerLeague(int count) { m_teamsPerLeague = count; }
 
 private:
     struct League {
@@ -46,4 +49,5 @@ private:
 
     QHash<QString, League> m_leagues;
     QList<Fault> m_faults;
+    int m_teamsPerLeague = 0;
 };

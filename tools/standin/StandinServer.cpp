@@ -11,6 +11,7 @@
 #include <QTcpSocket>
 #include <QTextStream>
 #include <QTimer>
+#include <QtEndian>
 
 #include <memory>
 
@@ -171,6 +172,10 @@ StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
         reply.body = hugePicture();
         reply.mimeType = "image/png";
     }
+    if (fault.gifScreen) {
+        reply.body = gifOnScreen(*fault.gifScreen);
+        reply.mimeType = "image/gif";
+    }
     if (fault.body)
         reply.body = *fault.body;
     if (fault.status != 0) {
@@ -190,15 +195,16 @@ StandinServer::Reply StandinServer::error(int status, const QString& message) {
 }
 
 // A plain coloured disc; the colour follows the path, so each team keeps its own.
-StandinServer::Reply StandinServer::logo(const QString& path) {
-    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+StandinServer::Reply StandinServer::logo(const QString& path) const {
+    QImage image(m_logoSide, m_logoSide, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor::fromHsv(static_cast<int>(qHash(path) % 360), 170, 210));
-        painter.drawEllipse(QRectF(4, 4, 56, 56));
+        const double margin = m_logoSide / 16.0;
+        painter.drawEllipse(QRectF(margin, margin, m_logoSide - 2 * margin, m_logoSide - 2 * margin));
     }
     return Reply{200, pngBytes(image), "image/png"};
 }
@@ -210,6 +216,16 @@ QByteArray StandinServer::hugePicture() {
         return pngBytes(image);
     }();
     return png;
+}
+
+QByteArray StandinServer::gifOnScreen(QSize screen) {
+    // The header and the screen (no colour table), then one image of 1 x 1 at the origin with a colour table
+    // of two entries, its pixel's code and the trailer.
+    QByteArray gif =
+        QByteArray::fromHex("474946383961000000000000002c000000000100010080000000ffffff02024401003b");
+    qToLittleEndian(static_cast<quint16>(screen.width()), gif.data() + 6);
+    qToLittleEndian(static_cast<quint16>(screen.height()), gif.data() + 8);
+    return gif;
 }
 
 void StandinServer::trickle(QTcpSocket* socket, const Reply& reply, double intervalSeconds) {

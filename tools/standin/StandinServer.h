@@ -20,6 +20,8 @@ public:
 
     // The address replies refer to for "@base" (logo URLs); set once the port is known.
     void setBaseURL(const QString& baseURL) { m_baseURL = baseURL; }
+    // The side, in pixels, of the logos it draws (64 unless set).
+    void setLogoSide(int side) { m_logoSide = side; }
 
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -38,9 +40,11 @@ private:
     static Reply withFault(const Fault& fault, Reply reply);
     static Reply json(const QJsonObject& object, int status = 200);
     static Reply error(int status, const QString& message);
-    static Reply logo(const QString& path);
+    Reply logo(const QString& path) const;
     // A few hundred kilobytes of PNG that decode to 4096 x 4096 pixels of 16 bits per channel; made once.
     static QByteArray hugePicture();
+    // A 35-byte GIF whose one pixel sits on a logical screen of `screen`.
+    static QByteArray gifOnScreen(QSize screen);
     static void send(QHttpServerResponder& responder, const Reply& reply);
     // Headers at once, then the body a byte at a time, `intervalSeconds` apart, until done or disconnected.
     static void trickle(QTcpSocket* socket, const Reply& reply, double intervalSeconds);
@@ -54,6 +58,7 @@ private:
     int m_latencyMs;
     bool m_verbose;
     QString m_baseURL;
+    int m_logoSide = 64;
     QHash<QString, int> m_requestCounts;
     int m_totalRequests = 0;
     qint64 m_streamedBytes = 0; // what streams handed to the network so far

@@ -35,7 +35,15 @@ int main(int argc, char* argv[]) {
             "A fault as a JSON object, as in a scenario's list, checked before the scenario's own; "
             "may be repeated."),
         QStringLiteral("json"));
-    parser.addOptions({portOption, scenarioOption, speedOption, latencyOption, verboseOption, faultOption});
+    const QCommandLineOption teamsOption(
+        QStringLiteral("teams"),
+        QStringLiteral("Every league that has teams lists at least this many, made-up ones after its own."),
+        QStringLiteral("count"), QStringLiteral("0"));
+    const QCommandLineOption logoSideOption(QStringLiteral("logo-side"),
+                                            QStringLiteral("Side of the logos it draws, in pixels."),
+                                            QStringLiteral("pixels"), QStringLiteral("64"));
+    parser.addOptions({portOption, scenarioOption, speedOption, latencyOption, verboseOption, faultOption,
+                       teamsOption, logoSideOption});
     parser.process(app);
 
     QTextStream err(stderr);
@@ -45,8 +53,13 @@ int main(int argc, char* argv[]) {
     const double speed = parser.value(speedOption).toDouble(&speedOk);
     bool latencyOk = false;
     const int latencyMs = parser.value(latencyOption).toInt(&latencyOk);
-    if (!portOk || port > 65535 || !speedOk || speed < 0 || !latencyOk || latencyMs < 0) {
-        err << "glimmerbox-standin: invalid --port, --speed or --latency" << Qt::endl;
+    bool teamsOk = false;
+    const int teams = parser.value(teamsOption).toInt(&teamsOk);
+    bool logoSideOk = false;
+    const int logoSide = parser.value(logoSideOption).toInt(&logoSideOk);
+    if (!portOk || port > 65535 || !speedOk || speed < 0 || !latencyOk || latencyMs < 0 || !teamsOk ||
+        teams < 0 || !logoSideOk || logoSide < 1 || logoSide > 4096) {
+        err << "glimmerbox-standin: invalid --port, --speed, --latency, --teams or --logo-side" << Qt::endl;
         return 2;
     }
     QString error;
@@ -66,7 +79,9 @@ int main(int argc, char* argv[]) {
         scenario->faults().prepend(Fault::fromJson(fault.object()));
     }
 
+    scenario->setTeamsPerLeague(teams);
     StandinServer server(std::move(*scenario), speed, latencyMs, parser.isSet(verboseOption));
+    server.setLogoSide(logoSide);
     const quint16 boundPort = server.listen(QHostAddress::LocalHost, static_cast<quint16>(port));
     if (boundPort == 0) {
         err << "glimmerbox-standin: cannot listen on 127.0.0.1:" << port << Qt::endl;

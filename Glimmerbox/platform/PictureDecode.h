@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+// What decoding one picture may take and what of it is kept.
+struct PictureDecodeLimits {
+    QSize maxSourceSize{4096, 4096}; // larger pictures are refused before decoding
+    // Larger ones are kept scaled down to fit this: the largest any view draws a picture at (the
+    // celebration's 60 px logo) on a screen of two device pixels per point, as a 500 px logo kept whole costs
+    // a megabyte of memory where it is drawn at 24.
+    int maxSide = 120;
+    // What one decode may allocate at once, judged from the header before any pixel is decoded: sixteen
+    // times a 512 px logo, while a small file can declare gigabytes.
+    qint64 maxDecodedBytes = 16 * 1024 * 1024;
+};
+
+// Decodes a picture's bytes within `limits`: refused (a null image) when its header declares a picture
+// larger than the source size, or one whose decoder would allocate more than the budget; otherwise decoded
+// and fitted within the largest side. Safe on any thread.
+QImage decodePicture(const QByteArray& body, const PictureDecodeLimits& limits);
+
+// `image` scaled down, its shape kept, so that neither side is longer than `maxSide`; smaller ones as they
+// are.
+QImage fittedPicture(const QImage& image, int maxSide);
