@@ -14,7 +14,11 @@
 # pins MB: P", "end rss three live pins MB: E", "scoreboard requests: N" and "picture requests: M" (both
 # instances together, as the stand-in counted them). A figure to read, not a test: nothing here passes or fails.
 # Environment: FOOTPRINT_SETTLE (10), FOOTPRINT_WINDOW (30), FOOTPRINT_FAULT (a fault for the stand-in, as a
-# JSON object: '{"path": "/i/*", "hugePicture": true}' makes every logo hostile).
+# JSON object: '{"path": "/i/*", "hugePicture": true}' or '{"path": "/i/*", "gifScreen": [4096, 4096]}' makes
+# every logo hostile), FOOTPRINT_LOGO_SIDE (the side of the stand-in's logos in pixels, 64; the service's own
+# are 500), FOOTPRINT_TEAMS_TAB (1: each of the four team leagues lists 32 teams, and once settled the
+# instance with three live pins opens its settings window on the Teams tab and scrolls it to the end and back,
+# with xdotool, before the figures are taken; its peak then covers the tab).
 set -euo pipefail
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -22,6 +26,8 @@ build_dir=${1:-build}
 [[ $build_dir = /* ]] || build_dir="$repo_root/$build_dir"
 settle=${FOOTPRINT_SETTLE:-10}
 window=${FOOTPRINT_WINDOW:-30}
+logo_side=${FOOTPRINT_LOGO_SIDE:-64}
+teams_tab=${FOOTPRINT_TEAMS_TAB:-0}
 
 app="$build_dir/Glimmerbox/glimmerbox"
 standin="$build_dir/tools/standin/glimmerbox-standin"
@@ -33,6 +39,9 @@ for binary in "$app" "$standin" "$bare"; do
     fi
 done
 command -v Xvfb >/dev/null || { echo "footprint: Xvfb is not installed (scripts/install-deps.sh test)" >&2; exit 2; }
+if [[ $teams_tab = 1 ]]; then
+    command -v xdotool >/dev/null || { echo "footprint: FOOTPRINT_TEAMS_TAB needs xdotool" >&2; exit 2; }
+fi
 
 # A session bus of our own, so that notifications and the single-instance check stay inside this run.
 if [[ -z ${FOOTPRINT_IN_SESSION:-} ]]; then
@@ -78,11 +87,23 @@ if command -v dunst >/dev/null; then
 fi
 
 # --- the stand-in service ---
-"$standin" --port 0 --speed 0 ${FOOTPRINT_FAULT:+--fault "$FOOTPRINT_FAULT"} >"$work/standin.out" 2>"$work/standin.log" &
+teams_per_league=0
+[[ $teams_tab = 1 ]] && teams_per_league=32
+"$standin" --port 0 --speed 0 --logo-side "$logo_side" --teams "$teams_per_league" \
+    ${FOOTPRINT_FAULT:+--fault "$FOOTPRINT_FAULT"} >"$work/standin.out" 2>"$work/standin.log" &
 pids+=($!)
 wait_for_file "$work/standin.out" 10 || { echo "footprint: the stand-in did not start" >&2; exit 1; }
 port=$(sed -n 's/.*listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/standin.out" | head -n1)
 [[ -n $port ]] || { echo "footprint: cannot read the stand-in's port" >&2; exit 1; }
+
+# run_in_home NAME LOG: glimmerbox on the throw-away home NAME, in the background, its output to LOG; a second
+# run on a home asks the running one to open its settings window.
+run_in_home() {
+    local home="$work/$1"
+    HOME="$home/home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" XDG_DATA_HOME="$home/data" \
+        XDG_RUNTIME_DIR="$home/runtime" GLIMMERBOX_API_BASE="http://127.0.0.1:$port/apis/site/v2/sports" \
+        GLIMMERBOX_IMAGE_BASE="http://127.0.0.1:$port" "$app" >"$work/$2" 2>&1 &
+}
 
 # start_glimmerbox NAME FAVORITES: glimmerbox on a throw-away home of its own (six leagues followed, the given
 # favourite team ids); sets started_pid.
@@ -96,11 +117,30 @@ start_glimmerbox() {
     escaped=${escaped//\"/\\\"}
     printf '[General]\nhasCompletedOnboarding=true\nuserPreferences="%s"\n' "$escaped" \
         >"$home/config/Glimmerbox/Glimmerbox.conf"
-    HOME="$home/home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" XDG_DATA_HOME="$home/data" \
-        XDG_RUNTIME_DIR="$home/runtime" GLIMMERBOX_API_BASE="http://127.0.0.1:$port/apis/site/v2/sports" \
-        GLIMMERBOX_IMAGE_BASE="http://127.0.0.1:$port" "$app" >"$work/$1.log" 2>&1 &
+    run_in_home "$1" "$1.log"
     started_pid=$!
     pids+=("$started_pid")
+}
+
+# scroll_teams_tab NAME: opens the settings window of the instance on home NAME, selects the Teams tab (the
+# third of seven buttons centred in the window's 550 px top bar) and scrolls the list to its end and back,
+# a few rows at a time, so that every row's logo is asked for and drawn.
+scroll_teams_tab() {
+    run_in_home "$1" "$1-activation.log"
+    wait $! || true
+    local window
+    window=$(xdotool search --sync --onlyvisible --name '^Glimmerbox Settings$' | head -n1)
+    sleep 1
+    xdotool mousemove --window "$window" 207 30 click 1
+    sleep 2
+    xdotool mousemove --window "$window" 275 300
+    for button in 5 4; do
+        for _ in $(seq 90); do
+            xdotool click "$button"
+            sleep 0.1
+        done
+        sleep 1
+    done
 }
 
 # --- the three applications, side by side ---
@@ -137,6 +177,10 @@ cpu_us_between() {
 alive() { kill -0 "$1" 2>/dev/null; }
 
 sleep "$settle"
+if [[ $teams_tab = 1 ]]; then
+    scroll_teams_tab pinned
+    sleep 2
+fi
 for pid in "$unpinned_pid" "$pinned_pid" "$bare_pid"; do
     alive "$pid" || { echo "footprint: a process exited early; its log:" >&2; cat "$work"/*.log >&2; exit 1; }
 done
