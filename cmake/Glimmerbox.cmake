@@ -12,12 +12,26 @@ endfunction()
 set(GLIMMERBOX_PRECOMPILED <optional> <functional> <memory> <algorithm> <vector> <QObject> <QString> <QList>
     <QHash> <QDateTime> <QUrl> <QJsonObject> <QWidget> <QPainter> <QCoroTask>)
 
-# glimmerbox_library(<name> [DEPS <targets...>])
-# Builds every .cpp/.h of the calling folder into the static library glimmerbox_<name>.
+# glimmerbox_folder_files(<out> [<rooms...>])
+# The .cpp and .h files of the calling folder and of the rooms (subfolders by concern) it names.
+function(glimmerbox_folder_files out)
+    set(globs "")
+    foreach(folder IN ITEMS "${CMAKE_CURRENT_SOURCE_DIR}" ${ARGN})
+        cmake_path(ABSOLUTE_PATH folder BASE_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}")
+        list(APPEND globs "${folder}/*.cpp" "${folder}/*.h")
+    endforeach()
+    file(GLOB files CONFIGURE_DEPENDS ${globs})
+    set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# glimmerbox_library(<name> [ROOMS <subfolders...>] [DEPS <targets...>])
+# Builds every .cpp/.h of the calling folder and its rooms into the static library glimmerbox_<name>.
 function(glimmerbox_library name)
-    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+    cmake_parse_arguments(ARG "" "" "ROOMS;DEPS" ${ARGN})
+    glimmerbox_folder_files(sources ${ARG_ROOMS})
     set(target glimmerbox_${name})
+    set(headers ${sources})
+    list(FILTER headers INCLUDE REGEX "\\.h$")
     list(FILTER sources INCLUDE REGEX "\\.cpp$")
     if(NOT sources)
         # Nothing to compile yet: a header-only library keeps the dependency graph in place.
@@ -26,7 +40,6 @@ function(glimmerbox_library name)
         target_link_libraries(${target} INTERFACE ${ARG_DEPS})
         return()
     endif()
-    file(GLOB headers CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
     add_library(${target} STATIC ${sources} ${headers})
     target_include_directories(${target} PUBLIC "${CMAKE_CURRENT_SOURCE_DIR}" "${PROJECT_SOURCE_DIR}/Glimmerbox")
     target_link_libraries(${target} PUBLIC ${ARG_DEPS})
@@ -34,16 +47,19 @@ function(glimmerbox_library name)
     glimmerbox_warnings(${target})
 endfunction()
 
-# glimmerbox_test(<name> [DEPS <targets...>])
-# Builds every *.cpp of the calling test folder into glimmerbox_tests_<name> and registers it with ctest.
+# glimmerbox_test(<name> [ROOMS <subfolders...>] [DEPS <targets...>])
+# Builds every *.cpp of the calling test folder and its rooms into glimmerbox_tests_<name> and registers it with
+# ctest.
 function(glimmerbox_test name)
-    cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-    file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+    cmake_parse_arguments(ARG "" "" "ROOMS;DEPS" ${ARGN})
+    glimmerbox_folder_files(sources ${ARG_ROOMS})
     if(NOT sources)
         return()
     endif()
     set(target glimmerbox_tests_${name})
     add_executable(${target} ${sources})
+    # The folder's own helpers (fakes, fixtures) beside the rooms serve the tests of every room.
+    target_include_directories(${target} PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
     target_link_libraries(${target} PRIVATE glimmerbox_testsupport ${ARG_DEPS})
     target_precompile_headers(${target} PRIVATE ${GLIMMERBOX_PRECOMPILED} <gtest/gtest.h> <QSignalSpy>)
     glimmerbox_warnings(${target})
