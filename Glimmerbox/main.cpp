@@ -1,5 +1,5 @@
-#include "platform/DisplaySession.h"
-#include "platform/SingleInstance.h"
+#include "platform/desktop/DisplaySession.h"
+#include "platform/desktop/SingleInstance.h"
 #include "shell/GlimmerboxApp.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Many views showing one 512 x 512 logo: the loader must fetch and decode it once.
 #include "BenchFigures.h"
-#include "platform/ImageLoader.h"
+#include "platform/network/ImageLoader.h"
 
 #include <QBuffer>
 #include <QEventLoop>

@@ -1,6 +1,6 @@
 // The cost of one spring evaluation, the work every animated value does once per frame.
 #include "BenchFigures.h"
-#include "platform/Spring.h"
+#include "platform/time/Spring.h"
 
 #include <benchmark/benchmark.h>
 

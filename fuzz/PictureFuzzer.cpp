@@ -2,7 +2,7 @@
 // sanitizer report is a fault; so is any allocation of more than the decode budget while the decoder runs,
 // since the header check exists to refuse such a picture before decoding it, and so is a picture kept
 // larger than the largest side.
-#include "platform/PictureDecode.h"
+#include "platform/network/PictureDecode.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

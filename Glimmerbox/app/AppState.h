@@ -3,7 +3,7 @@
 #include "model/Game.h"
 #include "model/League.h"
 #include "model/Team.h"
-#include "platform/Clock.h"
+#include "platform/time/Clock.h"
 #include "service/APIError.h"
 
 #include <QCoroTask>

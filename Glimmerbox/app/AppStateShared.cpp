@@ -4,7 +4,7 @@
 
 #include "app/NotificationService.h"
 #include "model/UserPreferences.h"
-#include "platform/SettingsStore.h"
+#include "platform/desktop/SettingsStore.h"
 #include "service/CacheService.h"
 #include "service/ESPNAPIService.h"
 #include "service/NetworkMonitor.h"

@@ -3,7 +3,7 @@
 
 #include "GameChangeRules.h"
 #include "model/UserPreferences.h"
-#include "platform/SettingsStore.h"
+#include "platform/desktop/SettingsStore.h"
 
 #include <QStringList>
 

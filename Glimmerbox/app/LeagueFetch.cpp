@@ -1,7 +1,7 @@
 #include "LeagueFetch.h"
 
-#include "platform/Clock.h"
 #include "platform/Logging.h"
+#include "platform/time/Clock.h"
 #include "service/ScoresService.h"
 
 #include <QSet>

@@ -2,7 +2,7 @@
 
 #include "model/Game.h"
 #include "model/League.h"
-#include "platform/Clock.h"
+#include "platform/time/Clock.h"
 #include "service/Scoreboard.h"
 
 #include <QCoroTask>

@@ -1,7 +1,7 @@
 #include "NotificationService.h"
 
-#include "platform/DesktopNotifier.h"
 #include "platform/Logging.h"
+#include "platform/desktop/DesktopNotifier.h"
 
 namespace {
 const QString gameStartCategory = QStringLiteral("GAME_START");

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "GameNotifier.h"
-#include "platform/Clock.h"
-#include "platform/Notifier.h"
+#include "platform/desktop/Notifier.h"
+#include "platform/time/Clock.h"
 
 #include <optional>
 

@@ -3,7 +3,7 @@
 #include "ValueCoding.h"
 #include "ValueHasher.h"
 
-#include "platform/Hosts.h"
+#include "platform/network/Hosts.h"
 
 #include <array>
 

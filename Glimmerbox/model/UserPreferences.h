@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/MenuBarDisplayMode.h"
-#include "platform/Clock.h"
-#include "platform/SettingsStore.h"
+#include "platform/desktop/SettingsStore.h"
+#include "platform/time/Clock.h"
 
 #include <QDateTime>
 #include <QJsonObject>

@@ -3,8 +3,8 @@
 #include "notch/OverlayStyle.h"
 #include "notch/TeamColors.h"
 
-#include "platform/DisplayText.h"
-#include "platform/PixelFont.h"
+#include "platform/text/DisplayText.h"
+#include "platform/text/PixelFont.h"
 
 #include <QFontMetricsF>
 

@@ -3,7 +3,7 @@
 #include "notch/CelebrationContent.h"
 #include "notch/CelebrationPhase.h"
 
-#include "platform/Spring.h"
+#include "platform/time/Spring.h"
 
 #include <array>
 

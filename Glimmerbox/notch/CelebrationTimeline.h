@@ -2,7 +2,7 @@
 
 #include "notch/CelebrationPhase.h"
 
-#include "platform/SpringSpec.h"
+#include "platform/time/SpringSpec.h"
 
 // One step of a score celebration: when it begins, in seconds after the score, and the spring its changes
 // move with.

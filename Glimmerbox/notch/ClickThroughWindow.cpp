@@ -1,9 +1,9 @@
 #include "notch/ClickThroughWindow.h"
 
 #include "notch/OverlayNotifications.h"
-#include "platform/Clock.h"
-#include "platform/PointerSource.h"
-#include "platform/X11WindowHints.h"
+#include "platform/input/PointerSource.h"
+#include "platform/input/X11WindowHints.h"
+#include "platform/time/Clock.h"
 
 #include <QVBoxLayout>
 #include <QWindow>

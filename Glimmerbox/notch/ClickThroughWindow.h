@@ -1,7 +1,7 @@
 #pragma once
 
 #include "notch/OverlayPointerTracker.h"
-#include "platform/PointerSource.h"
+#include "platform/input/PointerSource.h"
 
 #include <QPointer>
 #include <QRect>

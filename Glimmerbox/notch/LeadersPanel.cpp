@@ -5,9 +5,9 @@
 #include "TeamColors.h"
 #include "TeamLogo.h"
 
-#include "platform/ImageLoader.h"
-#include "platform/PixelFont.h"
-#include "platform/Spinner.h"
+#include "platform/network/ImageLoader.h"
+#include "platform/text/PixelFont.h"
+#include "platform/time/Spinner.h"
 
 #include <QPainter>
 

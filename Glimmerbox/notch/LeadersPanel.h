@@ -2,8 +2,8 @@
 
 #include "LeadersContent.h"
 
-#include "platform/Clock.h"
-#include "platform/SpinnerTicker.h"
+#include "platform/time/Clock.h"
+#include "platform/time/SpinnerTicker.h"
 
 #include <QWidget>
 

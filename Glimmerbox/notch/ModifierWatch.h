@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Clock.h"
-#include "platform/ModifierKeyEvents.h"
+#include "platform/input/ModifierKeyEvents.h"
+#include "platform/time/Clock.h"
 
 #include <QObject>
 #include <QPointer>

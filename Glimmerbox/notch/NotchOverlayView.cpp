@@ -9,8 +9,8 @@
 #include "notch/OverlayStyle.h"
 
 #include "app/AppState.h"
-#include "platform/ImageLoader.h"
-#include "platform/Spinner.h"
+#include "platform/network/ImageLoader.h"
+#include "platform/time/Spinner.h"
 
 #include <QPainter>
 #include <QPainterPath>

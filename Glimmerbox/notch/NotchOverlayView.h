@@ -7,10 +7,10 @@
 #include "notch/PillHover.h"
 #include "notch/SwipeDirection.h"
 
-#include "platform/AnimationDriver.h"
-#include "platform/Clock.h"
-#include "platform/SpinnerTicker.h"
-#include "platform/Spring.h"
+#include "platform/time/AnimationDriver.h"
+#include "platform/time/Clock.h"
+#include "platform/time/SpinnerTicker.h"
+#include "platform/time/Spring.h"
 
 #include <QPixmap>
 #include <QPointer>

@@ -5,8 +5,8 @@
 #include "notch/SwipeDirection.h"
 
 #include "model/Game.h"
-#include "platform/Clock.h"
-#include "platform/SpringSpec.h"
+#include "platform/time/Clock.h"
+#include "platform/time/SpringSpec.h"
 #include "service/TopScorer.h"
 
 #include <QCoroTask>

@@ -4,8 +4,8 @@
 #include "notch/OverlayColors.h"
 #include "notch/OverlayStyle.h"
 #include "notch/TeamLogo.h"
-#include "platform/DisplayText.h"
-#include "platform/PixelFont.h"
+#include "platform/text/DisplayText.h"
+#include "platform/text/PixelFont.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Clock.h"
-#include "platform/PointerSource.h"
+#include "platform/input/PointerSource.h"
+#include "platform/time/Clock.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,7 +1,7 @@
 #include "OverlayStyle.h"
 
-#include "platform/DisplayText.h"
-#include "platform/IconFont.h"
+#include "platform/text/DisplayText.h"
+#include "platform/text/IconFont.h"
 
 #include <QFontMetricsF>
 #include <QHash>

@@ -2,8 +2,8 @@
 
 #include "PickerRowPainter.h"
 
-#include "platform/ImageLoader.h"
-#include "platform/Spinner.h"
+#include "platform/network/ImageLoader.h"
+#include "platform/time/Spinner.h"
 
 #include <QPainter>
 

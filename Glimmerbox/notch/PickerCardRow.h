@@ -2,7 +2,7 @@
 
 #include "PickerRowContent.h"
 
-#include "platform/SpinnerTicker.h"
+#include "platform/time/SpinnerTicker.h"
 
 #include <QWidget>
 

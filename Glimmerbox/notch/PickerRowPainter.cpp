@@ -3,8 +3,8 @@
 #include "OverlayStyle.h"
 #include "TeamLogo.h"
 
-#include "platform/ImageLoader.h"
-#include "platform/PixelFont.h"
+#include "platform/network/ImageLoader.h"
+#include "platform/text/PixelFont.h"
 
 #include <QPainter>
 

@@ -2,8 +2,8 @@
 
 #include "PickerCardRow.h"
 
-#include "platform/AnimationDriver.h"
-#include "platform/Spring.h"
+#include "platform/time/AnimationDriver.h"
+#include "platform/time/Spring.h"
 
 class AppState;
 

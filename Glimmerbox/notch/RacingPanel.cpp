@@ -4,8 +4,8 @@
 #include "OverlayStyle.h"
 #include "TeamColors.h"
 
-#include "platform/ImageLoader.h"
-#include "platform/PixelFont.h"
+#include "platform/network/ImageLoader.h"
+#include "platform/text/PixelFont.h"
 
 #include <QPainter>
 

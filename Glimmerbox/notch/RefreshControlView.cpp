@@ -2,8 +2,8 @@
 
 #include "OverlayStyle.h"
 
-#include "platform/PixelFont.h"
-#include "platform/Spinner.h"
+#include "platform/text/PixelFont.h"
+#include "platform/time/Spinner.h"
 
 #include <QMouseEvent>
 #include <QPainter>

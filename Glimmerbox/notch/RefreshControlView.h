@@ -2,9 +2,9 @@
 
 #include "RefreshControlModel.h"
 
-#include "platform/AnimationDriver.h"
-#include "platform/SpinnerTicker.h"
-#include "platform/Spring.h"
+#include "platform/time/AnimationDriver.h"
+#include "platform/time/SpinnerTicker.h"
+#include "platform/time/Spring.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 
 #include "OverlayStyle.h"
 
-#include "platform/PixelFont.h"
+#include "platform/text/PixelFont.h"
 
 #include <QPainter>
 

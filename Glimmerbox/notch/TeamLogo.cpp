@@ -4,7 +4,7 @@
 #include "OverlayStyle.h"
 #include "TeamColors.h"
 #include "model/UserPreferences.h"
-#include "platform/Spinner.h"
+#include "platform/time/Spinner.h"
 
 #include <QPainter>
 #include <QTextBoundaryFinder>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Team.h"
-#include "platform/ImageLoader.h"
+#include "platform/network/ImageLoader.h"
 
 #include <QImage>
 #include <QRectF>

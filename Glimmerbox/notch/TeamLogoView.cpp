@@ -1,7 +1,7 @@
 #include "TeamLogoView.h"
 
 #include "TeamLogo.h"
-#include "platform/Spinner.h"
+#include "platform/time/Spinner.h"
 
 #include <QPainter>
 

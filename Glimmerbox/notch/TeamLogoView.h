@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Team.h"
-#include "platform/SpinnerTicker.h"
+#include "platform/time/SpinnerTicker.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "Logging.h"
+#include "platform/Logging.h"
 
 #include "BuildInfo.h"
 

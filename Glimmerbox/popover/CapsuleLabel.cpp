@@ -2,7 +2,7 @@
 
 #include "PopoverStyle.h"
 
-#include "platform/PixelFont.h"
+#include "platform/text/PixelFont.h"
 
 #include <QPainter>
 

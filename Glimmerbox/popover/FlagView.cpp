@@ -1,6 +1,6 @@
 #include "FlagView.h"
 
-#include "platform/ImageLoader.h"
+#include "platform/network/ImageLoader.h"
 
 #include <QPainter>
 #include <QPainterPath>

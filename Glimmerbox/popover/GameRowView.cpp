@@ -12,8 +12,8 @@
 #include "ScoreView.h"
 #include "app/AppState.h"
 #include "notch/TeamLogoView.h"
-#include "platform/IconFont.h"
-#include "platform/TextLabel.h"
+#include "platform/text/IconFont.h"
+#include "platform/text/TextLabel.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

@@ -4,7 +4,7 @@
 #include "PopoverServices.h"
 #include "PopoverStyle.h"
 #include "app/AppState.h"
-#include "platform/PixelFont.h"
+#include "platform/text/PixelFont.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "PlayPresentation.h"
 #include "PopoverStyle.h"
-#include "platform/IconFont.h"
+#include "platform/text/IconFont.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

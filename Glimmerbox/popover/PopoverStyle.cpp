@@ -1,10 +1,10 @@
 #include "PopoverStyle.h"
 
-#include "platform/IconFont.h"
-#include "platform/OneLineLabel.h"
-#include "platform/PixelFont.h"
 #include "platform/SystemColors.h"
-#include "platform/TextLabel.h"
+#include "platform/text/IconFont.h"
+#include "platform/text/OneLineLabel.h"
+#include "platform/text/PixelFont.h"
+#include "platform/text/TextLabel.h"
 
 #include <QFrame>
 

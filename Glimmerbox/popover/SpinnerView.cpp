@@ -1,8 +1,8 @@
 #include "SpinnerView.h"
 
 #include "PopoverStyle.h"
-#include "platform/Clock.h"
-#include "platform/Spinner.h"
+#include "platform/time/Clock.h"
+#include "platform/time/Spinner.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SpinnerTicker.h"
+#include "platform/time/SpinnerTicker.h"
 
 #include <QWidget>
 

@@ -3,9 +3,9 @@
 #include "BuildInfo.h"
 #include "Logging.h"
 #include "ScoresMapping.h"
-#include "platform/CappedDownload.h"
-#include "platform/FreedMemory.h"
-#include "platform/SharedNetworkAccess.h"
+#include "platform/network/CappedDownload.h"
+#include "platform/network/FreedMemory.h"
+#include "platform/network/SharedNetworkAccess.h"
 
 #include <QCoreApplication>
 #include <QCoroNetworkReply>

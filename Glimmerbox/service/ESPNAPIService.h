@@ -3,8 +3,8 @@
 #include "CacheService.h"
 #include "OffThread.h"
 #include "ScoresService.h"
-#include "platform/Clock.h"
-#include "platform/Hosts.h"
+#include "platform/network/Hosts.h"
+#include "platform/time/Clock.h"
 
 #include <QByteArray>
 #include <QNetworkAccessManager>

@@ -1,6 +1,6 @@
 #include "NetworkMonitor.h"
 
-#include "platform/NetworkInformationPathSource.h"
+#include "platform/network/NetworkInformationPathSource.h"
 
 NetworkMonitor::NetworkMonitor(std::unique_ptr<PathSource> source, QObject* parent)
     : QObject(parent), m_source(std::move(source)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PathSource.h"
+#include "platform/network/PathSource.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Game.h"
-#include "platform/Clock.h"
+#include "platform/time/Clock.h"
 
 #include <QList>
 

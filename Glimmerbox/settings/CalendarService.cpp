@@ -1,6 +1,6 @@
 #include "CalendarService.h"
 
-#include "platform/CalendarAccess.h"
+#include "platform/desktop/CalendarAccess.h"
 
 CalendarService::CalendarService(CalendarAccess& store) : m_store(store) {}
 

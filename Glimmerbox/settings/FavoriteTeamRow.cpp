@@ -2,8 +2,8 @@
 
 #include "SettingsForm.h"
 #include "notch/TeamLogoView.h"
-#include "platform/IconFont.h"
-#include "platform/OneLineLabel.h"
+#include "platform/text/IconFont.h"
+#include "platform/text/OneLineLabel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #include "LaunchAtLogin.h"
 
-#include "platform/Autostart.h"
 #include "platform/Logging.h"
+#include "platform/desktop/Autostart.h"
 
 std::optional<QString> setLaunchAtLogin(Autostart& autostart, bool enabled) {
     std::optional<QString> failure = autostart.setEnabled(enabled);

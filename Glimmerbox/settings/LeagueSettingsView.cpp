@@ -2,7 +2,7 @@
 
 #include "SettingsController.h"
 #include "SettingsForm.h"
-#include "platform/IconFont.h"
+#include "platform/text/IconFont.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/AnimationDriver.h"
-#include "platform/Spring.h"
+#include "platform/time/AnimationDriver.h"
+#include "platform/time/Spring.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #include "OnboardingView.h"
 
 #include "OnboardingPageDots.h"
-#include "platform/IconFont.h"
-#include "platform/SettingsStore.h"
+#include "platform/desktop/SettingsStore.h"
+#include "platform/text/IconFont.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,7 +10,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include "platform/TextLabel.h"
+#include "platform/text/TextLabel.h"
 
 namespace {
 

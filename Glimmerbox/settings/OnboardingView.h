@@ -1,8 +1,8 @@
 #pragma once
 
 #include "OnboardingPage.h"
-#include "platform/Clock.h"
-#include "platform/SettingsStore.h"
+#include "platform/desktop/SettingsStore.h"
+#include "platform/time/Clock.h"
 
 #include <QWidget>
 

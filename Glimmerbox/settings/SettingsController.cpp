@@ -4,9 +4,9 @@
 #include "LaunchAtLogin.h"
 #include "app/AppState.h"
 #include "model/UserPreferences.h"
-#include "platform/Autostart.h"
 #include "platform/Logging.h"
-#include "platform/Updater.h"
+#include "platform/desktop/Autostart.h"
+#include "platform/desktop/Updater.h"
 #include "service/CacheService.h"
 
 #include <array>

@@ -4,7 +4,7 @@
 #include "SettingsObserver.h"
 #include "WheelScrollsPage.h"
 #include "model/UserPreferences.h"
-#include "platform/TextLabel.h"
+#include "platform/text/TextLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 
 #include "CalendarService.h"
 #include "model/UserPreferences.h"
-#include "platform/Autostart.h"
-#include "platform/Updater.h"
+#include "platform/desktop/Autostart.h"
+#include "platform/desktop/Updater.h"
 #include "service/CacheService.h"
 
 SettingsServices SettingsServices::shared(AppState& appState) {

@@ -1,7 +1,7 @@
 #include "SettingsTabBar.h"
 
 #include "SettingsForm.h"
-#include "platform/IconFont.h"
+#include "platform/text/IconFont.h"
 
 #include <QAction>
 #include <QActionGroup>

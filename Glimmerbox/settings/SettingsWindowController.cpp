@@ -1,7 +1,7 @@
 #include "SettingsWindowController.h"
 
 #include "SettingsView.h"
-#include "platform/WindowPlacement.h"
+#include "platform/input/WindowPlacement.h"
 
 SettingsWindowController::SettingsWindowController(ServicesFor services) : m_services(std::move(services)) {}
 

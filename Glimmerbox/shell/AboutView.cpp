@@ -12,7 +12,7 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
-#include "platform/TextLabel.h"
+#include "platform/text/TextLabel.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "AboutWindowController.h"
 
 #include "AboutView.h"
-#include "platform/WindowPlacement.h"
+#include "platform/input/WindowPlacement.h"
 
 AboutWindowController& AboutWindowController::shared() {
     // Never destroyed: its window must not outlive the QApplication at exit.

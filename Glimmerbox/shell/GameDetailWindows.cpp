@@ -1,6 +1,6 @@
 #include "GameDetailWindows.h"
 
-#include "platform/WindowPlacement.h"
+#include "platform/input/WindowPlacement.h"
 #include "popover/GameDetailView.h"
 
 GameDetailWindows::GameDetailWindows(AppState& appState, ScoresService& scores)

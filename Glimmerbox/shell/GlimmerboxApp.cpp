@@ -5,8 +5,8 @@
 #include "app/AppState.h"
 #include "app/NotificationService.h"
 #include "model/UserPreferences.h"
-#include "platform/SettingsStore.h"
-#include "platform/Updater.h"
+#include "platform/desktop/SettingsStore.h"
+#include "platform/desktop/Updater.h"
 #include "service/ESPNAPIService.h"
 
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "DesktopShellWindows.h"
 #include "GameDetailWindows.h"
 #include "NotificationResponder.h"
-#include "platform/Autostart.h"
-#include "platform/QuitSignals.h"
+#include "platform/desktop/Autostart.h"
+#include "platform/desktop/QuitSignals.h"
 
 #include <QObject>
 

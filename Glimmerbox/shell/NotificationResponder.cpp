@@ -4,7 +4,7 @@
 #include "app/AppState.h"
 #include "app/NotificationService.h"
 #include "platform/Logging.h"
-#include "platform/Notifier.h"
+#include "platform/desktop/Notifier.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "StatusIcon.h"
 
-#include "platform/IconFont.h"
+#include "platform/text/IconFont.h"
 
 namespace StatusIcon {
 

@@ -1,6 +1,6 @@
 #include "UpdateResultBox.h"
 
-#include "platform/Updater.h"
+#include "platform/desktop/Updater.h"
 
 #include <QMessageBox>
 

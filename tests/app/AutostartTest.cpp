@@ -1,5 +1,5 @@
 // The autostart entry: what it says and how the program path is quoted (a failure: AppDelegateTest).
-#include "platform/Autostart.h"
+#include "platform/desktop/Autostart.h"
 
 #include <QFile>
 #include <QTemporaryDir>

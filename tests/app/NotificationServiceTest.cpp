@@ -6,7 +6,7 @@
 #include "TestGames.h"
 
 #include "app/NotificationService.h"
-#include "platform/DesktopNotifier.h"
+#include "platform/desktop/DesktopNotifier.h"
 
 #include <QSignalSpy>
 

@@ -1,5 +1,5 @@
 // One running instance per user: later launches hand over to it and stand down.
-#include "platform/SingleInstance.h"
+#include "platform/desktop/SingleInstance.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "StandinProcess.h"
 #include "TaskRunner.h"
 
-#include "platform/Updater.h"
+#include "platform/desktop/Updater.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>

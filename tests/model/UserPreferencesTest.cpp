@@ -3,7 +3,7 @@
 #include "support/MemorySettingsStore.h"
 
 #include "model/UserPreferences.h"
-#include "platform/QSettingsStore.h"
+#include "platform/desktop/QSettingsStore.h"
 
 #include <QJsonDocument>
 #include <QMetaProperty>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PointerSource.h"
+#include "platform/input/PointerSource.h"
 
 // A pointer that tests move and scroll by hand.
 class FakePointerSource final : public PointerSource {

@@ -2,7 +2,7 @@
 #include "notch/OverlayStyle.h"
 #include "notch/SelectControl.h"
 
-#include "platform/PixelFont.h"
+#include "platform/text/PixelFont.h"
 
 #include "TestGames.h"
 

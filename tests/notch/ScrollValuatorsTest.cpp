@@ -1,5 +1,5 @@
-#include "platform/ScrollValuators.h"
-#include "platform/SystemPointerSource.h"
+#include "platform/input/ScrollValuators.h"
+#include "platform/input/SystemPointerSource.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // frame, the Stats tab's rows and the plays' symbols at the size the plays list draws them.
 #include "ChildWithText.h"
 
-#include "platform/IconFont.h"
+#include "platform/text/IconFont.h"
 #include "popover/BaseDiamondView.h"
 #include "popover/ErrorView.h"
 #include "popover/PlayByPlayRowView.h"

@@ -5,7 +5,7 @@
 #include "MappingTestSupport.h"
 #include "StandinProcess.h"
 #include "TaskRunner.h"
-#include "platform/ImageLoader.h"
+#include "platform/network/ImageLoader.h"
 
 #include <QCoroTask>
 #include <QFile>

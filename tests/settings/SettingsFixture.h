@@ -3,9 +3,9 @@
 #include "StubAppState.h"
 #include "TaskRunner.h"
 
-#include "platform/Autostart.h"
-#include "platform/CalendarAccess.h"
-#include "platform/Updater.h"
+#include "platform/desktop/Autostart.h"
+#include "platform/desktop/CalendarAccess.h"
+#include "platform/desktop/Updater.h"
 #include "settings/CalendarService.h"
 #include "settings/SettingsServices.h"
 

@@ -1,7 +1,7 @@
 #include "ChildWithText.h"
 #include "SettingsFixture.h"
 
-#include "platform/UnconfirmedEdits.h"
+#include "platform/desktop/UnconfirmedEdits.h"
 #include "settings/AdvancedSettingsView.h"
 #include "settings/CalendarSettingsView.h"
 #include "settings/NotificationSettingsView.h"

@@ -5,7 +5,7 @@
 #include "TaskRunner.h"
 
 #include "model/UserPreferences.h"
-#include "platform/Autostart.h"
+#include "platform/desktop/Autostart.h"
 #include "shell/AppDelegate.h"
 
 #include <QCoreApplication>

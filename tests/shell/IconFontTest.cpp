@@ -1,5 +1,5 @@
 // The bundled symbol font: every symbol the views use has a glyph, and symbols render.
-#include "platform/IconFont.h"
+#include "platform/text/IconFont.h"
 
 #include <QFile>
 #include <QFontMetrics>

@@ -7,7 +7,7 @@
 #include "TestGames.h"
 
 #include "app/NotificationService.h"
-#include "platform/DesktopNotifier.h"
+#include "platform/desktop/DesktopNotifier.h"
 #include "popover/GameDetailView.h"
 #include "shell/GameDetailWindows.h"
 #include "shell/NotificationResponder.h"

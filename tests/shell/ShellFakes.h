@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Updater.h"
+#include "platform/desktop/Updater.h"
 #include "shell/CoreActions.h"
 #include "shell/ShellWindows.h"
 

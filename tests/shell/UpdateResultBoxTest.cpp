@@ -1,7 +1,7 @@
 // The update report quotes the release feed: a feed must not be able to put markup or links in front of the
 // user.
 #include "shell/UpdateResultBox.h"
-#include "platform/Updater.h"
+#include "platform/desktop/Updater.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #include "GalleryRegistry.h"
 
 #include "notch/LeagueArtwork.h"
-#include "platform/IconFont.h"
+#include "platform/text/IconFont.h"
 
 #include <QPainter>
 

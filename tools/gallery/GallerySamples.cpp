@@ -1,7 +1,7 @@
 #include "GallerySamples.h"
 
 #include "notch/TeamColors.h"
-#include "platform/ImageLoader.h"
+#include "platform/network/ImageLoader.h"
 
 #include <QPainter>
 #include <QPainterPath>

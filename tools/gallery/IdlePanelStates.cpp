@@ -7,7 +7,7 @@
 #include "notch/PickerGameRow.h"
 #include "notch/PinnedGameRow.h"
 
-#include "platform/Clock.h"
+#include "platform/time/Clock.h"
 
 #include <QApplication>
 #include <QVBoxLayout>

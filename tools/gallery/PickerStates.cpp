@@ -15,7 +15,7 @@
 #include "notch/RefreshControlView.h"
 #include "notch/SelectPill.h"
 
-#include "platform/ImageLoader.h"
+#include "platform/network/ImageLoader.h"
 
 #include <QApplication>
 #include <QCoroTimer>

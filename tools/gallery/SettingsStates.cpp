@@ -4,9 +4,9 @@
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
 
-#include "platform/Autostart.h"
-#include "platform/CalendarAccess.h"
-#include "platform/Updater.h"
+#include "platform/desktop/Autostart.h"
+#include "platform/desktop/CalendarAccess.h"
+#include "platform/desktop/Updater.h"
 #include "service/CacheService.h"
 #include "settings/AdvancedSettingsView.h"
 #include "settings/CalendarService.h"

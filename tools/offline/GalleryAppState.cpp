@@ -3,7 +3,7 @@
 
 #include "QuietServices.h"
 
-#include "platform/Clock.h"
+#include "platform/time/Clock.h"
 #include "service/CacheService.h"
 #include "service/NetworkMonitor.h"
 

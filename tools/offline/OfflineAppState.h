@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "model/UserPreferences.h"
-#include "platform/Clock.h"
+#include "platform/time/Clock.h"
 
 #include <memory>
 

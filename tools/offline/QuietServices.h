@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/GameNotifier.h"
-#include "platform/PathSource.h"
-#include "platform/SettingsStore.h"
+#include "platform/desktop/SettingsStore.h"
+#include "platform/network/PathSource.h"
 
 #include <QHash>
 #include <QVariant>

@@ -1,6 +1,6 @@
 // One launch for the single-instance tests: claims the instance named by its argument and prints "instance"
 // or "handed over". An instance keeps its claim until its standard input closes.
-#include "platform/SingleInstance.h"
+#include "platform/desktop/SingleInstance.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,0 @@
-#include "SharedNetworkAccess.h"
-
-#include <QNetworkAccessManager>
-
-QNetworkAccessManager& sharedNetworkAccess() {
-    static auto* manager = new QNetworkAccessManager();
-    return *manager;
-}

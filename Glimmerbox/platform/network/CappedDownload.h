@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/time/Clock.h"
+
+#include <QByteArray>
+
+#include <chrono>
+#include <memory>
+
+class QNetworkReply;
+
+// What one download may take.
+struct DownloadCaps {
+    qint64 maxBytes = 0;
+    // From the start, however the bytes arrive: Qt's transfer time-out only measures silence, and a reply
+    // trickling a byte now and then would never end.
+    std::chrono::milliseconds deadline{0};
+    // What the reply holds before it is read, and the most taken out of it in one go. The network stops
+    // reading while the reply is full, so that one arriving faster than it is read waits in the socket, not
+    // in memory; and a large piece copied at once would hold the thread for milliseconds.
+    qint64 sliceBytes = 0;
+};
+
+// A reply's body, read out of it as it arrives, a slice per turn of the event loop, into room reserved once
+// for the length announced. Its bytes are counted as they arrive, whether a length was announced or not, and
+// the reply is cut off once past the cap; it is given up at the deadline. Either ends it with an error.
+class CappedDownload {
+public:
+    CappedDownload(QNetworkReply& reply, DownloadCaps caps, Clock& clock);
+
+    bool tooLarge() const;
+    bool timedOut() const;
+    // Moves up to a slice more of what the finished reply holds to the body; whether more is left.
+    bool readSlice();
+    // The body with all that the reply still holds; past the cap, it counts as too large.
+    QByteArray takeBody();
+
+private:
+    struct State;
+    // Shared with the reply's handlers: the reply may still signal after this is gone.
+    std::shared_ptr<State> m_state;
+    ClockTimerPtr m_deadline;
+};

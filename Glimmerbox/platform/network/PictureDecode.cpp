@@ -1,0 +1,103 @@
+#include "platform/network/PictureDecode.h"
+
+#include "platform/network/JpegFrame.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The format named by the picture's first bytes, for the usual ones. Told the format and not to guess, the
+// reader goes straight to its decoder; guessing, it asks every image plug-in, loading each one for the rest
+// of the process's life.
+QByteArray formatFromSignature(const QByteArray& body) {
+    if (body.startsWith("\x89PNG\r\n\x1a\n"))
+        return QByteArrayLiteral("png");
+    if (body.startsWith("\xff\xd8\xff"))
+        return QByteArrayLiteral("jpeg");
+    if (body.startsWith("GIF87a") || body.startsWith("GIF89a"))
+        return QByteArrayLiteral("gif");
+    return {};
+}
+
+// The formats of pictures: pixels, and nothing else. A drawing (SVG) is refused, as its renderer opens the
+// local files it names, and a reply names what it likes.
+bool isPictureFormat(const QByteArray& format) {
+    static const QList<QByteArray> pictures{"png", "jpeg", "gif", "bmp"};
+    return pictures.contains(format);
+}
+
+// The size of the largest picture the decoder allocates. A GIF's decoder paints its frames onto the logical
+// screen of its header (bytes 6 to 9, little-endian width and height), allocated whole for the first frame,
+// while its reader reports the size of the first frame alone; a screen side given as zero takes the frame's
+// extent, which the reader reports. Any other decoder allocates the size its reader reports.
+QSize canvasSize(const QByteArray& body, const QByteArray& format, QSize reported) {
+    if (format != "gif" || !reported.isValid() || body.size() < 10)
+        return reported;
+    const auto side = [&body](qsizetype at) {
+        return static_cast<uchar>(body.at(at)) | (static_cast<uchar>(body.at(at + 1)) << 8);
+    };
+    return reported.expandedTo(QSize(side(6), side(8)));
+}
+
+// What decoding a picture of `size` in `pixelFormat` allocates at its largest. Pictures scaled down pass
+// through 32-bit pixels at full size, so no format counts for less. A JPEG decoder reduces by up to eight
+// per side while it decodes, when told the size wanted, unless the picture comes in several scans: then it
+// holds two bytes per component of every pixel until the last.
+qint64 decodeCost(const QByteArray& body, const QByteArray& format, QSize size, QImage::Format pixelFormat,
+                  QSize scaledSize) {
+    qint64 bytesPerPixel = std::max<qint64>(
+        4, pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel() / 8);
+    qint64 pixels = qint64(size.width()) * size.height();
+    if (format == "jpeg") {
+        const std::optional<JpegFrame> frame = readJpegFrame(body);
+        if (frame && frame->singlePass && scaledSize.isValid())
+            pixels = std::max(qint64(scaledSize.width()) * scaledSize.height(),
+                              qint64((size.width() + 7) / 8) * ((size.height() + 7) / 8));
+        else if (frame)
+            bytesPerPixel = std::max<qint64>(bytesPerPixel, 2 * frame->components);
+    }
+    return pixels * bytesPerPixel;
+}
+
+// `size` scaled down to fit a square of `maxSide`, its shape kept and no side below a pixel.
+QSize fittedSize(QSize size, int maxSide) {
+    if (size.width() <= maxSide && size.height() <= maxSide)
+        return size;
+    return size.scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+} // namespace
+
+// Reads the header first so that a small file claiming a huge picture is refused before any pixel memory is
+// allocated.
+QImage decodePicture(const QByteArray& body, const PictureDecodeLimits& limits) {
+    QBuffer buffer;
+    buffer.setData(body);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray signatureFormat = formatFromSignature(body);
+    QImageReader reader(&buffer, signatureFormat);
+    reader.setAutoDetectImageFormat(signatureFormat.isEmpty());
+    const QByteArray format = reader.format();
+    if (!isPictureFormat(format))
+        return {};
+    const QSize size = canvasSize(body, format, reader.size());
+    if (!size.isValid() || size.width() > limits.maxSourceSize.width() ||
+        size.height() > limits.maxSourceSize.height())
+        return {};
+    if (const QSize fitted = fittedSize(size, limits.maxSide); fitted != size)
+        reader.setScaledSize(fitted);
+    if (decodeCost(body, format, size, reader.imageFormat(), reader.scaledSize()) > limits.maxDecodedBytes)
+        return {};
+    return fittedPicture(reader.read(), limits.maxSide);
+}
+
+QImage fittedPicture(const QImage& image, int maxSide) {
+    const QSize fitted = fittedSize(image.size(), maxSide);
+    if (image.isNull() || fitted == image.size())
+        return image;
+    return image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}

@@ -1,0 +1,46 @@
+#include "platform/text/OneLineLabel.h"
+
+#include "platform/text/DisplayText.h"
+
+#include <QPainter>
+#include <QStyle>
+
+#include <cmath>
+
+OneLineLabel::OneLineLabel(const QString& text, QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setText(text);
+}
+
+QSize OneLineLabel::withMargins(int textWidth) const {
+    const QMargins frame = contentsMargins();
+    const int around = 2 * margin();
+    return {textWidth + around + frame.left() + frame.right(),
+            fontMetrics().height() + around + frame.top() + frame.bottom()};
+}
+
+QSize OneLineLabel::sizeHint() const {
+    return withMargins(int(std::ceil(QFontMetricsF(font()).horizontalAdvance(oneLineText(text())))));
+}
+
+QSize OneLineLabel::minimumSizeHint() const {
+    // Room for the ellipsis alone: a long text gives way to its neighbours instead of pushing them out.
+    const int ellipsis = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(QChar(0x2026))));
+    return withMargins(std::min(ellipsis, sizeHint().width() - withMargins(0).width()));
+}
+
+QRect OneLineLabel::textRoom() const {
+    return contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
+}
+
+QString OneLineLabel::shownText() const {
+    return elidedLine(text(), font(), textRoom().width());
+}
+
+void OneLineLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawFrame(&painter);
+    const Qt::Alignment aligned = QStyle::visualAlignment(layoutDirection(), alignment());
+    style()->drawItemText(&painter, textRoom(), int(aligned) | Qt::TextSingleLine, palette(), isEnabled(),
+                          shownText(), foregroundRole());
+}

@@ -1,0 +1,56 @@
+#include "platform/text/DisplayText.h"
+#include "platform/text/OneLineLabel.h"
+#include "platform/text/PixelFont.h"
+
+#include <QFontMetricsF>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QChar ellipsis(0x2026);
+}
+
+TEST(DisplayTextTest, OneLineTextShowsEachRunOfBreaksAndControlsAsOneSpace) {
+    EXPECT_EQ(oneLineText("Harbor\nHawks"), "Harbor Hawks");
+    EXPECT_EQ(oneLineText("Harbor\r\nHawks"), "Harbor Hawks");
+    EXPECT_EQ(oneLineText("Harbor\rHawks\u2028of\u2029the\tBay"), "Harbor Hawks of the Bay");
+    EXPECT_EQ(oneLineText(QString("Lake") + QChar(0x85) + "Owls" + QChar(0x1) + "FC"), "Lake Owls FC");
+    EXPECT_EQ(oneLineText("\n\nLeading"), " Leading");
+    // Spaces, accents, joiners and emoji stay as they are.
+    const QString kept = QString::fromUtf8("Caf\u00e9  M\u00fcnchen \xF0\x9F\x91\xA8\u200D\xF0\x9F\x91\xA9");
+    EXPECT_EQ(oneLineText(kept), kept);
+}
+
+TEST(DisplayTextTest, ALineTooWideIsShortenedAtItsEndAndAFittingOneIsOnlyFolded) {
+    const QFont font = pixelFont(11);
+    EXPECT_EQ(elidedLine("LIN\nBRK", font, 500), "LIN BRK");
+    const QString shown = elidedLine(QString(4000, u'W') + "\nEND", font, 120);
+    EXPECT_TRUE(shown.startsWith("WWW"));
+    EXPECT_TRUE(shown.endsWith(ellipsis));
+    EXPECT_LE(QFontMetricsF(font).horizontalAdvance(shown), 120);
+}
+
+TEST(DisplayTextTest, WrappedLinesKeepTheirNumberAndShortenTheLast) {
+    const QFont font = pixelFont(10);
+    const QStringList lines = wrappedLines("Goal\nfrom the blue line " + QString(400, u'x'), font, 150, 2);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0].left(4), "Goal");
+    EXPECT_FALSE(lines[0].contains(u'\n'));
+    EXPECT_TRUE(lines[1].endsWith(ellipsis));
+    for (const QString& line : lines)
+        EXPECT_LE(QFontMetricsF(font).horizontalAdvance(line), 150) << qPrintable(line);
+    EXPECT_EQ(wrappedLines("Short play", font, 150, 2), QStringList{"Short play"});
+}
+
+TEST(DisplayTextTest, AOneLineLabelIsOneLineTallAndGivesWayToItsNeighbours) {
+    OneLineLabel label("Harbor\nHawks " + QString(4000, u'W'));
+    label.setFont(pixelFont(11));
+    const int lineHeight = QFontMetrics(label.font()).height();
+    EXPECT_EQ(label.sizeHint().height(), lineHeight);
+    EXPECT_EQ(label.minimumSizeHint().height(), lineHeight);
+    EXPECT_LT(label.minimumSizeHint().width(), 20);
+    label.resize(150, lineHeight);
+    EXPECT_TRUE(label.shownText().startsWith("Harbor Hawks W"));
+    EXPECT_TRUE(label.shownText().endsWith(ellipsis));
+    EXPECT_EQ(label.text().left(12), "Harbor\nHawks") << "the text itself is kept as given";
+}
