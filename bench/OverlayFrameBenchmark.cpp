@@ -5,11 +5,11 @@
 
 #include "OfflineAppState.h"
 
-#include "notch/NotchOverlayView.h"
-#include "notch/NotchViewModel.h"
-#include "notch/OverlayNotifications.h"
-#include "notch/OverlayPanelFrame.h"
-#include "notch/TeamColors.h"
+#include "notch/panels/OverlayPanelFrame.h"
+#include "notch/panels/TeamColors.h"
+#include "notch/state/NotchViewModel.h"
+#include "notch/window/NotchOverlayView.h"
+#include "notch/window/OverlayNotifications.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

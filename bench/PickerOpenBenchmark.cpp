@@ -5,7 +5,7 @@
 
 #include "GalleryAppState.h"
 
-#include "notch/GamePickerView.h"
+#include "notch/picker/GamePickerView.h"
 
 #include <QElapsedTimer>
 #include <QImage>

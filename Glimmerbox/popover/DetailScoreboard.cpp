@@ -5,7 +5,7 @@
 #include "PopoverStyle.h"
 #include "ScoreView.h"
 #include "SituationLine.h"
-#include "notch/TeamLogoView.h"
+#include "notch/panels/TeamLogoView.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -11,7 +11,7 @@
 #include "PopoverStyle.h"
 #include "ScoreView.h"
 #include "app/AppState.h"
-#include "notch/TeamLogoView.h"
+#include "notch/panels/TeamLogoView.h"
 #include "platform/text/IconFont.h"
 #include "platform/text/TextLabel.h"
 

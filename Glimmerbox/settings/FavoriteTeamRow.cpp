@@ -1,7 +1,7 @@
 #include "FavoriteTeamRow.h"
 
 #include "SettingsForm.h"
-#include "notch/TeamLogoView.h"
+#include "notch/panels/TeamLogoView.h"
 #include "platform/text/IconFont.h"
 #include "platform/text/OneLineLabel.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ShellWindows.h"
-#include "notch/OverlayPanels.h"
+#include "notch/panels/OverlayPanels.h"
 #include "popover/PopoverServices.h"
 
 class AppState;

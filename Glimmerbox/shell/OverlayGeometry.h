@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notch/OverlayPresenter.h"
+#include "notch/state/OverlayPresenter.h"
 
 #include <QRect>
 

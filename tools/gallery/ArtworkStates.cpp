@@ -1,6 +1,6 @@
 #include "GalleryRegistry.h"
 
-#include "notch/LeagueArtwork.h"
+#include "notch/panels/LeagueArtwork.h"
 #include "platform/text/IconFont.h"
 
 #include <QPainter>

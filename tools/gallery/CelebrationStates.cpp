@@ -5,10 +5,10 @@
 #include "GallerySamples.h"
 #include "OverlayGallery.h"
 
-#include "notch/CelebrationMotion.h"
-#include "notch/CelebrationTimeline.h"
-#include "notch/OverlayPanelFrame.h"
-#include "notch/RacingPanel.h"
+#include "notch/panels/OverlayPanelFrame.h"
+#include "notch/panels/RacingPanel.h"
+#include "notch/state/CelebrationMotion.h"
+#include "notch/state/CelebrationTimeline.h"
 
 #include <QPainter>
 

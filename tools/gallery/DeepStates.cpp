@@ -8,9 +8,9 @@
 #include "Gate.h"
 #include "OverlayGallery.h"
 
-#include "notch/NotchOverlayView.h"
-#include "notch/OverlayNotifications.h"
-#include "notch/OverlayPanels.h"
+#include "notch/panels/OverlayPanels.h"
+#include "notch/window/NotchOverlayView.h"
+#include "notch/window/OverlayNotifications.h"
 
 #include <QCoreApplication>
 #include <QCoroSignal>

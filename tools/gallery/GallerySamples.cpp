@@ -1,6 +1,6 @@
 #include "GallerySamples.h"
 
-#include "notch/TeamColors.h"
+#include "notch/panels/TeamColors.h"
 #include "platform/network/ImageLoader.h"
 
 #include <QPainter>

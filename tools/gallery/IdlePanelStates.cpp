@@ -3,9 +3,9 @@
 #include "GallerySamples.h"
 #include "PickerGallery.h"
 
-#include "notch/IdlePanel.h"
-#include "notch/PickerGameRow.h"
-#include "notch/PinnedGameRow.h"
+#include "notch/panels/IdlePanel.h"
+#include "notch/picker/PickerGameRow.h"
+#include "notch/picker/PinnedGameRow.h"
 
 #include "platform/time/Clock.h"
 

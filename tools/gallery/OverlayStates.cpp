@@ -2,8 +2,8 @@
 #include "GallerySamples.h"
 #include "OverlayGallery.h"
 
-#include "notch/OverlayPanelFrame.h"
-#include "notch/TeamColors.h"
+#include "notch/panels/OverlayPanelFrame.h"
+#include "notch/panels/TeamColors.h"
 
 #include <QPainter>
 

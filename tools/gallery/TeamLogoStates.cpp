@@ -2,8 +2,8 @@
 #include "GallerySamples.h"
 
 #include "model/UserPreferences.h"
-#include "notch/TeamColors.h"
-#include "notch/TeamLogoView.h"
+#include "notch/panels/TeamColors.h"
+#include "notch/panels/TeamLogoView.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "notch/picker/PickerSections.h"
+#include "notch/picker/RefreshControlModel.h"
+#include "notch/window/ModifierWatch.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class AppState;
+class QScrollArea;
+class QVBoxLayout;
+class UserPreferences;
+
+// The overlay's game picker: the refresh bar, then Pinned, Live Now and one section per enabled league, in a
+// scroll area at most 400 high. Rows select through `selectGame`; pinned rows unpin in place. Each host
+// builds its own picker, so two pickers share neither refresh progress nor cool-down.
+class GamePickerView : public QWidget {
+    Q_OBJECT
+public:
+    using Select = std::function<void(const Game&)>;
+    static constexpr int maximumListHeight = 400;
+    static constexpr int paddingTop = 6;
+    static constexpr int paddingBottom = 10;
+    static constexpr int listBottomPadding = 4;
+    static constexpr int rowSpacing = 2;
+
+    GamePickerView(AppState& appState, UserPreferences& preferences, Clock& clock, Select selectGame,
+                   ModifierInput modifiers = {}, QWidget* parent = nullptr);
+
+    QScrollArea& scrollArea() const { return *m_scroll; }
+    RefreshControlModel& refreshControl() { return m_refresh; }
+    // The rows built so far, in list order (pinned rows and game rows): those that have come into view.
+    QList<QWidget*> rowWidgets() const;
+    // Full height of the list inside the scroll area.
+    int listHeight() const;
+
+    // Reads the state again and updates the rows: in place when the same rows remain, else rebuilt.
+    void reload();
+
+    QSize sizeHint() const override;
+
+signals:
+    // The picker's height changed.
+    void contentHeightChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void rebuild();
+    // A row is built when it comes into view, never while the picker is hidden; until then a stand-in of its
+    // height holds its place. After a reload and on showing, the check runs on the next turn of the event
+    // loop; on scrolling, at once.
+    void scheduleRowsInView();
+    void buildRowsInView();
+    QWidget* makeRow(const Game& game, bool pinned);
+    // New rows get no enter event until the pointer moves: once they are laid out, a still pointer is
+    // played to the window as a move, so that the row under it is hovered and the next move leaves it.
+    void hoverRowUnderPointer();
+
+    AppState& m_appState;
+    UserPreferences& m_preferences;
+    Clock& m_clock;
+    Select m_select;
+    ModifierInput m_modifiers;
+    RefreshControlModel m_refresh;
+    QScrollArea* m_scroll = nullptr;
+    QVBoxLayout* m_layout = nullptr;
+    QList<PickerSection> m_sections;
+    // The list's widgets below the refresh bar and what each stands for, so that a reload showing the same
+    // items updates them in place.
+    QList<QWidget*> m_widgets;
+    QStringList m_keys;
+    bool m_rowsInViewPending = false;
+    bool m_hoverAfterBuild = false; // the rows were rebuilt: hover the one under the pointer
+};
