@@ -10,7 +10,7 @@
 #include "notch/window/OverlayNotifications.h"
 #include "platform/desktop/Updater.h"
 #include "platform/input/WindowPlacement.h"
-#include "popover/MenuBarView.h"
+#include "popover/menu/MenuBarView.h"
 #include "service/ESPNAPIService.h"
 #include "settings/OnboardingPage.h"
 #include "settings/OnboardingView.h"

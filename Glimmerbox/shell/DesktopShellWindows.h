@@ -2,7 +2,7 @@
 
 #include "ShellWindows.h"
 #include "notch/panels/OverlayPanels.h"
-#include "popover/PopoverServices.h"
+#include "popover/menu/PopoverServices.h"
 
 class AppState;
 

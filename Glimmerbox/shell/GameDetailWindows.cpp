@@ -1,7 +1,7 @@
 #include "GameDetailWindows.h"
 
 #include "platform/input/WindowPlacement.h"
-#include "popover/GameDetailView.h"
+#include "popover/detail/GameDetailView.h"
 
 GameDetailWindows::GameDetailWindows(AppState& appState, ScoresService& scores)
     : m_appState(appState), m_scores(scores) {}

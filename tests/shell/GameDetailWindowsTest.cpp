@@ -1,6 +1,6 @@
 #include "StubAppState.h"
 
-#include "popover/GameDetailView.h"
+#include "popover/detail/GameDetailView.h"
 #include "shell/GameDetailWindows.h"
 
 #include <QCoreApplication>

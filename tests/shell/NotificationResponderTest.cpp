@@ -8,7 +8,7 @@
 
 #include "app/NotificationService.h"
 #include "platform/desktop/DesktopNotifier.h"
-#include "popover/GameDetailView.h"
+#include "popover/detail/GameDetailView.h"
 #include "shell/GameDetailWindows.h"
 #include "shell/NotificationResponder.h"
 

@@ -3,11 +3,11 @@
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
 
-#include "popover/ErrorView.h"
-#include "popover/GameDetailPanel.h"
-#include "popover/GameRowView.h"
-#include "popover/MenuBarView.h"
-#include "popover/PopoverServices.h"
+#include "popover/detail/ErrorView.h"
+#include "popover/detail/GameDetailPanel.h"
+#include "popover/menu/GameRowView.h"
+#include "popover/menu/MenuBarView.h"
+#include "popover/menu/PopoverServices.h"
 
 #include <QMenu>
 #include <QVBoxLayout>

@@ -1,0 +1,136 @@
+// The detail panel's small views as they are laid out and drawn: the error view's retry, the base diamond's
+// frame, the Stats tab's rows and the plays' symbols at the size the plays list draws them.
+#include "ChildWithText.h"
+
+#include "platform/text/IconFont.h"
+#include "popover/detail/BaseDiamondView.h"
+#include "popover/detail/ErrorView.h"
+#include "popover/detail/PlayByPlayRowView.h"
+#include "popover/detail/PlayerStatsView.h"
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ErrorViewTest, RetryIsOfferedOnlyWithARetryAction) {
+    ErrorView bare("HTTP error: 503", {});
+    bare.show();
+    EXPECT_EQ(childWithText<QAbstractButton>(bare, "Retry"), nullptr);
+    EXPECT_NE(childWithText<QLabel>(bare, "Something went wrong"), nullptr);
+    // Nothing the user can press may run the absent action.
+    for (QAbstractButton* button : bare.findChildren<QAbstractButton*>())
+        EXPECT_NO_THROW(button->click());
+
+    int retries = 0;
+    ErrorView withRetry("HTTP error: 503", [&retries] { ++retries; });
+    withRetry.show();
+    QAbstractButton* retry = childWithText<QAbstractButton>(withRetry, "Retry");
+    ASSERT_NE(retry, nullptr);
+    retry->click();
+    EXPECT_EQ(retries, 1);
+}
+
+TEST(BaseDiamondViewTest, TakesATwentyTwoPointFrameAndPaintsInsideIt) {
+    BaseDiamondView diamond({true, true, true});
+    EXPECT_EQ(diamond.size(), QSize(22, 22));
+    EXPECT_EQ(diamond.sizeHint(), QSize(22, 22));
+
+    // Every base lies whole inside the frame: a base cut at an edge would leave a straight run of paint
+    // along it, where a whole one touches it at most with its tip.
+    QImage canvas(diamond.size(), QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    diamond.render(&canvas, {}, {}, QWidget::DrawChildren);
+    const auto painted = [&canvas](bool column, int at) {
+        int count = 0;
+        for (int i = 0; i < 22; ++i)
+            count += qAlpha(column ? canvas.pixel(at, i) : canvas.pixel(i, at)) >= 128 ? 1 : 0;
+        return count;
+    };
+    EXPECT_LE(painted(true, 0), 2);
+    EXPECT_LE(painted(true, 21), 2);
+    EXPECT_LE(painted(false, 0), 2);
+    EXPECT_GE(painted(false, 11), 10) << "first and third base on the middle row";
+}
+
+TEST(PlayerStatsViewTest, ARowsColumnsStartAtItsTop) {
+    PlayerStats player{"p1", "Jay Harper", "BOS", "F", {{"PTS", "29"}, {"REB", "7"}, {"AST", "5"}}};
+    PlayerStatsView view({player});
+    view.resize(420, 400);
+    view.show();
+    QTest::qWait(0);
+    const QLabel* name = childWithText<QLabel>(view, "Jay Harper");
+    const QLabel* position = childWithText<QLabel>(view, "F");
+    const QLabel* firstStat = childWithText<QLabel>(view, "AST");
+    ASSERT_TRUE(name && position && firstStat);
+    const QWidget* row = name->parentWidget();
+    EXPECT_EQ(name->mapTo(row, QPoint()).y(), firstStat->mapTo(row, QPoint()).y());
+    EXPECT_EQ(name->height(), name->sizeHint().height()) << "the name is not stretched to the stats' height";
+    EXPECT_EQ(row->height(), row->sizeHint().height()) << "nor is the row stretched to the list's height";
+    // The role line sits right under the name (2 apart), not pushed to the bottom.
+    EXPECT_LE(position->mapTo(row, QPoint()).y() - (name->mapTo(row, QPoint()).y() + name->height()), 2);
+}
+
+// Opaque and clear runs along one line of a symbol's pixmap drawn at device pixel ratio 1.
+QString runsAlong(const QImage& image, bool column, int at) {
+    QString runs;
+    const int length = column ? image.height() : image.width();
+    for (int i = 0; i < length; ++i) {
+        const QRgb pixel = column ? image.pixel(at, i) : image.pixel(i, at);
+        const QChar kind = qAlpha(pixel) >= 128 ? u'#' : u'.';
+        if (runs.isEmpty() || runs.back() != kind)
+            runs.append(kind);
+    }
+    return runs;
+}
+
+TEST(PlayByPlayRowViewTest, SymbolsStayLegibleAtThePlaysListSize) {
+    const int size = PlayByPlayRowView::symbolSize;
+    // The pause symbol's middle row crosses the ring, both bars and the ring again: two bars, not a block.
+    const QImage pause = iconfont::pixmap("pause.circle", Qt::black, size, 1.0)
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(runsAlong(pause, false, size / 2).count(u'#'), 4)
+        << runsAlong(pause, false, size / 2).toStdString();
+    // The 3 cut out of its disc: down the middle, the disc is interrupted by the digit's three strokes.
+    const QImage three = iconfont::pixmap("3.circle.fill", Qt::black, size, 1.0)
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32);
+    QString column = runsAlong(three, true, size / 2);
+    column = column.mid(column.indexOf(u'#'), column.lastIndexOf(u'#') - column.indexOf(u'#') + 1);
+    EXPECT_EQ(column.count(u'.'), 3) << column.toStdString();
+
+    // And the plays list draws them at that size: the scoring three's disc spans 20/24 of the symbol.
+    PlayByPlayEvent threePointer;
+    threePointer.eventType = PlayEventType::threePointer;
+    threePointer.isScoring = true;
+    threePointer.description = "Harper makes 26-foot three point jumper";
+    PlayByPlayRowView row(threePointer);
+    QPalette ink = row.palette();
+    ink.setColor(QPalette::Highlight, Qt::black);
+    row.setPalette(ink);
+    row.resize(420, row.sizeHint().height());
+    QImage canvas(row.size(), QImage::Format_ARGB32);
+    canvas.fill(Qt::transparent);
+    row.render(&canvas, {}, {}, QWidget::DrawChildren);
+    // The symbol's circle (12, 8, 28 x 28) is the accent at 0.15; the symbol is the accent itself.
+    const QRect circle(12, 8, 28, 28);
+    int top = circle.bottom(), bottom = circle.top();
+    for (int y = circle.top(); y <= circle.bottom(); ++y) {
+        for (int x = circle.left(); x <= circle.right(); ++x) {
+            if (qAlpha(canvas.pixel(x, y)) >= 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    EXPECT_GE(bottom - top + 1, size * 20 / 24);
+}
+
+} // namespace

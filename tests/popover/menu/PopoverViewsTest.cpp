@@ -1,0 +1,255 @@
+// The widgets wired to their models: the popover's strips and sections, a row's menu and copy, and the
+// detail view across a load.
+#include "ChildWithText.h"
+#include "StubAppState.h"
+#include "TaskRunner.h"
+#include "TestGames.h"
+
+#include "popover/detail/GameDetailPanel.h"
+#include "popover/detail/GameDetailView.h"
+#include "popover/menu/GameRowView.h"
+#include "popover/menu/LeagueSectionView.h"
+#include "popover/menu/MenuBarView.h"
+#include "popover/menu/PinnedGamesView.h"
+#include "popover/menu/PopoverServices.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class PopoverViewsTest : public ::testing::Test {
+protected:
+    PopoverViewsTest() { app.preferences.setEnabledLeagues({"nba", "nhl"}); }
+
+    Game game(const QString& id, GameStatus status = GameStatus::scheduled,
+              const QString& leagueId = "nba") const {
+        return withStatus(testGame(id, leagueId, app.clock.now()), status);
+    }
+    template <typename View>
+    static QList<View*> all(const QWidget& root) {
+        return root.findChildren<View*>();
+    }
+    static QStringList rowIds(const QWidget& root) {
+        QStringList ids;
+        for (const GameRowView* row : all<GameRowView>(root))
+            ids.append(row->game().id);
+        return ids;
+    }
+    static bool showsText(const QWidget& root, const QString& text) {
+        for (const QLabel* label : root.findChildren<QLabel*>()) {
+            if (label->text() == text && label->isVisibleTo(&root))
+                return true;
+        }
+        return false;
+    }
+
+    StubAppState app;
+    FakeScoresService detailService;
+    PopoverServices services{app.state, detailService, app.preferences, {}};
+};
+
+TEST_F(PopoverViewsTest, PinsHideTheLiveNowStripAndClearingBringsItBack) {
+    app.state.setGames({{"nba", {game("1", GameStatus::inProgress), game("2", GameStatus::inProgress)}}});
+    MenuBarView popover(services);
+    popover.show();
+    EXPECT_TRUE(showsText(popover, "Live Now"));
+    EXPECT_EQ(rowIds(popover), (QStringList{"1", "2", "1", "2"})); // the strip, then the league's section
+
+    app.state.setPinnedGames({game("1", GameStatus::inProgress)});
+    processPendingEvents();
+    EXPECT_FALSE(showsText(popover, "Live Now"));
+    EXPECT_TRUE(showsText(popover, "Pinned"));
+
+    PinnedGamesView::clearPinnedGames(services);
+    processPendingEvents();
+    EXPECT_TRUE(app.state.pinnedGames().isEmpty());
+    EXPECT_EQ(app.settings.value("pinnedGameIds").toStringList(), QStringList());
+    EXPECT_TRUE(showsText(popover, "Live Now"));
+    EXPECT_FALSE(showsText(popover, "Pinned"));
+}
+
+TEST_F(PopoverViewsTest, SectionsFollowTheCatalogueSayWhenEmptyAndAClickedHeaderStaysClosedAcrossRebuilds) {
+    app.state.setGames({{"nba", {game("1")}}});
+    MenuBarView popover(services);
+    popover.show();
+    QList<LeagueSectionView*> sections = all<LeagueSectionView>(popover);
+    ASSERT_EQ(sections.size(), 2);
+    EXPECT_EQ(sections[0]->league().id, "nba");
+    EXPECT_EQ(sections[1]->league().id, "nhl");
+    EXPECT_TRUE(showsText(popover, "No games today"));
+    EXPECT_FALSE(showsText(popover, "Offline"));
+    EXPECT_FALSE(showsText(popover, "Updated 0 sec. ago"));
+
+    auto clickHeader = [&popover] {
+        LeagueSectionView* section = popover.findChildren<LeagueSectionView*>().first();
+        QTest::mouseClick(section->childAt(QPoint(section->width() / 2, 5)), Qt::LeftButton, {},
+                          QPoint(5, 5));
+        processPendingEvents();
+    };
+    clickHeader();
+    EXPECT_TRUE(rowIds(popover).isEmpty());
+    popover.hide();
+    app.state.setGames({{"nba", {game("1"), game("2")}}});
+    processPendingEvents();
+    popover.show();
+    EXPECT_TRUE(rowIds(popover).isEmpty());
+    EXPECT_TRUE(showsText(popover, "2"));
+    clickHeader();
+    EXPECT_EQ(rowIds(popover), (QStringList{"1", "2"}));
+}
+
+TEST_F(PopoverViewsTest, RoomToSpareStaysOutOfTheHeaderAndFooter) {
+    app.pathSource.report(false);
+    processPendingEvents();
+    MenuBarView popover(services); // no league: the sections take little room
+    popover.resize(MenuBarView::popoverWidth, MenuBarView::popoverHeight);
+    popover.show();
+    processPendingEvents();
+    for (const QString text : {"Glimmerbox", "Offline"}) {
+        const QLabel* label = childWithText<QLabel>(popover, text);
+        ASSERT_NE(label, nullptr) << text.toStdString();
+        const QWidget* bar = label->parentWidget();
+        EXPECT_EQ(bar->height(), bar->sizeHint().height()) << text.toStdString();
+    }
+}
+
+TEST_F(PopoverViewsTest, AHiddenPopoverBuildsNothingUntilItIsShown) {
+    MenuBarView popover(services);
+    EXPECT_TRUE(all<LeagueSectionView>(popover).isEmpty()) << "not even once before it is first shown";
+    app.state.setGames({{"nba", {game("1")}}});
+    processPendingEvents();
+    EXPECT_TRUE(rowIds(popover).isEmpty()) << "no rebuild while hidden";
+    popover.show();
+    EXPECT_EQ(rowIds(popover), QStringList{"1"}) << "current as soon as it shows";
+    const GameRowView* shown = all<GameRowView>(popover).first();
+    popover.hide();
+    popover.show();
+    EXPECT_EQ(all<GameRowView>(popover).first(), shown) << "nothing changed: nothing rebuilt";
+}
+
+TEST_F(PopoverViewsTest, RowMenuPinsCopiesAndOffersAnInertBroadcastEntryAndAClickOpensTheGamesDetail) {
+    Game scheduled = game("401");
+    scheduled.broadcast = "Channel 9";
+    app.state.setGames({{"nba", {scheduled}}});
+    GameRowView row(scheduled, false, services);
+    std::unique_ptr<QMenu> menu = row.buildContextMenu();
+    ASSERT_EQ(menu->actions().at(3)->text(), "Watch on Channel 9");
+    menu->actions().at(3)->trigger(); // nothing happens
+    EXPECT_TRUE(app.state.pinnedGames().isEmpty());
+
+    menu->actions().at(0)->trigger();
+    EXPECT_EQ(idsOf(app.state.pinnedGames()), QStringList{"401"});
+
+    row.copyScore();
+    EXPECT_EQ(QApplication::clipboard()->text(), "Team away-401 vs Team home-401: AWA 0 - 0 HOM");
+
+    row.show();
+    // The click lands on the score's text, which leaves it to the row.
+    QWidget* text = row.childAt(row.rect().center());
+    ASSERT_NE(text, nullptr);
+    QTest::mouseClick(text, Qt::LeftButton, {}, text->rect().center());
+    QDialog* sheet = row.window()->findChild<QDialog*>();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->isModal());
+    const QList<GameDetailView*> views = sheet->findChildren<GameDetailView*>();
+    ASSERT_EQ(views.size(), 1);
+    EXPECT_EQ(views[0]->gameId(), "401");
+    sheet->close();
+}
+
+TEST_F(PopoverViewsTest, ARowKeepsLongAndBrokenTextsOnOneLineInsideTheirColumns) {
+    Game plain = game("1");
+    plain.broadcast = "Channel 9";
+    Game odd = plain;
+    odd.awayTeam.abbreviation = "LIN\nBRK" + QString(260, u'M');
+    odd.homeTeam.abbreviation = "LIN\u2028BRK" + QString(260, u'M');
+    odd.broadcast = "Channel\r\n9 " + QString(260, u'x');
+    GameRowView plainRow(plain, false, services);
+    GameRowView oddRow(odd, false, services);
+    EXPECT_EQ(oddRow.sizeHint().height(), plainRow.sizeHint().height()) << "a line break made the row taller";
+    oddRow.resize(360, oddRow.sizeHint().height());
+    oddRow.show();
+    for (const QLabel* label : oddRow.findChildren<QLabel*>()) {
+        EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry()))
+            << qPrintable(label->text().left(12)) << " leaves its column";
+    }
+
+    // In a race row the leader's long name gives way; "1." and the clock stay whole.
+    Game race = game("9", GameStatus::inProgress, "f1");
+    race.clock = "Lap 38/57";
+    race.raceStandings =
+        QList<RaceDriver>{{"d1", 1, "Ada\n" + QString(300, u'Q'), "QUI", std::nullopt, false}};
+    GameRowView raceRow(race, false, services);
+    raceRow.resize(360, raceRow.sizeHint().height());
+    raceRow.show();
+    for (const QLabel* label : raceRow.findChildren<QLabel*>()) {
+        if (label->text() == "1." || label->text() == "Lap 38/57") {
+            EXPECT_GE(label->width(), label->sizeHint().width()) << qPrintable(label->text());
+        } else if (label->text().startsWith("Ada")) {
+            EXPECT_LT(label->width(), 360);
+        }
+    }
+}
+
+TEST_F(PopoverViewsTest, ARowsOpenMenuOutlivesTheRepublishedPinsAndTheRebuildFollowsItsClosing) {
+    app.state.setGames({{"nba", {game("1", GameStatus::inProgress)}}});
+    app.state.setPinnedGames({game("1", GameStatus::inProgress)});
+    MenuBarView popover(services);
+    popover.show();
+    GameRowView* row = all<GameRowView>(popover).first();
+    emit row->customContextMenuRequested(QPoint(5, 5));
+    QPointer<QMenu> menu = row->findChild<QMenu*>();
+    ASSERT_TRUE(menu);
+    ASSERT_TRUE(menu->isVisible());
+
+    // The pinned refresh publishes the pins again, with a new score.
+    app.state.setGames({{"nba", {withStatus(game("1"), GameStatus::inProgress, 7, 5)}}});
+    app.state.setPinnedGames({withStatus(game("1"), GameStatus::inProgress, 7, 5)});
+    processPendingEvents();
+    ASSERT_TRUE(menu) << "the menu went with its row";
+    EXPECT_TRUE(menu->isVisible());
+
+    menu->hide();
+    processPendingEvents();
+    EXPECT_EQ(all<GameRowView>(popover).first()->game().homeScore, 7) << "rebuilt once the menu closed";
+}
+
+TEST_F(PopoverViewsTest, DetailViewLoadsWhenShownAndShowsTheErrorWithRetry) {
+    app.state.setGames({{"nba", {game("401", GameStatus::inProgress)}}});
+    GameDetailView view("401", app.state, detailService);
+    EXPECT_EQ(detailService.waitingDetails(), 0);
+    view.show();
+    processPendingEvents();
+    ASSERT_EQ(detailService.waitingDetails(), 1);
+    EXPECT_EQ(view.panel().body(), DetailBody::content); // the game is known before the summary arrives
+    EXPECT_FALSE(view.panel().isRefreshEnabled());
+
+    detailService.answerDetail(0, APIError::httpError(503));
+    processPendingEvents();
+    EXPECT_EQ(view.panel().body(), DetailBody::error);
+    EXPECT_TRUE(view.panel().isRefreshEnabled());
+    EXPECT_TRUE(showsText(view, "HTTP error: 503"));
+    QAbstractButton* retry = childWithText<QAbstractButton>(view, "Retry");
+    ASSERT_NE(retry, nullptr);
+    retry->click();
+    processPendingEvents();
+    EXPECT_EQ(detailService.waitingDetails(), 1);
+    EXPECT_EQ(view.panel().body(), DetailBody::content);
+
+    // A second show loads nothing more.
+    view.hide();
+    view.show();
+    processPendingEvents();
+    EXPECT_EQ(detailService.requestCount(FakeScoresService::Kind::gameDetail), 2);
+}
+
+} // namespace
