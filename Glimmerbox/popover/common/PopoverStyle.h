@@ -31,9 +31,11 @@ QColor color(Tint tint, const QPalette& palette, double opacity);
 
 // A plain label in the given style, on one line and shortened at its end where its room is too narrow.
 QLabel* label(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent = nullptr);
+// How much of a short text (a value, a clock, a time) stays whole beside a reply text that gives way.
+constexpr int heldWidth = 90;
 // `label` kept whole up to `width` when its row is short of room: only a text wider than that gives way to
 // its neighbours (a long reply text beside it gives way first).
-QLabel* heldTo(QLabel* label, int width);
+QLabel* heldTo(QLabel* label, int width = heldWidth);
 // A plain label in the given style, wrapped over as many lines as its text takes.
 QLabel* paragraph(const QString& text, int pixelSize, QFont::Weight weight, Tint tint,
                   QWidget* parent = nullptr);

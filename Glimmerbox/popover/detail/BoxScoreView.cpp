@@ -22,11 +22,12 @@ QWidget* playerRow(const PlayerStats& player, QWidget* parent) {
     layout->addLayout(names);
     layout->addStretch();
     if (const std::optional<detailsections::Stat> stat = detailsections::firstStat(player.stats)) {
+        // A long name gives way before the value.
         auto* value = new QVBoxLayout;
         value->setSpacing(2);
-        value->addWidget(label(stat->second, subheadline, QFont::DemiBold, Tint::primary, row), 0,
+        value->addWidget(heldTo(label(stat->second, subheadline, QFont::DemiBold, Tint::primary, row)), 0,
                          Qt::AlignRight);
-        value->addWidget(label(stat->first, caption2, QFont::Normal, Tint::secondary, row), 0,
+        value->addWidget(heldTo(label(stat->first, caption2, QFont::Normal, Tint::secondary, row)), 0,
                          Qt::AlignRight);
         layout->addLayout(value);
     }

@@ -30,14 +30,15 @@ QWidget* playerRow(const PlayerStats& player, QWidget* parent) {
     names->setAlignment(Qt::AlignTop);
     layout->addLayout(names);
     layout->addStretch();
+    // A long name gives way before the statistics.
     auto* stats = new QVBoxLayout;
     stats->setSpacing(4);
     for (const auto& [name, value] : detailsections::leadingStats(player.stats)) {
         auto* stat = new QHBoxLayout;
         stat->setSpacing(6);
         stat->addStretch();
-        stat->addWidget(label(name, caption2, QFont::Normal, Tint::secondary, row));
-        stat->addWidget(label(value, caption, QFont::DemiBold, Tint::primary, row));
+        stat->addWidget(heldTo(label(name, caption2, QFont::Normal, Tint::secondary, row)));
+        stat->addWidget(heldTo(label(value, caption, QFont::DemiBold, Tint::primary, row)));
         stats->addLayout(stat);
     }
     stats->setAlignment(Qt::AlignTop);

@@ -29,7 +29,7 @@ QWidget* leaderRow(const LeaderCategory& leader, QWidget* parent) {
     layout->addWidget(label(leader.playerName, caption, QFont::Medium, Tint::primary, row));
     layout->addStretch();
     // A long name gives way before the value.
-    layout->addWidget(heldTo(label(leader.displayValue, caption, QFont::Normal, Tint::secondary, row), 90));
+    layout->addWidget(heldTo(label(leader.displayValue, caption, QFont::Normal, Tint::secondary, row)));
     return row;
 }
 

@@ -32,9 +32,6 @@ namespace {
 
 using namespace popoverstyle;
 
-// How much of a race row's short texts stays whole while the leader's name or the venue gives way.
-constexpr int heldWidth = 90;
-
 QWidget* teamColumn(const Team& team, bool isHome, QWidget* parent) {
     auto* column = new QWidget(parent);
     column->setFixedWidth(80);
@@ -78,8 +75,7 @@ QWidget* centreColumn(const Game& game, QWidget* parent) {
 
 // "1.", the flag's place and the leader's name.
 void addLeaderLine(const RaceDriver& leader, QHBoxLayout* layout, QWidget* parent) {
-    layout->addWidget(
-        heldTo(label(QStringLiteral("1."), subheadline, QFont::Bold, Tint::primary, parent), heldWidth));
+    layout->addWidget(heldTo(label(QStringLiteral("1."), subheadline, QFont::Bold, Tint::primary, parent)));
     if (leader.flagURL)
         layout->addWidget(new FlagView(*leader.flagURL, parent));
     layout->addWidget(label(leader.name, subheadline, QFont::DemiBold, Tint::primary, parent));
@@ -122,11 +118,10 @@ void GameRowView::buildRaceRow() {
         mark->setSpacing(4);
         mark->addWidget(new DotView(6, Tint::red, this));
         if (m_game.clock)
-            mark->addWidget(
-                heldTo(label(*m_game.clock, caption, QFont::Normal, Tint::secondary, this), heldWidth));
+            mark->addWidget(heldTo(label(*m_game.clock, caption, QFont::Normal, Tint::secondary, this)));
         else
-            mark->addWidget(heldTo(
-                label(gamerow::liveMarkText(m_game), caption, QFont::DemiBold, Tint::red, this), heldWidth));
+            mark->addWidget(
+                heldTo(label(gamerow::liveMarkText(m_game), caption, QFont::DemiBold, Tint::red, this)));
         layout->addLayout(mark);
         break;
     }
@@ -134,9 +129,8 @@ void GameRowView::buildRaceRow() {
         layout->addWidget(
             label(gamerow::raceTitle(m_game), subheadline, QFont::DemiBold, Tint::primary, this));
         layout->addStretch();
-        layout->addWidget(
-            heldTo(label(gametext::timeText(m_game.startTime), caption, QFont::Normal, Tint::secondary, this),
-                   heldWidth));
+        layout->addWidget(heldTo(
+            label(gametext::timeText(m_game.startTime), caption, QFont::Normal, Tint::secondary, this)));
         break;
     case gamerow::RaceState::finished:
         if (leader)

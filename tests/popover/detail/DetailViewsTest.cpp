@@ -4,6 +4,7 @@
 
 #include "platform/text/IconFont.h"
 #include "popover/detail/BaseDiamondView.h"
+#include "popover/detail/BoxScoreView.h"
 #include "popover/detail/ErrorView.h"
 #include "popover/detail/PlayByPlayRowView.h"
 #include "popover/detail/PlayerStatsView.h"
@@ -75,6 +76,69 @@ TEST(PlayerStatsViewTest, ARowsColumnsStartAtItsTop) {
     EXPECT_EQ(row->height(), row->sizeHint().height()) << "nor is the row stretched to the list's height";
     // The role line sits right under the name (2 apart), not pushed to the bottom.
     EXPECT_LE(position->mapTo(row, QPoint()).y() - (name->mapTo(row, QPoint()).y() + name->height()), 2);
+}
+
+// A player whose long name carries a line break, and the same player with a short one.
+PlayerStats playerNamed(const QString& name) {
+    return {"p1", name, "BOS", "F", {{"PTS", "29"}, {"REB", "7"}, {"AST", "5"}}};
+}
+const QString longBrokenName = "Jay\n" + QString(256, u'W');
+
+// The row holding the label of `name` in `view`.
+QWidget* rowNamed(const QWidget& view, const QString& name) {
+    const QLabel* label = childWithText<QLabel>(view, name);
+    return label ? label->parentWidget() : nullptr;
+}
+
+// In the row of the long name each value keeps its text whole, inside the row and where the short name's row
+// has it; the name gives way, on one line.
+void expectValuesHeldBesideTheName(const QWidget& shortView, const QWidget& longView) {
+    const QWidget* shortRow = rowNamed(shortView, "Jay Harper");
+    const QWidget* longRow = rowNamed(longView, longBrokenName);
+    ASSERT_TRUE(shortRow && longRow);
+    EXPECT_EQ(longRow->height(), shortRow->height()) << "the line break or the length made the row taller";
+    const QLabel* name = childWithText<QLabel>(*longRow, longBrokenName);
+    EXPECT_LT(name->width(), longRow->width());
+    EXPECT_EQ(name->height(), childWithText<QLabel>(*shortRow, "Jay Harper")->height());
+    int values = 0;
+    for (const QLabel* value : shortRow->findChildren<QLabel*>()) {
+        if (value->text() == "Jay Harper" || value->text().contains(u'·'))
+            continue;
+        ++values;
+        const QLabel* held = childWithText<QLabel>(*longRow, value->text());
+        ASSERT_NE(held, nullptr) << qPrintable(value->text());
+        EXPECT_GE(held->width(), held->sizeHint().width()) << qPrintable(value->text()) << " was shortened";
+        EXPECT_TRUE(longRow->rect().contains(held->geometry())) << qPrintable(value->text());
+        EXPECT_EQ(held->geometry(), value->geometry()) << qPrintable(value->text()) << " left its column";
+    }
+    EXPECT_GT(values, 0);
+}
+
+TEST(PlayerStatsViewTest, ALongBrokenNameGivesWayWhileTheValuesStayWholeInTheirColumns) {
+    PlayerStatsView shortView({playerNamed("Jay Harper")});
+    PlayerStatsView longView({playerNamed(longBrokenName)});
+    for (PlayerStatsView* view : {&shortView, &longView}) {
+        view->resize(420, 400);
+        view->show();
+    }
+    QTest::qWait(0);
+    expectValuesHeldBesideTheName(shortView, longView);
+}
+
+TEST(BoxScoreViewTest, ALongBrokenNameGivesWayWhileTheValueStaysWholeInItsColumn) {
+    const auto boxScore = [](const QString& name) {
+        BoxScore score;
+        score.playerStats = {playerNamed(name)};
+        return score;
+    };
+    BoxScoreView shortView(boxScore("Jay Harper"));
+    BoxScoreView longView(boxScore(longBrokenName));
+    for (BoxScoreView* view : {&shortView, &longView}) {
+        view->resize(388, 400);
+        view->show();
+    }
+    QTest::qWait(0);
+    expectValuesHeldBesideTheName(shortView, longView);
 }
 
 // Opaque and clear runs along one line of a symbol's pixmap drawn at device pixel ratio 1.
