@@ -287,6 +287,27 @@ const GalleryStateRegistration detailBoxScore{
 const GalleryStateRegistration detailStats{
     "detail-stats-made-up", [] { return renderPanel(loaded(liveBasketball(), true), DetailTab::stats); }};
 
+// A player's long and multi-line name gives way; the statistics beside it stay whole in their columns.
+DetailPanelState withLongPlayerName() {
+    DetailPanelState state = loaded(liveBasketball(), true);
+    state.gameDetail->boxScore->playerStats[0].name = galleryUnrulyText("Jay", 260);
+    return state;
+}
+
+const GalleryStateRegistration detailBoxScoreLongNames{
+    "detail-box-score-long-names", [] { return renderPanel(withLongPlayerName(), DetailTab::boxScore); }};
+
+const GalleryStateRegistration detailStatsLongNames{
+    "detail-stats-long-names", [] { return renderPanel(withLongPlayerName(), DetailTab::stats); }};
+
+// A play of one unbroken 2,000-character word wraps anywhere inside the panel, as many lines as it takes.
+const GalleryStateRegistration detailPlaysUnbrokenWord{"detail-plays-unbroken-word", [] {
+                                                           DetailPanelState state = loaded(liveBasketball());
+                                                           state.playByPlay[1].description =
+                                                               QString(2000, u'W');
+                                                           return renderPanel(state, DetailTab::playByPlay);
+                                                       }};
+
 const GalleryStateRegistration detailFootball{
     "detail-football-situation", [] {
         Game game = galleryGame("g-nfl-1", "nfl", galleryTeam("BUF", "Buffalo Bisons", "00338D", "nfl"),

@@ -4,7 +4,7 @@
 #include "platform/text/IconFont.h"
 #include "platform/text/OneLineLabel.h"
 #include "platform/text/PixelFont.h"
-#include "platform/text/TextLabel.h"
+#include "platform/text/WrappedLabel.h"
 
 #include <QFrame>
 
@@ -70,9 +70,7 @@ QLabel* heldTo(QLabel* label, int width) {
 }
 
 QLabel* paragraph(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent) {
-    QLabel* result = styled(makePlainTextLabel(text, parent), pixelSize, weight, tint);
-    result->setWordWrap(true);
-    return result;
+    return styled(new WrappedLabel(text, parent), pixelSize, weight, tint);
 }
 
 QLabel* symbol(const QString& name, int pixelSize, Tint tint, QWidget* parent) {

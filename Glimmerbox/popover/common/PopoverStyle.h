@@ -36,7 +36,8 @@ constexpr int heldWidth = 90;
 // `label` kept whole up to `width` when its row is short of room: only a text wider than that gives way to
 // its neighbours (a long reply text beside it gives way first).
 QLabel* heldTo(QLabel* label, int width = heldWidth);
-// A plain label in the given style, wrapped over as many lines as its text takes.
+// A plain label in the given style, wrapped over as many lines as its text takes; a word too long for a line
+// breaks anywhere, so that it never widens its row.
 QLabel* paragraph(const QString& text, int pixelSize, QFont::Weight weight, Tint tint,
                   QWidget* parent = nullptr);
 void setTint(QLabel* label, Tint tint);

@@ -1,6 +1,7 @@
 #include "platform/text/DisplayText.h"
 #include "platform/text/OneLineLabel.h"
 #include "platform/text/PixelFont.h"
+#include "platform/text/WrappedLabel.h"
 
 #include <QFontMetricsF>
 
@@ -53,4 +54,28 @@ TEST(DisplayTextTest, AOneLineLabelIsOneLineTallAndGivesWayToItsNeighbours) {
     EXPECT_TRUE(label.shownText().startsWith("Harbor Hawks W"));
     EXPECT_TRUE(label.shownText().endsWith(ellipsis));
     EXPECT_EQ(label.text().left(12), "Harbor\nHawks") << "the text itself is kept as given";
+}
+
+TEST(DisplayTextTest, AWrappedLabelBreaksAnOverlongWordAnywhereInsteadOfWidening) {
+    WrappedLabel label("Goal\nby " + QString(2000, u'W'));
+    label.setFont(pixelFont(10));
+    const QFontMetricsF metrics(label.font());
+    EXPECT_LT(label.minimumSizeHint().width(), 200);
+    EXPECT_LE(label.sizeHint().width(), 80 * label.fontMetrics().averageCharWidth());
+    const int lineHeight = label.fontMetrics().lineSpacing();
+    EXPECT_EQ(label.minimumSizeHint().height(), lineHeight);
+    label.resize(200, label.heightForWidth(200));
+    const QStringList lines = label.shownLines();
+    ASSERT_GT(lines.size(), 10);
+    EXPECT_EQ(label.height(), lines.size() * lineHeight);
+    EXPECT_EQ(lines[0], "Goal by") << "the break shows as a space and the words stay whole first";
+    for (const QString& line : lines)
+        EXPECT_LE(metrics.horizontalAdvance(line), 200) << qPrintable(line.left(12));
+    EXPECT_EQ(lines.join(QString()).count(u'W'), 2000) << "nothing is left out";
+    EXPECT_EQ(label.text().left(5), "Goal\n") << "the text itself is kept as given";
+
+    // A short text asks for its own width, and one line.
+    WrappedLabel shortText("Timeout");
+    EXPECT_EQ(shortText.minimumSizeHint(), shortText.sizeHint());
+    EXPECT_EQ(shortText.sizeHint().height(), shortText.fontMetrics().lineSpacing());
 }

@@ -1,11 +1,13 @@
 // The detail panel's small views as they are laid out and drawn: the error view's retry, the base diamond's
 // frame, the Stats tab's rows and the plays' symbols at the size the plays list draws them.
 #include "ChildWithText.h"
+#include "TestGames.h"
 
 #include "platform/text/IconFont.h"
 #include "popover/detail/BaseDiamondView.h"
 #include "popover/detail/BoxScoreView.h"
 #include "popover/detail/ErrorView.h"
+#include "popover/detail/GameDetailPanel.h"
 #include "popover/detail/PlayByPlayRowView.h"
 #include "popover/detail/PlayerStatsView.h"
 
@@ -139,6 +141,56 @@ TEST(BoxScoreViewTest, ALongBrokenNameGivesWayWhileTheValueStaysWholeInItsColumn
     }
     QTest::qWait(0);
     expectValuesHeldBesideTheName(shortView, longView);
+}
+
+// Every label below `root` lies inside the panel's width and has room for its text there: a wrapping one on
+// as many lines as it takes, never wider than the panel.
+void expectEveryLabelInsideThePanel(const GameDetailPanel& panel, const QWidget& root) {
+    for (const QLabel* label : root.findChildren<QLabel*>()) {
+        const QString name = label->text().left(12);
+        const int left = label->mapTo(&panel, QPoint()).x();
+        EXPECT_GE(left, 0) << qPrintable(name);
+        EXPECT_LE(left + label->width(), panel.width()) << qPrintable(name) << " runs past the panel";
+        EXPECT_LE(label->minimumSizeHint().width(), label->width()) << qPrintable(name) << " is cut";
+    }
+}
+
+TEST(GameDetailPanelTest, AnUnbrokenWordInAPlayOrAnErrorWrapsInsideThePanel) {
+    const QString word = QString(2000, u'W');
+    PlayByPlayEvent play;
+    play.period = "3rd";
+    play.clock = "4:12";
+    play.team = "BOS";
+    play.scoreAway = 88;
+    play.scoreHome = 91;
+    play.description = word;
+    DetailPanelState state;
+    state.game = testGame("g", "nba", QDateTime(QDate(2026, 3, 14), QTime(18, 0)));
+    state.playByPlay = {play};
+
+    GameDetailPanel panel;
+    panel.setState(state);
+    panel.show();
+    for (const DetailTab tab : {DetailTab::summary, DetailTab::playByPlay}) {
+        panel.selectTab(tab);
+        QTest::qWait(0);
+        EXPECT_EQ(panel.width(), GameDetailPanel::panelWidth);
+        const QLabel* description = childWithText<QLabel>(panel, word);
+        ASSERT_NE(description, nullptr) << qPrintable(title(tab));
+        const QWidget* row = description->parentWidget();
+        EXPECT_LE(row->mapTo(&panel, QPoint(row->width(), 0)).x(), panel.width()) << qPrintable(title(tab));
+        EXPECT_GT(description->height(), 3 * description->fontMetrics().height())
+            << "the word is not wrapped";
+        EXPECT_NE(childWithText<QLabel>(*row, "88-91"), nullptr);
+        expectEveryLabelInsideThePanel(panel, *row);
+    }
+
+    // A transport failure's text names the address it tried, unbroken.
+    state.error = APIError::transportError("Error transferring https://scores.test/" + word, 3);
+    panel.setState(state);
+    QTest::qWait(0);
+    ASSERT_EQ(panel.body(), DetailBody::error);
+    expectEveryLabelInsideThePanel(panel, panel);
 }
 
 // Opaque and clear runs along one line of a symbol's pixmap drawn at device pixel ratio 1.
