@@ -1,6 +1,6 @@
 #include "notch/panels/LeadersContent.h"
 
-#include <QTextBoundaryFinder>
+#include "platform/text/DisplayText.h"
 
 bool LeadersContent::sportHasLeaders(Sport sport) {
     switch (sport) {
@@ -48,7 +48,5 @@ LeadersContent LeadersContent::make(const Game& game, bool isLoadingLeaders,
 }
 
 QString LeadersContent::initial(const QString& playerName) {
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, playerName);
-    const qsizetype end = finder.toNextBoundary();
-    return end <= 0 ? QString() : playerName.left(end);
+    return initialOf(playerName);
 }

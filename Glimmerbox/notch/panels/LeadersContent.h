@@ -33,6 +33,6 @@ struct LeadersContent {
     static bool sportHasLeaders(Sport sport);
     static LeagueBadge leagueBadge(const League& league);
     static LeadersContent make(const Game& game, bool isLoadingLeaders, const QList<TopScorer>& topScorers);
-    // The first character of the player's name for the placeholder circle; empty for an empty name.
+    // The first character of the player's name that shows, for the placeholder circle; empty when none does.
     static QString initial(const QString& playerName);
 };

@@ -4,10 +4,10 @@
 #include "notch/panels/OverlayColors.h"
 #include "notch/panels/OverlayStyle.h"
 #include "notch/panels/TeamColors.h"
+#include "platform/text/DisplayText.h"
 #include "platform/time/Spinner.h"
 
 #include <QPainter>
-#include <QTextBoundaryFinder>
 
 namespace {
 
@@ -22,16 +22,15 @@ void paintInitial(QPainter& painter, const QRectF& square, const Team& team) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(teamColorOrGrey(team.primaryColor));
     painter.drawEllipse(square);
-    if (team.abbreviation.isEmpty())
+    const QString initial = initialOf(team.abbreviation);
+    if (initial.isEmpty())
         return;
     QFont font = painter.font();
     font.setPixelSize(std::max(1, qRound(square.width() * 0.45)));
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::white);
-    // One user-perceived character, so a letter stored as several code points stays whole.
-    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, team.abbreviation);
-    painter.drawText(square, Qt::AlignCenter, team.abbreviation.left(graphemes.toNextBoundary()));
+    painter.drawText(square, Qt::AlignCenter, initial);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/text/DisplayText.h"
 
 #include <QFontMetricsF>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 
 namespace {
@@ -14,6 +15,12 @@ bool breaksTheLine(QChar c) {
     default:
         return false;
     }
+}
+
+// Nothing a reader would take for a letter: a space, a break, a control or an invisible format character
+// (zero-width spaces and joiners, direction marks).
+bool showsNothing(QChar c) {
+    return c.isSpace() || breaksTheLine(c) || c.category() == QChar::Other_Format;
 }
 
 } // namespace
@@ -65,4 +72,16 @@ QStringList wrappedLines(const QString& text, const QFont& font, double width, i
     }
     layout.endLayout();
     return lines;
+}
+
+QString initialOf(const QString& text) {
+    // Whole graphemes, so that a letter stored as several code points stays whole.
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    for (qsizetype end = graphemes.toNextBoundary(); end > start; end = graphemes.toNextBoundary()) {
+        if (!showsNothing(text.at(start)))
+            return text.mid(start, end - start);
+        start = end;
+    }
+    return {};
 }

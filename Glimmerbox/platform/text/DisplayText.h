@@ -18,3 +18,8 @@ QString elidedLine(const QString& text, const QFont& font, double width);
 // `text` wrapped to `width` in `font` on at most `maxLines` lines, the last shortened at its end when the
 // text goes on (a word too long for a line breaks anywhere).
 QStringList wrappedLines(const QString& text, const QFont& font, double width, int maxLines);
+
+// The first user-perceived character of `text` that shows, for a coloured initial in place of a picture: the
+// line breaks, spaces, controls and invisible format characters before it are passed over. Empty when
+// nothing shows.
+QString initialOf(const QString& text);

@@ -142,6 +142,9 @@ TEST(LeadersContentTest, BadgePrefersArtworkThenLogoThenAbbreviation) {
     EXPECT_EQ(LeadersContent::initial("J"), "J");
     EXPECT_EQ(LeadersContent::initial(""), "");
     EXPECT_EQ(LeadersContent::initial("Élan"), "É");
+    // A name opening with a break or spaces shows its first letter.
+    EXPECT_EQ(LeadersContent::initial("\n  Jay Harper"), "J");
+    EXPECT_EQ(LeadersContent::initial("\u2028\t"), "");
 }
 
 TEST(LeadersPanelTest, EachSideShowsHeadshotThenTextTheHomeSideHuggingItsOuterEdge) {

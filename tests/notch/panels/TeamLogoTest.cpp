@@ -59,6 +59,25 @@ TEST(TeamLogoTest, LooksFollowTheSettingTheAddressAndTheLoad) {
     EXPECT_EQ(QColor(canvas.pixel(1, 1)), QColor(Qt::yellow));
 }
 
+TEST(TeamLogoTest, TheInitialIsTheFirstLetterPastBreaksAndSpaces) {
+    const auto initial = [](const QString& abbreviation) {
+        Team team = teamWithLogo(QUrl());
+        team.logoURL.reset();
+        team.abbreviation = abbreviation;
+        QImage canvas(40, 40, QImage::Format_ARGB32);
+        canvas.fill(Qt::transparent);
+        QPainter painter(&canvas);
+        paintTeamLogo(painter, QRectF(0, 0, 40, 40), team, {}, 0.0);
+        return canvas;
+    };
+    const QImage letter = initial("BOS");
+    const QImage blank = initial("");
+    ASSERT_TRUE(letter != blank);
+    for (const QString abbreviation : {"\nBOS", "\r\n BOS", "\u2028\u200bBOS", "\tB"})
+        EXPECT_TRUE(initial(abbreviation) == letter) << qPrintable(abbreviation.toUtf8().toHex());
+    EXPECT_TRUE(initial("\n \u2029") == blank) << "nothing to show but the circle";
+}
+
 TEST(TeamLogoTest, ViewSpinsOnlyWhileItsLogoLoads) {
     UserPreferences::shared().setShowTeamLogos(true);
     const QUrl unreachable("http://127.0.0.1:9/logo.png"); // refused: fails after a moment

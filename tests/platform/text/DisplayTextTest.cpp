@@ -43,6 +43,18 @@ TEST(DisplayTextTest, WrappedLinesKeepTheirNumberAndShortenTheLast) {
     EXPECT_EQ(wrappedLines("Short play", font, 150, 2), QStringList{"Short play"});
 }
 
+TEST(DisplayTextTest, AnInitialIsTheFirstCharacterThatShows) {
+    EXPECT_EQ(initialOf("\nBOS"), "B");
+    EXPECT_EQ(initialOf("\r\n\t  \u2028\u200b\u200eBOS"), "B");
+    EXPECT_EQ(initialOf("BOS"), "B");
+    // A letter of several code points, or an emoji sequence, stays whole.
+    EXPECT_EQ(initialOf(" E\u0301lan"), "E\u0301");
+    const QString family = QString::fromUtf8("\xF0\x9F\x91\xA8\u200D\xF0\x9F\x91\xA9");
+    EXPECT_EQ(initialOf("\n" + family + "FC"), family);
+    EXPECT_EQ(initialOf(""), "");
+    EXPECT_EQ(initialOf("\n \u2029\u200b"), "");
+}
+
 TEST(DisplayTextTest, AOneLineLabelIsOneLineTallAndGivesWayToItsNeighbours) {
     OneLineLabel label("Harbor\nHawks " + QString(4000, u'W'));
     label.setFont(pixelFont(11));
