@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "notch/panels/TeamLogoView.h"
+#include "platform/text/DisplayText.h"
 #include "platform/text/IconFont.h"
 #include "platform/text/TextLabel.h"
 #include "popover/common/CapsuleLabel.h"
@@ -31,6 +32,10 @@
 namespace {
 
 using namespace popoverstyle;
+
+// The room of a menu entry's text (the broadcast's name comes from the reply): the menu stays narrower than
+// the popover.
+constexpr int menuTextWidth = 240;
 
 QWidget* teamColumn(const Team& team, bool isHome, QWidget* parent) {
     auto* column = new QWidget(parent);
@@ -196,7 +201,8 @@ std::unique_ptr<QMenu> GameRowView::buildContextMenu() {
         }
         const QIcon icon(
             iconfont::pixmap(entry.symbol, color(Tint::primary, palette()), 14, devicePixelRatioF()));
-        QAction* action = menu->addAction(icon, literalMenuText(entry.text));
+        QAction* action =
+            menu->addAction(icon, literalMenuText(elidedLine(entry.text, menu->font(), menuTextWidth)));
         switch (entry.action) {
         case Action::togglePin:
             connect(action, &QAction::triggered, this, &GameRowView::togglePin);

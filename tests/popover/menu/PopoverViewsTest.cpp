@@ -166,6 +166,21 @@ TEST_F(PopoverViewsTest, RowMenuPinsCopiesAndOffersAnInertBroadcastEntryAndAClic
     sheet->close();
 }
 
+TEST_F(PopoverViewsTest, RowMenuShowsALongOrBrokenBroadcastOnOneShortenedLine) {
+    Game scheduled = game("402");
+    // A tab would also put what follows it in the shortcut's column.
+    scheduled.broadcast = "Channel\t9\n" + QString(260, u'x');
+    GameRowView row(scheduled, false, services);
+    std::unique_ptr<QMenu> menu = row.buildContextMenu();
+    const QString watch = menu->actions().at(3)->text();
+    EXPECT_TRUE(watch.startsWith("Watch on Channel 9 x")) << qPrintable(watch.left(24));
+    EXPECT_TRUE(watch.endsWith(QChar(0x2026)));
+    EXPECT_FALSE(watch.contains(u'\t') || watch.contains(u'\n'));
+    EXPECT_LE(menu->sizeHint().width(), MenuBarView::popoverWidth) << "the menu is wider than the popover";
+    menu->actions().at(0)->trigger();
+    EXPECT_EQ(idsOf(app.state.pinnedGames()), QStringList{"402"}) << "the entries still act";
+}
+
 TEST_F(PopoverViewsTest, ARowKeepsLongAndBrokenTextsOnOneLineInsideTheirColumns) {
     Game plain = game("1");
     plain.broadcast = "Channel 9";
