@@ -36,9 +36,11 @@ QWidget* situationStrip(const Game& game, QWidget* parent) {
     const SituationLine line = SituationLine::of(game);
     auto* strip = new QWidget(parent);
     auto* layout = popoverstyle::hbox(strip, {}, 8);
-    for (const SituationLine::Text& text : line.texts)
-        layout->addWidget(label(text.text, caption2, QFont::Normal,
-                                text.highlighted ? Tint::orange : Tint::secondary, strip));
+    for (const SituationLine::Text& text : line.texts) {
+        QLabel* shown = label(text.text, caption2, QFont::Normal,
+                              text.highlighted ? Tint::orange : Tint::secondary, strip);
+        layout->addWidget(text.fromReply ? shown : heldTo(shown));
+    }
     if (line.showsBaseDiamond)
         layout->addWidget(new BaseDiamondView(line.basesOccupied, strip));
     return strip;

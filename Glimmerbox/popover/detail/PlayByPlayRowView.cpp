@@ -61,7 +61,7 @@ PlayByPlayRowView::PlayByPlayRowView(const PlayByPlayEvent& play, QWidget* paren
     }
     meta->addStretch();
     if (shown.score)
-        meta->addWidget(label(*shown.score, caption2, QFont::DemiBold, Tint::primary, this));
+        meta->addWidget(heldTo(label(*shown.score, caption2, QFont::DemiBold, Tint::primary, this)));
     details->addLayout(meta);
     layout->addLayout(details, 1);
 }

@@ -9,7 +9,7 @@ void addFootball(SituationLine& line, const GameSituation& situation) {
         line.texts.append({gametext::ordinal(*situation.down) + QStringLiteral(" & ") +
                            QString::number(*situation.distance)});
     if (situation.yardLine)
-        line.texts.append({*situation.yardLine});
+        line.texts.append({*situation.yardLine, false, true});
 }
 
 void addBaseball(SituationLine& line, const GameSituation& situation) {
@@ -42,7 +42,7 @@ SituationLine SituationLine::of(const Game& game) {
         break;
     case Sport::hockey:
         if (situation.powerPlay)
-            line.texts.append({*situation.powerPlay, true});
+            line.texts.append({*situation.powerPlay, true, true});
         break;
     default:
         break;

@@ -12,6 +12,9 @@ struct SituationLine {
     struct Text {
         QString text;
         bool highlighted = false; // a power play, drawn in orange
+        // The service's own text (the yard line, the power play): it gives way to the others when the strip
+        // is short of room.
+        bool fromReply = false;
     };
     QList<Text> texts;
     bool showsBaseDiamond = false;

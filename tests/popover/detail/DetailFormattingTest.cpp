@@ -71,6 +71,10 @@ TEST(SituationLineTest, EachSportWritesItsOwnLine) {
     football.distance = 7;
     football.yardLine = "BUF 35";
     EXPECT_EQ(textsOf(SituationLine::of(gameOf("nfl", football))), (QStringList{"3rd & 7", "BUF 35"}));
+    // The yard line is the service's text and gives way to the down and distance.
+    const QList<SituationLine::Text> footballTexts = SituationLine::of(gameOf("nfl", football)).texts;
+    EXPECT_FALSE(footballTexts[0].fromReply);
+    EXPECT_TRUE(footballTexts[1].fromReply);
     football.distance.reset();
     EXPECT_EQ(textsOf(SituationLine::of(gameOf("nfl", football))), QStringList{"BUF 35"});
 
@@ -97,6 +101,7 @@ TEST(SituationLineTest, EachSportWritesItsOwnLine) {
     line = SituationLine::of(gameOf("nhl", hockey));
     ASSERT_EQ(line.texts.size(), 1);
     EXPECT_TRUE(line.texts[0].highlighted);
+    EXPECT_TRUE(line.texts[0].fromReply) << "the power play gives way to the rest";
 
     // Other sports write nothing, whatever their situation holds.
     for (const QString leagueId : {"nba", "epl"}) {

@@ -6,6 +6,7 @@
 #include "platform/text/IconFont.h"
 #include "popover/detail/BaseDiamondView.h"
 #include "popover/detail/BoxScoreView.h"
+#include "popover/detail/DetailScoreboard.h"
 #include "popover/detail/ErrorView.h"
 #include "popover/detail/GameDetailPanel.h"
 #include "popover/detail/PlayByPlayRowView.h"
@@ -191,6 +192,50 @@ TEST(GameDetailPanelTest, AnUnbrokenWordInAPlayOrAnErrorWrapsInsideThePanel) {
     QTest::qWait(0);
     ASSERT_EQ(panel.body(), DetailBody::error);
     expectEveryLabelInsideThePanel(panel, panel);
+}
+
+const QString unrulyText = "Odd\n" + QString(300, u'Q');
+
+// Every label below `root` inside it, and those with `texts` whole.
+void expectHeldAndInside(const QWidget& root, const QStringList& texts) {
+    for (const QString& text : texts) {
+        const QLabel* label = childWithText<QLabel>(root, text);
+        ASSERT_NE(label, nullptr) << qPrintable(text);
+        EXPECT_GE(label->width(), label->sizeHint().width()) << qPrintable(text) << " was shortened";
+    }
+    for (const QLabel* label : root.findChildren<QLabel*>()) {
+        const QRect inRoot(label->mapTo(&root, QPoint()), label->size());
+        EXPECT_TRUE(root.rect().contains(inRoot)) << qPrintable(label->text().left(12)) << " leaves its room";
+    }
+}
+
+TEST(PlayByPlayRowViewTest, ALongPeriodOrTeamGivesWayBeforeTheScore) {
+    PlayByPlayEvent play;
+    play.period = unrulyText;
+    play.clock = "4:12";
+    play.team = unrulyText;
+    play.scoreAway = 88;
+    play.scoreHome = 91;
+    play.description = "Harper makes 26-foot three point jumper";
+    PlayByPlayRowView row(play);
+    row.resize(388, row.heightForWidth(388));
+    row.show();
+    QTest::qWait(0);
+    expectHeldAndInside(row, {"88-91", "Harper makes 26-foot three point jumper"});
+}
+
+TEST(DetailScoreboardTest, ALongYardLineGivesWayBeforeTheDownAndDistance) {
+    Game game = withStatus(testGame("g", "nfl", QDateTime(QDate(2026, 3, 14), QTime(18, 0))),
+                           GameStatus::inProgress, 3, 2, "4th");
+    game.situations = GameSituation{};
+    game.situations->down = 3;
+    game.situations->distance = 7;
+    game.situations->yardLine = unrulyText;
+    DetailScoreboard scoreboard(game);
+    scoreboard.resize(GameDetailPanel::panelWidth, scoreboard.sizeHint().height());
+    scoreboard.show();
+    QTest::qWait(0);
+    expectHeldAndInside(scoreboard, {"3rd & 7"});
 }
 
 // Opaque and clear runs along one line of a symbol's pixmap drawn at device pixel ratio 1.
