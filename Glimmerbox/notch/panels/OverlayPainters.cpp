@@ -36,6 +36,7 @@ void advantageMarker(QPainter& painter, const QPointF& centre, bool pointsRight)
 }
 
 using overlaystyle::textWidth;
+using overlaystyle::widthWithin;
 
 // One side of the compact bar laid out from `edge` towards the centre (away: left to right) or from the
 // centre outwards; `alignRight` places the group's right edge at `anchor`, else its left edge. The group
@@ -48,8 +49,7 @@ bool compactSide(QPainter& painter, const CompactSide& side, bool away, double a
     const QColor valueColor = side.textIsScore ? QColor(Qt::white) : overlay_colors::white(0.55);
     const double spacing = 4;
     const double markerWidth = side.advantageMarker ? markerSize + spacing : 0;
-    const double valueRoom = std::max(0.0, room - markerWidth - side.logoSize - spacing);
-    const double valueWidth = std::min(valueRoom, std::ceil(textWidth(valueFont, side.text)));
+    const double valueWidth = widthWithin(valueFont, side.text, room - markerWidth - side.logoSize - spacing);
     const double total = markerWidth + side.logoSize + spacing + valueWidth;
     double x = alignRight ? anchor - total : anchor;
     bool loading = false;
@@ -90,10 +90,7 @@ void racingStatus(QPainter& painter, const CompactRacingStatus& status, double a
         return;
     case Kind::live: {
         const QFont periodFont = pixelFont(11, QFont::Bold, FontDesign::monospaced);
-        const double periodWidth =
-            status.text.isEmpty()
-                ? 0
-                : std::min(maxWidth - 5 - spacing, std::ceil(textWidth(periodFont, status.text)));
+        const double periodWidth = widthWithin(periodFont, status.text, maxWidth - 5 - spacing);
         const double total = 5 + (status.text.isEmpty() ? 0 : spacing + periodWidth);
         const double x = alignRight ? anchor - total : anchor;
         painter.setPen(Qt::NoPen);

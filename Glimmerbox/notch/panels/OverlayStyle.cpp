@@ -8,6 +8,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <cmath>
+
 namespace overlaystyle {
 
 namespace {
@@ -41,6 +44,10 @@ double textWidth(const QFont& font, const QString& text) {
     const double width = QFontMetricsF(font).horizontalAdvance(oneLineText(text));
     widths.insert(std::move(key), width);
     return width;
+}
+
+double widthWithin(const QFont& font, const QString& text, double room) {
+    return std::clamp(std::ceil(textWidth(font, text)), 0.0, std::max(0.0, room));
 }
 
 QString elidedToFit(const QFont& font, const QString& text, double width) {

@@ -34,6 +34,10 @@ QColor withOpacity(QColor color, double opacity);
 // frame).
 double textWidth(const QFont& font, const QString& text);
 
+// The width `text` takes on one line in `font`, rounded up, but no more than `room` (a longer text is drawn
+// shortened to fit) and never below zero.
+double widthWithin(const QFont& font, const QString& text, double room);
+
 // `text` on one line, elided at its end where it is wider than `width` in `font`.
 QString elidedToFit(const QFont& font, const QString& text, double width);
 

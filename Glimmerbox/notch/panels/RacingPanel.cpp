@@ -39,8 +39,7 @@ double paintRaceState(QPainter& painter, const Header& header, double right, dou
         const QFont pillFont = pixelFont(9, heavy);
         const QString pill = QStringLiteral("P1");
         const double pillWidth = std::ceil(textWidth(pillFont, pill)) + 8;
-        const double nameWidth = std::max(
-            0.0, std::min(std::ceil(textWidth(nameFont, header.winnerShortName)), room - pillWidth - 4));
+        const double nameWidth = widthWithin(nameFont, header.winnerShortName, room - pillWidth - 4);
         drawLine(painter, QRectF(right - nameWidth - 1, centreY - 8, nameWidth + 1, 16),
                  header.winnerShortName, nameFont, white(1.0), Qt::AlignRight);
         const QRectF pillRect(right - nameWidth - 4 - pillWidth, centreY - 6.5, pillWidth, 13);
@@ -54,8 +53,7 @@ double paintRaceState(QPainter& painter, const Header& header, double right, dou
     const double liveWidth = std::ceil(textWidth(liveFont, live));
     if (header.period) {
         const QFont periodFont = pixelFont(10, QFont::Medium);
-        const double width = std::max(
-            0.0, std::min(std::ceil(textWidth(periodFont, *header.period)), room - liveWidth - 4 - 10));
+        const double width = widthWithin(periodFont, *header.period, room - liveWidth - 4 - 10);
         drawLine(painter, QRectF(x - width - 1, centreY - 8, width + 1, 16), *header.period, periodFont,
                  white(0.5), Qt::AlignRight);
         x -= width + 4;

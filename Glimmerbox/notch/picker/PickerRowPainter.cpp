@@ -71,7 +71,7 @@ void paintCentredRow(const QList<Piece>& pieces, double spacing, double centreX)
 // A text piece as wide as its text, or `maxWidth` where that is narrower (the text shortened to fit).
 Piece textPiece(QPainter& painter, double top, double height, const QString& text, const QFont& font,
                 const QColor& color, double maxWidth = std::numeric_limits<double>::infinity()) {
-    const double width = std::min(maxWidth, std::ceil(textWidth(font, text)));
+    const double width = widthWithin(font, text, maxWidth);
     return {width, [&painter, top, height, text, font, color, width](double left) {
                 drawLine(painter, QRectF(left, top, width + 1, height), text, font, color);
             }};
@@ -128,7 +128,7 @@ void paintRace(QPainter& painter, const QRectF& rect, const RaceLine& race) {
     double rightWidth = 0;
     if (race.status == RaceLine::Status::live) {
         const QFont markerFont = pixelFont(9, QFont::DemiBold);
-        rightWidth = 4 + 3 + std::min(rect.width() / 2, std::ceil(textWidth(markerFont, race.statusText)));
+        rightWidth = 4 + 3 + widthWithin(markerFont, race.statusText, rect.width() / 2);
         drawDot(painter, QPointF(rect.right() - rightWidth + 2, rect.center().y()), 4, red);
         drawLine(painter,
                  QRectF(rect.right() - rightWidth + 7, rect.top(), rightWidth - 7 + 1, rect.height()),
@@ -136,7 +136,7 @@ void paintRace(QPainter& painter, const QRectF& rect, const RaceLine& race) {
     } else {
         const bool isFinal = race.status == RaceLine::Status::final_;
         const QFont statusFont = isFinal ? pixelFont(9) : pixelFont(10);
-        rightWidth = std::min(rect.width() / 2, std::ceil(textWidth(statusFont, race.statusText)));
+        rightWidth = widthWithin(statusFont, race.statusText, rect.width() / 2);
         drawLine(painter, QRectF(rect.right() - rightWidth - 1, rect.top(), rightWidth + 1, rect.height()),
                  race.statusText, statusFont, isFinal ? white(0.35) : white(0.5), Qt::AlignRight);
     }

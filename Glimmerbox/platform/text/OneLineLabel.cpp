@@ -7,16 +7,12 @@
 
 #include <cmath>
 
-OneLineLabel::OneLineLabel(const QString& text, QWidget* parent) : QLabel(parent) {
-    setTextFormat(Qt::PlainText);
-    setText(text);
-}
+OneLineLabel::OneLineLabel(const QString& text, QWidget* parent) : PlainTextLabel(text, parent) {}
 
 QSize OneLineLabel::withMargins(int textWidth) const {
-    const QMargins frame = contentsMargins();
-    const int around = 2 * margin();
-    return {textWidth + around + frame.left() + frame.right(),
-            fontMetrics().height() + around + frame.top() + frame.bottom()};
+    const QMargins around = textMargins();
+    return {textWidth + around.left() + around.right(),
+            fontMetrics().height() + around.top() + around.bottom()};
 }
 
 QSize OneLineLabel::sizeHint() const {
@@ -27,10 +23,6 @@ QSize OneLineLabel::minimumSizeHint() const {
     // Room for the ellipsis alone: a long text gives way to its neighbours instead of pushing them out.
     const int ellipsis = int(std::ceil(QFontMetricsF(font()).horizontalAdvance(QChar(0x2026))));
     return withMargins(std::min(ellipsis, sizeHint().width() - withMargins(0).width()));
-}
-
-QRect OneLineLabel::textRoom() const {
-    return contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
 }
 
 QString OneLineLabel::shownText() const {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QLabel>
+#include "platform/text/PlainTextLabel.h"
 
 // A label of a text from the scores service that keeps to one line inside the width its layout gives it:
 // line breaks and other separators show as spaces, and a text too long for its room is shortened at its
 // end with an ellipsis (whatever its alignment) instead of widening the layout. text() stays the text as
-// given; the text is never read as markup.
-class OneLineLabel : public QLabel {
+// given.
+class OneLineLabel : public PlainTextLabel {
 public:
     explicit OneLineLabel(const QString& text, QWidget* parent = nullptr);
 
@@ -20,6 +20,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QRect textRoom() const;
     QSize withMargins(int textWidth) const;
 };

@@ -1,10 +1,9 @@
 #include "platform/text/TextLabel.h"
 
+#include "platform/text/PlainTextLabel.h"
+
 QLabel* makePlainTextLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setText(text);
-    return label;
+    return new PlainTextLabel(text, parent);
 }
 
 QLabel* makeCentredLabel(const QString& text, int pixelSize, bool bold, TextTone tone, QWidget* parent) {

@@ -2,8 +2,7 @@
 
 #include <QLabel>
 
-// Text from the scores service is shown as written, never read as markup: a label left to guess would load
-// whatever an <img> in a team's name points at, on the GUI thread. Every label of such text is made here.
+// A label of a text as written, never read as markup (a PlainTextLabel).
 QLabel* makePlainTextLabel(const QString& text, QWidget* parent);
 
 // A centred label with its text at a pixel size: the titles and captions of the small fixed windows.

@@ -18,17 +18,10 @@ constexpr int fewestCharacters = 10;
 
 } // namespace
 
-WrappedLabel::WrappedLabel(const QString& text, QWidget* parent) : QLabel(parent) {
-    setTextFormat(Qt::PlainText);
-    setText(text);
+WrappedLabel::WrappedLabel(const QString& text, QWidget* parent) : PlainTextLabel(text, parent) {
     QSizePolicy policy = sizePolicy();
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
-}
-
-QMargins WrappedLabel::around() const {
-    const int extra = margin();
-    return contentsMargins() + QMargins(extra, extra, extra, extra);
 }
 
 double WrappedLabel::naturalWidth() const {
@@ -44,13 +37,13 @@ const QStringList& WrappedLabel::linesAt(int textWidth) const {
 }
 
 int WrappedLabel::heightForWidth(int width) const {
-    const QMargins margins = around();
+    const QMargins margins = textMargins();
     const auto lines = int(linesAt(width - margins.left() - margins.right()).size());
     return lines * fontMetrics().lineSpacing() + margins.top() + margins.bottom();
 }
 
 QSize WrappedLabel::sizeHint() const {
-    const QMargins margins = around();
+    const QMargins margins = textMargins();
     const int textWidth =
         std::min(int(std::ceil(naturalWidth())), preferredCharacters * fontMetrics().averageCharWidth());
     const int width = textWidth + margins.left() + margins.right();
@@ -58,16 +51,12 @@ QSize WrappedLabel::sizeHint() const {
 }
 
 QSize WrappedLabel::minimumSizeHint() const {
-    const QMargins margins = around();
+    const QMargins margins = textMargins();
     const int textWidth =
         std::min(int(std::ceil(naturalWidth())), fewestCharacters * fontMetrics().averageCharWidth());
     // At most one line tall: in a layout the height follows the width it is given.
     const int lineHeight = text().isEmpty() ? 0 : fontMetrics().lineSpacing();
     return {textWidth + margins.left() + margins.right(), lineHeight + margins.top() + margins.bottom()};
-}
-
-QRect WrappedLabel::textRoom() const {
-    return contentsRect().marginsRemoved(QMargins(margin(), margin(), margin(), margin()));
 }
 
 QStringList WrappedLabel::shownLines() const {

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "platform/text/PlainTextLabel.h"
+
 #include <QFont>
-#include <QLabel>
 #include <QStringList>
 
 // A label of a text from the scores service wrapped over as many lines as it takes inside the width its
 // layout gives it: line breaks and other separators show as spaces, and a word too long for a line breaks
-// anywhere instead of widening the layout. text() stays the text as given; the text is never read as markup.
-class WrappedLabel : public QLabel {
+// anywhere instead of widening the layout. text() stays the text as given.
+class WrappedLabel : public PlainTextLabel {
 public:
     explicit WrappedLabel(const QString& text, QWidget* parent = nullptr);
 
@@ -23,8 +24,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QMargins around() const;
-    QRect textRoom() const;
     double naturalWidth() const;
     const QStringList& linesAt(int textWidth) const;
 

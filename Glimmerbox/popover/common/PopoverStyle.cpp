@@ -7,12 +7,12 @@
 #include "platform/text/WrappedLabel.h"
 
 #include <QFrame>
-
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QToolButton>
 #include <QVBoxLayout>
+
 #include <algorithm>
 
 namespace popoverstyle {
