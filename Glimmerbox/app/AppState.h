@@ -195,4 +195,6 @@ private:
     // Game id to the moment (monotonic) it was first seen final; kept for the day, since every copy of a
     // finished game is stamped anew.
     QHash<QString, MonotonicTime> m_firstSeenFinal;
+    // Game id to the moment (monotonic) it was last pinned, for the same expiry; dropped once it is unpinned.
+    QHash<QString, MonotonicTime> m_pinnedAt;
 };

@@ -14,7 +14,8 @@ namespace {
 // A favourite's scheduled game is followed from 30 minutes before its start until a minute after it.
 constexpr double autoFollowLeadSeconds = 1800.0;
 constexpr double autoFollowGraceSeconds = 60.0;
-// A finished pinned game goes this long after it was first seen final.
+// A finished pinned game goes this long after it was first seen final, or after it was pinned when that came
+// later.
 constexpr double finalPinLifetimeSeconds = 300.0;
 
 bool holdsGame(const QList<Game>& games, const QString& id) {
@@ -44,6 +45,7 @@ void AppState::pinGame(const Game& game) {
         emit pinnedGamesChanged(m_pinnedGames);
     }
     m_pinnedGames.append(game);
+    m_pinnedAt.insert(game.id, m_clock.monotonicNow());
     publishUserPinChange();
 }
 
@@ -81,6 +83,7 @@ void AppState::autoPinFavoriteGames(const QList<Game>& allGames) {
         if (holdsGame(m_pinnedGames, game.id) || m_pinnedGames.size() >= m_preferences.maxPinnedGames())
             continue;
         m_pinnedGames.append(game);
+        m_pinnedAt.insert(game.id, m_clock.monotonicNow());
         emit pinnedGamesChanged(m_pinnedGames);
     }
 }
@@ -107,13 +110,15 @@ void AppState::syncPinnedGames() {
 
     noteFinishedGames(allGames);
     noteFinishedGames(m_pinnedGames);
-    // Elapsed time: a wall clock set back would keep a finished game pinned for hours.
+    // Elapsed time: a wall clock set back would keep a finished game pinned for hours. Counted from the pin
+    // when that came later, so that a game picked long after it ended is not dropped at the next refresh.
     const MonotonicTime now = m_clock.monotonicNow();
     m_pinnedGames.removeIf([&](const Game& pinned) {
+        const MonotonicTime since = std::max(m_firstSeenFinal.value(pinned.id), m_pinnedAt.value(pinned.id));
         return pinned.status == GameStatus::final_ &&
-               now - m_firstSeenFinal.value(pinned.id) >
-                   std::chrono::duration<double>(finalPinLifetimeSeconds);
+               now - since > std::chrono::duration<double>(finalPinLifetimeSeconds);
     });
+    m_pinnedAt.removeIf([&](const auto& entry) { return !holdsGame(m_pinnedGames, entry.key()); });
     emit pinnedGamesChanged(m_pinnedGames);
 
     savePinnedGameIds();

@@ -14,6 +14,13 @@ protected:
         favourite.startTime = clock.now().toUTC().addMSecs(static_cast<qint64>(seconds * 1000));
         return favourite;
     }
+    // Lets the pinned-games timer run its refreshes, second by second, for `seconds`.
+    void runPinnedRefreshesFor(int seconds) {
+        for (int second = 0; second < seconds; ++second) {
+            clock.advanceSeconds(1);
+            processPendingEvents();
+        }
+    }
 };
 
 TEST_F(PinnedGamesTest, PinningEvictsTheOldestBeyondTheBoundAgainChangesNothingAndTogglingPinsAtTheEnd) {
@@ -119,6 +126,59 @@ TEST_F(PinnedGamesTest, APinnedFinalGoesFiveMinutesAfterItWasFirstSeenFinalWhate
         refreshFinal(id);
         EXPECT_TRUE(pinnedIds().isEmpty()) << "301 s after it was first seen final";
     }
+}
+
+// The picker offers a game that ended long ago; picked, it stays its five minutes from the pick through the
+// pinned refreshes that keep listing it, then goes.
+TEST_F(PinnedGamesTest, AFinalPickedLongAfterItEndedStaysFiveMinutesAfterThePickThroughRefreshes) {
+    const Game ended = withStatus(game("ended"), final_, 100, 98);
+    serveAtOnce({{"nba", {ended}}});
+    state.setLeagueGames("nba", {ended});
+    state.syncPinnedGames();
+    clock.advanceSeconds(600);
+
+    state.pinGame(ended);
+    runPinnedRefreshesFor(300);
+    EXPECT_EQ(pinnedIds(), QStringList{"ended"}) << "300 s after the pick";
+    EXPECT_EQ(api.requestCount(Kind::liveScoreboard), 20);
+    runPinnedRefreshesFor(15);
+    EXPECT_TRUE(pinnedIds().isEmpty()) << "315 s after the pick";
+    EXPECT_EQ(savedIds(), QStringList{});
+
+    // Picked again, it has five minutes again.
+    state.pinGame(ended);
+    runPinnedRefreshesFor(300);
+    EXPECT_EQ(pinnedIds(), QStringList{"ended"});
+    runPinnedRefreshesFor(15);
+    EXPECT_TRUE(pinnedIds().isEmpty());
+}
+
+// A favourite's game followed while live has its five minutes from its end, then goes, and the following of
+// the favourites never brings it back.
+TEST_F(PinnedGamesTest, AFollowedFavouritesGameGoesFiveMinutesAfterItEndedAndIsNotFollowedAgain) {
+    preferences.setFavoriteTeamIds({"fav"});
+    const Game live = withStatus(favouriteGameStartingIn("fav-game", -3600), inProgress, 98, 98);
+    const auto refresh = [&](const Game& copy) {
+        state.setLeagueGames("nba", {copy});
+        state.syncPinnedGames();
+    };
+    refresh(live);
+    ASSERT_EQ(pinnedIds(), QStringList{"fav-game"});
+    clock.advanceSeconds(600);
+
+    const Game ended = withStatus(live, final_, 100, 98);
+    refresh(ended);
+    clock.advanceSeconds(300);
+    refresh(ended);
+    EXPECT_EQ(pinnedIds(), QStringList{"fav-game"}) << "300 s after it ended";
+    clock.advanceSeconds(1);
+    refresh(ended);
+    EXPECT_TRUE(pinnedIds().isEmpty()) << "301 s after it ended";
+    for (int later = 0; later < 10; ++later) {
+        clock.advanceSeconds(15);
+        refresh(ended);
+    }
+    EXPECT_TRUE(pinnedIds().isEmpty());
 }
 
 TEST_F(PinnedGamesTest, SavedIdsAreNeverReadBack) {

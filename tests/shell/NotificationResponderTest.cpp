@@ -79,6 +79,32 @@ TEST_F(NotificationResponderTest, PinButtonPinsTheListedGameWithThePinBoundAndRe
     EXPECT_TRUE(visibleDetailWindows().isEmpty());
 }
 
+// A close-game alert left on screen until long after the game ended: its pin keeps the game pinned five
+// minutes from the pin, through the pinned refreshes, then the game goes.
+TEST_F(NotificationResponderTest, PinButtonOnAGameThatEndedLongAgoKeepsItPinnedFiveMinutes) {
+    const Game ended = withStatus(listed, GameStatus::final_, 100, 98);
+    app.api.gamesResponder = [&](const FakeScoresService::Request&) {
+        return std::optional<FakeScoresService::GamesResult>(QList<Game>{ended, otherListed});
+    };
+    app.state.setGames({{"nba", {ended, otherListed}}});
+    app.state.syncPinnedGames();
+    app.clock.advanceSeconds(600);
+
+    choose("PIN_GAME", listed, &NotificationService::sendCloseGameNotification);
+    ASSERT_EQ(idsOf(app.state.pinnedGames()), QStringList{"401"});
+    const auto refreshFor = [&](int seconds) {
+        for (int second = 0; second < seconds; ++second) {
+            app.clock.advanceSeconds(1);
+            processPendingEvents();
+        }
+    };
+    refreshFor(300);
+    EXPECT_EQ(idsOf(app.state.pinnedGames()), QStringList{"401"}) << "300 s after the pin";
+    EXPECT_EQ(app.api.requestCount(FakeScoresService::Kind::liveScoreboard), 20);
+    refreshFor(15);
+    EXPECT_TRUE(app.state.pinnedGames().isEmpty()) << "315 s after the pin";
+}
+
 TEST_F(NotificationResponderTest, DetailsButtonOrAClickOnTheNotificationOpensTheGamesOneDetailWindow) {
     choose("OPEN_GAME", listed);
     QList<GameDetailView*> windows = visibleDetailWindows();

@@ -356,3 +356,30 @@ TEST_F(NotchViewModelTest, TheDeepCardNeverOpensWithoutAGame) {
     processPendingEvents();
     EXPECT_FALSE(model.isDeepExpanded());
 }
+
+// The idle picker offers a game that ended long ago: picked, the bar shows it through the pinned refreshes
+// for five minutes, then the bar empties.
+TEST_F(NotchViewModelTest, AFinalPickedLongAfterItEndedStaysOnTheBarFiveMinutes) {
+    const Game ended = withStatus(testGame("ended", "nba", clock.now()), GameStatus::final_, 100, 98);
+    api.gamesResponder = [ended](const FakeScoresService::Request&) {
+        return std::optional<FakeScoresService::GamesResult>(QList<Game>{ended});
+    };
+    state.setLeagueGames("nba", {ended});
+    state.syncPinnedGames();
+    clock.advanceSeconds(600);
+
+    model.selectGame(ended);
+    processPendingEvents();
+    ASSERT_EQ(shownId(), "ended");
+    const auto refreshFor = [&](int seconds) {
+        for (int second = 0; second < seconds; ++second) {
+            clock.advanceSeconds(1);
+            processPendingEvents();
+        }
+    };
+    refreshFor(300);
+    EXPECT_EQ(shownId(), "ended") << "300 s after the pick";
+    EXPECT_EQ(api.requestCount(FakeScoresService::Kind::liveScoreboard), 20);
+    refreshFor(15);
+    EXPECT_EQ(shownId(), "") << "315 s after the pick";
+}
