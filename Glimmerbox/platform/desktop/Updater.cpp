@@ -36,9 +36,7 @@ bool isLoopback(const QUrl& url) {
 QString UpdateCheckResult::message() const {
     switch (kind) {
     case Kind::notConfigured:
-        return QStringLiteral("No update source is configured, so Glimmerbox cannot check for updates. "
-                              "Set %1 to the address of a release feed to enable checks.")
-            .arg(QString::fromLatin1(Updater::feedVariable));
+        return QStringLiteral("No update source is configured, so Glimmerbox cannot check for updates.");
     case Kind::upToDate:
         return QStringLiteral("You're up to date: Glimmerbox %1 is the newest version available.")
             .arg(currentVersion);
@@ -115,6 +113,9 @@ UpdateCheckResult Updater::failure(const QString& error) const {
 
 QCoro::Task<UpdateCheckResult> Updater::check() {
     if (!m_feedUrl) {
+        // The user is told only that no source is configured; where one is set belongs in the log.
+        qCInfo(generalLogger).noquote() << QStringLiteral("No update source is configured: %1 is not set")
+                                               .arg(QLatin1StringView(feedVariable));
         UpdateCheckResult result;
         result.currentVersion = m_currentVersion;
         co_return result;

@@ -35,7 +35,8 @@ std::optional<int> compareVersions(const QString& left, const QString& right);
 bool isAcceptableDownload(const QUrl& download, const std::optional<QUrl>& feed);
 
 // Checks a release feed, a small JSON document {"version": "...", "url": "..."}, for a newer version. The
-// feed address comes from GLIMMERBOX_UPDATE_FEED; without it nothing is fetched and the check says so.
+// feed address comes from GLIMMERBOX_UPDATE_FEED; without it nothing is fetched, the check says that no
+// update source is configured and the log names the variable.
 // While automatic checks are on and a feed is configured, the feed is also checked once a day, and only a
 // newer version is reported. The flag and the time of the last automatic check are the updater's own, kept
 // in `store` (in memory only without one).
