@@ -22,6 +22,7 @@ public:
     // The pointer moves, but no read notices it until the next readNow().
     void moveUnread(const QPoint& position) { m_unread = position; }
     void readNow() override {
+        ++reads;
         if (m_unread != m_position)
             moveTo(m_unread);
     }
@@ -29,6 +30,7 @@ public:
 
     bool started = false;
     bool scrollTracking = false;
+    int reads = 0; // readNow() calls
     std::optional<QRect> areaOfInterest;
 
 private:

@@ -185,4 +185,11 @@ void ClickThroughWindow::updatePointerInterest() {
         inside ? m_tracker->effectiveExpandedZone().united(m_tracker->effectiveHoverZone())
                : m_tracker->effectiveHoverZone());
     m_pointer->setScrollTracking(inside && !m_tracker->isInteractive());
+    if (!inside) {
+        // Stopped, not destroyed: this may run inside the timer's own read.
+        if (m_insideReads)
+            m_insideReads->cancel();
+    } else if (!m_insideReads || !m_insideReads->isActive()) {
+        m_insideReads = m_clock.repeating(insideReadPeriod, this, [this] { readPointerNow(); });
+    }
 }

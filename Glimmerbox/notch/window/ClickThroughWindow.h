@@ -2,6 +2,7 @@
 
 #include "notch/window/OverlayPointerTracker.h"
 #include "platform/input/PointerSource.h"
+#include "platform/time/Clock.h"
 
 #include <QPointer>
 #include <QRect>
@@ -11,7 +12,6 @@
 #include <memory>
 #include <optional>
 
-class Clock;
 class OverlayNotificationCenter;
 
 // The borderless, transparent overlay window at the top centre of the primary screen. It lets every click
@@ -20,6 +20,10 @@ class OverlayNotificationCenter;
 class ClickThroughWindow : public QWidget {
     Q_OBJECT
 public:
+    // While the pointer is inside, how often it is read besides its motion: a warp makes none, and a
+    // click-through window gets no crossings, so only a read notices a pointer set down far away.
+    static constexpr std::chrono::milliseconds insideReadPeriod{250};
+
     // `contentRect` is in Qt screen coordinates (top-left origin). Null collaborators mean the real ones:
     // the system pointer source, the system clock and the shared notification centre.
     explicit ClickThroughWindow(const QRect& contentRect, PointerSource* pointerSource = nullptr,
@@ -68,7 +72,8 @@ private:
     void post(OverlayPointerTracker::Event event);
     void applyInteractive(bool interactive);
     void frameChanged();
-    // Tells the pointer source what matters now: where to poll quickly and whether to listen for scrolls.
+    // Tells the pointer source what matters now: where to poll quickly and whether to listen for scrolls;
+    // reads the pointer now and then while it is inside, and never while it is outside.
     void updatePointerInterest();
 
     QPointer<PointerSource> m_pointer;
@@ -77,4 +82,5 @@ private:
     std::unique_ptr<OverlayPointerTracker> m_tracker;
     QWidget* m_contentView = nullptr;
     bool m_tracking = false;
+    ClockTimerPtr m_insideReads;
 };

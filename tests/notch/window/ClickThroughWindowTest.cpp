@@ -190,3 +190,38 @@ TEST_F(ClickThroughWindowTest, ItsOwnCrossingsReadThePointerAfreshSoASetDownPoin
     QCoreApplication::sendEvent(window, &leave);
     EXPECT_EQ(exited.count(), 2);
 }
+
+// A click-through window gets no crossings, and a warp makes no motion: while the pointer counts as inside,
+// it is read a few times a second so that one set down far away leaves. Outside, nothing reads it.
+TEST_F(ClickThroughWindowTest, WhileInsideThePointerIsReadAFewTimesASecondAndOutsideNotAtAll) {
+    window->show();
+    window->startTracking();
+    QSignalSpy entered(&center, &OverlayNotificationCenter::mouseEntered);
+    QSignalSpy exited(&center, &OverlayNotificationCenter::mouseExited);
+    EXPECT_EQ(clock.pendingCount(), 0) << "nothing armed at rest";
+    pointer.moveTo(geo::inStrip);
+    ASSERT_EQ(entered.count(), 1);
+
+    const int readsBefore = pointer.reads;
+    clock.advance(std::chrono::seconds(1));
+    EXPECT_GE(pointer.reads - readsBefore, 3);
+    EXPECT_LE(pointer.reads - readsBefore, 5);
+    EXPECT_TRUE(window->isMouseInside());
+
+    // Set down far away, with no motion and no crossing: gone within a read.
+    pointer.moveUnread(geo::outside);
+    clock.advance(std::chrono::milliseconds(300));
+    EXPECT_EQ(exited.count(), 1);
+    EXPECT_FALSE(window->isMouseInside());
+
+    // Outside, nothing is armed and nothing reads, so a pointer set down in the strip waits for its next
+    // move.
+    EXPECT_EQ(clock.pendingCount(), 0);
+    const int readsOutside = pointer.reads;
+    pointer.moveUnread(geo::inStrip);
+    clock.advance(std::chrono::seconds(10));
+    EXPECT_EQ(pointer.reads, readsOutside);
+    EXPECT_EQ(entered.count(), 1);
+    pointer.moveTo(geo::inStrip + QPoint(1, 0));
+    EXPECT_EQ(entered.count(), 2);
+}

@@ -245,6 +245,39 @@ TEST_F(NotchOverlayViewTest, TheIdlePanelClosesOnTheWindowsLeaveWithoutRawMotion
     EXPECT_TRUE(hosted.window.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput));
 }
 
+// A pinned game's card and deep panel let clicks through, so a pointer set down far away gives neither motion
+// nor a leave: they still close within half a second, and once closed nothing reads the pointer.
+TEST_F(NotchOverlayViewTest, APinnedGamesCardAndDeepPanelCloseSoonAfterThePointerIsSetDownFarAway) {
+    Hosted hosted(*this);
+    FakePointerSource& pointer = hosted.pointer;
+    NotchOverlayView* root = hosted.root;
+    hosted.window.startTracking();
+    pin({hockeyGame("a", 2, 1)});
+    settle();
+    pointer.moveTo(overlay_geometry::inStrip);
+    settle(2.5); // the deep panel opens 2 s after entering
+    settle();
+    ASSERT_EQ(root->presentation().state, OverlayState::Deep);
+    ASSERT_GT(root->panelRect().height(), 100);
+    ASSERT_FALSE(hosted.window.isInteractive());
+    ASSERT_TRUE(hosted.window.windowHandle()->flags().testFlag(Qt::WindowTransparentForInput));
+
+    pointer.moveUnread(overlay_geometry::outside);
+    settle(0.5);
+    EXPECT_FALSE(root->isHovered());
+    EXPECT_FALSE(root->viewModel().isDeepExpanded());
+    EXPECT_EQ(root->presentation().state, OverlayState::Compact);
+    settle();
+    EXPECT_EQ(root->panelRect().size(), QSizeF(340, 34));
+    expectMaskFitsTheBar(hosted.window.mask(), 34);
+
+    const int reads = pointer.reads;
+    pointer.moveUnread(overlay_geometry::inStrip);
+    settle(10.0);
+    EXPECT_EQ(pointer.reads, reads) << "the pointer is read while everything is closed";
+    EXPECT_EQ(root->presentation().state, OverlayState::Compact);
+}
+
 TEST_F(NotchOverlayViewTest, RepublishedPinsWithTheSameScoreCauseNoRepaint) {
     view.show();
     pin({hockeyGame("a", 2, 1)});
