@@ -308,6 +308,15 @@ const GalleryStateRegistration detailPlaysUnbrokenWord{"detail-plays-unbroken-wo
                                                            return renderPanel(state, DetailTab::playByPlay);
                                                        }};
 
+// Short names over two lines in their columns; one too long for two is shortened at the end of the second.
+const GalleryStateRegistration detailTwoLineShortNames{
+    "detail-two-line-short-names", [] {
+        Game game = liveBasketball();
+        game.awayTeam.shortName = QStringLiteral("North Shore Mariners");
+        game.homeTeam.shortName = QStringLiteral("North Shore Mariners of the Long Bay Harbour");
+        return renderPanel(loaded(game));
+    }};
+
 const GalleryStateRegistration detailFootball{
     "detail-football-situation", [] {
         Game game = galleryGame("g-nfl-1", "nfl", galleryTeam("BUF", "Buffalo Bisons", "00338D", "nfl"),

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -18,7 +18,8 @@ constexpr int fewestCharacters = 10;
 
 } // namespace
 
-WrappedLabel::WrappedLabel(const QString& text, QWidget* parent) : PlainTextLabel(text, parent) {
+WrappedLabel::WrappedLabel(const QString& text, QWidget* parent, int maxLines)
+    : PlainTextLabel(text, parent), m_maxLines(std::max(1, maxLines)) {
     QSizePolicy policy = sizePolicy();
     policy.setHeightForWidth(true);
     setSizePolicy(policy);
@@ -31,8 +32,7 @@ double WrappedLabel::naturalWidth() const {
 const QStringList& WrappedLabel::linesAt(int textWidth) const {
     const int width = std::max(1, textWidth);
     if (m_wrapping.width != width || m_wrapping.font != font() || m_wrapping.text != text())
-        m_wrapping = {text(), font(), width,
-                      wrappedLines(text(), font(), width, std::numeric_limits<int>::max())};
+        m_wrapping = {text(), font(), width, wrappedLines(text(), font(), width, m_maxLines)};
     return m_wrapping.lines;
 }
 

@@ -5,12 +5,17 @@
 #include <QFont>
 #include <QStringList>
 
+#include <limits>
+
 // A label of a text from the scores service wrapped over as many lines as it takes inside the width its
-// layout gives it: line breaks and other separators show as spaces, and a word too long for a line breaks
-// anywhere instead of widening the layout. text() stays the text as given.
+// layout gives it, or over at most `maxLines`, the last shortened at its end with an ellipsis when the text
+// goes on: line breaks and other separators show as spaces, and a word too long for a line breaks anywhere
+// instead of widening the layout. text() stays the text as given.
 class WrappedLabel : public PlainTextLabel {
 public:
-    explicit WrappedLabel(const QString& text, QWidget* parent = nullptr);
+    static constexpr int anyNumberOfLines = std::numeric_limits<int>::max();
+
+    explicit WrappedLabel(const QString& text, QWidget* parent = nullptr, int maxLines = anyNumberOfLines);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -35,4 +40,5 @@ private:
         QStringList lines;
     };
     mutable Wrapping m_wrapping;
+    const int m_maxLines;
 };

@@ -69,8 +69,9 @@ QLabel* heldTo(QLabel* label, int width) {
     return label;
 }
 
-QLabel* paragraph(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent) {
-    return styled(new WrappedLabel(text, parent), pixelSize, weight, tint);
+QLabel* paragraph(const QString& text, int pixelSize, QFont::Weight weight, Tint tint, QWidget* parent,
+                  int maxLines) {
+    return styled(new WrappedLabel(text, parent, maxLines), pixelSize, weight, tint);
 }
 
 QLabel* symbol(const QString& name, int pixelSize, Tint tint, QWidget* parent) {

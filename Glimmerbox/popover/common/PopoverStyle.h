@@ -7,6 +7,8 @@
 #include <QMargins>
 #include <QString>
 
+#include <limits>
+
 class QHBoxLayout;
 class QLabel;
 class QPalette;
@@ -36,10 +38,10 @@ constexpr int heldWidth = 90;
 // `label` kept whole up to `width` when its row is short of room: only a text wider than that gives way to
 // its neighbours (a long reply text beside it gives way first).
 QLabel* heldTo(QLabel* label, int width = heldWidth);
-// A plain label in the given style, wrapped over as many lines as its text takes; a word too long for a line
-// breaks anywhere, so that it never widens its row.
+// A plain label in the given style, wrapped over as many lines as its text takes, or at most `maxLines` with
+// the last shortened at its end; a word too long for a line breaks anywhere, so that it never widens its row.
 QLabel* paragraph(const QString& text, int pixelSize, QFont::Weight weight, Tint tint,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, int maxLines = std::numeric_limits<int>::max());
 void setTint(QLabel* label, Tint tint);
 // A symbol of the icon font as a label of `pixelSize`.
 QLabel* symbol(const QString& name, int pixelSize, Tint tint, QWidget* parent = nullptr);

@@ -14,13 +14,17 @@
 
 namespace {
 
+// A two-word name takes two lines in the narrow column; a longer one is shortened on the second.
+constexpr int teamNameLines = 2;
+
 QWidget* teamColumn(const Team& team, QWidget* parent) {
     using namespace popoverstyle;
     auto* column = new QWidget(parent);
     column->setFixedWidth(90);
     auto* layout = popoverstyle::vbox(column, {}, 4);
     layout->addWidget(new TeamLogoView(team, 48, column), 0, Qt::AlignHCenter);
-    QLabel* name = label(team.shortName, subheadline, QFont::Medium, Tint::primary, column);
+    QLabel* name =
+        paragraph(team.shortName, subheadline, QFont::Medium, Tint::primary, column, teamNameLines);
     name->setAlignment(Qt::AlignHCenter);
     layout->addWidget(name);
     if (team.record)

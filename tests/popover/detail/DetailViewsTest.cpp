@@ -4,6 +4,7 @@
 #include "TestGames.h"
 
 #include "platform/text/IconFont.h"
+#include "platform/text/WrappedLabel.h"
 #include "popover/detail/BaseDiamondView.h"
 #include "popover/detail/BoxScoreView.h"
 #include "popover/detail/DetailScoreboard.h"
@@ -236,6 +237,35 @@ TEST(DetailScoreboardTest, ALongYardLineGivesWayBeforeTheDownAndDistance) {
     scoreboard.show();
     QTest::qWait(0);
     expectHeldAndInside(scoreboard, {"3rd & 7"});
+}
+
+TEST(DetailScoreboardTest, ATeamsShortNameTakesUpToTwoLinesTheSecondShortened) {
+    Game game = withStatus(testGame("g", "nba", QDateTime(QDate(2026, 3, 14), QTime(18, 0))),
+                           GameStatus::final_, 102, 100);
+    game.awayTeam.shortName = "North Shore Mariners";
+    game.homeTeam.shortName = "North Shore Mariners of the Long Bay Harbour";
+    DetailScoreboard scoreboard(game);
+    scoreboard.resize(GameDetailPanel::panelWidth, scoreboard.sizeHint().height());
+    scoreboard.show();
+    QTest::qWait(0);
+
+    const auto* away =
+        dynamic_cast<const WrappedLabel*>(childWithText<QLabel>(scoreboard, game.awayTeam.shortName));
+    const auto* home =
+        dynamic_cast<const WrappedLabel*>(childWithText<QLabel>(scoreboard, game.homeTeam.shortName));
+    ASSERT_NE(away, nullptr) << "the name is kept to one line";
+    ASSERT_NE(home, nullptr) << "the name is kept to one line";
+    EXPECT_EQ(away->shownLines(), (QStringList{"North Shore", "Mariners"}));
+    const QStringList homeLines = home->shownLines();
+    ASSERT_EQ(homeLines.size(), 2);
+    EXPECT_EQ(homeLines[0], "North Shore");
+    EXPECT_TRUE(homeLines[1].endsWith(u'…')) << qPrintable(homeLines[1]);
+    for (const WrappedLabel* name : {away, home}) {
+        EXPECT_GE(name->height(), 2 * name->fontMetrics().lineSpacing()) << "the second line is cut";
+        EXPECT_LE(name->width(), 90);
+        const QRect inScoreboard(name->mapTo(&scoreboard, QPoint()), name->size());
+        EXPECT_TRUE(scoreboard.rect().contains(inScoreboard));
+    }
 }
 
 // Opaque and clear runs along one line of a symbol's pixmap drawn at device pixel ratio 1.
