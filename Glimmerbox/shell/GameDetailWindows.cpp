@@ -7,14 +7,17 @@ GameDetailWindows::GameDetailWindows(AppState& appState, ScoresService& scores)
     : m_appState(appState), m_scores(scores) {}
 
 GameDetailWindows::~GameDetailWindows() {
-    for (const QPointer<QWidget>& window : std::as_const(m_windows))
+    for (const QPointer<GameDetailView>& window : std::as_const(m_windows))
         delete window.data();
 }
 
-QWidget* GameDetailWindows::open(const QString& gameId) {
-    QPointer<QWidget>& window = m_windows[gameId];
-    if (!window) {
-        window = new GameDetailView(gameId, m_appState, m_scores);
+QWidget* GameDetailWindows::open(const QString& gameId, const std::optional<League>& league) {
+    QPointer<GameDetailView>& window = m_windows[gameId];
+    if (window) {
+        window->reload();
+    } else {
+        // A new window loads when it is first shown.
+        window = new GameDetailView(gameId, league, m_appState, m_scores);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->adjustSize();
         windowplacement::centerOnScreen(window);

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "model/League.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class AppState;
+class GameDetailView;
 class ScoresService;
 
 // The "game-detail" windows: one per game id, created on demand, sized to the detail view. The notifications'
@@ -15,11 +20,13 @@ public:
     GameDetailWindows(AppState& appState, ScoresService& scores);
     ~GameDetailWindows();
 
-    // Shows the game's window, creating it when there is none.
-    QWidget* open(const QString& gameId);
+    // Shows the game's window, creating it when there is none, and loads the game: a window brought
+    // forward shows the game as it stands now, not as it was when the window opened. Knowing the game's
+    // league, the window loads it even when it is not among the current games.
+    QWidget* open(const QString& gameId, const std::optional<League>& league);
 
 private:
     AppState& m_appState;
     ScoresService& m_scores;
-    QHash<QString, QPointer<QWidget>> m_windows;
+    QHash<QString, QPointer<GameDetailView>> m_windows;
 };

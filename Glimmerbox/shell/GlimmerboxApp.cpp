@@ -44,6 +44,6 @@ void GlimmerboxApp::openSettings() {
     m_delegate.openSettings();
 }
 
-QWidget* GlimmerboxApp::openGameDetail(const QString& gameId) {
-    return m_gameDetails.open(gameId);
+QWidget* GlimmerboxApp::openGameDetail(const QString& gameId, const std::optional<League>& league) {
+    return m_gameDetails.open(gameId, league);
 }

@@ -19,7 +19,7 @@ void NotificationResponder::respond(const QString& actionIdentifier, const QMap<
     if (gameId.isEmpty())
         return;
     if (actionIdentifier == NotificationService::openGameAction)
-        m_gameDetails.open(gameId);
+        m_gameDetails.open(gameId, League::withId(userInfo.value(NotificationService::leagueIdKey)));
     else if (actionIdentifier == NotificationService::pinGameAction)
         pin(gameId, userInfo.value(NotificationService::leagueIdKey));
 }

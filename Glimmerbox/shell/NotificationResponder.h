@@ -9,9 +9,10 @@ class GameDetailWindows;
 class Notifier;
 
 // Answers the buttons of delivered game notifications: "View Details" (and a click on a notification that
-// offers it) brings the game's detail window forward; the pin button pins the game as the overlay's picker
-// does, evicting the oldest pin at the bound. A game the state no longer holds opens its detail all the same
-// (the detail loads by id), but is not pinned.
+// offers it) brings the game's detail window forward and loads the game afresh; the pin button pins the
+// game as the overlay's picker does, evicting the oldest pin at the bound. A game the state no longer holds
+// (a final while its league has a game live, a league no longer followed) opens its detail all the same,
+// loaded by league and id, but is not pinned.
 class NotificationResponder : public QObject {
     Q_OBJECT
 public:

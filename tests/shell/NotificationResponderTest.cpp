@@ -1,5 +1,6 @@
 // The notifications' buttons, chosen on a notification server of the tests' own: pinning the game and
-// opening its detail window.
+// opening its detail window, and what that window then shows.
+#include "ChildWithText.h"
 #include "FakeNotificationDaemon.h"
 #include "LogCapture.h"
 #include "StubAppState.h"
@@ -8,11 +9,15 @@
 
 #include "app/NotificationService.h"
 #include "platform/desktop/DesktopNotifier.h"
+#include "popover/detail/GameDetailPanel.h"
 #include "popover/detail/GameDetailView.h"
 #include "shell/GameDetailWindows.h"
 #include "shell/NotificationResponder.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -24,9 +29,58 @@ protected:
         if (!daemon.isRegistered())
             GTEST_SKIP() << "no session bus";
         service.registerCategories();
+        app.preferences.setEnabledLeagues({"nba"});
         // The network's first report runs a refresh, which drops the leagues not followed: let it pass first.
         processPendingEvents();
         app.state.setGames({{"nba", {listed, otherListed}}});
+    }
+
+    static Team team(const QString& abbreviation, const QString& name, const QString& leagueId = "nba") {
+        Team team = testTeam(abbreviation, leagueId);
+        team.abbreviation = abbreviation;
+        team.name = name;
+        team.shortName = name.section(u' ', -1);
+        return team;
+    }
+    // Boston at Los Angeles, as the notifications and the summaries tell it.
+    Game bostonAtLosAngeles(const QString& id, GameStatus status, qint64 away, qint64 home,
+                            std::optional<QString> period) const {
+        Game game = withStatus(testGame(id, "nba", app.clock.now()), status, home, away, std::move(period));
+        game.awayTeam = team("BOS", "Boston Celtics");
+        game.homeTeam = team("LAL", "Los Angeles Lakers");
+        return game;
+    }
+    static GameDetail summaryOf(const Game& game) {
+        return {game, std::nullopt, {}, std::nullopt, std::nullopt};
+    }
+
+    // Answers the oldest waiting summary request, and lets the window draw it.
+    void answerSummary(const FakeScoresService::DetailResult& result) {
+        if (app.api.waitingDetails() == 0) {
+            ADD_FAILURE() << "no summary was asked for";
+            return;
+        }
+        app.api.answerDetail(0, result);
+        processPendingEvents();
+    }
+    void pressRefresh(GameDetailView& window) {
+        window.panel().refreshButton()->click();
+        processPendingEvents();
+    }
+    // The texts of the labels the window shows.
+    static QStringList shownTexts(const QWidget& window) {
+        QStringList texts;
+        for (const QLabel* label : window.findChildren<QLabel*>()) {
+            if (label->isVisibleTo(&window) && !label->text().isEmpty())
+                texts.append(label->text());
+        }
+        return texts;
+    }
+    static void expectShows(const QWidget& window, const QStringList& expected) {
+        const QStringList texts = shownTexts(window);
+        for (const QString& text : expected)
+            EXPECT_TRUE(texts.contains(text))
+                << qPrintable(text) << " is not among " << qPrintable(texts.join(", "));
     }
 
     // Delivers a game-start notification for `game`, then chooses `actionKey` on it as the user would.
@@ -41,6 +95,14 @@ protected:
         FakeNotificationDaemon::roundTrip();
         daemon.invokeAction(id, actionKey);
         FakeNotificationDaemon::roundTrip();
+    }
+
+    static GameDetailView* detailWindowOf(const QString& gameId) {
+        for (GameDetailView* window : visibleDetailWindows()) {
+            if (window->gameId() == gameId)
+                return window;
+        }
+        return nullptr;
     }
 
     static QList<GameDetailView*> visibleDetailWindows() {
@@ -106,25 +168,103 @@ TEST_F(NotificationResponderTest, PinButtonOnAGameThatEndedLongAgoKeepsItPinnedF
 }
 
 TEST_F(NotificationResponderTest, DetailsButtonOrAClickOnTheNotificationOpensTheGamesOneDetailWindow) {
-    choose("OPEN_GAME", listed);
+    const Game live = bostonAtLosAngeles("401", GameStatus::inProgress, 97, 98, "4th");
+    app.state.setGames({{"nba", {live, otherListed}}});
+    choose("OPEN_GAME", live);
     QList<GameDetailView*> windows = visibleDetailWindows();
     ASSERT_EQ(windows.size(), 1);
     EXPECT_EQ(windows.first()->gameId(), "401");
     EXPECT_TRUE(app.state.pinnedGames().isEmpty());
+    // The listed game shows at once, while its summary loads.
+    ASSERT_EQ(app.api.waitingDetails(), 1);
+    expectShows(*windows.first(), {"Celtics", "Lakers", "97", "98", "4th"});
+    answerSummary(summaryOf(live));
 
     // The final score offers the details alone; a click on its body opens the same window again.
     windows.first()->setWindowState(Qt::WindowMinimized);
-    choose("default", listed, &NotificationService::sendGameEndNotification);
+    choose("default", live, &NotificationService::sendGameEndNotification);
     ASSERT_EQ(visibleDetailWindows(), windows);
     EXPECT_FALSE(windows.first()->isMinimized());
+    answerSummary(summaryOf(live));
 
-    // A game no longer listed opens all the same: its window loads it by id.
-    choose("default", withStatus(testGame("499", "nba", app.clock.now()), GameStatus::final_),
+    // A game no longer listed opens all the same: its window loads it by league and id.
+    choose("default", bostonAtLosAngeles("499", GameStatus::final_, 88, 90, "Final"),
            &NotificationService::sendGameEndNotification);
     windows = visibleDetailWindows();
     ASSERT_EQ(windows.size(), 2);
-    EXPECT_TRUE(std::any_of(windows.cbegin(), windows.cend(),
-                            [](const GameDetailView* window) { return window->gameId() == "499"; }));
+    GameDetailView* unlisted = detailWindowOf("499");
+    ASSERT_NE(unlisted, nullptr);
+    ASSERT_EQ(app.api.waitingDetails(), 1);
+    answerSummary(summaryOf(bostonAtLosAngeles("499", GameStatus::final_, 88, 90, "Final")));
+    expectShows(*unlisted, {"Celtics", "Lakers", "88", "90", "Final"});
+}
+
+TEST_F(NotificationResponderTest, ViewDetailsOnAFinalOutsideTheCurrentGamesLoadsItsSummaryAndShowsIt) {
+    // The league still has games live, so its finished game is not among its current games.
+    const Game final = bostonAtLosAngeles("400", GameStatus::final_, 100, 102, "Final");
+    Game held = final;
+    held.startTime = app.clock.now().toUTC().addSecs(-7200);
+    app.state.setGames({{"nba", {held, listed, otherListed}}});
+
+    choose("default", final, &NotificationService::sendGameEndNotification);
+    GameDetailView* window = detailWindowOf("400");
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(app.api.waitingDetails(), 1) << "the window asks for the game's summary";
+    EXPECT_EQ(app.api.requests().back().gameId, "400");
+    EXPECT_EQ(app.api.requests().back().league.id, "nba");
+    answerSummary(summaryOf(final));
+    expectShows(*window, {"NBA", "Celtics", "Lakers", "100", "102", "Final"});
+
+    // Its refresh asks again; a failure shows the error, and "Retry" asks again and shows the game.
+    pressRefresh(*window);
+    ASSERT_EQ(app.api.waitingDetails(), 1);
+    answerSummary(APIError::httpError(503));
+    expectShows(*window, {"Something went wrong", "HTTP error: 503"});
+    QAbstractButton* retry = childWithText<QAbstractButton>(*window, "Retry");
+    ASSERT_NE(retry, nullptr);
+    retry->click();
+    processPendingEvents();
+    ASSERT_EQ(app.api.waitingDetails(), 1);
+    answerSummary(summaryOf(final));
+    expectShows(*window, {"Celtics", "Lakers", "100", "102", "Final"});
+
+    // A game of a league the user no longer follows loads the same way, from its own league.
+    Game hockey = withStatus(testGame("700", "nhl", app.clock.now()), GameStatus::final_, 3, 2, "Final/OT");
+    hockey.awayTeam = team("NYR", "New York Rangers", "nhl");
+    hockey.homeTeam = team("TOR", "Toronto Leafs", "nhl");
+    choose("default", hockey, &NotificationService::sendGameEndNotification);
+    GameDetailView* hockeyWindow = detailWindowOf("700");
+    ASSERT_NE(hockeyWindow, nullptr);
+    ASSERT_EQ(app.api.waitingDetails(), 1);
+    EXPECT_EQ(app.api.requests().back().league.id, "nhl");
+    answerSummary(summaryOf(hockey));
+    expectShows(*hockeyWindow, {"NHL", "Rangers", "Leafs", "2", "3", "Final"});
+}
+
+TEST_F(NotificationResponderTest, AWindowBroughtForwardByALaterNotificationShowsTheGameAsItNowStands) {
+    const Game close = bostonAtLosAngeles("401", GameStatus::inProgress, 97, 98, "4th");
+    app.state.setGames({{"nba", {close, otherListed}}});
+    choose("OPEN_GAME", close, &NotificationService::sendCloseGameNotification);
+    GameDetailView* window = detailWindowOf("401");
+    ASSERT_NE(window, nullptr);
+    answerSummary(summaryOf(close));
+    expectShows(*window, {"97", "98", "4th"});
+
+    // The game ends while the league's other game goes on: it leaves the current games.
+    const Game final = bostonAtLosAngeles("401", GameStatus::final_, 100, 102, "Final");
+    app.state.setGames({{"nba", {final, otherListed}}});
+    const int asked = app.api.requestCount(FakeScoresService::Kind::gameDetail);
+    choose("default", final, &NotificationService::sendGameEndNotification);
+    ASSERT_EQ(visibleDetailWindows(), QList<GameDetailView*>{window});
+    ASSERT_EQ(app.api.waitingDetails(), 1) << "brought forward, the window loads the game again";
+    answerSummary(summaryOf(final));
+    expectShows(*window, {"Celtics", "Lakers", "100", "102", "Final"});
+    EXPECT_FALSE(shownTexts(*window).contains("97"));
+    EXPECT_FALSE(shownTexts(*window).contains("4th"));
+
+    pressRefresh(*window);
+    EXPECT_EQ(app.api.requestCount(FakeScoresService::Kind::gameDetail), asked + 2)
+        << "the refresh asks again";
 }
 
 } // namespace

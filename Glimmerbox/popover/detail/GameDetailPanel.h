@@ -27,6 +27,8 @@ public:
     DetailTab selectedTab() const { return m_selectedTab; }
     DetailBody body() const { return m_body; }
     bool isRefreshEnabled() const;
+    // The header's refresh button, for the tests that press it.
+    QToolButton* refreshButton() const { return m_refresh; }
 
 signals:
     void refreshRequested();

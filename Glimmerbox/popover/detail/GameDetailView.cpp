@@ -8,7 +8,12 @@
 #include <QVBoxLayout>
 
 GameDetailView::GameDetailView(QString gameId, AppState& appState, ScoresService& scores, QWidget* parent)
-    : QWidget(parent), m_viewModel(new GameDetailViewModel(std::move(gameId), appState, scores, this)) {
+    : GameDetailView(std::move(gameId), std::nullopt, appState, scores, parent) {}
+
+GameDetailView::GameDetailView(QString gameId, std::optional<League> league, AppState& appState,
+                               ScoresService& scores, QWidget* parent)
+    : QWidget(parent),
+      m_viewModel(new GameDetailViewModel(std::move(gameId), std::move(league), appState, scores, this)) {
     auto* layout = popoverstyle::vbox(this, {});
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_panel = new GameDetailPanel(this);
@@ -25,6 +30,10 @@ GameDetailView::GameDetailView(QString gameId, AppState& appState, ScoresService
 
 const QString& GameDetailView::gameId() const {
     return m_viewModel->gameId();
+}
+
+void GameDetailView::reload() {
+    m_viewModel->refresh();
 }
 
 void GameDetailView::showEvent(QShowEvent* event) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/League.h"
+
 #include <QWidget>
+
+#include <optional>
 
 class AppState;
 class GameDetailPanel;
@@ -13,9 +17,15 @@ class GameDetailView : public QWidget {
     Q_OBJECT
 public:
     GameDetailView(QString gameId, AppState& appState, ScoresService& scores, QWidget* parent = nullptr);
+    // A view that knows the game's league loads it from the scores service even when it is not among the
+    // current games (see GameDetailViewModel).
+    GameDetailView(QString gameId, std::optional<League> league, AppState& appState, ScoresService& scores,
+                   QWidget* parent = nullptr);
 
     const QString& gameId() const;
     GameDetailPanel& panel() const { return *m_panel; }
+    // Loads the game again, as the refresh button does.
+    void reload();
 
 protected:
     void showEvent(QShowEvent* event) override;

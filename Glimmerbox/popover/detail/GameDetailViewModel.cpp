@@ -35,7 +35,12 @@ void keepKnownTeam(Team& team, const Team& sameSide, const Game& known) {
 
 GameDetailViewModel::GameDetailViewModel(QString gameId, AppState& appState, ScoresService& apiService,
                                          QObject* parent)
-    : QObject(parent), m_gameId(std::move(gameId)), m_appState(appState), m_apiService(apiService) {}
+    : GameDetailViewModel(std::move(gameId), std::nullopt, appState, apiService, parent) {}
+
+GameDetailViewModel::GameDetailViewModel(QString gameId, std::optional<League> league, AppState& appState,
+                                         ScoresService& apiService, QObject* parent)
+    : QObject(parent), m_gameId(std::move(gameId)), m_league(std::move(league)), m_appState(appState),
+      m_apiService(apiService) {}
 
 Game GameDetailViewModel::withKnownDetails(Game summaryGame, const Game& known) {
     keepKnownTeam(summaryGame.homeTeam, known.homeTeam, known);
@@ -53,7 +58,8 @@ std::optional<Game> GameDetailViewModel::findCurrentGame() const {
     // Of two games with the same id the earlier start is taken, and of equal starts the first listed.
     std::optional<Game> found;
     for (const Game& game : m_appState.enabledLeagueGames()) {
-        if (game.id == m_gameId && (!found || game.startTime < found->startTime))
+        if (game.id == m_gameId && (!m_league || game.league.id == m_league->id) &&
+            (!found || game.startTime < found->startTime))
             found = game;
     }
     return found;
@@ -63,21 +69,26 @@ QCoro::Task<> GameDetailViewModel::loadGameDetail() {
     setIsLoading(true);
     setError(std::nullopt);
     const std::optional<Game> found = findCurrentGame();
-    if (!found) {
+    if (!found && !m_league) {
         setIsLoading(false);
         co_return;
     }
     // Published before the request, so that the panel shows the scoreboard while the summary loads.
-    setGame(found);
+    if (found)
+        setGame(found);
+    // What the summary may lack comes from the current games' copy, else from what an earlier load showed.
+    const std::optional<Game> known = found ? found : m_game;
+    const League league = found ? found->league : *m_league;
 
     QPointer<GameDetailViewModel> self(this);
-    const ServiceResult<GameDetail> result = co_await m_apiService.fetchGameDetail(m_gameId, found->league);
+    const ServiceResult<GameDetail> result = co_await m_apiService.fetchGameDetail(m_gameId, league);
     // The panel (and its model) may have closed meanwhile; then nobody is left to show the result.
     if (!self)
         co_return;
     if (result) {
         GameDetail detail = result.value();
-        detail.game = withKnownDetails(detail.game, *found);
+        if (known)
+            detail.game = withKnownDetails(detail.game, *known);
         setGameDetail(detail);
         setGame(detail.game);
         setPlayByPlay(detail.playByPlay);

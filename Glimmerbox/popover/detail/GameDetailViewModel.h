@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Game.h"
+#include "model/League.h"
 #include "model/PlayByPlayEvent.h"
 #include "service/APIError.h"
 #include "service/GameDetail.h"
@@ -24,6 +25,11 @@ class GameDetailViewModel : public QObject {
 public:
     GameDetailViewModel(QString gameId, AppState& appState, ScoresService& apiService,
                         QObject* parent = nullptr);
+    // A model that knows the game's league (a window opened from a notification) loads the game's summary
+    // whether or not the game is among the current games: a finished game drops out of them while its
+    // league has a game live or about to start, and a league the user stopped following has none.
+    GameDetailViewModel(QString gameId, std::optional<League> league, AppState& appState,
+                        ScoresService& apiService, QObject* parent = nullptr);
 
     const QString& gameId() const { return m_gameId; }
     const std::optional<Game>& game() const { return m_game; }
@@ -33,7 +39,7 @@ public:
     const std::optional<APIError>& error() const { return m_error; }
 
     // Never fails: a failure lands in error() and the log. A game that is not among the current games ends
-    // the load quietly, without a request.
+    // the load quietly, without a request, unless the model knows its league.
     QCoro::Task<> loadGameDetail();
     // Starts loadGameDetail() without waiting for it.
     void refresh();
@@ -59,6 +65,7 @@ private:
     std::optional<Game> findCurrentGame() const;
 
     const QString m_gameId;
+    const std::optional<League> m_league;
     std::optional<Game> m_game;
     std::optional<GameDetail> m_gameDetail;
     QList<PlayByPlayEvent> m_playByPlay;

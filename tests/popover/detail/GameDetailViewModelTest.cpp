@@ -216,6 +216,54 @@ TEST_F(GameDetailViewModelTest, TheSummaryKeepsWhatOnlyTheGameOpenedKnows) {
     EXPECT_EQ(model.game()->venue, "Harbor Arena");
 }
 
+TEST_F(GameDetailViewModelTest, AModelThatKnowsTheLeagueLoadsAGameOutsideTheCurrentGamesFromItsSummary) {
+    // The league's live game keeps its finished one out of the current games.
+    Game finished = withStatus(game("400"), GameStatus::final_, 102, 100);
+    finished.startTime = app.clock.now().toUTC().addSecs(-7200);
+    hold({finished, withStatus(game("401"), GameStatus::inProgress)});
+    GameDetailViewModel model("400", testLeague("nba"), app.state, service);
+    watch(model);
+    model.loadGameDetail();
+
+    ASSERT_EQ(service.waitingDetails(), 1);
+    EXPECT_EQ(service.requests()[0].gameId, "400");
+    EXPECT_EQ(service.requests()[0].league.id, "nba");
+    EXPECT_FALSE(model.game()) << "nothing to show until the summary arrives";
+
+    Game summary = withStatus(game("400"), GameStatus::final_, 102, 100);
+    summary.homeTeam.logoURL = QUrl("https://images.test/summary-home.png");
+    service.answerDetail(0, detailOf(summary, 2));
+    EXPECT_EQ(published, (QStringList{"loading", "noError", "gameDetail", "game", "playByPlay", "loaded"}));
+    ASSERT_TRUE(model.game());
+    EXPECT_EQ(model.game()->status, GameStatus::final_);
+    EXPECT_EQ(model.game()->homeScore, 102);
+    EXPECT_EQ(model.playByPlay().size(), 2);
+
+    // Every refresh asks again; what the next summary lacks, the game shown before keeps.
+    summary.homeTeam.logoURL.reset();
+    summary.venue = "Harbor Arena";
+    model.refresh();
+    ASSERT_EQ(service.waitingDetails(), 1);
+    service.answerDetail(0, detailOf(summary, 0));
+    EXPECT_EQ(model.game()->homeTeam.logoURL, QUrl("https://images.test/summary-home.png"));
+    model.refresh();
+    service.answerDetail(0, APIError::httpError(503));
+    ASSERT_TRUE(model.error());
+    EXPECT_EQ(model.game()->venue, "Harbor Arena");
+    EXPECT_EQ(service.requestCount(FakeScoresService::Kind::gameDetail), 3);
+
+    // Among the current games of its league, the game shows at once, as a panel opened from a row does.
+    GameDetailViewModel live("401", testLeague("nba"), app.state, service);
+    live.loadGameDetail();
+    ASSERT_TRUE(live.game());
+    EXPECT_EQ(live.game()->status, GameStatus::inProgress);
+    // The same id in another league is another game.
+    GameDetailViewModel otherLeague("401", testLeague("nhl"), app.state, service);
+    otherLeague.loadGameDetail();
+    EXPECT_FALSE(otherLeague.game());
+    EXPECT_EQ(service.requests().back().league.id, "nhl");
+}
+
 TEST(DetailTabTest, RawValuesAndTitles) {
     EXPECT_EQ(fromRawValue<DetailTab>(u"boxScore"), DetailTab::boxScore);
     EXPECT_FALSE(fromRawValue<DetailTab>(u"Box Score"));
