@@ -20,7 +20,10 @@ QWidget* GameDetailWindows::open(const QString& gameId, const std::optional<Leag
         window = new GameDetailView(gameId, league, m_appState, m_scores);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->adjustSize();
-        windowplacement::centerOnScreen(window);
+        QList<QWidget*> others;
+        for (const QPointer<GameDetailView>& other : std::as_const(m_windows))
+            others.append(other.data());
+        windowplacement::centerClearOf(window, others);
     }
     windowplacement::present(window);
     return window;

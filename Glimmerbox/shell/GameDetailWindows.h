@@ -13,8 +13,8 @@ class AppState;
 class GameDetailView;
 class ScoresService;
 
-// The "game-detail" windows: one per game id, created on demand, sized to the detail view. The notifications'
-// "View Details" opens them.
+// The "game-detail" windows: one per game id, created on demand, sized to the detail view, each opening
+// clear of those already open. The notifications' "View Details" opens them.
 class GameDetailWindows {
 public:
     GameDetailWindows(AppState& appState, ScoresService& scores);

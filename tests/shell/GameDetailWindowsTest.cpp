@@ -29,7 +29,7 @@ TEST(GameDetailWindowsTest, OneWindowPerGameCreatedOnDemandAndReopenedFreshOnceC
     EXPECT_TRUE(second->isVisible());
 }
 
-TEST(GameDetailWindowsTest, AWindowOpenedAgainLoadsAgain) {
+TEST(GameDetailWindowsTest, AWindowOpenedAgainLoadsAgainAndANewOneOpensClearOfThoseOpen) {
     StubAppState app;
     GameDetailWindows windows(app.state, app.api);
     QWidget* first = windows.open("401", testLeague("nba"));
@@ -38,6 +38,12 @@ TEST(GameDetailWindowsTest, AWindowOpenedAgainLoadsAgain) {
     EXPECT_EQ(windows.open("401", testLeague("nba")), first);
     processPendingEvents();
     EXPECT_EQ(app.api.requestCount(FakeScoresService::Kind::gameDetail), 2);
+
+    QWidget* second = windows.open("402", testLeague("nba"));
+    QWidget* third = windows.open("403", testLeague("nba"));
+    using Pair = std::pair<QWidget*, QWidget*>;
+    for (const auto& [one, other] : {Pair{first, second}, Pair{first, third}, Pair{second, third}})
+        EXPECT_GE((one->pos() - other->pos()).manhattanLength(), 20) << "one window opens over another";
 }
 
 } // namespace

@@ -267,4 +267,24 @@ TEST_F(NotificationResponderTest, AWindowBroughtForwardByALaterNotificationShows
         << "the refresh asks again";
 }
 
+TEST_F(NotificationResponderTest, EachDetailWindowIsTitledAfterItsGameAndOpensClearOfTheOneAlreadyOpen) {
+    const Game first = bostonAtLosAngeles("401", GameStatus::inProgress, 97, 98, "4th");
+    Game second = withStatus(otherListed, GameStatus::inProgress, 50, 51, "3rd");
+    second.awayTeam = team("NYK", "New York Knicks");
+    second.homeTeam = team("MIA", "Miami Heat");
+    app.state.setGames({{"nba", {first, second}}});
+
+    choose("OPEN_GAME", first);
+    choose("OPEN_GAME", second);
+    GameDetailView* firstWindow = detailWindowOf("401");
+    GameDetailView* secondWindow = detailWindowOf("402");
+    ASSERT_NE(firstWindow, nullptr);
+    ASSERT_NE(secondWindow, nullptr);
+    processPendingEvents();
+    EXPECT_EQ(firstWindow->windowTitle(), "BOS vs LAL");
+    EXPECT_EQ(secondWindow->windowTitle(), "NYK vs MIA");
+    EXPECT_GE((secondWindow->pos() - firstWindow->pos()).manhattanLength(), 20)
+        << "the second window opens over the first";
+}
+
 } // namespace

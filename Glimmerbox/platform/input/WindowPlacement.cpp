@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace windowplacement {
 
 void makeTitledWindow(QWidget* window, const QString& title, QSize contentSize, bool minimizable) {
@@ -25,6 +27,27 @@ void centerOnScreen(QWidget* window) {
     QRect frame(QPoint(0, 0), window->size());
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+void centerClearOf(QWidget* window, const QList<QWidget*>& others) {
+    centerOnScreen(window);
+    constexpr int step = 28;
+    const auto taken = [&](QPoint corner) {
+        return std::any_of(others.cbegin(), others.cend(), [&](const QWidget* other) {
+            return other && other != window && other->isVisible() &&
+                   (other->pos() - corner).manhattanLength() < step;
+        });
+    };
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    QPoint corner = window->pos();
+    // Bounded: with every place taken the window opens at the last one tried.
+    for (int tries = 0; tries < 64 && taken(corner); ++tries) {
+        corner += QPoint(step, step);
+        if (area.isValid() && !area.contains(QRect(corner, window->size())))
+            corner = area.topLeft();
+    }
+    window->move(corner);
 }
 
 void present(QWidget* window) {

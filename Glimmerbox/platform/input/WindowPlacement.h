@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -17,6 +18,11 @@ void makeTitledWindow(QWidget* window, const QString& title, QSize contentSize, 
 
 // Centres the window on the primary screen's available area.
 void centerOnScreen(QWidget* window);
+
+// Centres the window as centerOnScreen does, then moves it down and to the right, a title bar's height at a
+// time, until no visible window of `others` has its corner there, so that it never opens exactly over one of
+// them; past the bottom or right of the area it starts again from the area's top left corner.
+void centerClearOf(QWidget* window, const QList<QWidget*>& others);
 
 // Shows the window (restoring it when minimised), brings it to the front and asks for the keyboard focus.
 void present(QWidget* window);

@@ -1,5 +1,6 @@
 #include "popover/detail/GameDetailView.h"
 
+#include "popover/detail/DetailWindowTitle.h"
 #include "popover/detail/GameDetailPanel.h"
 #include "popover/detail/GameDetailViewModel.h"
 
@@ -55,4 +56,6 @@ void GameDetailView::publish() {
     m_publishPending = false;
     m_panel->setState({m_viewModel->game(), m_viewModel->gameDetail(), m_viewModel->playByPlay(),
                        m_viewModel->isLoading(), m_viewModel->error()});
+    if (m_viewModel->game())
+        setWindowTitle(detailWindowTitle(*m_viewModel->game()));
 }

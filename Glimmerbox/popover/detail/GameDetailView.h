@@ -12,7 +12,8 @@ class GameDetailViewModel;
 class ScoresService;
 
 // One game in depth: the detail panel fed by its own model, which loads when the view is first shown and
-// again on refresh or retry. The content of the row's detail sheet and of the "game-detail" windows.
+// again on refresh or retry. The content of the row's detail sheet and of the "game-detail" windows; as a
+// window it is titled after its game once the game is known.
 class GameDetailView : public QWidget {
     Q_OBJECT
 public:

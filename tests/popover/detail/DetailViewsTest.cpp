@@ -8,6 +8,7 @@
 #include "popover/detail/BaseDiamondView.h"
 #include "popover/detail/BoxScoreView.h"
 #include "popover/detail/DetailScoreboard.h"
+#include "popover/detail/DetailWindowTitle.h"
 #include "popover/detail/ErrorView.h"
 #include "popover/detail/GameDetailPanel.h"
 #include "popover/detail/PlayByPlayRowView.h"
@@ -17,6 +18,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QTest>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -266,6 +268,27 @@ TEST(DetailScoreboardTest, ATeamsShortNameTakesUpToTwoLinesTheSecondShortened) {
         const QRect inScoreboard(name->mapTo(&scoreboard, QPoint()), name->size());
         EXPECT_TRUE(scoreboard.rect().contains(inScoreboard));
     }
+}
+
+TEST(DetailWindowTitleTest, TheWindowIsTitledAfterTheTeamsAwayFirstOnOneLineAsWritten) {
+    Game game = testGame("g", "nba", QDateTime(QDate(2026, 3, 14), QTime(18, 0)));
+    game.awayTeam.abbreviation = "BOS";
+    game.homeTeam.abbreviation = "LAL";
+    EXPECT_EQ(detailWindowTitle(game), "BOS vs LAL");
+
+    // A reply's break or a window title's own "[*]" mark shows as a space and as written.
+    game.awayTeam.abbreviation = "B\nOS";
+    game.homeTeam.abbreviation = "L[*]L";
+    QWidget window;
+    window.setWindowTitle(detailWindowTitle(game));
+    window.show();
+    ASSERT_NE(window.windowHandle(), nullptr);
+    EXPECT_EQ(window.windowHandle()->title(), "B OS vs L[*]L");
+
+    // With no abbreviation at all (a race), the league names it.
+    game.awayTeam.abbreviation.clear();
+    game.homeTeam.abbreviation.clear();
+    EXPECT_EQ(detailWindowTitle(game), "NBA");
 }
 
 // Opaque and clear runs along one line of a symbol's pixmap drawn at device pixel ratio 1.
