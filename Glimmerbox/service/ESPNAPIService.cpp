@@ -101,8 +101,17 @@ QCoro::Task<ServiceResult<Scoreboard>> ESPNAPIService::fetchScoreboard(League le
 }
 
 QCoro::Task<ServiceResult<GameDetail>> ESPNAPIService::fetchGameDetail(QString gameId, League league) {
+    return fetchSummary(std::move(gameId), std::move(league), CacheUse::readAndStore);
+}
+
+QCoro::Task<ServiceResult<GameDetail>> ESPNAPIService::fetchLiveGameDetail(QString gameId, League league) {
+    return fetchSummary(std::move(gameId), std::move(league), CacheUse::storeOnly);
+}
+
+QCoro::Task<ServiceResult<GameDetail>> ESPNAPIService::fetchSummary(QString gameId, League league,
+                                                                    CacheUse use) {
     ServiceResult<CacheService::Reply> reply =
-        co_await fetchEndpoint(league, eventQuery(gameId), summaryCacheLifetime, CacheUse::readAndStore);
+        co_await fetchEndpoint(league, eventQuery(gameId), summaryCacheLifetime, use);
     const auto parse = [league, gameId, now = m_clock.now()](const CacheService::Reply& body) {
         return parseSummary(body.data, league, gameId, now);
     };

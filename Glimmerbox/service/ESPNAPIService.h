@@ -43,6 +43,7 @@ public:
     QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League league,
                                                            std::optional<QDateTime> date = {}) override;
     QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString gameId, League league) override;
+    QCoro::Task<ServiceResult<GameDetail>> fetchLiveGameDetail(QString gameId, League league) override;
     QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League league) override;
     QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) override;
     QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League league) override;
@@ -60,9 +61,11 @@ public:
     static QString dayParameter(const QDateTime& date);
 
 private:
-    // How an endpoint uses the reply cache: the live scoreboard skips the lookup but still stores its answer,
-    // so that the cached reads of the same scoreboard never fall behind it.
+    // How an endpoint uses the reply cache: the live scoreboard and summary skip the lookup but still store
+    // their answer, so that the cached reads of the same endpoint never fall behind it.
     enum class CacheUse { readAndStore, storeOnly };
+
+    QCoro::Task<ServiceResult<GameDetail>> fetchSummary(QString gameId, League league, CacheUse use);
 
     static QString eventQuery(const QString& gameId);
     // The reply behind a league's endpoint (base URL, API path, suffix): invalidURL without a request when

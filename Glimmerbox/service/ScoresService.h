@@ -27,6 +27,11 @@ public:
                                                                    std::optional<QDateTime> date = {}) = 0;
     // A game's summary. Cached 30 s, shared with fetchTopScorers.
     virtual QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString gameId, League league) = 0;
+    // The game's summary as it stands now, never from the cache (the reply is stored for the cached reads),
+    // for a detail the user asks to reload. A service without a cache answers it as fetchGameDetail.
+    virtual QCoro::Task<ServiceResult<GameDetail>> fetchLiveGameDetail(QString gameId, League league) {
+        return fetchGameDetail(std::move(gameId), std::move(league));
+    }
     // The league's teams. Cached 86400 s; tennis leagues give an empty list without a request.
     virtual QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League league) = 0;
     virtual QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) = 0;

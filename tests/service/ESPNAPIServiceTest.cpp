@@ -110,6 +110,30 @@ TEST_F(ESPNAPIServiceTest, CachedScoreboardAnswersWithoutRequestUntilItExpires) 
     EXPECT_EQ(afterTheStep.value().first().lastUpdate, clock.now());
 }
 
+TEST_F(ESPNAPIServiceTest, ALiveSummaryAsksPastTheCacheAndItsReplyServesTheCachedReads) {
+    const QString path = "basketball/nba/summary?event=401810001";
+    const auto first = await(service->fetchGameDetail("401810001", leagueWithId("nba")));
+    ASSERT_TRUE(first.ok());
+    EXPECT_EQ(first.value().game.status, GameStatus::inProgress);
+    ASSERT_TRUE(await(service->fetchGameDetail("401810001", leagueWithId("nba"))).ok());
+    EXPECT_EQ(requestsOf(path), 1);
+
+    // The game ends within the summary's 30 s in the cache.
+    standin.advance(60);
+    clock.advanceSeconds(10);
+    const auto live = await(service->fetchLiveGameDetail("401810001", leagueWithId("nba")));
+    ASSERT_TRUE(live.ok());
+    EXPECT_EQ(requestsOf(path), 2);
+    EXPECT_EQ(live.value().game.status, GameStatus::final_);
+    EXPECT_EQ(live.value().game.homeScore, 102);
+    EXPECT_EQ(live.value().game.awayScore, 100);
+
+    const auto cached = await(service->fetchGameDetail("401810001", leagueWithId("nba")));
+    ASSERT_TRUE(cached.ok());
+    EXPECT_EQ(requestsOf(path), 2);
+    EXPECT_EQ(cached.value().game.status, GameStatus::final_);
+}
+
 // The offline run's scores: each scripted basket or kick comes with a last play of the side that scored, so a
 // celebration's caption names the right team.
 TEST_F(ESPNAPIServiceTest, ScriptedScoresComeWithAPlayOfTheTeamThatScored) {

@@ -16,7 +16,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -66,15 +65,6 @@ protected:
     void pressRefresh(GameDetailView& window) {
         window.panel().refreshButton()->click();
         processPendingEvents();
-    }
-    // The texts of the labels the window shows.
-    static QStringList shownTexts(const QWidget& window) {
-        QStringList texts;
-        for (const QLabel* label : window.findChildren<QLabel*>()) {
-            if (label->isVisibleTo(&window) && !label->text().isEmpty())
-                texts.append(label->text());
-        }
-        return texts;
     }
     static void expectShows(const QWidget& window, const QStringList& expected) {
         const QStringList texts = shownTexts(window);

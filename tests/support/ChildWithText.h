@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <type_traits>
@@ -18,4 +20,14 @@ Widget* childWithText(const QWidget& root, const QString& text) {
         }
     }
     return nullptr;
+}
+
+// The texts of the labels that `root` shows, in the order they were made.
+inline QStringList shownTexts(const QWidget& root) {
+    QStringList texts;
+    for (const QLabel* label : root.findChildren<QLabel*>()) {
+        if (label->isVisibleTo(&root) && !label->text().isEmpty())
+            texts.append(label->text());
+    }
+    return texts;
 }

@@ -114,6 +114,12 @@ QCoro::Task<FakeScoresService::DetailResult> FakeScoresService::fetchGameDetail(
     return enqueue(m_pendingDetails, {}, Request{Kind::gameDetail, std::move(league), {}, std::move(gameId)});
 }
 
+QCoro::Task<FakeScoresService::DetailResult> FakeScoresService::fetchLiveGameDetail(QString gameId,
+                                                                                    League league) {
+    return enqueue(m_pendingDetails, {},
+                   Request{Kind::gameDetail, std::move(league), {}, std::move(gameId), true});
+}
+
 QCoro::Task<FakeScoresService::LeadersResult> FakeScoresService::fetchTopScorers(QString gameId,
                                                                                  League league) {
     return enqueue(m_pendingLeaders, {}, Request{Kind::topScorers, std::move(league), {}, std::move(gameId)});

@@ -24,7 +24,8 @@ public:
         Kind kind = Kind::scoreboard;
         League league;
         std::optional<QDateTime> date;
-        QString gameId; // top scorers and game details only
+        QString gameId;    // top scorers and game details only
+        bool live = false; // a game detail asked for past the cache
     };
     using GamesResult = ServiceResult<QList<Game>>;
     using TeamsResult = ServiceResult<QList<Team>>;
@@ -66,6 +67,7 @@ public:
     QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League league,
                                                            std::optional<QDateTime> date = {}) override;
     QCoro::Task<DetailResult> fetchGameDetail(QString gameId, League league) override;
+    QCoro::Task<DetailResult> fetchLiveGameDetail(QString gameId, League league) override;
     QCoro::Task<TeamsResult> fetchTeams(League league) override;
     QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString gameId, League league) override;
     QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League league) override;

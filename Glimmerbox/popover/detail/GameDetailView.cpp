@@ -42,7 +42,8 @@ void GameDetailView::showEvent(QShowEvent* event) {
     if (m_hasAppeared)
         return;
     m_hasAppeared = true;
-    m_viewModel->refresh();
+    // Runs detached, as a refresh does.
+    m_viewModel->loadGameDetail();
 }
 
 void GameDetailView::schedulePublish() {

@@ -66,6 +66,10 @@ std::optional<Game> GameDetailViewModel::findCurrentGame() const {
 }
 
 QCoro::Task<> GameDetailViewModel::loadGameDetail() {
+    return load(false);
+}
+
+QCoro::Task<> GameDetailViewModel::load(bool live) {
     setIsLoading(true);
     setError(std::nullopt);
     const std::optional<Game> found = findCurrentGame();
@@ -81,7 +85,12 @@ QCoro::Task<> GameDetailViewModel::loadGameDetail() {
     const League league = found ? found->league : *m_league;
 
     QPointer<GameDetailViewModel> self(this);
-    const ServiceResult<GameDetail> result = co_await m_apiService.fetchGameDetail(m_gameId, league);
+    // Chosen outside the coroutine: GCC 12 runs both arms of a conditional that is co_awaited.
+    const auto fetch = [&] {
+        return live ? m_apiService.fetchLiveGameDetail(m_gameId, league)
+                    : m_apiService.fetchGameDetail(m_gameId, league);
+    };
+    const ServiceResult<GameDetail> result = co_await fetch();
     // The panel (and its model) may have closed meanwhile; then nobody is left to show the result.
     if (!self)
         co_return;
@@ -102,7 +111,7 @@ QCoro::Task<> GameDetailViewModel::loadGameDetail() {
 
 void GameDetailViewModel::refresh() {
     // Runs detached; QCoro frees the task when it finishes.
-    loadGameDetail();
+    load(true);
 }
 
 void GameDetailViewModel::setGame(const std::optional<Game>& game) {

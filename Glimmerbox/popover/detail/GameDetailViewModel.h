@@ -41,7 +41,8 @@ public:
     // Never fails: a failure lands in error() and the log. A game that is not among the current games ends
     // the load quietly, without a request, unless the model knows its league.
     QCoro::Task<> loadGameDetail();
-    // Starts loadGameDetail() without waiting for it.
+    // Starts a load without waiting for it, one that asks for the summary past the service's cache: the user
+    // (refresh, retry, a notification) wants the game as it stands now, not as it stood up to 30 s ago.
     void refresh();
 
     // The summary's game, with what only `known` holds kept where the summary lacks it: each team's logo,
@@ -63,6 +64,7 @@ private:
     void setIsLoading(bool isLoading);
     void setError(const std::optional<APIError>& error);
     std::optional<Game> findCurrentGame() const;
+    QCoro::Task<> load(bool live);
 
     const QString m_gameId;
     const std::optional<League> m_league;

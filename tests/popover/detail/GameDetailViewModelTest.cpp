@@ -229,6 +229,7 @@ TEST_F(GameDetailViewModelTest, AModelThatKnowsTheLeagueLoadsAGameOutsideTheCurr
     EXPECT_EQ(service.requests()[0].gameId, "400");
     EXPECT_EQ(service.requests()[0].league.id, "nba");
     EXPECT_FALSE(model.game()) << "nothing to show until the summary arrives";
+    EXPECT_FALSE(service.requests()[0].live) << "the first load may take the summary from the cache";
 
     Game summary = withStatus(game("400"), GameStatus::final_, 102, 100);
     summary.homeTeam.logoURL = QUrl("https://images.test/summary-home.png");
@@ -244,6 +245,7 @@ TEST_F(GameDetailViewModelTest, AModelThatKnowsTheLeagueLoadsAGameOutsideTheCurr
     summary.venue = "Harbor Arena";
     model.refresh();
     ASSERT_EQ(service.waitingDetails(), 1);
+    EXPECT_TRUE(service.requests().back().live) << "a refresh asks past the cache";
     service.answerDetail(0, detailOf(summary, 0));
     EXPECT_EQ(model.game()->homeTeam.logoURL, QUrl("https://images.test/summary-home.png"));
     model.refresh();

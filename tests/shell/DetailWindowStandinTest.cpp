@@ -1,0 +1,130 @@
+// A detail window opened from a notification, against the stand-in scores service: what the window shows of
+// the summary's header, and the requests the service receives.
+#include "ChildWithText.h"
+#include "StandinProcess.h"
+#include "StubAppState.h"
+#include "TaskRunner.h"
+#include "TestGames.h"
+
+#include "app/NotificationService.h"
+#include "platform/desktop/Notifier.h"
+#include "popover/detail/GameDetailPanel.h"
+#include "popover/detail/GameDetailView.h"
+#include "service/ESPNAPIService.h"
+#include "shell/GameDetailWindows.h"
+#include "shell/NotificationResponder.h"
+
+#include <QApplication>
+#include <QToolButton>
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A notification centre that delivers nothing; the test chooses the notifications' actions itself.
+class ChosenActions final : public Notifier {
+public:
+    void setNotificationCategories(const QList<NotificationCategory>&) override {}
+    void add(const NotificationRequest&, Completion completion) override { completion(std::nullopt); }
+
+    // As the desktop reports "View Details" chosen on a notification of this game.
+    void viewDetails(const QString& gameId, const QString& leagueId) {
+        emit actionInvoked(
+            NotificationService::openGameAction,
+            {{NotificationService::gameIdKey, gameId}, {NotificationService::leagueIdKey, leagueId}});
+    }
+};
+
+class DetailWindowStandinTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+        app.preferences.setEnabledLeagues({"nba"});
+        processPendingEvents();
+        holdTheStandinsGames();
+    }
+
+    // The application state's refresh, in short: the league's scoreboard as the stand-in now serves it.
+    void holdTheStandinsGames() {
+        auto fetch = [this]() -> QCoro::Task<> {
+            const ServiceResult<Scoreboard> scoreboard =
+                co_await service.fetchLiveScoreboard(testLeague("nba"));
+            if (!scoreboard.ok()) {
+                ADD_FAILURE() << "the stand-in's scoreboard: "
+                              << qPrintable(scoreboard.error().errorDescription());
+                co_return;
+            }
+            app.state.setGames({{"nba", scoreboard.value().games}});
+        };
+        ASSERT_TRUE(runToCompletion(fetch()));
+    }
+
+    GameDetailView* window(const QString& gameId) const {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* detail = qobject_cast<GameDetailView*>(widget); detail && detail->gameId() == gameId)
+                return detail->isVisible() ? detail : nullptr;
+        }
+        return nullptr;
+    }
+    static bool showsAll(const QWidget& window, const QStringList& texts) {
+        const QStringList shown = shownTexts(window);
+        return std::all_of(texts.cbegin(), texts.cend(),
+                           [&](const QString& text) { return shown.contains(text); });
+    }
+    // No load running: the refresh button is enabled again.
+    static bool loaded(const GameDetailView& window) { return window.panel().isRefreshEnabled(); }
+    int summaryRequests(const QString& gameId) const {
+        return standin.requestCount("/apis/site/v2/sports/basketball/nba/summary?event=" + gameId);
+    }
+
+    StandinProcess standin;
+    StubAppState app;
+    ESPNAPIService service{app.cache, app.clock, standin.apiBase(), 2s};
+    ChosenActions notifier;
+    GameDetailWindows details{app.state, service};
+    NotificationResponder responder{notifier, app.state, details};
+};
+
+TEST_F(DetailWindowStandinTest, AFinalOutsideTheCurrentGamesShowsItsTeamsScoreAndStateFromTheSummary) {
+    // Boston at Los Angeles is live, so the league's finished game is not among its current games.
+    ASSERT_FALSE(idsOf(app.state.enabledLeagueGames()).contains("401810003"));
+    notifier.viewDetails("401810003", "nba");
+    GameDetailView* final = window("401810003");
+    ASSERT_NE(final, nullptr);
+    EXPECT_TRUE(spinUntil([&] {
+        return showsAll(*final, {"Warriors", "Nuggets", "108", "112", "Final"});
+    })) << qPrintable(shownTexts(*final).join(", "));
+    EXPECT_EQ(summaryRequests("401810003"), 1);
+    EXPECT_EQ(final->windowTitle(), "GS vs DEN");
+}
+
+TEST_F(DetailWindowStandinTest, ALaterNotificationShowsTheGameAsItNowStandsNotAsTheCacheHadIt) {
+    notifier.viewDetails("401810001", "nba");
+    GameDetailView* game = window("401810001");
+    ASSERT_NE(game, nullptr);
+    // Shown at once from the current games; loaded once the summary is in (and in the cache).
+    ASSERT_TRUE(spinUntil([&] {
+        return showsAll(*game, {"Celtics", "Lakers", "97", "98", "2:00 - 4th"}) && loaded(*game);
+    })) << qPrintable(shownTexts(*game).join(", "));
+
+    // Twenty seconds on, within the summary's time in the cache, the game has ended.
+    standin.advance(60);
+    app.clock.advance(20s);
+    holdTheStandinsGames();
+    notifier.viewDetails("401810001", "nba");
+    ASSERT_EQ(window("401810001"), game);
+    EXPECT_TRUE(spinUntil([&] {
+        return showsAll(*game, {"Celtics", "Lakers", "100", "102", "Final"}) && loaded(*game);
+    })) << qPrintable(shownTexts(*game).join(", "));
+    EXPECT_FALSE(shownTexts(*game).contains("97"));
+    EXPECT_EQ(summaryRequests("401810001"), 2);
+
+    game->panel().refreshButton()->click();
+    EXPECT_TRUE(spinUntil([&] { return summaryRequests("401810001") == 3; })) << "the refresh asks again";
+}
+
+} // namespace
