@@ -125,6 +125,8 @@ TEST_F(DetailWindowStandinTest, ALaterNotificationShowsTheGameAsItNowStandsNotAs
 
     game->panel().refreshButton()->click();
     EXPECT_TRUE(spinUntil([&] { return summaryRequests("401810001") == 3; })) << "the refresh asks again";
+    // Its answer is awaited, so that no load is left suspended when the window goes.
+    EXPECT_TRUE(spinUntil([&] { return loaded(*game); }));
 }
 
 } // namespace
