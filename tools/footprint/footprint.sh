@@ -18,7 +18,12 @@
 # every logo hostile), FOOTPRINT_LOGO_SIDE (the side of the stand-in's logos in pixels, 64; the service's own
 # are 500), FOOTPRINT_TEAMS_TAB (1: each of the four team leagues lists 32 teams, and once settled the
 # instance with three live pins opens its settings window on the Teams tab and scrolls it to the end and back,
-# with xdotool, before the figures are taken; its peak then covers the tab).
+# with xdotool, before the figures are taken; its peak then covers the tab). The run then also prints
+# "settings window s after second launch: T" (from the second launch to the window showing) and "longest
+# saturated gui stretch s: S" (the longest time the GUI thread was running or waiting to run without a break,
+# sampled every 50 ms from the second launch to the end of the scrolling; "while opening" covers the launch
+# to a second after the window showed). FOOTPRINT_FAULT='{"path": "/apis/*", "markedNames": 20000}' makes
+# every team and player name a letter followed by 20,000 combining marks.
 set -euo pipefail
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -126,10 +131,18 @@ start_glimmerbox() {
 # third of seven buttons centred in the window's 550 px top bar) and scrolls the list to its end and back,
 # a few rows at a time, so that every row's logo is asked for and drawn.
 scroll_teams_tab() {
+    sample_gui_thread "$pinned_pid" "$work/gui-thread.samples" &
+    local sampler=$! launched window
+    pids+=("$sampler")
+    launched=$(now_us)
     run_in_home "$1" "$1-activation.log"
     wait $! || true
-    local window
-    window=$(xdotool search --sync --onlyvisible --name '^Glimmerbox Settings$' | head -n1)
+    until window=$(xdotool search --onlyvisible --name '^Glimmerbox Settings$' 2>/dev/null | head -n1) &&
+        [[ -n $window ]]; do
+        sleep 0.05
+    done
+    shown=$(now_us)
+    settings_seconds=$(awk -v a="$launched" -v b="$shown" 'BEGIN { printf "%.2f", (b - a) / 1e6 }')
     sleep 1
     xdotool mousemove --window "$window" 207 30 click 1
     sleep 2
@@ -141,6 +154,30 @@ scroll_teams_tab() {
         done
         sleep 1
     done
+    kill "$sampler" 2>/dev/null || true
+    wait "$sampler" 2>/dev/null || true
+    stall_seconds=$(longest_saturated_stretch "$work/gui-thread.samples")
+    opening_stall_seconds=$(longest_saturated_stretch "$work/gui-thread.samples" $((shown + 1000000)))
+}
+
+now_us() { echo "${EPOCHREALTIME/[.,]/}"; }
+# sample_gui_thread PID FILE: every 50 ms a line "MICROSECONDS RUN_NS WAIT_NS" with the time and the GUI (main)
+# thread's time running and waiting to run so far, until killed.
+sample_gui_thread() {
+    local run wait_ns
+    while read -r run wait_ns _ <"/proc/$1/task/$1/schedstat"; do
+        echo "$(now_us) $run $wait_ns"
+        sleep 0.05
+    done >"$2"
+}
+# longest_saturated_stretch FILE [UNTIL_US]: the longest run of sample intervals (up to UNTIL_US) in which the
+# thread was running or waiting to run for at least 90 % of the time, in seconds.
+longest_saturated_stretch() {
+    awk -v until="${2:-0}" 'until > 0 && $1 > until { exit }
+        NR > 1 { dt = $1 - t; busy = ($2 + $3 - b) / 1000; run = (dt > 0 && busy >= 0.9 * dt) ? run + dt : 0
+                 if (run > longest) longest = run }
+        { t = $1; b = $2 + $3 }
+        END { printf "%.2f\n", longest / 1e6 }' "$1"
 }
 
 # --- the three applications, side by side ---
@@ -224,3 +261,8 @@ awk -v ur="${rss[$unpinned_pid]}" -v pr="${rss[$pinned_pid]}" -v br="${rss[$bare
     printf "scoreboard requests: %d\n", scoreboards
     printf "picture requests: %d\n", pictures
 }'
+if [[ $teams_tab = 1 ]]; then
+    echo "settings window s after second launch: $settings_seconds"
+    echo "longest saturated gui stretch s: $stall_seconds"
+    echo "longest saturated gui stretch while opening s: $opening_stall_seconds"
+fi

@@ -21,6 +21,7 @@ Fault Fault::fromJson(const QJsonObject& object) {
     fault.hugePicture = object.value(QLatin1String("hugePicture")).toBool();
     if (const QJsonArray screen = object.value(QLatin1String("gifScreen")).toArray(); screen.size() == 2)
         fault.gifScreen = QSize(screen.at(0).toInt(), screen.at(1).toInt());
+    fault.markedNames = object.value(QLatin1String("markedNames")).toInt(0);
     return fault;
 }
 

@@ -29,6 +29,9 @@ struct Fault {
     bool hugePicture = false; // reply with a small PNG that decodes to 4096 x 4096 at 16 bits per channel
     // Reply with a 35-byte GIF whose one pixel sits on a logical screen of this size.
     std::optional<QSize> gifScreen;
+    // In a JSON reply, every name ("displayName", "shortDisplayName") becomes its first letter followed by
+    // this many combining marks.
+    int markedNames = 0;
 
     static Fault fromJson(const QJsonObject& object);
     bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds) const;

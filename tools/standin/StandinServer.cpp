@@ -5,6 +5,7 @@
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QPainter>
 #include <QRegularExpression>
@@ -23,6 +24,33 @@ const QByteArray htmlErrorPage = "<!DOCTYPE html>\n<html><head><title>Service Un
                                  "<body><h1>Service Unavailable</h1><p>The server is temporarily unable to "
                                  "service your request.</p></body>"
                                  "</html>\n";
+
+// `value` with every name under `keys` turned into its first letter followed by `marks` combining marks, the
+// diacritics U+0300 to U+036F in turn.
+QJsonValue withMarkedNames(const QJsonValue& value, int marks) {
+    static const QStringList keys{QStringLiteral("displayName"), QStringLiteral("shortDisplayName")};
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue& element : value.toArray())
+            array.append(withMarkedNames(element, marks));
+        return array;
+    }
+    if (!value.isObject())
+        return value;
+    QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        const QJsonValue field = it.value();
+        if (field.isString() && keys.contains(it.key())) {
+            QString name = field.toString().left(1);
+            for (int i = 0; i < marks; ++i)
+                name.append(QChar(0x300 + i % 0x70));
+            it.value() = name;
+        } else if (field.isObject() || field.isArray()) {
+            it.value() = withMarkedNames(field, marks);
+        }
+    }
+    return object;
+}
 
 QByteArray pngBytes(const QImage& image) {
     QByteArray bytes;
@@ -175,6 +203,12 @@ StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
     if (fault.gifScreen) {
         reply.body = gifOnScreen(*fault.gifScreen);
         reply.mimeType = "image/gif";
+    }
+    if (fault.markedNames > 0) {
+        const QJsonDocument document = QJsonDocument::fromJson(reply.body);
+        if (document.isObject())
+            reply.body = QJsonDocument(withMarkedNames(document.object(), fault.markedNames).toObject())
+                             .toJson(QJsonDocument::Compact);
     }
     if (fault.body)
         reply.body = *fault.body;
