@@ -5,6 +5,8 @@
 #include <QJsonValue>
 #include <QString>
 
+#include "platform/text/BoundedText.h"
+
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -40,13 +42,17 @@ auto typed(const QJsonObject& object, QLatin1StringView key, QJsonValue::Type ty
     return std::nullopt;
 }
 
-inline std::optional<QString> text(const QJsonObject& object, QLatin1StringView key) {
-    return typed(object, key, QJsonValue::String, [](QJsonValueConstRef value) { return value.toString(); });
+// The text under `key`, held to `bound` where it is read (see boundedText): a text from outside never
+// reaches the rest of the code unbounded. A text the bound refuses counts as missing.
+inline std::optional<QString> text(const QJsonObject& object, QLatin1StringView key, TextBound bound) {
+    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::String);
+    return value ? boundedText(value->toString(), bound) : std::nullopt;
 }
 
-inline QString text(const QJsonObject& object, QLatin1StringView key, const QString& fallback) {
-    const std::optional<QJsonValueConstRef> value = find(object, key, QJsonValue::String);
-    return value ? value->toString() : fallback;
+inline QString text(const QJsonObject& object, QLatin1StringView key, TextBound bound,
+                    const QString& fallback) {
+    std::optional<QString> value = text(object, key, bound);
+    return value ? std::move(*value) : fallback;
 }
 
 inline std::optional<double> number(const QJsonObject& object, QLatin1StringView key) {

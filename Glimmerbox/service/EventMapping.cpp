@@ -40,7 +40,7 @@ std::optional<Side> parseSide(const QJsonObject& competitor, const League& leagu
 
 std::optional<QString> teamIdOf(const QJsonObject& object) {
     const std::optional<QJsonObject> team = json::object(object, "team"_L1);
-    return team ? json::text(*team, "id"_L1) : std::nullopt;
+    return team ? json::text(*team, "id"_L1, field::label) : std::nullopt;
 }
 
 // The yard line as the service sends it: text unchanged, a number in decimal, anything else in JSON form.
@@ -73,21 +73,21 @@ void readFootball(const QJsonObject& object, GameSituation& situation) {
     situation.down = json::integer(object, "down"_L1);
     situation.distance = json::integer(object, "distance"_L1);
     if (const std::optional<QJsonValueConstRef> yardLine = json::find(object, "yardLine"_L1))
-        situation.yardLine = anyValueText(*yardLine);
+        situation.yardLine = boundedText(anyValueText(*yardLine), field::label);
     const std::optional<QJsonValueConstRef> found = json::find(object, "possession"_L1);
     if (!found)
         return;
     const QJsonValueConstRef possession = *found;
     if (possession.isString()) {
         // Scoreboards send the id of the team with the ball as plain text.
-        situation.advantageTeamId = possession.toString();
+        situation.advantageTeamId = boundedText(possession.toString(), field::label);
     } else if (possession.isObject()) {
         const QJsonObject team = possession.toObject();
-        situation.possession = json::text(team, "abbreviation"_L1);
-        if (std::optional<QString> id = json::text(team, "id"_L1))
+        situation.possession = json::text(team, "abbreviation"_L1, field::label);
+        if (std::optional<QString> id = json::text(team, "id"_L1, field::label))
             situation.advantageTeamId = std::move(id);
-        else if (const std::optional<QString> ref = json::text(team, "$ref"_L1))
-            situation.advantageTeamId = lastPathPiece(*ref);
+        else if (const std::optional<QString> ref = json::text(team, "$ref"_L1, field::address))
+            situation.advantageTeamId = boundedText(lastPathPiece(*ref), field::label);
     }
 }
 
@@ -95,9 +95,9 @@ void readBasketball(const QJsonObject& object, GameSituation& situation) {
     situation.bonus = json::boolean(object, "bonus"_L1);
     const std::optional<QJsonValueConstRef> possession = json::find(object, "possession"_L1);
     if (possession && possession->isString())
-        situation.advantageTeamId = possession->toString();
+        situation.advantageTeamId = boundedText(possession->toString(), field::label);
     else if (possession && possession->isObject())
-        situation.advantageTeamId = json::text(possession->toObject(), "id"_L1);
+        situation.advantageTeamId = json::text(possession->toObject(), "id"_L1, field::label);
 }
 
 void readBaseball(const QJsonObject& object, GameSituation& situation) {
@@ -120,10 +120,10 @@ void readBaseball(const QJsonObject& object, GameSituation& situation) {
 }
 
 void readHockey(const QJsonObject& object, GameSituation& situation) {
-    situation.powerPlay = json::text(object, "powerPlay"_L1);
+    situation.powerPlay = json::text(object, "powerPlay"_L1, field::label);
     situation.emptyNet = json::boolean(object, "emptyNet"_L1);
     if (situation.powerPlay)
-        situation.advantageTeamId = json::text(object, "teamId"_L1);
+        situation.advantageTeamId = json::text(object, "teamId"_L1, field::label);
 }
 
 } // namespace
@@ -149,7 +149,7 @@ std::optional<GameSituation> parseSituation(const std::optional<QJsonObject>& ob
         break;
     }
     if (const std::optional<QJsonObject> lastPlay = json::object(*object, "lastPlay"_L1)) {
-        situation.lastPlayText = json::text(*lastPlay, "text"_L1);
+        situation.lastPlayText = json::text(*lastPlay, "text"_L1, field::paragraph);
         situation.lastPlayTeamId = teamIdOf(*lastPlay);
         if (!situation.advantageTeamId)
             situation.advantageTeamId = situation.lastPlayTeamId;
@@ -158,7 +158,7 @@ std::optional<GameSituation> parseSituation(const std::optional<QJsonObject>& ob
 }
 
 std::optional<Game> parseEvent(const QJsonObject& event, const League& league, const QDateTime& now) {
-    std::optional<QString> id = json::text(event, "id"_L1);
+    std::optional<QString> id = json::text(event, "id"_L1, field::label);
     if (!id)
         return std::nullopt;
     const std::optional<QJsonObject> competition = mapping::firstObject(event, "competitions"_L1);
@@ -195,7 +195,7 @@ std::optional<Game> parseEvent(const QJsonObject& event, const League& league, c
 
     game.situations = parseSituation(json::object(*competition, "situation"_L1), league.sport);
     game.broadcast = mapping::firstBroadcastName(*competition);
-    game.venue = mapping::textAtPath(*competition, {"venue"_L1}, "fullName"_L1);
+    game.venue = mapping::textAtPath(*competition, {"venue"_L1}, "fullName"_L1, field::label);
 
     home->team.record = parseRecords(mapping::objectList(home->competitor, "records"_L1));
     away->team.record = parseRecords(mapping::objectList(away->competitor, "records"_L1));

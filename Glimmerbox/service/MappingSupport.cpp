@@ -44,11 +44,11 @@ std::optional<QJsonObject> firstObject(const QJsonObject& object, QLatin1StringV
     return list ? json::objectAt(*list, 0) : std::nullopt;
 }
 
-std::optional<QString> firstText(const QJsonObject& object, QLatin1StringView key) {
+std::optional<QString> firstText(const QJsonObject& object, QLatin1StringView key, TextBound bound) {
     const std::optional<QJsonArray> list = json::array(object, key);
     if (!list || list->isEmpty() || !allOfType(*list, QJsonValue::String))
         return std::nullopt;
-    return (*list->constBegin()).toString();
+    return boundedText((*list->constBegin()).toString(), bound);
 }
 
 std::optional<QJsonObject> objectAtPath(const QJsonObject& object,
@@ -63,22 +63,22 @@ std::optional<QJsonObject> objectAtPath(const QJsonObject& object,
 }
 
 std::optional<QString> textAtPath(const QJsonObject& object,
-                                  std::initializer_list<QLatin1StringView> objectKeys,
-                                  QLatin1StringView key) {
+                                  std::initializer_list<QLatin1StringView> objectKeys, QLatin1StringView key,
+                                  TextBound bound) {
     const std::optional<QJsonObject> holder = objectAtPath(object, objectKeys);
-    return holder ? json::text(*holder, key) : std::nullopt;
+    return holder ? json::text(*holder, key, bound) : std::nullopt;
 }
 
-std::optional<QString> firstTextAmong(std::initializer_list<TextSource> sources) {
+std::optional<QString> firstTextAmong(std::initializer_list<TextSource> sources, TextBound bound) {
     for (const TextSource& source : sources) {
-        if (std::optional<QString> value = json::text(source.object, source.key))
+        if (std::optional<QString> value = json::text(source.object, source.key, bound))
             return value;
     }
     return std::nullopt;
 }
 
 std::optional<QDateTime> startTimeAmong(std::initializer_list<TextSource> sources) {
-    const std::optional<QString> text = firstTextAmong(sources);
+    const std::optional<QString> text = firstTextAmong(sources, field::label);
     return text ? parseDate(*text) : std::nullopt;
 }
 
@@ -87,19 +87,19 @@ StatusTexts readStatus(const QJsonObject& competition) {
     const std::optional<QJsonObject> status = json::object(competition, "status"_L1);
     const std::optional<QJsonObject> type = status ? json::object(*status, "type"_L1) : std::nullopt;
     if (type) {
-        const std::optional<QString> name = json::text(*type, "name"_L1);
-        result.status = mapGameStatus(json::text(*type, "state"_L1, u"pre"_s),
+        const std::optional<QString> name = json::text(*type, "name"_L1, field::label);
+        result.status = mapGameStatus(json::text(*type, "state"_L1, field::label, u"pre"_s),
                                       name ? std::optional<QStringView>(*name) : std::nullopt);
-        result.shortDetail = json::text(*type, "shortDetail"_L1);
+        result.shortDetail = json::text(*type, "shortDetail"_L1, field::label);
     }
     if (status)
-        result.displayClock = json::text(*status, "displayClock"_L1);
+        result.displayClock = json::text(*status, "displayClock"_L1, field::label);
     return result;
 }
 
 std::optional<QString> firstBroadcastName(const QJsonObject& competition) {
     const std::optional<QJsonObject> broadcast = firstObject(competition, "broadcasts"_L1);
-    return broadcast ? firstText(*broadcast, "names"_L1) : std::nullopt;
+    return broadcast ? firstText(*broadcast, "names"_L1, field::label) : std::nullopt;
 }
 
 HomeAndAway homeAndAway(const QJsonArray& competitors) {
@@ -109,7 +109,7 @@ HomeAndAway homeAndAway(const QJsonArray& competitors) {
         const QJsonValueConstRef element = competitors.constBegin()[i];
         if (!element.isObject())
             continue;
-        const std::optional<QString> mark = json::text(element.toObject(), "homeAway"_L1);
+        const std::optional<QString> mark = json::text(element.toObject(), "homeAway"_L1, field::label);
         if (!mark)
             continue;
         if (home < 0 && *mark == "home"_L1)
@@ -150,7 +150,7 @@ std::optional<qint64> integerText(QStringView text) {
 }
 
 qint64 scoreText(const QJsonObject& competitor) {
-    const std::optional<QString> score = json::text(competitor, "score"_L1);
+    const std::optional<QString> score = json::text(competitor, "score"_L1, field::label);
     if (!score)
         return 0;
     return integerText(*score).value_or(0);
@@ -170,7 +170,7 @@ QString randomId() {
 }
 
 QString textOrRandomId(const QJsonObject& object, QLatin1StringView key) {
-    std::optional<QString> value = json::text(object, key);
+    std::optional<QString> value = json::text(object, key, field::label);
     return value ? std::move(*value) : randomId();
 }
 

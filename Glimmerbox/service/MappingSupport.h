@@ -7,11 +7,13 @@
 #include <QString>
 #include <QUrl>
 
+#include "ReplyFields.h"
 #include "model/Game.h"
 
 #include <optional>
 
-// Reading helpers shared by the reply mappings, on top of platform/JsonRead.h.
+// Reading helpers shared by the reply mappings, on top of platform/JsonRead.h. Each text is read held to
+// its kind of field (ReplyFields.h).
 namespace mapping {
 
 // The top-level dictionary of a reply body; nothing when the body is not JSON or its top level is no object.
@@ -25,7 +27,7 @@ std::optional<QJsonArray> objectList(const QJsonObject& object, QLatin1StringVie
 std::optional<QJsonObject> firstObject(const QJsonObject& object, QLatin1StringView key);
 
 // The first element of a non-empty JSON array all of whose elements are strings.
-std::optional<QString> firstText(const QJsonObject& object, QLatin1StringView key);
+std::optional<QString> firstText(const QJsonObject& object, QLatin1StringView key, TextBound bound);
 
 // The object at the end of a chain of keys, each of which must hold an object.
 std::optional<QJsonObject> objectAtPath(const QJsonObject& object,
@@ -33,14 +35,15 @@ std::optional<QJsonObject> objectAtPath(const QJsonObject& object,
 
 // The text at the end of a chain of object keys, e.g. textAtPath(event, {"venue"}, "fullName").
 std::optional<QString> textAtPath(const QJsonObject& object,
-                                  std::initializer_list<QLatin1StringView> objectKeys, QLatin1StringView key);
+                                  std::initializer_list<QLatin1StringView> objectKeys, QLatin1StringView key,
+                                  TextBound bound);
 
 // Where a value may come from; the first source holding text wins.
 struct TextSource {
     const QJsonObject& object;
     QLatin1StringView key;
 };
-std::optional<QString> firstTextAmong(std::initializer_list<TextSource> sources);
+std::optional<QString> firstTextAmong(std::initializer_list<TextSource> sources, TextBound bound);
 
 // The start time: the first text among the sources, when it is a date. A later source is not tried when an
 // earlier one holds text that is no date.
@@ -78,7 +81,7 @@ std::optional<QUrl> urlFromText(const std::optional<QString>& text);
 // A fresh random id in the canonical upper-case 8-4-4-4-12 form, for ids the service leaves out.
 QString randomId();
 
-// The text under `key`, else a fresh random id.
+// The id under `key`, else a fresh random id.
 QString textOrRandomId(const QJsonObject& object, QLatin1StringView key);
 
 } // namespace mapping

@@ -15,7 +15,7 @@ QString periodLabel(const QJsonObject& play) {
     const std::optional<QJsonObject> period = json::object(play, "period"_L1);
     if (!period)
         return u"1"_s;
-    if (std::optional<QString> label = json::text(*period, "displayValue"_L1))
+    if (std::optional<QString> label = json::text(*period, "displayValue"_L1, field::label))
         return std::move(*label);
     if (const std::optional<qint64> number = json::integer(*period, "number"_L1))
         return QString::number(*number);
@@ -24,9 +24,9 @@ QString periodLabel(const QJsonObject& play) {
 
 std::optional<PlayByPlayEvent> parsePlay(const QJsonObject& play, const QString& gameId,
                                          const QDateTime& now) {
-    std::optional<QString> id = json::text(play, "id"_L1);
+    std::optional<QString> id = json::text(play, "id"_L1, field::label);
     std::optional<QString> description =
-        mapping::firstTextAmong({{play, "description"_L1}, {play, "text"_L1}});
+        mapping::firstTextAmong({{play, "description"_L1}, {play, "text"_L1}}, field::paragraph);
     if (!id || !description)
         return std::nullopt;
     PlayByPlayEvent event;
@@ -34,8 +34,9 @@ std::optional<PlayByPlayEvent> parsePlay(const QJsonObject& play, const QString&
     event.gameId = gameId;
     event.timestamp = now;
     event.period = periodLabel(play);
-    event.clock = mapping::textAtPath(play, {"clock"_L1}, "displayValue"_L1);
-    event.eventType = classifyPlay(mapping::textAtPath(play, {"type"_L1}, "text"_L1).value_or(QString()));
+    event.clock = mapping::textAtPath(play, {"clock"_L1}, "displayValue"_L1, field::label);
+    event.eventType =
+        classifyPlay(mapping::textAtPath(play, {"type"_L1}, "text"_L1, field::label).value_or(QString()));
     event.description = std::move(*description);
     event.scoreHome = json::integer(play, "homeScore"_L1);
     event.scoreAway = json::integer(play, "awayScore"_L1);

@@ -19,7 +19,7 @@ const QString white = u"FFFFFF"_s;
 std::optional<QJsonObject> raceCompetition(const QJsonArray& competitions) {
     for (const QJsonValue& value : competitions) {
         const QJsonObject competition = value.toObject();
-        if (mapping::textAtPath(competition, {"type"_L1}, "abbreviation"_L1) == u"Race"_s)
+        if (mapping::textAtPath(competition, {"type"_L1}, "abbreviation"_L1, field::label) == u"Race"_s)
             return competition;
     }
     return std::nullopt;
@@ -48,12 +48,14 @@ QString leadingCharacters(const QString& text, int count) {
 std::pair<Team, Team> placeholderSides(const QString& eventId, const QString& eventName,
                                        const League& league) {
     const QString series = u"F1"_s;
-    Team home{eventId + u"_h"_s, eventName, leadingCharacters(eventName, 3).toUpper(),
-              eventName,         eventName, league,
-              std::nullopt,      homeColor, white,
+    // The event's id and the side's mark, within the bound of an id.
+    const QString sideId = graphemesWithin(eventId, field::label.maxLength - 2);
+    Team home{sideId + u"_h"_s, eventName, leadingCharacters(eventName, 3).toUpper(),
+              eventName,        eventName, league,
+              std::nullopt,     homeColor, white,
               std::nullopt};
-    Team away{eventId + u"_a"_s, u"Formula 1"_s, series, series,      series, league,
-              std::nullopt,      homeColor,      white,  std::nullopt};
+    Team away{sideId + u"_a"_s, u"Formula 1"_s, series,    series, series,
+              league,           std::nullopt,   homeColor, white,  std::nullopt};
     return {std::move(home), std::move(away)};
 }
 
@@ -61,29 +63,32 @@ std::pair<Team, Team> placeholderSides(const QString& eventId, const QString& ev
 std::optional<RaceDriver> parseRaceDriver(const QJsonObject& competitor) {
     const QJsonObject athlete = json::object(competitor, "athlete"_L1).value_or(QJsonObject());
     RaceDriver driver;
-    driver.name = json::text(athlete, "displayName"_L1, QString());
+    driver.name = json::text(athlete, "displayName"_L1, field::label, QString());
     if (driver.name.isEmpty())
         return std::nullopt;
-    if (std::optional<QString> id = mapping::firstTextAmong({{athlete, "id"_L1}, {competitor, "id"_L1}}))
+    if (std::optional<QString> id =
+            mapping::firstTextAmong({{athlete, "id"_L1}, {competitor, "id"_L1}}, field::label))
         driver.id = std::move(*id);
     else
         driver.id = mapping::randomId();
     driver.position = json::integer(competitor, "order"_L1).value_or(0);
-    driver.shortName = json::text(athlete, "shortName"_L1, driver.name);
-    driver.flagURL = mapping::urlFromText(mapping::textAtPath(athlete, {"flag"_L1}, "href"_L1));
+    driver.shortName = json::text(athlete, "shortName"_L1, field::label, driver.name);
+    driver.flagURL =
+        mapping::urlFromText(mapping::textAtPath(athlete, {"flag"_L1}, "href"_L1, field::address));
     driver.isWinner = json::boolean(competitor, "winner"_L1).value_or(false);
     return driver;
 }
 
 std::optional<Game> parseRace(const QJsonObject& event, const League& league, const QDateTime& now) {
-    std::optional<QString> id = json::text(event, "id"_L1);
+    std::optional<QString> id = json::text(event, "id"_L1, field::label);
     if (!id)
         return std::nullopt;
     const std::optional<QJsonArray> competitions = mapping::objectList(event, "competitions"_L1);
     if (!competitions)
         return std::nullopt;
     const QString eventName =
-        mapping::firstTextAmong({{event, "shortName"_L1}, {event, "name"_L1}}).value_or(u"Race"_s);
+        mapping::firstTextAmong({{event, "shortName"_L1}, {event, "name"_L1}}, field::label)
+            .value_or(u"Race"_s);
     const std::optional<QJsonObject> race = raceCompetition(*competitions);
     if (!race)
         return std::nullopt;
@@ -97,9 +102,9 @@ std::optional<Game> parseRace(const QJsonObject& event, const League& league, co
         return std::nullopt;
     game.startTime = std::move(*startTime);
     game.broadcast = mapping::firstBroadcastName(*race);
-    game.venue = mapping::textAtPath(event, {"circuit"_L1}, "fullName"_L1);
+    game.venue = mapping::textAtPath(event, {"circuit"_L1}, "fullName"_L1, field::label);
     if (!game.venue)
-        game.venue = mapping::textAtPath(*race, {"venue"_L1}, "fullName"_L1);
+        game.venue = mapping::textAtPath(*race, {"venue"_L1}, "fullName"_L1, field::label);
 
     QList<RaceDriver> drivers;
     if (const std::optional<QJsonArray> competitors = mapping::objectList(*race, "competitors"_L1)) {

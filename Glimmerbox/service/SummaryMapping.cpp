@@ -12,9 +12,10 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 LeaderCategory leaderOf(const QString& category, const QJsonObject& entry) {
-    return LeaderCategory{category,
-                          mapping::textAtPath(entry, {"athlete"_L1}, "displayName"_L1).value_or(u"Unknown"_s),
-                          json::text(entry, "displayValue"_L1, QString())};
+    return LeaderCategory{
+        category,
+        mapping::textAtPath(entry, {"athlete"_L1}, "displayName"_L1, field::label).value_or(u"Unknown"_s),
+        json::text(entry, "displayValue"_L1, field::label, QString())};
 }
 
 // A team's block: {"team": {...}, "leaders": [category, ...]}; each category's first entry goes to the
@@ -27,7 +28,7 @@ void addTeamBlock(const QJsonObject& block, bool isHome, GameLeaders& leaders) {
     for (const QJsonValue& value : *categories) {
         const QJsonObject category = value.toObject();
         if (const std::optional<QJsonObject> entry = mapping::firstObject(category, "leaders"_L1))
-            side.append(leaderOf(json::text(category, "displayName"_L1, QString()), *entry));
+            side.append(leaderOf(json::text(category, "displayName"_L1, field::label, QString()), *entry));
     }
 }
 
@@ -36,7 +37,7 @@ void addCategoryGroup(const QJsonObject& group, GameLeaders& leaders) {
     const std::optional<QJsonArray> entries = mapping::objectList(group, "leaders"_L1);
     if (!entries)
         return;
-    const QString category = json::text(group, "displayName"_L1, QString());
+    const QString category = json::text(group, "displayName"_L1, field::label, QString());
     for (const QJsonValue& entry : *entries) {
         QList<LeaderCategory>& side = leaders.awayLeaders.size() < leaders.homeLeaders.size()
                                           ? leaders.awayLeaders
@@ -86,10 +87,12 @@ Game summaryGame(const QJsonObject& competition, const League& league, const QSt
     game.awayScore = mapping::scoreText(away);
     const std::optional<QJsonObject> status = json::object(competition, "status"_L1);
     const QString state =
-        status ? mapping::textAtPath(*status, {"type"_L1}, "state"_L1).value_or(u"pre"_s) : u"pre"_s;
+        status ? mapping::textAtPath(*status, {"type"_L1}, "state"_L1, field::label).value_or(u"pre"_s)
+               : u"pre"_s;
     game.status = mapGameStatus(state, std::nullopt);
-    game.period = status ? mapping::textAtPath(*status, {"type"_L1}, "shortDetail"_L1) : std::nullopt;
-    game.clock = status ? json::text(*status, "displayClock"_L1) : std::nullopt;
+    game.period =
+        status ? mapping::textAtPath(*status, {"type"_L1}, "shortDetail"_L1, field::label) : std::nullopt;
+    game.clock = status ? json::text(*status, "displayClock"_L1, field::label) : std::nullopt;
     // The scheduled start; the moment of mapping only when the summary gives no readable date.
     game.startTime = mapping::startTimeAmong({{competition, "date"_L1}}).value_or(now);
     game.lastUpdate = now;

@@ -15,14 +15,14 @@ SummarySides::SummarySides(const QJsonObject& summary) {
         return;
     for (const QJsonValue& value : *competitors) {
         const QJsonObject competitor = value.toObject();
-        if (json::text(competitor, "homeAway"_L1) != u"home"_s)
+        if (json::text(competitor, "homeAway"_L1, field::label) != u"home"_s)
             continue;
-        m_homeTeamId = mapping::textAtPath(competitor, {"team"_L1}, "id"_L1);
+        m_homeTeamId = mapping::textAtPath(competitor, {"team"_L1}, "id"_L1, field::label);
         if (!m_homeTeamId)
-            m_homeTeamId = json::text(competitor, "id"_L1);
+            m_homeTeamId = json::text(competitor, "id"_L1, field::label);
     }
 }
 
 bool SummarySides::isHome(const QJsonObject& block) const {
-    return mapping::textAtPath(block, {"team"_L1}, "id"_L1) == m_homeTeamId;
+    return mapping::textAtPath(block, {"team"_L1}, "id"_L1, field::label) == m_homeTeamId;
 }

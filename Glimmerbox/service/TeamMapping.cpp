@@ -11,7 +11,7 @@ namespace {
 
 // Team lists carry "logos" ([{"href": ...}]) where scoreboards carry "logo".
 std::optional<QString> logoText(const QJsonObject& team) {
-    if (std::optional<QString> logo = json::text(team, "logo"_L1))
+    if (std::optional<QString> logo = json::text(team, "logo"_L1, field::address))
         return logo;
     const std::optional<QJsonArray> logos = json::array(team, "logos"_L1);
     if (!logos)
@@ -19,7 +19,7 @@ std::optional<QString> logoText(const QJsonObject& team) {
     const std::optional<QJsonObject> first = json::objectAt(*logos, 0);
     if (!first)
         return std::nullopt;
-    return json::text(*first, "href"_L1);
+    return json::text(*first, "href"_L1, field::address);
 }
 
 // Spaces and tabs at either end; line breaks stay.
@@ -34,7 +34,7 @@ QStringView trimmedOfBlanks(QStringView text) {
 
 QString athleteDisplayName(const QJsonObject& competitor) {
     const std::optional<QJsonObject> athlete = json::object(competitor, "athlete"_L1);
-    return athlete ? json::text(*athlete, "displayName"_L1, QString()) : QString();
+    return athlete ? json::text(*athlete, "displayName"_L1, field::label, QString()) : QString();
 }
 
 } // namespace
@@ -42,14 +42,14 @@ QString athleteDisplayName(const QJsonObject& competitor) {
 Team parseTeam(const QJsonObject& object, const League& league) {
     Team team;
     team.id = mapping::textOrRandomId(object, "id"_L1);
-    team.name = json::text(object, "displayName"_L1, u"Unknown"_s);
-    team.abbreviation = json::text(object, "abbreviation"_L1, u"UNK"_s);
-    team.shortName = json::text(object, "shortDisplayName"_L1, team.name);
-    team.location = json::text(object, "location"_L1, QString());
+    team.name = json::text(object, "displayName"_L1, field::label, u"Unknown"_s);
+    team.abbreviation = json::text(object, "abbreviation"_L1, field::label, u"UNK"_s);
+    team.shortName = json::text(object, "shortDisplayName"_L1, field::label, team.name);
+    team.location = json::text(object, "location"_L1, field::label, QString());
     team.league = league;
     team.logoURL = mapping::urlFromText(logoText(object));
-    team.primaryColor = json::text(object, "color"_L1, QString(fallbackTeamColor));
-    team.secondaryColor = json::text(object, "alternateColor"_L1, u"FFFFFF"_s);
+    team.primaryColor = json::text(object, "color"_L1, field::label, QString(fallbackTeamColor));
+    team.secondaryColor = json::text(object, "alternateColor"_L1, field::label, u"FFFFFF"_s);
     return team;
 }
 
@@ -57,14 +57,14 @@ Team parseAthleteTeam(const QJsonObject& competitor, const League& league) {
     const QJsonObject athlete = json::object(competitor, "athlete"_L1).value_or(QJsonObject());
     Team team;
     team.id = mapping::textOrRandomId(competitor, "id"_L1);
-    team.name = json::text(athlete, "displayName"_L1, u"Unknown"_s);
-    team.shortName = json::text(athlete, "shortName"_L1, team.name);
+    team.name = json::text(athlete, "displayName"_L1, field::label, u"Unknown"_s);
+    team.shortName = json::text(athlete, "shortName"_L1, field::label, team.name);
     const QList<QStringView> pieces = QStringView(team.shortName).split(u' ', Qt::SkipEmptyParts);
     team.abbreviation = pieces.isEmpty() ? team.shortName : pieces.last().toString();
     team.location = team.name;
     team.league = league;
     if (const std::optional<QJsonObject> flag = json::object(athlete, "flag"_L1))
-        team.logoURL = mapping::urlFromText(json::text(*flag, "href"_L1));
+        team.logoURL = mapping::urlFromText(json::text(*flag, "href"_L1, field::address));
     team.primaryColor = u"1E88E5"_s;
     team.secondaryColor = u"FFFFFF"_s;
     return team;
@@ -81,9 +81,10 @@ std::optional<TeamRecord> parseRecords(const std::optional<QJsonArray>& records)
         return std::nullopt;
     for (const QJsonValueConstRef value : *records) {
         const QJsonObject record = value.toObject();
-        if (json::text(record, "type"_L1) != u"total"_s && json::text(record, "name"_L1) != u"overall"_s)
+        if (json::text(record, "type"_L1, field::label) != u"total"_s &&
+            json::text(record, "name"_L1, field::label) != u"overall"_s)
             continue;
-        const std::optional<QString> summary = json::text(record, "summary"_L1);
+        const std::optional<QString> summary = json::text(record, "summary"_L1, field::label);
         if (!summary)
             return std::nullopt;
         // The first three non-empty pieces between dashes, and how many there are.

@@ -39,7 +39,7 @@ std::optional<QString> joinLinescores(const QJsonObject& home, const QJsonObject
     const std::optional<QJsonArray> awaySets = mapping::objectList(away, "linescores"_L1);
     if (!homeSets || !awaySets || homeSets->isEmpty())
         return std::nullopt;
-    return setScores(*homeSets, *awaySets).join(u' ');
+    return boundedText(setScores(*homeSets, *awaySets).join(u' '), field::label);
 }
 
 qint64 setsWon(const QJsonObject& competitor) {
@@ -53,7 +53,7 @@ qint64 setsWon(const QJsonObject& competitor) {
 
 std::optional<Game> parseMatch(const QJsonObject& match, const QJsonObject& event, const QString& eventName,
                                const League& league, const QDateTime& now) {
-    std::optional<QString> id = json::text(match, "id"_L1);
+    std::optional<QString> id = json::text(match, "id"_L1, field::label);
     if (!id)
         return std::nullopt;
     const std::optional<QJsonArray> competitors = mapping::objectList(match, "competitors"_L1);
@@ -83,7 +83,7 @@ std::optional<Game> parseMatch(const QJsonObject& match, const QJsonObject& even
     game.period = joinLinescores(home, away);
     if (!game.period)
         game.period = std::move(status.shortDetail);
-    game.venue = mapping::textAtPath(match, {"venue"_L1}, "fullName"_L1);
+    game.venue = mapping::textAtPath(match, {"venue"_L1}, "fullName"_L1, field::label);
     // The tournament's name stands where other sports show the broadcaster.
     game.broadcast = eventName;
     game.id = std::move(*id);
@@ -98,7 +98,7 @@ QList<Game> parseTennisEvent(const QJsonArray& events, const League& league, con
     QList<Game> games;
     for (const QJsonValue& eventValue : events) {
         const QJsonObject event = eventValue.toObject();
-        const QString eventName = json::text(event, "name"_L1, QString());
+        const QString eventName = json::text(event, "name"_L1, field::label, QString());
         const std::optional<QJsonArray> groupings = mapping::objectList(event, "groupings"_L1);
         if (!groupings)
             continue;

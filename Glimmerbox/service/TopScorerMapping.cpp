@@ -9,11 +9,12 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 QString athleteName(const QJsonObject& entry) {
-    return mapping::textAtPath(entry, {"athlete"_L1}, "displayName"_L1).value_or(u"Unknown"_s);
+    return mapping::textAtPath(entry, {"athlete"_L1}, "displayName"_L1, field::label).value_or(u"Unknown"_s);
 }
 
 std::optional<QUrl> headshotLink(const QJsonObject& entry) {
-    return mapping::urlFromText(mapping::textAtPath(entry, {"athlete"_L1, "headshot"_L1}, "href"_L1));
+    return mapping::urlFromText(
+        mapping::textAtPath(entry, {"athlete"_L1, "headshot"_L1}, "href"_L1, field::address));
 }
 
 // Each team's first leader of its first category.
@@ -30,10 +31,11 @@ QList<TopScorer> scorersFromLeaders(const QJsonObject& summary, const SummarySid
         if (!entry)
             continue;
         std::optional<QUrl> headshot =
-            mapping::urlFromText(mapping::textAtPath(*entry, {"athlete"_L1}, "headshot"_L1));
+            mapping::urlFromText(mapping::textAtPath(*entry, {"athlete"_L1}, "headshot"_L1, field::address));
         if (!headshot)
             headshot = headshotLink(*entry);
-        scorers.append(TopScorer{athleteName(*entry), json::text(*entry, "displayValue"_L1, QString()),
+        scorers.append(TopScorer{athleteName(*entry),
+                                 json::text(*entry, "displayValue"_L1, field::label, QString()),
                                  std::move(headshot), sides.isHome(block)});
     }
     return scorers;
@@ -55,7 +57,7 @@ QList<TopScorer> scorersFromBoxScore(const QJsonObject& summary, const SummarySi
         if (!entry)
             continue;
         scorers.append(TopScorer{athleteName(*entry),
-                                 mapping::firstText(*entry, "stats"_L1).value_or(QString()),
+                                 mapping::firstText(*entry, "stats"_L1, field::label).value_or(QString()),
                                  headshotLink(*entry), sides.isHome(block)});
     }
     return scorers;

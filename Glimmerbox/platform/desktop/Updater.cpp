@@ -22,6 +22,9 @@ namespace {
 constexpr qint64 maxFeedBytes = 64 * 1024;
 constexpr std::chrono::seconds feedDeadline{15};
 constexpr DownloadCaps feedCaps{maxFeedBytes, feedDeadline, 16 * 1024};
+// Its version is a few characters; a download address longer than any real one counts as missing.
+constexpr TextBound feedVersionBound{256};
+constexpr TextBound feedAddressBound{2048, TextBound::Overlong::refuse};
 
 bool isLoopback(const QUrl& url) {
     const QString host = url.host();
@@ -151,7 +154,8 @@ UpdateCheckResult Updater::readFeed(const QByteArray& body) const {
     const QJsonDocument document = QJsonDocument::fromJson(body);
     if (!document.isObject())
         return failure(QStringLiteral("the update feed is not a JSON object"));
-    const std::optional<QString> latest = json::text(document.object(), QLatin1StringView("version"));
+    const std::optional<QString> latest =
+        json::text(document.object(), QLatin1StringView("version"), feedVersionBound);
     if (!latest)
         return failure(QStringLiteral("the update feed names no version"));
     const std::optional<int> order = compareVersions(*latest, m_currentVersion);
@@ -162,7 +166,8 @@ UpdateCheckResult Updater::readFeed(const QByteArray& body) const {
     result.currentVersion = m_currentVersion;
     result.latestVersion = *latest;
     result.kind = *order > 0 ? UpdateCheckResult::Kind::updateAvailable : UpdateCheckResult::Kind::upToDate;
-    if (const std::optional<QString> url = json::text(document.object(), QLatin1StringView("url"))) {
+    if (const std::optional<QString> url =
+            json::text(document.object(), QLatin1StringView("url"), feedAddressBound)) {
         result.downloadUrl = QUrl(*url, QUrl::StrictMode);
         if (!isAcceptableDownload(result.downloadUrl, m_feedUrl))
             return failure(QStringLiteral("the update feed's download address \"%1\" is not an https address")

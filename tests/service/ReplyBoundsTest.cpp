@@ -1,0 +1,244 @@
+// Every text a mapping gives is bounded where it is read: recorded replies map as they are, hostile ones to
+// texts no longer than their kind's cap and with no more than thirty combining marks in a row.
+#include "MappingTestSupport.h"
+#include "service/ReplyFields.h"
+#include "service/SharedParsers.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <functional>
+
+namespace {
+
+// One text of a mapped value and the key it was found under.
+struct MappedText {
+    QString key;
+    QString text;
+};
+using MappedTexts = QList<MappedText>;
+
+void collect(const QJsonValue& value, const QString& key, MappedTexts& texts) {
+    if (value.isString()) {
+        texts.append({key, value.toString()});
+    } else if (value.isArray()) {
+        for (const QJsonValue& element : value.toArray())
+            collect(element, key, texts);
+    } else if (value.isObject()) {
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            collect(it.value(), it.key(), texts);
+    }
+}
+
+template <typename T>
+void collectAll(const QList<T>& values, MappedTexts& texts) {
+    for (const T& value : values)
+        collect(value.toJson(), QString(), texts);
+}
+
+void collectLeaders(const QList<LeaderCategory>& leaders, MappedTexts& texts) {
+    for (const LeaderCategory& leader : leaders)
+        texts << MappedText{"category", leader.category} << MappedText{"playerName", leader.playerName}
+              << MappedText{"displayValue", leader.displayValue};
+}
+
+// A recorded reply under tests/data and the mappings it goes through.
+struct Recorded {
+    QString file;
+    QString folder;
+    QString leagueId;
+};
+
+QList<Recorded> recordedReplies() {
+    QList<Recorded> replies;
+    const QDir root(testdata::path(QString()));
+    for (const char* folder : {"scoreboard", "summary", "teams"}) {
+        QDirIterator files(root.filePath(folder), {"*.json"}, QDir::Files);
+        while (files.hasNext()) {
+            const QFileInfo file(files.next());
+            replies.append(
+                {root.relativeFilePath(file.filePath()), folder, file.baseName().section(u'-', 0, 0)});
+        }
+    }
+    EXPECT_GE(replies.size(), 12) << "recorded replies found";
+    return replies;
+}
+
+// Every text the reply's mappings give, and how many values they gave.
+struct Mapped {
+    MappedTexts texts;
+    qsizetype values = 0;
+};
+
+Mapped mapReply(const Recorded& reply, const QByteArray& body) {
+    const League league = leagueWithId(reply.leagueId);
+    Mapped result;
+    if (reply.folder == u"scoreboard") {
+        const QList<Game> games = mapped(parseScoreboard(body, league, mappingNow()));
+        collectAll(games, result.texts);
+        result.values = games.size();
+    } else if (reply.folder == u"summary") {
+        const GameDetail detail = mapped(parseSummary(body, league, "401772830", mappingNow()));
+        collect(detail.game.toJson(), QString(), result.texts);
+        collectAll(detail.playByPlay, result.texts);
+        if (detail.leaders) {
+            collectLeaders(detail.leaders->homeLeaders, result.texts);
+            collectLeaders(detail.leaders->awayLeaders, result.texts);
+        }
+        const QList<TopScorer> scorers = mapped(parseTopScorers(body));
+        for (const TopScorer& scorer : scorers) {
+            result.texts << MappedText{"playerName", scorer.playerName}
+                         << MappedText{"statLine", scorer.statLine};
+            if (scorer.headshotURL)
+                result.texts << MappedText{"headshotURL", scorer.headshotURL->toString()};
+        }
+        result.values = detail.playByPlay.size() + scorers.size();
+    } else {
+        const QList<Team> teams = mapped(parseTeams(body, league));
+        collectAll(teams, result.texts);
+        result.values = teams.size();
+    }
+    return result;
+}
+
+// What the views may be handed for a text under `key`: a play's text a few thousand characters, an address
+// two thousand, anything else a few hundred.
+qsizetype capOf(const QString& key) {
+    if (key == u"description" || key == u"lastPlayText")
+        return 4096;
+    if (key.endsWith(u"URL"))
+        return 2048;
+    return 256;
+}
+
+int longestMarkRun(const QString& text) {
+    int longest = 0;
+    int run = 0;
+    for (const char32_t c : text.toUcs4()) {
+        run = QChar::isMark(c) ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+// `value` with every text changed by `change`, but for those the mappings parse or compare whole (dates,
+// states, sides, record kinds, the race's session, empty and placeholder names): a reply hostile everywhere
+// else.
+QJsonValue changedTexts(const QJsonValue& value, const std::function<QString(const QString&)>& change) {
+    static const QStringList compared{"pre",   "in",      "post", "home", "away",
+                                      "total", "overall", "Race", "TBD",  "Unknown"};
+    if (value.isString()) {
+        const QString text = value.toString();
+        return text.isEmpty() || compared.contains(text.trimmed()) || parseDate(text) ? text : change(text);
+    }
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue& element : value.toArray())
+            array.append(changedTexts(element, change));
+        return array;
+    }
+    if (value.isObject()) {
+        QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it)
+            it.value() = changedTexts(it.value(), change);
+        return object;
+    }
+    return value;
+}
+
+QString marks(int count) {
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text.append(QChar(0x300 + i % 0x70));
+    return text;
+}
+
+} // namespace
+
+TEST(ReplyBoundsTest, EveryTextOfEveryRecordedReplyAndOfWhatItMapsToIsAlreadyWithinItsBounds) {
+    // Every text a mapping gives is read through one of the field bounds: where each leaves every text of
+    // the recorded replies as it is, they map exactly as they did before there were bounds.
+    QDirIterator files(testdata::path(QString()), {"*.json"}, QDir::Files, QDirIterator::Subdirectories);
+    int texts = 0;
+    while (files.hasNext()) {
+        QFile file(files.next());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        MappedTexts found;
+        collect(QJsonDocument::fromJson(file.readAll()).object(), QString(), found);
+        for (const MappedText& text : found) {
+            for (const TextBound bound : {field::label, field::paragraph, field::address})
+                EXPECT_EQ(boundedText(text.text, bound), text.text) << qPrintable(file.fileName());
+        }
+        texts += found.size();
+    }
+    EXPECT_GT(texts, 2900);
+
+    // And what they map to, the texts made of several (a tennis match's set scores) included.
+    for (const Recorded& reply : recordedReplies()) {
+        const Mapped result = mapReply(reply, testdata::read(reply.file));
+        EXPECT_GT(result.values, 0) << qPrintable(reply.file);
+        for (const MappedText& text : result.texts) {
+            const TextBound bound = capOf(text.key) == 4096 ? field::paragraph : field::label;
+            EXPECT_EQ(boundedText(text.text, bound), text.text) << qPrintable(reply.file + u' ' + text.key);
+        }
+    }
+}
+
+TEST(ReplyBoundsTest, HostileTextsInEveryRecordedReplyMapToTextsWithinTheirKindsBounds) {
+    const QString accented("e\u0301");
+    const std::pair<const char*, std::function<QString(const QString&)>> hostile[] = {
+        {"twenty thousand marks",
+         [](const QString& text) { return text.left(1) + marks(20000) + text.mid(1); }},
+        {"ten thousand letters", [](const QString& text) { return text + QString(10000, u'x'); }},
+        {"a long word of accented letters",
+         [&](const QString& text) { return text + accented.repeated(3000); }},
+    };
+    for (const Recorded& reply : recordedReplies()) {
+        const QByteArray body = testdata::read(reply.file);
+        const Mapped healthy = mapReply(reply, body);
+        const QJsonObject object = QJsonDocument::fromJson(body).object();
+        for (const auto& [name, change] : hostile) {
+            const QByteArray changed = QJsonDocument(changedTexts(object, change).toObject()).toJson();
+            const Mapped result = mapReply(reply, changed);
+            const QString where = reply.file + ", " + QString::fromLatin1(name);
+            EXPECT_EQ(result.values, healthy.values) << qPrintable(where);
+            for (const MappedText& text : result.texts) {
+                EXPECT_LE(text.text.size(), capOf(text.key)) << qPrintable(where + u' ' + text.key);
+                EXPECT_LE(longestMarkRun(text.text), 30) << qPrintable(where + u' ' + text.key);
+                // Never cut between a letter and its accent.
+                if (text.text.contains(accented)) {
+                    EXPECT_FALSE(text.text.endsWith(u'e')) << qPrintable(where + u' ' + text.key);
+                }
+            }
+        }
+    }
+}
+
+TEST(ReplyBoundsTest, ANameOfOneLetterAndTwentyThousandMarksKeepsItsLetterAndThirtyMarks) {
+    const QByteArray name = ("B" + marks(20000)).toUtf8();
+    const Game game = onlyGame(oneEvent(R"("competitions": [{"competitors": [
+        {"homeAway": "home", "team": {"id": "1", "displayName": ")" +
+                                        name + R"(", "abbreviation": ")" + name + R"("}},
+        {"homeAway": "away", "team": {"id": "2", "displayName": "Away"}}]}])"),
+                               "nba");
+    EXPECT_EQ(game.homeTeam.name, "B" + marks(30));
+    EXPECT_EQ(game.homeTeam.abbreviation, "B" + marks(30));
+    EXPECT_EQ(game.homeTeam.shortName, "B" + marks(30));
+}
+
+TEST(ReplyBoundsTest, APlaysTextKeepsAFewThousandCharactersWhereANameKeepsAFewHundred) {
+    const QByteArray words = QByteArray("Pass complete to the left. ").repeated(100); // 2,700 characters
+    const Game game = onlyGame(oneEvent(R"("competitions": [{"competitors": [
+        {"homeAway": "home", "team": {"id": "1", "displayName": ")" +
+                                        words + R"("}},
+        {"homeAway": "away", "team": {"id": "2", "displayName": "Away"}}],
+        "situation": {"lastPlay": {"text": ")" +
+                                        words + R"("}}}])"),
+                               "nfl");
+    ASSERT_TRUE(game.situations && game.situations->lastPlayText);
+    EXPECT_EQ(*game.situations->lastPlayText, QString::fromUtf8(words));
+    EXPECT_EQ(game.homeTeam.name, QString::fromUtf8(words).left(256));
+}
