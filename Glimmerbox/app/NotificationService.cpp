@@ -2,22 +2,50 @@
 
 #include "platform/Logging.h"
 #include "platform/desktop/DesktopNotifier.h"
+#include "platform/text/DisplayText.h"
 
 namespace {
 const QString gameStartCategory = QStringLiteral("GAME_START");
 const QString gameEndCategory = QStringLiteral("GAME_END");
 const QString closeGameCategory = QStringLiteral("CLOSE_GAME");
 
+// The most of one reply text a notification shows: the server lays titles and bodies out as they come, so
+// a long or broken name would fill the screen's edge.
+constexpr qsizetype maxShownTextLength = 64;
+
+// The game with each text a notification shows from it on one line, shortened, and isolated from the words
+// and numbers around it, so that a right-to-left override in an abbreviation cannot turn the score round.
+Game asShown(Game game) {
+    const auto shown = [](const QString& text) { return isolatedLine(text, maxShownTextLength); };
+    for (Team* team : {&game.homeTeam, &game.awayTeam}) {
+        team->name = shown(team->name);
+        team->abbreviation = shown(team->abbreviation);
+    }
+    if (game.period)
+        game.period = shown(*game.period);
+    return game;
+}
+
+// A title or body as sent: on one line, and reading left to right as its words do. Servers take a
+// paragraph's direction from its first strong character, and some (Pango's) count a reply text's override
+// among them even inside its isolate: a text that starts with a reply text starts with a left-to-right mark.
+QString asSentence(const QString& text) {
+    const QString line = oneLineText(text);
+    if (!line.isEmpty() && line.front().direction() == QChar::DirL)
+        return line;
+    return QChar(0x200E) + line;
+}
+
 QString matchup(const Game& game) {
     return game.awayTeam.name + QStringLiteral(" vs ") + game.homeTeam.name;
 }
 
-// The team whose score went up, home first; none when neither did.
+// The team whose score went up, home first, as shown; none when neither did.
 std::optional<Team> scoringTeam(const Game& game, const Game& previous) {
     if (previous.homeScore < game.homeScore)
-        return game.homeTeam;
+        return asShown(game).homeTeam;
     if (previous.awayScore < game.awayScore)
-        return game.awayTeam;
+        return asShown(game).awayTeam;
     return std::nullopt;
 }
 } // namespace
@@ -44,12 +72,12 @@ void NotificationService::registerCategories() {
 }
 
 void NotificationService::sendGameStartNotification(const Game& game) {
-    send(game, QStringLiteral("start-") + game.id, QStringLiteral("Game Starting"), matchup(game),
+    send(game, QStringLiteral("start-") + game.id, QStringLiteral("Game Starting"), matchup(asShown(game)),
          gameStartCategory);
 }
 
 void NotificationService::sendGameEndNotification(const Game& game) {
-    send(game, QStringLiteral("end-") + game.id, QStringLiteral("Final Score"), game.scoreLine(),
+    send(game, QStringLiteral("end-") + game.id, QStringLiteral("Final Score"), asShown(game).scoreLine(),
          gameEndCategory);
 }
 
@@ -61,26 +89,27 @@ void NotificationService::sendScoreChangeNotification(const Game& game, const st
         return;
     const QString identifier =
         QStringLiteral("score-%1-%2").arg(game.id).arg(m_clock.now().toSecsSinceEpoch());
-    send(game, identifier, team->abbreviation + QStringLiteral(" Scores!"), game.scoreLine());
+    send(game, identifier, team->abbreviation + QStringLiteral(" Scores!"), asShown(game).scoreLine());
 }
 
 void NotificationService::sendCloseGameNotification(const Game& game) {
+    const Game shown = asShown(game);
     const QString body =
-        game.scoreLine() + QStringLiteral(" \u2014 ") + game.period.value_or(QStringLiteral("Live"));
+        shown.scoreLine() + QStringLiteral(" \u2014 ") + shown.period.value_or(QStringLiteral("Live"));
     send(game, QStringLiteral("close-") + game.id, QStringLiteral("Close Game Alert"), body,
          closeGameCategory);
 }
 
 void NotificationService::sendOvertimeNotification(const Game& game) {
     send(game, QStringLiteral("ot-") + game.id, QStringLiteral("Overtime!"),
-         matchup(game) + QStringLiteral(" is going to overtime"));
+         matchup(asShown(game)) + QStringLiteral(" is going to overtime"));
 }
 
 void NotificationService::send(const Game& game, const QString& identifier, const QString& title,
                                const QString& body, std::optional<QString> categoryIdentifier) {
     NotificationRequest request{identifier,
-                                title,
-                                body,
+                                asSentence(title),
+                                asSentence(body),
                                 true,
                                 std::move(categoryIdentifier),
                                 {{gameIdKey, game.id}, {leagueIdKey, game.league.id}}};

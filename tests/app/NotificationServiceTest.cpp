@@ -7,8 +7,10 @@
 
 #include "app/NotificationService.h"
 #include "platform/desktop/DesktopNotifier.h"
+#include "platform/text/PixelFont.h"
 
 #include <QSignalSpy>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +36,46 @@ Game game(qint64 homeScore = 99, qint64 awayScore = 102, std::optional<QString> 
     game.awayTeam.name = "Boston Celtics";
     game.awayTeam.abbreviation = "BOS";
     return game;
+}
+
+// Every embedding, override and isolate the text opens is closed before its end, and nothing is closed that
+// the text did not open.
+bool directionsClosed(const QString& text) {
+    QList<QChar> owed;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == 0x202A || u == 0x202B || u == 0x202D || u == 0x202E)
+            owed.append(QChar(0x202C));
+        else if (u == 0x2066 || u == 0x2067 || u == 0x2068)
+            owed.append(QChar(0x2069));
+        else if (u == 0x202C || u == 0x2069) {
+            if (owed.isEmpty() || owed.last() != c)
+                return false;
+            owed.removeLast();
+        }
+    }
+    return owed.isEmpty();
+}
+
+// The paragraph reads left to right as servers decide it: by its first character of a strong direction,
+// where some (Pango's) count the marks that open an embedding or override, even inside an isolate.
+bool readsLeftToRight(const QString& text) {
+    for (const QChar c : text) {
+        switch (c.direction()) {
+        case QChar::DirL:
+            return true;
+        case QChar::DirR:
+        case QChar::DirAL:
+        case QChar::DirLRE:
+        case QChar::DirLRO:
+        case QChar::DirRLE:
+        case QChar::DirRLO:
+            return false;
+        default:
+            break;
+        }
+    }
+    return false;
 }
 
 using UserInfo = QMap<QString, QString>;
@@ -84,16 +126,27 @@ TEST_F(NotificationServiceTest, EachKindHasItsIdentifierTitleBodyAndCategoryAndA
         EXPECT_TRUE(request.defaultSound);
         EXPECT_EQ(request.userInfo, userInfo);
     }
-    EXPECT_EQ(sent,
-              (QStringList{
-                  "start-401810001 | Game Starting | Boston Celtics vs Los Angeles Lakers | GAME_START",
-                  "end-401810001 | Final Score | BOS 102 - 99 LAL | GAME_END",
-                  "close-401810001 | Close Game Alert | BOS 102 - 99 LAL \u2014 Q4 | CLOSE_GAME",
-                  "close-401810001 | Close Game Alert | BOS 102 - 99 LAL \u2014 Live | CLOSE_GAME",
-                  "ot-401810001 | Overtime! | Boston Celtics vs Los Angeles Lakers is going to overtime | -",
-                  // Whole seconds since 1970 in the identifier, the fraction dropped.
-                  "score-401810001-1773511200 | BOS Scores! | BOS 13 - 14 LAL | -",
-              }));
+    // Each reply text is isolated (FSI ... PDI) from the words and numbers around it, and a title or body
+    // that starts with one starts with a left-to-right mark (LRM).
+    const QString boston = "\u2068Boston Celtics\u2069";
+    const QString lakers = "\u2068Los Angeles Lakers\u2069";
+    const QString bos = "\u2068BOS\u2069";
+    const QString lal = "\u2068LAL\u2069";
+    const QString lrm = "\u200E";
+    EXPECT_EQ(
+        sent,
+        (QStringList{
+            "start-401810001 | Game Starting | " + lrm + boston + " vs " + lakers + " | GAME_START",
+            "end-401810001 | Final Score | " + lrm + bos + " 102 - 99 " + lal + " | GAME_END",
+            "close-401810001 | Close Game Alert | " + lrm + bos + " 102 - 99 " + lal +
+                " \u2014 \u2068Q4\u2069 | CLOSE_GAME",
+            "close-401810001 | Close Game Alert | " + lrm + bos + " 102 - 99 " + lal +
+                " \u2014 Live | CLOSE_GAME",
+            "ot-401810001 | Overtime! | " + lrm + boston + " vs " + lakers + " is going to overtime | -",
+            // Whole seconds since 1970 in the identifier, the fraction dropped.
+            "score-401810001-1773511200 | " + lrm + bos + " Scores! | " + lrm + bos + " 13 - 14 " + lal +
+                " | -",
+        }));
 
     // A score names the team whose score rose; corrections send nothing.
     notifier.requests.clear();
@@ -105,8 +158,76 @@ TEST_F(NotificationServiceTest, EachKindHasItsIdentifierTitleBodyAndCategoryAndA
     service.sendScoreChangeNotification(game(17, 10), game(17, 10));
     service.sendScoreChangeNotification(game(17, 10), std::nullopt);
     ASSERT_EQ(notifier.requests.size(), 2);
-    EXPECT_EQ(notifier.requests[0].title, "LAL Scores!");
-    EXPECT_EQ(notifier.requests[1].title, "LAL Scores!");
+    EXPECT_EQ(notifier.requests[0].title, "\u200E\u2068LAL\u2069 Scores!");
+    EXPECT_EQ(notifier.requests[1].title, "\u200E\u2068LAL\u2069 Scores!");
+}
+
+TEST_F(NotificationServiceTest, ReplyTextsAreFoldedShortenedAndIsolatedSoEveryTitleAndBodyStaysInBounds) {
+    Game hostile = game(99, 102, "2:00\u2028- 4th\r\n" + QString(5000, u'q'));
+    hostile.homeTeam.name = "Los Angeles\nLakers" + QString(4000, u'x');
+    hostile.awayTeam.name = QString("\u202B\u2067Boston\tCeltics\u202C").repeated(200);
+    hostile.homeTeam.abbreviation = "\u2069\u202CLAL\u202E\u2066"; // stray closers, then openers left open
+    hostile.awayTeam.abbreviation = "\u202EBOS" + QString(3000, u'S');
+    service.sendGameStartNotification(hostile);
+    service.sendGameEndNotification(hostile);
+    service.sendCloseGameNotification(hostile);
+    service.sendOvertimeNotification(hostile);
+    service.sendScoreChangeNotification(hostile, game(98, 102));
+    service.sendScoreChangeNotification(hostile, game(99, 101));
+    ASSERT_EQ(notifier.requests.size(), 6);
+    for (const NotificationRequest& request : notifier.requests) {
+        for (const QString& text : {request.title, request.body}) {
+            EXPECT_TRUE(std::none_of(text.begin(), text.end(), [](QChar c) {
+                return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+                       c.category() == QChar::Separator_Paragraph;
+            })) << qPrintable(request.identifier);
+            EXPECT_TRUE(directionsClosed(text)) << qPrintable(request.identifier);
+            EXPECT_TRUE(readsLeftToRight(text)) << qPrintable(request.identifier);
+        }
+        EXPECT_LE(request.title.size(), 200) << qPrintable(request.identifier);
+        EXPECT_LE(request.body.size(), 400) << qPrintable(request.identifier);
+    }
+    // Folded, shortened with an ellipsis, each in an isolate of its own.
+    const QString start = notifier.requests.at(0).body;
+    // A PDF closes no isolate: the name's own is left out.
+    EXPECT_TRUE(start.startsWith(u"\u200E\u2068\u202B\u2067Boston Celtics\u202B\u2067Boston"))
+        << qPrintable(start);
+    EXPECT_TRUE(start.endsWith(QString(" vs \u2068Los Angeles Lakers") + QString(45, u'x') + "\u2026\u2069"))
+        << qPrintable(start);
+    EXPECT_TRUE(notifier.requests.at(2).body.contains(u" \u2014 \u20682:00 - 4th q"))
+        << qPrintable(notifier.requests.at(2).body);
+    // The stray closers are left out, the openers closed inside the isolate.
+    EXPECT_EQ(notifier.requests.at(4).title, u"\u200E\u2068LAL\u202E\u2066\u2069\u202C\u2069 Scores!");
+}
+
+TEST_F(NotificationServiceTest, AnOverrideInAnAbbreviationCannotTurnTheScoreRound) {
+    Game game = ::game(98, 97, "2:00 - 4th");
+    game.awayTeam.abbreviation = "\u202EBOS";
+    service.sendCloseGameNotification(game);
+    ASSERT_EQ(notifier.requests.size(), 1);
+    const QString body = notifier.requests.at(0).body;
+
+    // Laid out as a left-to-right desktop shows it: everything after the abbreviation reads from left to
+    // right, in its own order.
+    EXPECT_TRUE(readsLeftToRight(body));
+    QTextLayout layout(body, pixelFont(13));
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(10000);
+    layout.endLayout();
+    const qsizetype after = body.indexOf(u"BOS") + 3;
+    QList<double> positions;
+    for (qsizetype i = after; i < body.size(); ++i) {
+        if (body.at(i).category() != QChar::Other_Format && !body.at(i).isSpace())
+            positions.append(line.cursorToX(int(i)));
+    }
+    EXPECT_EQ(positions.size(), QString("97-98LAL\u20142:00-4th").size());
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()) &&
+                std::adjacent_find(positions.begin(), positions.end()) == positions.end())
+        << qPrintable(body);
 }
 
 TEST_F(DesktopNotificationTest,
@@ -118,7 +239,7 @@ TEST_F(DesktopNotificationTest,
     EXPECT_EQ(start.appName, "Glimmerbox");
     EXPECT_EQ(start.summary, "Game Starting");
     // The server reads markup.
-    EXPECT_EQ(start.body, "Texas A&amp;M &lt;Aggies&gt; vs Los Angeles Lakers");
+    EXPECT_EQ(start.body, "\u200E\u2068Texas A&amp;M &lt;Aggies&gt;\u2069 vs \u2068Los Angeles Lakers\u2069");
     // A click on the notification itself ("default") stands for "View Details".
     EXPECT_EQ(start.actions, (QStringList{"OPEN_GAME", "View Details", "default", "View Details", "PIN_GAME",
                                           "Pin to Overlay Bar"}));
@@ -165,10 +286,11 @@ TEST_F(DesktopNotificationTest, SameIdentifierReplacesTheEarlierNotificationUnle
     ASSERT_TRUE(daemon.waitForNotifications(3));
     const auto& notifications = daemon.notifications();
     const auto& first = notifications.first();
-    const auto second = std::find_if(notifications.begin(), notifications.end(),
-                                     [](const auto& n) { return n.body.endsWith("101 LAL \u2014 Q4"); });
+    const auto second = std::find_if(notifications.begin(), notifications.end(), [](const auto& n) {
+        return n.body.endsWith("101 \u2068LAL\u2069 \u2014 \u2068Q4\u2069");
+    });
     ASSERT_NE(second, notifications.end());
-    EXPECT_TRUE(first.body.endsWith("99 LAL \u2014 Q4"));
+    EXPECT_TRUE(first.body.endsWith("99 \u2068LAL\u2069 \u2014 \u2068Q4\u2069"));
     EXPECT_EQ(first.replacesId, 0u);
     EXPECT_EQ(second->replacesId, first.id);
     EXPECT_EQ(std::count_if(notifications.begin(), notifications.end(),

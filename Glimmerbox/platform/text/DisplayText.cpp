@@ -1,5 +1,7 @@
 #include "platform/text/DisplayText.h"
 
+#include "platform/text/BoundedText.h"
+
 #include <QFontMetricsF>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
@@ -23,7 +25,72 @@ bool showsNothing(QChar c) {
     return c.isSpace() || breaksTheLine(c) || c.category() == QChar::Other_Format;
 }
 
+constexpr QChar ellipsis(0x2026);
+constexpr QChar firstStrongIsolate(0x2068);
+constexpr QChar popDirectionalIsolate(0x2069);
+constexpr QChar popDirectionalFormatting(0x202C);
+
+// What closes the embedding, override or isolate that `c` opens; nothing for any other character.
+std::optional<QChar> closerOf(QChar c) {
+    switch (c.unicode()) {
+    case 0x202A: // left-to-right embedding
+    case 0x202B: // right-to-left embedding
+    case 0x202D: // left-to-right override
+    case 0x202E: // right-to-left override
+        return popDirectionalFormatting;
+    case 0x2066: // left-to-right isolate
+    case 0x2067: // right-to-left isolate
+    case 0x2068: // first strong isolate
+        return popDirectionalIsolate;
+    default:
+        return std::nullopt;
+    }
+}
+
+// `text` with every embedding, override and isolate it opens closed at its end, innermost first, and every
+// closing mark that closes nothing of its own left out: it would close what the text is set into. As the
+// bidirectional algorithm has it, a PDF closes no isolate, and a PDI closes the embeddings inside its isolate
+// too (here explicitly).
+QString withDirectionsClosed(const QString& text) {
+    QString closed;
+    closed.reserve(text.size() + 2);
+    QList<QChar> owed; // closers, innermost last
+    for (const QChar c : text) {
+        if (const std::optional<QChar> closer = closerOf(c)) {
+            owed.append(*closer);
+        } else if (c == popDirectionalFormatting) {
+            if (owed.isEmpty() || owed.last() != popDirectionalFormatting)
+                continue;
+            owed.removeLast();
+        } else if (c == popDirectionalIsolate) {
+            if (!owed.contains(popDirectionalIsolate))
+                continue;
+            for (; owed.last() != popDirectionalIsolate; owed.removeLast())
+                closed.append(owed.last());
+            owed.removeLast();
+        }
+        closed.append(c);
+    }
+    for (auto it = owed.crbegin(); it != owed.crend(); ++it)
+        closed.append(*it);
+    return closed;
+}
+
 } // namespace
+
+QString isolatedLine(const QString& text, qsizetype maxLength) {
+    const QString line = oneLineText(text).trimmed();
+    QString shown = withDirectionsClosed(line);
+    // Shortened, the ellipsis and the closing marks it then needs within the length.
+    qsizetype room = maxLength - 1;
+    while (shown.size() > maxLength) {
+        shown = withDirectionsClosed(graphemesWithin(line, room) + ellipsis);
+        if (room <= 0)
+            break; // the ellipsis alone
+        room = std::max<qsizetype>(room - std::max<qsizetype>(shown.size() - maxLength, 1), 0);
+    }
+    return firstStrongIsolate + shown + popDirectionalIsolate;
+}
 
 QString oneLineText(const QString& text) {
     if (std::none_of(text.cbegin(), text.cend(), breaksTheLine))

@@ -12,6 +12,13 @@
 // space.
 QString oneLineText(const QString& text);
 
+// A text from outside set into a sentence of ours (a notification's title or body), where no view lays it
+// out in a room of its own: on one line and trimmed, shortened at its end with an ellipsis to at most
+// `maxLength` characters (never inside a character), every direction embedding, override or isolate it
+// opens closed inside it and any closing mark that would close what surrounds it dropped, and the whole
+// isolated (FSI ... PDI) so that it cannot reorder the words and numbers around it.
+QString isolatedLine(const QString& text, qsizetype maxLength);
+
 // `text` on one line, shortened at its end with an ellipsis where it is wider than `width` in `font`.
 QString elidedLine(const QString& text, const QFont& font, double width);
 

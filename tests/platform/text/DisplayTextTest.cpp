@@ -91,3 +91,25 @@ TEST(DisplayTextTest, AWrappedLabelBreaksAnOverlongWordAnywhereInsteadOfWidening
     EXPECT_EQ(shortText.minimumSizeHint(), shortText.sizeHint());
     EXPECT_EQ(shortText.sizeHint().height(), shortText.fontMetrics().lineSpacing());
 }
+
+TEST(DisplayTextTest, AnIsolatedLineIsFoldedTrimmedShortenedAndClosedInsideItsIsolate) {
+    const QChar fsi(0x2068);
+    const QChar pdi(0x2069);
+    EXPECT_EQ(isolatedLine("Boston Celtics", 64), fsi + QString("Boston Celtics") + pdi);
+    EXPECT_EQ(isolatedLine("\n Boston\r\nCeltics\t", 64), fsi + QString("Boston Celtics") + pdi);
+    // Shortened with an ellipsis; never inside a surrogate pair.
+    EXPECT_EQ(isolatedLine(QString(100, u'a'), 10), fsi + QString(9, u'a') + ellipsis + pdi);
+    const QString grinning = QString::fromUtf8("\xF0\x9F\x98\x80");
+    EXPECT_EQ(isolatedLine("a" + grinning.repeated(10), 10),
+              fsi + QString("a") + grinning.repeated(4) + ellipsis + pdi);
+    // An override left open is closed inside; stray closers are left out.
+    EXPECT_EQ(isolatedLine("\u202EBOS", 64), fsi + QString("\u202EBOS\u202C") + pdi);
+    EXPECT_EQ(isolatedLine("\u2069\u202CLAL", 64), fsi + QString("LAL") + pdi);
+    // A PDI ends the embeddings inside its isolate, here explicitly.
+    EXPECT_EQ(isolatedLine("\u2067a\u202Bb\u2069c", 64), fsi + QString("\u2067a\u202Bb\u202C\u2069c") + pdi);
+    // The closing marks a shortened text needs fit within its length too.
+    const QString opened = isolatedLine(QString("\u202B\u2067x").repeated(40), 20);
+    EXPECT_LE(opened.size(), 22);
+    EXPECT_TRUE(opened.contains(ellipsis));
+    EXPECT_TRUE(opened.endsWith(QString("\u2069\u202C") + pdi));
+}
