@@ -137,8 +137,10 @@ scroll_teams_tab() {
     launched=$(now_us)
     run_in_home "$1" "$1-activation.log"
     wait $! || true
+    local tries=600
     until window=$(xdotool search --onlyvisible --name '^Glimmerbox Settings$' 2>/dev/null | head -n1) &&
         [[ -n $window ]]; do
+        ((tries-- > 0)) || { echo "footprint: the settings window did not show within 30 s" >&2; exit 1; }
         sleep 0.05
     done
     shown=$(now_us)
