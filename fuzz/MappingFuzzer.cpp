@@ -1,6 +1,8 @@
 // Feeds one input to every reply mapping and to the shared parsers. A crash, a hang, a sanitizer report or
 // an out-of-bounds read on any input is a fault, and so is a scoreboard that maps event by event otherwise
-// than its whole parse does.
+// than its whole parse does, and a mapped text over its kind's length or with more than thirty combining
+// marks in a row.
+#include "MappedTexts.h"
 #include "WholeScoreboardParse.h"
 #include "model/League.h"
 #include "service/ScoresMapping.h"
@@ -50,6 +52,17 @@ void checkSlicedAgainstWhole(const QByteArray& body, const QDateTime& now) {
         __builtin_trap();
 }
 
+// A mapping's texts are bounded as they are read, whatever the reply.
+template <typename T>
+void checkBounded(const ServiceResult<T>& result) {
+    if (!result.ok())
+        return;
+    mappedtexts::Texts texts;
+    mappedtexts::collect(result.value(), texts);
+    if (!mappedtexts::allBounded(texts))
+        __builtin_trap();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -57,11 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QDateTime now(QDate(2026, 9, 13), QTime(18, 0), Qt::UTC);
 
     for (const League& league : leaguesOfEverySport())
-        (void)parseScoreboard(body, league, now);
+        checkBounded(parseScoreboard(body, league, now));
     checkSlicedAgainstWhole(body, now);
-    (void)parseSummary(body, leaguesOfEverySport().first(), QStringLiteral("401772830"), now);
-    (void)parseTopScorers(body);
-    (void)parseTeams(body, leaguesOfEverySport().first());
+    checkBounded(parseSummary(body, leaguesOfEverySport().first(), QStringLiteral("401772830"), now));
+    checkBounded(parseTopScorers(body));
+    checkBounded(parseTeams(body, leaguesOfEverySport().first()));
 
     const QString text = QString::fromUtf8(body);
     (void)parseDate(text);

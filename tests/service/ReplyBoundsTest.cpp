@@ -1,5 +1,6 @@
 // Every text a mapping gives is bounded where it is read: recorded replies map as they are, hostile ones to
 // texts no longer than their kind's cap and with no more than thirty combining marks in a row.
+#include "MappedTexts.h"
 #include "MappingTestSupport.h"
 #include "service/ReplyFields.h"
 #include "service/SharedParsers.h"
@@ -13,37 +14,7 @@
 
 namespace {
 
-// One text of a mapped value and the key it was found under.
-struct MappedText {
-    QString key;
-    QString text;
-};
-using MappedTexts = QList<MappedText>;
-
-void collect(const QJsonValue& value, const QString& key, MappedTexts& texts) {
-    if (value.isString()) {
-        texts.append({key, value.toString()});
-    } else if (value.isArray()) {
-        for (const QJsonValue& element : value.toArray())
-            collect(element, key, texts);
-    } else if (value.isObject()) {
-        const QJsonObject object = value.toObject();
-        for (auto it = object.begin(); it != object.end(); ++it)
-            collect(it.value(), it.key(), texts);
-    }
-}
-
-template <typename T>
-void collectAll(const QList<T>& values, MappedTexts& texts) {
-    for (const T& value : values)
-        collect(value.toJson(), QString(), texts);
-}
-
-void collectLeaders(const QList<LeaderCategory>& leaders, MappedTexts& texts) {
-    for (const LeaderCategory& leader : leaders)
-        texts << MappedText{"category", leader.category} << MappedText{"playerName", leader.playerName}
-              << MappedText{"displayValue", leader.displayValue};
-}
+using namespace mappedtexts;
 
 // A recorded reply under tests/data and the mappings it goes through.
 struct Recorded {
@@ -69,7 +40,7 @@ QList<Recorded> recordedReplies() {
 
 // Every text the reply's mappings give, and how many values they gave.
 struct Mapped {
-    MappedTexts texts;
+    Texts texts;
     qsizetype values = 0;
 };
 
@@ -78,50 +49,20 @@ Mapped mapReply(const Recorded& reply, const QByteArray& body) {
     Mapped result;
     if (reply.folder == u"scoreboard") {
         const QList<Game> games = mapped(parseScoreboard(body, league, mappingNow()));
-        collectAll(games, result.texts);
+        collect(games, result.texts);
         result.values = games.size();
     } else if (reply.folder == u"summary") {
         const GameDetail detail = mapped(parseSummary(body, league, "401772830", mappingNow()));
-        collect(detail.game.toJson(), QString(), result.texts);
-        collectAll(detail.playByPlay, result.texts);
-        if (detail.leaders) {
-            collectLeaders(detail.leaders->homeLeaders, result.texts);
-            collectLeaders(detail.leaders->awayLeaders, result.texts);
-        }
+        collect(detail, result.texts);
         const QList<TopScorer> scorers = mapped(parseTopScorers(body));
-        for (const TopScorer& scorer : scorers) {
-            result.texts << MappedText{"playerName", scorer.playerName}
-                         << MappedText{"statLine", scorer.statLine};
-            if (scorer.headshotURL)
-                result.texts << MappedText{"headshotURL", scorer.headshotURL->toString()};
-        }
+        collect(scorers, result.texts);
         result.values = detail.playByPlay.size() + scorers.size();
     } else {
         const QList<Team> teams = mapped(parseTeams(body, league));
-        collectAll(teams, result.texts);
+        collect(teams, result.texts);
         result.values = teams.size();
     }
     return result;
-}
-
-// What the views may be handed for a text under `key`: a play's text a few thousand characters, an address
-// two thousand, anything else a few hundred.
-qsizetype capOf(const QString& key) {
-    if (key == u"description" || key == u"lastPlayText")
-        return 4096;
-    if (key.endsWith(u"URL"))
-        return 2048;
-    return 256;
-}
-
-int longestMarkRun(const QString& text) {
-    int longest = 0;
-    int run = 0;
-    for (const char32_t c : text.toUcs4()) {
-        run = QChar::isMark(c) ? run + 1 : 0;
-        longest = std::max(longest, run);
-    }
-    return longest;
 }
 
 // `value` with every text changed by `change`, but for those the mappings parse or compare whole (dates,
@@ -166,9 +107,9 @@ TEST(ReplyBoundsTest, EveryTextOfEveryRecordedReplyAndOfWhatItMapsToIsAlreadyWit
     while (files.hasNext()) {
         QFile file(files.next());
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        MappedTexts found;
+        Texts found;
         collect(QJsonDocument::fromJson(file.readAll()).object(), QString(), found);
-        for (const MappedText& text : found) {
+        for (const Text& text : found) {
             for (const TextBound bound : {field::label, field::paragraph, field::address})
                 EXPECT_EQ(boundedText(text.text, bound), text.text) << qPrintable(file.fileName());
         }
@@ -180,7 +121,7 @@ TEST(ReplyBoundsTest, EveryTextOfEveryRecordedReplyAndOfWhatItMapsToIsAlreadyWit
     for (const Recorded& reply : recordedReplies()) {
         const Mapped result = mapReply(reply, testdata::read(reply.file));
         EXPECT_GT(result.values, 0) << qPrintable(reply.file);
-        for (const MappedText& text : result.texts) {
+        for (const Text& text : result.texts) {
             const TextBound bound = capOf(text.key) == 4096 ? field::paragraph : field::label;
             EXPECT_EQ(boundedText(text.text, bound), text.text) << qPrintable(reply.file + u' ' + text.key);
         }
@@ -205,7 +146,7 @@ TEST(ReplyBoundsTest, HostileTextsInEveryRecordedReplyMapToTextsWithinTheirKinds
             const Mapped result = mapReply(reply, changed);
             const QString where = reply.file + ", " + QString::fromLatin1(name);
             EXPECT_EQ(result.values, healthy.values) << qPrintable(where);
-            for (const MappedText& text : result.texts) {
+            for (const Text& text : result.texts) {
                 EXPECT_LE(text.text.size(), capOf(text.key)) << qPrintable(where + u' ' + text.key);
                 EXPECT_LE(longestMarkRun(text.text), 30) << qPrintable(where + u' ' + text.key);
                 // Never cut between a letter and its accent.

@@ -3,6 +3,7 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -12,13 +13,13 @@ bool extendsCharacter(char32_t c) {
     return QChar::isMark(c) || c == 0x200C || c == 0x200D || (c >= 0x1F3FB && c <= 0x1F3FF);
 }
 
-// Every character below U+0300 starts a character of its own: no text of such needs reading closely.
+// Below U+0300 there are no marks, joiners or skin tones: a text of such characters needs no closer look.
 bool hasOnlyEarlyCharacters(const QString& text) {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x300; });
 }
 
-// The length of the first run of more than maxMarksInARow extenders that starts at or after `from`, as its
-// start and end; nothing when there is none.
+// The first run of more than maxMarksInARow extenders that starts at or after `from`, as its start and end;
+// nothing when there is none.
 std::optional<std::pair<qsizetype, qsizetype>> overlongRun(const QString& text, qsizetype from) {
     qsizetype runStart = -1;
     int count = 0;
