@@ -2,6 +2,8 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
+
 Fault Fault::fromJson(const QJsonObject& object) {
     Fault fault;
     fault.path = object.value(QLatin1String("path")).toString();
@@ -22,6 +24,10 @@ Fault Fault::fromJson(const QJsonObject& object) {
     if (const QJsonArray screen = object.value(QLatin1String("gifScreen")).toArray(); screen.size() == 2)
         fault.gifScreen = QSize(screen.at(0).toInt(), screen.at(1).toInt());
     fault.markedNames = object.value(QLatin1String("markedNames")).toInt(0);
+    fault.textChunks = object.value(QLatin1String("textChunks")).toInt(0);
+    fault.textAfter = object.value(QLatin1String("textAfter")).toBool();
+    fault.jpegScans = object.value(QLatin1String("jpegScans")).toInt(0);
+    fault.jpegSide = std::clamp(object.value(QLatin1String("jpegSide")).toInt(fault.jpegSide), 1, 4096);
     return fault;
 }
 

@@ -32,6 +32,14 @@ struct Fault {
     // In a JSON reply, every name ("displayName", "shortDisplayName") becomes its first letter followed by
     // this many combining marks.
     int markedNames = 0;
+    // Reply with a 1 x 1 PNG carrying this many compressed text chunks of 7.9 MB each once inflated, before
+    // its picture data, or after it when `textAfter` is set.
+    int textChunks = 0;
+    bool textAfter = false;
+    // Reply with a progressive JPEG of `jpegSide` x `jpegSide` whose last scan is repeated until it has this
+    // many scans.
+    int jpegScans = 0;
+    int jpegSide = 1600;
 
     static Fault fromJson(const QJsonObject& object);
     bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds) const;

@@ -1,5 +1,7 @@
 #include "StandinServer.h"
 
+#include "HostilePictures.h"
+
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QHttpServerRequest>
@@ -50,6 +52,21 @@ QJsonValue withMarkedNames(const QJsonValue& value, int marks) {
         }
     }
     return object;
+}
+
+// A plain disc of `color` on a transparent square of `side`.
+QImage disc(int side, QColor color) {
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(color);
+        const double margin = side / 16.0;
+        painter.drawEllipse(QRectF(margin, margin, side - 2 * margin, side - 2 * margin));
+    }
+    return image;
 }
 
 QByteArray pngBytes(const QImage& image) {
@@ -210,6 +227,17 @@ StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
             reply.body = QJsonDocument(withMarkedNames(document.object(), fault.markedNames).toObject())
                              .toJson(QJsonDocument::Compact);
     }
+    if (fault.textChunks > 0) {
+        reply.body = pngWithTextChunks(fault.textChunks, fault.textAfter ? TextChunksAt::AfterPicture
+                                                                         : TextChunksAt::BeforePicture);
+        reply.mimeType = "image/png";
+    }
+    if (fault.jpegScans > 0) {
+        QImage flat(fault.jpegSide, fault.jpegSide, QImage::Format_RGB32);
+        flat.fill(QColor(40, 90, 200));
+        reply.body = jpegWithScans(flat, fault.jpegScans);
+        reply.mimeType = "image/jpeg";
+    }
     if (fault.body)
         reply.body = *fault.body;
     if (fault.status != 0) {
@@ -228,19 +256,11 @@ StandinServer::Reply StandinServer::error(int status, const QString& message) {
     return json(QJsonObject{{QStringLiteral("code"), status}, {QStringLiteral("message"), message}}, status);
 }
 
-// A plain coloured disc; the colour follows the path, so each team keeps its own.
+// A logo of the stand-in's: the colour follows the path, so each team keeps its own.
 StandinServer::Reply StandinServer::logo(const QString& path) const {
-    QImage image(m_logoSide, m_logoSide, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor::fromHsv(static_cast<int>(qHash(path) % 360), 170, 210));
-        const double margin = m_logoSide / 16.0;
-        painter.drawEllipse(QRectF(margin, margin, m_logoSide - 2 * margin, m_logoSide - 2 * margin));
-    }
-    return Reply{200, pngBytes(image), "image/png"};
+    return Reply{200,
+                 pngBytes(disc(m_logoSide, QColor::fromHsv(static_cast<int>(qHash(path) % 360), 170, 210))),
+                 "image/png"};
 }
 
 QByteArray StandinServer::hugePicture() {

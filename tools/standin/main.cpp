@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QHostAddress>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
 
@@ -32,8 +33,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption faultOption(
         QStringLiteral("fault"),
         QStringLiteral(
-            "A fault as a JSON object, as in a scenario's list, checked before the scenario's own; "
-            "may be repeated."),
+            "A fault as a JSON object, as in a scenario's list, or a list of them, checked before the "
+            "scenario's own; may be repeated."),
         QStringLiteral("json"));
     const QCommandLineOption teamsOption(
         QStringLiteral("teams"),
@@ -70,14 +71,24 @@ int main(int argc, char* argv[]) {
     }
 
     const QStringList extraFaults = parser.values(faultOption);
-    for (auto it = extraFaults.crbegin(); it != extraFaults.crend(); ++it) {
-        const QJsonDocument fault = QJsonDocument::fromJson(it->toUtf8());
-        if (!fault.isObject()) {
-            err << "glimmerbox-standin: --fault is not a JSON object: " << *it << Qt::endl;
+    QList<Fault> faults;
+    for (const QString& option : extraFaults) {
+        const QJsonDocument fault = QJsonDocument::fromJson(option.toUtf8());
+        if (fault.isObject()) {
+            faults.append(Fault::fromJson(fault.object()));
+            continue;
+        }
+        const QJsonArray list = fault.array();
+        if (!fault.isArray() ||
+            !std::ranges::all_of(list, [](const QJsonValue& item) { return item.isObject(); })) {
+            err << "glimmerbox-standin: --fault is not a JSON object or a list of them: " << option
+                << Qt::endl;
             return 2;
         }
-        scenario->faults().prepend(Fault::fromJson(fault.object()));
+        for (const QJsonValue& item : list)
+            faults.append(Fault::fromJson(item.toObject()));
     }
+    scenario->faults() = faults + scenario->faults();
 
     scenario->setTeamsPerLeague(teams);
     StandinServer server(std::move(*scenario), speed, latencyMs, parser.isSet(verboseOption));

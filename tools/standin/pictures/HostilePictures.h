@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+// Pictures that are valid files and costly to decode, as a hostile picture host would send them, for the
+// stand-in's faults and the tests.
+
+// Where a PNG's text chunks stand: before the picture data (read with the header) or after it (read once the
+// picture is decoded).
+enum class TextChunksAt { BeforePicture, AfterPicture };
+
+// A 1 x 1 PNG carrying `chunks` compressed text chunks (zTXt and iTXt in turn), each inflating to
+// `inflatedBytes` (7.9 MB, under the 8 MB a common decoder allows one chunk, unless given): about 7.7 KB of
+// file per chunk.
+QByteArray pngWithTextChunks(int chunks, TextChunksAt where, qsizetype inflatedBytes = 7'900'000);
+
+// `picture` as a progressive JPEG whose last scan is repeated until the file has `scans` scans: each repeat
+// is a few bytes and makes a decoder walk every block of the picture again.
+QByteArray jpegWithScans(const QImage& picture, int scans);
