@@ -25,6 +25,15 @@ constexpr qint64 readSliceBytes = 64 * 1024;
 // which keep no pixels, are bounded too.
 constexpr qsizetype entryBytes = 256;
 
+// Every byte a picture holds: its pixels, its colour table and its texts (a kept picture has none, but the
+// count does not rely on it).
+qsizetype heldBytes(const QImage& image) {
+    qsizetype bytes = image.sizeInBytes() + image.colorCount() * qsizetype(sizeof(QRgb));
+    for (const QString& key : image.textKeys())
+        bytes += (key.size() + image.text(key).size()) * qsizetype(sizeof(QChar));
+    return bytes;
+}
+
 } // namespace
 
 ImageLoader::ImageLoader(Clock& clock, Limits limits, QObject* parent, QNetworkAccessManager* network)
@@ -98,7 +107,7 @@ void ImageLoader::download(const QUrl& url) {
 }
 
 void ImageLoader::insert(const QUrl& url, const QImage& image) {
-    keep(url, Entry{fittedPicture(image, m_limits.maxSide), {}});
+    keep(url, Entry{keptPicture(image, m_limits.maxSide), {}});
 }
 
 void ImageLoader::onFinished(QNetworkReply* reply, const QUrl& url) {
@@ -135,6 +144,6 @@ void ImageLoader::store(const QUrl& url, const QImage& image) {
 }
 
 void ImageLoader::keep(const QUrl& url, Entry entry) {
-    const qsizetype cost = entry.image.sizeInBytes() + entryBytes;
+    const qsizetype cost = heldBytes(entry.image) + entryBytes;
     m_cache.insert(url, new Entry(std::move(entry)), cost);
 }

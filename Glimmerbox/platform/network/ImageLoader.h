@@ -80,7 +80,7 @@ private:
     void onFinished(QNetworkReply* reply, const QUrl& url);
     void decode(const QUrl& url, const QByteArray& body);
     void store(const QUrl& url, const QImage& image);
-    // Caches the entry at the cost of its bytes.
+    // Caches the entry at the cost of every byte its picture holds.
     void keep(const QUrl& url, Entry entry);
 
     Clock& m_clock;

@@ -1,5 +1,7 @@
 #include "platform/network/JpegFrame.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr uchar startOfScan = 0xDA;
@@ -15,39 +17,66 @@ bool startsFrame(uchar marker) {
     return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
 }
 
+struct Marker {
+    uchar code = 0;
+    qsizetype after = 0; // where what follows the marker starts
+};
+
+// The next marker from `at` on, found as a decoder finds it: any byte before an 0xFF is skipped (the coded
+// data of a scan, or stray bytes a decoder passes over with a warning), so are fill bytes of 0xFF, and an
+// 0xFF followed by zero is a coded 0xFF, not a marker. Nothing when the bytes end first.
+std::optional<Marker> nextMarker(const QByteArray& body, qsizetype at) {
+    const auto* bytes = reinterpret_cast<const uchar*>(body.constData());
+    const qsizetype end = body.size();
+    while (at < end) {
+        const auto* found = static_cast<const uchar*>(std::memchr(bytes + at, 0xFF, size_t(end - at)));
+        if (!found)
+            return std::nullopt;
+        qsizetype next = found - bytes + 1;
+        while (next < end && bytes[next] == 0xFF)
+            ++next;
+        if (next >= end)
+            return std::nullopt;
+        if (bytes[next] != 0)
+            return Marker{bytes[next], next + 1};
+        at = next + 1;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<JpegFrame> readJpegFrame(const QByteArray& body) {
     const auto byteAt = [&body](qsizetype at) { return static_cast<uchar>(body.at(at)); };
     std::optional<JpegFrame> frame;
     bool sequential = false;
+    int scans = 0;
     qsizetype at = 2; // past the start of the image
-    while (at + 4 <= body.size()) {
-        if (byteAt(at) != 0xFF)
-            return std::nullopt;
-        const uchar marker = byteAt(at + 1);
-        if (marker == 0xFF) { // a fill byte before the marker
-            ++at;
+    while (const std::optional<Marker> marker = nextMarker(body, at)) {
+        at = marker->after;
+        if (marker->code == endOfImage)
+            break;
+        if (standsAlone(marker->code))
             continue;
-        }
-        if (marker == endOfImage)
-            return std::nullopt;
-        if (standsAlone(marker)) {
-            at += 2;
-            continue;
-        }
-        const qsizetype payload = at + 4;
-        if (startsFrame(marker) && payload + 6 <= body.size()) {
+        if (at + 2 > body.size())
+            break;
+        const qsizetype payload = at + 2;
+        if (startsFrame(marker->code) && payload + 6 <= body.size()) {
             // Precision, height and width, then the number of components.
-            frame = JpegFrame{byteAt(payload + 5), false};
-            sequential = marker == 0xC0 || marker == 0xC1;
-        } else if (marker == startOfScan) {
+            frame = JpegFrame{byteAt(payload + 5), false, 0};
+            sequential = marker->code == 0xC0 || marker->code == 0xC1;
+        } else if (marker->code == startOfScan) {
             if (!frame || payload >= body.size())
                 return std::nullopt;
-            frame->singlePass = sequential && byteAt(payload) == frame->components;
-            return frame;
+            if (++scans == 1)
+                frame->singlePass = sequential && byteAt(payload) == frame->components;
         }
-        at += 2 + ((byteAt(at + 2) << 8) | byteAt(at + 3));
+        // Past the segment; a scan's coded data follows its header and the search for the next marker skips
+        // it.
+        at += (byteAt(at) << 8) | byteAt(at + 1);
     }
-    return std::nullopt;
+    if (!frame || scans == 0)
+        return std::nullopt;
+    frame->scans = scans;
+    return frame;
 }

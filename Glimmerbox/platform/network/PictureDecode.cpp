@@ -1,11 +1,13 @@
 #include "platform/network/PictureDecode.h"
 
 #include "platform/network/JpegFrame.h"
+#include "platform/network/PngChunks.h"
 
 #include <QBuffer>
 #include <QImageReader>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -47,19 +49,16 @@ QSize canvasSize(const QByteArray& body, const QByteArray& format, QSize reporte
 // through 32-bit pixels at full size, so no format counts for less. A JPEG decoder reduces by up to eight
 // per side while it decodes, when told the size wanted, unless the picture comes in several scans: then it
 // holds two bytes per component of every pixel until the last.
-qint64 decodeCost(const QByteArray& body, const QByteArray& format, QSize size, QImage::Format pixelFormat,
+qint64 decodeCost(const std::optional<JpegFrame>& frame, QSize size, QImage::Format pixelFormat,
                   QSize scaledSize) {
     qint64 bytesPerPixel = std::max<qint64>(
         4, pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel() / 8);
     qint64 pixels = qint64(size.width()) * size.height();
-    if (format == "jpeg") {
-        const std::optional<JpegFrame> frame = readJpegFrame(body);
-        if (frame && frame->singlePass && scaledSize.isValid())
-            pixels = std::max(qint64(scaledSize.width()) * scaledSize.height(),
-                              qint64((size.width() + 7) / 8) * ((size.height() + 7) / 8));
-        else if (frame)
-            bytesPerPixel = std::max<qint64>(bytesPerPixel, 2 * frame->components);
-    }
+    if (frame && frame->singlePass && scaledSize.isValid())
+        pixels = std::max(qint64(scaledSize.width()) * scaledSize.height(),
+                          qint64((size.width() + 7) / 8) * ((size.height() + 7) / 8));
+    else if (frame)
+        bytesPerPixel = std::max<qint64>(bytesPerPixel, 2 * frame->components);
     return pixels * bytesPerPixel;
 }
 
@@ -70,34 +69,59 @@ QSize fittedSize(QSize size, int maxSide) {
     return size.scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
+// The pixels of `image` alone, with its colour table. A decoder hands on what the file says besides: a
+// JPEG's comments as texts (megabytes of them fit in a file under the download cap), an embedded colour
+// profile. Nothing draws them, and a kept picture would hold them for as long as it is cached.
+QImage barePicture(const QImage& image) {
+    QImage bare(image.size(), image.format());
+    if (bare.isNull())
+        return {};
+    bare.setColorTable(image.colorTable());
+    bare.setDevicePixelRatio(image.devicePixelRatio());
+    const auto lineBytes = size_t(std::min(bare.bytesPerLine(), image.bytesPerLine()));
+    for (int line = 0; line < image.height(); ++line)
+        std::memcpy(bare.scanLine(line), image.constScanLine(line), lineBytes);
+    return bare;
+}
+
 } // namespace
 
-// Reads the header first so that a small file claiming a huge picture is refused before any pixel memory is
-// allocated.
-QImage decodePicture(const QByteArray& body, const PictureDecodeLimits& limits) {
+// Reads the header first so that a small file claiming a huge picture, or a JPEG of more scans than any
+// ordinary one, is refused before any pixel memory is allocated or any scan decoded.
+QImage decodePicture(const QByteArray& received, const PictureDecodeLimits& limits) {
+    const QByteArray signatureFormat = formatFromSignature(received);
+    const QByteArray body = signatureFormat == "png" ? pngDrawingChunks(received) : received;
     QBuffer buffer;
     buffer.setData(body);
     buffer.open(QIODevice::ReadOnly);
-    const QByteArray signatureFormat = formatFromSignature(body);
     QImageReader reader(&buffer, signatureFormat);
     reader.setAutoDetectImageFormat(signatureFormat.isEmpty());
     const QByteArray format = reader.format();
     if (!isPictureFormat(format))
         return {};
+    std::optional<JpegFrame> frame;
+    if (format == "jpeg") {
+        // Each scan walks the blocks of the whole picture again: a few dozen scans of a picture within the
+        // budget take a fraction of a second, while a file under the download cap can repeat a scan a
+        // hundred thousand times, minutes of decoding. Markers that cannot be walked cannot be decoded.
+        frame = readJpegFrame(body);
+        if (!frame || frame->scans > limits.maxScans)
+            return {};
+    }
     const QSize size = canvasSize(body, format, reader.size());
     if (!size.isValid() || size.width() > limits.maxSourceSize.width() ||
         size.height() > limits.maxSourceSize.height())
         return {};
     if (const QSize fitted = fittedSize(size, limits.maxSide); fitted != size)
         reader.setScaledSize(fitted);
-    if (decodeCost(body, format, size, reader.imageFormat(), reader.scaledSize()) > limits.maxDecodedBytes)
+    if (decodeCost(frame, size, reader.imageFormat(), reader.scaledSize()) > limits.maxDecodedBytes)
         return {};
-    return fittedPicture(reader.read(), limits.maxSide);
+    return keptPicture(reader.read(), limits.maxSide);
 }
 
-QImage fittedPicture(const QImage& image, int maxSide) {
+QImage keptPicture(const QImage& image, int maxSide) {
     const QSize fitted = fittedSize(image.size(), maxSide);
     if (image.isNull() || fitted == image.size())
-        return image;
-    return image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return barePicture(image);
+    return barePicture(image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }

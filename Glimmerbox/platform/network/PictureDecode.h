@@ -14,13 +14,17 @@ struct PictureDecodeLimits {
     // What one decode may allocate at once, judged from the header before any pixel is decoded: sixteen
     // times a 512 px logo, while a small file can declare gigabytes.
     qint64 maxDecodedBytes = 16 * 1024 * 1024;
+    // The most scans a JPEG may come in: ordinary progressive files have about ten. With the budget above
+    // this bounds a decode's work to a fraction of a second.
+    int maxScans = 48;
 };
 
 // Decodes a picture's bytes within `limits`: refused (a null image) when its header declares a picture
-// larger than the source size, or one whose decoder would allocate more than the budget; otherwise decoded
-// and fitted within the largest side. Safe on any thread.
+// larger than the source size, one whose decoder would allocate more than the budget, or a JPEG of more
+// scans than the limit; otherwise decoded and kept. A PNG's decoder sees only the chunks drawing needs.
+// Safe on any thread.
 QImage decodePicture(const QByteArray& body, const PictureDecodeLimits& limits);
 
-// `image` scaled down, its shape kept, so that neither side is longer than `maxSide`; smaller ones as they
-// are.
-QImage fittedPicture(const QImage& image, int maxSide);
+// `image` as it is kept: scaled down, its shape kept, so that neither side is longer than `maxSide` (smaller
+// ones as they are), and its pixels alone, without the texts or colour profile its file gave it.
+QImage keptPicture(const QImage& image, int maxSide);

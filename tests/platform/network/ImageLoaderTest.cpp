@@ -243,6 +243,42 @@ TEST(ImageLoaderTest, CacheCountsBytesNotPicturesSoAListOfHundredsOfLogosStaysWh
         EXPECT_EQ(loader.state(url), ImageLoader::State::Loaded) << url.toString().toStdString();
 }
 
+TEST(ImageLoaderTest, APictureIsKeptAsItsPixelsAloneAndTheCacheHoldsNoMoreThanItsBound) {
+    ManualClock clock;
+    ImageLoader::Limits limits;
+    limits.cacheBytes = 64 * 1024;
+    ImageLoader loader(clock, limits);
+    // Small pictures with a full colour table and 100 KB of text each, as a decoder may hand them on.
+    QImage picture(8, 8, QImage::Format_Indexed8);
+    QList<QRgb> colours(256);
+    for (int index = 0; index < 256; ++index)
+        colours[index] = qRgb(index, 0, 0);
+    picture.setColorTable(colours);
+    picture.fill(7);
+    picture.setText(QStringLiteral("Description"), QString(50'000, u'x'));
+    QList<QUrl> urls;
+    for (int index = 0; index < 100; ++index) {
+        urls.append(QUrl(QStringLiteral("https://x.test/indexed%1.png").arg(index)));
+        loader.insert(urls.last(), picture);
+    }
+
+    qsizetype held = 0;
+    int kept = 0;
+    for (const QUrl& url : std::as_const(urls)) {
+        const std::optional<QImage> image = loader.image(url);
+        if (!image)
+            continue;
+        ++kept;
+        EXPECT_TRUE(image->textKeys().isEmpty()) << url.toString().toStdString();
+        EXPECT_EQ(image->pixel(3, 3), qRgb(7, 0, 0));
+        held += image->sizeInBytes() + image->colorCount() * qsizetype(sizeof(QRgb));
+        for (const QString& key : image->textKeys())
+            held += (key.size() + image->text(key).size()) * qsizetype(sizeof(QChar));
+    }
+    EXPECT_GT(kept, 10);
+    EXPECT_LE(held, limits.cacheBytes);
+}
+
 TEST(ImageLoaderTest, APictureIsKeptNoLargerThanTheLargestSizeAViewDrawsItAt) {
     // The celebration's 60 px logo on a screen of two device pixels per point: 120 pixels.
     ImageServer server;
@@ -351,6 +387,38 @@ TEST(ImageLoaderStandinTest, AGifCountsItsLogicalScreenBeforeDecoding) {
         EXPECT_EQ(loader.state(gif(name)), ImageLoader::State::Failed) << name.toStdString();
     ASSERT_EQ(loader.state(gif("within")), ImageLoader::State::Loaded);
     EXPECT_EQ(loader.image(gif("within"))->size(), QSize(120, 60)) << "kept at the size it is drawn at";
+}
+
+TEST(ImageLoaderStandinTest, ALogoWithTextChunksBeforeOrAfterItsPictureIsKeptWithoutThem) {
+    BadPictures pictures(
+        {QStringLiteral(R"({"path": "/i/bad/before.png", "textChunks": 6})"),
+         QStringLiteral(R"({"path": "/i/bad/after.png", "textChunks": 6, "textAfter": true})")});
+    ASSERT_TRUE(pictures.standin.isRunning()) << pictures.standin.startupError().toStdString();
+    ImageLoader& loader = pictures.loader;
+    const QUrl before = pictures.at("/i/bad/before.png");
+    const QUrl after = pictures.at("/i/bad/after.png");
+    loadAll(loader, {before, after});
+    for (const QUrl& url : {before, after}) {
+        ASSERT_EQ(loader.state(url), ImageLoader::State::Loaded) << url.toString().toStdString();
+        EXPECT_EQ(loader.image(url)->size(), QSize(1, 1));
+        EXPECT_TRUE(loader.image(url)->textKeys().isEmpty()) << url.toString().toStdString();
+    }
+}
+
+TEST(ImageLoaderStandinTest, JpegsOfThousandsOfScansAreRefusedAndAHealthyLogoAskedForAfterThemIsDrawn) {
+    // 20,000 scans of 500 x 500: seconds of decoding each, two at a time, for a file of 300 KB.
+    BadPictures pictures(R"("jpegScans": 20000, "jpegSide": 500)");
+    ASSERT_TRUE(pictures.standin.isRunning()) << pictures.standin.startupError().toStdString();
+    ImageLoader& loader = pictures.loader;
+    QList<QUrl> hostile;
+    for (int picture = 0; picture < 6; ++picture)
+        hostile.append(pictures.at(QStringLiteral("/i/bad/scans%1.png").arg(picture)));
+    const QUrl healthy = pictures.at("/i/teamlogos/nba/500/bos.png");
+    loadAll(loader, hostile + QList<QUrl>{healthy});
+    ASSERT_EQ(loader.state(healthy), ImageLoader::State::Loaded);
+    EXPECT_EQ(loader.image(healthy)->size(), QSize(64, 64));
+    for (const QUrl& url : std::as_const(hostile))
+        EXPECT_EQ(loader.state(url), ImageLoader::State::Failed) << url.toString().toStdString();
 }
 
 TEST(ImageLoaderStandinTest, BodyWithoutALengthIsCutOffAtTheCapEvenWhileTheLoopIsBusy) {
