@@ -10,20 +10,32 @@
 #   - glimmerbox-bare-tray, a bare Qt tray application.
 # Prints each one's resident memory after SETTLE seconds, the CPU it used over the next WINDOW seconds, its
 # peak resident memory and its resident memory at the end, then the lines "rss ratio: R" (three live pins
-# against the bare app), "idle cpu nothing pinned %: X", "idle cpu three live pins %: Y", "peak rss three live
-# pins MB: P", "end rss three live pins MB: E", "scoreboard requests: N" and "picture requests: M" (both
-# instances together, as the stand-in counted them). A figure to read, not a test: nothing here passes or fails.
-# Environment: FOOTPRINT_SETTLE (10), FOOTPRINT_WINDOW (30), FOOTPRINT_FAULT (a fault for the stand-in, as a
-# JSON object: '{"path": "/i/*", "hugePicture": true}' or '{"path": "/i/*", "gifScreen": [4096, 4096]}' makes
-# every logo hostile), FOOTPRINT_LOGO_SIDE (the side of the stand-in's logos in pixels, 64; the service's own
-# are 500), FOOTPRINT_TEAMS_TAB (1: each of the four team leagues lists 32 teams, and once settled the
-# instance with three live pins opens its settings window on the Teams tab and scrolls it to the end and back,
-# with xdotool, before the figures are taken; its peak then covers the tab). The run then also prints
-# "settings window s after second launch: T" (from the second launch to the window showing) and "longest
-# saturated gui stretch s: S" (the longest time the GUI thread was running or waiting to run without a break,
-# sampled every 50 ms from the second launch to the end of the scrolling; "while opening" covers the launch
-# to a second after the window showed). FOOTPRINT_FAULT='{"path": "/apis/*", "markedNames": 20000}' makes
-# every team and player name a letter followed by 20,000 combining marks.
+# against the bare app), "idle cpu nothing pinned %: X", "idle cpu three live pins %: Y", "cpu seconds three
+# live pins: C" (over the window), "peak rss three live pins MB: P", "end rss three live pins MB: E",
+# "scoreboard requests: N" and "picture requests: M" (both instances together, as the stand-in counted them).
+# A figure to read, not a test: nothing here passes or fails.
+# Environment:
+#   FOOTPRINT_SETTLE (10), FOOTPRINT_WINDOW (30).
+#   FOOTPRINT_FAULT: faults for the stand-in, a JSON object or a list of them (tools/standin/README.md);
+#     '{"path": "/i/*", "hugePicture": true}' or '{"path": "/i/*", "gifScreen": [4096, 4096]}' makes every
+#     picture hostile.
+#   FOOTPRINT_LIVE_LOGO_FAULT: the members of a fault given to the logos of the scenario's four live games
+#     alone (the three pinned show six of them), while every other logo stays healthy:
+#     '"textChunks": 50' (a 1 x 1 PNG of 385 KB whose text chunks inflate to 395 MB, before its picture data;
+#     add '"textAfter": true' for after it) or '"jpegScans": 132000' (a progressive JPEG of 1600 x 1600 under
+#     2 MB that repeats its last scan).
+#   FOOTPRINT_LOGO_SIDE: the side of the stand-in's logos in pixels (64; the service's own are 500).
+#   FOOTPRINT_TEAMS_TAB (1: each of the four team leagues lists 32 teams, and once settled the instance with
+#     three live pins opens its settings window on the Teams tab and scrolls it to the end and back, with
+#     xdotool, before the figures are taken; its peak then covers the tab, and its logos are asked for after
+#     the pinned games'). The run then also prints "settings window s after second launch: T" (from the second
+#     launch to the window showing) and "longest saturated gui stretch s: S" (the longest time the GUI thread
+#     was running or waiting to run without a break, sampled every 50 ms from the second launch to the end of
+#     the scrolling; "while opening" covers the launch to a second after the window showed).
+#     FOOTPRINT_FAULT='{"path": "/apis/*", "markedNames": 20000}' makes every team and player name a letter
+#     followed by 20,000 combining marks.
+#   FOOTPRINT_SHOT: a file to save the screen in at the end (PNG, with ImageMagick's import), to see which
+#     logos are drawn.
 set -euo pipefail
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -33,6 +45,7 @@ settle=${FOOTPRINT_SETTLE:-10}
 window=${FOOTPRINT_WINDOW:-30}
 logo_side=${FOOTPRINT_LOGO_SIDE:-64}
 teams_tab=${FOOTPRINT_TEAMS_TAB:-0}
+shot=${FOOTPRINT_SHOT:-}
 
 app="$build_dir/Glimmerbox/glimmerbox"
 standin="$build_dir/tools/standin/glimmerbox-standin"
@@ -46,6 +59,10 @@ done
 command -v Xvfb >/dev/null || { echo "footprint: Xvfb is not installed (scripts/install-deps.sh test)" >&2; exit 2; }
 if [[ $teams_tab = 1 ]]; then
     command -v xdotool >/dev/null || { echo "footprint: FOOTPRINT_TEAMS_TAB needs xdotool" >&2; exit 2; }
+fi
+if [[ -n $shot ]]; then
+    command -v import >/dev/null || { echo "footprint: FOOTPRINT_SHOT needs ImageMagick's import" >&2; exit 2; }
+    [[ $shot = /* ]] || shot="$PWD/$shot"
 fi
 
 # A session bus of our own, so that notifications and the single-instance check stay inside this run.
@@ -94,8 +111,16 @@ fi
 # --- the stand-in service ---
 teams_per_league=0
 [[ $teams_tab = 1 ]] && teams_per_league=32
-"$standin" --port 0 --speed 0 --logo-side "$logo_side" --teams "$teams_per_league" \
-    ${FOOTPRINT_FAULT:+--fault "$FOOTPRINT_FAULT"} >"$work/standin.out" 2>"$work/standin.log" &
+faults=()
+[[ -n ${FOOTPRINT_FAULT:-} ]] && faults+=(--fault "$FOOTPRINT_FAULT")
+if [[ -n ${FOOTPRINT_LIVE_LOGO_FAULT:-} ]]; then
+    for logo in nba/500/bos nba/500/lal nfl/500/phi nfl/500/dal nhl/500/tor nhl/500/nyr soccer/500/363 \
+        soccer/500/359; do
+        faults+=(--fault "{\"path\": \"/i/teamlogos/$logo.png\", $FOOTPRINT_LIVE_LOGO_FAULT}")
+    done
+fi
+"$standin" --port 0 --speed 0 --logo-side "$logo_side" --teams "$teams_per_league" "${faults[@]}" \
+    >"$work/standin.out" 2>"$work/standin.log" &
 pids+=($!)
 wait_for_file "$work/standin.out" 10 || { echo "footprint: the stand-in did not start" >&2; exit 1; }
 port=$(sed -n 's/.*listening on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/standin.out" | head -n1)
@@ -235,6 +260,7 @@ for pid in "$unpinned_pid" "$pinned_pid" "$bare_pid"; do
     peak[$pid]=$(peak_rss_kib "$pid")
     end[$pid]=$(rss_kib "$pid")
 done
+[[ -n $shot ]] && import -window root "$shot"
 stats=$(curl -s "http://127.0.0.1:$port/__stats" || true)
 requests_matching() { # pattern of the path
     grep -o '"'"$1"'[^"]*":[0-9]*' <<<"$stats" | awk -F: '{ n += $NF } END { print n + 0 }'
@@ -258,6 +284,7 @@ awk -v ur="${rss[$unpinned_pid]}" -v pr="${rss[$pinned_pid]}" -v br="${rss[$bare
     printf "rss ratio: %.2f\n", pr / br
     printf "idle cpu nothing pinned %%: %.3f\n", 100 * ut / hz / w
     printf "idle cpu three live pins %%: %.3f\n", 100 * pt / hz / w
+    printf "cpu seconds three live pins: %.2f\n", pt / hz
     printf "peak rss three live pins MB: %.1f\n", ph / 1024
     printf "end rss three live pins MB: %.1f\n", pe / 1024
     printf "scoreboard requests: %d\n", scoreboards
