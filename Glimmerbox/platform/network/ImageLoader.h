@@ -35,8 +35,9 @@ struct ImageLoaderLimits : PictureDecodeLimits {
 
 // Images named by addresses inside service replies (team logos, headshots, flags), fetched once and kept in
 // a bounded memory cache that every view shares. The addresses are not ours, so only http and https are
-// fetched; the body is capped while it arrives, the download's time and the decode's memory are capped, and
-// every failure is a plain "failed" that views answer with their fallback.
+// fetched; the body is capped while it arrives, the download's time and the decode's memory and work are
+// capped (so that two decode threads are never held long, and a logo asked for after hostile ones is drawn
+// soon after), and every failure is a plain "failed" that views answer with their fallback.
 class ImageLoader : public QObject {
     Q_OBJECT
 public:
