@@ -3,6 +3,7 @@
 #include "EncodedPictures.h"
 #include "HostilePictures.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
 

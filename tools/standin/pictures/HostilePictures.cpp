@@ -8,16 +8,6 @@
 
 namespace {
 
-QByteArray encoded(const QImage& picture, const char* format, bool progressive = false) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(picture);
-    return bytes;
-}
-
 // The CRC-32 a PNG chunk ends with, over its type and data.
 quint32 chunkChecksum(const QByteArray& typeAndData) {
     static const std::array<quint32, 256> table = [] {
@@ -48,10 +38,20 @@ QByteArray chunk(const QByteArray& type, const QByteArray& data) {
 
 } // namespace
 
+QByteArray encodedPicture(const QImage& picture, const char* format, bool progressive) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(picture);
+    return bytes;
+}
+
 QByteArray pngWithTextChunks(int chunks, TextChunksAt where, qsizetype inflatedBytes) {
     QImage pixel(1, 1, QImage::Format_ARGB32);
     pixel.fill(Qt::red);
-    const QByteArray png = encoded(pixel, "png");
+    const QByteArray png = encodedPicture(pixel, "png");
     // qCompress puts the length in four bytes before the zlib stream a PNG holds.
     const QByteArray deflated = qCompress(QByteArray(inflatedBytes, 'a'), 9).mid(4);
     QByteArray texts;
@@ -69,7 +69,7 @@ QByteArray pngWithTextChunks(int chunks, TextChunksAt where, qsizetype inflatedB
 }
 
 QByteArray jpegWithScans(const QImage& picture, int scans) {
-    const QByteArray jpeg = encoded(picture, "jpeg", true);
+    const QByteArray jpeg = encodedPicture(picture, "jpeg", true);
     // The last start of scan marker: coded data escapes any 0xFF it holds, so its two bytes stand nowhere
     // after it; the scan runs to the end-of-image marker.
     const qsizetype lastScan = jpeg.lastIndexOf("\xff\xda");

@@ -6,6 +6,10 @@
 // Pictures that are valid files and costly to decode, as a hostile picture host would send them, for the
 // stand-in's faults and the tests.
 
+// A picture's bytes in `format`, as a server would send them. A progressive JPEG comes in successive passes
+// over the whole picture, which a decoder holds whole until the last.
+QByteArray encodedPicture(const QImage& picture, const char* format, bool progressive = false);
+
 // Where a PNG's text chunks stand: before the picture data (read with the header) or after it (read once the
 // picture is decoded).
 enum class TextChunksAt { BeforePicture, AfterPicture };
