@@ -43,7 +43,3 @@ void GlimmerboxApp::start() {
 void GlimmerboxApp::openSettings() {
     m_delegate.openSettings();
 }
-
-QWidget* GlimmerboxApp::openGameDetail(const QString& gameId, const std::optional<League>& league) {
-    return m_gameDetails.open(gameId, league);
-}

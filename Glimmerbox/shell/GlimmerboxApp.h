@@ -28,7 +28,6 @@ public:
     void start();
 
     void openSettings();
-    QWidget* openGameDetail(const QString& gameId, const std::optional<League>& league);
 
 private:
     AppStateCoreActions m_core;
