@@ -16,8 +16,9 @@ QWidget* GameDetailWindows::open(const QString& gameId, const std::optional<Leag
     if (window) {
         window->reload();
     } else {
-        // A new window loads when it is first shown.
-        window = new GameDetailView(gameId, league, m_appState, m_scores);
+        // A new window loads when it is first shown, past the summary's cache as a window brought forward
+        // does: the overlay's hover may have read the game's summary just before it ended.
+        window = new GameDetailView(gameId, league, GameDetailView::FirstLoad::live, m_appState, m_scores);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->adjustSize();
         QList<QWidget*> others;

@@ -20,9 +20,9 @@ public:
     GameDetailWindows(AppState& appState, ScoresService& scores);
     ~GameDetailWindows();
 
-    // Shows the game's window, creating it when there is none, and loads the game: a window brought
-    // forward shows the game as it stands now, not as it was when the window opened. Knowing the game's
-    // league, the window loads it even when it is not among the current games.
+    // Shows the game's window, creating it when there is none, and loads the game as it stands now, never
+    // from the summary's cache: a new window as much as one brought forward, not as it was when the window
+    // opened. Knowing the game's league, the window loads it even when it is not among the current games.
     QWidget* open(const QString& gameId, const std::optional<League>& league);
 
 private:

@@ -8,6 +8,8 @@
 
 #include "app/NotificationService.h"
 #include "platform/desktop/Notifier.h"
+#include "popover/common/DotView.h"
+#include "popover/common/GameStatusBadge.h"
 #include "popover/detail/GameDetailPanel.h"
 #include "popover/detail/GameDetailView.h"
 #include "service/ESPNAPIService.h"
@@ -15,6 +17,7 @@
 #include "shell/NotificationResponder.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -49,16 +52,32 @@ protected:
     }
 
     // The application state's refresh, in short: the league's scoreboard as the stand-in now serves it.
-    void holdTheStandinsGames() {
-        auto fetch = [this]() -> QCoro::Task<> {
+    void holdTheStandinsGames(const QString& leagueId = "nba") {
+        auto fetch = [this, leagueId]() -> QCoro::Task<> {
             const ServiceResult<Scoreboard> scoreboard =
-                co_await service.fetchLiveScoreboard(testLeague("nba"));
+                co_await service.fetchLiveScoreboard(testLeague(leagueId));
             if (!scoreboard.ok()) {
                 ADD_FAILURE() << "the stand-in's scoreboard: "
                               << qPrintable(scoreboard.error().errorDescription());
                 co_return;
             }
-            app.state.setGames({{"nba", scoreboard.value().games}});
+            app.state.setGames({{leagueId, scoreboard.value().games}});
+        };
+        ASSERT_TRUE(runToCompletion(fetch()));
+    }
+    // Follows only `leagueId` and holds its games.
+    void follow(const QString& leagueId) {
+        app.preferences.setEnabledLeagues({leagueId});
+        processPendingEvents();
+        holdTheStandinsGames(leagueId);
+    }
+    // As the overlay's hover does on the pinned game's card: its leaders, read from the game's summary,
+    // which the service keeps for 30 s.
+    void readLeadersOf(const QString& gameId) {
+        auto fetch = [this, gameId]() -> QCoro::Task<> {
+            const ServiceResult<QList<TopScorer>> scorers =
+                co_await service.fetchTopScorers(gameId, testLeague("nba"));
+            EXPECT_TRUE(scorers.ok());
         };
         ASSERT_TRUE(runToCompletion(fetch()));
     }
@@ -77,8 +96,17 @@ protected:
     }
     // No load running: the refresh button is enabled again.
     static bool loaded(const GameDetailView& window) { return window.panel().isRefreshEnabled(); }
-    int summaryRequests(const QString& gameId) const {
-        return standin.requestCount("/apis/site/v2/sports/basketball/nba/summary?event=" + gameId);
+    // The scoreboard's status badge shows the red dot of a live game. (Neither widget declares its own
+    // meta-object, so they are told apart by their C++ types.)
+    static bool showsLiveDot(const GameDetailView& window) {
+        const QList<QWidget*> widgets = window.findChildren<QWidget*>();
+        return std::any_of(widgets.cbegin(), widgets.cend(), [&](const QWidget* widget) {
+            return dynamic_cast<const DotView*>(widget) &&
+                   dynamic_cast<const GameStatusBadge*>(widget->parent()) && widget->isVisibleTo(&window);
+        });
+    }
+    int summaryRequests(const QString& gameId, const QString& leaguePath = "basketball/nba") const {
+        return standin.requestCount("/apis/site/v2/sports/" + leaguePath + "/summary?event=" + gameId);
     }
 
     StandinProcess standin;
@@ -127,6 +155,52 @@ TEST_F(DetailWindowStandinTest, ALaterNotificationShowsTheGameAsItNowStandsNotAs
     EXPECT_TRUE(spinUntil([&] { return summaryRequests("401810001") == 3; })) << "the refresh asks again";
     // Its answer is awaited, so that no load is left suspended when the window goes.
     EXPECT_TRUE(spinUntil([&] { return loaded(*game); }));
+}
+
+TEST_F(DetailWindowStandinTest, ANewWindowFromTheFinalScoreShowsTheFinalThoughTheSummaryWasJustReadLive) {
+    // Boston at Los Angeles, live; the pointer rests on its card, which reads its summary for its leaders.
+    readLeadersOf("401810001");
+    EXPECT_EQ(summaryRequests("401810001"), 1);
+    // Twenty seconds on, within that summary's 30 s in the cache, "Final Score" arrives.
+    standin.advance(60);
+    app.clock.advance(20s);
+    holdTheStandinsGames();
+    notifier.viewDetails("401810001", "nba");
+    GameDetailView* game = window("401810001");
+    ASSERT_NE(game, nullptr);
+    EXPECT_TRUE(spinUntil([&] {
+        return showsAll(*game, {"Celtics", "Lakers", "100", "102", "Final"}) && loaded(*game);
+    })) << qPrintable(shownTexts(*game).join(", "));
+    EXPECT_FALSE(shownTexts(*game).contains("2:00 - 4th"));
+    EXPECT_FALSE(showsLiveDot(*game));
+    EXPECT_EQ(summaryRequests("401810001"), 2);
+}
+
+TEST_F(DetailWindowStandinTest, AWindowReopenedSecondsAfterItClosedShowsTheGameAsItNowStands) {
+    notifier.viewDetails("401810001", "nba");
+    GameDetailView* live = window("401810001");
+    ASSERT_NE(live, nullptr);
+    ASSERT_TRUE(spinUntil([&] {
+        return showsAll(*live, {"97", "98", "2:00 - 4th"}) && loaded(*live);
+    })) << qPrintable(shownTexts(*live).join(", "));
+    EXPECT_TRUE(showsLiveDot(*live));
+    // Closed, the window is gone once the event loop has run its deferred deletes.
+    const QPointer<GameDetailView> closed(live);
+    live->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(closed.isNull());
+
+    standin.advance(60);
+    app.clock.advance(20s);
+    holdTheStandinsGames();
+    notifier.viewDetails("401810001", "nba");
+    GameDetailView* reopened = window("401810001");
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_TRUE(spinUntil([&] {
+        return showsAll(*reopened, {"100", "102", "Final"}) && loaded(*reopened);
+    })) << qPrintable(shownTexts(*reopened).join(", "));
+    EXPECT_FALSE(showsLiveDot(*reopened));
+    EXPECT_EQ(summaryRequests("401810001"), 2);
 }
 
 } // namespace

@@ -9,12 +9,13 @@
 #include <QVBoxLayout>
 
 GameDetailView::GameDetailView(QString gameId, AppState& appState, ScoresService& scores, QWidget* parent)
-    : GameDetailView(std::move(gameId), std::nullopt, appState, scores, parent) {}
+    : GameDetailView(std::move(gameId), std::nullopt, FirstLoad::cached, appState, scores, parent) {}
 
-GameDetailView::GameDetailView(QString gameId, std::optional<League> league, AppState& appState,
-                               ScoresService& scores, QWidget* parent)
+GameDetailView::GameDetailView(QString gameId, std::optional<League> league, FirstLoad firstLoad,
+                               AppState& appState, ScoresService& scores, QWidget* parent)
     : QWidget(parent),
-      m_viewModel(new GameDetailViewModel(std::move(gameId), std::move(league), appState, scores, this)) {
+      m_viewModel(new GameDetailViewModel(std::move(gameId), std::move(league), appState, scores, this)),
+      m_firstLoad(firstLoad) {
     auto* layout = popoverstyle::vbox(this, {});
     layout->setSizeConstraint(QLayout::SetFixedSize);
     m_panel = new GameDetailPanel(this);
@@ -42,8 +43,11 @@ void GameDetailView::showEvent(QShowEvent* event) {
     if (m_hasAppeared)
         return;
     m_hasAppeared = true;
-    // Runs detached, as a refresh does.
-    m_viewModel->loadGameDetail();
+    // Runs detached, as a refresh does; a live first load is one.
+    if (m_firstLoad == FirstLoad::live)
+        m_viewModel->refresh();
+    else
+        m_viewModel->loadGameDetail();
 }
 
 void GameDetailView::schedulePublish() {

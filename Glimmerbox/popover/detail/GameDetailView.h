@@ -17,11 +17,16 @@ class ScoresService;
 class GameDetailView : public QWidget {
     Q_OBJECT
 public:
+    // How the first load reads the game's summary: a panel opened from a row may show the one the service
+    // read up to 30 s ago (the overlay's hover reads it too); a window opened from a notification shows the
+    // game as the notification announced it, so it asks past that cache as a refresh does.
+    enum class FirstLoad { cached, live };
+
     GameDetailView(QString gameId, AppState& appState, ScoresService& scores, QWidget* parent = nullptr);
     // A view that knows the game's league loads it from the scores service even when it is not among the
     // current games (see GameDetailViewModel).
-    GameDetailView(QString gameId, std::optional<League> league, AppState& appState, ScoresService& scores,
-                   QWidget* parent = nullptr);
+    GameDetailView(QString gameId, std::optional<League> league, FirstLoad firstLoad, AppState& appState,
+                   ScoresService& scores, QWidget* parent = nullptr);
 
     const QString& gameId() const;
     GameDetailPanel& panel() const { return *m_panel; }
@@ -37,6 +42,7 @@ private:
 
     GameDetailViewModel* m_viewModel = nullptr;
     GameDetailPanel* m_panel = nullptr;
+    FirstLoad m_firstLoad = FirstLoad::cached;
     bool m_hasAppeared = false;
     bool m_publishPending = false;
 };
