@@ -195,10 +195,10 @@ std::optional<Game> parseEvent(const QJsonObject& event, const League& league, c
 
     game.situations = parseSituation(json::object(*competition, "situation"_L1), league.sport);
     game.broadcast = mapping::firstBroadcastName(*competition);
-    game.venue = mapping::textAtPath(*competition, {"venue"_L1}, "fullName"_L1, field::label);
+    game.venue = mapping::venueName(*competition);
 
-    home->team.record = parseRecords(mapping::objectList(home->competitor, "records"_L1));
-    away->team.record = parseRecords(mapping::objectList(away->competitor, "records"_L1));
+    home->team.record = competitorRecord(home->competitor);
+    away->team.record = competitorRecord(away->competitor);
     game.homeTeam = std::move(home->team);
     game.awayTeam = std::move(away->team);
     game.lastUpdate = now;

@@ -102,6 +102,10 @@ std::optional<QString> firstBroadcastName(const QJsonObject& competition) {
     return broadcast ? firstText(*broadcast, "names"_L1, field::label) : std::nullopt;
 }
 
+std::optional<QString> venueName(const QJsonObject& holder) {
+    return textAtPath(holder, {"venue"_L1}, "fullName"_L1, field::label);
+}
+
 HomeAndAway homeAndAway(const QJsonArray& competitors) {
     qsizetype home = -1;
     qsizetype away = -1;

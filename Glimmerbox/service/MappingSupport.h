@@ -58,8 +58,11 @@ struct StatusTexts {
 };
 StatusTexts readStatus(const QJsonObject& competition);
 
-// The first name of the first broadcast entry of a competition.
+// The first name of the first broadcast entry of a competition (a scoreboard's or a summary's).
 std::optional<QString> firstBroadcastName(const QJsonObject& competition);
+
+// The full name of the "venue" of a competition, or of a summary's game information.
+std::optional<QString> venueName(const QJsonObject& holder);
 
 // The first competitor whose "homeAway" is "home", else the one at 0, and the first whose "homeAway" is
 // "away", else the one at 1, when there are such; each competitor's mark is read once.

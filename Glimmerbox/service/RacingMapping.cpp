@@ -104,7 +104,7 @@ std::optional<Game> parseRace(const QJsonObject& event, const League& league, co
     game.broadcast = mapping::firstBroadcastName(*race);
     game.venue = mapping::textAtPath(event, {"circuit"_L1}, "fullName"_L1, field::label);
     if (!game.venue)
-        game.venue = mapping::textAtPath(*race, {"venue"_L1}, "fullName"_L1, field::label);
+        game.venue = mapping::venueName(*race);
 
     QList<RaceDriver> drivers;
     if (const std::optional<QJsonArray> competitors = mapping::objectList(*race, "competitors"_L1)) {

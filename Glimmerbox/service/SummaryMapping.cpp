@@ -71,8 +71,8 @@ Team sideTeam(const QJsonObject& competitor, const League& league) {
     return parseTeam(QJsonObject(), league);
 }
 
-Game summaryGame(const QJsonObject& competition, const League& league, const QString& gameId,
-                 const QDateTime& now) {
+Game summaryGame(const QJsonObject& summary, const QJsonObject& competition, const League& league,
+                 const QString& gameId, const QDateTime& now) {
     const QJsonArray competitors = mapping::objectList(competition, "competitors"_L1).value_or(QJsonArray());
     const mapping::HomeAndAway sides = mapping::homeAndAway(competitors);
     const QJsonObject home = sides.home.value_or(QJsonObject());
@@ -83,6 +83,13 @@ Game summaryGame(const QJsonObject& competition, const League& league, const QSt
     game.league = league;
     game.homeTeam = sideTeam(home, league);
     game.awayTeam = sideTeam(away, league);
+    // Read as the scoreboard reads them, so that a game known from its summary alone (a final no longer among
+    // the current games) shows what its scoreboard entry would have.
+    game.homeTeam.record = competitorRecord(home);
+    game.awayTeam.record = competitorRecord(away);
+    const std::optional<QJsonObject> gameInfo = json::object(summary, "gameInfo"_L1);
+    game.venue = gameInfo ? mapping::venueName(*gameInfo) : std::nullopt;
+    game.broadcast = mapping::firstBroadcastName(competition);
     game.homeScore = mapping::scoreText(home);
     game.awayScore = mapping::scoreText(away);
     const std::optional<QJsonObject> status = json::object(competition, "status"_L1);
@@ -112,8 +119,8 @@ ServiceResult<GameDetail> parseSummary(const QByteArray& body, const League& lea
     if (!competition)
         return APIError::parsingError();
 
-    GameDetail detail{
-        summaryGame(*competition, league, gameId, now), std::nullopt, {}, std::nullopt, std::nullopt};
+    Game game = summaryGame(*summary, *competition, league, gameId, now);
+    GameDetail detail{std::move(game), std::nullopt, {}, std::nullopt, std::nullopt};
     detail.leaders = parseLeaders(*summary);
     detail.playByPlay = parsePlays(*summary, gameId, now);
     return detail;

@@ -76,7 +76,8 @@ bool isPlaceholderAthlete(const QJsonObject& competitor) {
     return name.isEmpty() || name.toString().toUpper() == u"TBD" || name == u"Unknown";
 }
 
-std::optional<TeamRecord> parseRecords(const std::optional<QJsonArray>& records) {
+std::optional<TeamRecord> competitorRecord(const QJsonObject& competitor) {
+    const std::optional<QJsonArray> records = mapping::objectList(competitor, "records"_L1);
     if (!records)
         return std::nullopt;
     for (const QJsonValueConstRef value : *records) {

@@ -21,5 +21,6 @@ Team parseAthleteTeam(const QJsonObject& competitor, const League& league);
 // A competitor whose athlete is not known yet: no name, "TBD" in any case, or "Unknown".
 bool isPlaceholderAthlete(const QJsonObject& competitor);
 
-// The overall record ("total" or "overall") of a competitor's records, from its "W-L[-T]" summary.
-std::optional<TeamRecord> parseRecords(const std::optional<QJsonArray>& records);
+// The overall record ("total" or "overall") among a competitor's "records", from its "W-L[-T]" summary: a
+// scoreboard's competitor or a summary's.
+std::optional<TeamRecord> competitorRecord(const QJsonObject& competitor);

@@ -83,7 +83,7 @@ std::optional<Game> parseMatch(const QJsonObject& match, const QJsonObject& even
     game.period = joinLinescores(home, away);
     if (!game.period)
         game.period = std::move(status.shortDetail);
-    game.venue = mapping::textAtPath(match, {"venue"_L1}, "fullName"_L1, field::label);
+    game.venue = mapping::venueName(match);
     // The tournament's name stands where other sports show the broadcaster.
     game.broadcast = eventName;
     game.id = std::move(*id);

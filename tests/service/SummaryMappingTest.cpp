@@ -73,6 +73,36 @@ TEST(SummaryMappingTest, StartTimeIsTheScheduledDateNotTheMomentOfMappingAndABar
     EXPECT_EQ(stateOf(bare.game), u"final|0:0|none|none");
 }
 
+TEST(SummaryMappingTest, VenueBroadcastAndRecordsAreReadAsTheScoreboardReadsThemAndStayAbsentWhenMissing) {
+    // The venue is the game information's, as the service sends it.
+    EXPECT_EQ(summaryOf(testdata::read("summary/nfl-live.json")).game.venue, "Highmark Stadium");
+
+    const Game game = summaryOf(summaryWith(R"("broadcasts": [{"market": "national", "names": ["FOX"]}],
+        "competitors": [
+            {"homeAway": "home", "team": {"id": "6"},
+             "records": [{"type": "home", "summary": "6-2"}, {"type": "total", "summary": "10-6"}]},
+            {"homeAway": "away", "team": {"id": "21"},
+             "records": [{"name": "overall", "summary": "12-4-1"}]}])",
+                                            R"(, "gameInfo": {"venue": {"fullName": "AT&T Stadium"}})"))
+                          .game;
+    EXPECT_EQ(game.venue, "AT&T Stadium");
+    EXPECT_EQ(game.broadcast, "FOX");
+    ASSERT_TRUE(game.homeTeam.record && game.awayTeam.record);
+    EXPECT_EQ(game.homeTeam.record->formattedRecord(), "10-6");
+    EXPECT_EQ(game.awayTeam.record->formattedRecord(), "12-4-1");
+
+    // A summary without them, or with them in other shapes, leaves them absent.
+    for (const auto& [competition, rest] : {std::pair<QByteArray, QByteArray>{R"("id": "1")", ""},
+                                            {R"("broadcasts": [], "venue": {"fullName": "Header Field"},
+              "competitors": [{"homeAway": "home", "records": []}, {"homeAway": "away"}])",
+                                             R"(, "gameInfo": {"venue": "AT&T Stadium"})"}}) {
+        const Game bare = summaryOf(summaryWith(competition, rest)).game;
+        EXPECT_EQ(bare.venue, std::nullopt);
+        EXPECT_EQ(bare.broadcast, std::nullopt);
+        EXPECT_FALSE(bare.homeTeam.record || bare.awayTeam.record);
+    }
+}
+
 TEST(SummaryMappingTest, TeamBlocksAreSidedByTeamIdWhateverTheirOrder) {
     const QByteArray competitors = R"("competitors": [{"homeAway": "away", "team": {"id": "12"}},
                                                       {"homeAway": "home", "team": {"id": "2"}}])";

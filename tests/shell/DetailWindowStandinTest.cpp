@@ -203,4 +203,23 @@ TEST_F(DetailWindowStandinTest, AWindowReopenedSecondsAfterItClosedShowsTheGameA
     EXPECT_EQ(summaryRequests("401810001"), 2);
 }
 
+TEST_F(DetailWindowStandinTest, AFinalOutsideTheCurrentGamesShowsTheVenueBroadcastAndRecordsOfItsSummary) {
+    // Dallas's game has ended in overtime; the league's next game, four hours on, keeps it out of the
+    // current games. (The stand-in dates its games from the real time.)
+    app.clock.setNow(QDateTime::currentDateTime());
+    standin.advance(80);
+    follow("nfl");
+    ASSERT_FALSE(idsOf(app.state.enabledLeagueGames()).contains("401820001"));
+    notifier.viewDetails("401820001", "nfl");
+    GameDetailView* final = window("401820001");
+    ASSERT_NE(final, nullptr);
+    EXPECT_TRUE(spinUntil([&] {
+        return showsAll(*final,
+                        {"Eagles", "Cowboys", "24", "27", "Final", "AT&T Stadium", "FOX", "10-6", "12-4"}) &&
+               loaded(*final);
+    })) << qPrintable(shownTexts(*final).join(", "));
+    EXPECT_FALSE(shownTexts(*final).contains("TBD"));
+    EXPECT_EQ(summaryRequests("401820001", "football/nfl"), 1);
+}
+
 } // namespace

@@ -111,6 +111,10 @@ std::optional<QJsonObject> Scenario::summary(const QString& leaguePath, const QS
         const QJsonArray competitions = competition ? QJsonArray{*competition} : QJsonArray{};
         summary.insert(QLatin1String("header"), QJsonObject{{QStringLiteral("id"), eventId},
                                                             {QStringLiteral("competitions"), competitions}});
+        // The service names the venue in the summary's game information rather than in its header.
+        const QJsonValue venue = competition ? competition->value(QLatin1String("venue")) : QJsonValue();
+        if (venue.isObject() && !summary.contains(QLatin1String("gameInfo")))
+            summary.insert(QLatin1String("gameInfo"), QJsonObject{{QStringLiteral("venue"), venue}});
     }
     return render(summary, context).toObject();
 }
