@@ -222,4 +222,20 @@ TEST_F(DetailWindowStandinTest, AFinalOutsideTheCurrentGamesShowsTheVenueBroadca
     EXPECT_EQ(summaryRequests("401820001", "football/nfl"), 1);
 }
 
+TEST_F(DetailWindowStandinTest, ATennisMatchKeepsItsSetsAndStateWhenItsSummaryArrives) {
+    // One set all, Alcaraz 1-2 down in the third; the summary's copy of the match carries no score.
+    follow("atp");
+    notifier.viewDetails("176001", "atp");
+    GameDetailView* match = window("176001");
+    ASSERT_NE(match, nullptr);
+    EXPECT_TRUE(spinUntil([&] { return summaryRequests("176001", "tennis/atp") == 1 && loaded(*match); }));
+    processPendingEvents();
+    const QStringList shown = shownTexts(*match);
+    EXPECT_TRUE(showsAll(*match, {"C. Alcaraz", "J. Sinner", "1", "3-6 6-4 1-2"}))
+        << qPrintable(shown.join(", "));
+    EXPECT_FALSE(shown.contains("0")) << qPrintable(shown.join(", "));
+    EXPECT_FALSE(shown.contains("3rd Set")) << qPrintable(shown.join(", "));
+    EXPECT_TRUE(showsLiveDot(*match));
+}
+
 } // namespace

@@ -43,6 +43,8 @@ GameDetailViewModel::GameDetailViewModel(QString gameId, std::optional<League> l
       m_apiService(apiService) {}
 
 Game GameDetailViewModel::withKnownDetails(Game summaryGame, const Game& known) {
+    if (known.league.sport == Sport::tennis || known.league.sport == Sport::racing)
+        return known;
     keepKnownTeam(summaryGame.homeTeam, known.homeTeam, known);
     keepKnownTeam(summaryGame.awayTeam, known.awayTeam, known);
     keepIfAbsent(summaryGame.venue, known.venue);

@@ -47,7 +47,8 @@ public:
 
     // The summary's game, with what only `known` holds kept where the summary lacks it: each team's logo,
     // colours and record (summaries often carry their teams bare), the venue, the broadcast, the odds and,
-    // while the game is live, its situation.
+    // while the game is live, its situation. A tennis match or a race stays `known` itself: its summary
+    // carries no scores (a match's sets, a race's standings), so the summary adds only its plays and leaders.
     static Game withKnownDetails(Game summaryGame, const Game& known);
 
 signals:

@@ -216,6 +216,29 @@ TEST_F(GameDetailViewModelTest, TheSummaryKeepsWhatOnlyTheGameOpenedKnows) {
     EXPECT_EQ(model.game()->venue, "Harbor Arena");
 }
 
+TEST_F(GameDetailViewModelTest, ARaceKeepsItsStandingsAndStateAndTakesOnlyThePlaysAndLeadersOfItsSummary) {
+    app.preferences.setEnabledLeagues({"f1"});
+    Game race = withStatus(game("600", "f1"), GameStatus::inProgress, 0, 0, "Lap 31/58");
+    race.clock = "Lap 31/58";
+    race.raceStandings = QList<RaceDriver>{RaceDriver{}};
+    race.raceStandings->first().name = "Lando Norris";
+    hold({race});
+    GameDetailViewModel model("600", app.state, service);
+    model.loadGameDetail();
+
+    // The summary's copy of a race knows no standings, and states its status its own way.
+    GameDetail summary = detailOf(withStatus(game("600", "f1"), GameStatus::scheduled, 3, 5, "Race"), 2);
+    summary.leaders->homeLeaders.append(LeaderCategory{"Fastest Lap", "Lando Norris", "1:20.235"});
+    service.answerDetail(0, summary);
+
+    ASSERT_TRUE(model.game() && model.gameDetail());
+    EXPECT_EQ(*model.game(), race);
+    EXPECT_EQ(model.gameDetail()->game, race);
+    EXPECT_EQ(model.playByPlay().size(), 2);
+    ASSERT_TRUE(model.gameDetail()->leaders);
+    EXPECT_EQ(model.gameDetail()->leaders->homeLeaders.size(), 1);
+}
+
 TEST_F(GameDetailViewModelTest, AModelThatKnowsTheLeagueLoadsAGameOutsideTheCurrentGamesFromItsSummary) {
     // The league's live game keeps its finished one out of the current games.
     Game finished = withStatus(game("400"), GameStatus::final_, 102, 100);
