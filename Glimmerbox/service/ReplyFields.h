@@ -10,8 +10,8 @@ namespace field {
 // Names, abbreviations, ids, colours, records, status and clock texts, venue, broadcast: a few hundred
 // characters.
 inline constexpr TextBound label{256};
-// What happened in a play: a few thousand.
-inline constexpr TextBound paragraph{4096};
+// What happened in a play: a few thousand, a cut one ending with "…".
+inline constexpr TextBound paragraph{4096, TextBound::Overlong::cutWithEllipsis};
 // A picture's or link's address. A longer one counts as missing: cut, it would point somewhere else.
 inline constexpr TextBound address{2048, TextBound::Overlong::refuse};
 

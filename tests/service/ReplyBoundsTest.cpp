@@ -183,3 +183,23 @@ TEST(ReplyBoundsTest, APlaysTextKeepsAFewThousandCharactersWhereANameKeepsAFewHu
     EXPECT_EQ(*game.situations->lastPlayText, QString::fromUtf8(words));
     EXPECT_EQ(game.homeTeam.name, QString::fromUtf8(words).left(256));
 }
+
+TEST(ReplyBoundsTest, APlaysTextCutAtItsBoundEndsWithAnEllipsisSoTheReaderSeesThatItGoesOn) {
+    const QByteArray words = QByteArray("Pass complete to the left. ").repeated(200); // 5,400 characters
+    const QString cut = QString::fromUtf8(words).left(4095) + QChar(0x2026);
+    const Game game = onlyGame(oneEvent(R"("competitions": [{"competitors": [
+        {"homeAway": "home", "team": {"id": "1", "displayName": "Home"}},
+        {"homeAway": "away", "team": {"id": "2", "displayName": "Away"}}],
+        "situation": {"lastPlay": {"text": ")" +
+                                        words + R"("}}}])"),
+                               "nfl");
+    ASSERT_TRUE(game.situations && game.situations->lastPlayText);
+    EXPECT_EQ(*game.situations->lastPlayText, cut);
+
+    const GameDetail detail = mapped(parseSummary(R"({"header": {"competitions": [{}]},
+        "drives": {"previous": [{"plays": [{"id": "1", "text": ")" +
+                                                      words + R"("}]}]}})",
+                                                  leagueWithId("nfl"), "1", mappingNow()));
+    ASSERT_EQ(detail.playByPlay.size(), 1);
+    EXPECT_EQ(detail.playByPlay.first().description, cut);
+}

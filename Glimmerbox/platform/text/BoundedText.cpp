@@ -88,7 +88,13 @@ std::optional<QString> boundedText(const QString& text, TextBound bound) {
     QString kept = withShortMarkRuns(text);
     if (kept.size() <= bound.maxLength)
         return kept;
-    if (bound.overlong == TextBound::Overlong::refuse)
+    switch (bound.overlong) {
+    case TextBound::Overlong::refuse:
         return std::nullopt;
+    case TextBound::Overlong::cutWithEllipsis:
+        return graphemesWithin(kept, bound.maxLength - 1) + QChar(0x2026);
+    case TextBound::Overlong::cut:
+        break;
+    }
     return graphemesWithin(kept, bound.maxLength);
 }

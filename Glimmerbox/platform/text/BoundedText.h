@@ -9,9 +9,11 @@
 // megabytes costs memory in every copy of it.
 
 // How much of a text is kept: at most `maxLength` UTF-16 units. A longer text is cut where a reader's
-// character ends, or refused whole where a cut one would mean something else (an address).
+// character ends, or refused whole where a cut one would mean something else (an address). A text read as
+// prose (a play) ends its cut with "…", within the bound, so that the reader sees that it goes on; a name
+// cut at its bound is wider than any view, which elides it anyway.
 struct TextBound {
-    enum class Overlong { cut, refuse };
+    enum class Overlong { cut, cutWithEllipsis, refuse };
     qsizetype maxLength;
     Overlong overlong = Overlong::cut;
 };

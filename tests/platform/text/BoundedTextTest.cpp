@@ -52,6 +52,17 @@ TEST(BoundedTextTest, AnOverlongTextIsCutWhereAReadersCharacterEnds) {
     EXPECT_EQ(boundedText(repeated("a" + marks(100), 20), name)->size(), 248); // 8 * 31
 }
 
+TEST(BoundedTextTest, ProseCutAtItsBoundEndsWithAnEllipsisWithinTheBound) {
+    constexpr TextBound prose{256, TextBound::Overlong::cutWithEllipsis};
+    const QString ellipsis(QChar(0x2026));
+    EXPECT_EQ(boundedText(QString(20000, u'w'), prose), QString(255, u'w') + ellipsis);
+    // Still cut where a reader's character ends, then marked.
+    EXPECT_EQ(boundedText("x" + repeated("e\u0301", 200), prose), "x" + repeated("e\u0301", 127) + ellipsis);
+    // A text that fits, even exactly, is not marked; nor is one whose marks alone were thinned.
+    EXPECT_EQ(boundedText(QString(256, u'w'), prose), QString(256, u'w'));
+    EXPECT_EQ(boundedText("A" + marks(20000), prose), "A" + marks(30));
+}
+
 TEST(BoundedTextTest, AnOverlongTextThatMustNotBeCutIsRefusedWhole) {
     constexpr TextBound address{2048, TextBound::Overlong::refuse};
     const QString link = "https://example.org/" + QString(2028, u'a');
