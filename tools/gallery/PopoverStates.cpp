@@ -308,23 +308,6 @@ const GalleryStateRegistration detailPlaysUnbrokenWord{"detail-plays-unbroken-wo
                                                            return renderPanel(state, DetailTab::playByPlay);
                                                        }};
 
-// A final opened from its notification after it left the current games: everything from its summary, which
-// carries the teams, the score, the state, the leaders and the plays, but no venue, broadcast or records.
-const GalleryStateRegistration detailFinalFromSummary{"detail-final-from-summary", [] {
-                                                          Game game = liveBasketball();
-                                                          game.id = QStringLiteral("g-nba-0");
-                                                          game.status = GameStatus::final_;
-                                                          game.awayScore = 100;
-                                                          game.homeScore = 102;
-                                                          game.period = QStringLiteral("Final");
-                                                          game.clock.reset();
-                                                          game.venue.reset();
-                                                          game.broadcast.reset();
-                                                          game.awayTeam.record.reset();
-                                                          game.homeTeam.record.reset();
-                                                          return renderPanel(loaded(game));
-                                                      }};
-
 // Short names over two lines in their columns; one too long for two is shortened at the end of the second.
 const GalleryStateRegistration detailTwoLineShortNames{
     "detail-two-line-short-names", [] {

@@ -1,0 +1,164 @@
+// The detail panel as its model leaves it once a game's summary is in: the summary reply mapped as the
+// scores service maps it, then joined with the copy of the game the application state holds, if any.
+#include "GalleryAppState.h"
+#include "GalleryRegistry.h"
+#include "GallerySamples.h"
+
+#include "popover/detail/GameDetailPanel.h"
+#include "popover/detail/GameDetailViewModel.h"
+#include "service/ScoresMapping.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace {
+
+// Answers every summary request at once with one reply, mapped as the scores service maps it; every other
+// request fails at once.
+class OneSummary final : public ScoresService {
+public:
+    OneSummary(QJsonObject reply, QDateTime now)
+        : m_reply(QJsonDocument(reply).toJson(QJsonDocument::Compact)), m_now(std::move(now)) {}
+
+    QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString gameId, League league) override {
+        co_return parseSummary(m_reply, league, gameId, m_now);
+    }
+    QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League, std::optional<QDateTime>) override {
+        co_return APIError::networkUnavailable();
+    }
+    QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League) override {
+        co_return APIError::networkUnavailable();
+    }
+    QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString, League) override {
+        co_return APIError::networkUnavailable();
+    }
+    QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League) override {
+        co_return APIError::networkUnavailable();
+    }
+
+private:
+    QByteArray m_reply;
+    QDateTime m_now;
+};
+
+// The panel of a window opened from a notification of `gameId`, once `summary` has loaded.
+QImage afterSummary(GalleryAppState& app, const QString& gameId, const QString& leagueId,
+                    const QJsonObject& summary) {
+    OneSummary scores(summary, app.now());
+    GameDetailViewModel model(gameId, League::withId(leagueId), app.state(), scores);
+    model.refresh();
+    const QDeadlineTimer deadline(std::chrono::seconds(5));
+    while (model.isLoading() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    GameDetailPanel panel;
+    panel.setState({model.game(), model.gameDetail(), model.playByPlay(), model.isLoading(), model.error()});
+    return renderWidget(panel, galleryLight);
+}
+
+QJsonObject teamJson(const Team& team) {
+    return {{"id", team.id},
+            {"abbreviation", team.abbreviation},
+            {"displayName", team.name},
+            {"shortDisplayName", team.shortName},
+            {"location", team.location},
+            {"color", team.primaryColor},
+            {"logo", team.logoURL.value_or(QUrl()).toString()}};
+}
+
+QJsonObject competitor(const QString& homeAway, const Team& team, const QString& score,
+                       const QString& record) {
+    return {{"homeAway", homeAway},
+            {"team", teamJson(team)},
+            {"score", score},
+            {"records", QJsonArray{QJsonObject{{"type", "total"}, {"summary", record}}}}};
+}
+
+QJsonObject status(const QString& state, const QString& shortDetail) {
+    return {{"displayClock", "0:00"}, {"type", QJsonObject{{"state", state}, {"shortDetail", shortDetail}}}};
+}
+
+QJsonObject summaryOf(const QJsonObject& competition, const QJsonObject& rest = {}) {
+    QJsonObject summary = rest;
+    summary.insert("header", QJsonObject{{"competitions", QJsonArray{competition}}});
+    return summary;
+}
+
+QJsonObject leader(const QString& team, const QString& category, const QString& player,
+                   const QString& value) {
+    const QJsonObject entry{{"displayValue", value}, {"athlete", QJsonObject{{"displayName", player}}}};
+    return {{"team", QJsonObject{{"id", team}}},
+            {"leaders", QJsonArray{QJsonObject{{"displayName", category}, {"leaders", QJsonArray{entry}}}}}};
+}
+
+QJsonObject play(const QString& id, const QString& text, int away, int home) {
+    return {{"id", id},
+            {"text", text},
+            {"awayScore", away},
+            {"homeScore", home},
+            {"period", QJsonObject{{"displayValue", "4th Quarter"}}}};
+}
+
+// A final opened from its notification after it left the current games (the league's next game is live):
+// everything comes from its summary, the venue, the broadcast and the records included.
+const GalleryStateRegistration finalFromSummary{
+    "detail-final-from-summary", [] {
+        GalleryAppState app;
+        Game next;
+        next.id = "g-nba-2";
+        next.league = *League::withId("nba");
+        next.status = GameStatus::inProgress;
+        next.startTime = app.now().toUTC();
+        app.show({"nba"}, {next});
+
+        const Team away = galleryTeam("BOS", "Boston Harbors", "007A33");
+        const Team home = galleryTeam("LAL", "Los Angeles Lights", "552583");
+        QJsonObject competition{{"date", app.now().toUTC().addSecs(-9000).toString(Qt::ISODate)},
+                                {"status", status("post", "Final")},
+                                {"competitors", QJsonArray{competitor("home", home, "102", "34-26"),
+                                                           competitor("away", away, "100", "41-18")}},
+                                {"broadcasts", QJsonArray{QJsonObject{{"market", "national"},
+                                                                      {"names", QJsonArray{"Channel 9"}}}}}};
+        const QJsonArray plays{play("1", "Okafor makes driving layup", 100, 100),
+                               play("2", "Harper misses 26-foot three point jumper", 100, 102)};
+        const QJsonObject rest{
+            {"gameInfo", QJsonObject{{"venue", QJsonObject{{"fullName", "Lights Arena"}}}}},
+            {"leaders", QJsonArray{leader("lal", "Points", "Mara Okafor", "33 PTS"),
+                                   leader("bos", "Points", "Jay Harper", "30 PTS")}},
+            {"drives", QJsonObject{{"previous", QJsonArray{QJsonObject{{"plays", plays}}}}}}};
+        return afterSummary(app, "g-nba-1", "nba", summaryOf(competition, rest));
+    }};
+
+// A tennis match at one set all: its summary, which carries no score and names the set in progress, leaves
+// the match's sets and state as the scoreboard gave them.
+const GalleryStateRegistration tennisKept{
+    "detail-tennis-match-kept-after-summary", [] {
+        GalleryAppState app;
+        Game match;
+        match.id = "g-atp-1";
+        match.league = *League::withId("atp");
+        match.homeTeam = galleryTeam("RUI", "Carlo Ruiz", "C8102E", "atp", false);
+        match.homeTeam.shortName = "C. Ruiz";
+        match.awayTeam = galleryTeam("BER", "Jan Berg", "1B4F8C", "atp", false);
+        match.awayTeam.shortName = "J. Berg";
+        match.status = GameStatus::inProgress;
+        match.homeScore = 1;
+        match.awayScore = 1;
+        match.period = "3-6 6-4 1-2";
+        match.clock = "0:00";
+        match.venue = "Stadium Court";
+        match.broadcast = "Harbor Open";
+        match.startTime = app.now().toUTC().addSecs(-5400);
+        app.show({"atp"}, {match});
+
+        const QJsonObject athlete{{"homeAway", "home"},
+                                  {"athlete", QJsonObject{{"displayName", "Carlo Ruiz"}}}};
+        const QJsonObject other{{"homeAway", "away"}, {"athlete", QJsonObject{{"displayName", "Jan Berg"}}}};
+        const QJsonObject competition{{"status", status("in", "3rd Set")},
+                                      {"competitors", QJsonArray{athlete, other}}};
+        return afterSummary(app, match.id, "atp", summaryOf(competition));
+    }};
+
+} // namespace
