@@ -168,6 +168,7 @@ TEST_F(DetailWindowStandinTest, ANewWindowFromTheFinalScoreShowsTheFinalThoughTh
     notifier.viewDetails("401810001", "nba");
     GameDetailView* game = window("401810001");
     ASSERT_NE(game, nullptr);
+    EXPECT_TRUE(spinUntil([&] { return summaryRequests("401810001") == 2; }, 4s)) << "the new window asks";
     EXPECT_TRUE(spinUntil([&] {
         return showsAll(*game, {"Celtics", "Lakers", "100", "102", "Final"}) && loaded(*game);
     })) << qPrintable(shownTexts(*game).join(", "));
