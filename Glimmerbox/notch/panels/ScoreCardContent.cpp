@@ -87,8 +87,8 @@ QList<ScoreCardCentreLine> ScoreCardContent::centreLines(const Game& game, const
 QString ScoreCardContent::lastScoreLine(const ScoreEvent& event) {
     if (event.playText && !event.playText->isEmpty())
         return *event.playText;
+    // One arg() for all: chained, a team named "%2" would be filled in by the next call.
     return QStringLiteral("%1 scored %2 %3")
-        .arg(event.teamName)
-        .arg(event.points)
-        .arg(event.points == 1 ? QStringLiteral("pt") : QStringLiteral("pts"));
+        .arg(event.teamName, QString::number(event.points),
+             event.points == 1 ? QStringLiteral("pt") : QStringLiteral("pts"));
 }

@@ -199,6 +199,11 @@ TEST(ScoreCardContentTest, ScoresCentreColumnAndLastScoreLine) {
     event.points = 3;
     event.playText.reset();
     EXPECT_EQ(ScoreCardContent::lastScoreLine(event), "BOS scored 3 pts");
+    // A name that reads as a placeholder is shown as it is, never filled with the points.
+    event.teamName = "%2";
+    EXPECT_EQ(ScoreCardContent::lastScoreLine(event), "%2 scored 3 pts");
+    event.teamName = "%1%3";
+    EXPECT_EQ(ScoreCardContent::lastScoreLine(event), "%1%3 scored 3 pts");
     event.playText = "Three from the corner";
     EXPECT_EQ(ScoreCardContent::lastScoreLine(event), "Three from the corner");
     EXPECT_FALSE(ScoreCardContent::make(game, event, CelebrationPhase::flushUp, now).lastScoreText);
