@@ -7,6 +7,8 @@
 #include "TennisMapping.h"
 #include "platform/JsonRead.h"
 
+#include <QSet>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -39,11 +41,23 @@ std::optional<QList<Game>> mapEventByEvent(const QByteArray& body, const League&
 
 } // namespace
 
+QList<Game> firstGameOfEachId(QList<Game> games) {
+    QSet<QString> seen;
+    seen.reserve(games.size());
+    games.removeIf([&](const Game& game) {
+        if (seen.contains(game.id))
+            return true;
+        seen.insert(game.id);
+        return false;
+    });
+    return games;
+}
+
 ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League& league,
                                            const QDateTime& now) {
     if (league.sport != Sport::tennis && league.sport != Sport::racing) {
         if (std::optional<QList<Game>> games = mapEventByEvent(body, league, now))
-            return std::move(*games);
+            return firstGameOfEachId(std::move(*games));
     }
     const std::optional<QJsonObject> reply = mapping::topLevelObject(body);
     if (!reply)
@@ -53,9 +67,9 @@ ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League&
         return APIError::parsingError();
 
     if (league.sport == Sport::tennis)
-        return parseTennisEvent(*events, league, now);
+        return firstGameOfEachId(parseTennisEvent(*events, league, now));
     if (league.sport == Sport::racing)
-        return parseRacingEvent(*events, league, now);
+        return firstGameOfEachId(parseRacingEvent(*events, league, now));
 
     QList<Game> games;
     games.reserve(events->size());
@@ -63,5 +77,5 @@ ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League&
         if (std::optional<Game> game = parseEvent(event.toObject(), league, now))
             games.append(std::move(*game));
     }
-    return games;
+    return firstGameOfEachId(std::move(games));
 }

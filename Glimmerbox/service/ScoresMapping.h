@@ -16,9 +16,14 @@
 // structure fails (APIError::parsingError); a malformed single event is dropped, a value of the wrong kind
 // takes its default. `now` is the moment of mapping (Game::lastUpdate, play timestamps).
 
-// A league's scoreboard; racing and tennis leagues have their own event shapes.
+// A league's scoreboard; racing and tennis leagues have their own event shapes. Of events that share an id,
+// the first is kept (firstGameOfEachId).
 ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League& league,
                                            const QDateTime& now);
+
+// The first game of each id, in reply order. A game is known by its id everywhere (pins, change detection,
+// detail windows): a later event under the same id would stand in for the first one refresh after refresh.
+QList<Game> firstGameOfEachId(QList<Game> games);
 
 // A game's summary: the game, its leaders and its plays (newest first).
 ServiceResult<GameDetail> parseSummary(const QByteArray& body, const League& league, const QString& gameId,

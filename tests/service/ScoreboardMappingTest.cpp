@@ -177,3 +177,26 @@ TEST(ScoreboardMappingTest, TeamDefaultsAndFreshIdsForMissingKeys) {
     EXPECT_NE(home.id, onlyGame(body, "nfl").homeTeam.id);
     EXPECT_EQ(describe(home), u"Home|UNK|Home||808080/FFFFFF|none|none");
 }
+
+// A reply that repeats an id, as a hostile one might, alternating a live game, a finished one and a scheduled
+// one: the first event of the id is the game, whichever way the reply is read.
+TEST(ScoreboardMappingTest, OfEventsSharingAnIdTheFirstIsKept) {
+    const auto event = [](const QByteArray& id, const QByteArray& state, const QByteArray& homeScore) {
+        return R"({"id": ")" + id + R"(", "date": "2026-09-13T17:00Z", "competitions": [{"status": {"type":
+            {"state": ")" +
+               state + R"("}}, "competitors": [{"homeAway": "home", "score": ")" + homeScore +
+               R"(", "team": {"id": "1", "displayName": "H"}}, {"homeAway": "away", "score": "1", "team":
+               {"id": "2", "displayName": "A"}}]}]})";
+    };
+    const QByteArray events = event("7", "in", "2") + ", " + event("7", "post", "30") + ", " +
+                              event("8", "pre", "0") + ", " + event("7", "pre", "0") + ", " +
+                              event("8", "in", "5");
+    // Plain, and with a byte-order mark that leaves the reply to be parsed whole.
+    for (const QByteArray& body :
+         {"{\"events\": [" + events + "]}", "\xEF\xBB\xBF{\"events\": [" + events + "]}"}) {
+        const QList<Game> games = scoreboardGames(body, "nba");
+        EXPECT_EQ(idsOf(games), QStringList({"7", "8"}));
+        EXPECT_EQ(textsOf(games, [](const Game& game) { return stateOf(game).section(u'|', 0, 1); }),
+                  QStringList({"in_progress|2:1", "scheduled|0:1"}));
+    }
+}

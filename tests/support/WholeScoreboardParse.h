@@ -1,6 +1,7 @@
 #pragma once
 
 #include "service/EventMapping.h"
+#include "service/ScoresMapping.h"
 #include "service/ServiceResult.h"
 
 #include <QJsonArray>
@@ -25,5 +26,6 @@ inline ServiceResult<QList<Game>> scoreboardParsedWhole(const QByteArray& body, 
     }
     if (!events.isArray())
         return APIError::parsingError();
-    return games;
+    // Of the games it mapped, the scoreboard keeps the same ones, however it read them.
+    return firstGameOfEachId(std::move(games));
 }
