@@ -1,5 +1,6 @@
 #pragma once
 
+#include "GameKey.h"
 #include "model/Game.h"
 #include "model/League.h"
 #include "model/Team.h"
@@ -20,6 +21,7 @@ class CacheService;
 enum class CurrentScoreboard;
 struct LeagueGames;
 class GameNotifier;
+class NotificationAllowance;
 class NetworkMonitor;
 class ScoresService;
 class SettingsStore;
@@ -117,7 +119,8 @@ public:
     Clock& clock() const { return m_clock; }
     // Day key ("yyyyMMdd", local day) of the last fresh fetch or day rollover.
     const QString& lastFetchDay() const { return m_lastFetchDay; }
-    const QHash<QString, Game>& previousGameStates() const { return m_previousGameStates; }
+    // The copy of each game the last pass examined, by league and id.
+    const QHash<GameKey, Game>& previousGameStates() const { return m_previousGameStates; }
 
 signals:
     void gamesChanged(const GamesByLeague& games);
@@ -159,7 +162,7 @@ private:
     // Records the moment each finished game among `games` was first seen final, for the pins' expiry.
     void noteFinishedGames(const QList<Game>& games);
     bool isInQuietHours() const;
-    void checkGame(const Game& game);
+    void checkGame(const Game& game, NotificationAllowance& allowance);
 
     void setupNetworkMonitoring();
     void applyNetworkValue(bool isConnected);
@@ -190,7 +193,7 @@ private:
     SettingsStore& m_settings;
     Clock& m_clock;
 
-    QHash<QString, Game> m_previousGameStates;
+    QHash<GameKey, Game> m_previousGameStates;
     QString m_lastFetchDay;
     // Game id to the moment (monotonic) it was first seen final; kept for the day, since every copy of a
     // finished game is stamped anew.

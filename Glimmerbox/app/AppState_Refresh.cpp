@@ -60,9 +60,9 @@ void AppState::startNewDay(const QString& today) {
 }
 
 void AppState::forgetStatesOfGamesGone() {
-    QSet<QString> held;
+    QSet<GameKey> held;
     for (const Game& game : allHeldGames())
-        held.insert(game.id);
+        held.insert(GameKey::of(game));
     m_previousGameStates.removeIf([&](const auto& entry) { return !held.contains(entry.key()); });
 }
 

@@ -4,6 +4,8 @@
 #include "platform/desktop/DesktopNotifier.h"
 #include "platform/text/DisplayText.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 const QString gameStartCategory = QStringLiteral("GAME_START");
 const QString gameEndCategory = QStringLiteral("GAME_END");
@@ -34,6 +36,13 @@ QString asSentence(const QString& text) {
     if (!line.isEmpty() && line.front().direction() == QChar::DirL)
         return line;
     return QChar(0x200E) + line;
+}
+
+// The request identifier of a game's notification of one kind: a later one of the same kind replaces it on
+// the desktop. The league is part of it, as ids are only unique within a league, and leads the game id, as
+// league ids hold no "-".
+QString requestIdentifier(QLatin1StringView kind, const Game& game) {
+    return QString(kind) + u'-' + game.league.id + u'-' + game.id;
 }
 
 QString matchup(const Game& game) {
@@ -72,12 +81,12 @@ void NotificationService::registerCategories() {
 }
 
 void NotificationService::sendGameStartNotification(const Game& game) {
-    send(game, QStringLiteral("start-") + game.id, QStringLiteral("Game Starting"), matchup(asShown(game)),
+    send(game, requestIdentifier("start"_L1, game), QStringLiteral("Game Starting"), matchup(asShown(game)),
          gameStartCategory);
 }
 
 void NotificationService::sendGameEndNotification(const Game& game) {
-    send(game, QStringLiteral("end-") + game.id, QStringLiteral("Final Score"), asShown(game).scoreLine(),
+    send(game, requestIdentifier("end"_L1, game), QStringLiteral("Final Score"), asShown(game).scoreLine(),
          gameEndCategory);
 }
 
@@ -88,7 +97,7 @@ void NotificationService::sendScoreChangeNotification(const Game& game, const st
     if (!team)
         return;
     const QString identifier =
-        QStringLiteral("score-%1-%2").arg(game.id).arg(m_clock.now().toSecsSinceEpoch());
+        requestIdentifier("score"_L1, game) + u'-' + QString::number(m_clock.now().toSecsSinceEpoch());
     send(game, identifier, team->abbreviation + QStringLiteral(" Scores!"), asShown(game).scoreLine());
 }
 
@@ -96,12 +105,12 @@ void NotificationService::sendCloseGameNotification(const Game& game) {
     const Game shown = asShown(game);
     const QString body =
         shown.scoreLine() + QStringLiteral(" \u2014 ") + shown.period.value_or(QStringLiteral("Live"));
-    send(game, QStringLiteral("close-") + game.id, QStringLiteral("Close Game Alert"), body,
+    send(game, requestIdentifier("close"_L1, game), QStringLiteral("Close Game Alert"), body,
          closeGameCategory);
 }
 
 void NotificationService::sendOvertimeNotification(const Game& game) {
-    send(game, QStringLiteral("ot-") + game.id, QStringLiteral("Overtime!"),
+    send(game, requestIdentifier("ot"_L1, game), QStringLiteral("Overtime!"),
          matchup(asShown(game)) + QStringLiteral(" is going to overtime"));
 }
 

@@ -158,7 +158,7 @@ TEST_F(AppStateRefreshTest, ANewDayEmptiesGamesAndCacheAndKeepsTheStatesOfGamesS
     answerLeague(Kind::scoreboard, "nba", {withStatus(game("g"), inProgress, 1, 0), game("today")});
     ASSERT_TRUE(nextDay.isReady());
     EXPECT_EQ(idsOf(state.games().value("nba")), (QStringList{"g", "today"}));
-    QStringList remembered = state.previousGameStates().keys();
+    QStringList remembered = idsOf(state.previousGameStates().values());
     remembered.sort();
     EXPECT_EQ(remembered, (QStringList{"g", "today"}));
     EXPECT_TRUE(notifier.log().filter(" g").isEmpty()) << "nothing new about g";
@@ -178,7 +178,7 @@ TEST_F(AppStateRefreshTest, AFreshFetchReportsNothingTwiceAndStillReportsAnEnd) 
     serveAtOnce({{"nba", {overtime, withStatus(game("ends"), final_, 80, 78)}}});
     ASSERT_TRUE(runToCompletion(state.freshFetch()));
     EXPECT_EQ(notifier.log(), QStringList{"end ends"});
-    EXPECT_FALSE(state.previousGameStates().contains("gone"));
+    EXPECT_FALSE(state.previousGameStates().contains(GameKey{"nba", "gone"}));
 }
 
 TEST_F(AppStateRefreshTest, RacingLooksBackDayByDayUntilItFindsFinishedRacesForSevenDaysAtMost) {

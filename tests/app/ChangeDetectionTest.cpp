@@ -1,5 +1,6 @@
 // Change detection: which transitions send which notification, in which order, and when nothing is sent.
 #include "AppStateFixture.h"
+#include "LogCapture.h"
 
 #include "app/GameChangeRules.h"
 
@@ -68,7 +69,7 @@ TEST_F(ChangeDetectionTest, QuietHoursAcrossMidnightWithinADayAndWithStartEqualT
     passOver({gameAt(scheduled)});
     setQuietHours(18, 19); // the clock stands at 18:00
     EXPECT_TRUE(passOver({gameAt(inProgress, 0, 0)}).isEmpty());
-    EXPECT_EQ(state.previousGameStates().value("g").status, scheduled);
+    EXPECT_EQ(state.previousGameStates().value(GameKey{"nba", "g"}).status, scheduled);
     clock.setNow(localTime(19, 0));
     EXPECT_EQ(passOver({gameAt(inProgress, 0, 0)}), (QStringList{"start g", "close g"}));
 }
@@ -148,4 +149,46 @@ TEST_F(ChangeDetectionTest, GoingToOvertimeIsReportedOnceAndOnlyForALiveGame) {
     // First sightings: a game that finished in overtime is not going to overtime; one still live in it is.
     EXPECT_TRUE(passOver({withStatus(game("f"), final_, 3, 2, "Final/OT")}).isEmpty());
     EXPECT_EQ(passOver({withStatus(game("h"), inProgress, 1, 1, "OT")}), QStringList{"overtime h"});
+}
+
+// --- Replies that name many games, or one id twice ---
+
+TEST_F(ChangeDetectionTest, AGameIsComparedOnlyWithItsOwnLeaguesCopyOfItsId) {
+    // A hockey game under the id of a live basketball game: each keeps its own previous copy.
+    const auto passOverBoth = [&](const Game& basketball, const Game& hockey) {
+        notifier.clear();
+        state.setGames({{"nba", {basketball}}, {"nhl", {hockey}}});
+        EXPECT_TRUE(runToCompletion(state.checkForGameChanges()));
+        return notifier.log();
+    };
+    const Game basketball = withStatus(game("g"), inProgress, 98, 97, "4th");
+    const Game hockey = withStatus(game("g", "nhl"), scheduled);
+    EXPECT_EQ(passOverBoth(basketball, hockey), (QStringList{"score g", "close g"}));
+    for (int pass = 0; pass < 3; ++pass)
+        EXPECT_TRUE(passOverBoth(basketball, hockey).isEmpty()) << "pass " << pass;
+    EXPECT_EQ(state.previousGameStates().value(GameKey{"nba", "g"}).status, inProgress);
+    EXPECT_EQ(state.previousGameStates().value(GameKey{"nhl", "g"}).status, scheduled);
+    // Its own change is still reported.
+    EXPECT_EQ(passOverBoth(basketball, withStatus(game("g", "nhl"), inProgress, 1, 0)),
+              (QStringList{"start g", "score g", "close g"}));
+}
+
+TEST_F(ChangeDetectionTest, OnePassRaisesTenAndLogsHowManyItHeldBackWhichNoLaterPassRaises) {
+    QList<Game> scheduledGames, started;
+    for (int i = 0; i < 25; ++i) {
+        scheduledGames.append(withStatus(game(QString::number(i)), scheduled));
+        started.append(withStatus(game(QString::number(i)), inProgress, 1, 0));
+    }
+    passOver(scheduledGames);
+    // Each started game is a start, a score and a close game: 75 in all.
+    LogCapture log;
+    EXPECT_EQ(passOver(started), (QStringList{"start 0", "score 0", "close 0", "start 1", "score 1",
+                                              "close 1", "start 2", "score 2", "close 2", "start 3"}));
+    EXPECT_EQ(log.matching("Held back"),
+              QStringList{"warning Notifications: Held back 65 notifications of one refresh"});
+    EXPECT_TRUE(passOver(started).isEmpty()) << "what was held back stays unannounced";
+    EXPECT_EQ(log.matching("Held back").size(), 1);
+    // Changes after that are raised again.
+    started.last() = withStatus(game("24"), final_, 1, 0);
+    EXPECT_EQ(passOver(started), QStringList{"end 24"});
 }

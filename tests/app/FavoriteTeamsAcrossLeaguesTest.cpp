@@ -21,7 +21,7 @@ protected:
     QStringList examinedGames() {
         notifier.clear();
         EXPECT_TRUE(runToCompletion(state.checkForGameChanges()));
-        QStringList ids = state.previousGameStates().keys();
+        QStringList ids = idsOf(state.previousGameStates().values());
         ids.sort();
         return ids;
     }

@@ -136,15 +136,15 @@ TEST_F(NotificationServiceTest, EachKindHasItsIdentifierTitleBodyAndCategoryAndA
     EXPECT_EQ(
         sent,
         (QStringList{
-            "start-401810001 | Game Starting | " + lrm + boston + " vs " + lakers + " | GAME_START",
-            "end-401810001 | Final Score | " + lrm + bos + " 102 - 99 " + lal + " | GAME_END",
-            "close-401810001 | Close Game Alert | " + lrm + bos + " 102 - 99 " + lal +
+            "start-nba-401810001 | Game Starting | " + lrm + boston + " vs " + lakers + " | GAME_START",
+            "end-nba-401810001 | Final Score | " + lrm + bos + " 102 - 99 " + lal + " | GAME_END",
+            "close-nba-401810001 | Close Game Alert | " + lrm + bos + " 102 - 99 " + lal +
                 " \u2014 \u2068Q4\u2069 | CLOSE_GAME",
-            "close-401810001 | Close Game Alert | " + lrm + bos + " 102 - 99 " + lal +
+            "close-nba-401810001 | Close Game Alert | " + lrm + bos + " 102 - 99 " + lal +
                 " \u2014 Live | CLOSE_GAME",
-            "ot-401810001 | Overtime! | " + lrm + boston + " vs " + lakers + " is going to overtime | -",
+            "ot-nba-401810001 | Overtime! | " + lrm + boston + " vs " + lakers + " is going to overtime | -",
             // Whole seconds since 1970 in the identifier, the fraction dropped.
-            "score-401810001-1773511200 | " + lrm + bos + " Scores! | " + lrm + bos + " 13 - 14 " + lal +
+            "score-nba-401810001-1773511200 | " + lrm + bos + " Scores! | " + lrm + bos + " 13 - 14 " + lal +
                 " | -",
         }));
 
@@ -281,9 +281,13 @@ TEST_F(DesktopNotificationTest, SameIdentifierReplacesTheEarlierNotificationUnle
     Game other = game();
     other.id = "401810003";
     service.sendCloseGameNotification(other);
+    // Ids are the league's own: a hockey game of the same id is another game, shown beside it.
+    Game hockey = game();
+    hockey.league = testLeague("nhl");
+    service.sendCloseGameNotification(hockey);
 
-    // The first goes out at once; the other game's need not wait for the replacement.
-    ASSERT_TRUE(daemon.waitForNotifications(3));
+    // The first goes out at once; the other games' need not wait for the replacement.
+    ASSERT_TRUE(daemon.waitForNotifications(4));
     const auto& notifications = daemon.notifications();
     const auto& first = notifications.first();
     const auto second = std::find_if(notifications.begin(), notifications.end(), [](const auto& n) {
@@ -295,14 +299,14 @@ TEST_F(DesktopNotificationTest, SameIdentifierReplacesTheEarlierNotificationUnle
     EXPECT_EQ(second->replacesId, first.id);
     EXPECT_EQ(std::count_if(notifications.begin(), notifications.end(),
                             [](const auto& n) { return n.replacesId == 0; }),
-              2);
+              3);
 
     // A dismissed notification is not replaced but shown anew.
     const uint shownId = first.id;
     daemon.close(shownId);
     FakeNotificationDaemon::roundTrip();
     service.sendCloseGameNotification(game(103, 102, "Q4"));
-    EXPECT_EQ(waitForNotification(4).replacesId, 0u);
+    EXPECT_EQ(waitForNotification(5).replacesId, 0u);
 }
 
 TEST(DesktopNotifierTest, BodiesStayPlainForAServerWithoutMarkup) {

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/Game.h"
+
+#include <QHashFunctions>
+#include <QString>
+
+// A game as change detection and its notifications tell games apart: by league and id. The service numbers
+// the games of each league on its own, so one id can name two games of different leagues, and neither may
+// stand for the other.
+struct GameKey {
+    QString leagueId;
+    QString gameId;
+
+    static GameKey of(const Game& game) { return GameKey{game.league.id, game.id}; }
+
+    friend bool operator==(const GameKey&, const GameKey&) = default;
+    friend size_t qHash(const GameKey& key, size_t seed = 0) {
+        return qHashMulti(seed, key.leagueId, key.gameId);
+    }
+};
