@@ -28,6 +28,9 @@ Fault Fault::fromJson(const QJsonObject& object) {
     fault.textAfter = object.value(QLatin1String("textAfter")).toBool();
     fault.jpegScans = object.value(QLatin1String("jpegScans")).toInt(0);
     fault.jpegSide = std::clamp(object.value(QLatin1String("jpegSide")).toInt(fault.jpegSide), 1, 4096);
+    fault.closeGames = object.value(QLatin1String("closeGames")).toInt(0);
+    fault.repeatedId = object.value(QLatin1String("repeatedId")).toInt(0);
+    fault.sharedIdFrom = object.value(QLatin1String("sharedIdFrom")).toString();
     return fault;
 }
 

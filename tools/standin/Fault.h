@@ -40,6 +40,15 @@ struct Fault {
     // many scans.
     int jpegScans = 0;
     int jpegSide = 1600;
+    // In a scoreboard reply, the events become this many live close games, copies of its first event under
+    // ids of their own.
+    int closeGames = 0;
+    // In a scoreboard reply, the events become this many under its first event's id, in turn live and close,
+    // live and far apart, and scheduled.
+    int repeatedId = 0;
+    // In a scoreboard reply, its first event alone, under the id of this league's first live game
+    // ("basketball/nba").
+    QString sharedIdFrom;
 
     static Fault fromJson(const QJsonObject& object);
     bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds) const;

@@ -1,6 +1,7 @@
 #include "StandinServer.h"
 
 #include "HostilePictures.h"
+#include "HostileScoreboards.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -119,7 +120,7 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
     }
     Reply reply = route(path, query);
     if (fault)
-        reply = withFault(*fault, std::move(reply));
+        reply = withScoreboardFault(*fault, withFault(*fault, std::move(reply)));
 
     if (fault && fault->trickleSeconds > 0) {
         trickle(socket, reply, fault->trickleSeconds);
@@ -245,6 +246,26 @@ StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
         reply = keepsBody ? Reply{fault.status, reply.body, reply.mimeType}
                           : error(fault.status, QStringLiteral("Injected failure"));
     }
+    return reply;
+}
+
+StandinServer::Reply StandinServer::withScoreboardFault(const Fault& fault, Reply reply) const {
+    if (fault.closeGames <= 0 && fault.repeatedId <= 0 && fault.sharedIdFrom.isEmpty())
+        return reply;
+    const QJsonDocument document = QJsonDocument::fromJson(reply.body);
+    if (!document.isObject())
+        return reply;
+    QJsonObject scoreboard = document.object();
+    if (fault.closeGames > 0)
+        scoreboard = withCloseGames(std::move(scoreboard), fault.closeGames);
+    if (fault.repeatedId > 0)
+        scoreboard = withRepeatedId(std::move(scoreboard), fault.repeatedId);
+    if (!fault.sharedIdFrom.isEmpty() && m_scenario.hasLeague(fault.sharedIdFrom)) {
+        const QJsonObject other = m_scenario.scoreboard(fault.sharedIdFrom, std::nullopt, renderContext());
+        if (const std::optional<QString> id = firstLiveEventId(other))
+            scoreboard = withSharedId(std::move(scoreboard), *id);
+    }
+    reply.body = QJsonDocument(scoreboard).toJson(QJsonDocument::Compact);
     return reply;
 }
 

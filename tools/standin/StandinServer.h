@@ -38,6 +38,8 @@ private:
     Reply serviceReply(const QStringList& parts, const QUrlQuery& query) const;
     Reply control(const QString& path, const QUrlQuery& query);
     static Reply withFault(const Fault& fault, Reply reply);
+    // The faults that rewrite a scoreboard's events; one of them reads another league's games.
+    Reply withScoreboardFault(const Fault& fault, Reply reply) const;
     static Reply json(const QJsonObject& object, int status = 200);
     static Reply error(int status, const QString& message);
     Reply logo(const QString& path) const;
