@@ -46,8 +46,8 @@ struct Fault {
     // In a scoreboard reply, the events become this many under its first event's id, in turn live and close,
     // live and far apart, and scheduled.
     int repeatedId = 0;
-    // In a scoreboard reply, its first event alone, under the id of this league's first live game
-    // ("basketball/nba").
+    // In a scoreboard reply, its first event alone and scheduled, under the id of this league's first live
+    // game ("basketball/nba").
     QString sharedIdFrom;
 
     static Fault fromJson(const QJsonObject& object);

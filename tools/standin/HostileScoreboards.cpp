@@ -73,10 +73,8 @@ QJsonObject withRepeatedId(QJsonObject scoreboard, int count) {
 }
 
 QJsonObject withSharedId(QJsonObject scoreboard, const QString& id) {
-    return withEvents(std::move(scoreboard), 1, [&id](QJsonObject first, int) {
-        first.insert(QLatin1String("id"), id);
-        return first;
-    });
+    return withEvents(std::move(scoreboard), 1,
+                      [&id](const QJsonObject& first, int) { return eventAs(first, id, Phase::scheduled); });
 }
 
 std::optional<QString> firstLiveEventId(const QJsonObject& scoreboard) {

@@ -15,7 +15,7 @@ QJsonObject withCloseGames(QJsonObject scoreboard, int count);
 // `count` events all under the first event's id, in turn live and close, live and far apart, and scheduled.
 QJsonObject withRepeatedId(QJsonObject scoreboard, int count);
 
-// The first event alone, under `id` (another league's game, say).
+// The first event alone, scheduled, under `id` (another league's live game, say).
 QJsonObject withSharedId(QJsonObject scoreboard, const QString& id);
 
 // The id of the first live event of a scoreboard, if it has one.
