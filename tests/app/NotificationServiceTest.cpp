@@ -2,6 +2,7 @@
 #include "FakeNotificationDaemon.h"
 #include "LogCapture.h"
 #include "ManualClock.h"
+#include "RecordingNotifier.h"
 #include "TaskRunner.h"
 #include "TestGames.h"
 
@@ -15,17 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Records what the service hands to the notification centre.
-class RecordingNotifier final : public Notifier {
-public:
-    void setNotificationCategories(const QList<NotificationCategory>&) override {}
-    void add(const NotificationRequest& request, Completion completion) override {
-        requests.append(request);
-        completion(std::nullopt);
-    }
-    QList<NotificationRequest> requests;
-};
 
 // Boston (away) at the Lakers.
 Game game(qint64 homeScore = 99, qint64 awayScore = 102, std::optional<QString> period = std::nullopt) {
