@@ -69,9 +69,10 @@ QList<NotificationRequest> raisedInAMinute(const QStringList& faults) {
     return desktop.requests;
 }
 
+// The first identifiers raised, enough to tell what was raised in a failure message.
 QString identifiersOf(const QList<NotificationRequest>& requests) {
     QStringList identifiers;
-    for (const NotificationRequest& request : requests)
+    for (const NotificationRequest& request : requests.first(std::min<qsizetype>(requests.size(), 12)))
         identifiers.append(request.identifier);
     return identifiers.join(QStringLiteral(", "));
 }
