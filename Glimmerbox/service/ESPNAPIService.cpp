@@ -123,10 +123,8 @@ QCoro::Task<ServiceResult<GameDetail>> ESPNAPIService::fetchSummary(QString game
 QCoro::Task<ServiceResult<QList<Team>>> ESPNAPIService::fetchTeams(League league) {
     if (league.sport == Sport::tennis)
         co_return QList<Team>{};
-    const bool college =
-        league.id.contains(QLatin1String("college")) || league.id.contains(QLatin1String("ncaa"));
     ServiceResult<CacheService::Reply> reply =
-        co_await fetchEndpoint(league, QStringLiteral("/teams?limit=%1").arg(college ? 400 : 50),
+        co_await fetchEndpoint(league, QStringLiteral("/teams?limit=%1").arg(teamListLimit(league)),
                                teamsCacheLifetime, CacheUse::readAndStore);
     const auto parse = [league](const CacheService::Reply& body) { return parseTeams(body.data, league); };
     OffThread<ServiceResult<QList<Team>>> mapped = mapBody<QList<Team>>(reply, parse);

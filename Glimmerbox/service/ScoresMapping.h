@@ -32,5 +32,10 @@ ServiceResult<GameDetail> parseSummary(const QByteArray& body, const League& lea
 // The first leader of each team in a game's summary (or its box score), for the overlay's leaders panel.
 ServiceResult<QList<TopScorer>> parseTopScorers(const QByteArray& body);
 
-// A league's team list.
+// How many teams a league's team list is asked for: 400 for a college league (its divisions hold hundreds),
+// 50 for the others.
+int teamListLimit(const League& league);
+
+// A league's team list, at most teamListLimit(league) of them: a reply that brings more keeps the first
+// ones and logs how many it dropped.
 ServiceResult<QList<Team>> parseTeams(const QByteArray& body, const League& league);

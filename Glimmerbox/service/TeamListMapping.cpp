@@ -1,10 +1,16 @@
 #include "ScoresMapping.h"
 
+#include "Logging.h"
 #include "MappingSupport.h"
 #include "TeamMapping.h"
 #include "platform/JsonRead.h"
 
 using namespace Qt::Literals::StringLiterals;
+
+int teamListLimit(const League& league) {
+    const bool college = league.id.contains("college"_L1) || league.id.contains("ncaa"_L1);
+    return college ? 400 : 50;
+}
 
 ServiceResult<QList<Team>> parseTeams(const QByteArray& body, const League& league) {
     const std::optional<QJsonObject> reply = mapping::topLevelObject(body);
@@ -15,11 +21,25 @@ ServiceResult<QList<Team>> parseTeams(const QByteArray& body, const League& leag
     if (!items)
         return APIError::parsingError();
 
+    // The service answers with what it was asked for; a list of thousands would cost a row, a logo and
+    // their memory each in the Teams tab, and tell the user nothing more.
+    const int limit = teamListLimit(league);
     QList<Team> teams;
-    teams.reserve(items->size());
+    teams.reserve(std::min<qsizetype>(items->size(), limit));
+    qsizetype dropped = 0;
     for (const QJsonValue& item : *items) {
-        if (const std::optional<QJsonObject> team = json::object(item.toObject(), "team"_L1))
+        const std::optional<QJsonObject> team = json::object(item.toObject(), "team"_L1);
+        if (!team)
+            continue;
+        if (teams.size() < limit)
             teams.append(parseTeam(*team, league));
+        else
+            ++dropped;
+    }
+    if (dropped > 0) {
+        qCWarning(apiLogger).noquote()
+            << "Team list of" << league.abbreviation << "brought" << teams.size() + dropped
+            << "teams; kept the first" << limit << "and dropped" << dropped;
     }
     return teams;
 }

@@ -382,3 +382,44 @@ TEST(ESPNAPIServiceStreamTest, ScoresGetThroughWhileEveryPictureOfTheirHostTrick
         EXPECT_TRUE(games.ok()) << id;
     }
 }
+
+// A reply of thousands of teams is cut where it is mapped, to what the request asked for: the first ones in
+// the reply's order, and the log says how many went.
+TEST(ESPNAPIServiceManyTeamsTest, ATeamListKeepsAtMostTheTeamsItAskedForInTheReplysOrder) {
+    StandinProcess healthy(QStringLiteral("faults.json"));
+    StandinProcess hostile(QStringLiteral("faults.json"), 0,
+                           {"--fault", R"({"path": "/apis/*", "manyTeams": 5000})"});
+    ASSERT_TRUE(healthy.isRunning()) << healthy.startupError().toStdString();
+    ASSERT_TRUE(hostile.isRunning()) << hostile.startupError().toStdString();
+    ManualClock clock;
+    CacheService healthyCache{clock};
+    CacheService hostileCache{clock};
+    ESPNAPIService healthyService(healthyCache, clock, healthy.apiBase(), 10s);
+    ESPNAPIService hostileService(hostileCache, clock, hostile.apiBase(), 10s);
+
+    for (const auto& [leagueId, limit] : {std::pair{"nfl", 50}, std::pair{"ncaaf", 400}}) {
+        const ServiceResult<QList<Team>> own = await(healthyService.fetchTeams(leagueWithId(leagueId)));
+        LogCapture log;
+        const ServiceResult<QList<Team>> many = await(hostileService.fetchTeams(leagueWithId(leagueId)));
+        ASSERT_TRUE(own.ok() && many.ok()) << leagueId;
+        ASSERT_FALSE(own.value().isEmpty()) << leagueId;
+        EXPECT_EQ(many.value().size(), limit) << leagueId;
+        QStringList names;
+        for (const Team& team : many.value())
+            names.append(team.name);
+        QStringList expected;
+        for (const Team& team : own.value())
+            expected.append(team.name);
+        for (int made = 1; expected.size() < limit; ++made)
+            expected.append(QStringLiteral("Team %1").arg(made));
+        EXPECT_EQ(names, expected) << "the league's own teams first, then made-up ones in order";
+        const QString abbreviation = leagueWithId(leagueId).abbreviation;
+        EXPECT_EQ(
+            log.matching("Team list of " + abbreviation),
+            QStringList{QStringLiteral("warning API: Team list of %1 brought 5000 teams; kept the first "
+                                       "%2 and dropped %3")
+                            .arg(abbreviation)
+                            .arg(limit)
+                            .arg(5000 - limit)});
+    }
+}

@@ -27,6 +27,7 @@ Fault Fault::fromJson(const QJsonObject& object) {
     fault.textChunks = object.value(QLatin1String("textChunks")).toInt(0);
     fault.textAfter = object.value(QLatin1String("textAfter")).toBool();
     fault.jpegScans = object.value(QLatin1String("jpegScans")).toInt(0);
+    fault.manyTeams = std::max(0, object.value(QLatin1String("manyTeams")).toInt(0));
     fault.jpegSide = std::clamp(object.value(QLatin1String("jpegSide")).toInt(fault.jpegSide), 1, 4096);
     fault.closeGames = object.value(QLatin1String("closeGames")).toInt(0);
     fault.repeatedId = object.value(QLatin1String("repeatedId")).toInt(0);

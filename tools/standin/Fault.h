@@ -49,6 +49,9 @@ struct Fault {
     // In a scoreboard reply, its first event alone and scheduled, under the id of this league's first live
     // game ("basketball/nba").
     QString sharedIdFrom;
+    // A team list holds this many teams, made-up ones after the league's own, whatever limit it was asked
+    // for (other paths are left as they are).
+    int manyTeams = 0;
 
     static Fault fromJson(const QJsonObject& object);
     bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds) const;

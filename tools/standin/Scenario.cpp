@@ -6,6 +6,8 @@
 #include <QJsonParseError>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 QJsonArray objectsOf(const QJsonValue& value, const char* key) {
@@ -119,7 +121,8 @@ std::optional<QJsonObject> Scenario::summary(const QString& leaguePath, const QS
     return render(summary, context).toObject();
 }
 
-QJsonObject Scenario::teams(const QString& leaguePath, int limit, const RenderContext& context) const {
+QJsonObject Scenario::teams(const QString& leaguePath, int limit, const RenderContext& context,
+                            int atLeast) const {
     const League league = m_leagues.value(leaguePath);
     // The listed teams first, then every team that plays in one of the league's events.
     QJsonArray candidates = league.teams;
@@ -132,9 +135,14 @@ QJsonObject Scenario::teams(const QString& leaguePath, int limit, const RenderCo
             }
         }
     }
+    QSet<QString> candidateIds;
+    for (const QJsonValue& team : std::as_const(candidates))
+        candidateIds.insert(idOf(team));
     const QString leagueName = leaguePath.section(u'/', 1);
-    for (int made = 1; !candidates.isEmpty() && candidates.size() < m_teamsPerLeague; ++made) {
+    const int wanted = candidates.isEmpty() ? atLeast : std::max(m_teamsPerLeague, atLeast);
+    for (int made = 1; candidateIds.size() < wanted; ++made) {
         const QString abbreviation = QStringLiteral("T%1").arg(made);
+        candidateIds.insert(QString::number(9000 + made));
         candidates.append(
             QJsonObject{{QStringLiteral("id"), QString::number(9000 + made)},
                         {QStringLiteral("abbreviation"), abbreviation},

@@ -28,8 +28,10 @@ public:
     // id.
     std::optional<QJsonObject> summary(const QString& leaguePath, const QString& eventId,
                                        const RenderContext& context) const;
-    // {"sports": [{"leagues": [{"teams": [{"team": ...}]}]}]}, at most `limit` teams.
-    QJsonObject teams(const QString& leaguePath, int limit, const RenderContext& context) const;
+    // {"sports": [{"leagues": [{"teams": [{"team": ...}]}]}]}, at most `limit` teams. With `atLeast`, made-up
+    // teams fill the list up to that many even in a league that lists none.
+    QJsonObject teams(const QString& leaguePath, int limit, const RenderContext& context,
+                      int atLeast = 0) const;
 
     QList<Fault>& faults() { return m_faults; }
     // Every league that has teams lists at least `count`: its own, then made-up ones, each with a logo of

@@ -118,7 +118,7 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
         QTimer::singleShot(0, socket, [socket] { socket->abort(); });
         return true;
     }
-    Reply reply = route(path, query);
+    Reply reply = route(path, query, fault ? fault->manyTeams : 0);
     if (fault)
         reply = withScoreboardFault(*fault, withFault(*fault, std::move(reply)));
 
@@ -147,7 +147,8 @@ void StandinServer::missingHandler(const QHttpServerRequest& request, QTcpSocket
     send(responder, error(404, QStringLiteral("Not Found")));
 }
 
-StandinServer::Reply StandinServer::route(const QString& path, const QUrlQuery& query) const {
+StandinServer::Reply StandinServer::route(const QString& path, const QUrlQuery& query,
+                                          int teamsAtLeast) const {
     if (path.startsWith(QLatin1String("/i/")) && path.endsWith(QLatin1String(".png")))
         return logo(path);
     if (!path.startsWith(servicePrefix))
@@ -155,10 +156,11 @@ StandinServer::Reply StandinServer::route(const QString& path, const QUrlQuery& 
     const QStringList parts = path.mid(servicePrefix.size()).split(u'/');
     if (parts.size() != 3 || !m_scenario.hasLeague(parts[0] + u'/' + parts[1]))
         return error(404, QStringLiteral("Failed to get league"));
-    return serviceReply(parts, query);
+    return serviceReply(parts, query, teamsAtLeast);
 }
 
-StandinServer::Reply StandinServer::serviceReply(const QStringList& parts, const QUrlQuery& query) const {
+StandinServer::Reply StandinServer::serviceReply(const QStringList& parts, const QUrlQuery& query,
+                                                 int teamsAtLeast) const {
     const QString leaguePath = parts[0] + u'/' + parts[1];
     const QString endpoint = parts[2];
     const RenderContext context = renderContext();
@@ -184,6 +186,8 @@ StandinServer::Reply StandinServer::serviceReply(const QStringList& parts, const
         int limit = query.queryItemValue(QStringLiteral("limit")).toInt(&ok);
         if (!ok || limit < 0)
             limit = 50;
+        if (teamsAtLeast > 0)
+            return json(m_scenario.teams(leaguePath, teamsAtLeast, context, teamsAtLeast));
         return json(m_scenario.teams(leaguePath, limit, context));
     }
     return error(404, QStringLiteral("Not Found"));

@@ -34,8 +34,9 @@ private:
         QByteArray mimeType = "application/json";
     };
 
-    Reply route(const QString& path, const QUrlQuery& query) const;
-    Reply serviceReply(const QStringList& parts, const QUrlQuery& query) const;
+    // `teamsAtLeast`: a team list holds that many teams whatever limit it was asked for (0: as asked).
+    Reply route(const QString& path, const QUrlQuery& query, int teamsAtLeast) const;
+    Reply serviceReply(const QStringList& parts, const QUrlQuery& query, int teamsAtLeast) const;
     Reply control(const QString& path, const QUrlQuery& query);
     static Reply withFault(const Fault& fault, Reply reply);
     // The faults that rewrite a scoreboard's events; one of them reads another league's games.
