@@ -5,12 +5,12 @@
 #include "SettingsController.h"
 #include "SettingsForm.h"
 #include "SettingsObserver.h"
+#include "WindowedRowList.h"
 #include "app/AppState.h"
 #include "model/UserPreferences.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -43,17 +43,8 @@ FavoriteTeamsView::FavoriteTeamsView(SettingsController& controller, QWidget* pa
     placeholderLayout->addStretch(1);
     m_pages->addWidget(placeholder);
 
-    auto* scroll = new QScrollArea(m_pages);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_rows = new QWidget(scroll);
-    m_rowsLayout = new QVBoxLayout(m_rows);
-    m_rowsLayout->setContentsMargins(4, 0, 4, 0);
-    m_rowsLayout->setSpacing(0);
-    m_rowsLayout->addStretch(1);
-    scroll->setWidget(m_rows);
-    m_pages->addWidget(scroll);
+    m_list = new WindowedRowList(QMargins(4, 0, 4, 0), m_pages);
+    m_pages->addWidget(m_list);
     layout->addWidget(m_pages, 1);
 
     connect(m_search, &QLineEdit::textChanged, this, &FavoriteTeamsView::refresh);
@@ -98,12 +89,8 @@ void FavoriteTeamsView::refresh() {
 }
 
 void FavoriteTeamsView::rebuildRows() {
-    while (m_rowsLayout->count() > 1) {
-        QLayoutItem* item = m_rowsLayout->takeAt(0);
-        delete item->widget();
-        delete item;
-    }
-    for (const Team& team : std::as_const(m_shown)) {
+    m_list->setRows(static_cast<int>(m_shown.size()), [this](int index, QWidget* parent) {
+        const Team& team = m_shown.at(index);
         // Toggled on a later turn: the row that was clicked is replaced by the rebuild the change starts.
         auto toggle = [this, team] {
             QMetaObject::invokeMethod(
@@ -111,8 +98,6 @@ void FavoriteTeamsView::rebuildRows() {
                 [this, team] { favoriteteams::toggleFavorite(m_controller.prefs(), team, sortedTeams()); },
                 Qt::QueuedConnection);
         };
-        m_rowsLayout->insertWidget(
-            m_rowsLayout->count() - 1,
-            new FavoriteTeamRow(team, m_shownFavorites.contains(team.leagueTeamId()), toggle, m_rows));
-    }
+        return new FavoriteTeamRow(team, m_shownFavorites.contains(team.leagueTeamId()), toggle, parent);
+    });
 }

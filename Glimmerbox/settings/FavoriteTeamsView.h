@@ -6,10 +6,11 @@
 
 class QLineEdit;
 class QStackedWidget;
-class QVBoxLayout;
 class SettingsController;
+class WindowedRowList;
 
-// Every known team, searchable, favourites first and starred; a click on a row stars or unstars it.
+// Every known team, searchable, favourites first and starred; a click on a row stars or unstars it. Only the
+// rows in view exist: a college league alone lists hundreds of teams.
 class FavoriteTeamsView : public QWidget {
     Q_OBJECT
 public:
@@ -28,8 +29,7 @@ private:
     SettingsController& m_controller;
     QLineEdit* m_search;
     QStackedWidget* m_pages;
-    QWidget* m_rows;
-    QVBoxLayout* m_rowsLayout;
+    WindowedRowList* m_list;
     QList<Team> m_shown;
     QSet<QString> m_shownFavorites; // league team ids
 };
