@@ -25,6 +25,11 @@ const QByteArray userAgent = QByteArrayLiteral("Glimmerbox/") + BuildInfo::versi
 // the GUI thread is busy, and copying such a piece at once holds that thread for milliseconds.
 constexpr qint64 readSlice = 1024 * 1024;
 
+// From this size on, the memory a body's mapping used (the parsed document of the whole body, however few
+// of its items were kept) is handed back to the system: the allocator would keep megabytes of it for the
+// life of the process.
+constexpr qsizetype largeBody = 512 * 1024;
+
 struct ReplyDeleter {
     void operator()(QNetworkReply* reply) const { reply->deleteLater(); }
 };
@@ -45,7 +50,10 @@ OffThread<ServiceResult<T>> ESPNAPIService::mapBody(const ServiceResult<CacheSer
     return OffThread<ServiceResult<T>>(m_mappingThread, m_replyContext, [reply, parse] {
         if (!reply)
             return ServiceResult<T>(reply.error());
-        return ServiceResult<T>(parse(reply.value()));
+        ServiceResult<T> result(parse(reply.value()));
+        if (reply.value().data.size() >= largeBody)
+            returnFreedMemory();
+        return result;
     });
 }
 
