@@ -23,7 +23,9 @@
 #     alone (the three pinned show six of them), while every other logo stays healthy:
 #     '"textChunks": 50' (a 1 x 1 PNG of 385 KB whose text chunks inflate to 395 MB, before its picture data;
 #     add '"textAfter": true' for after it) or '"jpegScans": 132000' (a progressive JPEG of 1600 x 1600 under
-#     2 MB that repeats its last scan).
+#     2 MB that repeats its last scan), '"pngPixels": "rgba8", "interlaced": true', '"pngPixels": "grey16"' or
+#     '"pngPixels": "rgba16", "interlaced": true' (flat PNGs of 2048 x 2048 in 10 to 40 KB that a reader
+#     decodes whole before scaling them down).
 #   FOOTPRINT_LOGO_SIDE: the side of the stand-in's logos in pixels (64; the service's own are 500).
 #   FOOTPRINT_TEAMS_TAB (1: each of the four team leagues lists 32 teams, and once settled the instance with
 #     three live pins opens its settings window on the Teams tab and scrolls it to the end and back, with

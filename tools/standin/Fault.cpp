@@ -32,6 +32,9 @@ Fault Fault::fromJson(const QJsonObject& object) {
     fault.closeGames = object.value(QLatin1String("closeGames")).toInt(0);
     fault.repeatedId = object.value(QLatin1String("repeatedId")).toInt(0);
     fault.sharedIdFrom = object.value(QLatin1String("sharedIdFrom")).toString();
+    fault.pngPixels = object.value(QLatin1String("pngPixels")).toString();
+    fault.interlaced = object.value(QLatin1String("interlaced")).toBool();
+    fault.pngSide = std::clamp(object.value(QLatin1String("pngSide")).toInt(fault.pngSide), 1, 16384);
     return fault;
 }
 

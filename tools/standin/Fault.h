@@ -52,6 +52,11 @@ struct Fault {
     // A team list holds this many teams, made-up ones after the league's own, whatever limit it was asked
     // for (other paths are left as they are).
     int manyTeams = 0;
+    // Reply with a flat PNG of `pngSide` x `pngSide` storing its pixels this way ("rgba8", "grey16" or
+    // "rgba16"), interlaced when `interlaced` is set.
+    QString pngPixels;
+    bool interlaced = false;
+    int pngSide = 2048;
 
     static Fault fromJson(const QJsonObject& object);
     bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds) const;

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QMutex>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTcpSocket>
@@ -243,6 +244,10 @@ StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
         reply.body = jpegWithScans(flat, fault.jpegScans);
         reply.mimeType = "image/jpeg";
     }
+    if (!fault.pngPixels.isEmpty()) {
+        reply.body = flatPngOf(fault);
+        reply.mimeType = "image/png";
+    }
     if (fault.body)
         reply.body = *fault.body;
     if (fault.status != 0) {
@@ -295,6 +300,22 @@ QByteArray StandinServer::hugePicture() {
         return pngBytes(image);
     }();
     return png;
+}
+
+QByteArray StandinServer::flatPngOf(const Fault& fault) {
+    static const QHash<QString, PngPixels> kinds{{QStringLiteral("rgba8"), PngPixels::Rgba8},
+                                                 {QStringLiteral("grey16"), PngPixels::Grey16},
+                                                 {QStringLiteral("rgba16"), PngPixels::Rgba16}};
+    // A 2048 px picture of 16 bits a channel is 32 MiB to compress: once, not for every request.
+    static QHash<QString, QByteArray> made;
+    static QMutex madeLock;
+    const QMutexLocker locked(&madeLock);
+    const QString key =
+        QStringLiteral("%1 %2 %3").arg(fault.pngPixels).arg(fault.pngSide).arg(fault.interlaced);
+    if (!made.contains(key))
+        made.insert(key,
+                    flatPng(fault.pngSide, kinds.value(fault.pngPixels, PngPixels::Rgba8), fault.interlaced));
+    return made.value(key);
 }
 
 QByteArray StandinServer::gifOnScreen(QSize screen) {

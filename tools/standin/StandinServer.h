@@ -46,6 +46,8 @@ private:
     Reply logo(const QString& path) const;
     // A few hundred kilobytes of PNG that decode to 4096 x 4096 pixels of 16 bits per channel; made once.
     static QByteArray hugePicture();
+    // The flat PNG of a `pngPixels` fault; each one made once.
+    static QByteArray flatPngOf(const Fault& fault);
     // A 35-byte GIF whose one pixel sits on a logical screen of `screen`.
     static QByteArray gifOnScreen(QSize screen);
     static void send(QHttpServerResponder& responder, const Reply& reply);

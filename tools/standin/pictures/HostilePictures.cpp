@@ -36,6 +36,15 @@ QByteArray chunk(const QByteArray& type, const QByteArray& data) {
     return bytes + checksum;
 }
 
+const QByteArray pngSignature = QByteArrayLiteral("\x89PNG\r\n\x1a\n");
+
+// The first pixel and step of each of the seven passes of an interlaced picture, across and down.
+struct InterlacePass {
+    int left, top, across, down;
+};
+constexpr std::array<InterlacePass, 7> interlacePasses{
+    {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4}, {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}}};
+
 } // namespace
 
 QByteArray encodedPicture(const QImage& picture, const char* format, bool progressive) {
@@ -66,6 +75,40 @@ QByteArray pngWithTextChunks(int chunks, TextChunksAt where, qsizetype inflatedB
     constexpr qsizetype headerEnd = 8 + 12 + 13;
     const qsizetype at = where == TextChunksAt::BeforePicture ? headerEnd : png.size() - 12;
     return png.left(at) + texts + png.mid(at);
+}
+
+QByteArray flatPng(int side, PngPixels pixels, bool interlaced) {
+    const int colorType = pixels == PngPixels::Grey16 ? 0 : 6;
+    const int bitDepth = pixels == PngPixels::Rgba8 ? 8 : 16;
+    const qsizetype pixelBytes = (colorType == 0 ? 1 : 4) * bitDepth / 8;
+    QByteArray header(13, '\0'); // width, height, depth, colour type, compression, filter, interlace
+    qToBigEndian(static_cast<quint32>(side), header.data());
+    qToBigEndian(static_cast<quint32>(side), header.data() + 4);
+    header[8] = char(bitDepth);
+    header[9] = char(colorType);
+    header[12] = char(interlaced ? 1 : 0);
+    // Every row starts with its filter type, none; every channel's bytes are the same mid-tone.
+    QByteArray rows;
+    const auto addRows = [&rows, pixelBytes](int width, int height) {
+        QByteArray row(1 + width * pixelBytes, char(0x9c));
+        row[0] = '\0';
+        for (int line = 0; line < height; ++line)
+            rows += row;
+    };
+    if (!interlaced) {
+        addRows(side, side);
+    } else {
+        for (const InterlacePass& pass : interlacePasses) {
+            // A pass that holds no pixel (of a picture of a few pixels) has no rows at all.
+            const int width = (side - pass.left + pass.across - 1) / pass.across;
+            const int height = (side - pass.top + pass.down - 1) / pass.down;
+            if (width > 0 && height > 0)
+                addRows(width, height);
+        }
+    }
+    // qCompress puts the length in four bytes before the zlib stream a PNG holds.
+    return pngSignature + chunk("IHDR", header) + chunk("IDAT", qCompress(rows, 9).mid(4)) +
+           chunk("IEND", {});
 }
 
 QByteArray jpegWithScans(const QImage& picture, int scans) {

@@ -19,6 +19,14 @@ enum class TextChunksAt { BeforePicture, AfterPicture };
 // file per chunk.
 QByteArray pngWithTextChunks(int chunks, TextChunksAt where, qsizetype inflatedBytes = 7'900'000);
 
+// How a PNG stores its pixels: colour and alpha of 8 bits a channel, or grey or colour and alpha of 16.
+enum class PngPixels { Rgba8, Grey16, Rgba16 };
+
+// A flat picture of `side` x `side` as a PNG storing its pixels as `pixels`, interlaced (in seven passes over
+// the whole picture) when asked. Its rows are all alike and compress to next to nothing: 2048 px is a file
+// of 10 to 40 KB.
+QByteArray flatPng(int side, PngPixels pixels, bool interlaced);
+
 // `picture` as a progressive JPEG whose last scan is repeated until the file has `scans` scans: each repeat
 // is a few bytes and makes a decoder walk every block of the picture again.
 QByteArray jpegWithScans(const QImage& picture, int scans);
