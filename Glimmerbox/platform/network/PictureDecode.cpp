@@ -1,7 +1,9 @@
 #include "platform/network/PictureDecode.h"
 
+#include "platform/network/FreedMemory.h"
 #include "platform/network/JpegFrame.h"
 #include "platform/network/PngChunks.h"
+#include "platform/network/PngHeader.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -45,22 +47,39 @@ QSize canvasSize(const QByteArray& body, const QByteArray& format, QSize reporte
     return reported.expandedTo(QSize(side(6), side(8)));
 }
 
+// Whether the reader decodes the PNG whole before scaling it down. It scales row by row as it decodes only
+// rows that come in order, of eight bits a channel, decoded to 32-bit pixels: not an interlaced picture, one
+// of sixteen bits a channel, nor one of grey or of a palette, which it decodes to pixels of their own.
+bool pngHeldWhole(const PngHeader& header, QImage::Format pixelFormat) {
+    return header.interlaced || header.bitDepth > 8 ||
+           (pixelFormat != QImage::Format_RGB32 && pixelFormat != QImage::Format_ARGB32);
+}
+
 // What decoding a picture of `size` in `pixelFormat` allocates at its largest. Pictures scaled down pass
 // through 32-bit pixels at full size, so no format counts for less. A JPEG decoder reduces by up to eight
 // per side while it decodes, when told the size wanted, unless the picture comes in several scans: then it
-// holds two bytes per component of every pixel until the last.
-qint64 decodeCost(const std::optional<JpegFrame>& frame, QSize size, QImage::Format pixelFormat,
-                  QSize scaledSize) {
-    qint64 bytesPerPixel = std::max<qint64>(
-        4, pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel() / 8);
+// holds two bytes per component of every pixel until the last. A PNG held whole before it is scaled down
+// costs the picture as decoded, a copy of it, and the copy smooth scaling converts it to (32 bits a pixel,
+// or 64 for channels of 16 bits): a 2048 px grey picture of 16 bits is 8 MiB decoded and 32 MiB converted.
+qint64 decodeCost(const std::optional<JpegFrame>& frame, const PngHeader* png, QSize size,
+                  QImage::Format pixelFormat, QSize scaledSize) {
+    const qint64 decodedBytes =
+        pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel() / 8;
+    qint64 bytesPerPixel = std::max<qint64>(4, decodedBytes);
     qint64 pixels = qint64(size.width()) * size.height();
-    if (frame && frame->singlePass && scaledSize.isValid())
+    if (png && scaledSize.isValid() && pngHeldWhole(*png, pixelFormat))
+        bytesPerPixel = 2 * decodedBytes + (png->bitDepth > 8 ? 8 : 4);
+    else if (frame && frame->singlePass && scaledSize.isValid())
         pixels = std::max(qint64(scaledSize.width()) * scaledSize.height(),
                           qint64((size.width() + 7) / 8) * ((size.height() + 7) / 8));
     else if (frame)
         bytesPerPixel = std::max<qint64>(bytesPerPixel, 2 * frame->components);
     return pixels * bytesPerPixel;
 }
+
+// A decode after which the heap's free pages are handed back: one of megabytes. Below that what it freed
+// is soon used again, and the walk over the heap would cost more than it gives back.
+constexpr qint64 largeDecodeBytes = 4 * 1024 * 1024;
 
 // `size` scaled down to fit a square of `maxSide`, its shape kept and no side below a pixel.
 QSize fittedSize(QSize size, int maxSide) {
@@ -84,11 +103,10 @@ QImage barePicture(const QImage& image) {
     return bare;
 }
 
-} // namespace
-
 // Reads the header first so that a small file claiming a huge picture, or a JPEG of more scans than any
-// ordinary one, is refused before any pixel memory is allocated or any scan decoded.
-QImage decodePicture(const QByteArray& received, const PictureDecodeLimits& limits) {
+// ordinary one, is refused before any pixel memory is allocated or any scan decoded. `cost` is what the
+// decode was judged to hold, when it went ahead.
+QImage decodedWithin(const QByteArray& received, const PictureDecodeLimits& limits, qint64& cost) {
     const QByteArray signatureFormat = formatFromSignature(received);
     const QByteArray body = signatureFormat == "png" ? pngDrawingChunks(received) : received;
     QBuffer buffer;
@@ -108,15 +126,32 @@ QImage decodePicture(const QByteArray& received, const PictureDecodeLimits& limi
         if (!frame || frame->scans > limits.maxScans)
             return {};
     }
+    const std::optional<PngHeader> pngHeader = format == "png" ? readPngHeader(body) : std::nullopt;
+    const PngHeader* png = pngHeader ? &*pngHeader : nullptr;
     const QSize size = canvasSize(body, format, reader.size());
     if (!size.isValid() || size.width() > limits.maxSourceSize.width() ||
         size.height() > limits.maxSourceSize.height())
         return {};
     if (const QSize fitted = fittedSize(size, limits.maxSide); fitted != size)
         reader.setScaledSize(fitted);
-    if (decodeCost(frame, size, reader.imageFormat(), reader.scaledSize()) > limits.maxDecodedBytes)
+    const bool heldWhole = png && reader.scaledSize().isValid() && pngHeldWhole(*png, reader.imageFormat());
+    const qint64 judged = decodeCost(frame, png, size, reader.imageFormat(), reader.scaledSize());
+    if (judged > (heldWhole ? limits.maxWholeDecodedBytes : limits.maxDecodedBytes))
         return {};
+    cost = judged;
     return keptPicture(reader.read(), limits.maxSide);
+}
+
+} // namespace
+
+QImage decodePicture(const QByteArray& received, const PictureDecodeLimits& limits) {
+    qint64 cost = 0;
+    QImage picture = decodedWithin(received, limits, cost);
+    // The decode's buffers, freed by now, stay with the heap of the thread that decoded, which would keep
+    // tens of megabytes for the life of the process after a few large decodes.
+    if (cost >= largeDecodeBytes)
+        returnFreedMemory();
+    return picture;
 }
 
 QImage keptPicture(const QImage& image, int maxSide) {

@@ -2,6 +2,11 @@
 
 #include "EncodedPictures.h"
 #include "HostilePictures.h"
+#include "ResidentMemory.h"
+#include "platform/network/FreedMemory.h"
+
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <gtest/gtest.h>
 
@@ -18,7 +23,69 @@ QByteArray jpegWithComment(const QByteArray& comment) {
     return jpeg.left(2) + segment + comment + jpeg.mid(2);
 }
 
+// What decoding `body` holds at once at its largest, and what it kept in `picture`.
+qint64 heldWhileDecoding(const QByteArray& body, QImage& picture) {
+    const qint64 held = peakResidentGrowth([&] { picture = decodePicture(body, limits); });
+    EXPECT_GE(held, 0) << "the peak of resident memory cannot be reset";
+    return held;
+}
+
 } // namespace
+
+TEST(PictureDecodeTest, APngsTextChunksNeverReachItsDecoderWhichWouldHoldThemInflated) {
+    // Each chunk inflates to 7.9 MB, which a decoder handed them reads and keeps as the picture's texts.
+    for (const TextChunksAt where : {TextChunksAt::BeforePicture, TextChunksAt::AfterPicture}) {
+        QImage picture;
+        const qint64 held = heldWhileDecoding(pngWithTextChunks(8, where), picture);
+        EXPECT_EQ(picture.size(), QSize(1, 1)) << int(where);
+        EXPECT_LT(held, 4 * 1024 * 1024) << int(where) << ": less than one text inflated";
+    }
+}
+
+TEST(PictureDecodeTest,
+     APngDecodedWholeBeforeItIsScaledDownHoldsNoMoreThanTheBudgetAndOneOfALogosSizeIsKept) {
+    // Small files all: an interlaced picture comes in seven passes over the whole of it, and one of 16 bits a
+    // channel is decoded at that depth, so the reader holds either whole and converts it before scaling it.
+    const std::vector<std::pair<PngPixels, bool>> layouts{{PngPixels::Rgba8, true},
+                                                          {PngPixels::Grey16, false},
+                                                          {PngPixels::Grey16, true},
+                                                          {PngPixels::Rgba16, true}};
+    for (const auto& [pixels, interlaced] : layouts) {
+        const std::string layout = std::to_string(int(pixels)) + (interlaced ? " interlaced" : "");
+        QImage picture;
+        const qint64 held = heldWhileDecoding(flatPng(2048, pixels, interlaced), picture);
+        EXPECT_LE(held, limits.maxDecodedBytes) << layout;
+        EXPECT_TRUE(picture.isNull()) << layout << ": a 2048 px source for a picture kept at 120";
+
+        const qint64 logoHeld = heldWhileDecoding(flatPng(500, pixels, interlaced), picture);
+        EXPECT_LE(logoHeld, limits.maxDecodedBytes) << layout;
+        ASSERT_EQ(picture.size(), QSize(120, 120)) << layout;
+    }
+
+    // In rows of 8 bits a channel, in order, the reader scales while it decodes: a 2048 px one is kept.
+    QImage picture;
+    const qint64 held = heldWhileDecoding(flatPng(2048, PngPixels::Rgba8, false), picture);
+    EXPECT_LE(held, limits.maxDecodedBytes);
+    EXPECT_EQ(picture.size(), QSize(120, 120));
+}
+
+TEST(PictureDecodeTest, AfterLargeDecodesOnAThreadOfItsOwnTheMemoryTheyFreedIsGivenBack) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator holds freed memory back on purpose";
+#endif
+    // Each decode's buffers come from the heap of the thread that runs it, as in the image loader's pool.
+    const QList<QByteArray> bodies{jpegWithScans(filledPicture({1600, 1600}, Qt::darkGreen), 12),
+                                   flatPng(800, PngPixels::Rgba8, true),
+                                   flatPng(580, PngPixels::Rgba16, true)};
+    QThreadPool pool;
+    pool.setMaxThreadCount(1);
+    QtConcurrent::run(&pool, [] {}).waitForFinished(); // the thread and its heap exist before counting
+    returnFreedMemory();
+    const qint64 before = residentBytes();
+    for (const QByteArray& body : bodies)
+        EXPECT_EQ(QtConcurrent::run(&pool, decodePicture, body, limits).result().width(), 120);
+    EXPECT_LT(residentBytes() - before, 4 * 1024 * 1024);
+}
 
 TEST(PictureDecodeTest, AKeptPictureCarriesNoTextWhereverItsFileGaveIt) {
     for (const TextChunksAt where : {TextChunksAt::BeforePicture, TextChunksAt::AfterPicture}) {

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+
+#include <optional>
+
+// How a PNG's header says its pixels are stored, which decides whether a reader can scale the picture down
+// row by row as it decodes it: an interlaced picture comes in seven passes over the whole of it.
+struct PngHeader {
+    int bitDepth = 0;  // bits a channel (or a palette index)
+    int colorType = 0; // 0 grey, 2 colour, 3 palette, 4 grey and alpha, 6 colour and alpha
+    bool interlaced = false;
+};
+
+// The header chunk, which a PNG starts with after its signature; nothing when it does not.
+std::optional<PngHeader> readPngHeader(const QByteArray& body);
