@@ -421,6 +421,33 @@ TEST(ImageLoaderStandinTest, JpegsOfThousandsOfScansAreRefusedAndAHealthyLogoAsk
         EXPECT_EQ(loader.state(url), ImageLoader::State::Failed) << url.toString().toStdString();
 }
 
+TEST(ImageLoaderStandinTest, LogosOf2048PxThatDecodeWholeAreRefusedWhileTheSameAtALogosSizeAreDrawn) {
+    // Files of 10 to 40 KB: interlaced, or of 16 bits a channel, the reader holds each whole and converted.
+    QStringList faults;
+    for (const char* layout : {R"("pngPixels": "rgba8", "interlaced": true)", R"("pngPixels": "grey16")",
+                               R"("pngPixels": "rgba16", "interlaced": true)"})
+        for (const int side : {2048, 500})
+            faults.append(QStringLiteral(R"({"path": "/i/bad/%1-%2.png", "pngSide": %2, %3})")
+                              .arg(faults.size())
+                              .arg(side)
+                              .arg(QLatin1String(layout)));
+    BadPictures pictures(faults);
+    ASSERT_TRUE(pictures.standin.isRunning()) << pictures.standin.startupError().toStdString();
+    ImageLoader& loader = pictures.loader;
+    QList<QUrl> urls;
+    for (int fault = 0; fault < faults.size(); ++fault)
+        urls.append(pictures.at(QStringLiteral("/i/bad/%1-%2.png").arg(fault).arg(fault % 2 ? 500 : 2048)));
+    loadAll(loader, urls);
+    for (const QUrl& url : std::as_const(urls)) {
+        if (url.path().endsWith(QLatin1String("-2048.png"))) {
+            EXPECT_EQ(loader.state(url), ImageLoader::State::Failed) << url.toString().toStdString();
+        } else {
+            ASSERT_EQ(loader.state(url), ImageLoader::State::Loaded) << url.toString().toStdString();
+            EXPECT_EQ(loader.image(url)->size(), QSize(120, 120));
+        }
+    }
+}
+
 TEST(ImageLoaderStandinTest, BodyWithoutALengthIsCutOffAtTheCapEvenWhileTheLoopIsBusy) {
     BadPictures pictures(R"("streamSeconds": 30)");
     ASSERT_TRUE(pictures.standin.isRunning()) << pictures.standin.startupError().toStdString();
