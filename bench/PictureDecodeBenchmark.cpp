@@ -52,6 +52,17 @@ void largestPng(benchmark::State& state) {
     decode(state, encoded(flat(2048), "png"), true);
 }
 
+// The largest interlaced PNG within the budget of pictures held whole before they are scaled down: its
+// reader decodes it in seven passes and converts it whole to scale it.
+void largestInterlacedPng(benchmark::State& state) {
+    decode(state, flatPng(836, PngPixels::Rgba8, true), true);
+}
+
+// The same of 16 bits a channel, the costliest pixels a PNG stores.
+void largestInterlacedDeepPng(benchmark::State& state) {
+    decode(state, flatPng(591, PngPixels::Rgba16, true), true);
+}
+
 // The largest picture allowed at all, a JPEG in one pass decoded at an eighth of its side.
 void largestJpeg(benchmark::State& state) {
     decode(state, encoded(flat(4096), "jpeg"), true);
@@ -60,6 +71,11 @@ void largestJpeg(benchmark::State& state) {
 // A 2 MB progressive JPEG of 1600 x 1600 that repeats its last scan 132,297 times (minutes to decode).
 void manyScansRefused(benchmark::State& state) {
     decode(state, jpegWithScans(flat(1600), 132297), false);
+}
+
+// A 40 KB interlaced PNG of 2048 x 2048 at 16 bits a channel, which would hold 64 MiB decoded and converted.
+void wholePngRefused(benchmark::State& state) {
+    decode(state, flatPng(2048, PngPixels::Rgba16, true), false);
 }
 
 // A 1 x 1 PNG of 385 KB whose 50 text chunks inflate to 395 MB.
@@ -72,6 +88,11 @@ void textChunksSkipped(benchmark::State& state) {
 BENCHMARK(mostScansAllowed)->Name("PictureDecode/mostScansAllowed")->Unit(benchmark::kMillisecond);
 BENCHMARK(mostScansAllowedGrey)->Name("PictureDecode/mostScansAllowedGrey")->Unit(benchmark::kMillisecond);
 BENCHMARK(largestPng)->Name("PictureDecode/largestPng")->Unit(benchmark::kMillisecond);
+BENCHMARK(largestInterlacedPng)->Name("PictureDecode/largestInterlacedPng")->Unit(benchmark::kMillisecond);
+BENCHMARK(largestInterlacedDeepPng)
+    ->Name("PictureDecode/largestInterlacedDeepPng")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(largestJpeg)->Name("PictureDecode/largestJpeg")->Unit(benchmark::kMillisecond);
 BENCHMARK(manyScansRefused)->Name("PictureDecode/manyScansRefused")->Unit(benchmark::kMillisecond);
+BENCHMARK(wholePngRefused)->Name("PictureDecode/wholePngRefused")->Unit(benchmark::kMillisecond);
 BENCHMARK(textChunksSkipped)->Name("PictureDecode/textChunksSkipped")->Unit(benchmark::kMillisecond);
