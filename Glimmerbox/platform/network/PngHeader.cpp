@@ -8,5 +8,5 @@ std::optional<PngHeader> readPngHeader(const QByteArray& body) {
         QByteArrayView(body).sliced(12, 4) != "IHDR")
         return std::nullopt;
     const auto byteAt = [&body](qsizetype at) { return int(static_cast<uchar>(body.at(at))); };
-    return PngHeader{byteAt(fieldsAt), byteAt(fieldsAt + 1), byteAt(fieldsAt + 4) != 0};
+    return PngHeader{byteAt(fieldsAt), byteAt(fieldsAt + 4) != 0};
 }

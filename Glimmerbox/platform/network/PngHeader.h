@@ -7,8 +7,7 @@
 // How a PNG's header says its pixels are stored, which decides whether a reader can scale the picture down
 // row by row as it decodes it: an interlaced picture comes in seven passes over the whole of it.
 struct PngHeader {
-    int bitDepth = 0;  // bits a channel (or a palette index)
-    int colorType = 0; // 0 grey, 2 colour, 3 palette, 4 grey and alpha, 6 colour and alpha
+    int bitDepth = 0; // bits a channel (or a palette index)
     bool interlaced = false;
 };
 
