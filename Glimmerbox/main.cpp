@@ -1,10 +1,12 @@
 #include "platform/desktop/DisplaySession.h"
 #include "platform/desktop/SingleInstance.h"
+#include "platform/network/FreedMemory.h"
 #include "shell/GlimmerboxApp.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    returnLargeBlocksWhenFreed();
     displaysession::preferX11();
     QApplication application(argc, argv);
     GlimmerboxApp::configure(application);

@@ -9,3 +9,9 @@ void returnFreedMemory() {
     malloc_trim(0);
 #endif
 }
+
+void returnLargeBlocksWhenFreed() {
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
+}
