@@ -59,16 +59,17 @@ bool pngHeldWhole(const PngHeader& header, QImage::Format pixelFormat) {
 // through 32-bit pixels at full size, so no format counts for less. A JPEG decoder reduces by up to eight
 // per side while it decodes, when told the size wanted, unless the picture comes in several scans: then it
 // holds two bytes per component of every pixel until the last. A PNG held whole before it is scaled down
-// costs the picture as decoded, a copy of it, and the copy smooth scaling converts it to (32 bits a pixel,
-// or 64 for channels of 16 bits): a 2048 px grey picture of 16 bits is 8 MiB decoded and 32 MiB converted.
-qint64 decodeCost(const std::optional<JpegFrame>& frame, const PngHeader* png, QSize size,
+// (`heldWhole`, its header) costs the picture as decoded, a copy of it, and the copy smooth scaling converts
+// it to (32 bits a pixel, or 64 for channels of 16 bits): a 2048 px grey picture of 16 bits is 8 MiB decoded
+// and 32 MiB converted.
+qint64 decodeCost(const std::optional<JpegFrame>& frame, const PngHeader* heldWhole, QSize size,
                   QImage::Format pixelFormat, QSize scaledSize) {
     const qint64 decodedBytes =
         pixelFormat == QImage::Format_Invalid ? 0 : QImage::toPixelFormat(pixelFormat).bitsPerPixel() / 8;
     qint64 bytesPerPixel = std::max<qint64>(4, decodedBytes);
     qint64 pixels = qint64(size.width()) * size.height();
-    if (png && scaledSize.isValid() && pngHeldWhole(*png, pixelFormat))
-        bytesPerPixel = 2 * decodedBytes + (png->bitDepth > 8 ? 8 : 4);
+    if (heldWhole)
+        bytesPerPixel = 2 * decodedBytes + (heldWhole->bitDepth > 8 ? 8 : 4);
     else if (frame && frame->singlePass && scaledSize.isValid())
         pixels = std::max(qint64(scaledSize.width()) * scaledSize.height(),
                           qint64((size.width() + 7) / 8) * ((size.height() + 7) / 8));
@@ -134,8 +135,9 @@ QImage decodedWithin(const QByteArray& received, const PictureDecodeLimits& limi
         return {};
     if (const QSize fitted = fittedSize(size, limits.maxSide); fitted != size)
         reader.setScaledSize(fitted);
-    const bool heldWhole = png && reader.scaledSize().isValid() && pngHeldWhole(*png, reader.imageFormat());
-    const qint64 judged = decodeCost(frame, png, size, reader.imageFormat(), reader.scaledSize());
+    const PngHeader* heldWhole =
+        png && reader.scaledSize().isValid() && pngHeldWhole(*png, reader.imageFormat()) ? png : nullptr;
+    const qint64 judged = decodeCost(frame, heldWhole, size, reader.imageFormat(), reader.scaledSize());
     if (judged > (heldWhole ? limits.maxWholeDecodedBytes : limits.maxDecodedBytes))
         return {};
     cost = judged;
