@@ -35,6 +35,12 @@ Fault Fault::fromJson(const QJsonObject& object) {
     fault.pngPixels = object.value(QLatin1String("pngPixels")).toString();
     fault.interlaced = object.value(QLatin1String("interlaced")).toBool();
     fault.pngSide = std::clamp(object.value(QLatin1String("pngSide")).toInt(fault.pngSide), 1, 16384);
+    fault.gzipBomb = std::max(0, object.value(QLatin1String("gzipBomb")).toInt(0));
+    fault.longHeader = std::max<qint64>(0, object.value(QLatin1String("longHeader")).toInteger(0));
+    if (const QJsonValue endless = object.value(QLatin1String("endlessHeader"));
+        endless.toBool() || endless.toDouble() > 0)
+        fault.endlessHeader = endless.toDouble(0);
+    fault.cookies = std::max(0, object.value(QLatin1String("cookies")).toInt(0));
     return fault;
 }
 

@@ -57,6 +57,16 @@ struct Fault {
     QString pngPixels;
     bool interlaced = false;
     int pngSide = 2048;
+    // Reply with a gzip stream ("Content-Encoding: gzip") of 4.5 KB a mebibyte that inflates to this many
+    // mebibytes of zero bytes.
+    int gzipBomb = 0;
+    // Add a header line of this many bytes to the reply.
+    qint64 longHeader = 0;
+    // Send the status line and a header line that never ends, until the client hangs up: so many bytes a
+    // second, or as fast as they are taken when 0 (JSON true).
+    std::optional<double> endlessHeader;
+    // Add this many "Set-Cookie" lines to the reply, each setting a cookie of its own.
+    int cookies = 0;
 
     static Fault fromJson(const QJsonObject& object);
     bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds) const;

@@ -1,5 +1,6 @@
 #include "StandinServer.h"
 
+#include "GzipStream.h"
 #include "HostilePictures.h"
 #include "HostileScoreboards.h"
 
@@ -87,7 +88,9 @@ QByteArray rawHead(int status, const char* reason, const QByteArray& mimeType, c
 } // namespace
 
 StandinServer::StandinServer(Scenario scenario, double speed, int latencyMs, bool verbose)
-    : m_scenario(std::move(scenario)), m_clock(speed), m_latencyMs(latencyMs), m_verbose(verbose) {}
+    : m_scenario(std::move(scenario)), m_clock(speed), m_latencyMs(latencyMs), m_verbose(verbose) {
+    m_started.start();
+}
 
 RenderContext StandinServer::renderContext() const {
     return RenderContext{m_clock.elapsedSeconds(), m_clock.anchor(), m_baseURL};
@@ -109,6 +112,9 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
     ++m_totalRequests;
     ++m_requestCounts[target];
     m_lastUserAgent = QString::fromUtf8(request.value("User-Agent"));
+    if (!request.value("Cookie").isEmpty())
+        ++m_cookieRequests;
+    m_requestTimes[target].append(m_started.nsecsElapsed() / 1e9);
     const std::optional<Fault> fault =
         takeFault(m_scenario.faults(), path, rawQuery, m_clock.elapsedSeconds());
     if (m_verbose)
@@ -131,8 +137,17 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
         stream(socket, reply, fault->streamSeconds);
         return true;
     }
-    auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
+    if (fault && fault->endlessHeader) {
+        endlessHeader(socket, *fault->endlessHeader);
+        return true;
+    }
     const double delaySeconds = m_latencyMs / 1000.0 + (fault ? fault->stallSeconds : 0);
+    if (const QByteArray headers = fault ? faultHeaders(*fault) : QByteArray(); !headers.isEmpty()) {
+        QTimer::singleShot(static_cast<int>(delaySeconds * 1000), socket,
+                           [socket, reply, headers] { sendRaw(socket, reply, headers); });
+        return true;
+    }
+    auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
     if (delaySeconds > 0) {
         // The socket is the timer's context: a client that gave up meanwhile gets nothing.
         QTimer::singleShot(static_cast<int>(delaySeconds * 1000), socket,
@@ -203,7 +218,15 @@ StandinServer::Reply StandinServer::control(const QString& path, const QUrlQuery
                                 {QStringLiteral("requests"), requests},
                                 {QStringLiteral("elapsed"), m_clock.elapsedSeconds()},
                                 {QStringLiteral("streamedBytes"), static_cast<double>(m_streamedBytes)},
-                                {QStringLiteral("userAgent"), m_lastUserAgent}});
+                                {QStringLiteral("userAgent"), m_lastUserAgent},
+                                {QStringLiteral("cookieRequests"), m_cookieRequests}});
+    }
+    if (path == QLatin1String("/__times")) {
+        QJsonArray times;
+        for (double seconds :
+             m_requestTimes.value(query.queryItemValue(QStringLiteral("target"), QUrl::FullyDecoded)))
+            times.append(seconds);
+        return json(QJsonObject{{QStringLiteral("times"), times}});
     }
     if (path == QLatin1String("/__advance")) {
         m_clock.advance(query.queryItemValue(QStringLiteral("seconds")).toDouble());
@@ -248,6 +271,8 @@ StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
         reply.body = flatPngOf(fault);
         reply.mimeType = "image/png";
     }
+    if (fault.gzipBomb > 0)
+        reply.body = gzipOfZeros(fault.gzipBomb);
     if (fault.body)
         reply.body = *fault.body;
     if (fault.status != 0) {
@@ -370,6 +395,46 @@ void StandinServer::stream(QTcpSocket* socket, const Reply& reply, double second
     });
     // Ends on time even while the client reads nothing.
     QTimer::singleShot(durationMs, socket, fill);
+    fill();
+}
+
+QByteArray StandinServer::faultHeaders(const Fault& fault) {
+    QByteArray headers;
+    if (fault.gzipBomb > 0 && !fault.body && fault.status == 0)
+        headers += "Content-Encoding: gzip\r\n";
+    if (fault.longHeader > 0)
+        headers += "X-Padding: " + QByteArray(fault.longHeader, 'a') + "\r\n";
+    for (int i = 0; i < fault.cookies; ++i)
+        headers += "Set-Cookie: c" + QByteArray::number(i) + "=1; Path=/\r\n";
+    return headers;
+}
+
+void StandinServer::sendRaw(QTcpSocket* socket, const Reply& reply, const QByteArray& headers) {
+    socket->write(rawHead(reply.status, "Fault", reply.mimeType,
+                          headers + "Content-Length: " + QByteArray::number(reply.body.size())));
+    socket->write(reply.body);
+}
+
+void StandinServer::endlessHeader(QTcpSocket* socket, double bytesPerSecond) {
+    socket->write("HTTP/1.1 200 Endless\r\nContent-Type: application/json\r\nX-Padding: ");
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket,
+                     [this](qint64 bytes) { m_streamedBytes += bytes; });
+    if (bytesPerSecond > 0) {
+        // A tenth of the rate ten times a second; the timer belongs to the socket, which a client that hangs
+        // up takes with it.
+        auto* timer = new QTimer(socket);
+        const QByteArray tenth(std::max<qsizetype>(1, qsizetype(bytesPerSecond / 10)), 'a');
+        QObject::connect(timer, &QTimer::timeout, socket, [socket, tenth] { socket->write(tenth); });
+        timer->start(100);
+        return;
+    }
+    static const QByteArray filler(0x10000, 'a');
+    // Only a few pieces wait in the socket at a time: a client that stops reading stops the header.
+    const auto fill = [socket] {
+        while (socket->bytesToWrite() < 4 * filler.size())
+            socket->write(filler);
+    };
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, fill);
     fill();
 }
 

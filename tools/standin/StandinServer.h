@@ -5,6 +5,7 @@
 
 #include <QAbstractHttpServer>
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QString>
 #include <QUrlQuery>
@@ -51,6 +52,13 @@ private:
     // A 35-byte GIF whose one pixel sits on a logical screen of `screen`.
     static QByteArray gifOnScreen(QSize screen);
     static void send(QHttpServerResponder& responder, const Reply& reply);
+    // The header lines a fault adds to its reply, each ending in CRLF.
+    static QByteArray faultHeaders(const Fault& fault);
+    // The reply with `headers` and its length, written to the socket by hand.
+    static void sendRaw(QTcpSocket* socket, const Reply& reply, const QByteArray& headers);
+    // The status line and a header line that never ends, until the client hangs up: `bytesPerSecond`, or as
+    // fast as the client takes it when 0.
+    void endlessHeader(QTcpSocket* socket, double bytesPerSecond);
     // Headers at once, then the body a byte at a time, `intervalSeconds` apart, until done or disconnected.
     static void trickle(QTcpSocket* socket, const Reply& reply, double intervalSeconds);
     // Headers without a length, then chunks of filler as fast as the client takes them for `seconds`, then
@@ -68,4 +76,7 @@ private:
     int m_totalRequests = 0;
     qint64 m_streamedBytes = 0; // what streams handed to the network so far
     QString m_lastUserAgent;
+    int m_cookieRequests = 0; // requests that carried a "Cookie" header
+    QElapsedTimer m_started;
+    QHash<QString, QList<double>> m_requestTimes; // real seconds since the start, per path and query
 };

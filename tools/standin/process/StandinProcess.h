@@ -31,6 +31,8 @@ public:
     // What the replies of the streamSeconds fault handed to the network so far.
     qint64 streamedBytes() const { return stats().value("streamedBytes").toInteger(0); }
     QJsonObject stats() const { return controlRequest(QStringLiteral("/__stats")); }
+    // How many requests carried a cookie.
+    int cookieRequests() const { return stats().value("cookieRequests").toInt(0); }
     // Moves the scenario's timeline forward.
     void advance(double seconds) const {
         controlRequest(QStringLiteral("/__advance?seconds=%1").arg(seconds));
