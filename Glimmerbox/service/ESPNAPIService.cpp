@@ -39,7 +39,7 @@ struct ReplyDeleter {
 ESPNAPIService::ESPNAPIService(CacheService& cache, const Clock& clock, QString baseURL,
                                std::chrono::milliseconds timeout, QNetworkAccessManager* network)
     : m_cache(cache), m_clock(clock), m_baseURL(std::move(baseURL)), m_timeout(timeout),
-      m_ownNetwork(network ? nullptr : std::make_unique<QNetworkAccessManager>()),
+      m_ownNetwork(network ? nullptr : std::unique_ptr<QNetworkAccessManager>(newNetworkAccess())),
       m_network(network ? *network : *m_ownNetwork) {
     m_mappingThread.setMaxThreadCount(1);
 }

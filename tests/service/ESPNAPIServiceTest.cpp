@@ -6,8 +6,10 @@
 #include "StandinProcess.h"
 #include "TaskRunner.h"
 #include "platform/network/ImageLoader.h"
+#include "platform/network/SharedNetworkAccess.h"
 
 #include <QCoroTask>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
 #include <QNetworkReply>
@@ -422,4 +424,122 @@ TEST(ESPNAPIServiceManyTeamsTest, ATeamListKeepsAtMostTheTeamsItAskedForInTheRep
                             .arg(limit)
                             .arg(5000 - limit)});
     }
+}
+
+namespace {
+
+// The stand-in's options for a fault on the NBA scoreboard with `members` (a JSON object's members).
+QStringList nbaScoreboardFault(const char* members) {
+    return {QStringLiteral("--fault"),
+            QStringLiteral(R"({"path": "/apis/site/v2/sports/basketball/nba/scoreboard", %1})")
+                .arg(QLatin1String(members))};
+}
+
+// A fetch run to its end, with how long it took on the wall clock.
+struct TimedFetch {
+    ServiceResult<Scoreboard> result;
+    qint64 milliseconds;
+};
+
+TimedFetch timedScoreboard(ESPNAPIService& service, const QString& leagueId) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    ServiceResult<Scoreboard> result = await(service.fetchScoreboard(leagueWithId(leagueId)));
+    return {std::move(result), elapsed.elapsed()};
+}
+
+} // namespace
+
+// A gzip stream of a megabyte that inflates to a gibibyte: the network reports it within milliseconds, and
+// the request ends then, not at its deadline, so that the next refresh asks again on time.
+TEST(ESPNAPIServiceHostileReplyTest, AScoreboardThatInflatesToAGibibyteFailsAsSoonAsTheNetworkSaysSo) {
+    StandinProcess standin(QStringLiteral("default.json"), 0, nbaScoreboardFault(R"("gzipBomb": 1024)"));
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    CacheService cache{clock};
+    ESPNAPIService service(cache, clock, standin.apiBase(), 8s);
+    LogCapture log;
+
+    const TimedFetch bomb = timedScoreboard(service, "nba");
+    ASSERT_FALSE(bomb.result.ok());
+    EXPECT_EQ(bomb.result.error().kind(), APIError::Kind::transportError);
+    EXPECT_NE(bomb.result.error().code(), QNetworkReply::OperationCanceledError) << "not a time-out";
+    EXPECT_LT(bomb.milliseconds, 3000) << "the deadline is 8 s";
+    EXPECT_FALSE(cache.get(standin.apiBase() + "/basketball/nba/scoreboard").has_value());
+    EXPECT_TRUE(log.matching("Internal problem").isEmpty()) << log.messages.join('\n').toStdString();
+    EXPECT_TRUE(timedScoreboard(service, "nfl").result.ok());
+}
+
+TEST(ESPNAPIServiceHostileReplyTest, AReplyWhoseHeadersNeverEndIsGivenUpSecondsAfterItsRequest) {
+    // A megabyte a second.
+    StandinProcess standin(QStringLiteral("default.json"), 0,
+                           nbaScoreboardFault(R"("endlessHeader": 1000000)"));
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    CacheService cache{clock};
+    ESPNAPIService service(cache, clock, standin.apiBase(), 9s);
+
+    const TimedFetch endless = timedScoreboard(service, "nba");
+    ASSERT_FALSE(endless.result.ok());
+    EXPECT_EQ(endless.result.error().kind(), APIError::Kind::transportError);
+    EXPECT_EQ(endless.result.error().code(), QNetworkReply::OperationCanceledError);
+    EXPECT_GE(endless.milliseconds, 4500);
+    EXPECT_LT(endless.milliseconds, 7000) << "the headers' deadline is 5 s, the whole reply's 9 s";
+    EXPECT_FALSE(cache.get(standin.apiBase() + "/basketball/nba/scoreboard").has_value());
+}
+
+// Pictures and scores wired as the application wires them: the shared loader, and the service on the
+// shared manager. Four pictures whose headers never end (as many as download at once) keep a network
+// thread busy reading them a byte at a time; the scores arrive as quickly as ever meanwhile.
+TEST(ESPNAPIServiceHostileReplyTest, PicturesWhoseHeadersNeverEndDoNotHoldTheScoresBack) {
+    StandinProcess standin(QStringLiteral("default.json"), 0,
+                           {"--fault", R"({"path": "/i/*", "endlessHeader": true})"});
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    CacheService cache{clock};
+    ImageLoader& pictures = ImageLoader::shared();
+    const QString host = standin.apiBase().section(QStringLiteral("/apis/"), 0, 0);
+    QList<QUrl> endless;
+    for (int logo = 0; logo < 4; ++logo)
+        endless.append(QUrl(host + QStringLiteral("/i/endless/%1.png").arg(logo)));
+    for (const QUrl& url : std::as_const(endless))
+        pictures.load(url);
+    ASSERT_TRUE(spinUntil([&] { return standin.totalRequests() == 4; }));
+    spinUntil([] { return false; }, 500ms); // their headers pour in
+
+    ESPNAPIService service(cache, clock, standin.apiBase(), 6s, &sharedNetworkAccess());
+    for (const char* id : {"nba", "nfl", "nhl"}) {
+        const TimedFetch scores = timedScoreboard(service, id);
+        EXPECT_TRUE(scores.result.ok()) << id;
+        EXPECT_LT(scores.milliseconds, 500) << id;
+    }
+    EXPECT_TRUE(spinUntil(
+        [&] {
+            return std::ranges::none_of(
+                endless, [&](const QUrl& url) { return pictures.state(url) == ImageLoader::State::Loading; });
+        },
+        20s));
+}
+
+TEST(ESPNAPIServiceHostileReplyTest, CookiesThatRepliesSetAreNeverSentBack) {
+    StandinProcess standin(QStringLiteral("default.json"), 0,
+                           {"--fault", R"({"path": "/*", "cookies": 50})"});
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    CacheService cache{clock};
+    ESPNAPIService ownManager(cache, clock, standin.apiBase(), 5s);
+    ESPNAPIService sharedManager(cache, clock, standin.apiBase(), 5s, &sharedNetworkAccess());
+    for (ESPNAPIService* service : {&ownManager, &sharedManager}) {
+        for (const char* id : {"nba", "nfl"})
+            EXPECT_TRUE(await(service->fetchLiveScoreboard(leagueWithId(id))).ok()) << id;
+    }
+    ImageLoader& pictures = ImageLoader::shared();
+    const QString host = standin.apiBase().section(QStringLiteral("/apis/"), 0, 0);
+    for (const char* logo : {"/i/teamlogos/nba/500/bos.png", "/i/teamlogos/nba/500/lal.png"}) {
+        const QUrl url(host + QLatin1String(logo));
+        pictures.load(url);
+        EXPECT_TRUE(spinUntil([&] { return pictures.state(url) == ImageLoader::State::Loaded; })) << logo;
+    }
+    EXPECT_EQ(standin.totalRequests(), 6);
+    EXPECT_EQ(standin.cookieRequests(), 0);
 }

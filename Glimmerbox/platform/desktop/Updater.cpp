@@ -139,6 +139,10 @@ QCoro::Task<UpdateCheckResult> Updater::check() {
 
     if (download.tooLarge())
         co_return failure(QStringLiteral("the update feed is too large (over %1 bytes)").arg(maxFeedBytes));
+    if (download.headersLate())
+        co_return failure(
+            QStringLiteral("the update feed's server did not answer within %1 seconds")
+                .arg(std::chrono::duration_cast<std::chrono::seconds>(feedCaps.headersDeadline).count()));
     if (download.timedOut())
         co_return failure(
             QStringLiteral("the update feed did not arrive within %1 seconds").arg(feedDeadline.count()));

@@ -4,19 +4,49 @@
 
 #include <algorithm>
 
+namespace {
+// How long a reply that reported an error may take to end by itself before it is aborted.
+constexpr std::chrono::seconds endAfterError{1};
+} // namespace
+
 struct CappedDownload::State {
+    State(QNetworkReply& reply, DownloadCaps caps, Clock& clock) : reply(reply), caps(caps), clock(clock) {}
+
     QNetworkReply& reply;
     DownloadCaps caps;
+    Clock& clock;
     QByteArray body;
     bool sliceQueued = false;
     bool tooLarge = false;
     bool timedOut = false;
+    bool headersCame = false;
+    bool headersLate = false;
+    ClockTimerPtr abortAfterError;
+
+    // Aborted on a later turn: the abort ends the reply, and with it whoever holds the timers.
+    void abortSoon() { QMetaObject::invokeMethod(&reply, &QNetworkReply::abort, Qt::QueuedConnection); }
 
     void stopBeyondCap(qint64 bytes) {
         if (bytes <= caps.maxBytes || tooLarge)
             return;
         tooLarge = true;
         reply.abort();
+    }
+
+    // Qt 6.4 reports some failures without ending the reply (a body that fails to inflate, from a
+    // compression bomb): it then waits, until the deadline, for the rest of a body that nobody reads. Read
+    // unthrottled, that rest is dropped as it comes and the reply ends by itself; an abort would report a
+    // second error, which Qt warns about, so it comes only if the rest takes longer.
+    static void endSoonAfterError(const std::shared_ptr<State>& state) {
+        if (state->reply.isFinished() || state->abortAfterError)
+            return;
+        state->reply.setReadBufferSize(0);
+        // The timer is the state's own: its handler does not keep the state.
+        const std::weak_ptr<State> weak = state;
+        state->abortAfterError = state->clock.singleShot(endAfterError, &state->reply, [weak] {
+            if (const std::shared_ptr<State> state = weak.lock())
+                state->abortSoon();
+        });
     }
 
     bool appendSlice() {
@@ -46,11 +76,12 @@ struct CappedDownload::State {
 };
 
 CappedDownload::CappedDownload(QNetworkReply& reply, DownloadCaps caps, Clock& clock)
-    : m_state(std::make_shared<State>(State{reply, caps, {}})) {
+    : m_state(std::make_shared<State>(reply, caps, clock)) {
     reply.setReadBufferSize(caps.sliceBytes);
     QNetworkReply* const raw = &reply;
     const std::shared_ptr<State>& state = m_state;
     QObject::connect(raw, &QNetworkReply::metaDataChanged, raw, [state] {
+        state->headersCame = true;
         const qint64 length = state->reply.header(QNetworkRequest::ContentLengthHeader).toLongLong();
         state->stopBeyondCap(length);
         if (length > 0 && length <= state->caps.maxBytes)
@@ -62,10 +93,20 @@ CappedDownload::CappedDownload(QNetworkReply& reply, DownloadCaps caps, Clock& c
     });
     QObject::connect(raw, &QNetworkReply::downloadProgress, raw,
                      [state](qint64 received, qint64) { state->stopBeyondCap(received); });
-    // Aborted on a later turn: the abort ends the reply, and with it whoever holds this timer.
+    QObject::connect(raw, &QNetworkReply::errorOccurred, raw, [state](QNetworkReply::NetworkError error) {
+        if (error != QNetworkReply::OperationCanceledError)
+            State::endSoonAfterError(state);
+    });
     m_deadline = clock.singleShot(caps.deadline, raw, [state] {
         state->timedOut = true;
-        QMetaObject::invokeMethod(&state->reply, &QNetworkReply::abort, Qt::QueuedConnection);
+        state->abortSoon();
+    });
+    m_headersDeadline = clock.singleShot(caps.headersDeadline, raw, [state] {
+        if (state->headersCame)
+            return;
+        state->timedOut = true;
+        state->headersLate = true;
+        state->abortSoon();
     });
 }
 
@@ -77,12 +118,18 @@ bool CappedDownload::timedOut() const {
     return m_state->timedOut;
 }
 
+bool CappedDownload::headersLate() const {
+    return m_state->headersLate;
+}
+
 bool CappedDownload::readSlice() {
     return m_state->appendSlice();
 }
 
 QByteArray CappedDownload::takeBody() {
-    m_state->body += m_state->reply.readAll();
+    // An aborted reply is closed: nothing is left to read.
+    if (m_state->reply.isOpen())
+        m_state->body += m_state->reply.readAll();
     m_state->stopBeyondCap(m_state->body.size());
     return std::move(m_state->body);
 }

@@ -38,7 +38,7 @@ qsizetype heldBytes(const QImage& image) {
 
 ImageLoader::ImageLoader(Clock& clock, Limits limits, QObject* parent, QNetworkAccessManager* network)
     : QObject(parent), m_clock(clock), m_limits(limits),
-      m_network(network ? network : new QNetworkAccessManager(this)), m_cache(limits.cacheBytes) {
+      m_network(network ? network : newNetworkAccess(this)), m_cache(limits.cacheBytes) {
     m_decodePool.setMaxThreadCount(std::max(1, limits.maxDecodes));
 }
 
@@ -52,7 +52,7 @@ ImageLoader::~ImageLoader() {
 
 ImageLoader& ImageLoader::shared() {
     // Lives as long as the process, like its views.
-    static ImageLoader* instance = new ImageLoader(Clock::system(), {}, nullptr, &sharedNetworkAccess());
+    static ImageLoader* instance = new ImageLoader(Clock::system(), {}, nullptr, &pictureNetworkAccess());
     return *instance;
 }
 

@@ -28,8 +28,8 @@ struct ImageLoaderLimits : PictureDecodeLimits {
     std::chrono::seconds retryAfter{60};   // a failed address is tried again after this
     // A download is abandoned this long after it started, however its bytes arrive.
     std::chrono::milliseconds timeout{15000};
-    // Downloads at once; the rest wait their turn. Below the six connections per host Qt opens, so that
-    // pictures from the scores' host never hold up a scores request.
+    // Downloads at once; the rest wait their turn. Below the six connections per host a manager opens, so
+    // that none waits in the manager's own queue while its deadlines run.
     int maxDownloads = 4;
 };
 

@@ -1,8 +1,19 @@
 #pragma once
 
 class QNetworkAccessManager;
+class QObject;
 
-// The application's one network access manager, for the scores service and the pictures alike: each manager
-// runs a network thread of its own, which would stay in memory for the life of the process. Created on first
-// use, never released. Requests set their own timeouts; the manager's are left alone.
+// A network access manager as every request of the application wants it: it keeps no cookies, since no
+// host it asks needs one, and a host that sets many would otherwise have them stored, searched and sent
+// back with every later request.
+QNetworkAccessManager* newNetworkAccess(QObject* parent = nullptr);
+
+// The application's manager for the scores service and the update feed: each manager runs a network thread
+// of its own, which would stay in memory for the life of the process. Created on first use, never released.
+// Requests set their own timeouts; the manager's are left alone.
 QNetworkAccessManager& sharedNetworkAccess();
+
+// The pictures' manager, apart from the scores': a manager reads every reply's headers, and inflates every
+// body, on its one network thread, so a picture host that sends long headers or slow replies holds up
+// nothing but pictures. Created on first use, never released.
+QNetworkAccessManager& pictureNetworkAccess();

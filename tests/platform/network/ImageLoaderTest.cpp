@@ -489,3 +489,29 @@ TEST(ImageLoaderStandinTest, TricklingPicturesFailAtTheDeadlineFromTheirStartAnd
     EXPECT_EQ(pictures.loader.state(slow.last()), ImageLoader::State::Loading);
     EXPECT_TRUE(spinUntil([&] { return pictures.standin.requestCount("/i/bad/slow4.png") == 1; }));
 }
+
+// The network reports the failed inflation within milliseconds; the picture fails then, while its deadline
+// (on a clock that stands still here) never comes.
+TEST(ImageLoaderStandinTest, APictureThatInflatesToAGibibyteFailsWithoutWaitingForItsDeadline) {
+    BadPictures pictures(R"("gzipBomb": 1024)");
+    ASSERT_TRUE(pictures.standin.isRunning()) << pictures.standin.startupError().toStdString();
+    const QUrl bomb = pictures.at("/i/bad/bomb.png");
+    const QUrl healthy = pictures.at("/i/teamlogos/nba/500/bos.png");
+    loadAll(pictures.loader, {bomb, healthy});
+    EXPECT_EQ(pictures.loader.state(bomb), ImageLoader::State::Failed);
+    EXPECT_EQ(pictures.loader.state(healthy), ImageLoader::State::Loaded);
+}
+
+TEST(ImageLoaderStandinTest, APictureWhoseHeadersNeverEndIsGivenUpFiveSecondsAfterItsRequest) {
+    BadPictures pictures(R"("endlessHeader": 1000000)"); // a megabyte a second
+    ASSERT_TRUE(pictures.standin.isRunning()) << pictures.standin.startupError().toStdString();
+    const QUrl endless = pictures.at("/i/bad/endless.png");
+    pictures.loader.load(endless);
+    ASSERT_TRUE(spinUntil([&] { return pictures.standin.streamedBytes() > 200'000; })) << "the header comes";
+    pictures.clock.advanceSeconds(4.9);
+    processPendingEvents();
+    EXPECT_EQ(pictures.loader.state(endless), ImageLoader::State::Loading);
+    pictures.clock.advanceSeconds(0.1);
+    EXPECT_TRUE(spinUntil([&] { return pictures.loader.state(endless) == ImageLoader::State::Failed; },
+                          std::chrono::seconds(3)));
+}
