@@ -11,6 +11,7 @@ Fault Fault::fromJson(const QJsonObject& object) {
     fault.from = object.value(QLatin1String("from")).toDouble(0);
     fault.to = object.value(QLatin1String("to")).toDouble(std::numeric_limits<double>::infinity());
     fault.times = object.value(QLatin1String("times")).toInt(-1);
+    fault.afterSeconds = object.value(QLatin1String("afterSeconds")).toDouble(0);
     fault.status = object.value(QLatin1String("status")).toInt(0);
     if (object.value(QLatin1String("body")).isString())
         fault.body = object.value(QLatin1String("body")).toString().toUtf8();
@@ -44,8 +45,9 @@ Fault Fault::fromJson(const QJsonObject& object) {
     return fault;
 }
 
-bool Fault::matches(const QString& requestPath, const QString& rawQuery, double elapsedSeconds) const {
-    if (times == 0 || elapsedSeconds < from || elapsedSeconds >= to)
+bool Fault::matches(const QString& requestPath, const QString& rawQuery, double elapsedSeconds,
+                    double realSeconds) const {
+    if (times == 0 || elapsedSeconds < from || elapsedSeconds >= to || realSeconds < afterSeconds)
         return false;
     const bool pathMatches =
         path.endsWith(u'*') ? requestPath.startsWith(path.chopped(1)) : requestPath == path;
@@ -53,9 +55,9 @@ bool Fault::matches(const QString& requestPath, const QString& rawQuery, double 
 }
 
 std::optional<Fault> takeFault(QList<Fault>& faults, const QString& path, const QString& rawQuery,
-                               double elapsedSeconds) {
+                               double elapsedSeconds, double realSeconds) {
     for (Fault& fault : faults) {
-        if (!fault.matches(path, rawQuery, elapsedSeconds))
+        if (!fault.matches(path, rawQuery, elapsedSeconds, realSeconds))
             continue;
         if (fault.times > 0)
             --fault.times;

@@ -15,7 +15,8 @@ struct Fault {
     QString query;   // substring the raw query must contain; empty matches any query
     double from = 0; // scenario seconds during which the fault applies: [from, to)
     double to = std::numeric_limits<double>::infinity();
-    int times = -1; // how many requests it hits; -1 for all
+    int times = -1;          // how many requests it hits; -1 for all
+    double afterSeconds = 0; // real seconds since the stand-in started before it applies
 
     int status = 0;                 // reply with this HTTP status (0: the normal status)
     std::optional<QByteArray> body; // reply with this body instead of the normal one
@@ -69,9 +70,11 @@ struct Fault {
     int cookies = 0;
 
     static Fault fromJson(const QJsonObject& object);
-    bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds) const;
+    bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds,
+                 double realSeconds = std::numeric_limits<double>::infinity()) const;
 };
 
 // The first fault that matches the request, used up by one hit; nothing when none matches.
 std::optional<Fault> takeFault(QList<Fault>& faults, const QString& path, const QString& rawQuery,
-                               double elapsedSeconds);
+                               double elapsedSeconds,
+                               double realSeconds = std::numeric_limits<double>::infinity());

@@ -115,8 +115,8 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
     if (!request.value("Cookie").isEmpty())
         ++m_cookieRequests;
     m_requestTimes[target].append(m_started.nsecsElapsed() / 1e9);
-    const std::optional<Fault> fault =
-        takeFault(m_scenario.faults(), path, rawQuery, m_clock.elapsedSeconds());
+    const std::optional<Fault> fault = takeFault(m_scenario.faults(), path, rawQuery,
+                                                 m_clock.elapsedSeconds(), m_started.nsecsElapsed() / 1e9);
     if (m_verbose)
         QTextStream(stderr) << "GET " << target << (fault ? " (fault)" : "") << Qt::endl;
 
@@ -226,7 +226,8 @@ StandinServer::Reply StandinServer::control(const QString& path, const QUrlQuery
         for (double seconds :
              m_requestTimes.value(query.queryItemValue(QStringLiteral("target"), QUrl::FullyDecoded)))
             times.append(seconds);
-        return json(QJsonObject{{QStringLiteral("times"), times}});
+        return json(QJsonObject{{QStringLiteral("times"), times},
+                                {QStringLiteral("now"), m_started.nsecsElapsed() / 1e9}});
     }
     if (path == QLatin1String("/__advance")) {
         m_clock.advance(query.queryItemValue(QStringLiteral("seconds")).toDouble());
