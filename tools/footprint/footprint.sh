@@ -12,13 +12,18 @@
 # peak resident memory and its resident memory at the end, then the lines "rss ratio: R" (three live pins
 # against the bare app), "idle cpu nothing pinned %: X", "idle cpu three live pins %: Y", "cpu seconds three
 # live pins: C" (over the window), "peak rss three live pins MB: P", "end rss three live pins MB: E",
-# "scoreboard requests: N" and "picture requests: M" (both instances together, as the stand-in counted them).
+# "scoreboard requests: N" and "picture requests: M" (both instances together, as the stand-in counted them),
+# "nba scoreboard requests: B" (of the whole run), "nba scoreboard requests over the window: W" and "longest
+# nba scoreboard gap s: G" (the longest time without an NBA scoreboard request over the window, counted from
+# the last one before it and up to its end; the three live pins refresh it every 3 s).
 # A figure to read, not a test: nothing here passes or fails.
 # Environment:
 #   FOOTPRINT_SETTLE (10), FOOTPRINT_WINDOW (30).
 #   FOOTPRINT_FAULT: faults for the stand-in, a JSON object or a list of them (tools/standin/README.md);
 #     '{"path": "/i/*", "hugePicture": true}' or '{"path": "/i/*", "gifScreen": [4096, 4096]}' makes every
-#     picture hostile.
+#     picture hostile; '{"path": "/i/*", "longHeader": 10000000}' gives every picture a 10 MB header, and
+#     '{"path": "/apis/site/v2/sports/basketball/nba/scoreboard", "gzipBomb": 1024, "afterSeconds": 10}'
+#     makes the NBA scoreboard a 4.7 MB gzip stream that inflates to 1 GiB once the live NBA game is pinned.
 #   FOOTPRINT_LIVE_LOGO_FAULT: the members of a fault given to the logos of the scenario's four live games
 #     alone (the three pinned show six of them), while every other logo stays healthy:
 #     '"textChunks": 50' (a 1 x 1 PNG of 385 KB whose text chunks inflate to 395 MB, before its picture data;
@@ -250,6 +255,15 @@ fi
 for pid in "$unpinned_pid" "$pinned_pid" "$bare_pid"; do
     alive "$pid" || { echo "footprint: a process exited early; its log:" >&2; cat "$work"/*.log >&2; exit 1; }
 done
+nba_scoreboard=/apis/site/v2/sports/basketball/nba/scoreboard
+# request_times: the stand-in's "/__times" of the NBA scoreboard: a line "t SECONDS" a request, then "now SECONDS".
+request_times() {
+    local reply
+    reply=$(curl -s "http://127.0.0.1:$port/__times?target=$nba_scoreboard")
+    sed -n 's/.*"times":\[\([^]]*\)\].*/\1/p' <<<"$reply" | tr ',' '\n' | sed -n 's/^\([0-9]\)/t \1/p'
+    sed -n 's/.*"now":\([0-9.e+-]*\).*/now \1/p' <<<"$reply"
+}
+window_start_requests=$(request_times | grep -c '^t ' || true)
 declare -A rss ticks
 for pid in "$unpinned_pid" "$pinned_pid" "$bare_pid"; do
     rss[$pid]=$(rss_kib "$pid")
@@ -268,6 +282,16 @@ requests_matching() { # pattern of the path
     grep -o '"'"$1"'[^"]*":[0-9]*' <<<"$stats" | awk -F: '{ n += $NF } END { print n + 0 }'
 }
 scoreboards=$(requests_matching '[^"]*/scoreboard')
+nba_scoreboards=$(requests_matching "$nba_scoreboard")
+# The gaps from the last request before the window on, and from the last request to the end.
+nba_gap=$(request_times | awk -v from="$window_start_requests" -v w="$window" '
+    /^now/ { now = $2; next }
+    /^t / { n++; t[n] = $2 }
+    END { first = from > 0 ? from : 1; longest = 0
+          if (n == 0) { printf "%.2f\n", w; exit }
+          for (i = first + 1; i <= n; i++) if (t[i] - t[i - 1] > longest) longest = t[i] - t[i - 1]
+          if (now - t[n] > longest) longest = now - t[n]
+          printf "%.2f\n", longest }')
 pictures=$(requests_matching '/i/')
 pinned=$(sed -n 's/^pinnedGameIds=//p' "$work/pinned/config/Glimmerbox/Glimmerbox.conf" | head -n1)
 
@@ -292,6 +316,9 @@ awk -v ur="${rss[$unpinned_pid]}" -v pr="${rss[$pinned_pid]}" -v br="${rss[$bare
     printf "scoreboard requests: %d\n", scoreboards
     printf "picture requests: %d\n", pictures
 }'
+echo "nba scoreboard requests: $nba_scoreboards"
+echo "nba scoreboard requests over the window: $(($(request_times | grep -c '^t ' || true) - window_start_requests))"
+echo "longest nba scoreboard gap s: $nba_gap"
 if [[ $teams_tab = 1 ]]; then
     echo "settings window s after second launch: $settings_seconds"
     echo "longest saturated gui stretch s: $stall_seconds"
