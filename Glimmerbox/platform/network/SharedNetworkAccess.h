@@ -13,7 +13,7 @@ QNetworkAccessManager* newNetworkAccess(QObject* parent = nullptr);
 // Requests set their own timeouts; the manager's are left alone.
 QNetworkAccessManager& sharedNetworkAccess();
 
-// The pictures' manager, apart from the scores': a manager reads every reply's headers, and inflates every
-// body, on its one network thread, so a picture host that sends long headers or slow replies holds up
-// nothing but pictures. Created on first use, never released.
+// The pictures' manager, apart from the scores': a manager reads every reply's headers, a byte at a time, on
+// its one network thread, so a picture host that sends long or endless headers holds up nothing but
+// pictures. Created on first use, never released.
 QNetworkAccessManager& pictureNetworkAccess();
