@@ -184,7 +184,8 @@ QCoro::Task<> checkInto(Updater& updater, std::optional<UpdateCheckResult>& out)
 
 } // namespace
 
-TEST(UpdaterStandinTest, FeedWithoutALengthIsCutOffAtItsCapAndEndsAtTheDeadlineFromItsStart) {
+TEST(UpdaterStandinTest,
+     FeedWithoutALengthIsCutOffAtItsCapAndEndsAtTheDeadlineOrTheHeadersDeadlineFromItsStart) {
     StandinProcess endless(QStringLiteral("default.json"), 0, badFeed(R"("streamSeconds": 30)"));
     ASSERT_TRUE(endless.isRunning()) << endless.startupError().toStdString();
     Updater updater(feedAt(endless), "1.2.0");
@@ -211,4 +212,21 @@ TEST(UpdaterStandinTest, FeedWithoutALengthIsCutOffAtItsCapAndEndsAtTheDeadlineF
     ASSERT_TRUE(spinUntil([&] { return trickled.has_value(); }, std::chrono::seconds(3)));
     EXPECT_EQ(trickled->kind, UpdateCheckResult::Kind::failed);
     EXPECT_TRUE(trickled->error.contains("within 15 seconds")) << trickled->error.toStdString();
+
+    // Headers that never end, a megabyte a second: given up at the headers' deadline, and the message says
+    // so.
+    StandinProcess endlessHeader(QStringLiteral("default.json"), 0, badFeed(R"("endlessHeader": 1000000)"));
+    ASSERT_TRUE(endlessHeader.isRunning()) << endlessHeader.startupError().toStdString();
+    Updater waiting(feedAt(endlessHeader), "1.2.0", nullptr, clock);
+    std::optional<UpdateCheckResult> unanswered;
+    QCoro::Task<> headerTask = checkInto(waiting, unanswered);
+    spinUntil([] { return false; }, std::chrono::milliseconds(300)); // the header starts to come
+    clock.advanceSeconds(4.9);
+    processPendingEvents();
+    EXPECT_FALSE(unanswered);
+    clock.advanceSeconds(0.1);
+    ASSERT_TRUE(spinUntil([&] { return unanswered.has_value(); }, std::chrono::seconds(3)));
+    EXPECT_EQ(unanswered->kind, UpdateCheckResult::Kind::failed);
+    EXPECT_TRUE(unanswered->error.contains("did not answer within 5 seconds"))
+        << unanswered->error.toStdString();
 }
