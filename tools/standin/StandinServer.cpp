@@ -114,9 +114,9 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
     m_lastUserAgent = QString::fromUtf8(request.value("User-Agent"));
     if (!request.value("Cookie").isEmpty())
         ++m_cookieRequests;
-    m_requestTimes[target].append(m_started.nsecsElapsed() / 1e9);
-    const std::optional<Fault> fault = takeFault(m_scenario.faults(), path, rawQuery,
-                                                 m_clock.elapsedSeconds(), m_started.nsecsElapsed() / 1e9);
+    m_requestTimes[target].append(realSeconds());
+    const std::optional<Fault> fault =
+        takeFault(m_scenario.faults(), path, rawQuery, m_clock.elapsedSeconds(), realSeconds());
     if (m_verbose)
         QTextStream(stderr) << "GET " << target << (fault ? " (fault)" : "") << Qt::endl;
 
@@ -226,8 +226,7 @@ StandinServer::Reply StandinServer::control(const QString& path, const QUrlQuery
         for (double seconds :
              m_requestTimes.value(query.queryItemValue(QStringLiteral("target"), QUrl::FullyDecoded)))
             times.append(seconds);
-        return json(QJsonObject{{QStringLiteral("times"), times},
-                                {QStringLiteral("now"), m_started.nsecsElapsed() / 1e9}});
+        return json(QJsonObject{{QStringLiteral("times"), times}, {QStringLiteral("now"), realSeconds()}});
     }
     if (path == QLatin1String("/__advance")) {
         m_clock.advance(query.queryItemValue(QStringLiteral("seconds")).toDouble());

@@ -65,6 +65,8 @@ private:
     // the body and the end, unless the client hangs up first.
     void stream(QTcpSocket* socket, const Reply& reply, double seconds);
     RenderContext renderContext() const;
+    // Real seconds since the stand-in started, whatever the timeline does.
+    double realSeconds() const { return m_started.nsecsElapsed() / 1e9; }
 
     Scenario m_scenario;
     ScenarioClock m_clock;
