@@ -6,12 +6,51 @@
 #include "RacingMapping.h"
 #include "TennisMapping.h"
 #include "platform/JsonRead.h"
+#include "platform/Logging.h"
 
 #include <QSet>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+void logGamesLeftOut(const League& league, qsizetype leftOut, const char* what) {
+    qCWarning(apiLogger).noquote() << league.abbreviation << "scoreboard: kept its first"
+                                   << maximumScoreboardGames << "games and left out" << leftOut << what;
+}
+
+// Games appended until the bound; the events after it are counted, not mapped.
+class BoundedGames {
+public:
+    explicit BoundedGames(qsizetype events) { m_games.reserve(std::min(events, maximumScoreboardGames)); }
+
+    bool isFull() const { return m_games.size() >= maximumScoreboardGames; }
+    void add(const QJsonObject& event, const League& league, const QDateTime& now) {
+        if (isFull()) {
+            ++m_leftOut;
+            return;
+        }
+        if (std::optional<Game> game = parseEvent(event, league, now))
+            m_games.append(std::move(*game));
+    }
+    QList<Game> take(const League& league) {
+        if (m_leftOut > 0)
+            logGamesLeftOut(league, m_leftOut, "further events");
+        return std::move(m_games);
+    }
+
+private:
+    QList<Game> m_games;
+    qsizetype m_leftOut = 0;
+};
+
+QList<Game> firstGames(QList<Game> games, const League& league) {
+    if (games.size() > maximumScoreboardGames) {
+        logGamesLeftOut(league, games.size() - maximumScoreboardGames, "games");
+        games.resize(maximumScoreboardGames);
+    }
+    return games;
+}
 
 // Each event parsed and mapped while its few kilobytes are still in the cache: parsing a reply of megabytes
 // whole and then walking it costs a third more than parsing it. The reply must still parse as a whole
@@ -26,17 +65,17 @@ std::optional<QList<Game>> mapEventByEvent(const QByteArray& body, const League&
     const std::optional<QJsonArray> emptied = rest ? json::array(*rest, "events"_L1) : std::nullopt;
     if (!emptied || !emptied->isEmpty())
         return std::nullopt;
-    QList<Game> games;
-    games.reserve(slices->events.size());
+    BoundedGames games(slices->events.size());
     for (const QByteArrayView text : slices->events) {
+        // Events past the bound are still parsed, and dropped at once: a reply that is no JSON fails
+        // whatever its length.
         const std::optional<QJsonObject> event =
             mapping::topLevelObject(QByteArray::fromRawData(text.data(), text.size()));
         if (!event)
             return std::nullopt;
-        if (std::optional<Game> game = parseEvent(*event, league, now))
-            games.append(std::move(*game));
+        games.add(*event, league, now);
     }
-    return games;
+    return firstGameOfEachId(games.take(league));
 }
 
 } // namespace
@@ -67,15 +106,12 @@ ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League&
         return APIError::parsingError();
 
     if (league.sport == Sport::tennis)
-        return firstGameOfEachId(parseTennisEvent(*events, league, now));
+        return firstGameOfEachId(firstGames(parseTennisEvent(*events, league, now), league));
     if (league.sport == Sport::racing)
-        return firstGameOfEachId(parseRacingEvent(*events, league, now));
+        return firstGameOfEachId(firstGames(parseRacingEvent(*events, league, now), league));
 
-    QList<Game> games;
-    games.reserve(events->size());
-    for (const QJsonValue& event : *events) {
-        if (std::optional<Game> game = parseEvent(event.toObject(), league, now))
-            games.append(std::move(*game));
-    }
-    return firstGameOfEachId(std::move(games));
+    BoundedGames games(events->size());
+    for (const QJsonValue& event : *events)
+        games.add(event.toObject(), league, now);
+    return firstGameOfEachId(games.take(league));
 }

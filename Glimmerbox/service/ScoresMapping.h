@@ -16,8 +16,13 @@
 // structure fails (APIError::parsingError); a malformed single event is dropped, a value of the wrong kind
 // takes its default. `now` is the moment of mapping (Game::lastUpdate, play timestamps).
 
-// A league's scoreboard; racing and tennis leagues have their own event shapes. Of events that share an id,
-// the first is kept (firstGameOfEachId).
+// The most games one scoreboard reply brings. The largest real ones (a college football Saturday, a Grand
+// Slam's draw) stay far below; a reply of tens of thousands would otherwise be held, compared, listed and
+// notified game by game. The first ones in reply order are kept.
+inline constexpr qsizetype maximumScoreboardGames = 1000;
+
+// A league's scoreboard, at most maximumScoreboardGames of it; racing and tennis leagues have their own event
+// shapes. Of events that share an id, the first is kept (firstGameOfEachId).
 ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League& league,
                                            const QDateTime& now);
 

@@ -21,6 +21,8 @@ inline ServiceResult<QList<Game>> scoreboardParsedWhole(const QByteArray& body, 
     for (const QJsonValue event : events.toArray()) {
         if (!event.isObject())
             return APIError::parsingError();
+        if (games.size() == maximumScoreboardGames)
+            continue;
         if (std::optional<Game> game = parseEvent(event.toObject(), league, now))
             games.append(*game);
     }

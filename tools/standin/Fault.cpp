@@ -42,6 +42,7 @@ Fault Fault::fromJson(const QJsonObject& object) {
         endless.toBool() || endless.toDouble() > 0)
         fault.endlessHeader = endless.toDouble(0);
     fault.cookies = std::max(0, object.value(QLatin1String("cookies")).toInt(0));
+    fault.manyGames = object.value(QLatin1String("manyGames")).toInt(0);
     return fault;
 }
 

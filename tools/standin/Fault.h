@@ -68,6 +68,8 @@ struct Fault {
     std::optional<double> endlessHeader;
     // Add this many "Set-Cookie" lines to the reply, each setting a cookie of its own.
     int cookies = 0;
+    // Reply with a scoreboard of this many tiny live games (about 290 bytes each).
+    int manyGames = 0;
 
     static Fault fromJson(const QJsonObject& object);
     bool matches(const QString& path, const QString& rawQuery, double elapsedSeconds,

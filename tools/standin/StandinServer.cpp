@@ -3,6 +3,7 @@
 #include "GzipStream.h"
 #include "HostilePictures.h"
 #include "HostileScoreboards.h"
+#include "ManyGames.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -273,6 +274,10 @@ StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
     }
     if (fault.gzipBomb > 0)
         reply.body = gzipOfZeros(fault.gzipBomb);
+    if (fault.manyGames > 0) {
+        reply.body = manyGamesScoreboard(fault.manyGames);
+        reply.mimeType = "application/json";
+    }
     if (fault.body)
         reply.body = *fault.body;
     if (fault.status != 0) {
