@@ -7,6 +7,7 @@
 
 #include "app/AppState.h"
 #include "model/UserPreferences.h"
+#include "platform/list/WindowedRows.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -40,36 +41,6 @@ QString sectionKey(const PickerSection& section) {
     return QStringLiteral("league:") + section.league->id;
 }
 
-// One key per widget of the list, in list order: each section's header, its rows, its separator.
-QStringList itemKeys(const QList<PickerSection>& sections) {
-    QStringList keys;
-    for (const PickerSection& section : sections) {
-        const QString key = sectionKey(section);
-        keys.append(key + QStringLiteral("/header"));
-        for (const Game& game : section.games)
-            keys.append(key + QStringLiteral("/game:") + game.id);
-        keys.append(key + QStringLiteral("/end"));
-    }
-    return keys;
-}
-
-// Stands in for a row that has not been in view yet, at the row's height.
-class UnbuiltRow final : public QWidget {
-public:
-    UnbuiltRow(const Game& game, bool pinned) : m_pinned(pinned) { setGame(game); }
-
-    const Game& game() const { return m_game; }
-    bool isPinned() const { return m_pinned; }
-    void setGame(const Game& game) {
-        m_game = game;
-        setFixedHeight(m_pinned ? PinnedGameRow::heightFor(game) : PickerGameRow::heightFor(game));
-    }
-
-private:
-    Game m_game;
-    bool m_pinned;
-};
-
 } // namespace
 
 GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences, Clock& clock,
@@ -77,23 +48,19 @@ GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences,
     : QWidget(parent), m_appState(appState), m_preferences(preferences), m_clock(clock),
       m_select(std::move(selectGame)), m_modifiers(std::move(modifiers)),
       m_refresh(clock, [&appState] { return appState.freshFetch(); }) {
-    auto* list = new QWidget;
-    m_layout = new QVBoxLayout(list);
-    m_layout->setContentsMargins(0, 0, 0, listBottomPadding);
-    // Sections stand 2 apart (the separator ends each one); rows inside a section touch.
-    m_layout->setSpacing(0);
-    m_layout->addWidget(new RefreshControlView(m_refresh, clock));
-    m_layout->addSpacing(rowSpacing);
-    m_layout->addStretch(1);
-
     m_scroll = new QScrollArea(this);
     m_scroll->setStyleSheet(QString::fromLatin1(scrollStyle));
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_scroll->setWidgetResizable(true);
-    m_scroll->setWidget(list);
-    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this, &GamePickerView::buildRowsInView);
+    // Only the rows in view are built: a league of a thousand games costs the dozen on screen.
+    m_rows = new WindowedRows(*m_scroll,
+                              [this](qsizetype index, QWidget* parent) { return makeItem(index, parent); });
+    m_rows->setMinimumViewHeight(maximumListHeight);
+    // Sections stand 2 apart (the separator ends each one); rows inside a section touch.
+    m_rows->setTopWidget(new RefreshControlView(m_refresh, clock), rowSpacing);
+    m_rows->setBottomMargin(listBottomPadding);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, paddingTop, 0, paddingBottom);
@@ -108,63 +75,94 @@ GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences,
 void GamePickerView::reload() {
     m_sections = PickerSections::build(m_appState.pinnedGames(), m_appState.games(),
                                        m_preferences.enabledLeagues(), m_clock.now());
-    QStringList keys = itemKeys(m_sections);
+    // One key per line of the list, in list order: each section's header, its games, its separator.
+    QList<Item> items;
+    QStringList keys;
+    for (qsizetype section = 0; section < m_sections.size(); ++section) {
+        const QString key = sectionKey(m_sections[section]);
+        items.append({Item::Kind::header, section});
+        keys.append(key + QStringLiteral("/header"));
+        const QList<Game>& games = m_sections[section].games;
+        for (qsizetype game = 0; game < games.size(); ++game) {
+            items.append({Item::Kind::game, section, game});
+            keys.append(key + QStringLiteral("/game:") + games[game].id);
+        }
+        items.append({Item::Kind::separator, section});
+        keys.append(key + QStringLiteral("/end"));
+    }
+    m_items = std::move(items);
     if (keys != m_keys) {
         m_keys = std::move(keys);
         rebuild();
         return;
     }
-    // Same rows: hand each its fresh values, keeping hover state and scroll position.
-    qsizetype index = 0;
-    for (const PickerSection& section : m_sections) {
-        static_cast<PickerSectionHeader*>(m_widgets[index++])->setSection(section);
-        for (const Game& game : section.games) {
-            QWidget* widget = m_widgets[index++];
-            if (auto* unbuilt = dynamic_cast<UnbuiltRow*>(widget))
-                unbuilt->setGame(game);
-            else
-                static_cast<PickerCardRow*>(widget)->setGame(game);
-        }
-        ++index; // separator
+    // Same lines: the built ones take their fresh values, keeping hover state and scroll position.
+    for (qsizetype index = 0; index < m_items.size(); ++index) {
+        QWidget* built = m_rows->builtRow(index);
+        if (!built)
+            continue;
+        const Item& item = m_items[index];
+        if (item.kind == Item::Kind::header)
+            static_cast<PickerSectionHeader*>(built)->setSection(m_sections[item.section]);
+        else if (item.kind == Item::Kind::game)
+            static_cast<PickerCardRow*>(built)->setGame(m_sections[item.section].games[item.game]);
     }
+    m_rows->setHeights(itemHeights()); // a row above may have grown or shrunk
     updateGeometry();
     emit contentHeightChanged();
-    scheduleRowsInView(); // a row above may have grown or shrunk
 }
 
 void GamePickerView::rebuild() {
-    // A row may be rebuilt away from inside its own click (choosing or unpinning a game changes the pins),
-    // so the old widgets go once that event has returned.
-    for (QWidget* widget : std::as_const(m_widgets)) {
-        m_layout->removeWidget(widget);
-        widget->hide();
-        widget->deleteLater();
-    }
-    m_widgets.clear();
-    int position = 2; // after the refresh bar and its spacing
-    // Shown at once: a layout would show a widget it takes in a visible list only on the next turn, and
-    // until then count it as empty, so the list would measure too short.
-    const auto insert = [&](QWidget* widget) {
-        m_layout->insertWidget(position++, widget);
-        widget->show();
-        m_widgets.append(widget);
-    };
-    for (const PickerSection& section : m_sections) {
-        insert(new PickerSectionHeader(section));
-        for (const Game& game : section.games)
-            insert(new UnbuiltRow(game, section.kind == PickerSection::Kind::pinned));
-        insert(new PickerSeparator);
-    }
+    // A row may be rebuilt away from inside its own click (choosing or unpinning a game changes the pins):
+    // the windowed rows let go of theirs once that event has returned.
+    m_rows->reset(itemHeights());
     updateGeometry();
     emit contentHeightChanged();
     m_hoverAfterBuild = true;
     scheduleRowsInView();
 }
 
-QWidget* GamePickerView::makeRow(const Game& game, bool pinned) {
+QList<int> GamePickerView::itemHeights() const {
+    QList<int> heights;
+    heights.reserve(m_items.size());
+    for (const Item& item : m_items) {
+        const PickerSection& section = m_sections[item.section];
+        switch (item.kind) {
+        case Item::Kind::header:
+            heights.append(PickerSectionHeader::heightFor(section.kind));
+            break;
+        case Item::Kind::game: {
+            const Game& game = section.games[item.game];
+            heights.append(section.kind == PickerSection::Kind::pinned ? PinnedGameRow::heightFor(game)
+                                                                       : PickerGameRow::heightFor(game));
+            break;
+        }
+        case Item::Kind::separator:
+            heights.append(PickerSeparator::separatorHeight);
+            break;
+        }
+    }
+    return heights;
+}
+
+QWidget* GamePickerView::makeItem(qsizetype index, QWidget* parent) {
+    const Item& item = m_items[index];
+    const PickerSection& section = m_sections[item.section];
+    switch (item.kind) {
+    case Item::Kind::header:
+        return new PickerSectionHeader(section, parent);
+    case Item::Kind::game:
+        return makeRow(section.games[item.game], section.kind == PickerSection::Kind::pinned, parent);
+    case Item::Kind::separator:
+        break;
+    }
+    return new PickerSeparator(parent);
+}
+
+QWidget* GamePickerView::makeRow(const Game& game, bool pinned, QWidget* parent) {
     if (pinned)
-        return new PinnedGameRow(game, m_select, m_appState, m_clock);
-    return new PickerGameRow(game, m_select, m_clock, m_modifiers);
+        return new PinnedGameRow(game, m_select, m_appState, m_clock, parent);
+    return new PickerGameRow(game, m_select, m_clock, m_modifiers, parent);
 }
 
 void GamePickerView::showEvent(QShowEvent* event) {
@@ -179,36 +177,11 @@ void GamePickerView::scheduleRowsInView() {
         this,
         [this] {
             m_rowsInViewPending = false;
-            buildRowsInView();
+            m_rows->sync();
             if (std::exchange(m_hoverAfterBuild, false))
                 hoverRowUnderPointer();
         },
         Qt::QueuedConnection);
-}
-
-void GamePickerView::buildRowsInView() {
-    // Nothing is built while hidden.
-    if (!isVisible())
-        return;
-    // Where each item stands follows from the heights above it, whether or not the layout has placed it.
-    const int viewTop = m_scroll->verticalScrollBar()->value();
-    const int viewBottom =
-        viewTop + std::max(m_scroll->viewport()->height(), std::min(listHeight(), maximumListHeight));
-    int y = m_layout->itemAt(0)->sizeHint().height() + rowSpacing; // below the refresh bar
-    for (QWidget*& widget : m_widgets) {
-        auto* unbuilt = dynamic_cast<UnbuiltRow*>(widget);
-        const int height = unbuilt ? unbuilt->minimumHeight() : widget->sizeHint().height();
-        const bool inView = y < viewBottom && y + height > viewTop;
-        y += height;
-        if (!unbuilt || !inView)
-            continue;
-        QWidget* row = makeRow(unbuilt->game(), unbuilt->isPinned());
-        delete m_layout->replaceWidget(unbuilt, row);
-        row->show();
-        unbuilt->hide();
-        unbuilt->deleteLater();
-        widget = row;
-    }
 }
 
 void GamePickerView::hoverRowUnderPointer() {
@@ -220,7 +193,7 @@ void GamePickerView::hoverRowUnderPointer() {
     const QPoint global = QCursor::pos();
     const QPoint local = top->mapFromGlobal(global);
     QWidget* under = top->childAt(local);
-    while (under && !m_widgets.contains(under))
+    while (under && under->parentWidget() != m_rows)
         under = under->parentWidget();
     auto* row = qobject_cast<PickerCardRow*>(under);
     if (!handle || !row || row->isHovered())
@@ -232,7 +205,7 @@ void GamePickerView::hoverRowUnderPointer() {
 
 QList<QWidget*> GamePickerView::rowWidgets() const {
     QList<QWidget*> rows;
-    for (QWidget* widget : m_widgets) {
+    for (QWidget* widget : m_rows->builtRows()) {
         if (qobject_cast<PickerCardRow*>(widget))
             rows.append(widget);
     }
@@ -240,7 +213,7 @@ QList<QWidget*> GamePickerView::rowWidgets() const {
 }
 
 int GamePickerView::listHeight() const {
-    return m_layout->sizeHint().height();
+    return m_rows->totalHeight();
 }
 
 QSize GamePickerView::sizeHint() const {

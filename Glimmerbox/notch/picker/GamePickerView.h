@@ -11,8 +11,8 @@
 
 class AppState;
 class QScrollArea;
-class QVBoxLayout;
 class UserPreferences;
+class WindowedRows;
 
 // The overlay's game picker: the refresh bar, then Pinned, Live Now and one section per enabled league, in a
 // scroll area at most 400 high. Rows select through `selectGame`; pinned rows unpin in place. Each host
@@ -32,7 +32,7 @@ public:
 
     QScrollArea& scrollArea() const { return *m_scroll; }
     RefreshControlModel& refreshControl() { return m_refresh; }
-    // The rows built so far, in list order (pinned rows and game rows): those that have come into view.
+    // The game rows built now, in list order (pinned rows and game rows): those in view.
     QList<QWidget*> rowWidgets() const;
     // Full height of the list inside the scroll area.
     int listHeight() const;
@@ -50,13 +50,22 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // One line of the list below the refresh bar: a section's header, one of its games, or the separator
+    // that ends it.
+    struct Item {
+        enum class Kind { header, game, separator };
+        Kind kind;
+        qsizetype section;
+        qsizetype game = -1;
+    };
+
     void rebuild();
-    // A row is built when it comes into view, never while the picker is hidden; until then a stand-in of its
-    // height holds its place. After a reload and on showing, the check runs on the next turn of the event
-    // loop; on scrolling, at once.
+    // The rows in view are built once the list is laid out, on the next turn of the event loop; after a
+    // rebuild, the row under the pointer is then hovered.
     void scheduleRowsInView();
-    void buildRowsInView();
-    QWidget* makeRow(const Game& game, bool pinned);
+    QWidget* makeItem(qsizetype index, QWidget* parent);
+    QWidget* makeRow(const Game& game, bool pinned, QWidget* parent);
+    QList<int> itemHeights() const;
     // New rows get no enter event until the pointer moves: once they are laid out, a still pointer is
     // played to the window as a move, so that the row under it is hovered and the next move leaves it.
     void hoverRowUnderPointer();
@@ -68,11 +77,11 @@ private:
     ModifierInput m_modifiers;
     RefreshControlModel m_refresh;
     QScrollArea* m_scroll = nullptr;
-    QVBoxLayout* m_layout = nullptr;
+    WindowedRows* m_rows = nullptr;
     QList<PickerSection> m_sections;
-    // The list's widgets below the refresh bar and what each stands for, so that a reload showing the same
-    // items updates them in place.
-    QList<QWidget*> m_widgets;
+    // What each line of the list stands for, so that a reload showing the same lines updates the built
+    // rows in place.
+    QList<Item> m_items;
     QStringList m_keys;
     bool m_rowsInViewPending = false;
     bool m_hoverAfterBuild = false; // the rows were rebuilt: hover the one under the pointer

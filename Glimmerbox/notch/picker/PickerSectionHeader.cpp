@@ -59,8 +59,12 @@ QString PickerSectionHeader::title() const {
     return m_league ? m_league->abbreviation : QString();
 }
 
+int PickerSectionHeader::heightFor(PickerSection::Kind kind) {
+    return headerHeight + (kind == Kind::pinned ? hintHeight : 0);
+}
+
 QSize PickerSectionHeader::sizeHint() const {
-    return {380, headerHeight + (m_kind == Kind::pinned ? hintHeight : 0)};
+    return {380, heightFor(m_kind)};
 }
 
 void PickerSectionHeader::paintEvent(QPaintEvent*) {

@@ -15,6 +15,8 @@ public:
     explicit PickerSectionHeader(const PickerSection& section, QWidget* parent = nullptr);
 
     void setSection(const PickerSection& section);
+    // The header's height for a section of this kind, before it is built.
+    static int heightFor(PickerSection::Kind kind);
 
     QSize sizeHint() const override;
 
@@ -38,7 +40,8 @@ public:
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     }
     // 4 above the line, the line, and the 2 between sections.
-    QSize sizeHint() const override { return {380, 7}; }
+    static constexpr int separatorHeight = 7;
+    QSize sizeHint() const override { return {380, separatorHeight}; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

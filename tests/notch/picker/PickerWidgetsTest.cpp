@@ -11,6 +11,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -305,26 +306,56 @@ TEST_F(PickerWidgetsTest, ACtrlTapTooShortForPollingSelectsTheHoveredRowFromTheK
     EXPECT_EQ(selected.size(), 1);
 }
 
-TEST_F(PickerWidgetsTest, ALongListScrollsAndBuildsTheRowsInViewAndMoreAsItScrolls) {
+TEST_F(PickerWidgetsTest,
+       AListOfThousandsBuildsOnlyTheRowsInViewWhereverItIsScrolledAndOnlyTheyTurnSpinners) {
+    UserPreferences::shared().setShowTeamLogos(true);
+    QTcpServer silent; // takes the logo's request and never answers: its rows keep a spinner
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    const QUrl logo(QStringLiteral("http://127.0.0.1:%1/picker-many-logo.png").arg(silent.serverPort()));
+    constexpr int count = 5000;
     QList<Game> many;
-    for (int i = 0; i < 40; ++i)
-        many.append(game(QString::number(i), "nba", GameStatus::scheduled));
+    for (int i = 0; i < count; ++i) {
+        Game scheduled = game(QString::number(i), "nba", GameStatus::scheduled);
+        scheduled.awayTeam.logoURL = logo;
+        many.append(scheduled);
+    }
     state.setGames({{"nba", many}});
-    auto picker = makePicker();
-    EXPECT_GT(picker->listHeight(), GamePickerView::maximumListHeight);
+    auto picker = makePicker(true);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(picker.get()));
     processPendingEvents();
-    EXPECT_GT(picker->scrollArea().verticalScrollBar()->maximum(), 0);
-    const qsizetype inView = picker->rowWidgets().size();
-    EXPECT_GT(inView, 5);
-    EXPECT_LT(inView, 20);
     const int fullHeight = picker->listHeight();
-
+    EXPECT_GT(fullHeight, count * 20) << "every game has its place in the list";
     QScrollBar& scroll = *picker->scrollArea().verticalScrollBar();
-    scroll.setValue(scroll.maximum());
-    processPendingEvents();
-    const QList<QWidget*> rows = picker->rowWidgets();
-    EXPECT_GT(rows.size(), inView);
-    EXPECT_LT(rows.size(), 40);
-    EXPECT_EQ(static_cast<PickerGameRow*>(rows.last())->game().id, "39");
-    EXPECT_EQ(picker->listHeight(), fullHeight) << "a row stands in at its own height";
+    EXPECT_GT(scroll.maximum(), count * 20);
+
+    // The game whose row stands in the middle of the view, by what is there to click.
+    const auto gameInMiddle = [&] {
+        QWidget* viewport = picker->scrollArea().viewport();
+        QWidget* under = viewport->childAt(viewport->rect().center());
+        while (under && !qobject_cast<PickerGameRow*>(under))
+            under = under->parentWidget();
+        return under ? static_cast<PickerGameRow*>(under)->game().id.toInt() : -1;
+    };
+    for (const double at : {0.0, 0.25, 0.5, 0.75, 1.0}) {
+        scroll.setValue(int(at * scroll.maximum()));
+        processPendingEvents();
+        picker->grab(); // painted: the rows in view load their logos
+        const QStringList ids = rowIds(*picker);
+        ASSERT_FALSE(ids.isEmpty()) << at;
+        EXPECT_LT(ids.size(), 25) << at;
+        EXPECT_LT(picker->findChildren<QWidget*>().size(), 100) << "widgets at " << at;
+        // One run of games in list order, holding the one in the middle of the view.
+        for (qsizetype i = 1; i < ids.size(); ++i)
+            EXPECT_EQ(ids[i].toInt(), ids[i - 1].toInt() + 1) << at;
+        const int middle = gameInMiddle();
+        EXPECT_NEAR(middle, at * (count - 1), 12) << at;
+        EXPECT_TRUE(ids.contains(QString::number(middle))) << at;
+        int spinning = 0;
+        for (const PickerCardRow* row : picker->findChildren<PickerCardRow*>())
+            spinning += row->isSpinning() ? 1 : 0;
+        EXPECT_LE(spinning, ids.size()) << at;
+        EXPECT_GT(spinning, 0) << at;
+    }
+    EXPECT_EQ(rowIds(*picker).last(), QString::number(count - 1));
+    EXPECT_EQ(picker->listHeight(), fullHeight);
 }

@@ -1,0 +1,160 @@
+#include "platform/list/WindowedRows.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
+
+WindowedRows::WindowedRows(QScrollArea& scroll, BuildRow build)
+    : m_scroll(scroll), m_build(std::move(build)) {
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    m_scroll.setWidget(this);
+    m_scroll.installEventFilter(this);
+    m_scroll.viewport()->installEventFilter(this);
+    connect(m_scroll.verticalScrollBar(), &QScrollBar::valueChanged, this, &WindowedRows::sync);
+}
+
+void WindowedRows::setTopWidget(QWidget* widget, int spacingBelow) {
+    m_topWidget = widget;
+    widget->setParent(this);
+    const int height = widget->sizeHint().height();
+    widget->setGeometry(0, 0, width(), height);
+    widget->show();
+    m_topMargin = height + spacingBelow;
+    heightsChanged();
+}
+
+void WindowedRows::setBottomMargin(int bottom) {
+    m_bottomMargin = bottom;
+    heightsChanged();
+}
+
+void WindowedRows::reset(QList<int> heights) {
+    for (const auto& [index, row] : m_built)
+        release(row);
+    m_built.clear();
+    m_heights = std::move(heights);
+    heightsChanged();
+}
+
+void WindowedRows::setHeights(QList<int> heights) {
+    Q_ASSERT(heights.size() == m_heights.size());
+    m_heights = std::move(heights);
+    heightsChanged();
+}
+
+int WindowedRows::totalHeight() const {
+    return (m_tops.isEmpty() ? m_topMargin : m_tops.last() + m_heights.last()) + m_bottomMargin;
+}
+
+QList<QWidget*> WindowedRows::builtRows() const {
+    QList<QWidget*> rows;
+    rows.reserve(qsizetype(m_built.size()));
+    for (const auto& [index, row] : m_built)
+        rows.append(row);
+    return rows;
+}
+
+QWidget* WindowedRows::builtRow(qsizetype index) const {
+    const auto found = m_built.find(index);
+    return found == m_built.end() ? nullptr : found->second;
+}
+
+void WindowedRows::heightsChanged() {
+    m_tops.resize(m_heights.size());
+    int y = m_topMargin;
+    for (qsizetype index = 0; index < m_heights.size(); ++index) {
+        m_tops[index] = y;
+        y += m_heights[index];
+    }
+    for (const auto& [index, row] : m_built)
+        place(index, row);
+    // The scroll area sizes this widget from its hints: at least the list's height, more when the view is
+    // taller. At once, so that the scroll range follows before the next look at the view.
+    updateGeometry();
+    resize(width(), std::max(totalHeight(), m_scroll.viewport()->height()));
+    QCoreApplication::postEvent(&m_scroll, new QEvent(QEvent::LayoutRequest));
+    sync();
+}
+
+void WindowedRows::sync() {
+    if (!m_scroll.isVisible())
+        return;
+    const int viewTop = m_scroll.verticalScrollBar()->value();
+    const int viewBottom = viewTop + std::max(m_scroll.viewport()->height(), m_minimumViewHeight);
+    const qsizetype count = m_heights.size();
+    // Rows stand in order, so those in view are one run: from the first that ends below the view's top to
+    // the last that starts above its bottom.
+    qsizetype first = 0;
+    qsizetype last = count;
+    {
+        qsizetype low = 0;
+        qsizetype high = count;
+        while (low < high) {
+            const qsizetype middle = (low + high) / 2;
+            if (m_tops[middle] + m_heights[middle] <= viewTop)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        first = low;
+        high = count;
+        while (low < high) {
+            const qsizetype middle = (low + high) / 2;
+            if (m_tops[middle] < viewBottom)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        last = low;
+    }
+    for (auto it = m_built.begin(); it != m_built.end();) {
+        if (it->first >= first && it->first < last) {
+            ++it;
+            continue;
+        }
+        release(it->second);
+        it = m_built.erase(it);
+    }
+    for (qsizetype index = first; index < last; ++index) {
+        if (m_built.contains(index))
+            continue;
+        QWidget* row = m_build(index, this);
+        m_built.emplace(index, row);
+        place(index, row);
+        row->show();
+    }
+}
+
+void WindowedRows::place(qsizetype index, QWidget* row) {
+    row->setGeometry(0, m_tops[index], width(), m_heights[index]);
+}
+
+void WindowedRows::release(QWidget* row) {
+    // Later: a row may go from inside its own event (a click that changes the list, a wheel turn on it).
+    row->hide();
+    row->deleteLater();
+}
+
+QSize WindowedRows::sizeHint() const {
+    return {m_scroll.viewport()->width(), totalHeight()};
+}
+
+bool WindowedRows::eventFilter(QObject* watched, QEvent* event) {
+    const bool shown = watched == &m_scroll && event->type() == QEvent::Show;
+    const bool resized = watched == m_scroll.viewport() && event->type() == QEvent::Resize;
+    if (shown || resized)
+        sync();
+    return QWidget::eventFilter(watched, event);
+}
+
+void WindowedRows::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (m_topWidget)
+        m_topWidget->resize(width(), m_topWidget->height());
+    for (const auto& [index, row] : m_built)
+        place(index, row);
+    sync();
+}
