@@ -1,12 +1,9 @@
 #include "popover/menu/LeagueSectionView.h"
 
-#include "app/GameListing.h"
-
 #include "app/AppState.h"
 #include "popover/common/CapsuleLabel.h"
 #include "popover/common/DotView.h"
 #include "popover/common/PopoverStyle.h"
-#include "popover/menu/GameRowView.h"
 #include "popover/menu/PopoverContent.h"
 #include "popover/menu/PopoverServices.h"
 
@@ -49,11 +46,7 @@ LeagueSectionView::LeagueSectionView(const League& league, bool isExpanded, Popo
             label(QStringLiteral("No games today"), caption, QFont::Normal, Tint::secondary, this);
         empty->setContentsMargins(12, 6, 12, 6);
         layout->addWidget(empty);
-        return;
     }
-    const QList<Game>& pinned = services.appState.pinnedGames();
-    for (const Game& game : gamelisting::liveThenScheduledThenFinal(games))
-        layout->addWidget(new GameRowView(game, popovercontent::isPinned(game, pinned), services, this));
 }
 
 void LeagueSectionView::mouseReleaseEvent(QMouseEvent* event) {

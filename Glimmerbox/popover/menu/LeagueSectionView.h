@@ -9,8 +9,9 @@
 
 struct PopoverServices;
 
-// One league of the popover: a header with the sport's symbol, the abbreviation, a live dot and the
-// number of games, which opens and closes the list of the league's games below it.
+// The head of one league of the popover: a header with the sport's symbol, the abbreviation, a live dot and
+// the number of games, which opens and closes the list of the league's games below it, and "No games today"
+// when it is open on none. The popover's list places the game rows under it.
 class LeagueSectionView : public QWidget {
     Q_OBJECT
 public:

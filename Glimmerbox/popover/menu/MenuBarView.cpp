@@ -13,6 +13,8 @@
 #include "popover/menu/PopoverContent.h"
 #include "popover/menu/PopoverServices.h"
 
+#include "platform/list/WindowedRows.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -23,7 +25,10 @@
 
 using namespace popoverstyle;
 
-MenuBarView::MenuBarView(PopoverServices& services, QWidget* parent) : QWidget(parent), m_services(services) {
+MenuBarView::MenuBarView(PopoverServices& services, QWidget* parent)
+    : QWidget(parent), m_services(services), m_rowHeights([this](const Game& game) -> QWidget* {
+          return new GameRowView(game, false, m_services, m_sectionRows);
+      }) {
     setFixedWidth(popoverWidth);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
@@ -164,20 +169,70 @@ QWidget* MenuBarView::buildSections() {
     m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scroll->setMaximumHeight(320);
-    auto* sections = new QWidget(m_scroll);
-    auto* layout = popoverstyle::vbox(sections, {}, 0);
+    m_scroll->setMaximumHeight(sectionsMaximumHeight);
+    m_sectionLeagues.clear();
+    m_sectionGames.clear();
+    m_sectionLines.clear();
     for (const League& league :
          gamelisting::enabledLeaguesInCatalogueOrder(m_services.preferences.enabledLeagues())) {
-        auto* section =
-            new LeagueSectionView(league, !m_collapsedLeagues.contains(league.id), m_services, sections);
-        connect(section, &LeagueSectionView::expandedToggled, this, &MenuBarView::setSectionExpanded);
-        layout->addWidget(section);
-        layout->addWidget(divider(sections));
+        const qsizetype section = m_sectionLeagues.size();
+        m_sectionLeagues.append(league);
+        m_sectionGames.append(
+            m_collapsedLeagues.contains(league.id)
+                ? QList<Game>()
+                : gamelisting::liveThenScheduledThenFinal(m_services.appState.gamesFor(league)));
+        m_sectionLines.append({SectionLine::Kind::head, section});
+        for (qsizetype game = 0; game < m_sectionGames.last().size(); ++game)
+            m_sectionLines.append({SectionLine::Kind::game, section, game});
+        m_sectionLines.append({SectionLine::Kind::divider, section});
     }
-    layout->addStretch();
-    m_scroll->setWidget(sections);
+    m_sectionRows = new WindowedRows(
+        *m_scroll, [this](qsizetype index, QWidget* parent) { return makeSectionLine(index, parent); });
+    m_sectionRows->setMinimumViewHeight(sectionsMaximumHeight);
+    m_sectionRows->reset(sectionLineHeights());
     return m_scroll;
+}
+
+QWidget* MenuBarView::makeSectionLine(qsizetype index, QWidget* parent) {
+    const SectionLine& line = m_sectionLines[index];
+    switch (line.kind) {
+    case SectionLine::Kind::head: {
+        auto* head = new LeagueSectionView(m_sectionLeagues[line.section],
+                                           !m_collapsedLeagues.contains(m_sectionLeagues[line.section].id),
+                                           m_services, parent);
+        connect(head, &LeagueSectionView::expandedToggled, this, &MenuBarView::setSectionExpanded);
+        return head;
+    }
+    case SectionLine::Kind::game: {
+        const Game& game = m_sectionGames[line.section][line.game];
+        return new GameRowView(game, popovercontent::isPinned(game, m_services.appState.pinnedGames()),
+                               m_services, parent);
+    }
+    case SectionLine::Kind::divider:
+        break;
+    }
+    return divider(parent);
+}
+
+QList<int> MenuBarView::sectionLineHeights() {
+    QList<int> heights;
+    heights.reserve(m_sectionLines.size());
+    const int dividerHeight = measuredHeight(divider(m_sectionRows));
+    for (const SectionLine& line : m_sectionLines) {
+        switch (line.kind) {
+        case SectionLine::Kind::head:
+            // A few per popover: measured one by one.
+            heights.append(measuredHeight(makeSectionLine(&line - m_sectionLines.data(), m_sectionRows)));
+            break;
+        case SectionLine::Kind::game:
+            heights.append(m_rowHeights.heightOf(m_sectionGames[line.section][line.game]));
+            break;
+        case SectionLine::Kind::divider:
+            heights.append(dividerHeight);
+            break;
+        }
+    }
+    return heights;
 }
 
 QWidget* MenuBarView::buildFooter() {

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "model/Game.h"
+#include "model/League.h"
+#include "popover/menu/GameRowHeights.h"
+
 #include <QSet>
 #include <QWidget>
 
 class QMenu;
 class QScrollArea;
 class QVBoxLayout;
+class WindowedRows;
 struct PopoverServices;
 
 // The popover's content: header with refresh and settings, the pinned games, the "Live Now" strip, one
@@ -18,6 +23,7 @@ class MenuBarView : public QWidget {
 public:
     static constexpr int popoverWidth = 360;
     static constexpr int popoverHeight = 500;
+    static constexpr int sectionsMaximumHeight = 320;
 
     explicit MenuBarView(PopoverServices& services, QWidget* parent = nullptr);
 
@@ -36,11 +42,27 @@ private:
     QWidget* buildLiveNow();
     QWidget* buildSections();
     QWidget* buildFooter();
+    // One line of the league sections' list: a section's head, one of its games, or the divider after it.
+    struct SectionLine {
+        enum class Kind { head, game, divider };
+        Kind kind;
+        qsizetype section;
+        qsizetype game = -1;
+    };
+    QWidget* makeSectionLine(qsizetype index, QWidget* parent);
+    QList<int> sectionLineHeights();
 
     PopoverServices& m_services;
     QSet<QString> m_collapsedLeagues;
     QWidget* m_content = nullptr;
     QScrollArea* m_scroll = nullptr;
+    // The enabled leagues, the games each one lists (none while closed), and the lines they make: only the
+    // lines in view are built, so that a league of a thousand games costs the few rows on screen.
+    QList<League> m_sectionLeagues;
+    QList<QList<Game>> m_sectionGames;
+    QList<SectionLine> m_sectionLines;
+    WindowedRows* m_sectionRows = nullptr;
+    GameRowHeights m_rowHeights;
     bool m_rebuildPending = false;
     bool m_outOfDate = false;
 };

@@ -20,6 +20,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -134,6 +136,101 @@ TEST_F(PopoverViewsTest, AHiddenPopoverBuildsNothingUntilItIsShown) {
     popover.hide();
     popover.show();
     EXPECT_EQ(all<GameRowView>(popover).first(), shown) << "nothing changed: nothing rebuilt";
+}
+
+TEST_F(PopoverViewsTest, ALeagueOfThousandsBuildsOnlyTheRowsInViewWhereverItsListIsScrolled) {
+    constexpr int count = 5000;
+    QList<Game> many;
+    for (int i = 0; i < count; ++i) {
+        Game scheduled = game(QString::number(i));
+        scheduled.awayTeam.abbreviation = "A" + QString::number(i);
+        many.append(scheduled);
+    }
+    app.state.setGames({{"nba", many}});
+    MenuBarView popover(services);
+    popover.resize(MenuBarView::popoverWidth, MenuBarView::popoverHeight);
+    popover.show();
+    processPendingEvents();
+    auto* list = popover.findChild<QScrollArea*>();
+    ASSERT_NE(list, nullptr);
+    QScrollBar& scroll = *list->verticalScrollBar();
+    EXPECT_GT(scroll.maximum(), count * 30) << "every game has its place in the list";
+
+    for (const double at : {0.0, 0.3, 0.6, 1.0}) {
+        scroll.setValue(int(at * scroll.maximum()));
+        processPendingEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the rows that left the view
+        const QStringList ids = rowIds(popover);
+        ASSERT_FALSE(ids.isEmpty()) << at;
+        EXPECT_LT(ids.size(), 15) << at;
+        EXPECT_LT(popover.findChildren<QWidget*>().size(), 400) << "widgets at " << at;
+        for (qsizetype i = 1; i < ids.size(); ++i)
+            EXPECT_EQ(ids[i].toInt(), ids[i - 1].toInt() + 1) << at;
+        // The row in the middle of the list's view shows its own game.
+        QWidget* under = list->viewport()->childAt(list->viewport()->rect().center());
+        while (under && !qobject_cast<GameRowView*>(under))
+            under = under->parentWidget();
+        ASSERT_NE(under, nullptr) << at;
+        const int middle = static_cast<GameRowView*>(under)->game().id.toInt();
+        EXPECT_NEAR(middle, at * (count - 1), 6) << at;
+        EXPECT_TRUE(showsText(*under, "A" + QString::number(middle))) << at;
+    }
+    EXPECT_EQ(rowIds(popover).last(), QString::number(count - 1));
+}
+
+TEST_F(PopoverViewsTest, EveryKindOfRowStandsInTheListAtTheHeightItAsksFor) {
+    // Rows of each kind of content, each of them twice with texts of other lengths. A league lists one
+    // final game only (its latest, when it has nothing else): the finals have leagues of their own.
+    QList<Game> nba;
+    QList<Game> f1;
+    QList<Game> finals;
+    for (const QString& name : {QStringLiteral("X"), QStringLiteral("A much longer name than usual")}) {
+        Game plain = game("plain" + name);
+        plain.homeTeam.abbreviation = name;
+        Game withBroadcast = plain;
+        withBroadcast.id += "b";
+        withBroadcast.broadcast = name;
+        Game withRecords = plain;
+        withRecords.id += "r";
+        withRecords.awayTeam.record = TeamRecord{.wins = 10, .losses = 2};
+        Game live = withStatus(plain, GameStatus::inProgress, 3, 1, name);
+        live.id += "l";
+        live.clock = "1:00";
+        Game liveBare = withStatus(plain, GameStatus::inProgress);
+        liveBare.id += "lb";
+        nba += {plain, withBroadcast, withRecords, live, liveBare};
+        finals.append(
+            withStatus(game("final" + name, GameStatus::scheduled, finals.isEmpty() ? "nhl" : "mlb"),
+                       GameStatus::final_, 3, 1));
+        Game race = game("race" + name, GameStatus::scheduled, "f1");
+        race.venue = name;
+        Game raceLive = withStatus(race, GameStatus::inProgress);
+        raceLive.id += "l";
+        raceLive.raceStandings = QList<RaceDriver>{{.id = "d", .position = 1, .name = name}};
+        if (name.size() > 1)
+            raceLive.raceStandings->first().flagURL = QUrl("http://127.0.0.1:9/flag.png");
+        f1 += {race, raceLive};
+    }
+    app.preferences.setEnabledLeagues({"nba", "nhl", "mlb", "f1"});
+    app.state.setGames({{"nba", nba}, {"nhl", {finals[0]}}, {"mlb", {finals[1]}}, {"f1", f1}});
+    MenuBarView popover(services);
+    popover.resize(MenuBarView::popoverWidth, MenuBarView::popoverHeight);
+    popover.show();
+    processPendingEvents();
+    QScrollBar& scroll = *popover.findChild<QScrollArea*>()->verticalScrollBar();
+    QSet<QString> seen;
+    for (int at = 0;; at = std::min(at + 100, scroll.maximum())) {
+        scroll.setValue(at);
+        processPendingEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (const GameRowView* row : all<GameRowView>(popover)) {
+            seen.insert(row->game().id);
+            EXPECT_EQ(row->height(), row->sizeHint().height()) << row->game().id.toStdString();
+        }
+        if (at == scroll.maximum())
+            break;
+    }
+    EXPECT_EQ(seen.size(), nba.size() + finals.size() + f1.size());
 }
 
 TEST_F(PopoverViewsTest, RowMenuPinsCopiesAndOffersAnInertBroadcastEntryAndAClickOpensTheGamesDetail) {
