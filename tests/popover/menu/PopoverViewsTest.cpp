@@ -192,7 +192,8 @@ TEST_F(PopoverViewsTest, EveryKindOfRowStandsInTheListAtTheHeightItAsksFor) {
         withBroadcast.broadcast = name;
         Game withRecords = plain;
         withRecords.id += "r";
-        withRecords.awayTeam.record = TeamRecord{.wins = 10, .losses = 2};
+        withRecords.awayTeam.record = TeamRecord();
+        withRecords.awayTeam.record->wins = 10;
         Game live = withStatus(plain, GameStatus::inProgress, 3, 1, name);
         live.id += "l";
         live.clock = "1:00";
@@ -206,7 +207,11 @@ TEST_F(PopoverViewsTest, EveryKindOfRowStandsInTheListAtTheHeightItAsksFor) {
         race.venue = name;
         Game raceLive = withStatus(race, GameStatus::inProgress);
         raceLive.id += "l";
-        raceLive.raceStandings = QList<RaceDriver>{{.id = "d", .position = 1, .name = name}};
+        RaceDriver leader;
+        leader.id = "d";
+        leader.position = 1;
+        leader.name = name;
+        raceLive.raceStandings = QList<RaceDriver>{leader};
         if (name.size() > 1)
             raceLive.raceStandings->first().flagURL = QUrl("http://127.0.0.1:9/flag.png");
         f1 += {race, raceLive};
