@@ -218,11 +218,12 @@ QList<int> MenuBarView::sectionLineHeights() {
     QList<int> heights;
     heights.reserve(m_sectionLines.size());
     const int dividerHeight = measuredHeight(divider(m_sectionRows));
-    for (const SectionLine& line : m_sectionLines) {
+    for (qsizetype index = 0; index < m_sectionLines.size(); ++index) {
+        const SectionLine& line = m_sectionLines[index];
         switch (line.kind) {
         case SectionLine::Kind::head:
             // A few per popover: measured one by one.
-            heights.append(measuredHeight(makeSectionLine(&line - m_sectionLines.data(), m_sectionRows)));
+            heights.append(measuredHeight(makeSectionLine(index, m_sectionRows)));
             break;
         case SectionLine::Kind::game:
             heights.append(m_rowHeights.heightOf(m_sectionGames[line.section][line.game]));
