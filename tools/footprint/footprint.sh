@@ -41,6 +41,14 @@
 #     the scrolling; "while opening" covers the launch to a second after the window showed).
 #     FOOTPRINT_FAULT='{"path": "/apis/*", "markedNames": 20000}' makes every team and player name a letter
 #     followed by 20,000 combining marks.
+#   FOOTPRINT_PICKER (1: once settled, the pointer glides into the top strip, rests on the shown pinned game
+#     of the instance with three live pins until its deep card opens, then on the card's SELECT pill, with
+#     xdotool, before the figures are taken; with FOOTPRINT_TEAMS_TAB the second launch follows). The run then
+#     also prints "picker shows: yes|no" (the instance's overlay grew to the jumbo picker's width within 30 s)
+#     and "longest saturated gui stretch from picker s: S" (as below, sampled from the glide into the strip
+#     to 10 s after the picker showed or gave up). FOOTPRINT_FAULT='{"path":
+#     "/apis/site/v2/sports/basketball/nba/scoreboard", "manyGames": 7032}' gives the NBA 7,032 tiny live
+#     games (2 MB; 50000 for 14.6 MB).
 #   FOOTPRINT_SHOT: a file to save the screen in at the end (PNG, with ImageMagick's import), to see which
 #     logos are drawn.
 set -euo pipefail
@@ -52,6 +60,7 @@ settle=${FOOTPRINT_SETTLE:-10}
 window=${FOOTPRINT_WINDOW:-30}
 logo_side=${FOOTPRINT_LOGO_SIDE:-64}
 teams_tab=${FOOTPRINT_TEAMS_TAB:-0}
+picker=${FOOTPRINT_PICKER:-0}
 shot=${FOOTPRINT_SHOT:-}
 
 app="$build_dir/Glimmerbox/glimmerbox"
@@ -66,6 +75,11 @@ done
 command -v Xvfb >/dev/null || { echo "footprint: Xvfb is not installed (scripts/install-deps.sh test)" >&2; exit 2; }
 if [[ $teams_tab = 1 ]]; then
     command -v xdotool >/dev/null || { echo "footprint: FOOTPRINT_TEAMS_TAB needs xdotool" >&2; exit 2; }
+fi
+if [[ $picker = 1 ]]; then
+    for tool in xdotool xwininfo; do
+        command -v "$tool" >/dev/null || { echo "footprint: FOOTPRINT_PICKER needs $tool" >&2; exit 2; }
+    done
 fi
 if [[ -n $shot ]]; then
     command -v import >/dev/null || { echo "footprint: FOOTPRINT_SHOT needs ImageMagick's import" >&2; exit 2; }
@@ -194,6 +208,57 @@ scroll_teams_tab() {
     opening_stall_seconds=$(longest_saturated_stretch "$work/gui-thread.samples" $((shown + 1000000)))
 }
 
+# open_picker PID: the overlay of the instance PID (440 x 680 at the top centre of the 1920 px screen) opens
+# its deep card under the resting pointer, then the jumbo picker from the card's SELECT pill. The application
+# follows the pointer through raw motion events, which relative moves make and absolute warps do not.
+overlay_of() {
+    local id
+    for id in $(xdotool search --pid "$1" 2>/dev/null); do
+        xwininfo -id "$id" 2>/dev/null | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+            /Width:/ { w = $NF } /Height:/ { h = $NF } END { exit !(x == 740 && y == 0 && w == 440 && h == 680) }' &&
+            { echo "$id"; return; }
+    done
+}
+# The painted panel's "WIDTH HEIGHT": the extents of the overlay window's shape.
+overlay_panel() {
+    xwininfo -id "$1" -shape 2>/dev/null | grep -i -A2 'window shape extents' |
+        grep -o -m1 '[0-9]*x[0-9]*' | sed 's/x/ /'
+}
+wait_for_panel() { # overlay seconds test-on-"W H"
+    local tries=$(($2 * 20)) size
+    while ((tries-- > 0)); do
+        size=$(overlay_panel "$1")
+        [[ -n $size ]] && $3 $size && return 0
+        sleep 0.05
+    done
+    return 1
+}
+deep_card() { [[ $1 = 340 && $2 -gt 120 ]]; }
+jumbo_picker() { [[ $1 = 380 ]]; }
+deep_card_or_picker() { deep_card "$@" || jumbo_picker "$@"; }
+open_picker() {
+    local overlay
+    overlay=$(overlay_of "$1")
+    [[ -n $overlay ]] || { echo "footprint: no overlay window of $1" >&2; exit 1; }
+    sample_gui_thread "$1" "$work/picker.samples" &
+    local sampler=$!
+    pids+=("$sampler")
+    xdotool mousemove 960 40
+    for _ in 1 2 3 4 5 6; do xdotool mousemove_relative -- 0 -5; sleep 0.1; done
+    picker_shows=no
+    # With nothing pinned, the strip opens the idle panel and its picker at once.
+    if wait_for_panel "$overlay" 30 deep_card_or_picker; then
+        if ! jumbo_picker $(overlay_panel "$overlay"); then
+            for _ in 1 2 3 4 5 6 7; do xdotool mousemove_relative -- 5 20; sleep 0.1; done
+        fi
+        wait_for_panel "$overlay" 30 jumbo_picker && picker_shows=yes
+    fi
+    sleep 10
+    kill "$sampler" 2>/dev/null || true
+    wait "$sampler" 2>/dev/null || true
+    picker_stall_seconds=$(longest_saturated_stretch "$work/picker.samples")
+}
+
 now_us() { echo "${EPOCHREALTIME/[.,]/}"; }
 # sample_gui_thread PID FILE: every 50 ms a line "MICROSECONDS RUN_NS WAIT_NS" with the time and the GUI (main)
 # thread's time running and waiting to run so far, until killed.
@@ -248,6 +313,9 @@ cpu_us_between() {
 alive() { kill -0 "$1" 2>/dev/null; }
 
 sleep "$settle"
+if [[ $picker = 1 ]]; then
+    open_picker "$pinned_pid"
+fi
 if [[ $teams_tab = 1 ]]; then
     scroll_teams_tab pinned
     sleep 2
@@ -323,4 +391,8 @@ if [[ $teams_tab = 1 ]]; then
     echo "settings window s after second launch: $settings_seconds"
     echo "longest saturated gui stretch s: $stall_seconds"
     echo "longest saturated gui stretch while opening s: $opening_stall_seconds"
+fi
+if [[ $picker = 1 ]]; then
+    echo "picker shows: $picker_shows"
+    echo "longest saturated gui stretch from picker s: $picker_stall_seconds"
 fi
