@@ -83,7 +83,8 @@ void WindowedRows::sync() {
     if (!m_scroll.isVisible())
         return;
     const int viewTop = m_scroll.verticalScrollBar()->value();
-    const int viewBottom = viewTop + std::max(m_scroll.viewport()->height(), m_minimumViewHeight);
+    const int viewHeight = m_scroll.viewport()->height();
+    const int viewBottom = viewTop + (m_viewLaidOut ? viewHeight : std::max(viewHeight, m_minimumViewHeight));
     const qsizetype count = m_heights.size();
     // Rows stand in order, so those in view are one run: from the first that ends below the view's top to
     // the last that starts above its bottom.
@@ -147,6 +148,16 @@ bool WindowedRows::eventFilter(QObject* watched, QEvent* event) {
     const bool resized = watched == m_scroll.viewport() && event->type() == QEvent::Resize;
     if (shown || resized)
         sync();
+    // Layouts run on a later turn than the show: once they have, the view's own height holds.
+    if (shown && !m_viewLaidOut) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_viewLaidOut = true;
+                sync();
+            },
+            Qt::QueuedConnection);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -24,8 +24,8 @@ public:
     // last row.
     void setTopWidget(QWidget* widget, int spacingBelow);
     void setBottomMargin(int bottom);
-    // The view counts as at least this tall: a scroll area that has just been shown may not have its height
-    // yet.
+    // The view counts as at least this tall until the scroll area has been laid out while shown: one that
+    // has just been shown may not have its height yet.
     void setMinimumViewHeight(int height) { m_minimumViewHeight = height; }
 
     // A new list: every built row goes.
@@ -64,5 +64,6 @@ private:
     int m_topMargin = 0;
     int m_bottomMargin = 0;
     int m_minimumViewHeight = 0;
+    bool m_viewLaidOut = false;
     std::map<qsizetype, QWidget*> m_built;
 };

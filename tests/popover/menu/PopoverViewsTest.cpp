@@ -5,6 +5,7 @@
 #include "TaskRunner.h"
 #include "TestGames.h"
 
+#include "notch/panels/TeamLogoView.h"
 #include "popover/detail/GameDetailPanel.h"
 #include "popover/detail/GameDetailView.h"
 #include "popover/menu/GameRowView.h"
@@ -22,6 +23,7 @@
 #include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTcpServer>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -139,14 +141,22 @@ TEST_F(PopoverViewsTest, AHiddenPopoverBuildsNothingUntilItIsShown) {
 }
 
 TEST_F(PopoverViewsTest, ALeagueOfThousandsBuildsOnlyTheRowsInViewWhereverItsListIsScrolled) {
+    UserPreferences::shared().setShowTeamLogos(true);
+    QTcpServer silent; // takes the logos' request and never answers: their views keep a spinner
+    ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
+    const QUrl logo(QStringLiteral("http://127.0.0.1:%1/popover-many-logo.png").arg(silent.serverPort()));
     constexpr int count = 5000;
     QList<Game> many;
     for (int i = 0; i < count; ++i) {
         Game scheduled = game(QString::number(i));
         scheduled.awayTeam.abbreviation = "A" + QString::number(i);
+        scheduled.awayTeam.logoURL = logo;
         many.append(scheduled);
     }
     app.state.setGames({{"nba", many}});
+    // Pins above the sections leave their list less than its most room.
+    app.state.setPinnedGames(
+        {game("p1", GameStatus::scheduled, "nhl"), game("p2", GameStatus::scheduled, "nhl")});
     MenuBarView popover(services);
     popover.resize(MenuBarView::popoverWidth, MenuBarView::popoverHeight);
     popover.show();
@@ -160,7 +170,7 @@ TEST_F(PopoverViewsTest, ALeagueOfThousandsBuildsOnlyTheRowsInViewWhereverItsLis
         scroll.setValue(int(at * scroll.maximum()));
         processPendingEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the rows that left the view
-        const QStringList ids = rowIds(popover);
+        const QStringList ids = rowIds(*list);
         ASSERT_FALSE(ids.isEmpty()) << at;
         EXPECT_LT(ids.size(), 15) << at;
         EXPECT_LT(popover.findChildren<QWidget*>().size(), 400) << "widgets at " << at;
@@ -174,8 +184,19 @@ TEST_F(PopoverViewsTest, ALeagueOfThousandsBuildsOnlyTheRowsInViewWhereverItsLis
         const int middle = static_cast<GameRowView*>(under)->game().id.toInt();
         EXPECT_NEAR(middle, at * (count - 1), 6) << at;
         EXPECT_TRUE(showsText(*under, "A" + QString::number(middle))) << at;
+        // Only logos in view turn their spinners.
+        popover.grab();
+        int spinning = 0;
+        for (const TeamLogoView* view : all<TeamLogoView>(popover)) {
+            if (!view->isSpinning())
+                continue;
+            ++spinning;
+            const QRect inList(view->mapTo(list->viewport(), QPoint()), view->size());
+            EXPECT_TRUE(list->viewport()->rect().intersects(inList)) << at;
+        }
+        EXPECT_GT(spinning, 0) << at;
     }
-    EXPECT_EQ(rowIds(popover).last(), QString::number(count - 1));
+    EXPECT_EQ(rowIds(*list).last(), QString::number(count - 1));
 }
 
 TEST_F(PopoverViewsTest, EveryKindOfRowStandsInTheListAtTheHeightItAsksFor) {
