@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <ranges>
 
 WindowedRows::WindowedRows(QScrollArea& scroll, BuildRow build)
     : m_scroll(scroll), m_build(std::move(build)) {
@@ -85,32 +86,14 @@ void WindowedRows::sync() {
     const int viewTop = m_scroll.verticalScrollBar()->value();
     const int viewHeight = m_scroll.viewport()->height();
     const int viewBottom = viewTop + (m_viewLaidOut ? viewHeight : std::max(viewHeight, m_minimumViewHeight));
-    const qsizetype count = m_heights.size();
     // Rows stand in order, so those in view are one run: from the first that ends below the view's top to
     // the last that starts above its bottom.
-    qsizetype first = 0;
-    qsizetype last = count;
-    {
-        qsizetype low = 0;
-        qsizetype high = count;
-        while (low < high) {
-            const qsizetype middle = (low + high) / 2;
-            if (m_tops[middle] + m_heights[middle] <= viewTop)
-                low = middle + 1;
-            else
-                high = middle;
-        }
-        first = low;
-        high = count;
-        while (low < high) {
-            const qsizetype middle = (low + high) / 2;
-            if (m_tops[middle] < viewBottom)
-                low = middle + 1;
-            else
-                high = middle;
-        }
-        last = low;
-    }
+    const auto indexes = std::views::iota(qsizetype(0), m_heights.size());
+    const auto firstWhere = [&indexes](auto&& before) {
+        return std::ranges::partition_point(indexes, before) - indexes.begin();
+    };
+    const qsizetype first = firstWhere([&](qsizetype i) { return m_tops[i] + m_heights[i] <= viewTop; });
+    const qsizetype last = firstWhere([&](qsizetype i) { return m_tops[i] < viewBottom; });
     for (auto it = m_built.begin(); it != m_built.end();) {
         if (it->first >= first && it->first < last) {
             ++it;
