@@ -7,6 +7,7 @@
 #include "GallerySamples.h"
 #include "Gate.h"
 #include "OverlayGallery.h"
+#include "QuietServices.h"
 
 #include "notch/panels/OverlayPanels.h"
 #include "notch/window/NotchOverlayView.h"
@@ -28,7 +29,7 @@ enum class Leaders { loaded, loading, none };
 
 // Answers the leaders request at once with the players given, or not while the overlay is shown (the card
 // keeps its spinner); every other request fails at once.
-class LeadersScores final : public ScoresService {
+class LeadersScores final : public quiet::UnreachableScores {
 public:
     explicit LeadersScores(std::optional<QList<TopScorer>> answer) : m_answer(std::move(answer)) {}
     // Lets a held request go on, while its caller still exists. The waiter is resumed through a queued
@@ -42,18 +43,6 @@ public:
         if (!m_answer)
             co_await qCoro(&m_held, &Gate::opened);
         co_return m_answer.value_or(QList<TopScorer>());
-    }
-    QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League, std::optional<QDateTime>) override {
-        co_return APIError::networkUnavailable();
-    }
-    QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString, League) override {
-        co_return APIError::networkUnavailable();
-    }
-    QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League) override {
-        co_return APIError::networkUnavailable();
-    }
-    QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League) override {
-        co_return APIError::networkUnavailable();
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "GalleryAppState.h"
 #include "GalleryRegistry.h"
 #include "GallerySamples.h"
+#include "QuietServices.h"
 
 #include "popover/detail/GameDetailPanel.h"
 #include "popover/detail/GameDetailViewModel.h"
@@ -18,25 +19,13 @@ namespace {
 
 // Answers every summary request at once with one reply, mapped as the scores service maps it; every other
 // request fails at once.
-class OneSummary final : public ScoresService {
+class OneSummary final : public quiet::UnreachableScores {
 public:
     OneSummary(QJsonObject reply, QDateTime now)
         : m_reply(QJsonDocument(reply).toJson(QJsonDocument::Compact)), m_now(std::move(now)) {}
 
     QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString gameId, League league) override {
         co_return parseSummary(m_reply, league, gameId, m_now);
-    }
-    QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League, std::optional<QDateTime>) override {
-        co_return APIError::networkUnavailable();
-    }
-    QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League) override {
-        co_return APIError::networkUnavailable();
-    }
-    QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString, League) override {
-        co_return APIError::networkUnavailable();
-    }
-    QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League) override {
-        co_return APIError::networkUnavailable();
     }
 
 private:

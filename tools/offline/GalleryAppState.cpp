@@ -32,7 +32,7 @@ private:
     };
 };
 
-class OfflineScores final : public ScoresService {
+class OfflineScores final : public quiet::UnreachableScores {
 public:
     // While held, scoreboards wait for release(), so that a refresh stays under way.
     void hold() { m_holding = true; }
@@ -47,18 +47,6 @@ public:
     QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League, std::optional<QDateTime>) override {
         if (m_holding)
             co_await qCoro(&m_gate, &Gate::opened);
-        co_return APIError::networkUnavailable();
-    }
-    QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString, League) override {
-        co_return APIError::networkUnavailable();
-    }
-    QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League) override {
-        co_return APIError::networkUnavailable();
-    }
-    QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString, League) override {
-        co_return APIError::networkUnavailable();
-    }
-    QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League) override {
         co_return APIError::networkUnavailable();
     }
 

@@ -3,13 +3,36 @@
 #include "app/GameNotifier.h"
 #include "platform/desktop/SettingsStore.h"
 #include "platform/network/PathSource.h"
+#include "service/APIError.h"
+#include "service/ScoresService.h"
 
 #include <QHash>
 #include <QVariant>
 
 // The quiet parts of the offline application states: settings kept in memory, notifications that go
-// nowhere, and a reachability source that never reports (so the state never starts a refresh of its own).
+// nowhere, a reachability source that never reports (so the state never starts a refresh of its own), and a
+// scores service that cannot be reached.
 namespace quiet {
+
+// Every request fails at once as if offline; a made-up state answers the few requests it shows.
+class UnreachableScores : public ScoresService {
+public:
+    QCoro::Task<ServiceResult<Scoreboard>> fetchScoreboard(League, std::optional<QDateTime>) override {
+        co_return APIError::networkUnavailable();
+    }
+    QCoro::Task<ServiceResult<GameDetail>> fetchGameDetail(QString, League) override {
+        co_return APIError::networkUnavailable();
+    }
+    QCoro::Task<ServiceResult<QList<Team>>> fetchTeams(League) override {
+        co_return APIError::networkUnavailable();
+    }
+    QCoro::Task<ServiceResult<QList<TopScorer>>> fetchTopScorers(QString, League) override {
+        co_return APIError::networkUnavailable();
+    }
+    QCoro::Task<ServiceResult<Scoreboard>> fetchLiveScoreboard(League) override {
+        co_return APIError::networkUnavailable();
+    }
+};
 
 class MemoryStore final : public SettingsStore {
 public:
