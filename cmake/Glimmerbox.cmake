@@ -94,7 +94,8 @@ endfunction()
 # glimmerbox_check_every_source_is_built(FOLDERS <folders...> [EXCLUDE <folders...>])
 # Fails the configure, naming each folder, when a .cpp under FOLDERS (relative to the project) is compiled by
 # no target: a subfolder that no ROOMS list names would otherwise never be built, and its tests never run.
-# Call it once every target is defined.
+# The folders are watched, so a .cpp added to an already configured build makes its next build configure
+# again and fail the same way. Call it once every target is defined.
 function(glimmerbox_check_every_source_is_built)
     cmake_parse_arguments(ARG "" "" "FOLDERS;EXCLUDE" ${ARGN})
     glimmerbox_sources_of_targets(built "${PROJECT_SOURCE_DIR}")
@@ -104,7 +105,7 @@ function(glimmerbox_check_every_source_is_built)
     endforeach()
     set(unbuilt_folders "")
     foreach(folder IN LISTS ARG_FOLDERS)
-        file(GLOB_RECURSE files "${PROJECT_SOURCE_DIR}/${folder}/*.cpp")
+        file(GLOB_RECURSE files CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${folder}/*.cpp")
         foreach(file IN LISTS files)
             if(file IN_LIST built)
                 continue()
