@@ -29,25 +29,34 @@ void centerOnScreen(QWidget* window) {
     window->move(frame.topLeft());
 }
 
-void centerClearOf(QWidget* window, const QList<QWidget*>& others) {
-    centerOnScreen(window);
+QPoint cascadePlace(const QRect& area, QSize frame, const QList<QPoint>& open) {
     constexpr int step = 28;
     const auto taken = [&](QPoint corner) {
-        return std::any_of(others.cbegin(), others.cend(), [&](const QWidget* other) {
-            return other && other != window && other->isVisible() &&
-                   (other->pos() - corner).manhattanLength() < step;
-        });
+        return std::any_of(open.cbegin(), open.cend(),
+                           [&](QPoint other) { return (other - corner).manhattanLength() < step; });
     };
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->availableGeometry() : QRect();
-    QPoint corner = window->pos();
+    QRect first(QPoint(0, 0), frame);
+    first.moveCenter(area.center());
+    QPoint corner = first.topLeft();
     // Bounded: with every place taken the window opens at the last one tried.
     for (int tries = 0; tries < 64 && taken(corner); ++tries) {
         corner += QPoint(step, step);
-        if (area.isValid() && !area.contains(QRect(corner, window->size())))
+        if (!area.contains(QRect(corner, frame)))
             corner = area.topLeft();
     }
-    window->move(corner);
+    return corner;
+}
+
+void centerClearOf(QWidget* window, const QList<QWidget*>& others) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QList<QPoint> open;
+    for (const QWidget* other : others) {
+        if (other && other != window && other->isVisible())
+            open.append(other->pos());
+    }
+    window->move(cascadePlace(screen->availableGeometry(), window->size(), open));
 }
 
 void present(QWidget* window) {

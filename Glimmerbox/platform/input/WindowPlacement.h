@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -19,9 +21,14 @@ void makeTitledWindow(QWidget* window, const QString& title, QSize contentSize, 
 // Centres the window on the primary screen's available area.
 void centerOnScreen(QWidget* window);
 
-// Centres the window as centerOnScreen does, then moves it down and to the right, a title bar's height at a
-// time, until no visible window of `others` has its corner there, so that it never opens exactly over one of
-// them; past the bottom or right of the area it starts again from the area's top left corner.
+// Where a new window whose frame measures `frame` opens in `area` (its frame's top left corner), `open` being
+// the frame corners of the windows already open: centred, then down and to the right, a title bar's height at
+// a time, until no open window has its corner there, so that it never opens exactly over one of them; past
+// the bottom or right of the area it starts again from the area's top left corner.
+QPoint cascadePlace(const QRect& area, QSize frame, const QList<QPoint>& open);
+
+// Moves the window to its place of the cascade (see cascadePlace) on the primary screen's available area,
+// among the visible windows of `others`.
 void centerClearOf(QWidget* window, const QList<QWidget*>& others);
 
 // Shows the window (restoring it when minimised), brings it to the front and asks for the keyboard focus.
