@@ -7,6 +7,14 @@
 
 #include <algorithm>
 
+namespace {
+// What the window manager's decoration adds to a window: known only once a window has been shown, so a new
+// window borrows it from those already on the screen.
+QSize decorationOf(const QWidget* window) {
+    return window->frameGeometry().size() - window->size();
+}
+} // namespace
+
 namespace windowplacement {
 
 void makeTitledWindow(QWidget* window, const QString& title, QSize contentSize, bool minimizable) {
@@ -30,21 +38,22 @@ void centerOnScreen(QWidget* window) {
 }
 
 QPoint cascadePlace(const QRect& area, QSize frame, const QList<QPoint>& open) {
+    // A title bar's height: each window's title stays in sight below the one before.
     constexpr int step = 28;
-    const auto taken = [&](QPoint corner) {
-        return std::any_of(open.cbegin(), open.cend(),
-                           [&](QPoint other) { return (other - corner).manhattanLength() < step; });
+    QRect place(QPoint(0, 0), frame);
+    place.moveCenter(area.center());
+    // The first place even for a frame larger than the area; the others only while the frame stays within.
+    QList<QPoint> places{place.topLeft()};
+    for (place.translate(step, step); area.contains(place); place.translate(step, step))
+        places.append(place.topLeft());
+    const auto heldBy = [&](QPoint corner) {
+        return std::count_if(open.cbegin(), open.cend(),
+                             [&](QPoint other) { return (other - corner).manhattanLength() < step; });
     };
-    QRect first(QPoint(0, 0), frame);
-    first.moveCenter(area.center());
-    QPoint corner = first.topLeft();
-    // Bounded: with every place taken the window opens at the last one tried.
-    for (int tries = 0; tries < 64 && taken(corner); ++tries) {
-        corner += QPoint(step, step);
-        if (!area.contains(QRect(corner, frame)))
-            corner = area.topLeft();
-    }
-    return corner;
+    // A free place, the earliest; with every place held the cascade starts again from the first, and goes
+    // on from there as windows keep coming.
+    return *std::min_element(places.cbegin(), places.cend(),
+                             [&](QPoint one, QPoint other) { return heldBy(one) < heldBy(other); });
 }
 
 void centerClearOf(QWidget* window, const QList<QWidget*>& others) {
@@ -52,11 +61,14 @@ void centerClearOf(QWidget* window, const QList<QWidget*>& others) {
     if (!screen)
         return;
     QList<QPoint> open;
+    QSize decoration = decorationOf(window);
     for (const QWidget* other : others) {
-        if (other && other != window && other->isVisible())
-            open.append(other->pos());
+        if (!other || other == window || !other->isVisible())
+            continue;
+        open.append(other->pos()); // a window's position is its frame's
+        decoration = decoration.expandedTo(decorationOf(other));
     }
-    window->move(cascadePlace(screen->availableGeometry(), window->size(), open));
+    window->move(cascadePlace(screen->availableGeometry(), window->size() + decoration, open));
 }
 
 void present(QWidget* window) {

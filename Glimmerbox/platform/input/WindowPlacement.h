@@ -22,13 +22,14 @@ void makeTitledWindow(QWidget* window, const QString& title, QSize contentSize, 
 void centerOnScreen(QWidget* window);
 
 // Where a new window whose frame measures `frame` opens in `area` (its frame's top left corner), `open` being
-// the frame corners of the windows already open: centred, then down and to the right, a title bar's height at
-// a time, until no open window has its corner there, so that it never opens exactly over one of them; past
-// the bottom or right of the area it starts again from the area's top left corner.
+// the frame corners of the windows already open. The places of the cascade: centred on the area, then down
+// and to the right, a title bar's height at a time, as long as the frame stays within the area. The window
+// takes the first place where no open window has its corner, so that it never opens exactly over one of them;
+// with every place taken the cascade starts again from the first place.
 QPoint cascadePlace(const QRect& area, QSize frame, const QList<QPoint>& open);
 
 // Moves the window to its place of the cascade (see cascadePlace) on the primary screen's available area,
-// among the visible windows of `others`.
+// among the visible windows of `others`, its frame counted in.
 void centerClearOf(QWidget* window, const QList<QWidget*>& others);
 
 // Shows the window (restoring it when minimised), brings it to the front and asks for the keyboard focus.
