@@ -3,6 +3,7 @@
 #include "BuildInfo.h"
 #include "Logging.h"
 #include "ScoresMapping.h"
+#include "platform/PoolEnd.h"
 #include "platform/network/CappedDownload.h"
 #include "platform/network/FreedMemory.h"
 #include "platform/network/SharedNetworkAccess.h"
@@ -20,6 +21,9 @@
 namespace {
 
 const QByteArray userAgent = QByteArrayLiteral("Glimmerbox/") + BuildInfo::version;
+
+// Mapping the largest reply accepted takes a fraction of this.
+constexpr std::chrono::seconds mappingEndBound{5};
 
 // A reply body is taken out of it a megabyte per turn: a reply arrives in pieces of several megabytes while
 // the GUI thread is busy, and copying such a piece at once holds that thread for milliseconds.
@@ -58,8 +62,13 @@ OffThread<ServiceResult<T>> ESPNAPIService::mapBody(const ServiceResult<CacheSer
 }
 
 ESPNAPIService& ESPNAPIService::shared() {
-    static auto* service = new ESPNAPIService(CacheService::shared(), Clock::system(), hosts::apiBaseURL(),
-                                              requestTimeout, &sharedNetworkAccess());
+    // Lives as long as the process; the mapping it runs ends with the application object.
+    static ESPNAPIService* service = [] {
+        auto* created = new ESPNAPIService(CacheService::shared(), Clock::system(), hosts::apiBaseURL(),
+                                           requestTimeout, &sharedNetworkAccess());
+        qAddPostRoutine([] { endPool(service->m_mappingThread, mappingEndBound); });
+        return created;
+    }();
     return *service;
 }
 

@@ -1,8 +1,10 @@
 #include "platform/network/ImageLoader.h"
 
 #include "platform/Logging.h"
+#include "platform/PoolEnd.h"
 #include "platform/network/SharedNetworkAccess.h"
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -24,6 +26,9 @@ constexpr qint64 readSliceBytes = 64 * 1024;
 // What a kept entry costs besides its pixels (its address and the cache's bookkeeping), so that failures,
 // which keep no pixels, are bounded too.
 constexpr qsizetype entryBytes = 256;
+
+// A decode's work is capped far below this.
+constexpr std::chrono::seconds applicationEndBound{5};
 
 // Every byte a picture holds: its pixels, its colour table and its texts (a kept picture has none, but the
 // count does not rely on it).
@@ -51,8 +56,12 @@ ImageLoader::~ImageLoader() {
 }
 
 ImageLoader& ImageLoader::shared() {
-    // Lives as long as the process, like its views.
-    static ImageLoader* instance = new ImageLoader(Clock::system(), {}, nullptr, &pictureNetworkAccess());
+    // Lives as long as the process, like its views; its decodes end with the application object.
+    static ImageLoader* instance = [] {
+        auto* loader = new ImageLoader(Clock::system(), {}, nullptr, &pictureNetworkAccess());
+        qAddPostRoutine([] { endPool(instance->m_decodePool, applicationEndBound); });
+        return loader;
+    }();
     return *instance;
 }
 

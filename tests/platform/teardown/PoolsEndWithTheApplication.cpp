@@ -1,0 +1,73 @@
+// A process of its own, as the application's: a logo is loaded through the shared image loader, and the
+// application object goes while its decode is under way. Any pool thread still there afterwards would run on
+// while the process tears down what it uses (the picture readers' plugins) and crash it or lock up its exit.
+// Exits 0 when none is left, else 1 naming what is.
+#include "platform/network/ImageLoader.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QHttpServer>
+#include <QHttpServerResponse>
+#include <QImage>
+
+#include <cstdio>
+
+namespace {
+
+QByteArray logoPng() {
+    QImage logo(512, 512, QImage::Format_ARGB32);
+    logo.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    logo.save(&buffer, "PNG");
+    return bytes;
+}
+
+// The names of this process's threads that belong to a thread pool.
+QStringList pooledThreads() {
+    QStringList pooled;
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile name(tasks.filePath(task + QStringLiteral("/comm")));
+        if (!name.open(QIODevice::ReadOnly))
+            continue;
+        const QString comm = QString::fromUtf8(name.readAll()).trimmed();
+        if (comm.contains(QLatin1String("pooled")))
+            pooled.append(comm + QStringLiteral(" (") + task + u')');
+    }
+    return pooled;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto* application = new QGuiApplication(argc, argv);
+    {
+        QHttpServer server;
+        const QByteArray png = logoPng();
+        server.route("/logo.png", [png] { return QHttpServerResponse("image/png", png); });
+        const quint16 port = server.listen(QHostAddress::LocalHost);
+        ImageLoader::shared().load(QUrl(QStringLiteral("http://127.0.0.1:%1/logo.png").arg(port)));
+        QElapsedTimer waited;
+        waited.start();
+        while (ImageLoader::shared().decodeCount() == 0 && !waited.hasExpired(10000))
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (ImageLoader::shared().decodeCount() == 0) {
+            std::fprintf(stderr, "the logo was never decoded\n");
+            return 2;
+        }
+    }
+    delete application;
+
+    const QStringList left = pooledThreads();
+    if (left.isEmpty())
+        return 0;
+    std::fprintf(stderr, "pool threads left after the application object went: %s\n",
+                 qPrintable(left.join(QStringLiteral(", "))));
+    return 1;
+}
