@@ -1,5 +1,6 @@
 #include "platform/network/SharedNetworkAccess.h"
 
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkCookie>
 #include <QNetworkCookieJar>
@@ -24,12 +25,29 @@ QNetworkAccessManager* newNetworkAccess(QObject* parent) {
     return manager;
 }
 
-QNetworkAccessManager& sharedNetworkAccess() {
-    static QNetworkAccessManager* manager = newNetworkAccess();
+namespace {
+
+// A manager that lives as long as the process, one per `Use`. Its network thread ends with the application
+// object (Qt waits at most 5 s for it): still running, it would deliver the sockets' events while the
+// application object goes, and crash the process.
+enum class Use { scores, pictures };
+
+template <Use use>
+QNetworkAccessManager& processNetworkAccess() {
+    static QNetworkAccessManager* manager = [] {
+        QNetworkAccessManager* created = newNetworkAccess();
+        qAddPostRoutine([] { manager->clearConnectionCache(); });
+        return created;
+    }();
     return *manager;
 }
 
+} // namespace
+
+QNetworkAccessManager& sharedNetworkAccess() {
+    return processNetworkAccess<Use::scores>();
+}
+
 QNetworkAccessManager& pictureNetworkAccess() {
-    static QNetworkAccessManager* manager = newNetworkAccess();
-    return *manager;
+    return processNetworkAccess<Use::pictures>();
 }

@@ -1,7 +1,8 @@
 // A process of its own, as the application's: a logo is loaded through the shared image loader, and the
-// application object goes while its decode is under way. Any pool thread still there afterwards would run on
-// while the process tears down what it uses (the picture readers' plugins) and crash it or lock up its exit.
-// Exits 0 when none is left, else 1 naming what is.
+// application object goes while its decode is under way. Any thread still there afterwards (a decode, the
+// network's) would run on while the process tears down what it uses (the picture readers' plugins, the
+// application's event delivery) and crash it or lock up its exit. Exits 0 when only the main thread is left,
+// else 1 naming the others.
 #include "platform/network/ImageLoader.h"
 
 #include <QBuffer>
@@ -15,6 +16,8 @@
 
 #include <cstdio>
 
+#include <unistd.h>
+
 namespace {
 
 QByteArray logoPng() {
@@ -27,19 +30,20 @@ QByteArray logoPng() {
     return bytes;
 }
 
-// The names of this process's threads that belong to a thread pool.
-QStringList pooledThreads() {
-    QStringList pooled;
+// The names of this process's threads but the main one.
+QStringList otherThreads() {
+    const QString main = QString::number(getpid());
+    QStringList others;
     const QDir tasks(QStringLiteral("/proc/self/task"));
     for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (task == main)
+            continue;
         QFile name(tasks.filePath(task + QStringLiteral("/comm")));
         if (!name.open(QIODevice::ReadOnly))
             continue;
-        const QString comm = QString::fromUtf8(name.readAll()).trimmed();
-        if (comm.contains(QLatin1String("pooled")))
-            pooled.append(comm + QStringLiteral(" (") + task + u')');
+        others.append(QString::fromUtf8(name.readAll()).trimmed() + QStringLiteral(" (") + task + u')');
     }
-    return pooled;
+    return others;
 }
 
 } // namespace
@@ -64,10 +68,10 @@ int main(int argc, char* argv[]) {
     }
     delete application;
 
-    const QStringList left = pooledThreads();
+    const QStringList left = otherThreads();
     if (left.isEmpty())
         return 0;
-    std::fprintf(stderr, "pool threads left after the application object went: %s\n",
+    std::fprintf(stderr, "threads left after the application object went: %s\n",
                  qPrintable(left.join(QStringLiteral(", "))));
     return 1;
 }
