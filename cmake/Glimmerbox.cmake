@@ -47,11 +47,11 @@ function(glimmerbox_library name)
     glimmerbox_warnings(${target})
 endfunction()
 
-# glimmerbox_test(<name> [ROOMS <subfolders...>] [DEPS <targets...>])
+# glimmerbox_test(<name> [ROOMS <subfolders...>] [DEPS <targets...>] [TIMEOUT <seconds>])
 # Builds every *.cpp of the calling test folder and its rooms into glimmerbox_tests_<name> and registers it with
-# ctest.
+# ctest, each test stopped after TIMEOUT seconds when given (else the run's own limit).
 function(glimmerbox_test name)
-    cmake_parse_arguments(ARG "" "" "ROOMS;DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "" "TIMEOUT" "ROOMS;DEPS" ${ARGN})
     glimmerbox_folder_files(sources ${ARG_ROOMS})
     if(NOT sources)
         return()
@@ -64,7 +64,11 @@ function(glimmerbox_test name)
     target_precompile_headers(${target} PRIVATE ${GLIMMERBOX_PRECOMPILED} <gtest/gtest.h> <QSignalSpy>)
     glimmerbox_warnings(${target})
     # The test environment (offscreen platform, data folder, stand-in path) is set up by tests/support/TestMain.cpp.
-    gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST)
+    if(ARG_TIMEOUT)
+        gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+    else()
+        gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST)
+    endif()
 endfunction()
 
 # glimmerbox_sources_of_targets(<out> <directory>)
