@@ -22,7 +22,8 @@ namespace {
 
 const QByteArray userAgent = QByteArrayLiteral("Glimmerbox/") + BuildInfo::version;
 
-// Mapping the largest reply accepted takes a fraction of this.
+// Well beyond what mapping the largest reply accepted takes; a bound all the same, so that quitting never
+// waits for ever.
 constexpr std::chrono::seconds mappingEndBound{5};
 
 // A reply body is taken out of it a megabyte per turn: a reply arrives in pieces of several megabytes while

@@ -27,7 +27,8 @@ constexpr qint64 readSliceBytes = 64 * 1024;
 // which keep no pixels, are bounded too.
 constexpr qsizetype entryBytes = 256;
 
-// A decode's work is capped far below this.
+// A decode is held to a fraction of a second (PictureDecodeLimits); a bound all the same, so that quitting
+// never waits for ever.
 constexpr std::chrono::seconds applicationEndBound{5};
 
 // Every byte a picture holds: its pixels, its colour table and its texts (a kept picture has none, but the
