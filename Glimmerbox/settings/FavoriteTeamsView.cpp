@@ -5,14 +5,17 @@
 #include "SettingsController.h"
 #include "SettingsForm.h"
 #include "SettingsObserver.h"
-#include "WindowedRowList.h"
 #include "app/AppState.h"
 #include "model/UserPreferences.h"
+#include "platform/list/WindowedRows.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+
+#include <memory>
 
 FavoriteTeamsView::FavoriteTeamsView(SettingsController& controller, QWidget* parent)
     : QWidget(parent), m_controller(controller) {
@@ -43,8 +46,16 @@ FavoriteTeamsView::FavoriteTeamsView(SettingsController& controller, QWidget* pa
     placeholderLayout->addStretch(1);
     m_pages->addWidget(placeholder);
 
-    m_list = new WindowedRowList(QMargins(4, 0, 4, 0), m_pages);
-    m_pages->addWidget(m_list);
+    auto* scroll = new QScrollArea(m_pages);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_rows = new WindowedRows(*scroll,
+                              [this](qsizetype index, QWidget* parent) { return makeRow(index, parent); });
+    m_rows->setSideMargins(4, 4);
+    // A click stars its team on a later turn, so no row is in its own event when the list changes.
+    m_rows->setDeletesRowsAtOnce(true);
+    m_pages->addWidget(scroll);
     layout->addWidget(m_pages, 1);
 
     connect(m_search, &QLineEdit::textChanged, this, &FavoriteTeamsView::refresh);
@@ -89,15 +100,23 @@ void FavoriteTeamsView::refresh() {
 }
 
 void FavoriteTeamsView::rebuildRows() {
-    m_list->setRows(static_cast<int>(m_shown.size()), [this](int index, QWidget* parent) {
-        const Team& team = m_shown.at(index);
-        // Toggled on a later turn: the row that was clicked is replaced by the rebuild the change starts.
-        auto toggle = [this, team] {
-            QMetaObject::invokeMethod(
-                this,
-                [this, team] { favoriteteams::toggleFavorite(m_controller.prefs(), team, sortedTeams()); },
-                Qt::QueuedConnection);
-        };
-        return new FavoriteTeamRow(team, m_shownFavorites.contains(team.leagueTeamId()), toggle, parent);
-    });
+    // A name is cut to one line, so every row stands as tall as the first. The scroll position stays where
+    // it was, within the new length.
+    int rowHeight = 0;
+    if (!m_shown.isEmpty()) {
+        const std::unique_ptr<QWidget> first(makeRow(0, m_rows));
+        rowHeight = first->sizeHint().height();
+    }
+    m_rows->reset(QList<int>(m_shown.size(), rowHeight));
+}
+
+QWidget* FavoriteTeamsView::makeRow(qsizetype index, QWidget* parent) {
+    const Team& team = m_shown.at(index);
+    // Toggled on a later turn: the row that was clicked is replaced by the rebuild the change starts.
+    auto toggle = [this, team] {
+        QMetaObject::invokeMethod(
+            this, [this, team] { favoriteteams::toggleFavorite(m_controller.prefs(), team, sortedTeams()); },
+            Qt::QueuedConnection);
+    };
+    return new FavoriteTeamRow(team, m_shownFavorites.contains(team.leagueTeamId()), toggle, parent);
 }

@@ -7,7 +7,7 @@
 class QLineEdit;
 class QStackedWidget;
 class SettingsController;
-class WindowedRowList;
+class WindowedRows;
 
 // Every known team, searchable, favourites first and starred; a click on a row stars or unstars it. Only the
 // rows in view exist: a college league alone lists hundreds of teams.
@@ -25,11 +25,12 @@ private:
     QList<Team> sortedTeams() const;
     void refresh();
     void rebuildRows();
+    QWidget* makeRow(qsizetype index, QWidget* parent);
 
     SettingsController& m_controller;
     QLineEdit* m_search;
     QStackedWidget* m_pages;
-    WindowedRowList* m_list;
+    WindowedRows* m_rows;
     QList<Team> m_shown;
     QSet<QString> m_shownFavorites; // league team ids
 };

@@ -32,6 +32,13 @@ void WindowedRows::setBottomMargin(int bottom) {
     heightsChanged();
 }
 
+void WindowedRows::setSideMargins(int left, int right) {
+    m_leftMargin = left;
+    m_rightMargin = right;
+    for (const auto& [index, row] : m_built)
+        place(index, row);
+}
+
 void WindowedRows::reset(QList<int> heights) {
     for (const auto& [index, row] : m_built)
         release(row);
@@ -113,10 +120,14 @@ void WindowedRows::sync() {
 }
 
 void WindowedRows::place(qsizetype index, QWidget* row) {
-    row->setGeometry(0, m_tops[index], width(), m_heights[index]);
+    row->setGeometry(m_leftMargin, m_tops[index], width() - m_leftMargin - m_rightMargin, m_heights[index]);
 }
 
 void WindowedRows::release(QWidget* row) {
+    if (m_deletesRowsAtOnce) {
+        delete row;
+        return;
+    }
     // Later: a row may go from inside its own event (a click that changes the list, a wheel turn on it).
     row->hide();
     row->deleteLater();

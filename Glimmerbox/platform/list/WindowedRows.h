@@ -24,9 +24,14 @@ public:
     // last row.
     void setTopWidget(QWidget* widget, int spacingBelow);
     void setBottomMargin(int bottom);
+    // Room left and right of every row.
+    void setSideMargins(int left, int right);
     // The view counts as at least this tall until the scroll area has been laid out while shown: one that
     // has just been shown may not have its height yet.
     void setMinimumViewHeight(int height) { m_minimumViewHeight = height; }
+    // A row that goes is deleted at once rather than on a later turn. Only for rows that never change the
+    // list from inside their own events.
+    void setDeletesRowsAtOnce(bool atOnce) { m_deletesRowsAtOnce = atOnce; }
 
     // A new list: every built row goes.
     void reset(QList<int> heights);
@@ -63,7 +68,10 @@ private:
     QWidget* m_topWidget = nullptr;
     int m_topMargin = 0;
     int m_bottomMargin = 0;
+    int m_leftMargin = 0;
+    int m_rightMargin = 0;
     int m_minimumViewHeight = 0;
     bool m_viewLaidOut = false;
+    bool m_deletesRowsAtOnce = false;
     std::map<qsizetype, QWidget*> m_built;
 };
