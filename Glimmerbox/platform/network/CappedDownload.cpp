@@ -9,7 +9,7 @@ namespace {
 constexpr std::chrono::seconds endAfterError{1};
 } // namespace
 
-struct CappedDownload::State {
+struct CappedDownload::State : std::enable_shared_from_this<State> {
     State(QNetworkReply& reply, DownloadCaps caps, Clock& clock) : reply(reply), caps(caps), clock(clock) {}
 
     QNetworkReply& reply;
@@ -22,6 +22,17 @@ struct CappedDownload::State {
     bool headersCame = false;
     bool headersLate = false;
     ClockTimerPtr abortAfterError;
+
+    // A handler of the reply's signals and of the timers, which does nothing once the download is gone. It
+    // must not keep the state: Qt may destroy a connection's handler on the network thread (when an object
+    // there that the reply signals goes), and the state's last owner would then take its timer down there.
+    template <typename Body>
+    static auto handler(const std::shared_ptr<State>& state, Body body) {
+        return [weak = std::weak_ptr<State>(state), body](auto&&... arguments) {
+            if (const std::shared_ptr<State> held = weak.lock())
+                body(*held, std::forward<decltype(arguments)>(arguments)...);
+        };
+    }
 
     // Aborted on a later turn: the abort ends the reply, and with it whoever holds the timers.
     void abortSoon() { QMetaObject::invokeMethod(&reply, &QNetworkReply::abort, Qt::QueuedConnection); }
@@ -41,12 +52,8 @@ struct CappedDownload::State {
         if (state->reply.isFinished() || state->abortAfterError)
             return;
         state->reply.setReadBufferSize(0);
-        // The timer is the state's own: its handler does not keep the state.
-        const std::weak_ptr<State> weak = state;
-        state->abortAfterError = state->clock.singleShot(endAfterError, &state->reply, [weak] {
-            if (const std::shared_ptr<State> state = weak.lock())
-                state->abortSoon();
-        });
+        state->abortAfterError = state->clock.singleShot(
+            endAfterError, &state->reply, handler(state, [](State& held) { held.abortSoon(); }));
     }
 
     bool appendSlice() {
@@ -60,18 +67,19 @@ struct CappedDownload::State {
         return read > 0 && reply.bytesAvailable() > 0;
     }
 
-    // Reads a slice now and queues the next while more is left; one queued at a time. Dropped with the reply.
+    // Reads a slice now and queues the next while more is left; one queued at a time. Dropped with the reply
+    // or with the download.
     static void readInSlices(const std::shared_ptr<State>& state) {
         if (state->sliceQueued || !state->appendSlice())
             return;
         state->sliceQueued = true;
-        QMetaObject::invokeMethod(
-            &state->reply,
-            [state] {
-                state->sliceQueued = false;
-                readInSlices(state);
-            },
-            Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&state->reply,
+                                  handler(state,
+                                          [](State& held) {
+                                              held.sliceQueued = false;
+                                              readInSlices(held.shared_from_this());
+                                          }),
+                                  Qt::QueuedConnection);
     }
 };
 
@@ -80,34 +88,37 @@ CappedDownload::CappedDownload(QNetworkReply& reply, DownloadCaps caps, Clock& c
     reply.setReadBufferSize(caps.sliceBytes);
     QNetworkReply* const raw = &reply;
     const std::shared_ptr<State>& state = m_state;
-    QObject::connect(raw, &QNetworkReply::metaDataChanged, raw, [state] {
-        state->headersCame = true;
-        const qint64 length = state->reply.header(QNetworkRequest::ContentLengthHeader).toLongLong();
-        state->stopBeyondCap(length);
-        if (length > 0 && length <= state->caps.maxBytes)
-            state->body.reserve(length);
-    });
-    QObject::connect(raw, &QNetworkReply::readyRead, raw, [state] {
-        State::readInSlices(state);
-        state->stopBeyondCap(state->body.size() + state->reply.bytesAvailable());
-    });
-    QObject::connect(raw, &QNetworkReply::downloadProgress, raw,
-                     [state](qint64 received, qint64) { state->stopBeyondCap(received); });
-    QObject::connect(raw, &QNetworkReply::errorOccurred, raw, [state](QNetworkReply::NetworkError error) {
-        if (error != QNetworkReply::OperationCanceledError)
-            State::endSoonAfterError(state);
-    });
-    m_deadline = clock.singleShot(caps.deadline, raw, [state] {
-        state->timedOut = true;
-        state->abortSoon();
-    });
-    m_headersDeadline = clock.singleShot(caps.headersDeadline, raw, [state] {
-        if (state->headersCame)
-            return;
-        state->timedOut = true;
-        state->headersLate = true;
-        state->abortSoon();
-    });
+    QObject::connect(raw, &QNetworkReply::metaDataChanged, raw, State::handler(state, [](State& held) {
+                         held.headersCame = true;
+                         const qint64 length =
+                             held.reply.header(QNetworkRequest::ContentLengthHeader).toLongLong();
+                         held.stopBeyondCap(length);
+                         if (length > 0 && length <= held.caps.maxBytes)
+                             held.body.reserve(length);
+                     }));
+    QObject::connect(raw, &QNetworkReply::readyRead, raw, State::handler(state, [](State& held) {
+                         State::readInSlices(held.shared_from_this());
+                         held.stopBeyondCap(held.body.size() + held.reply.bytesAvailable());
+                     }));
+    QObject::connect(
+        raw, &QNetworkReply::downloadProgress, raw,
+        State::handler(state, [](State& held, qint64 received, qint64) { held.stopBeyondCap(received); }));
+    QObject::connect(raw, &QNetworkReply::errorOccurred, raw,
+                     State::handler(state, [](State& held, QNetworkReply::NetworkError error) {
+                         if (error != QNetworkReply::OperationCanceledError)
+                             State::endSoonAfterError(held.shared_from_this());
+                     }));
+    m_deadline = clock.singleShot(caps.deadline, raw, State::handler(state, [](State& held) {
+                                      held.timedOut = true;
+                                      held.abortSoon();
+                                  }));
+    m_headersDeadline = clock.singleShot(caps.headersDeadline, raw, State::handler(state, [](State& held) {
+                                             if (held.headersCame)
+                                                 return;
+                                             held.timedOut = true;
+                                             held.headersLate = true;
+                                             held.abortSoon();
+                                         }));
 }
 
 bool CappedDownload::tooLarge() const {

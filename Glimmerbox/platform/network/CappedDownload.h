@@ -46,7 +46,8 @@ public:
 
 private:
     struct State;
-    // Shared with the reply's handlers: the reply may still signal after this is gone.
+    // The handlers of the reply's signals see it while this lives; the reply may still signal after this is
+    // gone, and they then do nothing.
     std::shared_ptr<State> m_state;
     ClockTimerPtr m_deadline;
     ClockTimerPtr m_headersDeadline;
