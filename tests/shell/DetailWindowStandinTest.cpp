@@ -12,6 +12,7 @@
 #include "popover/common/GameStatusBadge.h"
 #include "popover/detail/GameDetailPanel.h"
 #include "popover/detail/GameDetailView.h"
+#include "popover/detail/GameDetailViewModel.h"
 #include "service/ESPNAPIService.h"
 #include "shell/GameDetailWindows.h"
 #include "shell/NotificationResponder.h"
@@ -95,7 +96,12 @@ protected:
                            [&](const QString& text) { return shown.contains(text); });
     }
     // No load running: the refresh button is enabled again.
-    static bool loaded(const GameDetailView& window) { return window.panel().isRefreshEnabled(); }
+    // Answered, and the answer shown: the model loads from the moment the window shows, while the panel's
+    // refresh button follows it a turn later, so the button alone may still be enabled from before.
+    static bool loaded(const GameDetailView& window) {
+        const auto* model = window.findChild<const GameDetailViewModel*>();
+        return model && !model->isLoading() && window.panel().isRefreshEnabled();
+    }
     // The scoreboard's status badge shows the red dot of a live game. (Neither widget declares its own
     // meta-object, so they are told apart by their C++ types.)
     static bool showsLiveDot(const GameDetailView& window) {
