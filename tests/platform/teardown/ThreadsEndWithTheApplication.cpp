@@ -68,7 +68,15 @@ int main(int argc, char* argv[]) {
     }
     delete application;
 
-    const QStringList left = otherThreads();
+    // A thread that has been waited for may still be leaving the kernel's list for a moment; one left running
+    // (an idle pool thread waits 30 s, a network thread for ever) is still there after this grace.
+    QElapsedTimer grace;
+    grace.start();
+    QStringList left = otherThreads();
+    while (!left.isEmpty() && !grace.hasExpired(1000)) {
+        usleep(10'000);
+        left = otherThreads();
+    }
     if (left.isEmpty())
         return 0;
     std::fprintf(stderr, "threads left after the application object went: %s\n",
