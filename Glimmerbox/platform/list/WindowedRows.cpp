@@ -6,7 +6,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <ranges>
 
 WindowedRows::WindowedRows(QScrollArea& scroll, BuildRow build)
     : m_scroll(scroll), m_build(std::move(build)) {
@@ -95,9 +94,11 @@ void WindowedRows::sync() {
     const int viewBottom = viewTop + (m_viewLaidOut ? viewHeight : std::max(viewHeight, m_minimumViewHeight));
     // Rows stand in order, so those in view are one run: from the first that ends below the view's top to
     // the last that starts above its bottom.
-    const auto indexes = std::views::iota(qsizetype(0), m_heights.size());
-    const auto firstWhere = [&indexes](auto&& before) {
-        return std::ranges::partition_point(indexes, before) - indexes.begin();
+    const auto firstWhere = [this](auto&& before) {
+        const auto found = std::partition_point(m_tops.cbegin(), m_tops.cend(), [&](const int& top) {
+            return before(qsizetype(&top - m_tops.constData()));
+        });
+        return qsizetype(found - m_tops.cbegin());
     };
     const qsizetype first = firstWhere([&](qsizetype i) { return m_tops[i] + m_heights[i] <= viewTop; });
     const qsizetype last = firstWhere([&](qsizetype i) { return m_tops[i] < viewBottom; });
