@@ -34,8 +34,10 @@ NotificationSettingsView::NotificationSettingsView(SettingsController& controlle
 
     QGroupBox* quiet = form->addSection(QStringLiteral("Quiet Hours"));
     form->addToggle(quiet, QStringLiteral("Enable quiet hours"), "quietHoursEnabled");
-    for (const auto& [label, setting] : {std::pair{QStringLiteral("From"), "quietHoursStart"},
-                                         std::pair{QStringLiteral("To"), "quietHoursEnd"}}) {
+    for (const auto& [label, key] : {std::pair{QStringLiteral("From"), "quietHoursStart"},
+                                     std::pair{QStringLiteral("To"), "quietHoursEnd"}}) {
+        // A variable of its own: clang does not let lambdas capture a structured binding.
+        const char* const setting = key;
         auto* picker = new QTimeEdit(quiet);
         picker->setDisplayFormat(QStringLiteral("HH:mm"));
         wheelScrollsPage(picker);
