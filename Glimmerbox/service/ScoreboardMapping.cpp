@@ -75,7 +75,7 @@ std::optional<QList<Game>> mapEventByEvent(const QByteArray& body, const League&
             return std::nullopt;
         games.add(*event, league, now);
     }
-    return firstGameOfEachId(games.take(league));
+    return games.take(league);
 }
 
 } // namespace
