@@ -49,12 +49,12 @@ QString matchup(const Game& game) {
     return game.awayTeam.name + QStringLiteral(" vs ") + game.homeTeam.name;
 }
 
-// The team whose score went up, home first, as shown; none when neither did.
+// The team whose score went up, home first; none when neither did.
 std::optional<Team> scoringTeam(const Game& game, const Game& previous) {
     if (previous.homeScore < game.homeScore)
-        return asShown(game).homeTeam;
+        return game.homeTeam;
     if (previous.awayScore < game.awayScore)
-        return asShown(game).awayTeam;
+        return game.awayTeam;
     return std::nullopt;
 }
 } // namespace
@@ -93,12 +93,13 @@ void NotificationService::sendGameEndNotification(const Game& game) {
 void NotificationService::sendScoreChangeNotification(const Game& game, const std::optional<Game>& previous) {
     if (!previous)
         return;
-    const std::optional<Team> team = scoringTeam(game, *previous);
+    const Game shown = asShown(game);
+    const std::optional<Team> team = scoringTeam(shown, *previous);
     if (!team)
         return;
     const QString identifier =
         requestIdentifier("score"_L1, game) + u'-' + QString::number(m_clock.now().toSecsSinceEpoch());
-    send(game, identifier, team->abbreviation + QStringLiteral(" Scores!"), asShown(game).scoreLine());
+    send(game, identifier, team->abbreviation + QStringLiteral(" Scores!"), shown.scoreLine());
 }
 
 void NotificationService::sendCloseGameNotification(const Game& game) {
