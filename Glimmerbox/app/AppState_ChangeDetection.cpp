@@ -21,11 +21,8 @@ QCoro::Task<> AppState::checkForGameChanges() {
     NotificationAllowance allowance(maxNotificationsPerPass);
     for (const Game& game : examined)
         checkGame(game, allowance);
-    if (allowance.heldBack() > 0) {
-        qCWarning(notificationsLogger, "%s",
-                  qUtf8Printable(
-                      QStringLiteral("Held back %1 notifications of one refresh").arg(allowance.heldBack())));
-    }
+    if (allowance.heldBack() > 0)
+        qCWarning(notificationsLogger, "Held back %d notifications of one refresh", allowance.heldBack());
 }
 
 bool AppState::isInQuietHours() const {
