@@ -3,9 +3,6 @@
 #include "HostilePictures.h"
 #include "platform/network/PictureDecode.h"
 
-#include <QBuffer>
-#include <QImageWriter>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -16,14 +13,6 @@ QImage flat(int side) {
     QImage image(side, side, QImage::Format_RGB32);
     image.fill(QColor(40, 90, 200));
     return image;
-}
-
-QByteArray encoded(const QImage& image, const char* format) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter(&buffer, format).write(image);
-    return bytes;
 }
 
 void decode(benchmark::State& state, const QByteArray& body, bool kept) {
@@ -49,7 +38,7 @@ void mostScansAllowedGrey(benchmark::State& state) {
 
 // The largest PNG within the budget.
 void largestPng(benchmark::State& state) {
-    decode(state, encoded(flat(2048), "png"), true);
+    decode(state, encodedPicture(flat(2048), "png"), true);
 }
 
 // The largest interlaced PNG within the budget of pictures held whole before they are scaled down: its
@@ -65,7 +54,7 @@ void largestInterlacedDeepPng(benchmark::State& state) {
 
 // The largest picture allowed at all, a JPEG in one pass decoded at an eighth of its side.
 void largestJpeg(benchmark::State& state) {
-    decode(state, encoded(flat(4096), "jpeg"), true);
+    decode(state, encodedPicture(flat(4096), "jpeg"), true);
 }
 
 // A 2 MB progressive JPEG of 1600 x 1600 that repeats its last scan 132,297 times (minutes to decode).
