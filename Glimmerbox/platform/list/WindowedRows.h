@@ -38,10 +38,9 @@ public:
     // The same rows at new heights: the built ones stay and move to their new places.
     void setHeights(QList<int> heights);
 
-    qsizetype count() const { return m_heights.size(); }
     // The whole list, margins included.
     int totalHeight() const;
-    // The built rows, in list order, with their indexes.
+    // The built rows, in list order.
     QList<QWidget*> builtRows() const;
     QWidget* builtRow(qsizetype index) const;
 
