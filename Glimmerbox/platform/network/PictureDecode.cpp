@@ -18,7 +18,7 @@ namespace {
 // reader goes straight to its decoder; guessing, it asks every image plug-in, loading each one for the rest
 // of the process's life.
 QByteArray formatFromSignature(const QByteArray& body) {
-    if (body.startsWith("\x89PNG\r\n\x1a\n"))
+    if (body.startsWith(pngSignature))
         return QByteArrayLiteral("png");
     if (body.startsWith("\xff\xd8\xff"))
         return QByteArrayLiteral("jpeg");

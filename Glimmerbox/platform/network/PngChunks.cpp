@@ -1,13 +1,13 @@
 #include "platform/network/PngChunks.h"
 
+#include "platform/network/PngHeader.h"
+
 #include <QtEndian>
 
 #include <algorithm>
 #include <array>
 
 namespace {
-
-const QByteArray signature = QByteArrayLiteral("\x89PNG\r\n\x1a\n");
 
 constexpr qsizetype lengthBytes = 4;
 constexpr qsizetype typeBytes = 4;
@@ -21,12 +21,12 @@ bool drawingNeeds(QByteArrayView type) {
 } // namespace
 
 QByteArray pngDrawingChunks(const QByteArray& body) {
-    if (!body.startsWith(signature))
+    if (!body.startsWith(pngSignature))
         return {};
     QByteArray kept;
     kept.reserve(body.size());
-    kept.append(signature);
-    qsizetype at = signature.size();
+    kept.append(pngSignature);
+    qsizetype at = pngSignature.size();
     while (at + lengthBytes + typeBytes + checksumBytes <= body.size()) {
         const quint32 length = qFromBigEndian<quint32>(body.constData() + at);
         const qsizetype whole = lengthBytes + typeBytes + qsizetype(length) + checksumBytes;

@@ -4,6 +4,9 @@
 
 #include <optional>
 
+// The bytes every PNG starts with.
+inline constexpr QByteArrayView pngSignature("\x89PNG\r\n\x1a\n");
+
 // How a PNG's header says its pixels are stored, which decides whether a reader can scale the picture down
 // row by row as it decodes it: an interlaced picture comes in seven passes over the whole of it.
 struct PngHeader {
