@@ -18,52 +18,29 @@ bool hasOnlyEarlyCharacters(const QString& text) {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x300; });
 }
 
-// The first run of more than maxMarksInARow extenders that starts at or after `from`, as its start and end;
-// nothing when there is none.
-std::optional<std::pair<qsizetype, qsizetype>> overlongRun(const QString& text, qsizetype from) {
-    qsizetype runStart = -1;
-    int count = 0;
-    qsizetype i = from;
-    while (i < text.size()) {
+// `text` with each run of more than maxMarksInARow extenders kept to its first maxMarksInARow, counted by
+// code point; `text` itself when no run is that long.
+QString withShortMarkRuns(const QString& text) {
+    QString kept;
+    bool dropped = false; // once an extender has been left out, the rest is copied into `kept`
+    int run = 0;
+    for (qsizetype i = 0; i < text.size();) {
         char32_t c = text.at(i).unicode();
         qsizetype width = 1;
         if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             c = QChar::surrogateToUcs4(text.at(i), text.at(i + 1));
             width = 2;
         }
-        if (extendsCharacter(c)) {
-            if (count++ == 0)
-                runStart = i;
-        } else if (count > maxMarksInARow) {
-            return std::pair{runStart, i};
-        } else {
-            count = 0;
+        run = extendsCharacter(c) ? run + 1 : 0;
+        if (run > maxMarksInARow) {
+            if (!std::exchange(dropped, true))
+                kept = text.left(i);
+        } else if (dropped) {
+            kept.append(QStringView(text).sliced(i, width));
         }
         i += width;
     }
-    if (count > maxMarksInARow)
-        return std::pair{runStart, i};
-    return std::nullopt;
-}
-
-// `text` with each run of more than maxMarksInARow extenders kept to its first maxMarksInARow.
-QString withShortMarkRuns(const QString& text) {
-    std::optional<std::pair<qsizetype, qsizetype>> run = overlongRun(text, 0);
-    if (!run)
-        return text;
-    QString kept;
-    qsizetype copied = 0;
-    while (run) {
-        // The first maxMarksInARow extenders of the run, counted by code point.
-        qsizetype keepEnd = run->first;
-        for (int n = 0; n < maxMarksInARow; ++n)
-            keepEnd += text.at(keepEnd).isHighSurrogate() ? 2 : 1;
-        kept.append(QStringView(text).sliced(copied, keepEnd - copied));
-        copied = run->second;
-        run = overlongRun(text, copied);
-    }
-    kept.append(QStringView(text).sliced(copied));
-    return kept;
+    return dropped ? kept : text;
 }
 
 } // namespace
