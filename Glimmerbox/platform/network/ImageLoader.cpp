@@ -31,13 +31,9 @@ constexpr qsizetype entryBytes = 256;
 // never waits for ever.
 constexpr std::chrono::seconds applicationEndBound{5};
 
-// Every byte a picture holds: its pixels, its colour table and its texts (a kept picture has none, but the
-// count does not rely on it).
+// Every byte a kept picture holds (see keptPicture): its pixels and its colour table.
 qsizetype heldBytes(const QImage& image) {
-    qsizetype bytes = image.sizeInBytes() + image.colorCount() * qsizetype(sizeof(QRgb));
-    for (const QString& key : image.textKeys())
-        bytes += (key.size() + image.text(key).size()) * qsizetype(sizeof(QChar));
-    return bytes;
+    return image.sizeInBytes() + image.colorCount() * qsizetype(sizeof(QRgb));
 }
 
 } // namespace
