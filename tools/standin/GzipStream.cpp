@@ -1,6 +1,7 @@
 #include "GzipStream.h"
 
-#include <QHash>
+#include "MadeOnce.h"
+
 #include <QtEndian>
 
 #include <zlib.h>
@@ -48,9 +49,5 @@ QByteArray make(int inflatedMiB) {
 } // namespace
 
 QByteArray gzipOfZeros(int inflatedMiB) {
-    static QHash<int, QByteArray> made;
-    auto it = made.find(inflatedMiB);
-    if (it == made.end())
-        it = made.insert(inflatedMiB, make(inflatedMiB));
-    return *it;
+    return madeOnce(QString::number(inflatedMiB), [inflatedMiB] { return make(inflatedMiB); });
 }

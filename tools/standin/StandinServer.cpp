@@ -3,6 +3,7 @@
 #include "GzipStream.h"
 #include "HostilePictures.h"
 #include "HostileScoreboards.h"
+#include "MadeOnce.h"
 #include "ManyGames.h"
 
 #include <QBuffer>
@@ -12,7 +13,6 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QMutex>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTcpSocket>
@@ -258,14 +258,17 @@ StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
                              .toJson(QJsonDocument::Compact);
     }
     if (fault.textChunks > 0) {
-        reply.body = pngWithTextChunks(fault.textChunks, fault.textAfter ? TextChunksAt::AfterPicture
-                                                                         : TextChunksAt::BeforePicture);
+        const TextChunksAt where = fault.textAfter ? TextChunksAt::AfterPicture : TextChunksAt::BeforePicture;
+        reply.body = madeOnce(QStringLiteral("%1 %2").arg(fault.textChunks).arg(int(where)),
+                              [&] { return pngWithTextChunks(fault.textChunks, where); });
         reply.mimeType = "image/png";
     }
     if (fault.jpegScans > 0) {
-        QImage flat(fault.jpegSide, fault.jpegSide, QImage::Format_RGB32);
-        flat.fill(QColor(40, 90, 200));
-        reply.body = jpegWithScans(flat, fault.jpegScans);
+        reply.body = madeOnce(QStringLiteral("%1 %2").arg(fault.jpegSide).arg(fault.jpegScans), [&] {
+            QImage flat(fault.jpegSide, fault.jpegSide, QImage::Format_RGB32);
+            flat.fill(QColor(40, 90, 200));
+            return jpegWithScans(flat, fault.jpegScans);
+        });
         reply.mimeType = "image/jpeg";
     }
     if (!fault.pngPixels.isEmpty()) {
@@ -275,7 +278,8 @@ StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
     if (fault.gzipBomb > 0)
         reply.body = gzipOfZeros(fault.gzipBomb);
     if (fault.manyGames > 0) {
-        reply.body = manyGamesScoreboard(fault.manyGames);
+        reply.body =
+            madeOnce(QString::number(fault.manyGames), [&] { return manyGamesScoreboard(fault.manyGames); });
         reply.mimeType = "application/json";
     }
     if (fault.body)
@@ -337,15 +341,10 @@ QByteArray StandinServer::flatPngOf(const Fault& fault) {
                                                  {QStringLiteral("grey16"), PngPixels::Grey16},
                                                  {QStringLiteral("rgba16"), PngPixels::Rgba16}};
     // A 2048 px picture of 16 bits a channel is 32 MiB to compress: once, not for every request.
-    static QHash<QString, QByteArray> made;
-    static QMutex madeLock;
-    const QMutexLocker locked(&madeLock);
-    const QString key =
-        QStringLiteral("%1 %2 %3").arg(fault.pngPixels).arg(fault.pngSide).arg(fault.interlaced);
-    if (!made.contains(key))
-        made.insert(key,
-                    flatPng(fault.pngSide, kinds.value(fault.pngPixels, PngPixels::Rgba8), fault.interlaced));
-    return made.value(key);
+    return madeOnce(
+        QStringLiteral("%1 %2 %3").arg(fault.pngPixels).arg(fault.pngSide).arg(fault.interlaced), [&] {
+            return flatPng(fault.pngSide, kinds.value(fault.pngPixels, PngPixels::Rgba8), fault.interlaced);
+        });
 }
 
 QByteArray StandinServer::gifOnScreen(QSize screen) {
