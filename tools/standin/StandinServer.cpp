@@ -6,7 +6,6 @@
 #include "MadeOnce.h"
 #include "ManyGames.h"
 
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
@@ -71,14 +70,6 @@ QImage disc(int side, QColor color) {
         painter.drawEllipse(QRectF(margin, margin, side - 2 * margin, side - 2 * margin));
     }
     return image;
-}
-
-QByteArray pngBytes(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 // The status line and headers of a reply written to the socket by hand, `framing` saying how its body ends.
@@ -323,7 +314,8 @@ StandinServer::Reply StandinServer::error(int status, const QString& message) {
 // A logo of the stand-in's: the colour follows the path, so each team keeps its own.
 StandinServer::Reply StandinServer::logo(const QString& path) const {
     return Reply{200,
-                 pngBytes(disc(m_logoSide, QColor::fromHsv(static_cast<int>(qHash(path) % 360), 170, 210))),
+                 encodedPicture(
+                     disc(m_logoSide, QColor::fromHsv(static_cast<int>(qHash(path) % 360), 170, 210)), "png"),
                  "image/png"};
 }
 
@@ -331,7 +323,7 @@ QByteArray StandinServer::hugePicture() {
     static const QByteArray png = [] {
         QImage image(4096, 4096, QImage::Format_RGBA64);
         image.fill(QColor(200, 40, 40));
-        return pngBytes(image);
+        return encodedPicture(image, "png");
     }();
     return png;
 }
