@@ -1,5 +1,6 @@
 // Every text a mapping gives is bounded where it is read: recorded replies map as they are, hostile ones to
 // texts no longer than their kind's cap and with no more than thirty combining marks in a row.
+#include "CombiningMarks.h"
 #include "MappedTexts.h"
 #include "MappingTestSupport.h"
 #include "service/ReplyFields.h"
@@ -90,13 +91,6 @@ QJsonValue changedTexts(const QJsonValue& value, const std::function<QString(con
     return value;
 }
 
-QString marks(int count) {
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text.append(QChar(0x300 + i % 0x70));
-    return text;
-}
-
 } // namespace
 
 TEST(ReplyBoundsTest, EveryTextOfEveryRecordedReplyAndOfWhatItMapsToIsAlreadyWithinItsBounds) {
@@ -132,7 +126,7 @@ TEST(ReplyBoundsTest, HostileTextsInEveryRecordedReplyMapToTextsWithinTheirKinds
     const QString accented("e\u0301");
     const std::pair<const char*, std::function<QString(const QString&)>> hostile[] = {
         {"twenty thousand marks",
-         [](const QString& text) { return text.left(1) + marks(20000) + text.mid(1); }},
+         [](const QString& text) { return text.left(1) + combiningMarks(20000) + text.mid(1); }},
         {"ten thousand letters", [](const QString& text) { return text + QString(10000, u'x'); }},
         {"a long word of accented letters",
          [&](const QString& text) { return text + accented.repeated(3000); }},
@@ -159,15 +153,15 @@ TEST(ReplyBoundsTest, HostileTextsInEveryRecordedReplyMapToTextsWithinTheirKinds
 }
 
 TEST(ReplyBoundsTest, ANameOfOneLetterAndTwentyThousandMarksKeepsItsLetterAndThirtyMarks) {
-    const QByteArray name = ("B" + marks(20000)).toUtf8();
+    const QByteArray name = ("B" + combiningMarks(20000)).toUtf8();
     const Game game = onlyGame(oneEvent(R"("competitions": [{"competitors": [
         {"homeAway": "home", "team": {"id": "1", "displayName": ")" +
                                         name + R"(", "abbreviation": ")" + name + R"("}},
         {"homeAway": "away", "team": {"id": "2", "displayName": "Away"}}]}])"),
                                "nba");
-    EXPECT_EQ(game.homeTeam.name, "B" + marks(30));
-    EXPECT_EQ(game.homeTeam.abbreviation, "B" + marks(30));
-    EXPECT_EQ(game.homeTeam.shortName, "B" + marks(30));
+    EXPECT_EQ(game.homeTeam.name, "B" + combiningMarks(30));
+    EXPECT_EQ(game.homeTeam.abbreviation, "B" + combiningMarks(30));
+    EXPECT_EQ(game.homeTeam.shortName, "B" + combiningMarks(30));
 }
 
 TEST(ReplyBoundsTest, APlaysTextKeepsAFewThousandCharactersWhereANameKeepsAFewHundred) {

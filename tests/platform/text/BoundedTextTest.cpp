@@ -1,16 +1,9 @@
 #include "platform/text/BoundedText.h"
+#include "CombiningMarks.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// `count` combining marks, the diacritics U+0300 to U+036F in turn.
-QString marks(int count) {
-    QString text;
-    for (int i = 0; i < count; ++i)
-        text.append(QChar(0x300 + i % 0x70));
-    return text;
-}
 
 QString repeated(const QString& piece, int count) {
     QString text;
@@ -27,16 +20,17 @@ constexpr TextBound name{256};
 } // namespace
 
 TEST(BoundedTextTest, ALetterWithTwentyThousandMarksKeepsItsFirstThirty) {
-    EXPECT_EQ(boundedText("A" + marks(20000), name), "A" + marks(30));
+    EXPECT_EQ(boundedText("A" + combiningMarks(20000), name), "A" + combiningMarks(30));
     // Each run on its own, and the letters between them stay.
-    EXPECT_EQ(boundedText("Ab" + marks(31) + "c" + marks(30) + "d" + marks(45), name),
-              "Ab" + marks(30) + "c" + marks(30) + "d" + marks(30));
+    EXPECT_EQ(
+        boundedText("Ab" + combiningMarks(31) + "c" + combiningMarks(30) + "d" + combiningMarks(45), name),
+        "Ab" + combiningMarks(30) + "c" + combiningMarks(30) + "d" + combiningMarks(30));
     // Marks outside the basic plane count by character, and are never split.
     EXPECT_EQ(boundedText("x" + repeated(tremolo, 40), name), "x" + repeated(tremolo, 30));
     // Joiners and skin tones extend a character as marks do.
     EXPECT_EQ(boundedText("x" + QString(500, QChar(0x200D)), name), "x" + QString(30, QChar(0x200D)));
     // A run of exactly thirty stays whole.
-    EXPECT_EQ(boundedText("e" + marks(30), name), "e" + marks(30));
+    EXPECT_EQ(boundedText("e" + combiningMarks(30), name), "e" + combiningMarks(30));
 }
 
 TEST(BoundedTextTest, AnOverlongTextIsCutWhereAReadersCharacterEnds) {
@@ -49,7 +43,7 @@ TEST(BoundedTextTest, AnOverlongTextIsCutWhereAReadersCharacterEnds) {
     const QString cut = *boundedText(families, name);
     EXPECT_EQ(cut, "ab" + repeated(family, 50)); // 2 + 50 * 5 = 252; a 51st would end at 257
     // Marks first, then the length: what is left of a long run counts.
-    EXPECT_EQ(boundedText(repeated("a" + marks(100), 20), name)->size(), 248); // 8 * 31
+    EXPECT_EQ(boundedText(repeated("a" + combiningMarks(100), 20), name)->size(), 248); // 8 * 31
 }
 
 TEST(BoundedTextTest, ProseCutAtItsBoundEndsWithAnEllipsisWithinTheBound) {
@@ -60,7 +54,7 @@ TEST(BoundedTextTest, ProseCutAtItsBoundEndsWithAnEllipsisWithinTheBound) {
     EXPECT_EQ(boundedText("x" + repeated("e\u0301", 200), prose), "x" + repeated("e\u0301", 127) + ellipsis);
     // A text that fits, even exactly, is not marked; nor is one whose marks alone were thinned.
     EXPECT_EQ(boundedText(QString(256, u'w'), prose), QString(256, u'w'));
-    EXPECT_EQ(boundedText("A" + marks(20000), prose), "A" + marks(30));
+    EXPECT_EQ(boundedText("A" + combiningMarks(20000), prose), "A" + combiningMarks(30));
 }
 
 TEST(BoundedTextTest, AnOverlongTextThatMustNotBeCutIsRefusedWhole) {
@@ -74,7 +68,7 @@ TEST(BoundedTextTest, ATextWithinItsBoundsComesBackAsItIs) {
     for (const QString& text :
          {QString("Boston Celtics"), QString::fromUtf8("Atl\u00e9tico de Madrid"), QString("Ca") + "fe\u0301",
           QString::fromUtf8("\u0421\u041a\u0410 \u041c\u043e\u0441\u043a\u0432\u0430"), family, grinning,
-          QString(256, u'x'), "e" + marks(30), QString()}) {
+          QString(256, u'x'), "e" + combiningMarks(30), QString()}) {
         const std::optional<QString> kept = boundedText(text, name);
         ASSERT_TRUE(kept);
         EXPECT_EQ(*kept, text);
