@@ -1,6 +1,7 @@
 // A detail window opened from a notification, against the stand-in scores service: what the window shows of
 // the summary's header, and the requests the service receives.
 #include "ChildWithText.h"
+#include "ShownDetailWindows.h"
 #include "StandinProcess.h"
 #include "StubAppState.h"
 #include "TaskRunner.h"
@@ -17,7 +18,6 @@
 #include "shell/GameDetailWindows.h"
 #include "shell/NotificationResponder.h"
 
-#include <QApplication>
 #include <QPointer>
 #include <QToolButton>
 
@@ -83,13 +83,6 @@ protected:
         ASSERT_TRUE(runToCompletion(fetch()));
     }
 
-    GameDetailView* window(const QString& gameId) const {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* detail = qobject_cast<GameDetailView*>(widget); detail && detail->gameId() == gameId)
-                return detail->isVisible() ? detail : nullptr;
-        }
-        return nullptr;
-    }
     static bool showsAll(const QWidget& window, const QStringList& texts) {
         const QStringList shown = shownTexts(window);
         return std::all_of(texts.cbegin(), texts.cend(),
@@ -127,7 +120,7 @@ TEST_F(DetailWindowStandinTest, AFinalOutsideTheCurrentGamesShowsItsTeamsScoreAn
     // Boston at Los Angeles is live, so the league's finished game is not among its current games.
     ASSERT_FALSE(idsOf(app.state.enabledLeagueGames()).contains("401810003"));
     notifier.viewDetails("401810003", "nba");
-    GameDetailView* final = window("401810003");
+    GameDetailView* final = detailWindowOf("401810003");
     ASSERT_NE(final, nullptr);
     EXPECT_TRUE(spinUntil([&] {
         return showsAll(*final, {"Warriors", "Nuggets", "108", "112", "Final"});
@@ -138,7 +131,7 @@ TEST_F(DetailWindowStandinTest, AFinalOutsideTheCurrentGamesShowsItsTeamsScoreAn
 
 TEST_F(DetailWindowStandinTest, ALaterNotificationShowsTheGameAsItNowStandsNotAsTheCacheHadIt) {
     notifier.viewDetails("401810001", "nba");
-    GameDetailView* game = window("401810001");
+    GameDetailView* game = detailWindowOf("401810001");
     ASSERT_NE(game, nullptr);
     // Shown at once from the current games; loaded once the summary is in (and in the cache).
     ASSERT_TRUE(spinUntil([&] {
@@ -150,7 +143,7 @@ TEST_F(DetailWindowStandinTest, ALaterNotificationShowsTheGameAsItNowStandsNotAs
     app.clock.advance(20s);
     holdTheStandinsGames();
     notifier.viewDetails("401810001", "nba");
-    ASSERT_EQ(window("401810001"), game);
+    ASSERT_EQ(detailWindowOf("401810001"), game);
     EXPECT_TRUE(spinUntil([&] {
         return showsAll(*game, {"Celtics", "Lakers", "100", "102", "Final"}) && loaded(*game);
     })) << qPrintable(shownTexts(*game).join(", "));
@@ -172,7 +165,7 @@ TEST_F(DetailWindowStandinTest, ANewWindowFromTheFinalScoreShowsTheFinalThoughTh
     app.clock.advance(20s);
     holdTheStandinsGames();
     notifier.viewDetails("401810001", "nba");
-    GameDetailView* game = window("401810001");
+    GameDetailView* game = detailWindowOf("401810001");
     ASSERT_NE(game, nullptr);
     EXPECT_TRUE(spinUntil([&] { return summaryRequests("401810001") == 2; }, 4s)) << "the new window asks";
     EXPECT_TRUE(spinUntil([&] {
@@ -185,7 +178,7 @@ TEST_F(DetailWindowStandinTest, ANewWindowFromTheFinalScoreShowsTheFinalThoughTh
 
 TEST_F(DetailWindowStandinTest, AWindowReopenedSecondsAfterItClosedShowsTheGameAsItNowStands) {
     notifier.viewDetails("401810001", "nba");
-    GameDetailView* live = window("401810001");
+    GameDetailView* live = detailWindowOf("401810001");
     ASSERT_NE(live, nullptr);
     ASSERT_TRUE(spinUntil([&] {
         return showsAll(*live, {"97", "98", "2:00 - 4th"}) && loaded(*live);
@@ -201,7 +194,7 @@ TEST_F(DetailWindowStandinTest, AWindowReopenedSecondsAfterItClosedShowsTheGameA
     app.clock.advance(20s);
     holdTheStandinsGames();
     notifier.viewDetails("401810001", "nba");
-    GameDetailView* reopened = window("401810001");
+    GameDetailView* reopened = detailWindowOf("401810001");
     ASSERT_NE(reopened, nullptr);
     EXPECT_TRUE(spinUntil([&] {
         return showsAll(*reopened, {"100", "102", "Final"}) && loaded(*reopened);
@@ -218,7 +211,7 @@ TEST_F(DetailWindowStandinTest, AFinalOutsideTheCurrentGamesShowsTheVenueBroadca
     follow("nfl");
     ASSERT_FALSE(idsOf(app.state.enabledLeagueGames()).contains("401820001"));
     notifier.viewDetails("401820001", "nfl");
-    GameDetailView* final = window("401820001");
+    GameDetailView* final = detailWindowOf("401820001");
     ASSERT_NE(final, nullptr);
     EXPECT_TRUE(spinUntil([&] {
         return showsAll(*final,
@@ -233,7 +226,7 @@ TEST_F(DetailWindowStandinTest, ATennisMatchKeepsItsSetsAndStateWhenItsSummaryAr
     // One set all, Alcaraz 1-2 down in the third; the summary's copy of the match carries no score.
     follow("atp");
     notifier.viewDetails("176001", "atp");
-    GameDetailView* match = window("176001");
+    GameDetailView* match = detailWindowOf("176001");
     ASSERT_NE(match, nullptr);
     EXPECT_TRUE(spinUntil([&] { return summaryRequests("176001", "tennis/atp") == 1 && loaded(*match); }));
     processPendingEvents();

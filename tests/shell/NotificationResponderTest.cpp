@@ -3,6 +3,7 @@
 #include "ChildWithText.h"
 #include "FakeNotificationDaemon.h"
 #include "LogCapture.h"
+#include "ShownDetailWindows.h"
 #include "StubAppState.h"
 #include "TaskRunner.h"
 #include "TestGames.h"
@@ -15,7 +16,6 @@
 #include "shell/NotificationResponder.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -85,23 +85,6 @@ protected:
         FakeNotificationDaemon::roundTrip();
         daemon.invokeAction(id, actionKey);
         FakeNotificationDaemon::roundTrip();
-    }
-
-    static GameDetailView* detailWindowOf(const QString& gameId) {
-        for (GameDetailView* window : visibleDetailWindows()) {
-            if (window->gameId() == gameId)
-                return window;
-        }
-        return nullptr;
-    }
-
-    static QList<GameDetailView*> visibleDetailWindows() {
-        QList<GameDetailView*> windows;
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (auto* detail = qobject_cast<GameDetailView*>(widget); detail && detail->isVisible())
-                windows.append(detail);
-        }
-        return windows;
     }
 
     FakeNotificationDaemon daemon;
