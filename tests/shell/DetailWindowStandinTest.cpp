@@ -88,7 +88,6 @@ protected:
         return std::all_of(texts.cbegin(), texts.cend(),
                            [&](const QString& text) { return shown.contains(text); });
     }
-    // No load running: the refresh button is enabled again.
     // Answered, and the answer shown: the model loads from the moment the window shows, while the panel's
     // refresh button follows it a turn later, so the button alone may still be enabled from before.
     static bool loaded(const GameDetailView& window) {
