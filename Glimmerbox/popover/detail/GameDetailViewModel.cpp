@@ -42,9 +42,16 @@ GameDetailViewModel::GameDetailViewModel(QString gameId, std::optional<League> l
     : QObject(parent), m_gameId(std::move(gameId)), m_league(std::move(league)), m_appState(appState),
       m_apiService(apiService) {}
 
-Game GameDetailViewModel::withKnownDetails(Game summaryGame, const Game& known) {
-    if (known.league.sport == Sport::tennis || known.league.sport == Sport::racing)
-        return known;
+Game GameDetailViewModel::withKnownDetails(Game summaryGame, const Game& known, KnownCopy source) {
+    if (known.league.sport == Sport::tennis || known.league.sport == Sport::racing) {
+        if (source == KnownCopy::currentGames)
+            return known;
+        Game kept = known;
+        kept.status = summaryGame.status;
+        kept.period = std::move(summaryGame.period);
+        kept.clock = std::move(summaryGame.clock);
+        return kept;
+    }
     keepKnownTeam(summaryGame.homeTeam, known.homeTeam, known);
     keepKnownTeam(summaryGame.awayTeam, known.awayTeam, known);
     keepIfAbsent(summaryGame.venue, known.venue);
@@ -84,6 +91,7 @@ QCoro::Task<> GameDetailViewModel::load(bool live) {
         setGame(found);
     // What the summary may lack comes from the current games' copy, else from what an earlier load showed.
     const std::optional<Game> known = found ? found : m_game;
+    const KnownCopy knownSource = found ? KnownCopy::currentGames : KnownCopy::earlierLoad;
     const League league = found ? found->league : *m_league;
 
     QPointer<GameDetailViewModel> self(this);
@@ -99,7 +107,7 @@ QCoro::Task<> GameDetailViewModel::load(bool live) {
     if (result) {
         GameDetail detail = result.value();
         if (known)
-            detail.game = withKnownDetails(detail.game, *known);
+            detail.game = withKnownDetails(detail.game, *known, knownSource);
         setGameDetail(detail);
         setGame(detail.game);
         setPlayByPlay(detail.playByPlay);

@@ -45,11 +45,17 @@ public:
     // (refresh, retry, a notification) wants the game as it stands now, not as it stood up to 30 s ago.
     void refresh();
 
+    // Where the copy of the game that a summary is joined with comes from: the current games, or what an
+    // earlier load showed (the game has left the current games since, or never was among them).
+    enum class KnownCopy { currentGames, earlierLoad };
+
     // The summary's game, with what only `known` holds kept where the summary lacks it: each team's logo,
     // colours and record (summaries often carry their teams bare), the venue, the broadcast, the odds and,
     // while the game is live, its situation. A tennis match or a race stays `known` itself: its summary
     // carries no scores (a match's sets, a race's standings), so the summary adds only its plays and leaders.
-    static Game withKnownDetails(Game summaryGame, const Game& known);
+    // Only the current games follow the match or race, though: a copy from an earlier load takes the
+    // summary's status, period and clock, or it would stay live after the end.
+    static Game withKnownDetails(Game summaryGame, const Game& known, KnownCopy source);
 
 signals:
     void gameChanged(const std::optional<Game>& game);

@@ -173,7 +173,10 @@ TEST_F(GameDetailViewModelTest, SummaryTeamsWithoutLogoOrColourKeepThoseOfTheGam
     Game swapped = summary;
     std::swap(swapped.homeTeam, swapped.awayTeam);
     swapped.awayTeam.logoURL.reset();
-    EXPECT_EQ(GameDetailViewModel::withKnownDetails(swapped, held).awayTeam.logoURL, held.homeTeam.logoURL);
+    EXPECT_EQ(
+        GameDetailViewModel::withKnownDetails(swapped, held, GameDetailViewModel::KnownCopy::currentGames)
+            .awayTeam.logoURL,
+        held.homeTeam.logoURL);
 }
 
 TEST_F(GameDetailViewModelTest, TheSummaryKeepsWhatOnlyTheGameOpenedKnows) {
@@ -237,6 +240,48 @@ TEST_F(GameDetailViewModelTest, ARaceKeepsItsStandingsAndStateAndTakesOnlyThePla
     EXPECT_EQ(model.playByPlay().size(), 2);
     ASSERT_TRUE(model.gameDetail()->leaders);
     EXPECT_EQ(model.gameDetail()->leaders->homeLeaders.size(), 1);
+}
+
+TEST_F(GameDetailViewModelTest, ARaceKnownOnlyFromItsSummaryFollowsItsStateOnRefresh) {
+    // Opened from its notification while its league is not followed: the summary is all there is.
+    GameDetailViewModel model("600", testLeague("f1"), app.state, service);
+    model.loadGameDetail();
+    service.answerDetail(
+        0, detailOf(withStatus(game("600", "f1"), GameStatus::inProgress, 0, 0, "Lap 31/58"), 0));
+    ASSERT_TRUE(model.game());
+    EXPECT_TRUE(model.game()->isLive());
+    EXPECT_EQ(model.game()->period, "Lap 31/58");
+
+    model.refresh();
+    service.answerDetail(0, detailOf(withStatus(game("600", "f1"), GameStatus::final_, 0, 0, "Final"), 0));
+    EXPECT_EQ(model.game()->status, GameStatus::final_);
+    EXPECT_EQ(model.game()->period, "Final");
+    EXPECT_EQ(model.gameDetail()->game, *model.game());
+}
+
+TEST_F(GameDetailViewModelTest, AMatchNoLongerAmongTheCurrentGamesKeepsItsSetsButTakesTheSummarysState) {
+    app.preferences.setEnabledLeagues({"atp"});
+    Game match = withStatus(game("700", "atp"), GameStatus::inProgress, 1, 1, "3-6 6-4 1-2");
+    match.clock = "0:00";
+    hold({match});
+    GameDetailViewModel model("700", testLeague("atp"), app.state, service);
+    model.loadGameDetail();
+    service.answerDetail(
+        0, detailOf(withStatus(game("700", "atp"), GameStatus::inProgress, 0, 0, "3rd Set"), 0));
+    EXPECT_EQ(*model.game(), match) << "the current games' copy is kept whole";
+
+    // The user unticks the league; the match finishes meanwhile.
+    app.preferences.setEnabledLeagues({"nba"});
+    Game finished = withStatus(game("700", "atp"), GameStatus::final_, 0, 0, "Final");
+    finished.clock.reset();
+    model.refresh();
+    service.answerDetail(0, detailOf(finished, 0));
+    ASSERT_TRUE(model.game());
+    EXPECT_EQ(model.game()->status, GameStatus::final_);
+    EXPECT_EQ(model.game()->period, "Final");
+    EXPECT_EQ(model.game()->clock, std::nullopt);
+    EXPECT_EQ(std::pair(model.game()->homeScore, model.game()->awayScore), std::pair(1LL, 1LL))
+        << "the sets won, which the summary does not carry, stay";
 }
 
 TEST_F(GameDetailViewModelTest, AModelThatKnowsTheLeagueLoadsAGameOutsideTheCurrentGamesFromItsSummary) {
