@@ -99,7 +99,11 @@ StatusTexts readStatus(const QJsonObject& competition) {
 
 std::optional<QString> firstBroadcastName(const QJsonObject& competition) {
     const std::optional<QJsonObject> broadcast = firstObject(competition, "broadcasts"_L1);
-    return broadcast ? firstText(*broadcast, "names"_L1, field::label) : std::nullopt;
+    if (!broadcast)
+        return std::nullopt;
+    if (std::optional<QString> name = firstText(*broadcast, "names"_L1, field::label))
+        return name;
+    return textAtPath(*broadcast, {"media"_L1}, "shortName"_L1, field::label);
 }
 
 std::optional<QString> venueName(const QJsonObject& holder) {

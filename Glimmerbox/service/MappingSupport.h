@@ -58,7 +58,8 @@ struct StatusTexts {
 };
 StatusTexts readStatus(const QJsonObject& competition);
 
-// The first name of the first broadcast entry of a competition (a scoreboard's or a summary's).
+// The name of the first broadcast entry of a competition: its first "names" entry, as a scoreboard gives it,
+// else its "media" → "shortName", as a summary does.
 std::optional<QString> firstBroadcastName(const QJsonObject& competition);
 
 // The full name of the "venue" of a competition, or of a summary's game information.

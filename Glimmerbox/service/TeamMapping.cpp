@@ -37,6 +37,40 @@ QString athleteDisplayName(const QJsonObject& competitor) {
     return athlete ? json::text(*athlete, "displayName"_L1, field::label, QString()) : QString();
 }
 
+// The first overall record in the list under `key`; nothing when that one is no "W-L[-T]" summary.
+std::optional<TeamRecord> overallRecordAmong(const QJsonObject& competitor, QLatin1StringView key) {
+    const std::optional<QJsonArray> records = mapping::objectList(competitor, key);
+    if (!records)
+        return std::nullopt;
+    for (const QJsonValueConstRef value : *records) {
+        const QJsonObject record = value.toObject();
+        if (json::text(record, "type"_L1, field::label) != u"total"_s &&
+            json::text(record, "name"_L1, field::label) != u"overall"_s)
+            continue;
+        const std::optional<QString> summary = json::text(record, "summary"_L1, field::label);
+        if (!summary)
+            return std::nullopt;
+        // The first three non-empty pieces between dashes, and how many there are.
+        std::array<QStringView, 3> pieces;
+        qsizetype count = 0;
+        for (const QStringView piece : QStringView(*summary).tokenize(u'-', Qt::SkipEmptyParts)) {
+            if (count < qsizetype(pieces.size()))
+                pieces[count] = piece;
+            ++count;
+        }
+        if (count < 2)
+            return std::nullopt;
+        const auto figure = [&](qsizetype i) { return mapping::integerText(pieces[i]).value_or(0); };
+        TeamRecord result;
+        result.wins = figure(0);
+        result.losses = figure(1);
+        if (count > 2)
+            result.ties = figure(2);
+        return result;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 Team parseTeam(const QJsonObject& object, const League& league) {
@@ -77,34 +111,7 @@ bool isPlaceholderAthlete(const QJsonObject& competitor) {
 }
 
 std::optional<TeamRecord> competitorRecord(const QJsonObject& competitor) {
-    const std::optional<QJsonArray> records = mapping::objectList(competitor, "records"_L1);
-    if (!records)
-        return std::nullopt;
-    for (const QJsonValueConstRef value : *records) {
-        const QJsonObject record = value.toObject();
-        if (json::text(record, "type"_L1, field::label) != u"total"_s &&
-            json::text(record, "name"_L1, field::label) != u"overall"_s)
-            continue;
-        const std::optional<QString> summary = json::text(record, "summary"_L1, field::label);
-        if (!summary)
-            return std::nullopt;
-        // The first three non-empty pieces between dashes, and how many there are.
-        std::array<QStringView, 3> pieces;
-        qsizetype count = 0;
-        for (const QStringView piece : QStringView(*summary).tokenize(u'-', Qt::SkipEmptyParts)) {
-            if (count < qsizetype(pieces.size()))
-                pieces[count] = piece;
-            ++count;
-        }
-        if (count < 2)
-            return std::nullopt;
-        const auto figure = [&](qsizetype i) { return mapping::integerText(pieces[i]).value_or(0); };
-        TeamRecord result;
-        result.wins = figure(0);
-        result.losses = figure(1);
-        if (count > 2)
-            result.ties = figure(2);
-        return result;
-    }
-    return std::nullopt;
+    if (std::optional<TeamRecord> record = overallRecordAmong(competitor, "records"_L1))
+        return record;
+    return overallRecordAmong(competitor, "record"_L1);
 }

@@ -21,6 +21,6 @@ Team parseAthleteTeam(const QJsonObject& competitor, const League& league);
 // A competitor whose athlete is not known yet: no name, "TBD" in any case, or "Unknown".
 bool isPlaceholderAthlete(const QJsonObject& competitor);
 
-// The overall record ("total" or "overall") among a competitor's "records", from its "W-L[-T]" summary: a
-// scoreboard's competitor or a summary's.
+// The overall record ("total" or "overall") of a competitor, from its "W-L[-T]" summary: among its
+// "records", as a scoreboard lists them, else among its "record", as a summary does.
 std::optional<TeamRecord> competitorRecord(const QJsonObject& competitor);

@@ -103,6 +103,29 @@ TEST(SummaryMappingTest, VenueBroadcastAndRecordsAreReadAsTheScoreboardReadsThem
     }
 }
 
+TEST(SummaryMappingTest, TheSummarysOwnShapesOfBroadcastAndRecordsAreReadAfterTheScoreboards) {
+    // The service's summary names the broadcast's media and lists each competitor's records under "record".
+    const Game recorded = summaryOf(testdata::read("summary/nfl-live.json")).game;
+    EXPECT_EQ(recorded.broadcast, "CBS");
+    ASSERT_TRUE(recorded.homeTeam.record && recorded.awayTeam.record);
+    EXPECT_EQ(recorded.homeTeam.record->formattedRecord(), "1-0");
+    EXPECT_EQ(recorded.awayTeam.record->formattedRecord(), "0-1");
+
+    // Where both shapes are there, the scoreboard's wins; the overall record is taken in either.
+    const Game both =
+        summaryOf(summaryWith(R"("broadcasts": [{"names": ["FOX"], "media": {"shortName": "CBS"}}],
+        "competitors": [
+            {"homeAway": "home", "records": [{"type": "total", "summary": "10-6"}],
+             "record": [{"type": "total", "summary": "1-0"}]},
+            {"homeAway": "away", "records": [{"type": "home", "summary": "5-3"}],
+             "record": [{"type": "road", "summary": "4-4"}, {"type": "total", "summary": "9-7"}]}])"))
+            .game;
+    EXPECT_EQ(both.broadcast, "FOX");
+    ASSERT_TRUE(both.homeTeam.record && both.awayTeam.record);
+    EXPECT_EQ(both.homeTeam.record->formattedRecord(), "10-6");
+    EXPECT_EQ(both.awayTeam.record->formattedRecord(), "9-7");
+}
+
 TEST(SummaryMappingTest, TeamBlocksAreSidedByTeamIdWhateverTheirOrder) {
     const QByteArray competitors = R"("competitors": [{"homeAway": "away", "team": {"id": "12"}},
                                                       {"homeAway": "home", "team": {"id": "2"}}])";
