@@ -30,7 +30,8 @@ ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League&
 // detail windows): a later event under the same id would stand in for the first one refresh after refresh.
 QList<Game> firstGameOfEachId(QList<Game> games);
 
-// A game's summary: the game, its leaders and its plays (newest first).
+// A game's summary: the game, its leaders and its plays (newest first). A summary whose header names another
+// game than `gameId` fails as unreadable.
 ServiceResult<GameDetail> parseSummary(const QByteArray& body, const League& league, const QString& gameId,
                                        const QDateTime& now);
 

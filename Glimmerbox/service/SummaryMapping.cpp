@@ -106,6 +106,14 @@ Game summaryGame(const QJsonObject& summary, const QJsonObject& competition, con
     return game;
 }
 
+// A summary names its game by the id of its header (its competition may be one session of a race weekend,
+// with an id of its own). One that names another game than the one asked for, the service's mix-up, would
+// show that game in this one's window; one that names none is taken as the game asked for.
+bool namesAnotherGame(const QJsonObject& header, const QString& gameId) {
+    const std::optional<QString> id = json::text(header, "id"_L1, field::label);
+    return id && *id != gameId;
+}
+
 } // namespace
 
 ServiceResult<GameDetail> parseSummary(const QByteArray& body, const League& league, const QString& gameId,
@@ -116,7 +124,7 @@ ServiceResult<GameDetail> parseSummary(const QByteArray& body, const League& lea
     const std::optional<QJsonObject> header = json::object(*summary, "header"_L1);
     const std::optional<QJsonObject> competition =
         header ? mapping::firstObject(*header, "competitions"_L1) : std::nullopt;
-    if (!competition)
+    if (!competition || namesAnotherGame(*header, gameId))
         return APIError::parsingError();
 
     Game game = summaryGame(*summary, *competition, league, gameId, now);

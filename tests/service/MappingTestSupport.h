@@ -58,6 +58,12 @@ T mapped(ServiceResult<T> result) {
     return result.ok() ? std::move(result).value() : T{};
 }
 
+// The error of a reply expected to fail; nothing when it mapped.
+template <typename T>
+std::optional<APIError> errorOf(const ServiceResult<T>& result) {
+    return result.ok() ? std::nullopt : std::optional(result.error());
+}
+
 inline QList<Game> scoreboardGames(const QByteArray& body, const QString& leagueId) {
     return mapped(parseScoreboard(body, leagueWithId(leagueId), mappingNow()));
 }

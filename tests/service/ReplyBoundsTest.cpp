@@ -39,6 +39,13 @@ QList<Recorded> recordedReplies() {
     return replies;
 }
 
+// A summary is asked for by the id it names, which the application knows from a scoreboard read as every
+// label is: hostile texts change that id too.
+QString ownId(const QByteArray& summary) {
+    const QJsonObject header = QJsonDocument::fromJson(summary).object().value("header").toObject();
+    return boundedText(header.value("id").toString(), field::label).value_or(QString());
+}
+
 // Every text the reply's mappings give, and how many values they gave.
 struct Mapped {
     Texts texts;
@@ -53,7 +60,7 @@ Mapped mapReply(const Recorded& reply, const QByteArray& body) {
         collect(games, result.texts);
         result.values = games.size();
     } else if (reply.folder == u"summary") {
-        const GameDetail detail = mapped(parseSummary(body, league, "401772830", mappingNow()));
+        const GameDetail detail = mapped(parseSummary(body, league, ownId(body), mappingNow()));
         collect(detail, result.texts);
         const QList<TopScorer> scorers = mapped(parseTopScorers(body));
         collect(scorers, result.texts);

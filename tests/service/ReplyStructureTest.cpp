@@ -4,11 +4,6 @@ namespace {
 
 enum class Reply { scoreboard, summary, teams, topScorers };
 
-template <typename T>
-std::optional<APIError> errorOf(const ServiceResult<T>& result) {
-    return result.ok() ? std::nullopt : std::optional(result.error());
-}
-
 std::optional<APIError> parseAs(Reply reply, const QByteArray& body) {
     const League nfl = leagueWithId("nfl");
     switch (reply) {

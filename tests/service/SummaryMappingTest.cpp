@@ -3,8 +3,12 @@
 
 namespace {
 
-GameDetail summaryOf(const QByteArray& body, const QString& leagueId = "nfl") {
-    return mapped(parseSummary(body, leagueWithId(leagueId), "401772830", mappingNow()));
+// The recorded live summary's game, the one every summary here is asked for unless it says otherwise.
+const QString askedId = "401772830";
+
+GameDetail summaryOf(const QByteArray& body, const QString& leagueId = "nfl",
+                     const QString& gameId = askedId) {
+    return mapped(parseSummary(body, leagueWithId(leagueId), gameId, mappingNow()));
 }
 
 // A summary whose header holds one competition with `competition` spliced into it.
@@ -126,6 +130,24 @@ TEST(SummaryMappingTest, TheSummarysOwnShapesOfBroadcastAndRecordsAreReadAfterTh
     EXPECT_EQ(both.awayTeam.record->formattedRecord(), "9-7");
 }
 
+TEST(SummaryMappingTest, ASummaryOfAnotherGameIsRefusedAndOneWithoutAnIdIsTaken) {
+    // The service answered with another game's summary: shown, it would stand in for the game asked for.
+    for (const QByteArray& summary :
+         {QByteArray(R"({"header": {"id": "401772831", "competitions": [{"id": "401772831"}]}})"),
+          QByteArray(R"({"header": {"id": "401772831", "competitions": [{}]}})")})
+        EXPECT_EQ(errorOf(parseSummary(summary, leagueWithId("nfl"), askedId, mappingNow())),
+                  APIError::parsingError())
+            << summary.toStdString();
+
+    // What a summary leaves out is not held against it, nor a competition of its own id (a race weekend's
+    // summary describes its race).
+    for (const QByteArray& summary :
+         {QByteArray(R"({"header": {"id": "401772830", "competitions": [{}]}})"),
+          QByteArray(R"({"header": {"competitions": [{"date": "Sunday"}]}})"),
+          QByteArray(R"({"header": {"id": "401772830", "competitions": [{"id": "401772899"}]}})")})
+        EXPECT_EQ(summaryOf(summary).game.id, askedId) << summary.toStdString();
+}
+
 TEST(SummaryMappingTest, TeamBlocksAreSidedByTeamIdWhateverTheirOrder) {
     const QByteArray competitors = R"("competitors": [{"homeAway": "away", "team": {"id": "12"}},
                                                       {"homeAway": "home", "team": {"id": "2"}}])";
@@ -142,7 +164,7 @@ TEST(SummaryMappingTest, TeamBlocksAreSidedByTeamIdWhateverTheirOrder) {
 }
 
 TEST(SummaryMappingTest, LeadersNeedTheirKeyAndPlaysNeedTheDrivesStructure) {
-    EXPECT_FALSE(summaryOf(testdata::read("summary/nhl-final-boxscore.json"), "nhl").leaders);
+    EXPECT_FALSE(summaryOf(testdata::read("summary/nhl-final-boxscore.json"), "nhl", "401687412").leaders);
 
     EXPECT_EQ(
         summaryOf(summaryWith(R"("id": "1")",
