@@ -97,7 +97,7 @@ public:
     // --- Pinned games ---
     void pinGame(const Game& game);
     void togglePin(const Game& game);
-    void unpin(const QString& gameId); // publishes the pins even when the id was not among them
+    void unpin(const GameKey& key); // publishes the pins even when the game was not among them
     void clearPins();
     void syncPinnedGames();
     void savePinnedGameIds();
@@ -195,9 +195,9 @@ private:
 
     QHash<GameKey, Game> m_previousGameStates;
     QString m_lastFetchDay;
-    // Game id to the moment (monotonic) it was first seen final; kept for the day, since every copy of a
+    // The moment (monotonic) each game was first seen final; kept for the day, since every copy of a
     // finished game is stamped anew.
-    QHash<QString, MonotonicTime> m_firstSeenFinal;
-    // Game id to the moment (monotonic) it was last pinned, for the same expiry; dropped once it is unpinned.
-    QHash<QString, MonotonicTime> m_pinnedAt;
+    QHash<GameKey, MonotonicTime> m_firstSeenFinal;
+    // The moment (monotonic) each game was last pinned, for the same expiry; dropped once it is unpinned.
+    QHash<GameKey, MonotonicTime> m_pinnedAt;
 };

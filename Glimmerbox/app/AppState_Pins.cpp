@@ -18,8 +18,9 @@ constexpr double autoFollowGraceSeconds = 60.0;
 // later.
 constexpr double finalPinLifetimeSeconds = 300.0;
 
-bool holdsGame(const QList<Game>& games, const QString& id) {
-    return std::any_of(games.cbegin(), games.cend(), [&](const Game& game) { return game.id == id; });
+bool holdsGame(const QList<Game>& games, const GameKey& key) {
+    return std::any_of(games.cbegin(), games.cend(),
+                       [&](const Game& game) { return GameKey::of(game) == key; });
 }
 
 double secondsBetween(const QDateTime& from, const QDateTime& to) {
@@ -38,27 +39,29 @@ bool isAutoFollowEligible(const Game& game, const QDateTime& now) {
 } // namespace
 
 void AppState::pinGame(const Game& game) {
-    if (holdsGame(m_pinnedGames, game.id))
+    const GameKey key = GameKey::of(game);
+    if (holdsGame(m_pinnedGames, key))
         return;
     while (m_pinnedGames.size() >= m_preferences.maxPinnedGames() && !m_pinnedGames.isEmpty()) {
         m_pinnedGames.removeFirst();
         emit pinnedGamesChanged(m_pinnedGames);
     }
     m_pinnedGames.append(game);
-    m_pinnedAt.insert(game.id, m_clock.monotonicNow());
+    m_pinnedAt.insert(key, m_clock.monotonicNow());
     publishUserPinChange();
 }
 
 void AppState::togglePin(const Game& game) {
-    if (!holdsGame(m_pinnedGames, game.id)) {
+    const GameKey key = GameKey::of(game);
+    if (!holdsGame(m_pinnedGames, key)) {
         pinGame(game);
         return;
     }
-    unpin(game.id);
+    unpin(key);
 }
 
-void AppState::unpin(const QString& gameId) {
-    m_pinnedGames.removeIf([&](const Game& pinned) { return pinned.id == gameId; });
+void AppState::unpin(const GameKey& key) {
+    m_pinnedGames.removeIf([&](const Game& pinned) { return GameKey::of(pinned) == key; });
     publishUserPinChange();
 }
 
@@ -80,18 +83,20 @@ void AppState::autoPinFavoriteGames(const QList<Game>& allGames) {
     for (const Game& game : allGames) {
         if (!involvesTeam(game, favorites) || !isAutoFollowEligible(game, m_clock.now()))
             continue;
-        if (holdsGame(m_pinnedGames, game.id) || m_pinnedGames.size() >= m_preferences.maxPinnedGames())
+        const GameKey key = GameKey::of(game);
+        if (holdsGame(m_pinnedGames, key) || m_pinnedGames.size() >= m_preferences.maxPinnedGames())
             continue;
         m_pinnedGames.append(game);
-        m_pinnedAt.insert(game.id, m_clock.monotonicNow());
+        m_pinnedAt.insert(key, m_clock.monotonicNow());
         emit pinnedGamesChanged(m_pinnedGames);
     }
 }
 
 void AppState::noteFinishedGames(const QList<Game>& games) {
     for (const Game& game : games) {
-        if (game.status == GameStatus::final_ && !m_firstSeenFinal.contains(game.id))
-            m_firstSeenFinal.insert(game.id, m_clock.monotonicNow());
+        const GameKey key = GameKey::of(game);
+        if (game.status == GameStatus::final_ && !m_firstSeenFinal.contains(key))
+            m_firstSeenFinal.insert(key, m_clock.monotonicNow());
     }
 }
 
@@ -101,8 +106,9 @@ void AppState::syncPinnedGames() {
 
     QList<Game> refreshed = m_pinnedGames;
     for (Game& pinned : refreshed) {
+        const GameKey key = GameKey::of(pinned);
         const auto fresh = std::find_if(allGames.cbegin(), allGames.cend(),
-                                        [&](const Game& game) { return game.id == pinned.id; });
+                                        [&](const Game& game) { return GameKey::of(game) == key; });
         if (fresh != allGames.cend())
             pinned = *fresh;
     }
@@ -114,7 +120,8 @@ void AppState::syncPinnedGames() {
     // when that came later, so that a game picked long after it ended is not dropped at the next refresh.
     const MonotonicTime now = m_clock.monotonicNow();
     m_pinnedGames.removeIf([&](const Game& pinned) {
-        const MonotonicTime since = std::max(m_firstSeenFinal.value(pinned.id), m_pinnedAt.value(pinned.id));
+        const GameKey key = GameKey::of(pinned);
+        const MonotonicTime since = std::max(m_firstSeenFinal.value(key), m_pinnedAt.value(key));
         return pinned.status == GameStatus::final_ &&
                now - since > std::chrono::duration<double>(finalPinLifetimeSeconds);
     });

@@ -5,14 +5,19 @@
 #include <QHashFunctions>
 #include <QString>
 
-// A game as change detection and its notifications tell games apart: by league and id. The service numbers
-// the games of each league on its own, so one id can name two games of different leagues, and neither may
-// stand for the other.
+#include <optional>
+
+// A game as change detection, its notifications, the pins and the overlay tell games apart: by league and
+// id. The service numbers the games of each league on its own, so one id can name two games of different
+// leagues, and neither may stand for the other.
 struct GameKey {
     QString leagueId;
     QString gameId;
 
     static GameKey of(const Game& game) { return GameKey{game.league.id, game.id}; }
+    static std::optional<GameKey> of(const std::optional<Game>& game) {
+        return game ? std::optional<GameKey>(of(*game)) : std::nullopt;
+    }
 
     friend bool operator==(const GameKey&, const GameKey&) = default;
     friend size_t qHash(const GameKey& key, size_t seed = 0) {

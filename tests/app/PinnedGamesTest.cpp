@@ -206,3 +206,53 @@ TEST_F(PinnedGamesTest, IdsAreWrittenOnlyWhenTheyChange) {
     state.syncPinnedGames();
     EXPECT_TRUE(settings.contains("pinnedGameIds")) << "a missing entry is written, even with nothing pinned";
 }
+
+// The service numbers each league's games on its own: an NHL game under the id of an NBA game is another
+// game, followed, refreshed, unpinned and expired on its own, while the saved list keeps plain ids.
+TEST_F(PinnedGamesTest, GamesOfTwoLeaguesUnderOneIdArePinnedRefreshedUnpinnedAndExpiredApart) {
+    preferences.setFavoriteTeamIds({"2"});
+    const auto favouriteGame = [&](const QString& leagueId, GameStatus status, qint64 homeScore) {
+        Game shared = withStatus(game("g", leagueId), status, homeScore, 0);
+        shared.homeTeam.id = "2";
+        return shared;
+    };
+    const auto refresh = [&](const Game& nba, const Game& nhl) {
+        state.setLeagueGames("nba", {nba});
+        state.setLeagueGames("nhl", {nhl});
+        state.syncPinnedGames();
+    };
+    const auto pinned = [&] {
+        QList<std::pair<QString, qint64>> leaguesAndScores;
+        for (const Game& pin : state.pinnedGames())
+            leaguesAndScores.append({pin.league.id, pin.homeScore});
+        return leaguesAndScores;
+    };
+    using Pins = QList<std::pair<QString, qint64>>;
+
+    refresh(favouriteGame("nba", inProgress, 10), favouriteGame("nhl", inProgress, 1));
+    EXPECT_EQ(pinned(), (Pins{{"nba", 10}, {"nhl", 1}})) << "both followed";
+    EXPECT_EQ(savedIds(), (QStringList{"g", "g"}));
+
+    refresh(favouriteGame("nba", inProgress, 12), favouriteGame("nhl", inProgress, 2));
+    EXPECT_EQ(pinned(), (Pins{{"nba", 12}, {"nhl", 2}})) << "each pin takes its own league's copy";
+
+    state.togglePin(favouriteGame("nhl", inProgress, 2));
+    EXPECT_EQ(pinned(), (Pins{{"nba", 12}})) << "unpinning the NHL game leaves the NBA one";
+    state.togglePin(favouriteGame("nhl", inProgress, 2));
+    EXPECT_EQ(pinned(), (Pins{{"nba", 12}, {"nhl", 2}}));
+    state.unpin(GameKey{"nba", "g"});
+    EXPECT_EQ(pinned(), (Pins{{"nhl", 2}}));
+    state.pinGame(favouriteGame("nba", inProgress, 12));
+    EXPECT_EQ(pinned(), (Pins{{"nhl", 2}, {"nba", 12}}));
+
+    // The NBA game ends first; the NHL one 200 s later, and each has its own five minutes.
+    refresh(favouriteGame("nba", final_, 14), favouriteGame("nhl", inProgress, 3));
+    clock.advanceSeconds(200);
+    refresh(favouriteGame("nba", final_, 14), favouriteGame("nhl", final_, 4));
+    clock.advanceSeconds(101);
+    refresh(favouriteGame("nba", final_, 14), favouriteGame("nhl", final_, 4));
+    EXPECT_EQ(pinned(), (Pins{{"nhl", 4}})) << "301 s after the NBA game ended, 101 s after the NHL one";
+    clock.advanceSeconds(200);
+    refresh(favouriteGame("nba", final_, 14), favouriteGame("nhl", final_, 4));
+    EXPECT_TRUE(pinned().isEmpty());
+}

@@ -90,7 +90,7 @@ void PinnedGameRow::mouseReleaseEvent(QMouseEvent* event) {
         return;
     const QPointF at = event->position();
     if (unpinButtonRect().contains(at)) {
-        m_appState.unpin(game().id);
+        m_appState.unpin(GameKey::of(game()));
         return;
     }
     // Only the game part takes the click: the card's padding around it and the button has none.

@@ -20,9 +20,7 @@ NotchViewModel::~NotchViewModel() = default;
 // --- Setters: store, then publish with the spring of the change in progress ---
 
 void NotchViewModel::setDisplayedGame(const std::optional<Game>& game) {
-    const auto idOf = [](const std::optional<Game>& shown) { return shown ? shown->id : QString(); };
-    const bool otherGame =
-        idOf(m_displayedGame) != idOf(game) || m_displayedGame.has_value() != game.has_value();
+    const bool otherGame = GameKey::of(m_displayedGame) != GameKey::of(game);
     publish(m_displayedGame, game, &NotchViewModel::displayedGameChanged);
     if (otherGame)
         shownGameChanged();
@@ -102,10 +100,11 @@ void NotchViewModel::pinnedGamesChanged(const QList<Game>& pinned) {
 
 void NotchViewModel::checkScoreChange(const Game& game) {
     const std::pair<qint64, qint64> score{game.homeScore, game.awayScore};
-    const auto previous = m_previousScores.constFind(game.id);
+    const GameKey key = GameKey::of(game);
+    const auto previous = m_previousScores.constFind(key);
     const bool firstSight = previous == m_previousScores.cend();
     const std::pair<qint64, qint64> before = firstSight ? score : *previous;
-    m_previousScores.insert(game.id, score);
+    m_previousScores.insert(key, score);
     if (!game.isLive() || firstSight)
         return;
     const qint64 homeDelta = score.first - before.first;
@@ -118,13 +117,14 @@ void NotchViewModel::checkScoreChange(const Game& game) {
 }
 
 void NotchViewModel::checkBreakResume(const Game& game) {
+    const GameKey key = GameKey::of(game);
     if (!game.isLive()) {
-        m_wasInBreak.insert(game.id, false);
+        m_wasInBreak.insert(key, false);
         return;
     }
     const bool inBreak = game.breakKind().has_value();
-    const bool was = m_wasInBreak.value(game.id, false);
-    m_wasInBreak.insert(game.id, inBreak);
+    const bool was = m_wasInBreak.value(key, false);
+    m_wasInBreak.insert(key, inBreak);
     if (was && !inBreak)
         expandAfterBreak();
 }

@@ -4,6 +4,7 @@
 #include "notch/state/ScoreEvent.h"
 #include "notch/window/SwipeDirection.h"
 
+#include "app/GameKey.h"
 #include "model/Game.h"
 #include "platform/time/Clock.h"
 #include "platform/time/SpringSpec.h"
@@ -141,15 +142,16 @@ private:
     void startCycling();
     void cycleTick();
     void navigateLeague(const Game& current, SwipeDirection direction);
-    // The shown game's id changed: the open card's leaders follow it, the card closes without a game.
+    // The shown game changed (another league or id): the open card's leaders follow it, the card closes
+    // without a game.
     void shownGameChanged();
     // isLoadingLeaders: whether a fetch for the shown game is outstanding.
     void updateLoadingLeaders();
     void deepExpandFired();
     QCoro::Task<> fetchLeaders(Game game);
     bool isBusy() const;
-    // Removes every pin with `gameId`, then saves the pins and reschedules their refresh.
-    void removePin(const QString& gameId);
+    // Removes every pin of `game` (its league and id), then saves the pins and reschedules their refresh.
+    void removePin(const Game& game);
 
     AppState& m_appState;
     ScoresService& m_scores;
@@ -170,11 +172,11 @@ private:
 
     ClockTimerPtr m_cycleTimer;
     std::vector<ClockTimerPtr> m_celebrationTimers;
-    QHash<QString, std::pair<qint64, qint64>> m_previousScores; // home, away
-    QHash<QString, bool> m_wasInBreak;
+    QHash<GameKey, std::pair<qint64, qint64>> m_previousScores; // home, away
+    QHash<GameKey, bool> m_wasInBreak;
     ClockTimerPtr m_resumeTimer;
-    QHash<QString, QList<TopScorer>> m_leadersCache;
-    QSet<QString> m_leadersInFlight; // ids of the games whose leaders are being fetched
+    QHash<GameKey, QList<TopScorer>> m_leadersCache;
+    QSet<GameKey> m_leadersInFlight; // the games whose leaders are being fetched
     ClockTimerPtr m_jumboExpandTimer;
     ClockTimerPtr m_deepExpandTimer;
     int m_lastPinnedCount = 0;

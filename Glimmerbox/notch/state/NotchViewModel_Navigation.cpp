@@ -13,9 +13,10 @@
 
 namespace {
 
-int indexOfGame(const QList<Game>& games, const QString& id) {
-    const auto found =
-        std::find_if(games.cbegin(), games.cend(), [&id](const Game& game) { return game.id == id; });
+int indexOfGame(const QList<Game>& games, const Game& wanted) {
+    const GameKey key = GameKey::of(wanted);
+    const auto found = std::find_if(games.cbegin(), games.cend(),
+                                    [&key](const Game& game) { return GameKey::of(game) == key; });
     return found == games.cend() ? -1 : static_cast<int>(found - games.cbegin());
 }
 
@@ -35,7 +36,7 @@ void NotchViewModel::navigate(SwipeDirection direction) {
         navigateLeague(current, direction);
         return;
     }
-    const int index = indexOfGame(pinned, current.id);
+    const int index = indexOfGame(pinned, current);
     if (index < 0) {
         setSwipeDirection(direction);
         animate(showGameSpring, [&] { setDisplayedGame(pinned.first()); });
@@ -52,19 +53,19 @@ void NotchViewModel::navigateLeague(const Game& current, SwipeDirection directio
     QList<Game> games = m_appState.gamesFor(current.league);
     std::stable_sort(games.begin(), games.end(),
                      [](const Game& a, const Game& b) { return a.startTime < b.startTime; });
-    const int index = indexOfGame(games, current.id);
+    const int index = indexOfGame(games, current);
     if (games.size() < 2 || index < 0)
         return;
     const Game game = games[steppedIndex(index, static_cast<int>(games.size()), direction)];
     setSwipeDirection(direction);
     // A single pin walks through its league: pin the neighbour, then drop the game it replaces.
     m_appState.pinGame(game);
-    removePin(current.id);
+    removePin(current);
     animate(showGameSpring, [&] { setDisplayedGame(game); });
 }
 
-void NotchViewModel::removePin(const QString& gameId) {
-    m_appState.unpin(gameId);
+void NotchViewModel::removePin(const Game& game) {
+    m_appState.unpin(GameKey::of(game));
 }
 
 // --- Leaders ---
@@ -83,19 +84,20 @@ void NotchViewModel::shownGameChanged() {
 }
 
 void NotchViewModel::updateLoadingLeaders() {
-    const bool loading = m_displayedGame && m_leadersInFlight.contains(m_displayedGame->id);
+    const bool loading = m_displayedGame && m_leadersInFlight.contains(GameKey::of(*m_displayedGame));
     if (loading != m_isLoadingLeaders)
         setIsLoadingLeaders(loading);
 }
 
 void NotchViewModel::loadLeaders(const Game& game) {
-    const auto cached = m_leadersCache.constFind(game.id);
+    const GameKey key = GameKey::of(game);
+    const auto cached = m_leadersCache.constFind(key);
     if (cached != m_leadersCache.cend())
         setTopScorers(*cached);
     else if (!LeadersContent::sportHasLeaders(game.league.sport))
         setTopScorers({});
-    else if (!m_leadersInFlight.contains(game.id)) {
-        m_leadersInFlight.insert(game.id);
+    else if (!m_leadersInFlight.contains(key)) {
+        m_leadersInFlight.insert(key);
         fetchLeaders(game); // detached; QCoro frees the task when it finishes
     }
     updateLoadingLeaders();
@@ -106,12 +108,13 @@ QCoro::Task<> NotchViewModel::fetchLeaders(Game game) {
     auto result = co_await m_scores.fetchTopScorers(game.id, game.league);
     if (!self)
         co_return;
-    m_leadersInFlight.remove(game.id);
+    const GameKey key = GameKey::of(game);
+    m_leadersInFlight.remove(key);
     if (result)
-        m_leadersCache.insert(game.id, result.value());
+        m_leadersCache.insert(key, result.value());
     // Published only for the game still shown, so a change of game during the fetch never shows another
     // game's players.
-    if (m_displayedGame && m_displayedGame->id == game.id)
+    if (m_displayedGame && GameKey::of(*m_displayedGame) == key)
         setTopScorers(result ? result.value() : QList<TopScorer>());
     updateLoadingLeaders();
 }
@@ -163,7 +166,7 @@ void NotchViewModel::collapseJumbo() {
 void NotchViewModel::selectGame(const Game& game) {
     m_appState.pinGame(game); // leaves a game already pinned alone
     // The next pinned-list change shows pinned[cycleIndex mod n]: point it at the chosen game so it stays.
-    const int index = indexOfGame(m_appState.pinnedGames(), game.id);
+    const int index = indexOfGame(m_appState.pinnedGames(), game);
     if (index >= 0)
         setCycleIndex(index);
     setSwipeDirection(SwipeDirection::none);
@@ -174,7 +177,7 @@ void NotchViewModel::selectGame(const Game& game) {
 }
 
 void NotchViewModel::unpinGame(const Game& game) {
-    removePin(game.id);
+    removePin(game);
     collapseDeep();
     const QList<Game>& pinned = m_appState.pinnedGames();
     // The first remaining pin is shown, so the rotation continues from there.

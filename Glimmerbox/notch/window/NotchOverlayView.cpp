@@ -154,8 +154,7 @@ void NotchOverlayView::refresh() {
     const NotchViewModel& vm = *m_viewModel;
     const std::optional<Game>& game = vm.displayedGame();
     const std::optional<Game>& painted = m_inputs.displayedGame;
-    const bool identityChanged =
-        (painted.has_value() != game.has_value()) || (painted && painted->id != game->id);
+    const bool identityChanged = GameKey::of(painted) != GameKey::of(game);
     const SpringSpec spring = animation.value_or(identitySpring);
     const bool animated = animation.has_value() || identityChanged;
 

@@ -1,5 +1,6 @@
 #include "popover/menu/PopoverContent.h"
 
+#include "app/GameKey.h"
 #include "popover/common/GameText.h"
 
 #include <algorithm>
@@ -13,8 +14,9 @@ QList<Game> liveNowGames(const QList<Game>& liveGames, const QList<Game>& pinned
 }
 
 bool isPinned(const Game& game, const QList<Game>& pinnedGames) {
+    const GameKey key = GameKey::of(game);
     return std::any_of(pinnedGames.cbegin(), pinnedGames.cend(),
-                       [&game](const Game& pinned) { return pinned.id == game.id; });
+                       [&key](const Game& pinned) { return GameKey::of(pinned) == key; });
 }
 
 SectionHeader sectionHeader(const QList<Game>& games) {

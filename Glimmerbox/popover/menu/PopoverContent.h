@@ -17,6 +17,7 @@ namespace popovercontent {
 // The "Live Now" strip: the first three live games, and none at all while any game is pinned.
 QList<Game> liveNowGames(const QList<Game>& liveGames, const QList<Game>& pinnedGames);
 
+// Pinned by its league and id: another league's game under the same id is not.
 bool isPinned(const Game& game, const QList<Game>& pinnedGames);
 
 struct SectionHeader {

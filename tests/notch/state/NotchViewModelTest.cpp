@@ -383,3 +383,37 @@ TEST_F(NotchViewModelTest, AFinalPickedLongAfterItEndedStaysOnTheBarFiveMinutes)
     refreshFor(15);
     EXPECT_EQ(shownId(), "") << "315 s after the pick";
 }
+
+// Each league numbers its games on its own: an NHL game under the id of an NBA game is another game, with its
+// own score, place in the rotation, leaders and pin.
+TEST_F(NotchViewModelTest, PinnedGamesOfTwoLeaguesUnderOneIdAreToldApart) {
+    const Game nba = liveGame("g", 10, 0);
+    const Game nhl = liveGame("g", 1, 0, "nhl");
+    const auto shownLeague = [&] {
+        return model.displayedGame() ? model.displayedGame()->league.id : QString();
+    };
+    pin({nba, nhl});
+    ASSERT_EQ(shownLeague(), "nba");
+    clock.advanceSeconds(10.0);
+    EXPECT_EQ(shownLeague(), "nhl");
+    clock.advanceSeconds(10.0);
+    EXPECT_EQ(shownLeague(), "nba");
+    EXPECT_TRUE(phases.empty()) << "neither game scored";
+
+    openDeepCard();
+    api.answerTopScorers("g", scorers("Basketball Player"));
+    EXPECT_EQ(leaderNames(), QStringList{"Basketball Player"});
+    model.navigate(SwipeDirection::left);
+    EXPECT_EQ(shownLeague(), "nhl");
+    EXPECT_TRUE(model.topScorers().isEmpty()) << "the NBA game's players never show under the NHL game";
+    EXPECT_TRUE(model.isLoadingLeaders());
+    api.answerTopScorers("g", scorers("Hockey Player"));
+    EXPECT_EQ(leaderNames(), QStringList{"Hockey Player"});
+    model.navigate(SwipeDirection::left);
+    EXPECT_EQ(shownLeague(), "nba");
+    EXPECT_EQ(leaderNames(), QStringList{"Basketball Player"});
+
+    model.unpinGame(nhl);
+    ASSERT_EQ(state.pinnedGames().size(), 1);
+    EXPECT_EQ(state.pinnedGames().first().league.id, "nba");
+}

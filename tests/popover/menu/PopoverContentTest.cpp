@@ -55,6 +55,8 @@ TEST(PopoverContentTest, LiveNowShowsThreeLiveGamesOnlyWhileNothingIsPinned) {
 
     EXPECT_TRUE(popovercontent::isPinned(game("2"), {game("1"), game("2", GameStatus::final_)}));
     EXPECT_FALSE(popovercontent::isPinned(game("3"), {game("1")}));
+    EXPECT_FALSE(popovercontent::isPinned(game("1", GameStatus::scheduled, "nhl"), {game("1")}))
+        << "another league's game under the same id";
 
     EXPECT_FALSE(popovercontent::updatedText(std::nullopt, now));
     EXPECT_EQ(popovercontent::updatedText(now.addSecs(-120), now), "Updated 2 min. ago");
