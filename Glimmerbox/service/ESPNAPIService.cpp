@@ -168,8 +168,9 @@ QCoro::Task<ServiceResult<Scoreboard>> ESPNAPIService::fetchGames(League league,
                                                                   CacheUse use) {
     ServiceResult<CacheService::Reply> reply =
         co_await fetchEndpoint(league, std::move(suffix), scoreboardCacheLifetime, use);
-    const auto parse = [league](const CacheService::Reply& body) -> ServiceResult<Scoreboard> {
-        ServiceResult<QList<Game>> games = parseScoreboard(body.data, league, body.requestedAt);
+    const auto parse =
+        [league, &boundLog = m_boundLog](const CacheService::Reply& body) -> ServiceResult<Scoreboard> {
+        ServiceResult<QList<Game>> games = parseScoreboard(body.data, league, body.requestedAt, boundLog);
         if (!games)
             return games.error();
         return Scoreboard{std::move(games).value(), body.sentAt};

@@ -2,6 +2,7 @@
 
 #include "CacheService.h"
 #include "OffThread.h"
+#include "ScoreboardBoundLog.h"
 #include "ScoresService.h"
 #include "platform/network/Hosts.h"
 #include "platform/time/Clock.h"
@@ -94,6 +95,9 @@ private:
     QNetworkAccessManager& m_network;
     // Mapped replies come back on this object's thread, and never once the service is gone.
     QObject m_replyContext;
+    // One for the service's life, so that a league's oversized scoreboard is logged once, not at each
+    // refresh.
+    ScoreboardBoundLog m_boundLog;
     // One thread: replies map one at a time, off the GUI thread. Declared last, so that a running mapping
     // finishes before the rest goes away.
     QThreadPool m_mappingThread;

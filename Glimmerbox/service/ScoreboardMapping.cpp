@@ -4,20 +4,15 @@
 #include "EventSlices.h"
 #include "MappingSupport.h"
 #include "RacingMapping.h"
+#include "ScoreboardBoundLog.h"
 #include "TennisMapping.h"
 #include "platform/JsonRead.h"
-#include "platform/Logging.h"
 
 #include <QSet>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-void logGamesLeftOut(const League& league, qsizetype leftOut, const char* what) {
-    qCWarning(apiLogger).noquote() << league.abbreviation << "scoreboard: kept its first"
-                                   << maximumScoreboardGames << "games and left out" << leftOut << what;
-}
 
 // Games appended until the bound; the events after it are counted, not mapped.
 class BoundedGames {
@@ -33,9 +28,8 @@ public:
         if (std::optional<Game> game = parseEvent(event, league, now))
             m_games.append(std::move(*game));
     }
-    QList<Game> take(const League& league) {
-        if (m_leftOut > 0)
-            logGamesLeftOut(league, m_leftOut, "further events");
+    QList<Game> take(const League& league, ScoreboardBoundLog& boundLog) {
+        boundLog.leftOut(league, m_leftOut, "further events");
         return std::move(m_games);
     }
 
@@ -44,9 +38,9 @@ private:
     qsizetype m_leftOut = 0;
 };
 
-QList<Game> firstGames(QList<Game> games, const League& league) {
+QList<Game> firstGames(QList<Game> games, const League& league, ScoreboardBoundLog& boundLog) {
     if (games.size() > maximumScoreboardGames) {
-        logGamesLeftOut(league, games.size() - maximumScoreboardGames, "games");
+        boundLog.leftOut(league, games.size() - maximumScoreboardGames, "games");
         games.resize(maximumScoreboardGames);
     }
     return games;
@@ -56,8 +50,8 @@ QList<Game> firstGames(QList<Game> games, const League& league) {
 // whole and then walking it costs a third more than parsing it. The reply must still parse as a whole
 // would: the rest parses as a document of its own, every event alone, and the slices only ever cut where
 // the whole parse puts its bounds. Nothing when any of that fails, and the caller parses it whole.
-std::optional<QList<Game>> mapEventByEvent(const QByteArray& body, const League& league,
-                                           const QDateTime& now) {
+std::optional<QList<Game>> mapEventByEvent(const QByteArray& body, const League& league, const QDateTime& now,
+                                           ScoreboardBoundLog& boundLog) {
     const std::optional<EventSlices> slices = sliceEvents(body);
     if (!slices)
         return std::nullopt;
@@ -75,7 +69,7 @@ std::optional<QList<Game>> mapEventByEvent(const QByteArray& body, const League&
             return std::nullopt;
         games.add(*event, league, now);
     }
-    return games.take(league);
+    return games.take(league, boundLog);
 }
 
 } // namespace
@@ -94,8 +88,14 @@ QList<Game> firstGameOfEachId(QList<Game> games) {
 
 ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League& league,
                                            const QDateTime& now) {
+    ScoreboardBoundLog boundLog;
+    return parseScoreboard(body, league, now, boundLog);
+}
+
+ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League& league, const QDateTime& now,
+                                           ScoreboardBoundLog& boundLog) {
     if (league.sport != Sport::tennis && league.sport != Sport::racing) {
-        if (std::optional<QList<Game>> games = mapEventByEvent(body, league, now))
+        if (std::optional<QList<Game>> games = mapEventByEvent(body, league, now, boundLog))
             return firstGameOfEachId(std::move(*games));
     }
     const std::optional<QJsonObject> reply = mapping::topLevelObject(body);
@@ -106,12 +106,12 @@ ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League&
         return APIError::parsingError();
 
     if (league.sport == Sport::tennis)
-        return firstGameOfEachId(firstGames(parseTennisEvent(*events, league, now), league));
+        return firstGameOfEachId(firstGames(parseTennisEvent(*events, league, now), league, boundLog));
     if (league.sport == Sport::racing)
-        return firstGameOfEachId(firstGames(parseRacingEvent(*events, league, now), league));
+        return firstGameOfEachId(firstGames(parseRacingEvent(*events, league, now), league, boundLog));
 
     BoundedGames games(events->size());
     for (const QJsonValue& event : *events)
         games.add(event.toObject(), league, now);
-    return firstGameOfEachId(games.take(league));
+    return firstGameOfEachId(games.take(league, boundLog));
 }

@@ -12,6 +12,8 @@
 #include <QList>
 #include <QString>
 
+class ScoreboardBoundLog;
+
 // Pure mappings from the scores service's reply bodies to model values. Only a reply without its top-level
 // structure fails (APIError::parsingError); a malformed single event is dropped, a value of the wrong kind
 // takes its default. `now` is the moment of mapping (Game::lastUpdate, play timestamps).
@@ -22,7 +24,10 @@
 inline constexpr qsizetype maximumScoreboardGames = 1000;
 
 // A league's scoreboard, at most maximumScoreboardGames of it; racing and tennis leagues have their own event
-// shapes. Of events that share an id, the first is kept (firstGameOfEachId).
+// shapes. Of events that share an id, the first is kept (firstGameOfEachId). What the bound left out is told
+// to `boundLog`; without one, every such reply is logged.
+ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League& league, const QDateTime& now,
+                                           ScoreboardBoundLog& boundLog);
 ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League& league,
                                            const QDateTime& now);
 

@@ -427,6 +427,45 @@ TEST(ESPNAPIServiceManyTeamsTest, ATeamListKeepsAtMostTheTeamsItAskedForInTheRep
     }
 }
 
+// Every refresh maps a league's oversized scoreboard again, every 3 s while a pinned game is live: the log
+// says what the bound left out once for each league, and again only when that number changes.
+TEST(ESPNAPIServiceManyGamesTest, WhatTheBoundLeftOutIsLoggedOncePerLeagueUntilItChanges) {
+    const QString scoreboard = QStringLiteral("/apis/site/v2/sports/%1/scoreboard");
+    const auto manyGames = [&](const char* league, int count, int times) {
+        return QStringLiteral(R"({"path": "%1", "manyGames": %2, "times": %3})")
+            .arg(scoreboard.arg(QLatin1String(league)))
+            .arg(count)
+            .arg(times);
+    };
+    StandinProcess standin(QStringLiteral("default.json"), 0,
+                           {"--fault", manyGames("basketball/nba", 1500, 3), "--fault",
+                            manyGames("basketball/nba", 1200, -1), "--fault",
+                            manyGames("hockey/nhl", 1500, -1)});
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock;
+    CacheService cache{clock};
+    ESPNAPIService service(cache, clock, standin.apiBase(), 10s);
+    LogCapture log;
+    const auto fetch = [&](const char* leagueId, int times) {
+        for (int fetched = 0; fetched < times; ++fetched) {
+            const ServiceResult<Scoreboard> games =
+                await(service.fetchLiveScoreboard(leagueWithId(leagueId)));
+            ASSERT_TRUE(games.ok()) << leagueId;
+            EXPECT_EQ(games.value().games.size(), 1000) << leagueId;
+        }
+    };
+    const QString leftOut =
+        QStringLiteral("warning API: %1 scoreboard: kept its first 1000 games and left out %2 "
+                       "further events");
+
+    fetch("nba", 3);
+    fetch("nhl", 2);
+    fetch("nba", 2);
+    EXPECT_EQ(
+        log.matching("kept its first"),
+        (QStringList{leftOut.arg("NBA").arg(500), leftOut.arg("NHL").arg(500), leftOut.arg("NBA").arg(200)}));
+}
+
 namespace {
 
 // The stand-in's options for a fault on the NBA scoreboard with `members` (a JSON object's members).
