@@ -31,8 +31,9 @@ ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League&
 ServiceResult<QList<Game>> parseScoreboard(const QByteArray& body, const League& league,
                                            const QDateTime& now);
 
-// The first game of each id, in reply order. A game is known by its id everywhere (pins, change detection,
-// detail windows): a later event under the same id would stand in for the first one refresh after refresh.
+// The first game of each id, in reply order. Within a league a game is known by its id (pins, change
+// detection, detail windows): a later event under the same id would stand in for the first one refresh after
+// refresh.
 QList<Game> firstGameOfEachId(QList<Game> games);
 
 // A game's summary: the game, its leaders and its plays (newest first). A summary whose header names another
