@@ -44,8 +44,15 @@ QPoint cascadePlace(const QRect& area, QSize frame, const QList<QPoint>& open) {
     place.moveCenter(area.center());
     // The first place even for a frame larger than the area; the others only while the frame stays within.
     QList<QPoint> places{place.topLeft()};
-    for (place.translate(step, step); area.contains(place); place.translate(step, step))
-        places.append(place.topLeft());
+    const auto run = [&](QPoint by) {
+        for (QRect next = place.translated(by); area.contains(next); next.translate(by))
+            places.append(next.topLeft());
+    };
+    run({step, step});
+    // Once the cascade has no more room downwards (a short screen may leave it no step at all), a window
+    // still takes a place of its own beside the first: a step at a time to the right, then to the left.
+    run({step, 0});
+    run({-step, 0});
     const auto heldBy = [&](QPoint corner) {
         return std::count_if(open.cbegin(), open.cend(),
                              [&](QPoint other) { return (other - corner).manhattanLength() < step; });

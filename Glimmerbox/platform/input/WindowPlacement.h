@@ -23,9 +23,10 @@ void centerOnScreen(QWidget* window);
 
 // Where a new window whose frame measures `frame` opens in `area` (its frame's top left corner), `open` being
 // the frame corners of the windows already open. The places of the cascade: centred on the area, then down
-// and to the right, a title bar's height at a time, as long as the frame stays within the area. The window
-// takes the first place where no open window has its corner, so that it never opens exactly over one of them;
-// with every place taken the cascade starts again from the first place.
+// and to the right, a title bar's height at a time, as long as the frame stays within the area; after those,
+// beside the centred place, a step at a time to the right and then to the left, within the area too. The
+// window takes the first place where no open window has its corner, so that it never opens exactly over one
+// of them; with every place taken the cascade starts again from the first place.
 QPoint cascadePlace(const QRect& area, QSize frame, const QList<QPoint>& open);
 
 // Moves the window to its place of the cascade (see cascadePlace) on the primary screen's available area,

@@ -26,17 +26,38 @@ QList<QPoint> openOneAfterAnother(const QRect& area, QSize frame, int count) {
 const QRect smallScreen(0, 0, 1280, 720);
 const QSize detailFrame(420, 665);
 
-TEST(WindowPlacementTest, OnASmallScreenEveryNewWindowStaysOnTheScreenAndTheCascadeStartsAgainFromTheCentre) {
+TEST(WindowPlacementTest, OnAShortScreenNewWindowsStepSidewaysOnceTheCascadeHasNoRoomDownwards) {
     const QList<QPoint> open = openOneAfterAnother(smallScreen, detailFrame, 5);
     for (const QPoint corner : open)
         EXPECT_TRUE(smallScreen.contains(QRect(corner, detailFrame))) << testing::PrintToString(corner);
     const QPoint centred(430, 27);
     EXPECT_EQ(open[0], centred);
     EXPECT_EQ(open[1], centred + QPoint(28, 28)) << "the second opens down and to the right of the first";
-    // No room further down: the third starts again from the first place, and the cascade goes on from there.
-    EXPECT_EQ(open[2], centred);
-    EXPECT_EQ(open[3], open[1]);
-    EXPECT_EQ(open[4], centred);
+    // No room further down: beside the first place, to the right.
+    EXPECT_EQ(open[2], centred + QPoint(28, 0));
+    EXPECT_EQ(open[3], centred + QPoint(56, 0));
+    EXPECT_EQ(open[4], centred + QPoint(84, 0));
+}
+
+TEST(WindowPlacementTest, WhereNoStepDownFitsEveryNewWindowStillOpensInAPlaceOfItsOwnOnTheScreen) {
+    // The detail window's frame under a window manager with a taller title bar: on 720 lines the cascade
+    // has its first place only.
+    const QSize tallFrame(422, 667);
+    const QList<QPoint> open = openOneAfterAnother(smallScreen, tallFrame, 3);
+    EXPECT_EQ(open, (QList<QPoint>{{429, 26}, {457, 26}, {485, 26}}));
+    for (qsizetype one = 0; one < open.size(); ++one) {
+        EXPECT_TRUE(smallScreen.contains(QRect(open[one], tallFrame))) << testing::PrintToString(open[one]);
+        for (qsizetype other = 0; other < one; ++other)
+            EXPECT_GE((open[one] - open[other]).manhattanLength(), 28) << one << " over " << other;
+    }
+}
+
+TEST(WindowPlacementTest, WithEveryPlaceTakenTheCascadeStartsAgainFromTheCentre) {
+    // Room for the centred place and one step to either side, and none downwards.
+    const QRect narrow(0, 0, 480, 720);
+    const QSize tallFrame(422, 667);
+    const QList<QPoint> open = openOneAfterAnother(narrow, tallFrame, 5);
+    EXPECT_EQ(open, (QList<QPoint>{{29, 26}, {57, 26}, {1, 26}, {29, 26}, {57, 26}}));
 }
 
 TEST(WindowPlacementTest, ANewWindowTakesTheFirstPlaceLeftFreeByAClosedOne) {
