@@ -19,8 +19,12 @@
 
 #include <QApplication>
 #include <QCoroTimer>
+#include <QCursor>
 #include <QEventLoop>
 #include <QPainter>
+#include <QPainterPath>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -428,6 +432,53 @@ QImage deepRacingState() {
                                                        {OverlaySlot::selectPill, &select}});
 }
 
+// The picker after the wheel has moved its list two notches under a pointer that stayed still (the arrow):
+// the row now under the pointer is the one lit, and the one Ctrl would choose.
+QImage wheeledUnderStillPointer() {
+    GalleryAppState app;
+    app.preferences().setEnabledLeagues({"nba"});
+    static const QStringList teams{"BOS", "LAL", "NYK", "MIA", "CHI", "DEN", "PHX",
+                                   "GSW", "DAL", "MIL", "ATL", "SAC", "UTA", "POR"};
+    QList<Game> games;
+    for (qsizetype i = 0; i < teams.size(); ++i)
+        games.append(teamGame(QStringLiteral("w%1").arg(i), "nba", GameStatus::scheduled, teams[i],
+                              teams[(i + 5) % teams.size()], 30 * int(i + 1)));
+    app.state().setGames({{"nba", games}});
+    GamePickerView picker(app.state(), app.preferences(), app.state().clock(), [](const Game&) {});
+    // A window of the off-screen display, where the pointer can rest.
+    picker.setWindowFlag(Qt::FramelessWindowHint);
+    picker.resize(380, picker.sizeHint().height());
+    picker.show();
+    const auto settle = [] {
+        for (int turn = 0; turn < 4; ++turn)
+            QApplication::processEvents();
+    };
+    settle();
+    QWidget* viewport = picker.scrollArea().viewport();
+    const QPoint pointer = viewport->mapTo(&picker, QPoint(viewport->width() / 2, 130));
+    QCursor::setPos(picker.mapToGlobal(pointer));
+    settle();
+    QScrollBar& scroll = *picker.scrollArea().verticalScrollBar();
+    scroll.setValue(scroll.value() + 2 * QApplication::wheelScrollLines() * scroll.singleStep());
+    settle();
+    return renderPainted(picker.size(), galleryDark, [&](QPainter& painter) {
+        picker.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+        QPainterPath arrow;
+        arrow.moveTo(pointer);
+        arrow.lineTo(pointer + QPointF(0, 16));
+        arrow.lineTo(pointer + QPointF(4, 12));
+        arrow.lineTo(pointer + QPointF(7, 18));
+        arrow.lineTo(pointer + QPointF(9, 17));
+        arrow.lineTo(pointer + QPointF(6, 11));
+        arrow.lineTo(pointer + QPointF(11, 11));
+        arrow.closeSubpath();
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::white);
+        painter.drawPath(arrow);
+    });
+}
+
+const GalleryStateRegistration wheeled{"picker-wheeled-under-still-pointer", &wheeledUnderStillPointer};
 const GalleryStateRegistration jumbo{"picker-jumbo", &jumboState};
 const GalleryStateRegistration deepLeaders{"picker-deep-leaders-with-select", &deepLeadersState};
 const GalleryStateRegistration deepRacing{"picker-deep-racing", &deepRacingState};

@@ -61,6 +61,9 @@ GamePickerView::GamePickerView(AppState& appState, UserPreferences& preferences,
     // Sections stand 2 apart (the separator ends each one); rows inside a section touch.
     m_rows->setTopWidget(new RefreshControlView(m_refresh, clock), rowSpacing);
     m_rows->setBottomMargin(listBottomPadding);
+    // After the rows have followed the scroll (connected before this).
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &GamePickerView::followStillPointer);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, paddingTop, 0, paddingBottom);
@@ -110,6 +113,8 @@ void GamePickerView::reload() {
     m_rows->setHeights(itemHeights()); // a row above may have grown or shrunk
     updateGeometry();
     emit contentHeightChanged();
+    m_followPointerAfterSync = true;
+    scheduleRowsInView();
 }
 
 void GamePickerView::rebuild() {
@@ -118,7 +123,7 @@ void GamePickerView::rebuild() {
     m_rows->reset(itemHeights());
     updateGeometry();
     emit contentHeightChanged();
-    m_hoverAfterBuild = true;
+    m_followPointerAfterSync = true;
     scheduleRowsInView();
 }
 
@@ -178,25 +183,41 @@ void GamePickerView::scheduleRowsInView() {
         [this] {
             m_rowsInViewPending = false;
             m_rows->sync();
-            if (std::exchange(m_hoverAfterBuild, false))
-                hoverRowUnderPointer();
+            if (std::exchange(m_followPointerAfterSync, false)) {
+                QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); // the rows in their places
+                followStillPointer();
+            }
         },
         Qt::QueuedConnection);
 }
 
-void GamePickerView::hoverRowUnderPointer() {
+std::optional<qsizetype> GamePickerView::gameLineAt(QPoint globalPosition) const {
+    const QWidget* viewport = m_scroll->viewport();
+    if (!viewport->rect().contains(viewport->mapFromGlobal(globalPosition)))
+        return std::nullopt;
+    const std::optional<qsizetype> line = m_rows->rowAt(m_rows->mapFromGlobal(globalPosition).y());
+    if (!line || m_items[*line].kind != Item::Kind::game)
+        return std::nullopt;
+    return line;
+}
+
+void GamePickerView::followStillPointer() {
     if (!isVisible())
         return;
-    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     QWidget* top = window();
     QWindow* handle = top->windowHandle();
     const QPoint global = QCursor::pos();
     const QPoint local = top->mapFromGlobal(global);
-    QWidget* under = top->childAt(local);
-    while (under && under->parentWidget() != m_rows)
-        under = under->parentWidget();
-    auto* row = qobject_cast<PickerCardRow*>(under);
-    if (!handle || !row || row->isHovered())
+    // Leaving the window is the window's own crossing.
+    if (!handle || !top->rect().contains(local))
+        return;
+    const std::optional<qsizetype> line = gameLineAt(global);
+    QWidget* under = line ? m_rows->builtRow(*line) : nullptr;
+    bool hoverHolds = true;
+    for (QWidget* row : rowWidgets())
+        hoverHolds = hoverHolds && static_cast<PickerCardRow*>(row)->isHovered() == (row == under);
+    // A pinned row's unpin button follows the pointer's moves inside the row as well.
+    if (hoverHolds && !qobject_cast<PinnedGameRow*>(under))
         return;
     QMouseEvent move(QEvent::MouseMove, local, local, global, Qt::NoButton, QGuiApplication::mouseButtons(),
                      QGuiApplication::keyboardModifiers());

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class AppState;
 class QScrollArea;
@@ -61,14 +62,20 @@ private:
 
     void rebuild();
     // The rows in view are built once the list is laid out, on the next turn of the event loop; after a
-    // rebuild, the row under the pointer is then hovered.
+    // reload, the row under the pointer is then hovered.
     void scheduleRowsInView();
     QWidget* makeItem(qsizetype index, QWidget* parent);
     QWidget* makeRow(const Game& game, bool pinned, QWidget* parent);
     QList<int> itemHeights() const;
-    // New rows get no enter event until the pointer moves: once they are laid out, a still pointer is
-    // played to the window as a move, so that the row under it is hovered and the next move leaves it.
-    void hoverRowUnderPointer();
+    // The game row, built or not, under a global point as the list stands scrolled now: its line of the
+    // list (counting the headers and separators), or none over a header, a separator, the refresh bar or
+    // outside the list's view.
+    std::optional<qsizetype> gameLineAt(QPoint globalPosition) const;
+    // A still pointer gets no enter or leave events while the list moves or is rebuilt under it: when the
+    // hovered row is no longer the one under the pointer (or none, over a header), the pointer is played to
+    // the window as a move, so that the row under it is hovered, the one it left is not, and Ctrl chooses
+    // the right game.
+    void followStillPointer();
 
     AppState& m_appState;
     UserPreferences& m_preferences;
@@ -84,5 +91,5 @@ private:
     QList<Item> m_items;
     QStringList m_keys;
     bool m_rowsInViewPending = false;
-    bool m_hoverAfterBuild = false; // the rows were rebuilt: hover the one under the pointer
+    bool m_followPointerAfterSync = false; // the rows were reloaded: hover the one under the pointer
 };

@@ -56,6 +56,14 @@ int WindowedRows::totalHeight() const {
     return (m_tops.isEmpty() ? m_topMargin : m_tops.last() + m_heights.last()) + m_bottomMargin;
 }
 
+std::optional<qsizetype> WindowedRows::rowAt(int y) const {
+    // The last row starting at or above `y`, when it reaches down past it.
+    const qsizetype after = std::upper_bound(m_tops.cbegin(), m_tops.cend(), y) - m_tops.cbegin();
+    if (after == 0 || y >= m_tops[after - 1] + m_heights[after - 1])
+        return std::nullopt;
+    return after - 1;
+}
+
 QList<QWidget*> WindowedRows::builtRows() const {
     QList<QWidget*> rows;
     rows.reserve(qsizetype(m_built.size()));

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 class QScrollArea;
 
@@ -40,6 +41,9 @@ public:
 
     // The whole list, margins included.
     int totalHeight() const;
+    // The row that stands at `y` of the list (this widget's coordinates), built or not; none above the first
+    // row, below the last and for an empty list.
+    std::optional<qsizetype> rowAt(int y) const;
     // The built rows, in list order.
     QList<QWidget*> builtRows() const;
     QWidget* builtRow(qsizetype index) const;

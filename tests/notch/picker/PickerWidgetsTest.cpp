@@ -4,6 +4,7 @@
 
 #include "notch/picker/GamePickerView.h"
 #include "notch/picker/PickerGameRow.h"
+#include "notch/picker/PickerSectionHeader.h"
 #include "notch/picker/PinnedGameRow.h"
 #include "notch/picker/SelectControl.h"
 #include "notch/state/NotchViewModel.h"
@@ -13,6 +14,9 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
+#include <QWheelEvent>
+#include <QWindow>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <gtest/gtest.h>
 
@@ -281,6 +285,101 @@ TEST_F(PickerWidgetsTest, ARebuildHoversTheRowThatComesUnderThePointer) {
             hovered += static_cast<PickerCardRow*>(row)->isHovered() ? 1 : 0;
         EXPECT_TRUE(static_cast<PickerCardRow*>(under)->isHovered()) << moved;
         EXPECT_EQ(hovered, 1) << moved;
+    }
+}
+
+namespace {
+
+// The picker's game row or header under a global point, if any.
+QWidget* lineUnder(const GamePickerView& picker, QPoint global) {
+    QWidget* under = picker.childAt(picker.mapFromGlobal(global));
+    while (under && !qobject_cast<PickerCardRow*>(under) && !qobject_cast<PickerSectionHeader*>(under))
+        under = under->parentWidget();
+    return under;
+}
+
+QStringList hoveredIds(const GamePickerView& picker) {
+    QStringList ids;
+    for (QWidget* row : picker.rowWidgets()) {
+        if (static_cast<PickerCardRow*>(row)->isHovered())
+            ids.append(static_cast<PickerCardRow*>(row)->game().id);
+    }
+    return ids;
+}
+
+// One notch of the wheel, down the list, with the pointer still at `global`: given to the picker's window
+// as the window system gives it, a spontaneous event (as QTest gives its key events), which goes up from
+// the widget under the pointer to the one that scrolls.
+void turnWheelDown(GamePickerView& picker, QPoint global) {
+    QWindow* window = picker.window()->windowHandle();
+    QWheelEvent wheel(QPointF(window->mapFromGlobal(global)), QPointF(global), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(window, &wheel);
+    processPendingEvents();
+}
+
+} // namespace
+
+TEST_F(PickerWidgetsTest, AfterTheWheelMovesTheListUnderAStillPointerCtrlChoosesWhatIsUnderThePointer) {
+    QList<Game> nba;
+    QList<Game> nhl;
+    for (int i = 0; i < 14; ++i)
+        nba.append(game(QStringLiteral("nba%1").arg(i), "nba", GameStatus::scheduled));
+    for (int i = 0; i < 6; ++i)
+        nhl.append(game(QStringLiteral("nhl%1").arg(i), "nhl", GameStatus::scheduled));
+    state.setGames({{"nba", nba}, {"nhl", nhl}});
+    auto picker = makePicker(true);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(picker.get()));
+    QCursor::setPos(picker->geometry().bottomRight() + QPoint(100, 100)); // away while the test looks around
+    processPendingEvents();
+    QScrollBar& scroll = *picker->scrollArea().verticalScrollBar();
+    QWidget* viewport = picker->scrollArea().viewport();
+    const int notch = QApplication::wheelScrollLines() * scroll.singleStep();
+
+    // Where the NHL header stands in the list: the only header in view at the end of it.
+    scroll.setValue(scroll.maximum());
+    processPendingEvents();
+    int headerMiddle = -1;
+    for (const PickerSectionHeader* header : picker->findChildren<PickerSectionHeader*>()) {
+        if (header->isVisible())
+            headerMiddle = header->geometry().center().y();
+    }
+    ASSERT_GT(headerMiddle, 0);
+    scroll.setValue(0);
+    processPendingEvents();
+
+    // The pointer rests on a game row that three notches bring the header under.
+    const int headerNotches = 3;
+    const QPoint pointer =
+        viewport->mapToGlobal(QPoint(viewport->width() / 2, headerMiddle - headerNotches * notch));
+    QCursor::setPos(pointer);
+    processPendingEvents();
+    auto* resting = qobject_cast<PickerGameRow*>(lineUnder(*picker, pointer));
+    ASSERT_TRUE(resting);
+    ASSERT_EQ(hoveredIds(*picker), QStringList{resting->game().id});
+
+    for (int turned = 1; turned <= headerNotches + 2; ++turned) {
+        const int before = scroll.value();
+        turnWheelDown(*picker, pointer);
+        ASSERT_EQ(scroll.value(), before + notch) << "the list moved a notch under the pointer";
+        QWidget* under = lineUnder(*picker, pointer);
+        auto* row = qobject_cast<PickerGameRow*>(under);
+        if (turned == headerNotches)
+            ASSERT_TRUE(qobject_cast<PickerSectionHeader*>(under)) << "the header came under the pointer";
+        else
+            ASSERT_TRUE(row) << turned;
+        const QStringList expected = row ? QStringList{row->game().id} : QStringList{};
+        EXPECT_EQ(hoveredIds(*picker), expected) << turned;
+
+        // Ctrl, which the picker's hint offers, chooses the game under the pointer, and nothing over a
+        // header.
+        selected.clear();
+        modifiers = Qt::ControlModifier;
+        clock.advanceSeconds(0.05);
+        modifiers = {};
+        clock.advanceSeconds(0.05);
+        EXPECT_EQ(selected, expected) << turned;
     }
 }
 
