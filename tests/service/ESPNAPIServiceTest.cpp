@@ -34,6 +34,14 @@ ServiceResult<T> await(QCoro::Task<ServiceResult<T>> task) {
     return std::move(**result);
 }
 
+// Limits of a picture loader configured with `standin` as the scores service, as the offline run configures
+// the application: its pictures are fetched over plain http as named.
+ImageLoader::Limits picturesOf(const StandinProcess& standin) {
+    ImageLoader::Limits limits;
+    limits.configuredBases = {QUrl(standin.apiBase())};
+    return limits;
+}
+
 // The games of a fetched scoreboard.
 ServiceResult<QList<Game>> gamesOf(ServiceResult<Scoreboard> scoreboard) {
     if (!scoreboard)
@@ -375,7 +383,7 @@ TEST(ESPNAPIServiceStreamTest, ScoresGetThroughWhileEveryPictureOfTheirHostTrick
     ManualClock clock;
     CacheService cache{clock};
     QNetworkAccessManager network;
-    ImageLoader pictures(clock, {}, nullptr, &network);
+    ImageLoader pictures(clock, picturesOf(standin), nullptr, &network);
     const QString host = standin.apiBase().section(QStringLiteral("/apis/"), 0, 0);
     for (int logo = 0; logo < 12; ++logo)
         pictures.load(QUrl(host + QStringLiteral("/i/teamlogos/%1.png").arg(logo)));
@@ -528,8 +536,8 @@ TEST(ESPNAPIServiceHostileReplyTest, AReplyWhoseHeadersNeverEndIsGivenUpSecondsA
     EXPECT_FALSE(cache.get(standin.apiBase() + "/basketball/nba/scoreboard").has_value());
 }
 
-// Pictures and scores wired as the application wires them: the shared loader, and the service on the
-// shared manager. Four pictures whose headers never end (as many as download at once) keep a network
+// Pictures and scores wired as the application wires them: the pictures on their manager, and the service on
+// the shared one. Four pictures whose headers never end (as many as download at once) keep a network
 // thread busy reading them a byte at a time; the scores arrive as quickly as ever meanwhile.
 TEST(ESPNAPIServiceHostileReplyTest, PicturesWhoseHeadersNeverEndDoNotHoldTheScoresBack) {
     StandinProcess standin(QStringLiteral("default.json"), 0,
@@ -537,7 +545,7 @@ TEST(ESPNAPIServiceHostileReplyTest, PicturesWhoseHeadersNeverEndDoNotHoldTheSco
     ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
     ManualClock clock;
     CacheService cache{clock};
-    ImageLoader& pictures = ImageLoader::shared();
+    ImageLoader pictures(Clock::system(), picturesOf(standin), nullptr, &pictureNetworkAccess());
     const QString host = standin.apiBase().section(QStringLiteral("/apis/"), 0, 0);
     QList<QUrl> endless;
     for (int logo = 0; logo < 4; ++logo)
@@ -573,7 +581,7 @@ TEST(ESPNAPIServiceHostileReplyTest, CookiesThatRepliesSetAreNeverSentBack) {
         for (const char* id : {"nba", "nfl"})
             EXPECT_TRUE(await(service->fetchLiveScoreboard(leagueWithId(id))).ok()) << id;
     }
-    ImageLoader& pictures = ImageLoader::shared();
+    ImageLoader pictures(clock, picturesOf(standin), nullptr, &pictureNetworkAccess());
     const QString host = standin.apiBase().section(QStringLiteral("/apis/"), 0, 0);
     for (const char* logo : {"/i/teamlogos/nba/500/bos.png", "/i/teamlogos/nba/500/lal.png"}) {
         const QUrl url(host + QLatin1String(logo));

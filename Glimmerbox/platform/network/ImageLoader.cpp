@@ -2,6 +2,7 @@
 
 #include "platform/Logging.h"
 #include "platform/PoolEnd.h"
+#include "platform/network/PictureAddress.h"
 #include "platform/network/SharedNetworkAccess.h"
 
 #include <QCoreApplication>
@@ -13,12 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-bool isFetchable(const QUrl& url) {
-    const QString scheme = url.scheme().toLower();
-    return url.isValid() && !url.host().isEmpty() &&
-           (scheme == QLatin1String("http") || scheme == QLatin1String("https"));
-}
 
 // What a reply holds before it is read, and the most taken out of it in one go.
 constexpr qint64 readSliceBytes = 64 * 1024;
@@ -89,22 +84,25 @@ bool ImageLoader::shouldStart(const QUrl& url) const {
 void ImageLoader::load(const QUrl& url) {
     if (!shouldStart(url))
         return;
-    if (!isFetchable(url)) {
+    const std::optional<QUrl> from = pictureFetchURL(url, m_limits.configuredBases);
+    if (!from) {
         store(url, {});
         return;
     }
     m_inFlight.insert(url);
-    m_waiting.append(url);
+    m_waiting.append({url, *from});
     startWaiting();
 }
 
 void ImageLoader::startWaiting() {
-    while (!m_waiting.isEmpty() && std::ssize(m_downloads) < std::max(1, m_limits.maxDownloads))
-        download(m_waiting.takeFirst());
+    while (!m_waiting.isEmpty() && std::ssize(m_downloads) < std::max(1, m_limits.maxDownloads)) {
+        const auto [url, from] = m_waiting.takeFirst();
+        download(url, from);
+    }
 }
 
-void ImageLoader::download(const QUrl& url) {
-    QNetworkRequest request(url);
+void ImageLoader::download(const QUrl& url, const QUrl& from) {
+    QNetworkRequest request(from);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply* reply = m_network->get(request);
     m_downloads.try_emplace(reply, *reply,

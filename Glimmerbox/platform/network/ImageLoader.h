@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/network/CappedDownload.h"
+#include "platform/network/Hosts.h"
 #include "platform/network/PictureDecode.h"
 #include "platform/time/Clock.h"
 
@@ -14,6 +15,7 @@
 
 #include <map>
 #include <optional>
+#include <utility>
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -31,13 +33,17 @@ struct ImageLoaderLimits : PictureDecodeLimits {
     // Downloads at once; the rest wait their turn. Below the six connections per host a manager opens, so
     // that none waits in the manager's own queue while its deadlines run.
     int maxDownloads = 4;
+    // The configured service and image bases: a plain http picture is fetched as named from their hosts and
+    // ports alone, from any other over https (see pictureFetchURL).
+    QList<QUrl> configuredBases{QUrl(hosts::apiBaseURL()), QUrl(hosts::imageBaseURL())};
 };
 
 // Images named by addresses inside service replies (team logos, headshots, flags), fetched once and kept in
 // a bounded memory cache that every view shares. The addresses are not ours, so only http and https are
-// fetched; the body is capped while it arrives, the download's time and the decode's memory and work are
-// capped (so that two decode threads are never held long, and a logo asked for after hostile ones is drawn
-// soon after), and every failure is a plain "failed" that views answer with their fallback.
+// fetched, and plain http only from the configured hosts; the body is capped while it arrives, the download's
+// time and the decode's memory and work are capped (so that two decode threads are never held long, and a
+// logo asked for after hostile ones is drawn soon after), and every failure is a plain "failed" that views
+// answer with their fallback.
 class ImageLoader : public QObject {
     Q_OBJECT
 public:
@@ -77,7 +83,8 @@ private:
     };
     bool shouldStart(const QUrl& url) const;
     void startWaiting();
-    void download(const QUrl& url);
+    // Fetches the picture named `url` from `from`.
+    void download(const QUrl& url, const QUrl& from);
     void onFinished(QNetworkReply* reply, const QUrl& url);
     void decode(const QUrl& url, const QByteArray& body);
     void store(const QUrl& url, const QImage& image);
@@ -89,7 +96,8 @@ private:
     QNetworkAccessManager* m_network;
     QCache<QUrl, Entry> m_cache; // costs in bytes
     QSet<QUrl> m_inFlight;       // waiting, downloading or decoding
-    QList<QUrl> m_waiting;       // for a download to end, oldest first
+    // For a download to end, oldest first: each picture's address and where it is fetched from.
+    QList<std::pair<QUrl, QUrl>> m_waiting;
     std::map<QNetworkReply*, CappedDownload> m_downloads;
     int m_decodeCount = 0;
     // Declared last: destroying it waits for running decodes, before the rest goes away.

@@ -30,6 +30,12 @@ QByteArray pngOf(QSize size, QColor color = Qt::red) {
     return encoded(size, "PNG", color);
 }
 
+// Limits of a loader configured with `base` as its image host, which serves plain http.
+ImageLoader::Limits fetchingFrom(const QUrl& base, ImageLoader::Limits limits = {}) {
+    limits.configuredBases = {base};
+    return limits;
+}
+
 // Serves a handful of images on 127.0.0.1 and counts the requests per path.
 class ImageServer {
 public:
@@ -49,9 +55,8 @@ public:
         m_port = m_server.listen(QHostAddress::LocalHost);
     }
 
-    QUrl url(const QString& path) const {
-        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(path));
-    }
+    QUrl base() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_port)); }
+    QUrl url(const QString& path) const { return base().resolved(QUrl(path)); }
     int count(const QString& path) const { return m_counts.value(path); }
 
     void serve(const QString& path, QByteArray body) {
@@ -67,8 +72,8 @@ private:
     QHash<QString, int> m_counts;
 };
 
-ImageLoader::Limits testLimits() {
-    ImageLoader::Limits limits;
+ImageLoader::Limits testLimits(const ImageServer& server) {
+    ImageLoader::Limits limits = fetchingFrom(server.base());
     limits.maxBodyBytes = 2000;
     limits.cacheBytes = 64 * 1024;
     return limits;
@@ -94,7 +99,7 @@ void loadAll(ImageLoader& loader, const QList<QUrl>& urls) {
 TEST(ImageLoaderTest, ManyCallersShareOneRequestAndOneDecode) {
     ImageServer server;
     ManualClock clock;
-    ImageLoader loader(clock);
+    ImageLoader loader(clock, fetchingFrom(server.base()));
     const QUrl logo = server.url("/logo.png");
     for (int view = 0; view < 20; ++view)
         EXPECT_FALSE(loader.image(logo));
@@ -131,7 +136,7 @@ TEST(ImageLoaderTest, DownloadsThroughTheManagerItIsGivenAndOutlivesNone) {
     QSignalSpy transfers(&network, &QNetworkAccessManager::finished);
     const QUrl logo = server.url("/logo.png");
     {
-        ImageLoader loader(clock, {}, nullptr, &network);
+        ImageLoader loader(clock, fetchingFrom(server.base()), nullptr, &network);
         loader.load(logo);
         waitFor(loader, logo);
         EXPECT_EQ(loader.state(logo), ImageLoader::State::Loaded);
@@ -139,7 +144,7 @@ TEST(ImageLoaderTest, DownloadsThroughTheManagerItIsGivenAndOutlivesNone) {
         loader.load(server.url("/other.png")); // still loading when the loader goes
     }
     // The manager stays usable once the loader that borrowed it is gone.
-    ImageLoader next(clock, {}, nullptr, &network);
+    ImageLoader next(clock, fetchingFrom(server.base()), nullptr, &network);
     next.load(logo);
     waitFor(next, logo);
     EXPECT_EQ(next.state(logo), ImageLoader::State::Loaded);
@@ -148,7 +153,7 @@ TEST(ImageLoaderTest, DownloadsThroughTheManagerItIsGivenAndOutlivesNone) {
 TEST(ImageLoaderTest, RefusesWhatItShouldNotFetchOrDecode) {
     ImageServer server;
     ManualClock clock;
-    ImageLoader loader(clock, testLimits());
+    ImageLoader loader(clock, testLimits(server));
     QSignalSpy finished(&loader, &ImageLoader::finished);
 
     // Not http(s): failed at once, nothing requested.
@@ -284,7 +289,7 @@ TEST(ImageLoaderTest, APictureIsKeptNoLargerThanTheLargestSizeAViewDrawsItAt) {
     ImageServer server;
     server.serve("/team.png", pngOf({500, 500}));
     ManualClock clock;
-    ImageLoader loader(clock);
+    ImageLoader loader(clock, fetchingFrom(server.base()));
     const QUrl team = server.url("/team.png");
     loader.load(team);
     waitFor(loader, team);
@@ -303,7 +308,7 @@ TEST(ImageLoaderTest, PhotoDecodesReducedWithinABudgetThatRefusesTheSamePngOrPro
     server.serve("/big.png", pngOf({2048, 2048}));
     server.serve("/progressive.jpg", progressiveJpegOf({2048, 2048}));
     ManualClock clock;
-    ImageLoader::Limits limits;
+    ImageLoader::Limits limits = fetchingFrom(server.base());
     limits.maxDecodedBytes = 1024 * 1024; // a sixteenth of either picture decoded whole
     ImageLoader loader(clock, limits);
     const QUrl photo = server.url("/big.jpg");
@@ -317,6 +322,11 @@ TEST(ImageLoaderTest, PhotoDecodesReducedWithinABudgetThatRefusesTheSamePngOrPro
 }
 
 namespace {
+
+// Where `standin` serves its pictures, the configured image host of the application that it stands in for.
+QUrl hostOf(const StandinProcess& standin) {
+    return QUrl(standin.apiBase().section(QStringLiteral("/apis/"), 0, 0));
+}
 
 // The stand-in's options for `faults`, each a JSON object.
 QStringList faultOptions(const QStringList& faults) {
@@ -335,13 +345,11 @@ struct BadPictures {
         : standin(QStringLiteral("default.json"), 0, faultOptions(faults)) {}
 
     // A picture of the stand-in's, where the logos live.
-    QUrl at(const QString& path) const {
-        return QUrl(standin.apiBase().section(QStringLiteral("/apis/"), 0, 0) + path);
-    }
+    QUrl at(const QString& path) const { return hostOf(standin).resolved(QUrl(path)); }
 
     StandinProcess standin;
     ManualClock clock;
-    ImageLoader loader{clock};
+    ImageLoader loader{clock, fetchingFrom(hostOf(standin))};
 };
 
 } // namespace
@@ -514,4 +522,36 @@ TEST(ImageLoaderStandinTest, APictureWhoseHeadersNeverEndIsGivenUpFiveSecondsAft
     pictures.clock.advanceSeconds(0.1);
     EXPECT_TRUE(spinUntil([&] { return pictures.loader.state(endless) == ImageLoader::State::Failed; },
                           std::chrono::seconds(3)));
+}
+
+// A reply may name pictures on any host. Qt reads a plain http reply's headers a byte at a time, on the
+// network thread, without returning to that thread's event loop while more arrive: one host sending an
+// endless header as fast as it is read would hold the thread, its memory growing, for as long as it sends,
+// and no other picture would load meanwhile. A host other than the configured ones is asked over https
+// instead, which its plain http server fails at once.
+TEST(ImageLoaderStandinTest,
+     APlainHttpPictureOfAnotherHostIsFetchedOverHttpsSoItsEndlessHeaderHoldsUpNothing) {
+    StandinProcess configured(QStringLiteral("default.json"));
+    StandinProcess other(QStringLiteral("default.json"), 0,
+                         {"--fault", R"({"path": "/i/*", "endlessHeader": true})"});
+    ASSERT_TRUE(configured.isRunning()) << configured.startupError().toStdString();
+    ASSERT_TRUE(other.isRunning()) << other.startupError().toStdString();
+    ManualClock clock; // no deadline ends a download here
+    ImageLoader loader(clock, fetchingFrom(hostOf(configured)));
+    const QUrl endless = hostOf(other).resolved(QUrl("/i/teamlogos/nba/500/bos.png"));
+    const QUrl logo = hostOf(configured).resolved(QUrl("/i/teamlogos/nba/500/lal.png"));
+
+    loader.load(endless);
+    // Bounded either way: the header pours in, or the picture fails.
+    spinUntil(
+        [&] { return loader.state(endless) != ImageLoader::State::Loading || other.streamedBytes() > 0; },
+        std::chrono::seconds(10));
+    loader.load(logo);
+    EXPECT_TRUE(spinUntil([&] { return loader.state(logo) != ImageLoader::State::Loading; },
+                          std::chrono::seconds(20)))
+        << "the network thread is held";
+    EXPECT_EQ(loader.state(logo), ImageLoader::State::Loaded);
+    EXPECT_EQ(loader.state(endless), ImageLoader::State::Failed);
+    EXPECT_EQ(other.totalRequests(), 0) << "no plain http request reached it";
+    EXPECT_EQ(other.streamedBytes(), 0);
 }

@@ -56,7 +56,11 @@ int main(int argc, char* argv[]) {
         const QByteArray png = logoPng();
         server.route("/logo.png", [png] { return QHttpServerResponse("image/png", png); });
         const quint16 port = server.listen(QHostAddress::LocalHost);
-        ImageLoader::shared().load(QUrl(QStringLiteral("http://127.0.0.1:%1/logo.png").arg(port)));
+        // The configured image host, which the shared loader reads when it is first used: it fetches plain
+        // http from that host alone.
+        const QString imageBase = QStringLiteral("http://127.0.0.1:%1").arg(port);
+        qputenv("GLIMMERBOX_IMAGE_BASE", imageBase.toUtf8());
+        ImageLoader::shared().load(QUrl(imageBase + QStringLiteral("/logo.png")));
         QElapsedTimer waited;
         waited.start();
         while (ImageLoader::shared().decodeCount() == 0 && !waited.hasExpired(10000))
