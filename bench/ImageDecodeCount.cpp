@@ -30,9 +30,13 @@ int imageDecodesForViews(int views) {
     const quint16 port = server.listen(QHostAddress::LocalHost);
     if (port == 0)
         return -1;
-    const QUrl url(QStringLiteral("http://127.0.0.1:%1/logo.png").arg(port));
+    const QUrl base(QStringLiteral("http://127.0.0.1:%1").arg(port));
+    const QUrl url = base.resolved(QUrl(QStringLiteral("/logo.png")));
 
-    ImageLoader loader;
+    // The server as the configured image host: the only one whose pictures are fetched over plain http.
+    ImageLoader::Limits limits;
+    limits.configuredBases = {base};
+    ImageLoader loader(Clock::system(), limits);
     QEventLoop loop;
     QObject::connect(&loader, &ImageLoader::finished, &loop, &QEventLoop::quit);
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
