@@ -1,6 +1,8 @@
 #pragma once
 
+#include "AlertPacer.h"
 #include "GameKey.h"
+#include "GameProgress.h"
 #include "model/Game.h"
 #include "model/League.h"
 #include "model/Team.h"
@@ -21,7 +23,6 @@ class CacheService;
 enum class CurrentScoreboard;
 struct LeagueGames;
 class GameNotifier;
-class NotificationAllowance;
 class NetworkMonitor;
 class ScoresService;
 class SettingsStore;
@@ -150,7 +151,8 @@ private:
     // Empties the games and the cache, and records `today` as the day of the last fetch. The previous
     // states stay, so that a game still listed after the reload is neither reported again nor missed.
     void startNewDay(const QString& today);
-    void forgetStatesOfGamesGone();
+    // Drops what change detection keeps of the games no longer among `held`.
+    void forgetStatesOfGamesGone(const QList<Game>& held);
     void applyLeagueResult(const LeagueGames& result);
     // The common end of the fresh fetch and the league refresh: every followed league fetched at once and
     // written as it arrives, then pins, change detection, lastRefresh, and isLoading cleared. After a start
@@ -162,7 +164,8 @@ private:
     // Records the moment each finished game among `games` was first seen final, for the pins' expiry.
     void noteFinishedGames(const QList<Game>& games);
     bool isInQuietHours() const;
-    void checkGame(const Game& game, NotificationAllowance& allowance);
+    // The alerts `game` raises against its previous copy and its progress, which both take it in.
+    QList<GameAlert> alertsFor(const Game& game);
 
     void setupNetworkMonitoring();
     void applyNetworkValue(bool isConnected);
@@ -194,6 +197,9 @@ private:
     Clock& m_clock;
 
     QHash<GameKey, Game> m_previousGameStates;
+    // Beside each previous copy, how far the game has been seen to go.
+    QHash<GameKey, GameProgress> m_gameProgress;
+    AlertPacer m_alertPacer{m_notificationService, m_clock};
     QString m_lastFetchDay;
     // The moment (monotonic) each game was first seen final; kept for the day, since every copy of a
     // finished game is stamped anew.

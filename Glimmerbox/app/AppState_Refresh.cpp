@@ -59,11 +59,13 @@ void AppState::startNewDay(const QString& today) {
     m_lastFetchDay = today;
 }
 
-void AppState::forgetStatesOfGamesGone() {
-    QSet<GameKey> held;
-    for (const Game& game : allHeldGames())
-        held.insert(GameKey::of(game));
-    m_previousGameStates.removeIf([&](const auto& entry) { return !held.contains(entry.key()); });
+void AppState::forgetStatesOfGamesGone(const QList<Game>& held) {
+    QSet<GameKey> heldKeys;
+    heldKeys.reserve(held.size());
+    for (const Game& game : held)
+        heldKeys.insert(GameKey::of(game));
+    m_previousGameStates.removeIf([&](const auto& entry) { return !heldKeys.contains(entry.key()); });
+    m_gameProgress.removeIf([&](const auto& entry) { return !heldKeys.contains(entry.key()); });
 }
 
 void AppState::applyLeagueResult(const LeagueGames& result) {
@@ -82,7 +84,7 @@ QCoro::Task<> AppState::reloadFollowedLeagues(CurrentScoreboard source, bool sta
     co_await group.waitForAll();
 
     if (startedAfresh)
-        forgetStatesOfGamesGone();
+        forgetStatesOfGamesGone(allHeldGames());
     syncPinnedGames();
     co_await checkForGameChanges();
 

@@ -14,10 +14,6 @@ class UserPreferences;
 // is not consulted).
 inline constexpr qint64 closeGameMargin = 7;
 
-// The most notifications one pass raises: a few real games change together, while a reply naming
-// thousands of games would bury the desktop in alerts and sounds.
-inline constexpr int maxNotificationsPerPass = 10;
-
 // Whether `teamIds` names the home or the away team (namesTeam; the favourites filter of notifications
 // and of automatic pinning).
 bool involvesTeam(const Game& game, const QSet<QString>& teamIds);

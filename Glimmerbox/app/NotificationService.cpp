@@ -115,14 +115,30 @@ void NotificationService::sendOvertimeNotification(const Game& game) {
          matchup(asShown(game)) + QStringLiteral(" is going to overtime"));
 }
 
+void NotificationService::sendMoreGamesChangedNotification(qint64 gameCount, const QStringList& leagueNames) {
+    const QString title = gameCount == 1 ? QStringLiteral("1 more game changed")
+                                         : QStringLiteral("%1 more games changed").arg(gameCount);
+    // Each summary stays on the desktop beside the earlier ones, as each tells of games of its own.
+    const QString identifier = QStringLiteral("more-") + QString::number(m_clock.now().toSecsSinceEpoch());
+    send(NotificationRequest{identifier,
+                             asSentence(title),
+                             asSentence(leagueNames.join(QStringLiteral(", "))),
+                             true,
+                             std::nullopt,
+                             {}});
+}
+
 void NotificationService::send(const Game& game, const QString& identifier, const QString& title,
                                const QString& body, std::optional<QString> categoryIdentifier) {
-    NotificationRequest request{identifier,
-                                asSentence(title),
-                                asSentence(body),
-                                true,
-                                std::move(categoryIdentifier),
-                                {{gameIdKey, game.id}, {leagueIdKey, game.league.id}}};
+    send(NotificationRequest{identifier,
+                             asSentence(title),
+                             asSentence(body),
+                             true,
+                             std::move(categoryIdentifier),
+                             {{gameIdKey, game.id}, {leagueIdKey, game.league.id}}});
+}
+
+void NotificationService::send(NotificationRequest request) {
     m_notifier.add(request, [](const std::optional<QString>& error) {
         if (error)
             qCCritical(notificationsLogger).noquote()

@@ -28,6 +28,8 @@ public:
     void sendScoreChangeNotification(const Game& game, const std::optional<Game>& previous) override;
     void sendCloseGameNotification(const Game& game) override;
     void sendOvertimeNotification(const Game& game) override;
+    // "12 more games changed", the leagues as its body; no category and no game to open.
+    void sendMoreGamesChangedNotification(qint64 gameCount, const QStringList& leagueNames) override;
 
     // Where the notifications go, and the user's answers to them come from.
     Notifier& notifier() const { return m_notifier; }
@@ -35,6 +37,7 @@ public:
 private:
     void send(const Game& game, const QString& identifier, const QString& title, const QString& body,
               std::optional<QString> categoryIdentifier = std::nullopt);
+    void send(NotificationRequest request);
 
     Notifier& m_notifier;
     const Clock& m_clock;

@@ -171,8 +171,7 @@ TEST_F(AppStateRefreshTest, AFreshFetchReportsNothingTwiceAndStillReportsAnEnd) 
     const Game overtime = withStatus(game("ot"), inProgress, 101, 99, "OT");
     serveAtOnce({{"nba", {overtime, withStatus(game("ends"), inProgress, 80, 78), game("gone")}}});
     ASSERT_TRUE(runToCompletion(state.freshFetch()));
-    EXPECT_EQ(notifier.log(),
-              (QStringList{"score ot", "close ot", "overtime ot", "score ends", "close ends"}));
+    EXPECT_EQ(notifier.log(), (QStringList{"close ot", "overtime ot", "close ends"}));
     notifier.clear();
 
     serveAtOnce({{"nba", {overtime, withStatus(game("ends"), final_, 80, 78)}}});
@@ -255,7 +254,7 @@ TEST_F(AppStateRefreshTest, PinnedRefreshAsksEachPinnedLeagueOnceWithoutTheCache
     EXPECT_FALSE(state.games().contains("nfl"));
     EXPECT_EQ(state.pinnedGames().first(), fresh);
     EXPECT_EQ(idsOf(state.pinnedGames()), (QStringList{"b1", "b2", "f1"}));
-    EXPECT_EQ(notifier.log(), (QStringList{"score b1", "close b1"}));
+    EXPECT_EQ(notifier.log(), QStringList{"close b1"}) << "first seen: no score to compare with";
 }
 
 // --- Teams ---

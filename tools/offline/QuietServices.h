@@ -53,6 +53,7 @@ public:
     void sendScoreChangeNotification(const Game&, const std::optional<Game>&) override {}
     void sendCloseGameNotification(const Game&) override {}
     void sendOvertimeNotification(const Game&) override {}
+    void sendMoreGamesChangedNotification(qint64, const QStringList&) override {}
 };
 
 class QuietPathSource final : public PathSource {
