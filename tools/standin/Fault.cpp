@@ -31,6 +31,11 @@ Fault Fault::fromJson(const QJsonObject& object) {
     fault.manyTeams = std::max(0, object.value(QLatin1String("manyTeams")).toInt(0));
     fault.jpegSide = std::clamp(object.value(QLatin1String("jpegSide")).toInt(fault.jpegSide), 1, 4096);
     fault.closeGames = object.value(QLatin1String("closeGames")).toInt(0);
+    fault.ownTeams = object.value(QLatin1String("ownTeams")).toBool();
+    fault.startingGames = object.value(QLatin1String("startingGames")).toInt(0);
+    fault.startsAt = object.value(QLatin1String("startsAt")).toDouble(fault.startsAt);
+    fault.renumberIds = object.value(QLatin1String("renumberIds")).toBool();
+    fault.flapTo = object.value(QLatin1String("flapTo")).toObject();
     fault.repeatedId = object.value(QLatin1String("repeatedId")).toInt(0);
     fault.sharedIdFrom = object.value(QLatin1String("sharedIdFrom")).toString();
     fault.pngPixels = object.value(QLatin1String("pngPixels")).toString();

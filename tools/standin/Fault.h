@@ -44,6 +44,18 @@ struct Fault {
     // In a scoreboard reply, the events become this many live close games, copies of its first event under
     // ids of their own.
     int closeGames = 0;
+    // With closeGames or startingGames: each copy's home team has an id and a name of its own.
+    bool ownTeams = false;
+    // In a scoreboard reply, the events become this many copies of its first event, each with a home team of
+    // its own, scheduled at 0-0 until scenario second `startsAt` and just begun at 0-0 from then on.
+    int startingGames = 0;
+    double startsAt = 30;
+    // In a scoreboard reply, every event's id followed by "-r" and the number of the reply: new ids every
+    // time.
+    bool renumberIds = false;
+    // Every other reply of the same path and query shows the first live event with this key frame applied (a
+    // cache out of step serving an older or newer copy of the game).
+    QJsonObject flapTo;
     // In a scoreboard reply, the events become this many under its first event's id, in turn live and close,
     // live and far apart, and scheduled.
     int repeatedId = 0;

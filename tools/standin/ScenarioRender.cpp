@@ -23,6 +23,10 @@ void setScore(QJsonArray& competitors, const QString& side, const QJsonValue& sc
     competitors.replace(index, competitor);
 }
 
+QString renderText(const QString& text, const RenderContext& context);
+
+} // namespace
+
 QJsonObject applyFrame(QJsonObject competition, const QJsonObject& frame) {
     QJsonArray competitors = competition.value(QLatin1String("competitors")).toArray();
     if (frame.contains(QLatin1String("home")))
@@ -54,6 +58,8 @@ QJsonObject applyFrame(QJsonObject competition, const QJsonObject& frame) {
     competition.insert(QLatin1String("status"), status);
     return competition;
 }
+
+namespace {
 
 QString renderText(const QString& text, const RenderContext& context) {
     static const QRegularExpression relative(QStringLiteral("^@now(?:([+-])(\\d+)([smhd]))?$"));

@@ -12,6 +12,9 @@ struct RenderContext {
     QString baseURL;  // "@base" in scenario files, e.g. "http://127.0.0.1:41234"
 };
 
+// Applies one "$timeline" key frame (scores, clock, period, status, last play) to a competition.
+QJsonObject applyFrame(QJsonObject competition, const QJsonObject& frame);
+
 // Applies the event's "$timeline" key frames that are due at `elapsedSeconds` to its first competition:
 // scores, clock, period and status move as scenario time passes. Events without a timeline are unchanged.
 QJsonObject applyTimeline(QJsonObject event, double elapsedSeconds);

@@ -119,7 +119,7 @@ bool StandinServer::handleRequest(const QHttpServerRequest& request, QTcpSocket*
     }
     Reply reply = route(path, query, fault ? fault->manyTeams : 0);
     if (fault)
-        reply = withScoreboardFault(*fault, withFault(*fault, std::move(reply)));
+        reply = withScoreboardFault(*fault, target, withFault(*fault, std::move(reply)));
 
     if (fault && fault->trickleSeconds > 0) {
         trickle(socket, reply, fault->trickleSeconds);
@@ -283,15 +283,22 @@ StandinServer::Reply StandinServer::withFault(const Fault& fault, Reply reply) {
     return reply;
 }
 
-StandinServer::Reply StandinServer::withScoreboardFault(const Fault& fault, Reply reply) const {
-    if (fault.closeGames <= 0 && fault.repeatedId <= 0 && fault.sharedIdFrom.isEmpty())
+StandinServer::Reply StandinServer::withScoreboardFault(const Fault& fault, const QString& target,
+                                                        Reply reply) {
+    if (fault.closeGames <= 0 && fault.repeatedId <= 0 && fault.sharedIdFrom.isEmpty() &&
+        fault.startingGames <= 0 && !fault.renumberIds && fault.flapTo.isEmpty())
         return reply;
     const QJsonDocument document = QJsonDocument::fromJson(reply.body);
     if (!document.isObject())
         return reply;
     QJsonObject scoreboard = document.object();
+    if (!fault.flapTo.isEmpty() && m_flapReplies[target]++ % 2 == 1)
+        scoreboard = withFirstLiveEventAs(std::move(scoreboard), fault.flapTo);
     if (fault.closeGames > 0)
-        scoreboard = withCloseGames(std::move(scoreboard), fault.closeGames);
+        scoreboard = withCloseGames(std::move(scoreboard), fault.closeGames, fault.ownTeams);
+    if (fault.startingGames > 0)
+        scoreboard = withStartingGames(std::move(scoreboard), fault.startingGames,
+                                       m_clock.elapsedSeconds() >= fault.startsAt);
     if (fault.repeatedId > 0)
         scoreboard = withRepeatedId(std::move(scoreboard), fault.repeatedId);
     if (!fault.sharedIdFrom.isEmpty() && m_scenario.hasLeague(fault.sharedIdFrom)) {
@@ -299,6 +306,8 @@ StandinServer::Reply StandinServer::withScoreboardFault(const Fault& fault, Repl
         if (const std::optional<QString> id = firstLiveEventId(other))
             scoreboard = withSharedId(std::move(scoreboard), *id);
     }
+    if (fault.renumberIds)
+        scoreboard = withRenumberedIds(std::move(scoreboard), ++m_renumberedReplies);
     reply.body = QJsonDocument(scoreboard).toJson(QJsonDocument::Compact);
     return reply;
 }

@@ -40,8 +40,9 @@ private:
     Reply serviceReply(const QStringList& parts, const QUrlQuery& query, int teamsAtLeast) const;
     Reply control(const QString& path, const QUrlQuery& query);
     static Reply withFault(const Fault& fault, Reply reply);
-    // The faults that rewrite a scoreboard's events; one of them reads another league's games.
-    Reply withScoreboardFault(const Fault& fault, Reply reply) const;
+    // The faults that rewrite a scoreboard's events; one of them reads another league's games, and some
+    // count the replies (of `target`, the path and query, or of all).
+    Reply withScoreboardFault(const Fault& fault, const QString& target, Reply reply);
     static Reply json(const QJsonObject& object, int status = 200);
     static Reply error(int status, const QString& message);
     Reply logo(const QString& path) const;
@@ -81,4 +82,6 @@ private:
     int m_cookieRequests = 0; // requests that carried a "Cookie" header
     QElapsedTimer m_started;
     QHash<QString, QList<double>> m_requestTimes; // real seconds since the start, per path and query
+    QHash<QString, int> m_flapReplies; // the replies a flapTo fault has rewritten, per path and query
+    int m_renumberedReplies = 0;       // the replies a renumberIds fault has rewritten
 };
