@@ -152,6 +152,73 @@ TEST_F(ChangeDetectionTest, GoingToOvertimeIsReportedOnceAndOnlyForALiveGame) {
     EXPECT_EQ(passOver({withStatus(game("h"), inProgress, 1, 1, "OT")}), QStringList{"overtime h"});
 }
 
+// --- Copies out of step: an older copy served between current ones ---
+
+TEST_F(ChangeDetectionTest, AGameFlappingBetweenLiveAndFinalEndsOnceAndIsNotCloseAgain) {
+    const Game live = gameAt(inProgress, 98, 97, "4th");
+    const Game final = gameAt(final_, 98, 97, "Final");
+    EXPECT_EQ(passOver({live}), QStringList{"close g"});
+    EXPECT_EQ(passOver({final}), QStringList{"end g"});
+    for (int flap = 0; flap < 3; ++flap) {
+        EXPECT_TRUE(passOver({live}).isEmpty()) << "flap " << flap;
+        EXPECT_TRUE(passOver({final}).isEmpty()) << "flap " << flap;
+    }
+}
+
+TEST_F(ChangeDetectionTest, AnOlderCopysLowerScoreRaisesNothingAndNeitherDoesTheCurrentOneComingBack) {
+    const Game current = gameAt(inProgress, 98, 97, "4th");
+    const Game older = gameAt(inProgress, 98, 60, "3rd");
+    EXPECT_EQ(passOver({current}), QStringList{"close g"});
+    for (int flap = 0; flap < 3; ++flap) {
+        EXPECT_TRUE(passOver({older}).isEmpty()) << "flap " << flap;
+        EXPECT_TRUE(passOver({current}).isEmpty()) << "flap " << flap;
+    }
+    // A basket after that is told against the highest score seen: Boston scored.
+    EXPECT_EQ(passOver({older}), QStringList{});
+    EXPECT_EQ(passOver({gameAt(inProgress, 98, 100, "4th")}), QStringList{"score g"});
+    ASSERT_TRUE(notifier.sent.front().previous.has_value());
+    EXPECT_EQ(notifier.sent.front().previous->awayScore, 97);
+    EXPECT_EQ(notifier.sent.front().previous->homeScore, 98);
+}
+
+TEST_F(ChangeDetectionTest, AGameThatTrulyLeavesCloseAndComesBackIsCloseAgainButNotThroughAnOlderCopy) {
+    preferences.setNotifyScoreChange(false);
+    EXPECT_EQ(passOver({gameAt(inProgress, 100, 97)}), QStringList{"close g"});
+    EXPECT_TRUE(passOver({gameAt(inProgress, 110, 97)}).isEmpty());
+    EXPECT_TRUE(passOver({gameAt(inProgress, 100, 97)}).isEmpty()) << "an older copy, close";
+    EXPECT_TRUE(passOver({gameAt(inProgress, 110, 97)}).isEmpty());
+    EXPECT_EQ(passOver({gameAt(inProgress, 110, 105)}), QStringList{"close g"});
+}
+
+TEST_F(ChangeDetectionTest, OvertimeAndAStartAreToldOnceWhateverCopiesComeBetween) {
+    preferences.setNotifyCloseGame(false);
+    EXPECT_TRUE(passOver({gameAt(scheduled)}).isEmpty());
+    EXPECT_EQ(passOver({gameAt(inProgress, 2, 0)}), (QStringList{"start g", "score g"}));
+    EXPECT_TRUE(passOver({gameAt(scheduled)}).isEmpty());
+    EXPECT_TRUE(passOver({gameAt(inProgress, 2, 0)}).isEmpty());
+    EXPECT_EQ(passOver({gameAt(inProgress, 99, 99, "OT")}), (QStringList{"score g", "overtime g"}));
+    EXPECT_TRUE(passOver({gameAt(endOfPeriod, 99, 99, "4th")}).isEmpty());
+    EXPECT_TRUE(passOver({gameAt(inProgress, 99, 99, "OT")}).isEmpty());
+}
+
+TEST_F(ChangeDetectionTest, AScoreCorrectedDownwardsStaysSilentUntilTheScorePassesTheHighestSeen) {
+    preferences.setNotifyCloseGame(false);
+    passOver({gameAt(inProgress, 20, 0)});
+    EXPECT_TRUE(passOver({gameAt(inProgress, 18, 0)}).isEmpty());
+    EXPECT_TRUE(passOver({gameAt(inProgress, 20, 0)}).isEmpty());
+    EXPECT_EQ(passOver({gameAt(inProgress, 22, 0)}), QStringList{"score g"});
+}
+
+TEST_F(ChangeDetectionTest, WhatIsKeptOfGamesNoLongerHeldIsDroppedAtEveryPass) {
+    QList<Game> renamed;
+    for (int reply = 0; reply < 5; ++reply) {
+        renamed = {withStatus(game(QString("g-r%1").arg(reply)), inProgress, 1, 0), game("steady")};
+        passOver(renamed);
+        EXPECT_EQ(state.previousGameStates().size(), 2) << "reply " << reply;
+    }
+    EXPECT_TRUE(state.previousGameStates().contains(GameKey{"nba", "g-r4"}));
+}
+
 // --- Replies that name many games, or one id twice ---
 
 TEST_F(ChangeDetectionTest, AGameIsComparedOnlyWithItsOwnLeaguesCopyOfItsId) {

@@ -152,6 +152,22 @@ TEST_F(NotificationServiceTest, EachKindHasItsIdentifierTitleBodyAndCategoryAndA
     EXPECT_EQ(notifier.requests[1].title, "\u200E\u2068LAL\u2069 Scores!");
 }
 
+TEST_F(NotificationServiceTest, TheSummaryOfGamesLeftUntoldCountsThemAndNamesTheirLeaguesAndOpensNoGame) {
+    service.sendMoreGamesChangedNotification(12, {"NBA", "NHL"});
+    clock.advanceSeconds(1);
+    service.sendMoreGamesChangedNotification(1, {"NFL"});
+    ASSERT_EQ(notifier.requests.size(), 2);
+    const NotificationRequest& first = notifier.requests[0];
+    EXPECT_EQ(first.title, "\u200E12 more games changed");
+    EXPECT_EQ(first.body, "NBA, NHL");
+    EXPECT_FALSE(first.categoryIdentifier.has_value());
+    EXPECT_TRUE(first.userInfo.isEmpty());
+    EXPECT_TRUE(first.defaultSound);
+    EXPECT_EQ(notifier.requests[1].title, "\u200E1 more game changed");
+    // Each stays beside the earlier one.
+    EXPECT_NE(notifier.requests[1].identifier, first.identifier);
+}
+
 TEST_F(NotificationServiceTest, ReplyTextsAreFoldedShortenedAndIsolatedSoEveryTitleAndBodyStaysInBounds) {
     Game hostile = game(99, 102, "2:00\u2028- 4th\r\n" + QString(5000, u'q'));
     hostile.homeTeam.name = "Los Angeles\nLakers" + QString(4000, u'x');
