@@ -18,6 +18,8 @@ inline constexpr int maxNotificationsPerPass = 10;
 inline constexpr int maxNotificationsPerMinute = 20;
 // How long an alert keeps one reading the same from being raised again.
 inline constexpr std::chrono::seconds recentAlertWindow{600};
+// The most alert readings kept for that: far more than reach the desktop in the window.
+inline constexpr qsizetype maxRecentAlerts = 5000;
 
 // Paces what change detection finds before it reaches the desktop. An alert that reads like one raised
 // lately is dropped. What fits the pass's bound and the minute's budget is raised, whole games at a time:
@@ -42,7 +44,7 @@ private:
     GameNotifier& m_notifier;
     const Clock& m_clock;
     NotificationBudget m_budget{maxNotificationsPerMinute, std::chrono::seconds(60)};
-    RecentAlerts m_recent{recentAlertWindow};
+    RecentAlerts m_recent{recentAlertWindow, maxRecentAlerts};
     // The changed games not raised and not yet told of, and their leagues in the order met.
     qint64 m_untoldGames = 0;
     QStringList m_untoldLeagues;

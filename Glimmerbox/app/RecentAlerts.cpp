@@ -22,15 +22,25 @@ QString RecentAlerts::wording(const GameAlert& alert) {
     return parts.join(u'\x1e');
 }
 
-void RecentAlerts::forgetOlderThanWindow(MonotonicTime now) {
-    m_raisedAt.removeIf([&](const auto& entry) { return now - entry.value() >= m_window; });
+void RecentAlerts::forgetOldest(MonotonicTime now) {
+    while (!m_inTurn.empty() &&
+           (now - m_inTurn.front().second >= m_window || m_raisedAt.size() > m_capacity)) {
+        const auto [reading, notedAt] = m_inTurn.front();
+        m_inTurn.pop_front();
+        if (const auto latest = m_raisedAt.constFind(reading);
+            latest != m_raisedAt.cend() && *latest == notedAt)
+            m_raisedAt.erase(latest);
+    }
 }
 
 bool RecentAlerts::readsLikeRecent(const GameAlert& alert, MonotonicTime now) {
-    forgetOlderThanWindow(now);
+    forgetOldest(now);
     return m_raisedAt.contains(wording(alert));
 }
 
 void RecentAlerts::note(const GameAlert& alert, MonotonicTime now) {
-    m_raisedAt.insert(wording(alert), now);
+    QString reading = wording(alert);
+    m_raisedAt.insert(reading, now);
+    m_inTurn.emplace_back(std::move(reading), now);
+    forgetOldest(now);
 }

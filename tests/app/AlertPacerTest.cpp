@@ -132,3 +132,19 @@ TEST_F(AlertPacerTest, WhatFindsNoRoomIsToldOfOnceTheBudgetHasRoomAgain) {
     clock.advanceSeconds(59);
     EXPECT_EQ(raise({}), QStringList{"more 1 NHL"});
 }
+
+TEST(RecentAlertsTest, KeepsAtMostItsCapacityTheOldestGoingFirst) {
+    ManualClock clock;
+    RecentAlerts recent(std::chrono::seconds(600), 2);
+    const auto alert = [&](const QString& id) {
+        return GameAlert{Kind::closeGame,
+                         withStatus(testGame(id, "nba", clock.now()), GameStatus::inProgress), std::nullopt};
+    };
+    for (const char* id : {"a", "b", "c"})
+        recent.note(alert(id), clock.monotonicNow());
+    EXPECT_FALSE(recent.readsLikeRecent(alert("a"), clock.monotonicNow()));
+    EXPECT_TRUE(recent.readsLikeRecent(alert("b"), clock.monotonicNow()));
+    EXPECT_TRUE(recent.readsLikeRecent(alert("c"), clock.monotonicNow()));
+    clock.advanceSeconds(600);
+    EXPECT_FALSE(recent.readsLikeRecent(alert("c"), clock.monotonicNow()));
+}
