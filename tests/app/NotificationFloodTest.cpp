@@ -1,7 +1,8 @@
 // Hostile scoreboards against the real client, change detection and notification service over the local
 // stand-in: a minute of refreshes with a reply of a thousand close games, one that repeats an id, or one
 // that puts another league's live game id on a scheduled game raises about as few notifications as healthy
-// replies do.
+// replies do; so do a game flapping between two copies and games renamed on every reply; and a wave of games
+// starting at once in two leagues is told in full, what does not fit in one summary.
 #include "FakePathSource.h"
 #include "ManualClock.h"
 #include "MemorySettingsStore.h"
