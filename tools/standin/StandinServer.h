@@ -82,6 +82,6 @@ private:
     int m_cookieRequests = 0; // requests that carried a "Cookie" header
     QElapsedTimer m_started;
     QHash<QString, QList<double>> m_requestTimes; // real seconds since the start, per path and query
-    QHash<QString, int> m_flapReplies; // the replies under a flapTo fault, per path and query
-    int m_renumberedReplies = 0;       // the replies a renumberIds fault has rewritten
+    QHash<QString, int> m_flapReplies;            // the replies under a flapTo fault, per path and query
+    int m_renumberedReplies = 0;                  // the replies a renumberIds fault has rewritten
 };
