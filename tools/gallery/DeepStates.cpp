@@ -17,7 +17,6 @@
 #include <QCoroSignal>
 #include <QDeadlineTimer>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <cstdio>
 #include <map>
@@ -149,23 +148,6 @@ std::map<Leaders, std::unique_ptr<DeepOverlay>>& openCards() {
     while (!allOpen() && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     return cards;
-}
-
-// A plain arrow pointer with its tip at `tip`, to show where the pointer rests (the pills look the same
-// hovered or not).
-void paintPointer(QPainter& painter, const QPointF& tip) {
-    QPainterPath arrow;
-    arrow.moveTo(tip);
-    arrow.lineTo(tip + QPointF(0, 16));
-    arrow.lineTo(tip + QPointF(4, 12.5));
-    arrow.lineTo(tip + QPointF(7, 19));
-    arrow.lineTo(tip + QPointF(9.5, 18));
-    arrow.lineTo(tip + QPointF(6.5, 11.5));
-    arrow.lineTo(tip + QPointF(11.5, 11.5));
-    arrow.closeSubpath();
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::white);
-    painter.drawPath(arrow);
 }
 
 enum class Pointer { away, onUnpin, onSelect };

@@ -4,6 +4,9 @@
 
 #include <QColor>
 #include <QDateTime>
+#include <QPointF>
+
+class QPainter;
 
 // What the overlay's gallery states share across files.
 
@@ -18,3 +21,6 @@ Game galleryRace(const QString& id, const Team& event, GameStatus status, const 
 
 // The bar showing `game`, with no pointer over it.
 OverlayInputs barShowing(const Game& game);
+
+// A plain arrow pointer with its tip at `tip`, to show where the pointer rests.
+void paintPointer(QPainter& painter, const QPointF& tip);

@@ -22,7 +22,6 @@
 #include <QCursor>
 #include <QEventLoop>
 #include <QPainter>
-#include <QPainterPath>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
@@ -463,18 +462,7 @@ QImage wheeledUnderStillPointer() {
     settle();
     return renderPainted(picker.size(), galleryDark, [&](QPainter& painter) {
         picker.render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-        QPainterPath arrow;
-        arrow.moveTo(pointer);
-        arrow.lineTo(pointer + QPointF(0, 16));
-        arrow.lineTo(pointer + QPointF(4, 12));
-        arrow.lineTo(pointer + QPointF(7, 18));
-        arrow.lineTo(pointer + QPointF(9, 17));
-        arrow.lineTo(pointer + QPointF(6, 11));
-        arrow.lineTo(pointer + QPointF(11, 11));
-        arrow.closeSubpath();
-        painter.setPen(QPen(Qt::black, 1));
-        painter.setBrush(Qt::white);
-        painter.drawPath(arrow);
+        paintPointer(painter, pointer);
     });
 }
 
