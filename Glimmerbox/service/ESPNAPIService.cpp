@@ -214,8 +214,10 @@ QCoro::Task<ServiceResult<QByteArray>> ESPNAPIService::fetchDataUncached(QUrl ur
 
     std::unique_ptr<QNetworkReply, ReplyDeleter> reply(m_network.get(request));
     // Stopped at the limit rather than read whole into memory. The deadline runs in real time, as the
-    // network's own.
-    CappedDownload download(*reply, DownloadCaps{m_bodyLimit, m_timeout, readSlice}, Clock::system());
+    // network's own. The headers may take all of it: a slow mobile link holds every answer for seconds, and
+    // a shorter bound would fail scores that were on their way.
+    CappedDownload download(*reply, DownloadCaps{m_bodyLimit, m_timeout, readSlice, m_timeout},
+                            Clock::system());
     co_await reply.get();
     if (download.tooLarge()) {
         qCWarning(apiLogger).noquote() << "Response too large:" << url.toString() << "is over" << m_bodyLimit

@@ -1,6 +1,7 @@
 // The application state against the real scores client and the local stand-in service: a fresh fetch, then
 // the three timers running while the scenario's games advance.
 #include "FakePathSource.h"
+#include "LogCapture.h"
 #include "ManualClock.h"
 #include "MemorySettingsStore.h"
 #include "RecordingGameNotifier.h"
@@ -17,6 +18,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+using namespace std::chrono_literals;
 
 // In the built-in scenario: Boston (a favourite here) at the Lakers, live late in the 4th and decided in the
 // last minute; an NFL game at the end of the 4th that goes to overtime at 30 s and ends "Final/OT" at 80 s.
@@ -114,4 +117,39 @@ TEST_F(AppStateIntegrationTest, NoScoreGoesBackAndEachBasketIsNotifiedOnce) {
                                        "score " + nbaGame, "score " + nbaGame}));
     EXPECT_EQ(state->pinnedGames().first().status, GameStatus::final_);
     EXPECT_FALSE(state->isLoading());
+}
+
+// A launch over a slow mobile link, with the client's own deadlines: every reply of the service waits 3 s.
+// The fresh fetch and the league refreshes of the network binding (one for the value it starts with, one for
+// the first report) ask for every league at once, three times as many requests as the network sends to one
+// host together. Those that wait their turn still get their answer: every game of the six leagues loads and
+// no request fails.
+TEST(AppStateSlowLinkTest, ALaunchOverASlowLinkLoadsEveryGameWithoutAFailedRequest) {
+    StandinProcess standin(QStringLiteral("default.json"), 0, {"--latency", "3000"});
+    ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
+    ManualClock clock{QDateTime::currentDateTimeUtc()};
+    MemorySettingsStore settings;
+    UserPreferences preferences{settings};
+    useTestNotificationSettings(preferences);
+    preferences.setEnabledLeagues({"nba", "nfl", "nhl", "epl", "f1", "atp"});
+    CacheService cache{clock};
+    ESPNAPIService api{cache, clock, standin.apiBase()};
+    RecordingGameNotifier notifier;
+    // Offline at first, so that the test starts the network binding's refreshes itself and sees them end.
+    auto source = std::make_unique<FakePathSource>();
+    FakePathSource& path = *source;
+    NetworkMonitor monitor{std::move(source)};
+    path.report(false);
+    processPendingEvents();
+    AppState state(api, cache, notifier, monitor, preferences, settings, clock);
+    processPendingEvents();
+
+    LogCapture log;
+    QCoro::Task<> launch = state.freshFetch();
+    QCoro::Task<> onNetwork = state.refreshLeagues();
+    ASSERT_TRUE(runToCompletion(state.refreshLeagues(), 60s));
+    ASSERT_TRUE(runToCompletion(std::move(onNetwork), 60s));
+    ASSERT_TRUE(runToCompletion(std::move(launch), 60s));
+    EXPECT_EQ(log.matching("^critical "), QStringList());
+    EXPECT_TRUE(log.contains("info API: Fresh fetch complete — 12 games loaded"));
 }

@@ -22,6 +22,7 @@ struct CappedDownload::State : std::enable_shared_from_this<State> {
     bool headersCame = false;
     bool headersLate = false;
     ClockTimerPtr abortAfterError;
+    ClockTimerPtr headersDeadline;
 
     // A handler of the reply's signals and of the timers, which does nothing once the download is gone. It
     // must not keep the state: Qt may destroy a connection's handler on the network thread (when an object
@@ -54,6 +55,18 @@ struct CappedDownload::State : std::enable_shared_from_this<State> {
         state->reply.setReadBufferSize(0);
         state->abortAfterError = state->clock.singleShot(
             endAfterError, &state->reply, handler(state, [](State& held) { held.abortSoon(); }));
+    }
+
+    // Replaces the one of an earlier sending.
+    static void startHeadersDeadline(const std::shared_ptr<State>& state) {
+        state->headersDeadline = state->clock.singleShot(state->caps.headersDeadline, &state->reply,
+                                                         handler(state, [](State& held) {
+                                                             if (held.headersCame)
+                                                                 return;
+                                                             held.timedOut = true;
+                                                             held.headersLate = true;
+                                                             held.abortSoon();
+                                                         }));
     }
 
     bool appendSlice() {
@@ -112,13 +125,9 @@ CappedDownload::CappedDownload(QNetworkReply& reply, DownloadCaps caps, Clock& c
                                       held.timedOut = true;
                                       held.abortSoon();
                                   }));
-    m_headersDeadline = clock.singleShot(caps.headersDeadline, raw, State::handler(state, [](State& held) {
-                                             if (held.headersCame)
-                                                 return;
-                                             held.timedOut = true;
-                                             held.headersLate = true;
-                                             held.abortSoon();
-                                         }));
+    QObject::connect(raw, &QNetworkReply::requestSent, raw, State::handler(state, [](State& held) {
+                         State::startHeadersDeadline(held.shared_from_this());
+                     }));
 }
 
 bool CappedDownload::tooLarge() const {

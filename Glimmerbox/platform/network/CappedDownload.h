@@ -19,9 +19,11 @@ struct DownloadCaps {
     // reading while the reply is full, so that one arriving faster than it is read waits in the socket, not
     // in memory; and a large piece copied at once would hold the thread for milliseconds.
     qint64 sliceBytes = 0;
-    // From the request to its reply's headers. Qt reads a reply's headers whole, a byte at a time, on its
-    // manager's network thread, before any bound of its own applies: headers that come slowly or never end
-    // would hold that thread, and grow in memory, until the deadline.
+    // From the request's sending to its reply's headers. Qt reads a reply's headers whole, a byte at a time,
+    // on its manager's network thread, before any bound of its own applies: headers that come slowly or never
+    // end would hold that thread, and grow in memory, until the deadline. Counted from the sending (again at
+    // each resending), not from the request: a request waits in its manager's queue, unsent, while the few
+    // connections to its host serve those before it, and on a slow link that wait alone can be seconds.
     std::chrono::milliseconds headersDeadline{5000};
 };
 
@@ -50,5 +52,4 @@ private:
     // gone, and they then do nothing.
     std::shared_ptr<State> m_state;
     ClockTimerPtr m_deadline;
-    ClockTimerPtr m_headersDeadline;
 };

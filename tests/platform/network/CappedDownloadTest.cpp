@@ -47,3 +47,22 @@ TEST(CappedDownloadTest, TheReplysHandlersKeepNothingOfADownloadThatIsGone) {
     clock.advance(20s);
     EXPECT_EQ(later.aborts, 0) << "the handlers acted for a download that is gone";
 }
+
+// A request waits, unsent, for one of the few connections to its host; its headers' deadline counts from its
+// sending, again at each one. The whole reply's deadline still counts from the request.
+TEST(CappedDownloadTest, TheHeadersDeadlineCountsFromTheSendingNotFromTheRequest) {
+    ManualClock clock;
+    DrivenReply reply;
+    CappedDownload download(reply, caps, clock);
+
+    clock.advance(3s); // queued behind other requests
+    emit reply.requestSent();
+    clock.advance(4s);
+    EXPECT_FALSE(download.timedOut());
+    emit reply.requestSent(); // sent again, on a fresh connection
+    clock.advance(4s);
+    EXPECT_FALSE(download.timedOut());
+    clock.advance(1s);
+    EXPECT_TRUE(download.headersLate());
+    EXPECT_TRUE(download.timedOut());
+}
