@@ -541,8 +541,10 @@ TEST(ESPNAPIServiceHostileReplyTest, AReplyWhoseHeadersNeverEndIsGivenUpAtTheDea
 // the shared one. Four pictures whose headers never end (as many as download at once) keep a network
 // thread busy reading them a byte at a time; the scores arrive as quickly as ever meanwhile.
 TEST(ESPNAPIServiceHostileReplyTest, PicturesWhoseHeadersNeverEndDoNotHoldTheScoresBack) {
-    StandinProcess standin(QStringLiteral("default.json"), 0,
-                           {"--fault", R"({"path": "/i/*", "endlessHeader": true})"});
+    std::optional<StandinProcess> endlessHeaders(
+        std::in_place, QStringLiteral("default.json"), 0,
+        QStringList{"--fault", R"({"path": "/i/*", "endlessHeader": true})"});
+    StandinProcess& standin = *endlessHeaders;
     ASSERT_TRUE(standin.isRunning()) << standin.startupError().toStdString();
     ManualClock clock;
     CacheService cache{clock};
@@ -568,6 +570,15 @@ TEST(ESPNAPIServiceHostileReplyTest, PicturesWhoseHeadersNeverEndDoNotHoldTheSco
                 endless, [&](const QUrl& url) { return pictures.state(url) == ImageLoader::State::Loading; });
         },
         20s));
+    // The shared loader outlives the test, and its network thread reads on what those headers left in the
+    // sockets for seconds after their server has gone: the next test's pictures would wait for it. Done
+    // once a logo of another server loads.
+    endlessHeaders.reset();
+    const StandinProcess healthy;
+    const QUrl logo(healthy.apiBase().section(QStringLiteral("/apis/"), 0, 0) +
+                    QStringLiteral("/i/teamlogos/nba/500/bos.png"));
+    pictures.load(logo);
+    EXPECT_TRUE(spinUntil([&] { return pictures.state(logo) == ImageLoader::State::Loaded; }, 60s));
 }
 
 TEST(ESPNAPIServiceHostileReplyTest, CookiesThatRepliesSetAreNeverSentBack) {
