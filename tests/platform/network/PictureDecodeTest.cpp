@@ -9,6 +9,9 @@
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <cstdio>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,10 +73,10 @@ TEST(PictureDecodeTest,
     EXPECT_EQ(picture.size(), QSize(120, 120));
 }
 
-TEST(PictureDecodeTest, AfterLargeDecodesOnThreadsOfTheirOwnTheMemoryTheyFreedIsGivenBack) {
-#if defined(__SANITIZE_ADDRESS__)
-    GTEST_SKIP() << "the sanitizer's allocator holds freed memory back on purpose";
-#endif
+namespace {
+
+// Decodes on threads of their own, and exits with 0 when the process holds less than 2 MB more afterwards.
+[[noreturn]] void decodeOnThreadsAndExitWithTheGrowth() {
     returnLargeBlocksWhenFreed(); // as the application does at its start
     // Two at a time, as in the image loader's pool, each from the heap of the thread that runs it: the
     // largest interlaced PNGs and progressive JPEG within their budgets.
@@ -82,23 +85,37 @@ TEST(PictureDecodeTest, AfterLargeDecodesOnThreadsOfTheirOwnTheMemoryTheyFreedIs
                                    jpegWithScans(filledPicture({1600, 1600}, Qt::darkGreen), 12)};
     QThreadPool pool;
     pool.setMaxThreadCount(2);
-    const auto decodeRounds = [&](int rounds) {
-        QList<QFuture<QImage>> decodes;
-        for (int round = 0; round < rounds; ++round)
-            for (const QByteArray& body : bodies)
-                decodes.append(QtConcurrent::run(&pool, decodePicture, body, limits));
-        for (QFuture<QImage>& decode : decodes)
-            EXPECT_EQ(decode.result().width(), 120);
-        // the kept pictures go too
-    };
-    // The threads and their heaps exist before counting, and hold what any decode keeps for good. Each
-    // thread may take over the heap of one that ended earlier in this process, with blocks its former
-    // owner left anywhere in it: a first round settles the decodes' own blocks among those.
-    decodeRounds(1);
+    for (int thread = 0; thread < 2; ++thread) // the threads and their heaps exist before counting
+        pool.start([] { QThread::msleep(50); });
+    pool.waitForDone();
     returnFreedMemory();
     const qint64 before = residentBytes();
-    decodeRounds(3);
-    EXPECT_LT(residentBytes() - before, 2 * 1024 * 1024);
+    QList<QFuture<QImage>> decodes;
+    for (int round = 0; round < 3; ++round)
+        for (const QByteArray& body : bodies)
+            decodes.append(QtConcurrent::run(&pool, decodePicture, body, limits));
+    bool decoded = true;
+    for (QFuture<QImage>& decode : decodes)
+        decoded = decoded && decode.result().width() == 120;
+    decodes.clear(); // the kept pictures go too
+    const qint64 grown = residentBytes() - before;
+    std::fprintf(stderr, "decoded: %s, grown by %lld bytes\n", decoded ? "yes" : "no", grown);
+    std::fflush(stderr);
+    // At once: the pool and the application object are still there, and nothing else is to be measured.
+    _exit(decoded && grown < 2 * 1024 * 1024 ? 0 : 1);
+}
+
+} // namespace
+
+// In a process of its own, started afresh: in one that ran other tests first, the decode threads take over
+// the heaps of threads gone before them, with what those left in them, and threads of earlier tests end
+// meanwhile, which moves the resident memory by a megabyte or two either way.
+TEST(PictureDecodeTest, AfterLargeDecodesOnThreadsOfTheirOwnTheMemoryTheyFreedIsGivenBack) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator holds freed memory back on purpose";
+#endif
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(decodeOnThreadsAndExitWithTheGrowth(), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(PictureDecodeTest, AKeptPictureCarriesNoTextWhereverItsFileGaveIt) {
