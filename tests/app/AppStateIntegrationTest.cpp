@@ -145,11 +145,13 @@ TEST(AppStateSlowLinkTest, ALaunchOverASlowLinkLoadsEveryGameWithoutAFailedReque
     processPendingEvents();
 
     LogCapture log;
+    // In the order the application starts them.
+    QCoro::Task<> onNetworkValue = state.refreshLeagues();
     QCoro::Task<> launch = state.freshFetch();
-    QCoro::Task<> onNetwork = state.refreshLeagues();
-    ASSERT_TRUE(runToCompletion(state.refreshLeagues(), 60s));
-    ASSERT_TRUE(runToCompletion(std::move(onNetwork), 60s));
+    QCoro::Task<> onFirstReport = state.refreshLeagues();
+    ASSERT_TRUE(runToCompletion(std::move(onNetworkValue), 60s));
     ASSERT_TRUE(runToCompletion(std::move(launch), 60s));
+    ASSERT_TRUE(runToCompletion(std::move(onFirstReport), 60s));
     EXPECT_EQ(log.matching("^critical "), QStringList());
     EXPECT_TRUE(log.contains("info API: Fresh fetch complete — 12 games loaded"));
 }
