@@ -17,6 +17,7 @@
 #include <QThread>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
