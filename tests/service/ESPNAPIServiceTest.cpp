@@ -576,10 +576,11 @@ TEST(ESPNAPIServiceHostileReplyTest, PicturesWhoseHeadersNeverEndDoNotHoldTheSco
     // once a logo of another server loads.
     endlessHeaders.reset();
     const StandinProcess healthy;
+    ImageLoader healthyPictures(Clock::system(), picturesOf(healthy), nullptr, &pictureNetworkAccess());
     const QUrl logo(healthy.apiBase().section(QStringLiteral("/apis/"), 0, 0) +
                     QStringLiteral("/i/teamlogos/nba/500/bos.png"));
-    pictures.load(logo);
-    EXPECT_TRUE(spinUntil([&] { return pictures.state(logo) == ImageLoader::State::Loaded; }, 60s));
+    healthyPictures.load(logo);
+    EXPECT_TRUE(spinUntil([&] { return healthyPictures.state(logo) == ImageLoader::State::Loaded; }, 60s));
 }
 
 TEST(ESPNAPIServiceHostileReplyTest, CookiesThatRepliesSetAreNeverSentBack) {
