@@ -15,9 +15,10 @@ if [ "${1:-}" = --sanitize ]; then
     export GLIMMERBOX_BUILD_DIR=build-sanitize
     scripts/build.sh -DGLIMMERBOX_WERROR=OFF -DGLIMMERBOX_SANITIZE=ON -DGLIMMERBOX_BENCH=OFF \
         -DCMAKE_BUILD_TYPE=Sanitize -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g0"
-    # Memory errors, leaks and undefined behaviour all fail the run. The test fakes answer whatever still
-    # waits when they go, so no test leaves a coroutine suspended.
+    # Memory errors, leaks (but for those tests/leak-suppressions.txt explains) and undefined behaviour all fail
+    # the run. The test fakes answer whatever still waits when they go, so no test leaves a coroutine suspended.
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1:detect_stack_use_after_return=0
+    export LSAN_OPTIONS=suppressions=$PWD/tests/leak-suppressions.txt:print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
     export GLIMMERBOX_BUILD_DIR=build
