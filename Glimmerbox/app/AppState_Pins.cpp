@@ -18,11 +18,6 @@ constexpr double autoFollowGraceSeconds = 60.0;
 // later.
 constexpr double finalPinLifetimeSeconds = 300.0;
 
-bool holdsGame(const QList<Game>& games, const GameKey& key) {
-    return std::any_of(games.cbegin(), games.cend(),
-                       [&](const Game& game) { return GameKey::of(game) == key; });
-}
-
 double secondsBetween(const QDateTime& from, const QDateTime& to) {
     return static_cast<double>(from.msecsTo(to)) / 1000.0;
 }
@@ -106,11 +101,8 @@ void AppState::syncPinnedGames() {
 
     QList<Game> refreshed = m_pinnedGames;
     for (Game& pinned : refreshed) {
-        const GameKey key = GameKey::of(pinned);
-        const auto fresh = std::find_if(allGames.cbegin(), allGames.cend(),
-                                        [&](const Game& game) { return GameKey::of(game) == key; });
-        if (fresh != allGames.cend())
-            pinned = *fresh;
+        if (const qsizetype fresh = indexOfGame(allGames, GameKey::of(pinned)); fresh >= 0)
+            pinned = allGames.at(fresh);
     }
     setPinnedGames(refreshed);
 

@@ -3,8 +3,10 @@
 #include "model/Game.h"
 
 #include <QHashFunctions>
+#include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <optional>
 
 // A game as change detection, its notifications, the pins and the overlay tell games apart: by league and
@@ -24,3 +26,14 @@ struct GameKey {
         return qHashMulti(seed, key.leagueId, key.gameId);
     }
 };
+
+// Where the game `key` names stands in `games` (the first of it), or -1.
+inline qsizetype indexOfGame(const QList<Game>& games, const GameKey& key) {
+    const auto found = std::find_if(games.cbegin(), games.cend(),
+                                    [&key](const Game& game) { return GameKey::of(game) == key; });
+    return found == games.cend() ? -1 : found - games.cbegin();
+}
+
+inline bool holdsGame(const QList<Game>& games, const GameKey& key) {
+    return indexOfGame(games, key) >= 0;
+}

@@ -13,13 +13,6 @@
 
 namespace {
 
-int indexOfGame(const QList<Game>& games, const Game& wanted) {
-    const GameKey key = GameKey::of(wanted);
-    const auto found = std::find_if(games.cbegin(), games.cend(),
-                                    [&key](const Game& game) { return GameKey::of(game) == key; });
-    return found == games.cend() ? -1 : static_cast<int>(found - games.cbegin());
-}
-
 int steppedIndex(int index, int count, SwipeDirection direction) {
     return direction == SwipeDirection::left ? (index + 1) % count : (index - 1 + count) % count;
 }
@@ -36,7 +29,7 @@ void NotchViewModel::navigate(SwipeDirection direction) {
         navigateLeague(current, direction);
         return;
     }
-    const int index = indexOfGame(pinned, current);
+    const int index = static_cast<int>(indexOfGame(pinned, GameKey::of(current)));
     if (index < 0) {
         setSwipeDirection(direction);
         animate(showGameSpring, [&] { setDisplayedGame(pinned.first()); });
@@ -53,7 +46,7 @@ void NotchViewModel::navigateLeague(const Game& current, SwipeDirection directio
     QList<Game> games = m_appState.gamesFor(current.league);
     std::stable_sort(games.begin(), games.end(),
                      [](const Game& a, const Game& b) { return a.startTime < b.startTime; });
-    const int index = indexOfGame(games, current);
+    const int index = static_cast<int>(indexOfGame(games, GameKey::of(current)));
     if (games.size() < 2 || index < 0)
         return;
     const Game game = games[steppedIndex(index, static_cast<int>(games.size()), direction)];
@@ -166,7 +159,7 @@ void NotchViewModel::collapseJumbo() {
 void NotchViewModel::selectGame(const Game& game) {
     m_appState.pinGame(game); // leaves a game already pinned alone
     // The next pinned-list change shows pinned[cycleIndex mod n]: point it at the chosen game so it stays.
-    const int index = indexOfGame(m_appState.pinnedGames(), game);
+    const int index = static_cast<int>(indexOfGame(m_appState.pinnedGames(), GameKey::of(game)));
     if (index >= 0)
         setCycleIndex(index);
     setSwipeDirection(SwipeDirection::none);

@@ -14,9 +14,7 @@ QList<Game> liveNowGames(const QList<Game>& liveGames, const QList<Game>& pinned
 }
 
 bool isPinned(const Game& game, const QList<Game>& pinnedGames) {
-    const GameKey key = GameKey::of(game);
-    return std::any_of(pinnedGames.cbegin(), pinnedGames.cend(),
-                       [&key](const Game& pinned) { return GameKey::of(pinned) == key; });
+    return holdsGame(pinnedGames, GameKey::of(game));
 }
 
 SectionHeader sectionHeader(const QList<Game>& games) {
